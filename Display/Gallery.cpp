@@ -1,0 +1,52 @@
+#include "Gallery.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include "BackgroundPage.h"
+#include "CATFont.h"
+#include "CATViewer.h"
+#include "CairoRender.h"
+
+const std::vector<GalleryPage>& Gallery::Pages() {
+  static const std::vector<GalleryPage> sPages = {
+      {"backgrounds", 800, 500, &BackgroundPage::Build},
+  };
+  return sPages;
+}
+
+bool Gallery::Render(const std::string& iDirectory, std::vector<std::string>& oFiles, std::string& oError) {
+  if (::mkdir(iDirectory.c_str(), 0755) != 0 && errno != EEXIST) {
+    oError = "cannot create the folder " + iDirectory;
+    return false;
+  }
+  CATFont* lFont = CATFont::CreateDefault();
+  if (!lFont) {
+    oError = "no text font: install the package fonts-dejavu-core";
+    return false;
+  }
+  bool lOk = true;
+  for (const GalleryPage& lPage : Pages()) {
+    CATViewer lViewer(lPage.Width, lPage.Height);
+    lPage.Build(lViewer, *lFont);
+    const struct {
+      CairoRender::eOutput kind;
+      const char* extension;
+    } lOutputs[] = {{CairoRender::PNG, ".png"}, {CairoRender::SVG, ".svg"}};
+    for (const auto& lOutput : lOutputs) {
+      std::string lPath = iDirectory + "/" + lPage.Name + lOutput.extension;
+      CairoRender lRender(lPage.Width, lPage.Height, lOutput.kind, lPath);
+      lViewer.Draw(lRender);
+      if (lRender.Finish() != S_OK) {
+        oError = "cannot write " + lPath;
+        lOk = false;
+        break;
+      }
+      oFiles.push_back(lPath);
+    }
+    if (!lOk) break;
+  }
+  lFont->Release();
+  return lOk;
+}

@@ -1,0 +1,32 @@
+#include "GalleryScene.h"
+
+#include "CAT2DGeometricTextGP.h"
+#include "CATFont.h"
+#include "CATGraphicPrimitive.h"
+#include "CATViewer.h"
+#include "PrimitiveRep.h"
+
+CATGraphicAttributeSet GalleryScene::Color(int iRed, int iGreen, int iBlue, int iAlpha, int iThickness) {
+  CATGraphicAttributeSet lSet;
+  lSet.SetColor(iRed, iGreen, iBlue, iAlpha);
+  lSet.SetThickness(iThickness);
+  return lSet;
+}
+
+void GalleryScene::Show(CATViewer& ioViewer, CATGraphicPrimitive* iPrimitive, const CATGraphicAttributeSet& iAttribute) {
+  if (!iPrimitive) return;
+  PrimitiveRep* lRep = new PrimitiveRep(iPrimitive, iAttribute);
+  iPrimitive->Release();
+  if (!lRep) return;
+  ioViewer.AddRep(lRep);
+  lRep->Release();
+}
+
+void GalleryScene::Caption(CATViewer& ioViewer, CATFont& iFont, double iX, double iY, double iHeight,
+                           const char* iText) {
+  const float lOrigin[2] = {static_cast<float>(iX), static_cast<float>(iY)};
+  Show(ioViewer,
+       new CAT2DGeometricTextGP(lOrigin, iText, static_cast<float>(iHeight), 0, 4, 0, &iFont, 0, 0.0f, -10000.0f,
+                                1.0f, 0.0f),
+       Color(40, 40, 40));
+}

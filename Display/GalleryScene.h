@@ -1,0 +1,20 @@
+// Building blocks of gallery pages: a primitive shown in given attributes, and captions.
+#ifndef GalleryScene_H
+#define GalleryScene_H
+
+#include "CATGraphicAttributeSet.h"
+
+class CATFont;
+class CATGraphicPrimitive;
+class CATViewer;
+
+class GalleryScene {
+ public:
+  static CATGraphicAttributeSet Color(int iRed, int iGreen, int iBlue, int iAlpha = 255, int iThickness = 0);
+  // Adds iPrimitive in iAttribute and gives up the creator's reference (null is ignored).
+  static void Show(CATViewer& ioViewer, CATGraphicPrimitive* iPrimitive, const CATGraphicAttributeSet& iAttribute);
+  // A caption whose box starts at (iX, iY) in model units.
+  static void Caption(CATViewer& ioViewer, CATFont& iFont, double iX, double iY, double iHeight, const char* iText);
+};
+
+#endif

@@ -1,0 +1,7 @@
+// Physical quantity a data object holds.
+#ifndef CATSamPhysicalType_H
+#define CATSamPhysicalType_H
+
+enum CATSamPhysicalType { CATSamPhysicalTypeNone = 0 };
+
+#endif

@@ -1,0 +1,78 @@
+#include "QVTFddMathClipLines.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
+namespace {
+// Float infinities become the largest floats: in double precision their differences stay finite,
+// so the clipping parameters never become inf / inf.
+double FiniteCoordinate(float iValue) {
+  if (std::isinf(iValue)) return iValue > 0.0f ? double(FLT_MAX) : -double(FLT_MAX);
+  return iValue;
+}
+
+// One end of the clipped segment: its parameter on the input segment and, when a border cut it
+// there, which border (an x border or a y border, and its coordinate).
+struct ClipEnd {
+  double _T;
+  int _Axis;  // 0: not cut, 1: cut by an x border, 2: cut by a y border
+  double _Border;
+};
+
+// One Liang-Barsky border test for the inequality iP * t <= iQ; false when the segment misses.
+bool ClipAgainst(double iP, double iQ, int iAxis, double iBorder, ClipEnd& ioStart, ClipEnd& ioEnd) {
+  if (iP == 0.0) return iQ >= 0.0;
+  double lT = iQ / iP;
+  if (iP < 0.0) {
+    if (lT > ioEnd._T) return false;
+    if (lT > ioStart._T) ioStart = {lT, iAxis, iBorder};
+  } else {
+    if (lT < ioStart._T) return false;
+    if (lT < ioEnd._T) ioEnd = {lT, iAxis, iBorder};
+  }
+  return true;
+}
+}  // namespace
+
+QVTFddMathClipLines::QVTFddMathClipLines(const CATMathBox2D& iBox)
+    : _XMin(iBox.GetLow().GetX()),
+      _XMax(iBox.GetHigh().GetX()),
+      _YMin(iBox.GetLow().GetY()),
+      _YMax(iBox.GetHigh().GetY()) {}
+
+void QVTFddMathClipLines::Clip(const float* iSegment, float* oSegments, int& ioCount) const {
+  if (!iSegment || !oSegments || ioCount < 0) return;
+  // Also false for NaN bounds.
+  if (!(_XMin <= _XMax && _YMin <= _YMax)) return;
+  for (int lI = 0; lI < 4; ++lI)
+    if (std::isnan(iSegment[lI])) return;
+  // Everything is read here, before the output entry (possibly the input) is written.
+  double lX0 = FiniteCoordinate(iSegment[0]), lY0 = FiniteCoordinate(iSegment[1]);
+  double lX1 = FiniteCoordinate(iSegment[2]), lY1 = FiniteCoordinate(iSegment[3]);
+  double lDX = lX1 - lX0, lDY = lY1 - lY0;
+  ClipEnd lStart = {0.0, 0, 0.0}, lEnd = {1.0, 0, 0.0};
+  if (!ClipAgainst(-lDX, lX0 - _XMin, 1, _XMin, lStart, lEnd) ||
+      !ClipAgainst(lDX, _XMax - lX0, 1, _XMax, lStart, lEnd) ||
+      !ClipAgainst(-lDY, lY0 - _YMin, 2, _YMin, lStart, lEnd) ||
+      !ClipAgainst(lDY, _YMax - lY0, 2, _YMax, lStart, lEnd))
+    return;
+  // An end that was not cut is exact. A cut end takes the border's own coordinate, which stays
+  // exact even when the segment is so long next to the box that t cannot resolve the box; its
+  // other coordinate is clamped so that rounding cannot put it outside.
+  auto lPoint = [&](const ClipEnd& iEnd, double iX, double iY, float* oXY) {
+    if (iEnd._Axis == 1) {
+      iX = iEnd._Border;
+      iY = std::min(std::max(lY0 + iEnd._T * lDY, _YMin), _YMax);
+    } else if (iEnd._Axis == 2) {
+      iX = std::min(std::max(lX0 + iEnd._T * lDX, _XMin), _XMax);
+      iY = iEnd._Border;
+    }
+    oXY[0] = static_cast<float>(iX);
+    oXY[1] = static_cast<float>(iY);
+  };
+  float* lOut = oSegments + 4 * static_cast<size_t>(ioCount);
+  lPoint(lStart, lX0, lY0, lOut);
+  lPoint(lEnd, lX1, lY1, lOut + 2);
+  ++ioCount;
+}

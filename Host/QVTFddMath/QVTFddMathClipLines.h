@@ -1,0 +1,28 @@
+// Clips line segments to an axis-aligned box (border included), for the polylines of a plot cut
+// to its drawing area. Holds a copy of the box; coordinates are in the box's units.
+#ifndef QVTFddMathClipLines_H
+#define QVTFddMathClipLines_H
+
+#include "CATMathBox2D.h"
+
+class QVTFddMathClipLines {
+ public:
+  // A box with a NaN coordinate, or with low above high, contains nothing.
+  explicit QVTFddMathClipLines(const CATMathBox2D& iBox);
+
+  // iSegment is (x0, y0, x1, y1). When some of it lies in the box, that part is written, in the
+  // same direction, to floats 4 * ioCount .. 4 * ioCount + 3 of oSegments and ioCount grows by
+  // one; otherwise nothing is written. iSegment may be that very entry of oSegments: it is read
+  // before anything is written. A point segment in the box is kept. A NaN coordinate, a null
+  // pointer or a negative ioCount writes nothing; an infinite coordinate stands for the largest
+  // float of its sign.
+  void Clip(const float* iSegment, float* oSegments, int& ioCount) const;
+
+ private:
+  double _XMin;
+  double _XMax;
+  double _YMin;
+  double _YMax;
+};
+
+#endif

@@ -1,0 +1,3 @@
+#include "CATPickingRender.h"
+
+HOST_META_IMPLEMENT(CATPickingRender, CATRender, "Visualization")

@@ -1,0 +1,113 @@
+// Render that really draws: into a cairo surface written as a PNG, SVG or PDF file.
+//
+// Owns its support (the surface size in device pixels), the cairo surface and context, and one
+// reference on the default font (for annotation texts and for fixed-metric fonts). Every immediate
+// operation receives model coordinates and converts them through the current 2D viewpoint to
+// pixels (origin bottom-left, y up; model units are pixels when there is no 2D viewpoint); the
+// flip to cairo's top-down rows is the last step. Colours and line widths (device pixels) come
+// from the current graphic attribute set. 3D points are first projected to 2D model points by an
+// oblique projection. Bad input (null pointers, counts <= 0, NaN or infinite coordinates) is
+// skipped; geometry far outside the surface is clipped before it reaches cairo.
+#ifndef CairoRender_H
+#define CairoRender_H
+
+#include <string>
+
+#include "CATMathVector2D.h"
+#include "CATRender.h"
+#include "HostTypes.h"
+#include "OwnedSupport.h"
+
+class CAT2DViewpoint;
+struct _cairo;
+struct _cairo_surface;
+struct _cairo_font_options;
+
+class CairoRender : private OwnedSupport, public CATRender {
+  HOST_META_DECLARE
+ public:
+  enum eOutput { PNG, SVG, PDF };
+  // Larger surfaces are refused: the render then draws nothing and Finish fails.
+  static constexpr long long kMaxPixels = 8192LL * 8192LL;
+  static constexpr int kMaxSide = 32767;
+
+  // A white surface of iWidthPx x iHeightPx pixels, written to iPath by Finish (an SVG or PDF file
+  // is opened at once).
+  CairoRender(int iWidthPx, int iHeightPx, eOutput iKind, const std::string& iPath);
+  ~CairoRender() override;
+  CairoRender(const CairoRender&) = delete;
+  CairoRender& operator=(const CairoRender&) = delete;
+
+  // False when the surface could not be made (bad size, file not writable).
+  bool IsValid() const;
+  int GetWidth() const { return _OwnedSupport.GetWidth(); }
+  int GetHeight() const { return _OwnedSupport.GetHeight(); }
+  eOutput GetKind() const { return _Kind; }
+
+  // Fills the whole surface with the colour (0-255), erasing what was drawn: call it first.
+  void SetBackground(int iRed, int iGreen, int iBlue, int iAlpha = 255);
+  void SetAntialias(bool iOn);
+  // Images of the model axes under the 3D projection, in 2D model units per 3D model unit.
+  void SetProjection3D(const CATMathVector2D& iEx, const CATMathVector2D& iEy, const CATMathVector2D& iEz);
+
+  // Writes the PNG, or completes the SVG or PDF file (after which nothing more is drawn).
+  HRESULT Finish();
+
+  // Straight-alpha RGBA of the pixel (iX, iY), pixel coordinates as drawn (origin bottom-left,
+  // y up); false for vector outputs and outside the surface.
+  bool GetPixel(int iX, int iY, unsigned char oRGBA[4]) const;
+
+  void ImmediateDraw3DMarker(const float* iPoints, int iNbPoints, CATSymbolType iSymbol) override;
+  void ImmediateDraw3DPolyline(const float* iPoints, int iNbPoints, TessFlag iTess) override;
+  void ImmediateDraw3DLine(const float* iPoints, int iNbPoints, int iLineFlag, TessFlag iTess) override;
+  void ImmediateDraw3DAnnotationText(const float* iPosition, const CATUnicodeString& iText, CATAnchorPoint iAnchor,
+                                     float iSize, int iFlag) override;
+  void ImmediateDraw3DImagePixel(const float* iPosition, const CATPixelImage* iImage, int iZoom, int iFlag1,
+                                 int iFlag2) override;
+  void ImmediateDraw2DMarker(const float* iPoints, int iNbPoints, CATSymbolType iSymbol) override;
+  void ImmediateDraw2DPolyline(const float* iPoints, int iNbPoints, TessFlag iTess) override;
+  void ImmediateDraw2DLine(const float* iPoints, int iNbPoints, int iLineFlag, TessFlag iTess) override;
+  void ImmediateDraw2DAnnotationText(const float* iPosition, const CATUnicodeString& iText, CATAnchorPoint iAnchor,
+                                     float iSize, int iFlag, const CATGraphicAttributeSet* iTextAttribute,
+                                     const CATGraphicAttributeSet* iFrameAttribute) override;
+  void ImmediateDraw2DImagePixel(const float* iPosition, const CATPixelImage* iImage, int iZoom, int iFlag1,
+                                 int iFlag2) override;
+  void ImmediateDraw2DPolygon(const float* iPoints, int iNbPoints, int iFlag1, int iFlag2, const int* iIndices1,
+                              const int* iIndices2, const int* iIndices3, TessFlag iTess) override;
+  void ImmediateDraw2DGeomText(const float* iOrigin, const CATUnicodeString& iText, float iHeight,
+                               float iAngleDegrees, const CATFont* iFont) override;
+
+ private:
+  // Cairo device coordinates (y down) of point iIndex of iPoints, iDim (2 or 3) floats a point;
+  // false when a coordinate is not finite.
+  bool ToDevice(const float* iPoints, int iDim, long long iIndex, double& oX, double& oY) const;
+  // True when the context can draw; a context that fell into an error state is replaced. Takes
+  // the viewpoint and viewport parameters the operation's conversions use.
+  bool BeginOperation();
+  void UseAttribute(const CATGraphicAttributeSet& iAttribute);
+  // Device rectangle (x min, x max, y min, y max) beyond which geometry is cut.
+  void ClipBounds(double iMargin, double oBounds[4]) const;
+
+  void DrawLines(const float* iPoints, int iNbPoints, int iDim, bool iPairs);
+  void FillPolygon(const float* iPoints, int iNbPoints, int iDim);
+  void DrawMarkers(const float* iPoints, int iNbPoints, int iDim, CATSymbolType iSymbol);
+  void DrawAnnotation(const float* iPosition, int iDim, const CATUnicodeString& iText, CATAnchorPoint iAnchor,
+                      float iSize, const CATGraphicAttributeSet& iTextAttribute,
+                      const CATGraphicAttributeSet* iFrameAttribute);
+  void DrawImage(const float* iPosition, int iDim, const CATPixelImage* iImage);
+
+  eOutput _Kind;
+  std::string _Path;
+  _cairo_surface* _Surface = nullptr;
+  _cairo* _Cr = nullptr;
+  _cairo_font_options* _TextOptions = nullptr;
+  CATFont* _DefaultFont = nullptr;
+  bool _Antialias = true;
+  bool _Finished = false;
+  HRESULT _FinishResult = E_FAIL;
+  const CAT2DViewpoint* _OpViewpoint = nullptr;
+  float _OpParameters[4] = {0.0f, 0.0f, 1.0f, 1.0f};
+  CATMathVector2D _Projection[3] = {{1.0, 0.0}, {0.0, 1.0}, {-0.5, -0.35}};
+};
+
+#endif

@@ -1,0 +1,3 @@
+#include "CAT2DRep.h"
+
+HOST_META_IMPLEMENT(CAT2DRep, CATBaseUnknown, "Visualization")

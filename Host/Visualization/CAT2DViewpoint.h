@@ -1,0 +1,45 @@
+// 2D viewpoint: which model point lies at the centre of the viewport and how many device pixels
+// one model unit spans (pan and zoom). Pixel coordinates have their origin at the bottom-left of
+// the viewport, y up.
+//
+// Every conversion takes four values: the viewport's width and height in pixels, then two device
+// scales (1.0 on every render here) by which the zoom is multiplied. The scales enter only as a
+// product, so callers that pass them in either order convert alike.
+#ifndef CAT2DViewpoint_H
+#define CAT2DViewpoint_H
+
+#include "CATMathPoint.h"
+#include "CATMathPoint2D.h"
+#include "CATMathPoint2Df.h"
+#include "CATViewpoint.h"
+
+class CAT2DViewpoint : public CATViewpoint {
+ public:
+  CAT2DViewpoint(const CATMathPoint2D& iCenter = CATMathPoint2D(), double iPixelsPerUnit = 1.0,
+                 CATViewer* iViewer = nullptr);
+
+  const CATMathPoint2D& GetCenter() const { return _Center; }
+  void SetCenter(const CATMathPoint2D& iCenter) { _Center = iCenter; }
+  double GetZoom() const { return _Zoom; }
+  void SetZoom(double iPixelsPerUnit) { _Zoom = iPixelsPerUnit; }
+  // The viewpoint's own device scale (1.0), passed by callers as a conversion value.
+  float GetDeviceScale() const { return 1.0f; }
+
+  // Pixel to model in double precision.
+  void ComputeModelFromPixel(float iPixelX, float iPixelY, CATMathPoint2D& oModel, float iWidth,
+                             float iHeight, float iScaleA, float iScaleB) const;
+  virtual void PixelToModel(const CATMathPoint2Df& iPixel, CATMathPoint2Df& oModel, float iWidth,
+                            float iHeight, float iScaleA, float iScaleB) const;
+  virtual void ModelToPixel(const CATMathPointf& iModel, CATMathPoint2Df& oPixel, float iWidth,
+                            float iHeight, float iScaleA, float iScaleB) const;
+
+ private:
+  // Pixels per model unit; a zero or non-finite product falls back to 1 so that no conversion
+  // divides by zero.
+  double Factor(float iScaleA, float iScaleB) const;
+
+  CATMathPoint2D _Center;
+  double _Zoom;
+};
+
+#endif

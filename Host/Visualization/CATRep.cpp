@@ -1,0 +1,3 @@
+#include "CATRep.h"
+
+void CATRep::DrawShading(CATRender&, int) {}
