@@ -10,6 +10,9 @@ class CATSamIVector : public CATBaseUnknown {
   virtual unsigned int GetLength() const = 0;
   // The value at iIndex; NaN for an index at or beyond the length.
   virtual double GetValue(unsigned int iIndex) const = 0;
+  // Bulk read for hot loops: copies the values iFirst .. iFirst + iCount - 1 (as far as the vector
+  // reaches) into oValues and returns how many were copied. The default reads value by value.
+  virtual unsigned int GetValues(unsigned int iFirst, unsigned int iCount, double* oValues) const;
 };
 
 #endif

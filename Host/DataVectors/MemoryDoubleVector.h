@@ -13,6 +13,7 @@ class MemoryDoubleVector : public CATSamIDoubleVector {
 
   unsigned int GetLength() const override { return static_cast<unsigned int>(_Values.size()); }
   double GetValue(unsigned int iIndex) const override;
+  unsigned int GetValues(unsigned int iFirst, unsigned int iCount, double* oValues) const override;
   const std::vector<double>& Values() const { return _Values; }
 
  private:

