@@ -2,6 +2,10 @@
 
 #include "CATMathBox2D.h"
 #include "CATPickingRender.h"
+#include "CATViewer.h"
+#include "CairoRender.h"
+#include "ImageCompare.h"
+#include "PrimitiveRep.h"
 #include "QVTFdd2DBackgroundGP.h"
 #include "QVTFddMathRegion.h"
 #include "RecordingRender.h"
@@ -87,4 +91,41 @@ TEST(QVTFdd2DBackgroundGP, CopyDrawsNothingAndAssignmentKeepsTheRegion) {
   lTarget = lOriginal;
   lTarget.ImmediateDraw(lRender, nullptr, nullptr);
   EXPECT_EQ(lRender.Calls().size(), 1u);
+}
+
+TEST(QVTFdd2DBackgroundGP, MatchesItsGoldenImage) {
+  // Backgrounds of a region and of two translucent boxes, through a panned and zoomed viewpoint.
+  CATViewer lViewer(160, 100);
+  lViewer.FitBox(0, 80, 0, 50);
+  QVTFddMathRegion lBoxes(0.00001, nullptr);
+  lBoxes = lBoxes | QVTFddMathRegion(CATMathBox2D(2, 20, 2, 8), 0.00001, nullptr, nullptr);
+  lBoxes = lBoxes | QVTFddMathRegion(CATMathBox2D(60, 78, 2, 8), 0.00001, nullptr, nullptr);
+  lBoxes = lBoxes | QVTFddMathRegion(CATMathBox2D(2, 7, 30, 48), 0.00001, nullptr, nullptr);
+  QVTFdd2DBackgroundGP* lRegion = new QVTFdd2DBackgroundGP(lBoxes, 0);
+  QVTFdd2DBackgroundGP* lBlue = new QVTFdd2DBackgroundGP(CATMathPoint2D(10, 10), CATMathPoint2D(50, 40), 0);
+  QVTFdd2DBackgroundGP* lRed = new QVTFdd2DBackgroundGP(CATMathPoint2D(70, 45), CATMathPoint2D(30, 20), 0);
+  QVTFdd2DBackgroundGP* lPickingOnly = new QVTFdd2DBackgroundGP(CATMathPoint2D(0, 0), CATMathPoint2D(80, 50), 1);
+  CATGraphicAttributeSet lGrey, lBlueSet, lRedSet;
+  lGrey.SetColor(90, 90, 90);
+  lBlueSet.SetColor(40, 110, 200, 150);
+  lRedSet.SetColor(220, 60, 40, 150);
+  PrimitiveRep* lReps[] = {new PrimitiveRep(lRegion, lGrey), new PrimitiveRep(lBlue, lBlueSet),
+                           new PrimitiveRep(lRed, lRedSet), new PrimitiveRep(lPickingOnly, lRedSet)};
+  for (PrimitiveRep* lRep : lReps) {
+    lViewer.AddRep(lRep);
+    lRep->Release();
+  }
+  std::string lPath = TestOutputPath("QVTFdd2DBackgroundGP.png");
+  {
+    CairoRender lRender(160, 100, CairoRender::PNG, lPath);
+    lViewer.Draw(lRender);
+    ASSERT_EQ(lRender.Finish(), S_OK);
+  }
+  lViewer.Clear();
+  for (QVTFdd2DBackgroundGP* lGP : {lRegion, lBlue, lRed, lPickingOnly}) {
+    EXPECT_EQ(lGP->GetRefCount(), 1u);  // every reference taken by the scene was given back
+    lGP->Destroy();
+  }
+  ImageDiff lDiff = CompareWithGolden(lPath, "QVTFdd2DBackgroundGP.png", 2.0, 20);
+  EXPECT_TRUE(lDiff.ok) << lDiff.message;
 }
