@@ -14,7 +14,7 @@
 class QVTFddDoubleMatrix : public CATSamIDoubleMatrix {
  public:
   // Matrices beyond this many cells are refused: 2^31 cells.
-  static constexpr unsigned long long kMaxCells = 1ULL << 31;
+  static constexpr unsigned long long kMaxCells = 1ULL << 28;
 
   // An iLengthX x iLengthY matrix of NaN. When the cells cannot be allocated, or there would be
   // more than kMaxCells of them, or a length is 0, the matrix is 0 x 0.

@@ -2,7 +2,7 @@
 #ifndef CATSymbolType_H
 #define CATSymbolType_H
 
-enum CATSymbolType {
+enum CATSymbolType : int {
   CATSymbolCross = 0,
   CATSymbolPlus = 1,
   CATSymbolCircle = 2,
