@@ -4,6 +4,7 @@
 
 #include <cerrno>
 
+#include "AxisTextPage.h"
 #include "BackgroundPage.h"
 #include "CATFont.h"
 #include "CATViewer.h"
@@ -12,6 +13,7 @@
 const std::vector<GalleryPage>& Gallery::Pages() {
   static const std::vector<GalleryPage> sPages = {
       {"backgrounds", 800, 500, &BackgroundPage::Build},
+      {"axis-texts", 1000, 625, &AxisTextPage::Build},
   };
   return sPages;
 }
