@@ -9,11 +9,13 @@
 #include "CATFont.h"
 #include "CATViewer.h"
 #include "CairoRender.h"
+#include "PlotPrimitivesPage.h"
 
 const std::vector<GalleryPage>& Gallery::Pages() {
   static const std::vector<GalleryPage> sPages = {
       {"backgrounds", 800, 500, &BackgroundPage::Build},
       {"axis-texts", 1000, 625, &AxisTextPage::Build},
+      {"plot-primitives", 1000, 625, &PlotPrimitivesPage::Build},
   };
   return sPages;
 }

@@ -1,0 +1,332 @@
+#include "QVTFdd2DCurveGP.h"
+
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <initializer_list>
+#include <limits>
+
+#include "CAT2DRep.h"
+#include "CAT2DViewpoint.h"
+#include "CATMathPoint.h"
+#include "CATMathPoint2Df.h"
+#include "CATRender.h"
+#include "CATSamIVector.h"
+#include "QVTFddConstants.h"
+#include "QVTFddMathClipLines.h"
+#include "QVTFddModuleFrame.h"
+
+QVTFDD_META_IMPLEMENT(QVTFdd2DCurveGP, CAT2DRep)
+
+namespace {
+
+// Samples fetched per bulk read. The read buffers live on the stack, so the only heap memory of a
+// computation is the reduced list, which follows the pixels rather than the samples.
+constexpr unsigned int kChunk = 1024;
+// The render takes the point count as an int.
+constexpr size_t kMaxSegments = INT_MAX / 2;
+// Room for this many segments is taken at once; the list grows by doubling beyond it.
+constexpr size_t kFirstCapacity = 4096;
+
+// Model coordinates beyond this magnitude are drawn at it, which keeps them finite through the
+// pixel conversions and the clipper.
+const double kModelLimit = QVTFddFloatMax * 0.01f;
+const float kModelLimitF = static_cast<float>(kModelLimit);
+
+float ClampToModelLimit(float iValue) {
+  if (iValue > kModelLimit) return kModelLimitF;
+  if (iValue < -kModelLimit) return -kModelLimitF;
+  return iValue;
+}
+
+// Nearest pixel, halves rounded up: floor(v + 0.5).
+float RoundToPixel(float iValue) { return static_cast<float>(std::floor(double(iValue) + 0.5)); }
+
+// Reads iCount values from iFirst on; values the vector does not deliver count as gaps.
+void ReadChunk(const CATSamIVector& iVector, unsigned int iFirst, unsigned int iCount, double* oValues) {
+  unsigned int lRead = iVector.GetValues(iFirst, iCount, oValues);
+  for (unsigned int i = lRead < iCount ? lRead : iCount; i < iCount; ++i)
+    oValues[i] = std::numeric_limits<double>::quiet_NaN();
+}
+
+// The list the reduction writes: entries of four floats (x0, y0, x1, y1) in pixel coordinates,
+// then, after conversion and clipping in place, in model coordinates.
+struct ReducedList {
+  float* _Entries;
+  size_t _Count;
+  size_t _Capacity;
+  size_t _Limit;  // the number of segments: the list never needs more
+};
+
+// Doubles the room of the list, up to its limit; false when it cannot grow.
+bool Grow(ReducedList& ioList) {
+  if (ioList._Capacity >= ioList._Limit) return false;
+  size_t lCapacity = ioList._Capacity * 2;
+  if (lCapacity > ioList._Limit) lCapacity = ioList._Limit;
+  float* lEntries = static_cast<float*>(std::realloc(ioList._Entries, lCapacity * 4 * sizeof(float)));
+  if (!lEntries) return false;
+  ioList._Entries = lEntries;
+  ioList._Capacity = lCapacity;
+  return true;
+}
+
+// The entry is taken by value: the reduction's open entry then never leaves the registers.
+bool Append(ReducedList& ioList, float iX0, float iY0, float iX1, float iY1) {
+  if (ioList._Count == ioList._Capacity && !Grow(ioList)) return false;
+  float* lTarget = ioList._Entries + 4 * ioList._Count++;
+  lTarget[0] = iX0;
+  lTarget[1] = iY0;
+  lTarget[2] = iX1;
+  lTarget[3] = iY1;
+  return true;
+}
+
+// Appends an entry given by its coordinates along the reduction axis (S) and across it (V).
+template <bool tAlongY>
+bool AppendAlong(ReducedList& ioList, float iS0, float iV0, float iS1, float iV1) {
+  return tAlongY ? Append(ioList, iV0, iS0, iV1, iS1) : Append(ioList, iS0, iV0, iS1, iV1);
+}
+
+// The running state of the reduction, carried from chunk to chunk: the previous sample's pixel,
+// the current pixel bucket [_Low, _Low + 1) along the reduction axis, and the open entry: the last
+// output entry, the only one a new entry can merge into, kept out of the list until the next one
+// starts. The reduction runs while the entries are made, so only its output is ever stored.
+// Coordinates are along the reduction axis (S) and across it (V).
+struct ReductionState {
+  float _PreviousS, _PreviousV;
+  double _PreviousSort;
+  bool _PreviousValid;
+  bool _Started;
+  float _Low;
+  bool _HasOpen;
+  float _OpenS0, _OpenV0, _OpenS1, _OpenV1;
+};
+
+// Makes the pixel-space segments of one chunk of converted samples and reduces them. False when
+// the list cannot grow. The state is worked on in plain locals, which stay in registers.
+template <bool tAlongY>
+bool ReduceChunk(ReducedList& ioList, unsigned int iCount, const float* iPixels, const bool* iValid,
+                 const double* iSortValues, ReductionState& ioState) {
+  float lPreviousS = ioState._PreviousS, lPreviousV = ioState._PreviousV;
+  double lPreviousSort = ioState._PreviousSort;
+  bool lPreviousValid = ioState._PreviousValid, lStarted = ioState._Started, lHasOpen = ioState._HasOpen;
+  float lLow = ioState._Low;
+  float lOpenS0 = ioState._OpenS0, lOpenV0 = ioState._OpenV0, lOpenS1 = ioState._OpenS1, lOpenV1 = ioState._OpenV1;
+  for (unsigned int i = 0; i < iCount; ++i) {
+    if (!iValid[i]) {
+      lPreviousValid = false;
+      continue;
+    }
+    const float lX = RoundToPixel(iPixels[2 * i]), lY = RoundToPixel(iPixels[2 * i + 1]);
+    const float lS = tAlongY ? lY : lX, lV = tAlongY ? lX : lY;
+    const double lSort = iSortValues[i];
+    if (lPreviousValid) {
+      // Each entry runs towards the larger sort value (from the later sample when they are equal
+      // or unordered).
+      const bool lForward = lSort > lPreviousSort;
+      const float lS0 = lForward ? lPreviousS : lS, lV0 = lForward ? lPreviousV : lV;
+      const float lS1 = lForward ? lS : lPreviousS, lV1 = lForward ? lV : lPreviousV;
+
+      if (!lStarted) {
+        lLow = lS0;
+        lStarted = true;
+      }
+      if (!(lS0 < lLow + 1.0f)) lLow = lS0;
+      const float lHigh = lLow + 1.0f;
+      if (lHasOpen && lOpenS0 >= lLow && lOpenS1 < lHigh && lS0 >= lLow && lS1 < lHigh) {
+        // Both in the bucket: one segment from the lowest to the highest value of the run.
+        float lMin = lOpenV0, lMax = lOpenV0;
+        for (float lValue : {lOpenV1, lV0, lV1}) {
+          if (lValue < lMin) lMin = lValue;
+          if (lValue > lMax) lMax = lValue;
+        }
+        lOpenV0 = lMin;
+        lOpenV1 = lMax;
+        lOpenS1 = lS1;
+      } else {
+        if (lHasOpen && !AppendAlong<tAlongY>(ioList, lOpenS0, lOpenV0, lOpenS1, lOpenV1)) return false;
+        lOpenS0 = lS0;
+        lOpenV0 = lV0;
+        lOpenS1 = lS1;
+        lOpenV1 = lV1;
+        // A descending segment reaches one pixel further down: its end pixel is the one below.
+        // This is about y, whichever the reduction axis.
+        if (tAlongY) {
+          if (lOpenS1 < lOpenS0) lOpenS1 -= 1.0f;
+        } else {
+          if (lOpenV1 < lOpenV0) lOpenV1 -= 1.0f;
+        }
+        lHasOpen = true;
+      }
+    }
+    lPreviousS = lS;
+    lPreviousV = lV;
+    lPreviousSort = lSort;
+    lPreviousValid = true;
+  }
+  ioState = {lPreviousS, lPreviousV, lPreviousSort, lPreviousValid, lStarted, lLow, lHasOpen,
+             lOpenS0,    lOpenV0,    lOpenS1,       lOpenV1};
+  return true;
+}
+
+// Moves the open entry, if any, into the list; false when the list cannot grow.
+bool CloseOpenEntry(ReducedList& ioList, const ReductionState& iState, bool iAlongY) {
+  if (!iState._HasOpen) return true;
+  return iAlongY ? AppendAlong<true>(ioList, iState._OpenS0, iState._OpenV0, iState._OpenS1, iState._OpenV1)
+                 : AppendAlong<false>(ioList, iState._OpenS0, iState._OpenV0, iState._OpenS1, iState._OpenV1);
+}
+
+}  // namespace
+
+QVTFdd2DCurveGP::QVTFdd2DCurveGP(const CATMathBox2D& iDataBox, const CATMathBox2D& iDisplayBox,
+                                 eReduceAxis iReduceAxis, CATSamIVector* iXVector, CATSamIVector* iYVector)
+    : _XVector(iXVector),
+      _YVector(iYVector),
+      _DataBox(iDataBox),
+      _DisplayBox(iDisplayBox),
+      _ReduceAxis(iReduceAxis),
+      _PixelStep(0.0f),
+      _Segments(nullptr),
+      _NbPoints(0) {
+  if (_XVector) _XVector->AddRef();
+  if (_YVector) _YVector->AddRef();
+}
+
+QVTFdd2DCurveGP::QVTFdd2DCurveGP(QVTFdd2DCurveGP& iOther)
+    : CATDynamicGP(iOther),
+      _XVector(iOther._XVector),
+      _YVector(iOther._YVector),
+      _ReduceAxis(iOther._ReduceAxis),
+      _PixelStep(0.0f),
+      _Segments(nullptr),
+      _NbPoints(0) {
+  if (_XVector) _XVector->AddRef();
+  if (_YVector) _YVector->AddRef();
+}
+
+QVTFdd2DCurveGP& QVTFdd2DCurveGP::operator=(QVTFdd2DCurveGP& iOther) {
+  CATGraphicPrimitive::operator=(iOther);
+  return *this;
+}
+
+QVTFdd2DCurveGP::~QVTFdd2DCurveGP() {
+  EmptyCache();
+  if (_XVector) _XVector->Release();
+  if (_YVector) _YVector->Release();
+}
+
+void QVTFdd2DCurveGP::EmptyCache() {
+  std::free(_Segments);
+  _Segments = nullptr;
+  _NbPoints = 0;
+}
+
+void QVTFdd2DCurveGP::ImmediateDraw(CATRender& iRender, const CATViewpoint* iViewpoint, const CATViewport*) {
+  const CAT2DViewpoint* lViewpoint = dynamic_cast<const CAT2DViewpoint*>(iViewpoint);
+  if (!_XVector || !_YVector || !lViewpoint) return;
+  float lParameter1, lParameter2, lParameter3, lParameter4;
+  iRender.GetViewportParameters(lParameter1, lParameter2, lParameter3, lParameter4);
+
+  // The zoom is keyed by the model length of one pixel step along the reduction axis.
+  const bool lAlongX = _ReduceAxis != ReduceAlongY;
+  CATMathPoint2D lModel0, lModel1;
+  lViewpoint->ComputeModelFromPixel(0.0f, 0.0f, lModel0, lParameter1, lParameter2, lParameter4, lParameter3);
+  lViewpoint->ComputeModelFromPixel(lAlongX ? 1.0f : 0.0f, lAlongX ? 0.0f : 1.0f, lModel1, lParameter1, lParameter2,
+                                    lParameter4, lParameter3);
+  const float lStep = static_cast<float>(lModel0.DistanceTo(lModel1));
+
+  // Only an ordered equality hits: a NaN step recomputes rather than freezing the cache.
+  if (!(_Segments && lStep == _PixelStep)) {
+    EmptyCache();
+    _PixelStep = lStep;
+    ComputeSegments(*lViewpoint, lParameter1, lParameter2, lParameter4, lParameter3);
+  }
+  if (_Segments && _NbPoints != 0) iRender.ImmediateDraw2DLine(_Segments, _NbPoints, 0, 1);
+}
+
+void QVTFdd2DCurveGP::ComputeSegments(const CAT2DViewpoint& iViewpoint, float iWidth, float iHeight, float iScaleA,
+                                      float iScaleB) {
+  // A y (or sort) vector shorter than the x vector limits the samples: nothing is read past either.
+  const unsigned int lLengthX = _XVector->GetLength(), lLengthY = _YVector->GetLength();
+  const unsigned int lNbSamples = lLengthX < lLengthY ? lLengthX : lLengthY;
+  if (lNbSamples == 0) return;
+
+  const double lDlx = _DataBox.GetLow().GetX(), lDly = _DataBox.GetLow().GetY();
+  const double lDhx = _DataBox.GetHigh().GetX(), lDhy = _DataBox.GetHigh().GetY();
+  const double lMlx = _DisplayBox.GetLow().GetX(), lMly = _DisplayBox.GetLow().GetY();
+  const double lMhx = _DisplayBox.GetHigh().GetX(), lMhy = _DisplayBox.GetHigh().GetY();
+  const double lSx = (lMhx - lMlx) / (lDhx - lDlx), lBx = lMlx - lDlx * lSx;
+  const double lSy = (lMhy - lMly) / (lDhy - lDly), lBy = lMly - lDly * lSy;
+  // A data box of zero width or height (or with a coordinate that is not finite) maps onto no
+  // curve: nothing is drawn and nothing cached.
+  if (!std::isfinite(lSx) || !std::isfinite(lSy) || !std::isfinite(lBx) || !std::isfinite(lBy)) return;
+
+  const size_t lNbSegments = lNbSamples - 1;
+  ReducedList lList = {nullptr, 0, 0, 0};
+  lList._Limit = lNbSegments < kMaxSegments ? lNbSegments : kMaxSegments;
+  // At least one entry, so that a computed cache is never null even when it holds no segment.
+  lList._Capacity = lList._Limit < kFirstCapacity ? (lList._Limit > 0 ? lList._Limit : 1) : kFirstCapacity;
+  lList._Entries = static_cast<float*>(std::malloc(lList._Capacity * 4 * sizeof(float)));
+  if (!lList._Entries) return;
+
+  // Segments in pixel space, each fed to the reduction as soon as it is made. Each sample is
+  // converted once and serves the segments on both its sides. The conversions of a chunk run
+  // first, apart from the reduction, so that the reduction's state stays in registers.
+  double lXValues[kChunk], lYValues[kChunk];
+  float lPixels[2 * kChunk];
+  bool lValid[kChunk];
+  const double* lSortValues = _ReduceAxis == ReduceAlongY ? lYValues : lXValues;
+  ReductionState lState = {0.0f, 0.0f, 0.0, false, false, 0.0f, false, 0.0f, 0.0f, 0.0f, 0.0f};
+  unsigned int lCount = 0;
+  for (unsigned int lFirst = 0; lFirst < lNbSamples; lFirst += lCount) {
+    lCount = lNbSamples - lFirst < kChunk ? lNbSamples - lFirst : kChunk;
+    ReadChunk(*_XVector, lFirst, lCount, lXValues);
+    ReadChunk(*_YVector, lFirst, lCount, lYValues);
+    for (unsigned int i = 0; i < lCount; ++i) {
+      const float lX = static_cast<float>(lXValues[i] * lSx + lBx);
+      const float lY = static_cast<float>(lYValues[i] * lSy + lBy);
+      // A sample that is not a number leaves out both segments that touch it.
+      lValid[i] = !std::isnan(lX) && !std::isnan(lY);
+      if (!lValid[i]) continue;
+      CATMathPoint2Df lPixel;
+      iViewpoint.ModelToPixel(CATMathPointf(ClampToModelLimit(lX), ClampToModelLimit(lY), 0.0f), lPixel, iWidth,
+                              iHeight, iScaleA, iScaleB);
+      lPixels[2 * i] = lPixel.x;
+      lPixels[2 * i + 1] = lPixel.y;
+    }
+    const bool lReduced = _ReduceAxis == ReduceAlongY
+                              ? ReduceChunk<true>(lList, lCount, lPixels, lValid, lSortValues, lState)
+                              : ReduceChunk<false>(lList, lCount, lPixels, lValid, lSortValues, lState);
+    if (!lReduced) {
+      std::free(lList._Entries);
+      return;
+    }
+  }
+  if (!CloseOpenEntry(lList, lState, _ReduceAxis == ReduceAlongY)) {
+    std::free(lList._Entries);
+    return;
+  }
+
+  // Back to model coordinates at the pixel centres, clipped to the display box, in place.
+  QVTFddMathClipLines lClipper(_DisplayBox);
+  int lNbVisible = 0;
+  for (size_t i = 0; i < lList._Count; ++i) {
+    float* lEntry = lList._Entries + 4 * i;
+    CATMathPoint2Df lStart, lEnd;
+    iViewpoint.PixelToModel(CATMathPoint2Df(lEntry[0] + 0.5f, lEntry[1] + 0.5f), lStart, iWidth, iHeight, iScaleA,
+                            iScaleB);
+    iViewpoint.PixelToModel(CATMathPoint2Df(lEntry[2] + 0.5f, lEntry[3] + 0.5f), lEnd, iWidth, iHeight, iScaleA,
+                            iScaleB);
+    lEntry[0] = lStart.x;
+    lEntry[1] = lStart.y;
+    lEntry[2] = lEnd.x;
+    lEntry[3] = lEnd.y;
+    lClipper.Clip(lEntry, lList._Entries, lNbVisible);
+  }
+  if (lNbVisible > 0 && static_cast<size_t>(lNbVisible) < lList._Capacity) {
+    float* lShrunk = static_cast<float*>(std::realloc(lList._Entries, size_t(lNbVisible) * 4 * sizeof(float)));
+    if (lShrunk) lList._Entries = lShrunk;
+  }
+  _Segments = lList._Entries;
+  _NbPoints = 2 * lNbVisible;
+}

@@ -1,0 +1,84 @@
+// Curve drawing speed: the first draw of an n-sample curve (the full pixel reduction) and a redraw
+// at the same zoom (the cache), into a 1000 x 600 pixel viewport through the recording render.
+// Both report samples per second; compare them with BM_ReadBaseline of the same run, which reads
+// the same vectors once through the data-vector interface.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <vector>
+
+#include "CAT2DViewpoint.h"
+#include "CATMathBox2D.h"
+#include "MemoryDoubleVector.h"
+#include "QVTFdd2DCurveGP.h"
+#include "RecordingRender.h"
+
+namespace {
+
+const int kWidth = 1000;
+const int kHeight = 600;
+
+// The yardstick's samples: x = i, y = sin(0.001 i).
+struct CurveData {
+  explicit CurveData(unsigned int iNbSamples) {
+    std::vector<double> lX(iNbSamples), lY(iNbSamples);
+    for (unsigned int i = 0; i < iNbSamples; ++i) {
+      lX[i] = i;
+      lY[i] = std::sin(0.001 * i);
+    }
+    _X = new MemoryDoubleVector(std::move(lX));
+    _Y = new MemoryDoubleVector(std::move(lY));
+    _DataBox = CATMathBox2D(0.0, iNbSamples > 1 ? iNbSamples - 1.0 : 1.0, -1.0, 1.0);
+  }
+  ~CurveData() {
+    _X->Release();
+    _Y->Release();
+  }
+  CurveData(const CurveData&) = delete;
+  CurveData& operator=(const CurveData&) = delete;
+
+  MemoryDoubleVector* _X;
+  MemoryDoubleVector* _Y;
+  CATMathBox2D _DataBox;
+};
+
+// The display box fills the viewport, whose model units are its pixels.
+const CATMathBox2D kDisplayBox(0.0, kWidth, 0.0, kHeight);
+const CAT2DViewpoint kViewpoint(CATMathPoint2D(0.5 * kWidth, 0.5 * kHeight), 1.0);
+
+}  // namespace
+
+static void BM_CurveFirstDraw(benchmark::State& state) {
+  const unsigned int n = static_cast<unsigned int>(state.range(0));
+  CurveData lData(n);
+  RecordingRender lRender(kWidth, kHeight);
+  lRender.SetViewpoint(&kViewpoint, nullptr);
+  for (auto _ : state) {
+    QVTFdd2DCurveGP* lCurve =
+        new QVTFdd2DCurveGP(lData._DataBox, kDisplayBox, QVTFdd2DCurveGP::ReduceAlongX, lData._X, lData._Y);
+    lCurve->Draw(lRender);
+    benchmark::DoNotOptimize(lRender.Calls().data());
+    lCurve->Destroy();
+    lRender.Clear();
+  }
+  state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * n);
+}
+BENCHMARK(BM_CurveFirstDraw)->Arg(100000)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);
+
+static void BM_CurveCachedDraw(benchmark::State& state) {
+  const unsigned int n = static_cast<unsigned int>(state.range(0));
+  CurveData lData(n);
+  RecordingRender lRender(kWidth, kHeight);
+  lRender.SetViewpoint(&kViewpoint, nullptr);
+  QVTFdd2DCurveGP* lCurve =
+      new QVTFdd2DCurveGP(lData._DataBox, kDisplayBox, QVTFdd2DCurveGP::ReduceAlongX, lData._X, lData._Y);
+  lCurve->Draw(lRender);
+  for (auto _ : state) {
+    lRender.Clear();
+    lCurve->Draw(lRender);
+    benchmark::DoNotOptimize(lRender.Calls().data());
+  }
+  state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * n);
+  lCurve->Destroy();
+}
+BENCHMARK(BM_CurveCachedDraw)->Arg(100000)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMicrosecond);

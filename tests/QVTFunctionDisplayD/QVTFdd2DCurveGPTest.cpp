@@ -1,0 +1,388 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cfloat>
+#include <cmath>
+#include <limits>
+#include <random>
+#include <vector>
+
+#include "CAT2DViewpoint.h"
+#include "CATMathBox2D.h"
+#include "CATMathPoint.h"
+#include "CATMathPoint2Df.h"
+#include "MemoryDoubleVector.h"
+#include "QVTFdd2DCurveGP.h"
+#include "QVTFddMathClipLines.h"
+#include "RecordingRender.h"
+
+namespace {
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+// Model coordinates are drawn at most this far from 0.
+const float kLimit = static_cast<float>(double(FLT_MAX) * double(0.01f));
+
+// In-memory vector that counts its reads and remembers the highest index asked for.
+class CountingVector : public MemoryDoubleVector {
+ public:
+  explicit CountingVector(std::vector<double> iValues) : MemoryDoubleVector(std::move(iValues)) {}
+  double GetValue(unsigned int iIndex) const override {
+    ++_Reads;
+    _End = std::max<unsigned long long>(_End, iIndex + 1ULL);
+    return MemoryDoubleVector::GetValue(iIndex);
+  }
+  unsigned int GetValues(unsigned int iFirst, unsigned int iCount, double* oValues) const override {
+    ++_Reads;
+    _End = std::max<unsigned long long>(_End, 0ULL + iFirst + iCount);
+    return MemoryDoubleVector::GetValues(iFirst, iCount, oValues);
+  }
+  mutable long _Reads = 0;
+  mutable unsigned long long _End = 0;  // one past the highest index asked for
+};
+
+// A curve over two counting vectors, released with the fixture.
+struct Curve {
+  Curve(std::vector<double> iX, std::vector<double> iY, const CATMathBox2D& iDataBox,
+        const CATMathBox2D& iDisplayBox, QVTFdd2DCurveGP::eReduceAxis iAxis = QVTFdd2DCurveGP::ReduceAlongX)
+      : _X(new CountingVector(std::move(iX))), _Y(new CountingVector(std::move(iY))) {
+    _GP = new QVTFdd2DCurveGP(iDataBox, iDisplayBox, iAxis, _X, _Y);
+  }
+  ~Curve() {
+    _GP->Destroy();
+    EXPECT_EQ(_X->GetRefCount(), 1u);
+    EXPECT_EQ(_Y->GetRefCount(), 1u);
+    _X->Release();
+    _Y->Release();
+  }
+  Curve(const Curve&) = delete;
+  Curve& operator=(const Curve&) = delete;
+  long Reads() const { return _X->_Reads + _Y->_Reads; }
+
+  CountingVector* _X;
+  CountingVector* _Y;
+  QVTFdd2DCurveGP* _GP;
+};
+
+// Model units are pixels: a viewport of iWidth x iHeight centred on its own middle, zoom 1.
+CAT2DViewpoint PixelViewpoint(int iWidth = 200, int iHeight = 200) {
+  return CAT2DViewpoint(CATMathPoint2D(0.5 * iWidth, 0.5 * iHeight), 1.0);
+}
+
+const CATMathBox2D kBox100(0, 100, 0, 100);
+
+// The floats of the one line call a draw makes (empty when it draws nothing).
+std::vector<float> DrawnSegments(QVTFdd2DCurveGP& iGP, const CATViewpoint* iViewpoint, int iWidth = 200,
+                                 int iHeight = 200) {
+  RecordingRender lRender(iWidth, iHeight);
+  iGP.ImmediateDraw(lRender, iViewpoint, nullptr);
+  if (lRender.Calls().empty()) return {};
+  EXPECT_EQ(lRender.Calls().size(), 1u);
+  const RecordedCall& lCall = lRender.Calls()[0];
+  EXPECT_EQ(lCall.Op, "ImmediateDraw2DLine");
+  EXPECT_EQ(lCall.Ints, (std::vector<long long>{static_cast<long long>(lCall.Floats.size() / 2), 0, 1}));
+  return lCall.Floats;
+}
+
+// The curve's drawing written out plainly, for comparison with the primitive's streamed, chunked
+// computation: the whole working array, every value read one by one, then the reduction, the
+// conversion back and the clipping, each over the whole array.
+std::vector<float> ReferenceSegments(const std::vector<double>& iX, const std::vector<double>& iY,
+                                     const CATMathBox2D& iData, const CATMathBox2D& iDisplay, bool iAlongY,
+                                     const CAT2DViewpoint& iViewpoint, float iWidth, float iHeight) {
+  const size_t n = std::min(iX.size(), iY.size());
+  const double sx = (iDisplay.GetHigh().GetX() - iDisplay.GetLow().GetX()) / (iData.GetHigh().GetX() - iData.GetLow().GetX());
+  const double sy = (iDisplay.GetHigh().GetY() - iDisplay.GetLow().GetY()) / (iData.GetHigh().GetY() - iData.GetLow().GetY());
+  const double bx = iDisplay.GetLow().GetX() - iData.GetLow().GetX() * sx;
+  const double by = iDisplay.GetLow().GetY() - iData.GetLow().GetY() * sy;
+  const std::vector<double>& lSort = iAlongY ? iY : iX;
+  std::vector<std::array<float, 4>> lWork;
+  for (size_t k = 0; k + 1 < n; ++k) {
+    float c[4] = {float(iX[k] * sx + bx), float(iY[k] * sy + by), float(iX[k + 1] * sx + bx), float(iY[k + 1] * sy + by)};
+    if (std::isnan(c[0]) || std::isnan(c[1]) || std::isnan(c[2]) || std::isnan(c[3])) continue;
+    for (float& v : c) v = v > kLimit ? kLimit : (v < -kLimit ? -kLimit : v);
+    CATMathPoint2Df P, Q;
+    iViewpoint.ModelToPixel(CATMathPointf(c[0], c[1], 0), P, iWidth, iHeight, 1, 1);
+    iViewpoint.ModelToPixel(CATMathPointf(c[2], c[3], 0), Q, iWidth, iHeight, 1, 1);
+    std::array<float, 4> e = lSort[k + 1] > lSort[k] ? std::array<float, 4>{P.x, P.y, Q.x, Q.y}
+                                                     : std::array<float, 4>{Q.x, Q.y, P.x, P.y};
+    for (float& v : e) v = float(std::floor(double(v) + 0.5));
+    lWork.push_back(e);
+  }
+  const int s0 = iAlongY ? 1 : 0, s1 = s0 + 2, v0 = 1 - s0, v1 = v0 + 2;
+  std::vector<std::array<float, 4>> lOut;
+  float lo = lWork.empty() ? 0.0f : lWork[0][s0];
+  for (const std::array<float, 4>& e : lWork) {
+    if (!(e[s0] < lo + 1)) lo = e[s0];
+    if (!lOut.empty()) {
+      std::array<float, 4>& o = lOut.back();
+      if (o[s0] >= lo && o[s1] < lo + 1 && e[s0] >= lo && e[s1] < lo + 1) {
+        const float lMin = std::min(std::min(o[v0], o[v1]), std::min(e[v0], e[v1]));
+        const float lMax = std::max(std::max(o[v0], o[v1]), std::max(e[v0], e[v1]));
+        o[v0] = lMin;
+        o[v1] = lMax;
+        o[s1] = e[s1];
+        continue;
+      }
+    }
+    lOut.push_back(e);
+    if (lOut.back()[3] < lOut.back()[1]) lOut.back()[3] -= 1.0f;
+  }
+  QVTFddMathClipLines lClipper(iDisplay);
+  std::vector<float> lResult(4 * lOut.size() + 4);
+  int c = 0;
+  for (std::array<float, 4>& e : lOut) {
+    CATMathPoint2Df A, B;
+    iViewpoint.PixelToModel(CATMathPoint2Df(e[0] + 0.5f, e[1] + 0.5f), A, iWidth, iHeight, 1, 1);
+    iViewpoint.PixelToModel(CATMathPoint2Df(e[2] + 0.5f, e[3] + 0.5f), B, iWidth, iHeight, 1, 1);
+    const float lEntry[4] = {A.x, A.y, B.x, B.y};
+    lClipper.Clip(lEntry, lResult.data(), c);
+  }
+  lResult.resize(4 * size_t(c));
+  return lResult;
+}
+
+}  // namespace
+
+TEST(QVTFdd2DCurveGP, TwoSamplesGiveOneSegmentBetweenPixelCentres) {
+  Curve lCurve({10.2, 50.4}, {20.7, 30.1}, kBox100, kBox100);
+  CAT2DViewpoint lViewpoint = PixelViewpoint();
+  RecordingRender lRender(200, 200);
+  lRender.SetViewpoint(&lViewpoint, nullptr);
+  lCurve._GP->Draw(lRender);
+  ASSERT_EQ(lRender.Calls().size(), 1u);
+  EXPECT_EQ(lRender.Calls()[0], (RecordedCall{"ImmediateDraw2DLine", {10.5f, 21.5f, 50.5f, 30.5f}, {2, 0, 1}, ""}));
+}
+
+TEST(QVTFdd2DCurveGP, RunInOnePixelColumnBecomesOneSegmentOverItsRange) {
+  // A thousand samples in column 10; y runs over 40..69 after the first two samples.
+  std::vector<double> lX, lY = {50, 35};
+  for (int k = 0; k < 1000; ++k) lX.push_back(10.0 + 0.0004 * k);
+  for (int k = 2; k < 1000; ++k) lY.push_back(40 + k % 30);
+  CAT2DViewpoint lViewpoint = PixelViewpoint();
+  {
+    // The run starts descending (50 to 35): its first end moves one pixel down, to 34, and that
+    // is the run's minimum.
+    Curve lCurve(lX, lY, kBox100, kBox100);
+    EXPECT_EQ(DrawnSegments(*lCurve._GP, &lViewpoint), (std::vector<float>{10.5f, 34.5f, 10.5f, 69.5f}));
+  }
+  {
+    // Starting upwards (35 to 50), later descents inside the run move nothing.
+    lY[0] = 35;
+    lY[1] = 50;
+    Curve lCurve(lX, lY, kBox100, kBox100);
+    EXPECT_EQ(DrawnSegments(*lCurve._GP, &lViewpoint), (std::vector<float>{10.5f, 35.5f, 10.5f, 69.5f}));
+  }
+}
+
+TEST(QVTFdd2DCurveGP, ReductionAlongYMergesARunInOnePixelRow) {
+  std::vector<double> lX = {30}, lY;
+  for (int k = 1; k < 1000; ++k) lX.push_back(10 + (7 * k) % 80);
+  for (int k = 0; k < 1000; ++k) lY.push_back(20.0 + 0.0003 * k);
+  Curve lCurve(lX, lY, kBox100, kBox100, QVTFdd2DCurveGP::ReduceAlongY);
+  CAT2DViewpoint lViewpoint = PixelViewpoint();
+  EXPECT_EQ(DrawnSegments(*lCurve._GP, &lViewpoint), (std::vector<float>{10.5f, 20.5f, 89.5f, 20.5f}));
+}
+
+TEST(QVTFdd2DCurveGP, NotANumberLeavesAGap) {
+  CAT2DViewpoint lViewpoint = PixelViewpoint();
+  // Sample 2 removes the segments 1-2 and 2-3.
+  Curve lCurve({10, 20, 30, 40, 50}, {10, 20, kNaN, 40, 50}, kBox100, kBox100);
+  EXPECT_EQ(DrawnSegments(*lCurve._GP, &lViewpoint),
+            (std::vector<float>{10.5f, 10.5f, 20.5f, 20.5f, 40.5f, 40.5f, 50.5f, 50.5f}));
+  // The same with the hole in x, at the first sample.
+  Curve lFirst({kNaN, 20, 30}, {10, 20, 30}, kBox100, kBox100);
+  EXPECT_EQ(DrawnSegments(*lFirst._GP, &lViewpoint), (std::vector<float>{20.5f, 20.5f, 30.5f, 30.5f}));
+}
+
+TEST(QVTFdd2DCurveGP, DescendingXRunsEachSegmentFromTheLaterSample) {
+  CAT2DViewpoint lViewpoint = PixelViewpoint();
+  // Both segments are stored from the larger x; both then descend in y, so their ends move one
+  // pixel down.
+  Curve lCurve({50, 30, 10}, {10, 20, 30}, kBox100, kBox100);
+  EXPECT_EQ(DrawnSegments(*lCurve._GP, &lViewpoint),
+            (std::vector<float>{30.5f, 20.5f, 50.5f, 9.5f, 10.5f, 30.5f, 30.5f, 19.5f}));
+
+  // A descending run inside one column still merges into one segment.
+  std::vector<double> lX, lY = {50, 60};
+  for (int k = 0; k < 1000; ++k) lX.push_back(10.4 - 0.0004 * k);
+  for (int k = 2; k < 1000; ++k) lY.push_back(40 + k % 30);
+  Curve lRun(lX, lY, kBox100, kBox100);
+  EXPECT_EQ(DrawnSegments(*lRun._GP, &lViewpoint), (std::vector<float>{10.5f, 40.5f, 10.5f, 69.5f}));
+}
+
+TEST(QVTFdd2DCurveGP, HugeAndInfiniteCoordinatesAreDrawnAtTheModelLimit) {
+  CAT2DViewpoint lViewpoint = PixelViewpoint();
+  // The display box holds the limit itself, so nothing is clipped away.
+  const CATMathBox2D lEverything(-FLT_MAX, FLT_MAX, -FLT_MAX, FLT_MAX);
+  Curve lAbove({10, 50}, {20, 1e300}, lEverything, lEverything);
+  EXPECT_EQ(DrawnSegments(*lAbove._GP, &lViewpoint), (std::vector<float>{10.5f, 20.5f, 50.5f, kLimit}));
+  // From below too: minus infinity becomes minus the limit before any conversion.
+  Curve lBelow({10, 50, 90}, {20, -1e300, -kInf}, lEverything, lEverything);
+  EXPECT_EQ(DrawnSegments(*lBelow._GP, &lViewpoint),
+            (std::vector<float>{10.5f, 20.5f, 50.5f, -kLimit, 50.5f, -kLimit, 90.5f, -kLimit}));
+  Curve lInfiniteX({10, kInf}, {20, 30}, lEverything, lEverything);
+  EXPECT_EQ(DrawnSegments(*lInfiniteX._GP, &lViewpoint), (std::vector<float>{10.5f, 20.5f, kLimit, 30.5f}));
+}
+
+TEST(QVTFdd2DCurveGP, SegmentsAreClippedToTheDisplayBox) {
+  CAT2DViewpoint lViewpoint = PixelViewpoint();
+  const CATMathBox2D lBox(0, 40, 0, 100);
+  // The first segment leaves the box at x = 40; the other two lie outside.
+  Curve lCurve({10.2, 50.4, 60, 70}, {20.7, 30.1, 50, 60}, lBox, lBox);
+  std::vector<float> lDrawn = DrawnSegments(*lCurve._GP, &lViewpoint);
+  ASSERT_EQ(lDrawn.size(), 4u);
+  EXPECT_FLOAT_EQ(lDrawn[0], 10.5f);
+  EXPECT_FLOAT_EQ(lDrawn[1], 21.5f);
+  EXPECT_FLOAT_EQ(lDrawn[2], 40.0f);
+  EXPECT_NEAR(lDrawn[3], 21.5 + 9.0 * (29.5 / 40.0), 1e-4);
+}
+
+TEST(QVTFdd2DCurveGP, CacheIsKeptAtOneZoomAndRecomputedAtAnother) {
+  Curve lCurve({10, 20, 30, 40}, {10, 40, 20, 30}, kBox100, kBox100);
+  CAT2DViewpoint lViewpoint = PixelViewpoint();
+  const std::vector<float> lFirst = DrawnSegments(*lCurve._GP, &lViewpoint);
+  ASSERT_FALSE(lFirst.empty());
+  const long lReads = lCurve.Reads();
+  EXPECT_GT(lReads, 0);
+
+  // Same zoom, panned: the cached model segments are drawn again, without reading.
+  EXPECT_EQ(DrawnSegments(*lCurve._GP, &lViewpoint), lFirst);
+  lViewpoint.SetCenter(CATMathPoint2D(60, 70));
+  EXPECT_EQ(DrawnSegments(*lCurve._GP, &lViewpoint), lFirst);
+  EXPECT_EQ(lCurve.Reads(), lReads);
+
+  // Another zoom: recomputed, at the new pixel centres.
+  lViewpoint.SetCenter(CATMathPoint2D(100, 100));
+  lViewpoint.SetZoom(2.0);
+  const std::vector<float> lZoomed = DrawnSegments(*lCurve._GP, &lViewpoint);
+  EXPECT_GT(lCurve.Reads(), lReads);
+  EXPECT_NE(lZoomed, lFirst);
+  EXPECT_FLOAT_EQ(lZoomed[0], 10.25f);  // pixel 20's centre is model 10.25 at zoom 2
+}
+
+TEST(QVTFdd2DCurveGP, NotANumberPixelStepNeverFreezesTheCache) {
+  Curve lCurve({10, 20, 30}, {10, 20, 30}, kBox100, kBox100);
+  CAT2DViewpoint lViewpoint(CATMathPoint2D(kNaN, kNaN), 1.0);
+  EXPECT_TRUE(DrawnSegments(*lCurve._GP, &lViewpoint).empty());
+  const long lReads = lCurve.Reads();
+  EXPECT_GT(lReads, 0);
+  EXPECT_TRUE(DrawnSegments(*lCurve._GP, &lViewpoint).empty());
+  EXPECT_GT(lCurve.Reads(), lReads);
+  // And a usable viewpoint afterwards draws.
+  CAT2DViewpoint lGood = PixelViewpoint();
+  EXPECT_EQ(DrawnSegments(*lCurve._GP, &lGood).size(), 8u);
+}
+
+TEST(QVTFdd2DCurveGP, StreamedComputationMatchesThePlainReference) {
+  // Random walks across several read chunks, leaving and re-entering the display box, with holes,
+  // duplicates and steps back along the sort axis, at an unround zoom and pan.
+  std::mt19937 lRandom(12345);
+  std::uniform_real_distribution<double> lStep(-1.0, 1.0);
+  for (bool lAlongY : {false, true}) {
+    for (int lDensity : {1, 40}) {
+      std::vector<double> lX, lY;
+      double lA = 0.0, lB = 50.0;
+      const int n = 5003 * (lDensity == 1 ? 1 : 4);
+      for (int k = 0; k < n; ++k) {
+        if (k % 29 != 0)  // else an equal sort value
+          lA += (k % 97 == 0 ? -3.0 : 1.0) / lDensity + (k % 13 == 0 ? 0.0 : 0.02 * lStep(lRandom));
+        lB += 3.0 * lStep(lRandom);
+        const bool lHole = k % 211 == 5;
+        lX.push_back(lAlongY ? lB : lA);
+        lY.push_back(lHole ? kNaN : (lAlongY ? lA : lB));
+      }
+      // The sort coordinate spans about n / density, the other one about -300 to 400.
+      const double lSortHigh = 50.0 + double(n) / lDensity;
+      const CATMathBox2D lData = lAlongY ? CATMathBox2D(-300, 400, -50, lSortHigh) : CATMathBox2D(-50, lSortHigh, -300, 400);
+      const CATMathBox2D lDisplay(-20, 140, -10, 95);
+      CAT2DViewpoint lViewpoint(CATMathPoint2D(63.3, 41.7), 2.37);
+      Curve lCurve(lX, lY, lData, lDisplay,
+                   lAlongY ? QVTFdd2DCurveGP::ReduceAlongY : QVTFdd2DCurveGP::ReduceAlongX);
+      const std::vector<float> lDrawn = DrawnSegments(*lCurve._GP, &lViewpoint, 300, 200);
+      EXPECT_EQ(lDrawn, ReferenceSegments(lX, lY, lData, lDisplay, lAlongY, lViewpoint, 300, 200))
+          << "along y " << lAlongY << ", density " << lDensity;
+      EXPECT_GT(lDrawn.size(), 100u);
+      // The reduction bounds the segments by the pixels, not the samples.
+      EXPECT_LT(lDrawn.size() / 4, size_t(n) / 2);
+    }
+  }
+}
+
+TEST(QVTFdd2DCurveGP, ShorterYVectorLimitsTheSamples) {
+  CAT2DViewpoint lViewpoint = PixelViewpoint();
+  for (QVTFdd2DCurveGP::eReduceAxis lAxis : {QVTFdd2DCurveGP::ReduceAlongX, QVTFdd2DCurveGP::ReduceAlongY}) {
+    Curve lCurve({10, 20, 30, 40, 50}, {10, 30, 50}, kBox100, kBox100, lAxis);
+    const std::vector<float> lDrawn = DrawnSegments(*lCurve._GP, &lViewpoint);
+    // Two segments, merged or not, never reaching past sample 2.
+    ASSERT_FALSE(lDrawn.empty());
+    for (size_t i = 0; i < lDrawn.size(); i += 2) EXPECT_LE(lDrawn[i], 30.5f);
+    EXPECT_LE(lCurve._X->_End, 3u);
+    EXPECT_LE(lCurve._Y->_End, 3u);
+  }
+}
+
+TEST(QVTFdd2DCurveGP, DegenerateInputsDrawNothing) {
+  CAT2DViewpoint lViewpoint = PixelViewpoint();
+  RecordingRender lRender(200, 200);
+  MemoryDoubleVector* lVector = new MemoryDoubleVector({1, 2, 3});
+  {
+    QVTFdd2DCurveGP lNoX(kBox100, kBox100, QVTFdd2DCurveGP::ReduceAlongX, nullptr, lVector);
+    QVTFdd2DCurveGP lNoY(kBox100, kBox100, QVTFdd2DCurveGP::ReduceAlongX, lVector, nullptr);
+    QVTFdd2DCurveGP lGood(kBox100, kBox100, QVTFdd2DCurveGP::ReduceAlongX, lVector, lVector);
+    EXPECT_EQ(lVector->GetRefCount(), 5u);
+    lNoX.ImmediateDraw(lRender, &lViewpoint, nullptr);
+    lNoY.ImmediateDraw(lRender, &lViewpoint, nullptr);
+    lGood.ImmediateDraw(lRender, nullptr, nullptr);
+    // A viewpoint that is not a 2D one cannot convert.
+    CATViewpoint lPlain;
+    lGood.ImmediateDraw(lRender, &lPlain, nullptr);
+    EXPECT_TRUE(lRender.Calls().empty());
+    lGood.ImmediateDraw(lRender, &lViewpoint, nullptr);
+    EXPECT_EQ(lRender.Calls().size(), 1u);
+  }
+  EXPECT_EQ(lVector->GetRefCount(), 1u);
+  lVector->Release();
+  // Empty, one sample, only holes.
+  for (const std::vector<double>& lValues : std::vector<std::vector<double>>{{}, {5}, {kNaN, kNaN, kNaN}}) {
+    Curve lCurve(lValues, lValues, kBox100, kBox100);
+    EXPECT_TRUE(DrawnSegments(*lCurve._GP, &lViewpoint).empty());
+    EXPECT_TRUE(DrawnSegments(*lCurve._GP, &lViewpoint).empty());
+  }
+  // A one-sample curve has a result, empty, which the next draw at the same zoom reuses.
+  {
+    Curve lCurve({5}, {5}, kBox100, kBox100);
+    DrawnSegments(*lCurve._GP, &lViewpoint);
+    const long lReads = lCurve.Reads();
+    DrawnSegments(*lCurve._GP, &lViewpoint);
+    EXPECT_EQ(lCurve.Reads(), lReads);
+  }
+  // A data box of zero width or height maps onto nothing: no value is even read.
+  for (const CATMathBox2D& lFlat : {CATMathBox2D(5, 5, 0, 100), CATMathBox2D(0, 100, 7, 7), CATMathBox2D()}) {
+    Curve lCurve({10, 20, 30}, {10, 20, 30}, lFlat, kBox100);
+    EXPECT_TRUE(DrawnSegments(*lCurve._GP, &lViewpoint).empty());
+    EXPECT_TRUE(DrawnSegments(*lCurve._GP, &lViewpoint).empty());
+    EXPECT_EQ(lCurve._X->_Reads + lCurve._Y->_Reads, 0);
+  }
+}
+
+TEST(QVTFdd2DCurveGP, CopySharesTheVectorsAndDrawsNothing) {
+  Curve lCurve({10, 20, 30}, {10, 20, 30}, kBox100, kBox100, QVTFdd2DCurveGP::ReduceAlongY);
+  CAT2DViewpoint lViewpoint = PixelViewpoint();
+  const std::vector<float> lDrawn = DrawnSegments(*lCurve._GP, &lViewpoint);
+  ASSERT_FALSE(lDrawn.empty());
+  {
+    // The copy holds its own references and no cache of the original.
+    QVTFdd2DCurveGP lCopy(*lCurve._GP);
+    EXPECT_EQ(lCurve._X->GetRefCount(), 3u);
+    EXPECT_EQ(lCurve._Y->GetRefCount(), 3u);
+    EXPECT_TRUE(DrawnSegments(lCopy, &lViewpoint).empty());
+    // Assignment leaves each primitive its own data and cache.
+    lCopy = *lCurve._GP;
+    EXPECT_TRUE(DrawnSegments(lCopy, &lViewpoint).empty());
+    *lCurve._GP = lCopy;
+    EXPECT_EQ(DrawnSegments(*lCurve._GP, &lViewpoint), lDrawn);
+  }
+  EXPECT_EQ(lCurve._X->GetRefCount(), 2u);
+}
