@@ -8,6 +8,7 @@
 #include "BackgroundPage.h"
 #include "CATFont.h"
 #include "CATViewer.h"
+#include "ContributionPage.h"
 #include "CairoRender.h"
 #include "PlotPrimitivesPage.h"
 
@@ -16,6 +17,7 @@ const std::vector<GalleryPage>& Gallery::Pages() {
       {"backgrounds", 800, 500, &BackgroundPage::Build},
       {"axis-texts", 1000, 625, &AxisTextPage::Build},
       {"plot-primitives", 1000, 625, &PlotPrimitivesPage::Build},
+      {"contribution-bars", 1000, 625, &ContributionPage::Build},
   };
   return sPages;
 }

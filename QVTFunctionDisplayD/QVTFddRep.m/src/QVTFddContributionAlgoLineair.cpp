@@ -1,0 +1,174 @@
+#include "QVTFddContributionAlgoLineair.h"
+
+#include <cmath>
+#include <memory>
+#include <new>
+
+#include "CATSamIDoubleVector.h"
+#include "QVTFddModuleFrame.h"
+#include "QVTFddPixelJob.h"
+#include "QVTFddRowValue.h"
+#include "QVTIFddContinuousAxis.h"
+
+namespace {
+
+// A colour component from the axis as a byte: an axis that answers outside 0..255 is clamped.
+unsigned char sByte(int iComponent) {
+  return static_cast<unsigned char>(iComponent < 0 ? 0 : (iComponent > 255 ? 255 : iComponent));
+}
+
+void sAddRef(const CATSamIDoubleVector* iVector) {
+  if (iVector) const_cast<CATSamIDoubleVector*>(iVector)->AddRef();
+}
+
+void sRelease(const CATSamIDoubleVector* iVector) {
+  if (iVector) const_cast<CATSamIDoubleVector*>(iVector)->Release();
+}
+
+}  // namespace
+
+QVTFddContributionAlgoLineair::QVTFddContributionAlgoLineair(const CATSamIDoubleVector* iArgVector, double iMinLimit,
+                                                             double iMaxLimit, int iInterpolate,
+                                                             const CATSamIDoubleVector* iResVector, int iWidth,
+                                                             int iHeight, QVTIFddContinuousAxis* iAxis,
+                                                             eBarDirection iDirection)
+    : _Axis(iAxis),
+      _ArgVector(iArgVector),
+      _ResVector(iResVector),
+      _MinLimit(iMinLimit),
+      _MaxLimit(iMaxLimit),
+      _Interpolate(iInterpolate),
+      _Width(iWidth),
+      _Height(iHeight),
+      _Direction(iDirection) {
+  Acquire();
+}
+
+QVTFddContributionAlgoLineair::QVTFddContributionAlgoLineair(const QVTFddContributionAlgoLineair& iOther)
+    : _Axis(iOther._Axis),
+      _ArgVector(iOther._ArgVector),
+      _ResVector(iOther._ResVector),
+      _MinLimit(iOther._MinLimit),
+      _MaxLimit(iOther._MaxLimit),
+      _Interpolate(iOther._Interpolate),
+      _Width(iOther._Width),
+      _Height(iOther._Height),
+      _Direction(iOther._Direction) {
+  Acquire();
+}
+
+QVTFddContributionAlgoLineair& QVTFddContributionAlgoLineair::operator=(const QVTFddContributionAlgoLineair& iOther) {
+  if (this == &iOther) return *this;
+  // The new references are taken before the old ones are given up: both may be the same objects,
+  // and the last reference must not go in between.
+  QVTIFddContinuousAxis* lOldAxis = _Axis;
+  const CATSamIDoubleVector* lOldArg = _ArgVector;
+  const CATSamIDoubleVector* lOldRes = _ResVector;
+  _Axis = iOther._Axis;
+  _ArgVector = iOther._ArgVector;
+  _ResVector = iOther._ResVector;
+  _MinLimit = iOther._MinLimit;
+  _MaxLimit = iOther._MaxLimit;
+  _Interpolate = iOther._Interpolate;
+  _Width = iOther._Width;
+  _Height = iOther._Height;
+  _Direction = iOther._Direction;
+  Acquire();
+  if (lOldAxis) lOldAxis->Release();
+  sRelease(lOldArg);
+  sRelease(lOldRes);
+  return *this;
+}
+
+QVTFddContributionAlgoLineair::~QVTFddContributionAlgoLineair() { ReleaseAll(); }
+
+void QVTFddContributionAlgoLineair::Acquire() {
+  sAddRef(_ArgVector);
+  sAddRef(_ResVector);
+  if (_Axis) _Axis->AddRef();
+}
+
+void QVTFddContributionAlgoLineair::ReleaseAll() {
+  sRelease(_ArgVector);
+  sRelease(_ResVector);
+  if (_Axis) _Axis->Release();
+  _ArgVector = _ResVector = nullptr;
+  _Axis = nullptr;
+}
+
+int QVTFddContributionAlgoLineair::IsUsable() const {
+  return _ArgVector && _ResVector && _Axis && _Width >= 1 && _Width < kMaxPixels && _Height >= 1 &&
+         _Height < kMaxPixels;
+}
+
+int QVTFddContributionAlgoLineair::StripLength() const { return _Direction == HorizontalBar ? _Width : _Height; }
+
+QVTFddPixelJob* QVTFddContributionAlgoLineair::ComputeJobs() const {
+  const int n = StripLength();
+  QVTFddPixelJob* lJobs = new (std::nothrow) QVTFddPixelJob[n];
+  if (lJobs) QVTFddComputePixelJobs(_ArgVector, _MinLimit, _MaxLimit, _Interpolate, lJobs, n);
+  return lJobs;
+}
+
+QVTFddContributionAlgoLineair::eValueType QVTFddContributionAlgoLineair::CalculatePixelValue(
+    const QVTFddPixelJob& iJob, const CATSamIDoubleVector* iValues, double& oValue) const {
+  // The rule the colour maps use along their data rows: maxima keep single-sample peaks visible,
+  // skip NaN wherever it stands, and a range without a number is NaN (a transparent pixel).
+  return QVTFddRowValue(iJob, iValues, oValue) ? ValueFound : NoValue;
+}
+
+CATPixelImage QVTFddContributionAlgoLineair::MakeBitmap() {
+  if (!IsUsable()) return CATPixelImage();
+  if (_ResVector->GetLength() != _ArgVector->GetLength()) {
+    QVTFDD_ASSERTION("QVTFddContributionAlgoLineair", "_ResVector->GetLength() != _ArgVector->GetLength()");
+    return CATPixelImage();
+  }
+  CATPixelImage lResult(_Width, _Height, 3);
+  const int n = StripLength();
+  std::unique_ptr<QVTFddPixelJob[]> lJobs(ComputeJobs());
+  if (!lJobs || lResult.IsEmpty()) return CATPixelImage();
+
+  // One strip is computed; the other rows (columns) are copies of it.
+  const int lHorizontal = _Direction == HorizontalBar;
+  CATPixelImage lStrip(lHorizontal ? n : 1, lHorizontal ? 1 : n, 3);
+  unsigned char* lPixels = lStrip.GetPixelsToModify();
+  if (!lPixels) return CATPixelImage();
+  for (int k = 0; k < n; ++k, lPixels += 4) {
+    double v = 0.0;
+    if (CalculatePixelValue(lJobs[k], _ResVector, v) == ValueFound && !std::isnan(v)) {
+      int lRed = 0, lGreen = 0, lBlue = 0;
+      _Axis->GetColor(v, 0.0, lRed, lGreen, lBlue);
+      lPixels[0] = sByte(lRed);
+      lPixels[1] = sByte(lGreen);
+      lPixels[2] = sByte(lBlue);
+      lPixels[3] = 255;
+    } else {
+      lPixels[0] = lPixels[1] = lPixels[2] = lPixels[3] = 0;
+    }
+  }
+  if (lHorizontal) {
+    for (int y = 0; y < _Height; ++y) lResult.InsertPixelImage(0, y, &lStrip, 0);
+  } else {
+    for (int x = 0; x < _Width; ++x) lResult.InsertPixelImage(x, 0, &lStrip, 0);
+  }
+  return lResult;
+}
+
+long QVTFddContributionAlgoLineair::GetValue(double iArgument, double& oValue) {
+  if (!IsUsable()) return E_FAIL;
+  if (_ResVector->GetLength() != _ArgVector->GetLength()) {
+    QVTFDD_ASSERTION("QVTFddContributionAlgoLineair", "_ResVector->GetLength() != _ArgVector->GetLength()");
+    return E_FAIL;
+  }
+  if (!(iArgument >= _MinLimit && iArgument <= _MaxLimit)) return E_FAIL;
+  const int n = StripLength();
+  std::unique_ptr<QVTFddPixelJob[]> lJobs(ComputeJobs());
+  if (!lJobs) return E_FAIL;
+  const int k = QVTFddValueToPixel(iArgument, _MinLimit, _MaxLimit, n);
+  // Equal limits, for one, put the argument on no pixel of the strip.
+  if (k < 0 || k >= n) return E_FAIL;
+  double lValue = 0.0;
+  if (CalculatePixelValue(lJobs[k], _ResVector, lValue) != ValueFound) return E_FAIL;
+  oValue = lValue;
+  return S_OK;
+}

@@ -1,0 +1,197 @@
+#include "QVTFddPixelJob.h"
+
+#include <climits>
+#include <cmath>
+
+#include "CATSamIDoubleVector.h"
+#include "QVTFddConstants.h"
+#include "QVTFddMathSaturateToInt.h"
+#include "QVTFddModuleFrame.h"
+#include "QVTFddVirtualVector.h"
+
+namespace {
+
+// Samples are read in chunks of this many values: few virtual calls, bounded memory.
+constexpr unsigned int kChunk = 1024;
+
+// Reads iCount values from iFirst; values the vector does not deliver read as NaN, as the
+// vector's own value at an index beyond its length does.
+void sRead(const CATSamIDoubleVector* iVector, unsigned int iFirst, unsigned int iCount, double* oValues) {
+  unsigned int lGot = iVector->GetValues(iFirst, iCount, oValues);
+  for (unsigned int k = lGot < iCount ? lGot : iCount; k < iCount; ++k) oValues[k] = QVTFddDoubleNaN;
+}
+
+// QVTFddValueToPixel itself, inlined into the mapping's loop over the samples.
+inline int sValueToPixel(double iValue, double iMinLimit, double iMaxLimit, int iLength) {
+  // The saturating conversion keeps huge, infinite and NaN positions defined (NaN gives the
+  // negative bound), and iLength - 1 is taken in double so that no int overflows.
+  const int lIntResult = QVTFddMathSaturateToInt((iValue - iMinLimit) * (static_cast<double>(iLength) - 1.0) /
+                                                     (iMaxLimit - iMinLimit) +
+                                                 0.5);
+  if (iValue == iMinLimit && lIntResult != 0) QVTFDD_ASSERTION("QVTFddPixelJob", "lIntResult != 0");
+  if (iValue == iMaxLimit && lIntResult != static_cast<long long>(iLength) - 1)
+    QVTFDD_ASSERTION("QVTFddPixelJob", "lIntResult != iLength-1");
+  return lIntResult;
+}
+
+// The job that a run of samples iFirst .. iLast in one pixel leaves there.
+inline QVTFddPixelJob sRunJob(int iFirst, int iLast) {
+  return iLast > iFirst ? QVTFddPixelJob::Range(iFirst, iLast) : QVTFddPixelJob::Index(iFirst);
+}
+
+}  // namespace
+
+int QVTFddValueToPixel(double iValue, double iMinLimit, double iMaxLimit, int iLength) {
+  return sValueToPixel(iValue, iMinLimit, iMaxLimit, iLength);
+}
+
+void QVTFddComputePixelJobs(const CATSamIDoubleVector* iVector, double iMinLimit, double iMaxLimit,
+                            int iInterpolate, QVTFddPixelJob* pJobs, int iLength) {
+  if (!iVector) return;
+  // No pixel to write: nothing is read or allocated.
+  if (!pJobs || iLength < 1) return;
+  const unsigned int lLength = iVector->GetLength();
+  if (lLength < 2) {
+    QVTFDD_ASSERTION("QVTFddPixelJob", "iVector->GetLength() <2");
+    return;
+  }
+  // Sample indices are stored in int.
+  if (lLength > static_cast<unsigned int>(INT_MAX)) {
+    QVTFDD_ASSERTION("QVTFddPixelJob", "iVector->GetLength() > INT_MAX");
+    return;
+  }
+  if (!(iMaxLimit > iMinLimit)) {
+    QVTFDD_ASSERTION("QVTFddPixelJob", "iMaxLimit <= iMinLimit");
+    return;
+  }
+  const double lLastValue = iVector->GetValue(lLength - 1);
+  if (iVector->GetValue(0) > iMaxLimit || lLastValue < iMinLimit || std::isnan(lLastValue)) {
+    for (int k = 0; k < iLength; ++k) pJobs[k] = QVTFddPixelJob::Empty();
+    return;
+  }
+
+  double lValues[kChunk];
+
+  // The last sample before the range, or sample 0 when the range starts at or before it.
+  unsigned int lMinIndex = 0;
+  {
+    unsigned int i = 0;
+    bool lFound = false;
+    while (i < lLength && !lFound) {
+      const unsigned int lCount = lLength - i < kChunk ? lLength - i : kChunk;
+      sRead(iVector, i, lCount, lValues);
+      unsigned int k = 0;
+      while (k < lCount && !(lValues[k] >= iMinLimit)) ++k;
+      lFound = k < lCount;
+      i += k;
+    }
+    lMinIndex = i > 0 ? i - 1 : 0;
+  }
+  if (lMinIndex >= lLength) {
+    QVTFDD_ASSERTION("QVTFddPixelJob", "lMinIndex>=iVector->GetLength()");
+    return;
+  }
+
+  // The first sample after the range, or the last sample. The scan stops at sample 0 at the
+  // latest, which is not beyond iMaxLimit here.
+  unsigned int lMaxIndex = lLength - 1;
+  {
+    bool lFound = false;
+    while (!lFound) {
+      const unsigned int lCount = lMaxIndex + 1 < kChunk ? lMaxIndex + 1 : kChunk;
+      const unsigned int lFirst = lMaxIndex + 1 - lCount;
+      sRead(iVector, lFirst, lCount, lValues);
+      unsigned int k = lCount;
+      while (k > 0 && lValues[k - 1] > iMaxLimit) --k;
+      lFound = k > 0 || lFirst == 0;
+      lMaxIndex = k > 0 ? lFirst + k - 1 : (lFirst > 0 ? lFirst - 1 : 0);
+    }
+    if (lMaxIndex < lLength - 1) ++lMaxIndex;
+  }
+  if (lMinIndex > lMaxIndex) return;
+
+  // Infinite end samples stand one sample spacing beyond the limits (one unit when the spacing
+  // is not finite either).
+  double vMax = iVector->GetValue(lMaxIndex);
+  double vMin = iVector->GetValue(lMinIndex);
+  if (vMax == QVTFddDoubleInfinity) {
+    vMax = lMaxIndex > 0 ? iMaxLimit + (iMaxLimit - iVector->GetValue(lMaxIndex - 1)) : iMaxLimit + 1;
+    if (!std::isfinite(vMax)) vMax = iMaxLimit + 1;
+  }
+  if (vMin == -QVTFddDoubleInfinity) {
+    vMin = lMinIndex < lLength - 1 ? iMinLimit - (iVector->GetValue(lMinIndex + 1) - iMinLimit) : iMinLimit - 1;
+    if (!std::isfinite(vMin)) vMin = iMinLimit - 1;
+  }
+  // A NaN argument is outside the contract (the vector is sorted): the mapping ends as a failed
+  // consistency check does.
+  if (std::isnan(vMin) || std::isnan(vMax)) {
+    QVTFDD_ASSERTION("QVTFddPixelJob", "iVector value is NaN");
+    return;
+  }
+
+  // Positions are relative to the pixel of the first sample used. Pixels are saturated to
+  // +/- 2^29, so these differences fit in an int.
+  const int p0 = sValueToPixel(vMin, iMinLimit, iMaxLimit, iLength);
+  const int p1 = sValueToPixel(vMax, iMinLimit, iMaxLimit, iLength);
+  const int lSize = p1 - p0 + 1;
+  QVTFddVirtualVector lJobs(iLength, -p0);
+  if (lJobs.GetSize() != iLength) return;  // no memory for the window
+
+  // Consecutive samples in one pixel form a run; a pixel's job is written once its run is
+  // complete, which leaves the same jobs as writing an index job and growing it sample by sample.
+  int lPrev = -1;
+  int lRunFirst = 0, lRunLast = 0;
+  for (unsigned int lChunkFirst = lMinIndex; lChunkFirst <= lMaxIndex;) {
+    const unsigned int lCount = lMaxIndex - lChunkFirst < kChunk ? lMaxIndex - lChunkFirst + 1 : kChunk;
+    sRead(iVector, lChunkFirst, lCount, lValues);
+    for (unsigned int k = 0; k < lCount; ++k) {
+      const int i = static_cast<int>(lChunkFirst + k);
+      double w = lValues[k];
+      if (w == QVTFddDoubleInfinity)
+        w = vMax;
+      else if (w == -QVTFddDoubleInfinity)
+        w = vMin;
+      if (std::isnan(w)) {
+        QVTFDD_ASSERTION("QVTFddPixelJob", "iVector value is NaN");
+        return;
+      }
+      const int lPos = sValueToPixel(w, iMinLimit, iMaxLimit, iLength) - p0;
+      if (!(lPos >= 0 && lPos <= lSize)) {
+        QVTFDD_ASSERTION("QVTFddPixelJob", "!(lPos>=0 && lPos <= lSize)");
+        return;
+      }
+      if (!(i > 0 || (i == 0 && lPos == 0))) {
+        QVTFDD_ASSERTION("QVTFddPixelJob", "!(i > 0 || (i == 0 && lPos == 0))");
+        return;
+      }
+      if (!(i < static_cast<int>(lMaxIndex) || (i == static_cast<int>(lMaxIndex) && lPos == lSize - 1))) {
+        QVTFDD_ASSERTION("QVTFddPixelJob", "!(i < lMaxIndex || (i == lMaxIndex && lPos == lSize-1))");
+        return;
+      }
+      if (lPos == lPrev) {
+        lRunLast = i;
+        continue;
+      }
+      // A step back means the vector is not sorted; filling forward again after it could cost
+      // a whole window per sample.
+      if (lPos < lPrev) {
+        QVTFDD_ASSERTION("QVTFddPixelJob", "iVector is not sorted");
+        return;
+      }
+      if (lPrev >= 0) lJobs.At(lPrev) = sRunJob(lRunFirst, lRunLast);
+      if (lPos > lPrev + 1) {
+        const QVTFddPixelJob lJobBefore = lJobs.Get(lPrev);
+        lJobs.Fill(iInterpolate, lPrev, lPos, lJobBefore, QVTFddPixelJob::Index(i));
+      }
+      lRunFirst = lRunLast = i;
+      lPrev = lPos;
+    }
+    lChunkFirst += lCount;
+  }
+  if (lPrev >= 0) lJobs.At(lPrev) = sRunJob(lRunFirst, lRunLast);
+
+  for (int k = 0; k < iLength; ++k) {
+    const long long r = static_cast<long long>(k) - p0;
+    pJobs[k] = (r < 0 || r >= lSize) ? QVTFddPixelJob::Empty() : lJobs.Get(static_cast<int>(r));
+  }
+}

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Fuzzes the pixel-job mapping with libFuzzer: builds the fuzz targets of fuzz/ with clang++,
+# AddressSanitizer and UndefinedBehaviorSanitizer in build-fuzz/, then runs each for a bounded
+# time on a corpus kept in the build folder.
+# Usage: scripts/fuzz.sh [SECONDS]   (default 60; FDD_FUZZ_BUILD_DIR overrides the build folder)
+# Exits non-zero when the build fails or a target finds a crash, a leak, a timeout or a
+# sanitizer report; the input that caused it is left in <build>/fuzz-artifacts/.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${FDD_FUZZ_BUILD_DIR:-$root/build-fuzz}"
+seconds="${1:-60}"
+targets=(QVTFddComputePixelJobsFuzz)
+
+"$root/scripts/install-deps.sh"
+
+# The generator is chosen only on the first configure; CMake refuses to change it later.
+generator=()
+[[ -f "$build/CMakeCache.txt" ]] || generator=(-G Ninja)
+cmake -S "$root" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DFDD_BUILD_FUZZ=ON -DFDD_BUILD_TESTS=OFF -DFDD_BUILD_BENCH=OFF -DFDD_BUILD_APPS=OFF
+cmake --build "$build" --target "${targets[@]}"
+
+export ASAN_OPTIONS=detect_leaks=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+mkdir -p "$build/fuzz-artifacts"
+for target in "${targets[@]}"; do
+  corpus="$build/fuzz-corpus/$target"
+  mkdir -p "$corpus"
+  echo "fuzz: $target for $seconds s"
+  "$build/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix="$build/fuzz-artifacts/$target-" "$corpus"
+done
+echo "fuzz: no crash in ${#targets[@]} target(s)"
