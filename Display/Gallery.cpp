@@ -10,6 +10,7 @@
 #include "CATViewer.h"
 #include "ContributionPage.h"
 #include "CairoRender.h"
+#include "ColormapPage.h"
 #include "PlotPrimitivesPage.h"
 
 const std::vector<GalleryPage>& Gallery::Pages() {
@@ -18,6 +19,7 @@ const std::vector<GalleryPage>& Gallery::Pages() {
       {"axis-texts", 1000, 625, &AxisTextPage::Build},
       {"plot-primitives", 1000, 625, &PlotPrimitivesPage::Build},
       {"contribution-bars", 1000, 625, &ContributionPage::Build},
+      {"colour-maps", 1000, 625, &ColormapPage::Build},
   };
   return sPages;
 }

@@ -1,0 +1,3 @@
+#include "LinearScaling.h"
+
+double LinearScaling::Convert(double iValue) { return _Factor * iValue + _Offset; }

@@ -1,0 +1,45 @@
+#include "CATDlgProgress.h"
+
+#include "CATApplicationFrame.h"
+#include "CATDlgDialog.h"
+
+HOST_META_IMPLEMENT(CATDlgProgress, CATDialog, "Dialog")
+
+CATDlgProgress::CATDlgProgress(CATDialog* iParent, const CATString& iName, CATDlgStyle)
+    : CATDialog(iParent, iName), _Min(0), _Max(100), _Pos(0), _PosCount(0), _Terminal(2) {
+  // A control is visible with its box.
+  CATDialog::SetVisibility(1);
+}
+
+CATDlgProgress::~CATDlgProgress() = default;
+
+void CATDlgProgress::SetRange(int iMin, int iMax) {
+  _Min = iMin;
+  _Max = iMax;
+}
+
+void CATDlgProgress::GetRange(int& oMin, int& oMax) const {
+  oMin = _Min;
+  oMax = _Max;
+}
+
+CATDlgDialog* CATDlgProgress::GetBox() const {
+  for (CATDialog* lParent = GetParent(); lParent; lParent = lParent->GetParent())
+    if (lParent->IsAKindOf("CATDlgDialog")) return static_cast<CATDlgDialog*>(lParent);
+  return nullptr;
+}
+
+void CATDlgProgress::SetPos(int iPos) {
+  _Pos = iPos;
+  ++_PosCount;
+  CATDlgDialog* lBox = GetBox();
+  if (!lBox || !lBox->GetVisibility()) return;
+  CATString lTitle = lBox->GetResourceFilename(0);
+  _Terminal.Show(lTitle.c_str(), _Min, _Max, _Pos);
+  if (CATApplicationFrame::TakeInterrupt()) lBox->ActivateCancel();
+}
+
+void CATDlgProgress::OnAncestorVisibility(int iShown) {
+  if (!iShown) _Terminal.Clear();
+  CATDialog::OnAncestorVisibility(iShown);
+}

@@ -1,0 +1,41 @@
+// A progress control of the host: a range and a position, shown inside a dialog box. In our host
+// it draws as a bar on the terminal (TerminalProgress, standard error) while its box is shown.
+// Setting the position is also where the host processes what happened in the meantime: an
+// interrupt recorded since the last position (Ctrl-C) becomes the Cancel of the control's box.
+#ifndef CATDlgProgress_H
+#define CATDlgProgress_H
+
+#include "CATDialog.h"
+#include "TerminalProgress.h"
+
+class CATDlgDialog;
+
+class CATDlgProgress : public CATDialog {
+  HOST_META_DECLARE
+ public:
+  // Our host has one kind of progress control: the style is accepted and not used.
+  CATDlgProgress(CATDialog* iParent, const CATString& iName, CATDlgStyle iStyle);
+  ~CATDlgProgress() override;
+
+  void SetRange(int iMin, int iMax);
+  void SetPos(int iPos);
+  void GetRange(int& oMin, int& oMax) const;
+  int GetPos() const { return _Pos; }
+  // How often the position was set (tests follow the progress of a computation with it).
+  int GetPosCount() const { return _PosCount; }
+
+ protected:
+  void OnAncestorVisibility(int iShown) override;
+
+ private:
+  // The dialog box the control sits in: the nearest dialog box among its parents.
+  CATDlgDialog* GetBox() const;
+
+  int _Min;
+  int _Max;
+  int _Pos;
+  int _PosCount;
+  TerminalProgress _Terminal;
+};
+
+#endif

@@ -1,0 +1,7 @@
+#include "CATNotification.h"
+
+HOST_META_IMPLEMENT(CATNotification, CATBaseUnknown, "Dialog")
+
+CATNotification::CATNotification() = default;
+
+CATNotification::~CATNotification() = default;

@@ -1,0 +1,99 @@
+// What the two order-interpolation colour map algorithms share: the order of a point (X scaled
+// over Z scaled), the order table of the samples, and per pixel the band of samples whose order
+// lies within a relative tolerance of the pixel's, of which the nearest sample inside and the
+// nearest outside the pixel's distance from the origin give the value, weighted towards the nearer
+// one. Images are computed row by row under a progress dialog that can cancel them. The derived
+// classes read their data layout: they fill the table and give a sample's value.
+// Holds one reference on the axis, the Z vector and both scalings (the derived classes on their
+// data); owns the order table. Limits are in data units, sizes in pixels (below 2000 each way).
+#ifndef QVTFddColormapAlgoOrderBase_H
+#define QVTFddColormapAlgoOrderBase_H
+
+#include "QVTFddColormapAlgo.h"
+
+class CATSamIDoubleVector;
+class QVTFddOrderEntry;
+class QVTFddOrderTable;
+class QVTIFddContinuousAxis;
+class QVTIFddScaling;
+
+class QVTFddColormapAlgoOrderBase : public QVTFddColormapAlgo {
+ public:
+  ~QVTFddColormapAlgoOrderBase() override;
+
+  // The image (format 3, row 0 at _ZMinLimit); empty when data, the axis or a scaling is missing,
+  // when the data do not fit together (logged), or at 2000 pixels or more either way.
+  CATPixelImage MakeBitmap() override;
+  // The value of the pixel under (iX, iZ): 0 with oValue, or 0x80004005 outside the limits, for
+  // NaN, for a point on no pixel of the image, or where the pixel has no value.
+  long GetValue(double iX, double iZ, double& oValue) override;
+  int GetWidth() override { return _Width; }
+  int GetHeight() override { return _Height; }
+
+  // Number of samples in the order table (those whose order is a number).
+  int GetOrderCount() const;
+
+ protected:
+  // Stores the arguments and takes one reference on each scaling; the derived constructor takes
+  // the others (in its data's order) with HoldZVector and HoldAxis, then calls BuildOrders.
+  QVTFddColormapAlgoOrderBase(double iXMinLimit, double iXMaxLimit, int iXInterpolate, double iZMinLimit,
+                              double iZMaxLimit, int iZInterpolate, int iWidth, int iHeight, QVTIFddScaling* iXScaling,
+                              QVTIFddScaling* iZScaling, double iOrderTolerance);
+
+  void HoldZVector(CATSamIDoubleVector* iZVector);
+  void HoldAxis(QVTIFddContinuousAxis* iAxis);
+  void ReleaseZVector();
+
+  // Fills the order table through AddOrders and sorts it. Nothing is added without both scalings.
+  void BuildOrders();
+
+  // The derived class's part of BuildOrders: Reserve room, then AddRow per usable row (below).
+  virtual void AddOrders() = 0;
+  // Whether the data fit together for an image; logs what does not.
+  virtual int CheckData() = 0;
+  // Whether every data object is there.
+  virtual int HasData() const = 0;
+  // The data value of a table entry.
+  virtual double SampleValue(const QVTFddOrderEntry& iEntry) const = 0;
+  // The source name under which the derived class's messages are logged.
+  virtual const char* SourceName() const = 0;
+
+  int Reserve(long long iCount);
+  // Adds the samples of row iZIndex (Z value iZ): X values iX[0 .. iCount - 1] whose converted
+  // values are iXScaled (null: converted here).
+  void AddRow(int iZIndex, double iZ, const double* iX, const double* iXScaled, int iCount);
+  double ConvertX(double iX) const;
+
+  // Reads iCount values of iVector into oValues; what the vector does not deliver reads as NaN.
+  static void ReadAll(const CATSamIDoubleVector* iVector, double* oValues, unsigned int iCount);
+
+  QVTIFddContinuousAxis* _Axis;
+  CATSamIDoubleVector* _ZVector;
+  int _Width;
+  int _Height;
+  double _XMinLimit, _XMaxLimit;
+  int _XInterpolate;  // kept, not used: samples are joined along orders
+  double _ZMinLimit, _ZMaxLimit;
+  int _ZInterpolate;  // kept, not used
+  QVTFddOrderTable* _Orders;
+  double _OrderTolerance;
+  QVTIFddScaling* _XScaling;
+  QVTIFddScaling* _ZScaling;
+
+ private:
+  QVTFddColormapAlgoOrderBase(const QVTFddColormapAlgoOrderBase&) = delete;
+  QVTFddColormapAlgoOrderBase& operator=(const QVTFddColormapAlgoOrderBase&) = delete;
+
+  // The value at data point (iX, iZ) whose converted coordinates are iXScaled and iZScaled.
+  eValueType CalculateValue(double iX, double iZ, double iXScaled, double iZScaled, double& oValue) const;
+  // The value of X pixel iXPixel and Z pixel iZPixel.
+  eValueType CalculateOrderValue(int iXPixel, int iZPixel, double& oValue) const;
+  // Data coordinate of pixel iPixel of iLength: the low edge of its share of the range.
+  static double PixelPosition(int iPixel, double iMinLimit, double iMaxLimit, int iLength);
+  // Pixel of iValue (truncation of the position + 0.5), logged under the derived class's source.
+  int ValueToPixel(double iValue, double iMinLimit, double iMaxLimit, int iLength) const;
+  // Writes the colour of one pixel.
+  void Colour(eValueType iType, double iValue, unsigned char* oPixel) const;
+};
+
+#endif

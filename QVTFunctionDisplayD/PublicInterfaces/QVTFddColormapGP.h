@@ -1,0 +1,90 @@
+// Colour map primitive: fills a rectangle in model coordinates with the image of two-variable data
+// (X along the rectangle's width, Z along its height), computed for the rectangle's current extent
+// in pixels and drawn at its low corner. The image is kept between draws: the same size draws it
+// again, a size whose diagonal is within 20 % of the size computed draws a zoomed copy, a larger
+// change recomputes it, and 2000 pixels or more in either direction drop it (nothing drawn).
+// Computes with the linear algorithm, or with order interpolation when asked to; answers the data
+// value under a point on the pixel grid shown.
+// Holds one reference on every data object, the colour axis and the scalings; owns the kept
+// image and the algorithm of the size shown. Limits are in data units, sizes in device pixels.
+#ifndef QVTFddColormapGP_H
+#define QVTFddColormapGP_H
+
+#include "CATDynamicGP.h"
+#include "CATMathBox2D.h"
+
+class CATPixelImage;
+class CATSamIDouble1p5D;
+class CATSamIDouble2DDim2NH;
+class CATSamIDoubleMatrix;
+class CATSamIDoubleVector;
+class QVTFddColormapAlgo;
+class QVTIFddContinuousAxis;
+class QVTIFddScaling;
+
+class QVTFddColormapGP : public CATDynamicGP {
+  HOST_META_DECLARE
+ public:
+  // Homogeneous data: iValues is indexed (X index, Z index). The scalings are used by order
+  // interpolation only.
+  QVTFddColormapGP(const CATMathBox2D& iBox, CATSamIDoubleVector* iXVector, double iXMinLimit, double iXMaxLimit,
+                   int iXInterpolate, CATSamIDoubleVector* iZVector, double iZMinLimit, double iZMaxLimit,
+                   int iZInterpolate, CATSamIDoubleMatrix* iValues, QVTIFddContinuousAxis* iAxis,
+                   QVTIFddScaling* iXScaling, QVTIFddScaling* iZScaling, int iOrderInterpolation,
+                   double iOrderTolerance);
+  // Non-homogeneous data: row j of iValues has its X samples in row j of iXValues.
+  QVTFddColormapGP(const CATMathBox2D& iBox, CATSamIDouble1p5D* iXValues, double iXMinLimit, double iXMaxLimit,
+                   int iXInterpolate, CATSamIDoubleVector* iZVector, double iZMinLimit, double iZMaxLimit,
+                   int iZInterpolate, CATSamIDouble2DDim2NH* iValues, QVTIFddContinuousAxis* iAxis,
+                   QVTIFddScaling* iXScaling, QVTIFddScaling* iZScaling, int iOrderInterpolation,
+                   double iOrderTolerance);
+  // A copy takes the primitive base only: no box, data, axis, image or algorithm; it draws nothing
+  // and its value queries fail.
+  QVTFddColormapGP(const QVTFddColormapGP& iOther);
+  // Assigns the primitive base and drops the kept image, so that the next draw computes anew.
+  QVTFddColormapGP& operator=(const QVTFddColormapGP& iOther);
+  ~QVTFddColormapGP() override;
+
+  void ImmediateDraw(CATRender& iRender, const CATViewpoint* iViewpoint, const CATViewport* iViewport) override;
+
+  // The value under the data point (iX, iZ) on the pixel grid of the image shown: S_OK with
+  // oValue, or E_FAIL before the first draw, during a draw, without data, or where the pixel has
+  // no value.
+  long GetValue(double iX, double iZ, double& oValue);
+
+ private:
+  // The algorithm for iWidth x iHeight pixels, or null when a piece of data it needs is missing
+  // (or the heap is exhausted).
+  QVTFddColormapAlgo* NewAlgorithm(int iWidth, int iHeight) const;
+  // The rectangle's extent in pixels through the viewpoint; false when it cannot be converted.
+  bool PixelExtent(CATRender& iRender, const CATViewpoint* iViewpoint, int& oWidth, int& oHeight) const;
+  // Brings the kept image to iWidth x iHeight: keeps, zooms, drops or recomputes it.
+  void UpdateImage(int iWidth, int iHeight);
+  void DropImage();
+  void DropAlgorithm();
+
+  QVTIFddContinuousAxis* _Axis;
+  CATMathBox2D _Box;
+  CATSamIDoubleVector* _XVector;
+  CATSamIDouble1p5D* _XValuesNonHom;
+  CATSamIDoubleVector* _ZVector;
+  CATSamIDoubleMatrix* _Values;
+  CATSamIDouble2DDim2NH* _ValuesNonHom;
+  CATPixelImage* _Image;
+  int _ImageWidth;
+  int _ImageHeight;
+  double _XMinLimit;
+  double _XMaxLimit;
+  int _XInterpolate;
+  double _ZMinLimit;
+  double _ZMaxLimit;
+  int _ZInterpolate;
+  int _OrderInterpolation;
+  double _OrderTolerance;
+  QVTIFddScaling* _XScaling;
+  QVTIFddScaling* _ZScaling;
+  QVTFddColormapAlgo* _Algorithm;
+  int _Busy;
+};
+
+#endif

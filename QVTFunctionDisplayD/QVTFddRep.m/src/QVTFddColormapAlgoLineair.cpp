@@ -1,0 +1,437 @@
+#include "QVTFddColormapAlgoLineair.h"
+
+#include <cmath>
+#include <memory>
+#include <new>
+
+#include "CATSamIDouble1p5D.h"
+#include "CATSamIDouble2DDim2NH.h"
+#include "CATSamIDoubleMatrix.h"
+#include "CATSamIDoubleVector.h"
+#include "CATSamPhysicalType.h"
+#include "CATUnicodeString.h"
+#include "HostTypes.h"
+#include "QVTFddConstants.h"
+#include "QVTFddDoubleMatrix.h"
+#include "QVTFddModuleFrame.h"
+#include "QVTFddPixelJob.h"
+#include "QVTFddRowValue.h"
+#include "QVTIFddContinuousAxis.h"
+
+namespace {
+
+typedef QVTFddColormapAlgo::eValueType eValueType;
+constexpr eValueType kFound = QVTFddColormapAlgo::ValueFound;
+constexpr eValueType kNoValue = QVTFddColormapAlgo::NoValue;
+constexpr const char* kSource = "QVTFddColormapAlgoLineair";
+
+// v(i, k): matrices answer NaN outside themselves, so a negative index (which reads as a huge
+// unsigned one) is harmless.
+inline double sAt(const CATSamIDoubleMatrix* iValues, int iX, int iZ) {
+  return iValues->GetValue(static_cast<unsigned int>(iX), static_cast<unsigned int>(iZ));
+}
+
+// Reductions that used to start at the lowest double keep that floor: without NaN in the data the
+// result is what a maximum started there gives.
+inline double sFloored(double iMaximum) { return iMaximum < -QVTFddDoubleMax ? -QVTFddDoubleMax : iMaximum; }
+
+// The 16 cells of the pixel value over the matrix, by (X job type, Z job type). Ranges are
+// walked with the Z index inner, the order in which matrices usually store their cells; a
+// maximum does not depend on the order.
+
+eValueType sIndexIndex(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const CATSamIDoubleMatrix* v, double& o) {
+  o = sAt(v, x._First, z._First);
+  return kFound;
+}
+
+eValueType sIndexRange(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const CATSamIDoubleMatrix* v, double& o) {
+  double lMax = QVTFddDoubleNaN;
+  for (int k = z._First; k <= z._Second; ++k) QVTFddRaiseMaximum(lMax, sAt(v, x._First, k));
+  o = lMax;
+  return kFound;
+}
+
+eValueType sIndexInterpolation(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const CATSamIDoubleMatrix* v,
+                               double& o) {
+  o = QVTFddInterpolate(sAt(v, x._First, z._First), sAt(v, x._First, z._Second), z._Fraction);
+  return kFound;
+}
+
+eValueType sRangeIndex(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const CATSamIDoubleMatrix* v, double& o) {
+  double lMax = QVTFddDoubleNaN;
+  for (int i = x._First; i <= x._Second; ++i) QVTFddRaiseMaximum(lMax, sAt(v, i, z._First));
+  o = lMax;
+  return kFound;
+}
+
+eValueType sRangeRange(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const CATSamIDoubleMatrix* v, double& o) {
+  double lMax = QVTFddDoubleNaN;
+  for (int i = x._First; i <= x._Second; ++i)
+    for (int k = z._First; k <= z._Second; ++k) QVTFddRaiseMaximum(lMax, sAt(v, i, k));
+  o = sFloored(lMax);
+  return kFound;
+}
+
+eValueType sRangeInterpolation(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const CATSamIDoubleMatrix* v,
+                               double& o) {
+  double lMax = QVTFddDoubleNaN;
+  for (int i = x._First; i <= x._Second; ++i)
+    QVTFddRaiseMaximum(lMax, QVTFddInterpolate(sAt(v, i, z._First), sAt(v, i, z._Second), z._Fraction));
+  o = sFloored(lMax);
+  return kFound;
+}
+
+eValueType sInterpolationIndex(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const CATSamIDoubleMatrix* v,
+                               double& o) {
+  o = QVTFddInterpolate(sAt(v, x._First, z._First), sAt(v, x._Second, z._First), x._Fraction);
+  return kFound;
+}
+
+eValueType sInterpolationRange(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const CATSamIDoubleMatrix* v,
+                               double& o) {
+  double lMax = QVTFddDoubleNaN;
+  for (int k = z._First; k <= z._Second; ++k)
+    QVTFddRaiseMaximum(lMax, QVTFddInterpolate(sAt(v, x._First, k), sAt(v, x._Second, k), x._Fraction));
+  o = sFloored(lMax);
+  return kFound;
+}
+
+eValueType sBilinear(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const CATSamIDoubleMatrix* v, double& o) {
+  const double a = QVTFddInterpolate(sAt(v, x._First, z._First), sAt(v, x._Second, z._First), x._Fraction);
+  const double b = QVTFddInterpolate(sAt(v, x._First, z._Second), sAt(v, x._Second, z._Second), x._Fraction);
+  o = QVTFddInterpolate(a, b, z._Fraction);
+  return kFound;
+}
+
+eValueType sEmpty(const QVTFddPixelJob&, const QVTFddPixelJob&, const CATSamIDoubleMatrix*, double&) {
+  return kNoValue;
+}
+
+typedef eValueType (*CellFunction)(const QVTFddPixelJob&, const QVTFddPixelJob&, const CATSamIDoubleMatrix*, double&);
+
+// Indexed 4 * (X job type) + (Z job type); a constant table needs no lazy filling.
+const CellFunction kCells[16] = {
+    sIndexIndex,         sIndexRange,         sIndexInterpolation, sEmpty,  // X index job
+    sRangeIndex,         sRangeRange,         sRangeInterpolation, sEmpty,  // X range job
+    sInterpolationIndex, sInterpolationRange, sBilinear,           sEmpty,  // X interpolation job
+    sEmpty,              sEmpty,              sEmpty,              sEmpty,  // X empty job
+};
+
+inline bool sInside(double iValue, double iMin, double iMax) { return iMin <= iValue && iValue <= iMax; }
+
+// Calls iColour(p, r, pixel) for every pixel of the image (when it has pixels), column by column:
+// a column reads the cells of a few X indices, which matrices keep together (Z index fastest),
+// while the image rows it writes stay in the cache for the next columns. Pixels do not depend on
+// each other, so the order changes no pixel.
+template <class F>
+void sFillByColumns(CATPixelImage& ioImage, const F& iColour) {
+  unsigned char* lPixels = ioImage.GetPixelsToModify();
+  if (!lPixels) return;
+  int lWidth = 0, lHeight = 0;
+  ioImage.GetSize(lWidth, lHeight);
+  const size_t lRowBytes = 4 * static_cast<size_t>(lWidth);
+  for (int p = 0; p < lWidth; ++p) {
+    unsigned char* lPixel = lPixels + 4 * static_cast<size_t>(p);
+    for (int r = 0; r < lHeight; ++r, lPixel += lRowBytes) iColour(p, r, lPixel);
+  }
+}
+
+}  // namespace
+
+QVTFddColormapAlgoLineair::QVTFddColormapAlgoLineair(CATSamIDoubleVector* iXVector, double iXMinLimit,
+                                                     double iXMaxLimit, int iXInterpolate,
+                                                     CATSamIDoubleVector* iZVector, double iZMinLimit,
+                                                     double iZMaxLimit, int iZInterpolate,
+                                                     CATSamIDoubleMatrix* iValues, int iWidth, int iHeight,
+                                                     QVTIFddContinuousAxis* iAxis)
+    : _Axis(iAxis),
+      _XVector(iXVector),
+      _XValuesNonHom(nullptr),
+      _ZVector(iZVector),
+      _Values(iValues),
+      _ValuesNonHom(nullptr),
+      _ValuesResampled(nullptr),
+      _Width(iWidth),
+      _Height(iHeight),
+      _XMinLimit(iXMinLimit),
+      _XMaxLimit(iXMaxLimit),
+      _XInterpolate(iXInterpolate),
+      _ZMinLimit(iZMinLimit),
+      _ZMaxLimit(iZMaxLimit),
+      _ZInterpolate(iZInterpolate) {
+  if (_Values) _Values->AddRef();
+  if (_XVector) _XVector->AddRef();
+  if (_ZVector) _ZVector->AddRef();
+  if (_Axis) _Axis->AddRef();
+}
+
+QVTFddColormapAlgoLineair::QVTFddColormapAlgoLineair(CATSamIDouble1p5D* iXValues, double iXMinLimit,
+                                                     double iXMaxLimit, int iXInterpolate,
+                                                     CATSamIDoubleVector* iZVector, double iZMinLimit,
+                                                     double iZMaxLimit, int iZInterpolate,
+                                                     CATSamIDouble2DDim2NH* iValues, int iWidth, int iHeight,
+                                                     QVTIFddContinuousAxis* iAxis)
+    : _Axis(iAxis),
+      _XVector(nullptr),
+      _XValuesNonHom(iXValues),
+      _ZVector(iZVector),
+      _Values(nullptr),
+      _ValuesNonHom(iValues),
+      _ValuesResampled(nullptr),
+      _Width(iWidth),
+      _Height(iHeight),
+      _XMinLimit(iXMinLimit),
+      _XMaxLimit(iXMaxLimit),
+      _XInterpolate(iXInterpolate),
+      _ZMinLimit(iZMinLimit),
+      _ZMaxLimit(iZMaxLimit),
+      _ZInterpolate(iZInterpolate) {
+  if (_ValuesNonHom) _ValuesNonHom->AddRef();
+  if (_XValuesNonHom) _XValuesNonHom->AddRef();
+  if (_ZVector) _ZVector->AddRef();
+  if (_Axis) _Axis->AddRef();
+}
+
+QVTFddColormapAlgoLineair::~QVTFddColormapAlgoLineair() {
+  if (_Values) _Values->Release();
+  if (_XVector) _XVector->Release();
+  if (_ZVector) _ZVector->Release();
+  if (_ValuesNonHom) _ValuesNonHom->Release();
+  if (_XValuesNonHom) _XValuesNonHom->Release();
+  if (_Axis) _Axis->Release();
+  if (_ValuesResampled) _ValuesResampled->Release();
+  _Values = nullptr;
+  _XVector = _ZVector = nullptr;
+  _ValuesNonHom = nullptr;
+  _XValuesNonHom = nullptr;
+  _Axis = nullptr;
+  _ValuesResampled = nullptr;
+}
+
+// ---- pixel values -------------------------------------------------------------------------------
+
+QVTFddColormapAlgo::eValueType QVTFddColormapAlgoLineair::CalculatePixelValue(const QVTFddPixelJob& iXJob,
+                                                                              const QVTFddPixelJob& iZJob,
+                                                                              CATSamIDoubleMatrix* iValues,
+                                                                              double& oValue) {
+  const unsigned int lX = static_cast<unsigned int>(iXJob._Type), lZ = static_cast<unsigned int>(iZJob._Type);
+  if (!iValues || lX > 3 || lZ > 3) return NoValue;
+  return kCells[4 * lX + lZ](iXJob, iZJob, iValues, oValue);
+}
+
+QVTFddColormapAlgo::eValueType QVTFddColormapAlgoLineair::CalculatePixelValue(const QVTFddPixelJob& iJob,
+                                                                              CATSamIDoubleVector* iRow,
+                                                                              double& oValue) {
+  return QVTFddRowValue(iJob, iRow, oValue) ? ValueFound : NoValue;
+}
+
+QVTFddColormapAlgo::eValueType QVTFddColormapAlgoLineair::CalculateColumnValue(int iXPixel,
+                                                                               const QVTFddPixelJob& iZJob,
+                                                                               QVTFddDoubleMatrix* iResampled,
+                                                                               double& oValue) {
+  if (!iResampled) return NoValue;
+  const unsigned int p = static_cast<unsigned int>(iXPixel);
+  // A NaN cell is a row that has no value at this pixel: the pixel then has none either, whether
+  // the row is the first of the job or a later one.
+  switch (iZJob._Type) {
+    case QVTFddPixelJob::IndexJob: {
+      const double w = iResampled->GetValue(p, static_cast<unsigned int>(iZJob._First));
+      if (std::isnan(w)) return NoValue;
+      oValue = w;
+      return ValueFound;
+    }
+    case QVTFddPixelJob::RangeJob: {
+      double lMax = iResampled->GetValue(p, static_cast<unsigned int>(iZJob._First));
+      if (std::isnan(lMax)) return NoValue;
+      for (int k = iZJob._First + 1; k <= iZJob._Second; ++k) {
+        const double w = iResampled->GetValue(p, static_cast<unsigned int>(k));
+        if (std::isnan(w)) return NoValue;
+        if (w > lMax) lMax = w;
+      }
+      oValue = lMax;
+      return ValueFound;
+    }
+    case QVTFddPixelJob::InterpolationJob: {
+      const double a = iResampled->GetValue(p, static_cast<unsigned int>(iZJob._First));
+      const double b = iResampled->GetValue(p, static_cast<unsigned int>(iZJob._Second));
+      if (std::isnan(a) || std::isnan(b)) return NoValue;
+      oValue = QVTFddInterpolate(a, b, iZJob._Fraction);
+      return ValueFound;
+    }
+    default:
+      return NoValue;
+  }
+}
+
+void QVTFddColormapAlgoLineair::ColourPixel(eValueType iType, double iValue, unsigned char* oPixel) {
+  if (iType == ValueFound && !std::isnan(iValue) && _Axis) {
+    int lRed = 0, lGreen = 0, lBlue = 0;
+    _Axis->GetColor(iValue, 0.0, lRed, lGreen, lBlue);
+    oPixel[0] = static_cast<unsigned char>(lRed & 0xFF);
+    oPixel[1] = static_cast<unsigned char>(lGreen & 0xFF);
+    oPixel[2] = static_cast<unsigned char>(lBlue & 0xFF);
+    oPixel[3] = 255;
+  } else {
+    oPixel[0] = oPixel[1] = oPixel[2] = oPixel[3] = 0;
+  }
+}
+
+// ---- shared checks ------------------------------------------------------------------------------
+
+bool QVTFddColormapAlgoLineair::SizeAllowed() const {
+  return _Width >= 1 && _Width < kMaxPixels && _Height >= 1 && _Height < kMaxPixels;
+}
+
+unsigned int QVTFddColormapAlgoLineair::NonHomRows() const {
+  return _ValuesNonHom ? _ValuesNonHom->GetLengthY() : 0u;
+}
+
+bool QVTFddColormapAlgoLineair::HomogeneousLengthsAgree(bool iGetValue) const {
+  if (!_XVector || !_ZVector || !_Values) return false;
+  if (_XVector->GetLength() != _Values->GetLengthX()) {
+    QVTFDD_ASSERTION(kSource, "_Values->GetLengthX() should be equal to _XVector->GetLength()");
+    return false;
+  }
+  if (_ZVector->GetLength() != _Values->GetLengthY()) {
+    if (iGetValue)
+      QVTFDD_ASSERTION(kSource, "_Values->GetLengthY() != _ZVector->GetLength()");
+    else
+      QVTFDD_ASSERTION(kSource, "_Values->GetLengthY() should be equal to _ZVector->GetLength()");
+    return false;
+  }
+  return true;
+}
+
+QVTFddPixelJob* QVTFddColormapAlgoLineair::NewJobs(CATSamIDoubleVector* iVector, double iMinLimit, double iMaxLimit,
+                                                  int iInterpolate, int iLength) {
+  if (iLength < 1) return nullptr;
+  QVTFddPixelJob* lJobs = new (std::nothrow) QVTFddPixelJob[iLength];
+  if (lJobs) QVTFddComputePixelJobs(iVector, iMinLimit, iMaxLimit, iInterpolate, lJobs, iLength);
+  return lJobs;
+}
+
+// ---- images -------------------------------------------------------------------------------------
+
+CATPixelImage QVTFddColormapAlgoLineair::MakeBitmap() {
+  const bool lHomogeneous = _Values && !_ValuesNonHom;
+  const bool lNonHom = _ValuesNonHom && !_Values;
+  QVTFddPixelJob* lX = nullptr;
+  QVTFddPixelJob* lZ = nullptr;
+  const bool lReady = lHomogeneous ? PrepareHomogeneousImage(lX, lZ) : (lNonHom && PrepareNonHomImage(lZ));
+  const std::unique_ptr<QVTFddPixelJob[]> lXJobs(lX), lZJobs(lZ);
+  // One image object whatever the outcome, so that it is returned without a copy of its pixels;
+  // a size of 0 leaves it empty.
+  CATPixelImage lImage(lReady ? _Width : 0, lReady ? _Height : 0, 3);
+  if (lReady && lHomogeneous) {
+    sFillByColumns(lImage, [&](int p, int r, unsigned char* oPixel) {
+      double lValue = 0.0;
+      const eValueType lType = CalculatePixelValue(lXJobs[p], lZJobs[r], _Values, lValue);
+      ColourPixel(lType, lValue, oPixel);
+    });
+  } else if (lReady) {
+    sFillByColumns(lImage, [&](int p, int r, unsigned char* oPixel) {
+      double lValue = 0.0;
+      const eValueType lType = CalculateColumnValue(p, lZJobs[r], _ValuesResampled, lValue);
+      ColourPixel(lType, lValue, oPixel);
+    });
+  }
+  return lImage;
+}
+
+bool QVTFddColormapAlgoLineair::PrepareHomogeneousImage(QVTFddPixelJob*& oXJobs, QVTFddPixelJob*& oZJobs) {
+  if (!HomogeneousLengthsAgree(false)) return false;
+  if (!SizeAllowed() || !_Axis) return false;
+  oXJobs = NewJobs(_XVector, _XMinLimit, _XMaxLimit, _XInterpolate, _Width);
+  oZJobs = NewJobs(_ZVector, _ZMinLimit, _ZMaxLimit, _ZInterpolate, _Height);
+  return oXJobs && oZJobs;
+}
+
+bool QVTFddColormapAlgoLineair::PrepareNonHomImage(QVTFddPixelJob*& oZJobs) {
+  if (!_XValuesNonHom || !_ZVector || !_Axis) return false;
+  if (!SizeAllowed() || NonHomRows() >= static_cast<unsigned int>(kMaxPixels)) return false;
+  ResampleNonHom();
+  if (_ZVector->GetLength() != NonHomRows()) {
+    QVTFDD_ASSERTION(kSource, "_ValuesNonHom->GetLengthY() == _ZVector->GetLength()");
+    return false;
+  }
+  oZJobs = NewJobs(_ZVector, _ZMinLimit, _ZMaxLimit, _ZInterpolate, _Height);
+  return oZJobs != nullptr;
+}
+
+void QVTFddColormapAlgoLineair::ResampleNonHom() {
+  if (_ValuesResampled || !_ValuesNonHom || !_XValuesNonHom) return;
+  if (_Width < 1 || _Width >= kMaxPixels) return;
+  const unsigned int n = NonHomRows();
+  if (n >= static_cast<unsigned int>(kMaxPixels)) return;
+  _ValuesResampled = new QVTFddDoubleMatrix(static_cast<unsigned int>(_Width), n, CATUnicodeString(),
+                                            CATSamPhysicalTypeNone);
+  if (!_ValuesResampled) return;
+  std::unique_ptr<QVTFddPixelJob[]> lJobs(new (std::nothrow) QVTFddPixelJob[_Width]);
+  if (!lJobs) return;
+  for (unsigned int j = 0; j < n; ++j) {
+    CATSamIDoubleVector* pResult = _ValuesNonHom->GetRow(j);
+    CATSamIDoubleVector* pArgument = _XValuesNonHom->GetXVector(j);
+    if (pResult && pArgument) {
+      if (pResult->GetLength() != pArgument->GetLength()) {
+        // The row keeps the NaN of the new matrix: it shows no value.
+        QVTFDD_ASSERTION(kSource, "pResult->GetLength() == pArgument->GetLength()");
+      } else {
+        for (int p = 0; p < _Width; ++p) lJobs[p] = QVTFddPixelJob();
+        QVTFddComputePixelJobs(pArgument, _XMinLimit, _XMaxLimit, _XInterpolate, lJobs.get(), _Width);
+        for (int p = 0; p < _Width; ++p) {
+          double lValue = 0.0;
+          const bool lFound = CalculatePixelValue(lJobs[p], pResult, lValue) == ValueFound;
+          _ValuesResampled->SetValue(static_cast<unsigned int>(p), j, lFound ? lValue : QVTFddDoubleNaN);
+        }
+      }
+    }
+    if (pResult) pResult->Release();
+    if (pArgument) pArgument->Release();
+  }
+}
+
+// ---- values -------------------------------------------------------------------------------------
+
+long QVTFddColormapAlgoLineair::GetValue(double iX, double iZ, double& oValue) {
+  if (_ValuesNonHom && !_Values) return GetNonHomValue(iX, iZ, oValue);
+  if (_Values && !_ValuesNonHom) return GetHomogeneousValue(iX, iZ, oValue);
+  return E_FAIL;
+}
+
+long QVTFddColormapAlgoLineair::GetHomogeneousValue(double iX, double iZ, double& oValue) {
+  if (!HomogeneousLengthsAgree(true)) return E_FAIL;
+  if (!sInside(iX, _XMinLimit, _XMaxLimit) || !sInside(iZ, _ZMinLimit, _ZMaxLimit)) return E_FAIL;
+  // No image of this size: no pixel to answer for.
+  if (!SizeAllowed()) return E_FAIL;
+  std::unique_ptr<QVTFddPixelJob[]> lZJobs(NewJobs(_ZVector, _ZMinLimit, _ZMaxLimit, _ZInterpolate, _Height));
+  std::unique_ptr<QVTFddPixelJob[]> lXJobs(NewJobs(_XVector, _XMinLimit, _XMaxLimit, _XInterpolate, _Width));
+  if (!lXJobs || !lZJobs) return E_FAIL;
+  const int xp = QVTFddValueToPixel(iX, _XMinLimit, _XMaxLimit, _Width);
+  const int zp = QVTFddValueToPixel(iZ, _ZMinLimit, _ZMaxLimit, _Height);
+  // Equal limits put the point on no pixel: nothing is read outside the jobs.
+  if (xp < 0 || xp >= _Width || zp < 0 || zp >= _Height) return E_FAIL;
+  double lValue = 0.0;
+  if (CalculatePixelValue(lXJobs[xp], lZJobs[zp], _Values, lValue) != ValueFound) return E_FAIL;
+  oValue = lValue;
+  return S_OK;
+}
+
+long QVTFddColormapAlgoLineair::GetNonHomValue(double iX, double iZ, double& oValue) {
+  if (!_XValuesNonHom || !_ZVector) return E_FAIL;
+  if (!SizeAllowed() || NonHomRows() >= static_cast<unsigned int>(kMaxPixels)) return E_FAIL;
+  ResampleNonHom();
+  if (_ZVector->GetLength() != NonHomRows()) {
+    QVTFDD_ASSERTION(kSource, "_ValuesNonHom->GetLengthY() == _ZVector->GetLength()");
+    return E_FAIL;
+  }
+  if (!sInside(iX, _XMinLimit, _XMaxLimit) || !sInside(iZ, _ZMinLimit, _ZMaxLimit)) return E_FAIL;
+  std::unique_ptr<QVTFddPixelJob[]> lZJobs(NewJobs(_ZVector, _ZMinLimit, _ZMaxLimit, _ZInterpolate, _Height));
+  if (!lZJobs) return E_FAIL;
+  const int xp = QVTFddValueToPixel(iX, _XMinLimit, _XMaxLimit, _Width);
+  const int zp = QVTFddValueToPixel(iZ, _ZMinLimit, _ZMaxLimit, _Height);
+  if (xp < 0 || xp >= _Width || zp < 0 || zp >= _Height) return E_FAIL;
+  double lValue = 0.0;
+  if (CalculateColumnValue(xp, lZJobs[zp], _ValuesResampled, lValue) != ValueFound) return E_FAIL;
+  oValue = lValue;
+  return S_OK;
+}

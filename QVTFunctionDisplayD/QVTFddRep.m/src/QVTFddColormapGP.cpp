@@ -1,0 +1,286 @@
+#include "QVTFddColormapGP.h"
+
+#include <cmath>
+#include <new>
+
+#include "CAT2DViewpoint.h"
+#include "CATMathPoint.h"
+#include "CATMathPoint2Df.h"
+#include "CATPixelImage.h"
+#include "CATRender.h"
+#include "CATSamIDouble1p5D.h"
+#include "CATSamIDouble2DDim2NH.h"
+#include "CATSamIDoubleMatrix.h"
+#include "CATSamIDoubleVector.h"
+#include "QVTFddColormapAlgoLineair.h"
+#include "QVTFddColormapAlgoOrderInterpol.h"
+#include "QVTFddColormapAlgoOrderInterpolNH.h"
+#include "QVTFddMathSaturateToInt.h"
+#include "QVTFddModuleFrame.h"
+#include "QVTIFddContinuousAxis.h"
+#include "QVTIFddScaling.h"
+
+QVTFDD_META_IMPLEMENT(QVTFddColormapGP, CATDynamicGP)
+
+namespace {
+
+constexpr int kMaxPixels = QVTFddColormapAlgoLineair::kMaxPixels;
+
+// A pixel extent as an int, truncated toward zero; huge, infinite or NaN extents count as the
+// size limit, which is never drawn.
+int sExtent(double iPixels) {
+  const double lPixels = std::fabs(iPixels);
+  return lPixels < kMaxPixels ? QVTFddMathSaturateToInt(lPixels) : kMaxPixels;
+}
+
+template <class T>
+void sAddRef(T* iObject) {
+  if (iObject) iObject->AddRef();
+}
+
+template <class T>
+void sRelease(T*& ioObject) {
+  if (ioObject) ioObject->Release();
+  ioObject = nullptr;
+}
+
+}  // namespace
+
+QVTFddColormapGP::QVTFddColormapGP(const CATMathBox2D& iBox, CATSamIDoubleVector* iXVector, double iXMinLimit,
+                                   double iXMaxLimit, int iXInterpolate, CATSamIDoubleVector* iZVector,
+                                   double iZMinLimit, double iZMaxLimit, int iZInterpolate,
+                                   CATSamIDoubleMatrix* iValues, QVTIFddContinuousAxis* iAxis,
+                                   QVTIFddScaling* iXScaling, QVTIFddScaling* iZScaling, int iOrderInterpolation,
+                                   double iOrderTolerance)
+    : _Axis(iAxis),
+      _Box(iBox),
+      _XVector(iXVector),
+      _XValuesNonHom(nullptr),
+      _ZVector(iZVector),
+      _Values(iValues),
+      _ValuesNonHom(nullptr),
+      _Image(nullptr),
+      _ImageWidth(0),
+      _ImageHeight(0),
+      _XMinLimit(iXMinLimit),
+      _XMaxLimit(iXMaxLimit),
+      _XInterpolate(iXInterpolate),
+      _ZMinLimit(iZMinLimit),
+      _ZMaxLimit(iZMaxLimit),
+      _ZInterpolate(iZInterpolate),
+      _OrderInterpolation(iOrderInterpolation),
+      _OrderTolerance(iOrderTolerance),
+      _XScaling(iXScaling),
+      _ZScaling(iZScaling),
+      _Algorithm(nullptr),
+      _Busy(0) {
+  sAddRef(_XScaling);
+  sAddRef(_ZScaling);
+  sAddRef(_XVector);
+  sAddRef(_ZVector);
+  sAddRef(_Values);
+  sAddRef(_Axis);
+}
+
+QVTFddColormapGP::QVTFddColormapGP(const CATMathBox2D& iBox, CATSamIDouble1p5D* iXValues, double iXMinLimit,
+                                   double iXMaxLimit, int iXInterpolate, CATSamIDoubleVector* iZVector,
+                                   double iZMinLimit, double iZMaxLimit, int iZInterpolate,
+                                   CATSamIDouble2DDim2NH* iValues, QVTIFddContinuousAxis* iAxis,
+                                   QVTIFddScaling* iXScaling, QVTIFddScaling* iZScaling, int iOrderInterpolation,
+                                   double iOrderTolerance)
+    : _Axis(iAxis),
+      _Box(iBox),
+      _XVector(nullptr),
+      _XValuesNonHom(iXValues),
+      _ZVector(iZVector),
+      _Values(nullptr),
+      _ValuesNonHom(iValues),
+      _Image(nullptr),
+      _ImageWidth(0),
+      _ImageHeight(0),
+      _XMinLimit(iXMinLimit),
+      _XMaxLimit(iXMaxLimit),
+      _XInterpolate(iXInterpolate),
+      _ZMinLimit(iZMinLimit),
+      _ZMaxLimit(iZMaxLimit),
+      _ZInterpolate(iZInterpolate),
+      _OrderInterpolation(iOrderInterpolation),
+      _OrderTolerance(iOrderTolerance),
+      _XScaling(iXScaling),
+      _ZScaling(iZScaling),
+      _Algorithm(nullptr),
+      _Busy(0) {
+  sAddRef(_XScaling);
+  sAddRef(_ZScaling);
+  sAddRef(_ZVector);
+  sAddRef(_ValuesNonHom);
+  sAddRef(_XValuesNonHom);
+  sAddRef(_Axis);
+}
+
+QVTFddColormapGP::QVTFddColormapGP(const QVTFddColormapGP& iOther)
+    : CATDynamicGP(iOther),
+      _Axis(nullptr),
+      _Box(),
+      _XVector(nullptr),
+      _XValuesNonHom(nullptr),
+      _ZVector(nullptr),
+      _Values(nullptr),
+      _ValuesNonHom(nullptr),
+      _Image(nullptr),
+      _ImageWidth(0),
+      _ImageHeight(0),
+      _XMinLimit(0.0),
+      _XMaxLimit(0.0),
+      _XInterpolate(0),
+      _ZMinLimit(0.0),
+      _ZMaxLimit(0.0),
+      _ZInterpolate(0),
+      _OrderInterpolation(0),
+      _OrderTolerance(0.0),
+      _XScaling(nullptr),
+      _ZScaling(nullptr),
+      _Algorithm(nullptr),
+      _Busy(0) {}
+
+QVTFddColormapGP& QVTFddColormapGP::operator=(const QVTFddColormapGP& iOther) {
+  CATGraphicPrimitive::operator=(iOther);
+  DropImage();
+  return *this;
+}
+
+QVTFddColormapGP::~QVTFddColormapGP() {
+  DropImage();
+  sRelease(_XScaling);
+  sRelease(_ZScaling);
+  sRelease(_XVector);
+  sRelease(_ZVector);
+  sRelease(_Values);
+  sRelease(_ValuesNonHom);
+  sRelease(_XValuesNonHom);
+  DropAlgorithm();
+  sRelease(_Axis);
+}
+
+void QVTFddColormapGP::DropImage() { sRelease(_Image); }
+
+void QVTFddColormapGP::DropAlgorithm() {
+  delete _Algorithm;
+  _Algorithm = nullptr;
+}
+
+QVTFddColormapAlgo* QVTFddColormapGP::NewAlgorithm(int iWidth, int iHeight) const {
+  // Pieces that every algorithm needs; the X data of the layout used is checked below.
+  if (!_Axis || !_ZVector) return nullptr;
+  if (_OrderInterpolation) {
+    if (!_XScaling || !_ZScaling) return nullptr;
+    if (_Values) {
+      if (!_XVector) return nullptr;
+      return new (std::nothrow) QVTFddColormapAlgoOrderInterpol(_XVector, _XMinLimit, _XMaxLimit, _XInterpolate,
+                                                                _ZVector, _ZMinLimit, _ZMaxLimit, _ZInterpolate,
+                                                                _Values, iWidth, iHeight, _Axis, _XScaling,
+                                                                _ZScaling, _OrderTolerance);
+    }
+    if (_ValuesNonHom) {
+      if (!_XValuesNonHom) return nullptr;
+      return new (std::nothrow) QVTFddColormapAlgoOrderInterpolNH(
+          _XValuesNonHom, _XMinLimit, _XMaxLimit, _XInterpolate, _ZVector, _ZMinLimit, _ZMaxLimit, _ZInterpolate,
+          _ValuesNonHom, iWidth, iHeight, _Axis, _XScaling, _ZScaling, _OrderTolerance);
+    }
+    return nullptr;
+  }
+  if (_Values) {
+    if (!_XVector) return nullptr;
+    return new (std::nothrow) QVTFddColormapAlgoLineair(_XVector, _XMinLimit, _XMaxLimit, _XInterpolate, _ZVector,
+                                                        _ZMinLimit, _ZMaxLimit, _ZInterpolate, _Values, iWidth,
+                                                        iHeight, _Axis);
+  }
+  if (_ValuesNonHom) {
+    if (!_XValuesNonHom) return nullptr;
+    return new (std::nothrow) QVTFddColormapAlgoLineair(_XValuesNonHom, _XMinLimit, _XMaxLimit, _XInterpolate,
+                                                        _ZVector, _ZMinLimit, _ZMaxLimit, _ZInterpolate,
+                                                        _ValuesNonHom, iWidth, iHeight, _Axis);
+  }
+  return nullptr;
+}
+
+bool QVTFddColormapGP::PixelExtent(CATRender& iRender, const CATViewpoint* iViewpoint, int& oWidth,
+                                   int& oHeight) const {
+  const CAT2DViewpoint* lViewpoint = dynamic_cast<const CAT2DViewpoint*>(iViewpoint);
+  if (!lViewpoint) return false;
+  float lParameter1 = 0.0f, lParameter2 = 0.0f, lParameter3 = 0.0f, lParameter4 = 0.0f;
+  iRender.GetViewportParameters(lParameter1, lParameter2, lParameter3, lParameter4);
+  const CATMathPoint2D lLow = _Box.GetLow(), lHigh = _Box.GetHigh();
+  CATMathPoint2Df P, Q;
+  // The colour map passes the fourth parameter before the third and does not consult the viewer.
+  lViewpoint->ModelToPixel(CATMathPointf(static_cast<float>(lLow.GetX()), static_cast<float>(lLow.GetY()), 0.0f), P,
+                           lParameter1, lParameter2, lParameter4, lParameter3);
+  lViewpoint->ModelToPixel(CATMathPointf(static_cast<float>(lHigh.GetX()), static_cast<float>(lHigh.GetY()), 0.0f),
+                           Q, lParameter1, lParameter2, lParameter4, lParameter3);
+  oWidth = sExtent(static_cast<double>(Q.x) - P.x);
+  oHeight = sExtent(static_cast<double>(Q.y) - P.y);
+  return true;
+}
+
+void QVTFddColormapGP::UpdateImage(int iWidth, int iHeight) {
+  if (_Image) {
+    int lWidth = 0, lHeight = 0;
+    _Image->GetSize(lWidth, lHeight);
+    // An empty image is kept only as the algorithm's own answer at its size (an empty zoom is
+    // never kept), so that failing data are not computed again at every draw.
+    const bool lKeep = (lWidth == iWidth && lHeight == iHeight) ||
+                       (_Image->IsEmpty() && iWidth == _ImageWidth && iHeight == _ImageHeight);
+    if (!lKeep) {
+      DropAlgorithm();
+      // Measured against the size last computed, so that a series of small changes cannot drift
+      // away from it. |1 - shown diagonal / computed diagonal| < 0.2 is compared on the squared
+      // diagonals with whole factors (0.8^2 = 16/25, 1.2^2 = 36/25): in double and exact for
+      // whole pixel sizes, so that a change of exactly 20 % recomputes. A computed size of 0
+      // never zooms.
+      const double lShown = double(iWidth) * iWidth + double(iHeight) * iHeight;
+      const double lComputed = double(_ImageWidth) * _ImageWidth + double(_ImageHeight) * _ImageHeight;
+      const bool lSmallChange = 16.0 * lComputed < 25.0 * lShown && 25.0 * lShown < 36.0 * lComputed;
+      if (iWidth >= kMaxPixels || iHeight >= kMaxPixels || _Image->IsEmpty() || !lSmallChange) {
+        DropImage();
+      } else {
+        CATPixelImage* lZoomed = _Image->CreateZoomedImage(iWidth, iHeight, 1);
+        DropImage();
+        if (lZoomed && lZoomed->IsEmpty()) sRelease(lZoomed);
+        _Image = lZoomed;
+      }
+    }
+  }
+  if (!_Image && iWidth < kMaxPixels && iHeight < kMaxPixels) {
+    DropAlgorithm();
+    _Algorithm = NewAlgorithm(iWidth, iHeight);
+    if (!_Algorithm) return;
+    const CATPixelImage lBitmap = _Algorithm->MakeBitmap();
+    _Image = new CATPixelImage(lBitmap);
+    _ImageWidth = iWidth;
+    _ImageHeight = iHeight;
+  }
+}
+
+void QVTFddColormapGP::ImmediateDraw(CATRender& iRender, const CATViewpoint* iViewpoint, const CATViewport*) {
+  if (_Busy || !iViewpoint) return;
+  _Busy = 1;
+  int lWidth = 0, lHeight = 0;
+  if (!iRender.GetFurtive() && PixelExtent(iRender, iViewpoint, lWidth, lHeight)) {
+    UpdateImage(lWidth, lHeight);
+    if (_Image) {
+      const float lPosition[2] = {static_cast<float>(_Box.GetLow().GetX()), static_cast<float>(_Box.GetLow().GetY())};
+      iRender.ImmediateDraw2DImagePixel(lPosition, _Image, 1, 0, 0);
+    }
+  }
+  _Busy = 0;
+}
+
+long QVTFddColormapGP::GetValue(double iX, double iZ, double& oValue) {
+  if (_Busy || !_Image) return E_FAIL;
+  int lWidth = 0, lHeight = 0;
+  _Image->GetSize(lWidth, lHeight);
+  if (_Algorithm && (_Algorithm->GetWidth() != lWidth || _Algorithm->GetHeight() != lHeight)) DropAlgorithm();
+  if (!_Algorithm) _Algorithm = NewAlgorithm(lWidth, lHeight);
+  if (!_Algorithm) return E_FAIL;
+  return _Algorithm->GetValue(iX, iZ, oValue);
+}

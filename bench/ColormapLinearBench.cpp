@@ -1,0 +1,117 @@
+// Speed of the linear colour map algorithm: a 1999 x 1999 image from an n x n homogeneous matrix
+// against reading every cell of that matrix once through the same interface, and 1000 x 1000
+// images of non-homogeneous rows, the first (which resamples the rows) and a second of the same
+// object (which reuses them). Throughput is in pixels (images) or cells (reading) per second.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cmath>
+#include <vector>
+
+#include "ColorScaleAxis.h"
+#include "MemoryDouble1p5D.h"
+#include "MemoryDouble2DDim2NH.h"
+#include "MemoryDoubleMatrix.h"
+#include "MemoryDoubleVector.h"
+#include "QVTFddColormapAlgoLineair.h"
+
+namespace {
+
+// An n x n field of smooth waves, X and Z samples at 0 .. n - 1.
+struct Field {
+  explicit Field(unsigned int n) {
+    std::vector<double> lAxis(n), lCells(size_t(n) * n);
+    for (unsigned int i = 0; i < n; ++i) lAxis[i] = i;
+    for (unsigned int i = 0; i < n; ++i)
+      for (unsigned int k = 0; k < n; ++k) lCells[size_t(i) * n + k] = std::sin(0.01 * i) * std::cos(0.013 * k);
+    X = new MemoryDoubleVector(lAxis);
+    Z = new MemoryDoubleVector(lAxis);
+    Values = new MemoryDoubleMatrix(n, n, std::move(lCells));
+  }
+  ~Field() {
+    X->Release();
+    Z->Release();
+    Values->Release();
+  }
+  Field(const Field&) = delete;
+  Field& operator=(const Field&) = delete;
+
+  MemoryDoubleVector* X;
+  MemoryDoubleVector* Z;
+  MemoryDoubleMatrix* Values;
+};
+
+}  // namespace
+
+static void BM_ColormapLinear(benchmark::State& state) {
+  const unsigned int n = static_cast<unsigned int>(state.range(0));
+  const int kSize = 1999;
+  Field lField(n);
+  ColorScaleAxis* lAxis = new ColorScaleAxis(-1.0, 1.0, ColorScaleAxis::Viridis);
+  for (auto _ : state) {
+    QVTFddColormapAlgoLineair lAlgo(lField.X, 0.0, n - 1.0, 1, lField.Z, 0.0, n - 1.0, 1, lField.Values, kSize, kSize,
+                                    lAxis);
+    CATPixelImage lImage = lAlgo.MakeBitmap();
+    benchmark::DoNotOptimize(lImage.GetPixels());
+  }
+  state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * kSize * kSize);
+  lAxis->Release();
+}
+BENCHMARK(BM_ColormapLinear)->Arg(500)->Arg(4000)->Unit(benchmark::kMillisecond);
+
+static void BM_MatrixReadBaseline(benchmark::State& state) {
+  const unsigned int n = static_cast<unsigned int>(state.range(0));
+  Field lField(n);
+  const CATSamIDoubleMatrix* lValues = lField.Values;
+  for (auto _ : state) {
+    double lSum = 0.0;
+    for (unsigned int i = 0; i < n; ++i)
+      for (unsigned int k = 0; k < n; ++k) lSum += lValues->GetValue(i, k);
+    benchmark::DoNotOptimize(lSum);
+  }
+  state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * n * n);
+}
+BENCHMARK(BM_MatrixReadBaseline)->Arg(500)->Arg(4000)->Unit(benchmark::kMillisecond);
+
+static void BM_ColormapNonHom(benchmark::State& state) {
+  const int lRows = static_cast<int>(state.range(0));
+  const int kSamples = 4000, kSize = 1000;
+  // Every row has its own grid: spacings and starts that differ from row to row.
+  std::vector<std::vector<double>> lX(static_cast<size_t>(lRows)), lValues(static_cast<size_t>(lRows));
+  std::vector<double> lZ(static_cast<size_t>(lRows));
+  for (int k = 0; k < lRows; ++k) {
+    const double lStep = 1.0 + 0.25 * (k % 5);
+    lZ[size_t(k)] = k;
+    for (int i = 0; i < kSamples; ++i) {
+      lX[size_t(k)].push_back(0.1 * (k % 3) + i * lStep);
+      lValues[size_t(k)].push_back(std::sin(0.003 * i * lStep) * std::cos(0.01 * k));
+    }
+  }
+  MemoryDouble1p5D* lXRows = new MemoryDouble1p5D(lX);
+  MemoryDouble2DDim2NH* lRowValues = new MemoryDouble2DDim2NH(lValues);
+  MemoryDoubleVector* lZVector = new MemoryDoubleVector(lZ);
+  ColorScaleAxis* lAxis = new ColorScaleAxis(-1.0, 1.0, ColorScaleAxis::Viridis);
+  double lFirst = 0.0, lSecond = 0.0;
+  for (auto _ : state) {
+    QVTFddColormapAlgoLineair lAlgo(lXRows, 0.0, kSamples - 1.0, 1, lZVector, 0.0, lRows - 1.0, 1, lRowValues, kSize,
+                                    kSize, lAxis);
+    const auto t0 = std::chrono::steady_clock::now();
+    CATPixelImage lImage = lAlgo.MakeBitmap();
+    const auto t1 = std::chrono::steady_clock::now();
+    CATPixelImage lAgain = lAlgo.MakeBitmap();
+    const auto t2 = std::chrono::steady_clock::now();
+    benchmark::DoNotOptimize(lImage.GetPixels());
+    benchmark::DoNotOptimize(lAgain.GetPixels());
+    lFirst += std::chrono::duration<double, std::milli>(t1 - t0).count();
+    lSecond += std::chrono::duration<double, std::milli>(t2 - t1).count();
+  }
+  const double lIterations = static_cast<double>(state.iterations());
+  state.counters["first_image_ms"] = lFirst / lIterations;
+  state.counters["second_image_ms"] = lSecond / lIterations;
+  state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * 2 * kSize * kSize);
+  lXRows->Release();
+  lRowValues->Release();
+  lZVector->Release();
+  lAxis->Release();
+}
+BENCHMARK(BM_ColormapNonHom)->Arg(1000)->Unit(benchmark::kMillisecond);
