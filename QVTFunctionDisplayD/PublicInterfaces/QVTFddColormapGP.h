@@ -5,20 +5,20 @@
 // change recomputes it, and 2000 pixels or more in either direction drop it (nothing drawn).
 // Computes with the linear algorithm, or with order interpolation when asked to; answers the data
 // value under a point on the pixel grid shown.
-// Holds one reference on every data object, the colour axis and the scalings; owns the kept
-// image and the algorithm of the size shown. Limits are in data units, sizes in device pixels.
+// Holds one reference on every data object, the colour axis and the scalings; owns the image
+// cache and the algorithm of the size shown. Limits are in data units, sizes in device pixels.
 #ifndef QVTFddColormapGP_H
 #define QVTFddColormapGP_H
 
 #include "CATDynamicGP.h"
 #include "CATMathBox2D.h"
 
-class CATPixelImage;
 class CATSamIDouble1p5D;
 class CATSamIDouble2DDim2NH;
 class CATSamIDoubleMatrix;
 class CATSamIDoubleVector;
 class QVTFddColormapAlgo;
+class QVTFddImageCache;
 class QVTIFddContinuousAxis;
 class QVTIFddScaling;
 
@@ -60,7 +60,6 @@ class QVTFddColormapGP : public CATDynamicGP {
   bool PixelExtent(CATRender& iRender, const CATViewpoint* iViewpoint, int& oWidth, int& oHeight) const;
   // Brings the kept image to iWidth x iHeight: keeps, zooms, drops or recomputes it.
   void UpdateImage(int iWidth, int iHeight);
-  void DropImage();
   void DropAlgorithm();
 
   QVTIFddContinuousAxis* _Axis;
@@ -70,9 +69,8 @@ class QVTFddColormapGP : public CATDynamicGP {
   CATSamIDoubleVector* _ZVector;
   CATSamIDoubleMatrix* _Values;
   CATSamIDouble2DDim2NH* _ValuesNonHom;
-  CATPixelImage* _Image;
-  int _ImageWidth;
-  int _ImageHeight;
+  // Null only when the heap was exhausted at construction: nothing is drawn then.
+  QVTFddImageCache* _ImageCache;
   double _XMinLimit;
   double _XMaxLimit;
   int _XInterpolate;

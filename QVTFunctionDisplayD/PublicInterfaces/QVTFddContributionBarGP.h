@@ -2,7 +2,7 @@
 // contribution bar, computed for the rectangle's current extent in pixels and anchored at its low
 // corner. Keeps the bitmap between draws: the same size redraws it, a size within 20 % of the
 // computed diagonal rescales it, a larger change or 2000 pixels and more drops it.
-// Holds one reference on each vector and the axis; owns the cached image and the algorithm of
+// Holds one reference on each vector and the axis; owns the image cache and the algorithm of
 // the size shown. Limits are in argument units, sizes in device pixels.
 #ifndef QVTFddContributionBarGP_H
 #define QVTFddContributionBarGP_H
@@ -11,8 +11,8 @@
 #include "CATMathBox2D.h"
 #include "QVTFddContributionAlgoLineair.h"
 
-class CATPixelImage;
 class CATSamIDoubleVector;
+class QVTFddImageCache;
 class QVTIFddContinuousAxis;
 
 class QVTFddContributionBarGP : public CATDynamicGP {
@@ -38,11 +38,10 @@ class QVTFddContributionBarGP : public CATDynamicGP {
  private:
   // Pixel size of the box through the viewpoint; false when the viewpoint cannot convert.
   bool PixelExtent(CATRender& iRender, const CATViewpoint* iViewpoint, int& oWidth, int& oHeight) const;
-  // Brings _Image to the size (iWidth, iHeight): keeps, rescales, drops or recomputes it.
+  // Brings the cached image to iWidth x iHeight: keeps, rescales, drops or recomputes it.
   void UpdateImage(int iWidth, int iHeight);
   // A new algorithm of the given size (null when the heap is exhausted).
   QVTFddContributionAlgoLineair* NewAlgorithm(int iWidth, int iHeight) const;
-  void DropImage();
   void DropAlgorithm();
   void Detach();
 
@@ -53,11 +52,10 @@ class QVTFddContributionBarGP : public CATDynamicGP {
   double _MinLimit;
   double _MaxLimit;
   QVTIFddContinuousAxis* _Axis;
-  CATPixelImage* _Image;
+  // Null only when the heap was exhausted at construction: nothing is drawn then.
+  QVTFddImageCache* _ImageCache;
   QVTFddContributionAlgoLineair* _Algorithm;
   int _Busy;
-  int _ImageWidth;
-  int _ImageHeight;
 };
 
 #endif

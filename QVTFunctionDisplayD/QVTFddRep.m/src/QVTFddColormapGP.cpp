@@ -1,6 +1,5 @@
 #include "QVTFddColormapGP.h"
 
-#include <cmath>
 #include <new>
 
 #include "CAT2DViewpoint.h"
@@ -15,7 +14,7 @@
 #include "QVTFddColormapAlgoLineair.h"
 #include "QVTFddColormapAlgoOrderInterpol.h"
 #include "QVTFddColormapAlgoOrderInterpolNH.h"
-#include "QVTFddMathSaturateToInt.h"
+#include "QVTFddImageCache.h"
 #include "QVTFddModuleFrame.h"
 #include "QVTIFddContinuousAxis.h"
 #include "QVTIFddScaling.h"
@@ -24,14 +23,8 @@ QVTFDD_META_IMPLEMENT(QVTFddColormapGP, CATDynamicGP)
 
 namespace {
 
-constexpr int kMaxPixels = QVTFddColormapAlgoLineair::kMaxPixels;
-
-// A pixel extent as an int, truncated toward zero; huge, infinite or NaN extents count as the
-// size limit, which is never drawn.
-int sExtent(double iPixels) {
-  const double lPixels = std::fabs(iPixels);
-  return lPixels < kMaxPixels ? QVTFddMathSaturateToInt(lPixels) : kMaxPixels;
-}
+static_assert(QVTFddColormapAlgoLineair::kMaxPixels == QVTFddImageCache::kMaxPixels,
+              "the cache drops what the algorithm would not compute");
 
 template <class T>
 void sAddRef(T* iObject) {
@@ -59,9 +52,7 @@ QVTFddColormapGP::QVTFddColormapGP(const CATMathBox2D& iBox, CATSamIDoubleVector
       _ZVector(iZVector),
       _Values(iValues),
       _ValuesNonHom(nullptr),
-      _Image(nullptr),
-      _ImageWidth(0),
-      _ImageHeight(0),
+      _ImageCache(new (std::nothrow) QVTFddImageCache()),
       _XMinLimit(iXMinLimit),
       _XMaxLimit(iXMaxLimit),
       _XInterpolate(iXInterpolate),
@@ -95,9 +86,7 @@ QVTFddColormapGP::QVTFddColormapGP(const CATMathBox2D& iBox, CATSamIDouble1p5D* 
       _ZVector(iZVector),
       _Values(nullptr),
       _ValuesNonHom(iValues),
-      _Image(nullptr),
-      _ImageWidth(0),
-      _ImageHeight(0),
+      _ImageCache(new (std::nothrow) QVTFddImageCache()),
       _XMinLimit(iXMinLimit),
       _XMaxLimit(iXMaxLimit),
       _XInterpolate(iXInterpolate),
@@ -127,9 +116,7 @@ QVTFddColormapGP::QVTFddColormapGP(const QVTFddColormapGP& iOther)
       _ZVector(nullptr),
       _Values(nullptr),
       _ValuesNonHom(nullptr),
-      _Image(nullptr),
-      _ImageWidth(0),
-      _ImageHeight(0),
+      _ImageCache(new (std::nothrow) QVTFddImageCache()),
       _XMinLimit(0.0),
       _XMaxLimit(0.0),
       _XInterpolate(0),
@@ -145,12 +132,13 @@ QVTFddColormapGP::QVTFddColormapGP(const QVTFddColormapGP& iOther)
 
 QVTFddColormapGP& QVTFddColormapGP::operator=(const QVTFddColormapGP& iOther) {
   CATGraphicPrimitive::operator=(iOther);
-  DropImage();
+  if (_ImageCache) _ImageCache->Drop();
   return *this;
 }
 
 QVTFddColormapGP::~QVTFddColormapGP() {
-  DropImage();
+  delete _ImageCache;
+  _ImageCache = nullptr;
   sRelease(_XScaling);
   sRelease(_ZScaling);
   sRelease(_XVector);
@@ -161,8 +149,6 @@ QVTFddColormapGP::~QVTFddColormapGP() {
   DropAlgorithm();
   sRelease(_Axis);
 }
-
-void QVTFddColormapGP::DropImage() { sRelease(_Image); }
 
 void QVTFddColormapGP::DropAlgorithm() {
   delete _Algorithm;
@@ -217,68 +203,39 @@ bool QVTFddColormapGP::PixelExtent(CATRender& iRender, const CATViewpoint* iView
                            lParameter1, lParameter2, lParameter4, lParameter3);
   lViewpoint->ModelToPixel(CATMathPointf(static_cast<float>(lHigh.GetX()), static_cast<float>(lHigh.GetY()), 0.0f),
                            Q, lParameter1, lParameter2, lParameter4, lParameter3);
-  oWidth = sExtent(static_cast<double>(Q.x) - P.x);
-  oHeight = sExtent(static_cast<double>(Q.y) - P.y);
+  oWidth = QVTFddImageCache::PixelExtent(static_cast<double>(Q.x) - P.x);
+  oHeight = QVTFddImageCache::PixelExtent(static_cast<double>(Q.y) - P.y);
   return true;
 }
 
 void QVTFddColormapGP::UpdateImage(int iWidth, int iHeight) {
-  if (_Image) {
-    int lWidth = 0, lHeight = 0;
-    _Image->GetSize(lWidth, lHeight);
-    // An empty image is kept only as the algorithm's own answer at its size (an empty zoom is
-    // never kept), so that failing data are not computed again at every draw.
-    const bool lKeep = (lWidth == iWidth && lHeight == iHeight) ||
-                       (_Image->IsEmpty() && iWidth == _ImageWidth && iHeight == _ImageHeight);
-    if (!lKeep) {
-      DropAlgorithm();
-      // Measured against the size last computed, so that a series of small changes cannot drift
-      // away from it. |1 - shown diagonal / computed diagonal| < 0.2 is compared on the squared
-      // diagonals with whole factors (0.8^2 = 16/25, 1.2^2 = 36/25): in double and exact for
-      // whole pixel sizes, so that a change of exactly 20 % recomputes. A computed size of 0
-      // never zooms.
-      const double lShown = double(iWidth) * iWidth + double(iHeight) * iHeight;
-      const double lComputed = double(_ImageWidth) * _ImageWidth + double(_ImageHeight) * _ImageHeight;
-      const bool lSmallChange = 16.0 * lComputed < 25.0 * lShown && 25.0 * lShown < 36.0 * lComputed;
-      if (iWidth >= kMaxPixels || iHeight >= kMaxPixels || _Image->IsEmpty() || !lSmallChange) {
-        DropImage();
-      } else {
-        CATPixelImage* lZoomed = _Image->CreateZoomedImage(iWidth, iHeight, 1);
-        DropImage();
-        if (lZoomed && lZoomed->IsEmpty()) sRelease(lZoomed);
-        _Image = lZoomed;
-      }
-    }
-  }
-  if (!_Image && iWidth < kMaxPixels && iHeight < kMaxPixels) {
-    DropAlgorithm();
-    _Algorithm = NewAlgorithm(iWidth, iHeight);
-    if (!_Algorithm) return;
-    const CATPixelImage lBitmap = _Algorithm->MakeBitmap();
-    _Image = new CATPixelImage(lBitmap);
-    _ImageWidth = iWidth;
-    _ImageHeight = iHeight;
-  }
+  const QVTFddImageCache::eFit lFit = _ImageCache->Fit(iWidth, iHeight);
+  if (lFit == QVTFddImageCache::kKept) return;
+  DropAlgorithm();
+  if (lFit != QVTFddImageCache::kCompute) return;
+  _Algorithm = NewAlgorithm(iWidth, iHeight);
+  if (_Algorithm) _ImageCache->Store(_Algorithm->MakeBitmap(), iWidth, iHeight);
 }
 
 void QVTFddColormapGP::ImmediateDraw(CATRender& iRender, const CATViewpoint* iViewpoint, const CATViewport*) {
   if (_Busy || !iViewpoint) return;
   _Busy = 1;
   int lWidth = 0, lHeight = 0;
-  if (!iRender.GetFurtive() && PixelExtent(iRender, iViewpoint, lWidth, lHeight)) {
+  if (_ImageCache && !iRender.GetFurtive() && PixelExtent(iRender, iViewpoint, lWidth, lHeight)) {
     UpdateImage(lWidth, lHeight);
-    if (_Image) {
+    if (CATPixelImage* lImage = _ImageCache->Get()) {
       const float lPosition[2] = {static_cast<float>(_Box.GetLow().GetX()), static_cast<float>(_Box.GetLow().GetY())};
-      iRender.ImmediateDraw2DImagePixel(lPosition, _Image, 1, 0, 0);
+      iRender.ImmediateDraw2DImagePixel(lPosition, lImage, 1, 0, 0);
     }
   }
   _Busy = 0;
 }
 
 long QVTFddColormapGP::GetValue(double iX, double iZ, double& oValue) {
-  if (_Busy || !_Image) return E_FAIL;
+  const CATPixelImage* lImage = _ImageCache ? _ImageCache->Get() : nullptr;
+  if (_Busy || !lImage) return E_FAIL;
   int lWidth = 0, lHeight = 0;
-  _Image->GetSize(lWidth, lHeight);
+  lImage->GetSize(lWidth, lHeight);
   if (_Algorithm && (_Algorithm->GetWidth() != lWidth || _Algorithm->GetHeight() != lHeight)) DropAlgorithm();
   if (!_Algorithm) _Algorithm = NewAlgorithm(lWidth, lHeight);
   if (!_Algorithm) return E_FAIL;
