@@ -4,6 +4,7 @@
 
 #include <cerrno>
 
+#include "AxesPage.h"
 #include "AxisTextPage.h"
 #include "BackgroundPage.h"
 #include "CATFont.h"
@@ -17,6 +18,7 @@ const std::vector<GalleryPage>& Gallery::Pages() {
   static const std::vector<GalleryPage> sPages = {
       {"backgrounds", 800, 500, &BackgroundPage::Build},
       {"axis-texts", 1000, 625, &AxisTextPage::Build},
+      {"axes", 1200, 900, &AxesPage::Build},
       {"plot-primitives", 1000, 625, &PlotPrimitivesPage::Build},
       {"contribution-bars", 1000, 625, &ContributionPage::Build},
       {"colour-maps", 1000, 625, &ColormapPage::Build},

@@ -1,0 +1,263 @@
+#include "AxesPage.h"
+
+#include <cmath>
+#include <vector>
+
+#include "CAT2DLineGP.h"
+#include "CAT3DLineGP.h"
+#include "CATViewer.h"
+#include "GalleryScene.h"
+#include "LinearTicks.h"
+#include "LogTicks.h"
+#include "QVTFdd2DAxisDrawing.h"
+#include "QVTFdd2DAxisGP.h"
+#include "QVTFdd2DBackgroundGP.h"
+#include "QVTFdd3DAxisTickRep.h"
+
+// Model units: a 600 x 450 page, two pixels per unit on the 1200 x 900 picture.
+namespace {
+
+const float kTextHeight = 6.0f;
+const double kTitleHeight = 7.0;
+const int kMajorLength = 4;
+const int kMinorLength = 2;
+
+CATGraphicAttributeSet AxisColor() { return GalleryScene::Color(64, 64, 64); }
+
+// One axis of the page: geometry, ticks and texts; the drawing is built from it.
+struct Axis {
+  CATMathPoint2D start, end;
+  CATMathDirection2D side;
+  QVTFdd2DAxisDrawing::eTickPosition position = QVTFdd2DAxisDrawing::eOutside;
+  QVTIFddTicks* major = nullptr;  // the axis takes over these references
+  QVTIFddTicks* minor = nullptr;
+  const char* firstLabel = "";
+  const char* secondLabel = "";
+  std::vector<CATUnicodeString> minTexts{""}, maxTexts{""};
+  int activeSPS = 0;
+  int showLimits = 0;
+  int continuous = 1;
+  CATListValCATUnicodeString values;
+};
+
+LeveledTicks* Lengthened(LeveledTicks* iTicks, int iLength) {
+  if (iTicks) iTicks->SetTickLength(iLength);
+  return iTicks;
+}
+QVTIFddTicks* Major(double iMin, double iMax) {
+  return Lengthened(new LinearTicks(iMin, iMax, LinearTicks::eMajor), kMajorLength);
+}
+QVTIFddTicks* Minor(double iMin, double iMax) {
+  return Lengthened(new LinearTicks(iMin, iMax, LinearTicks::eMinor), kMinorLength);
+}
+
+// The limits of SPSs other than the active one, in the colours their curves would have.
+CATGraphicAttributeSet SPSColor(int iSPS) {
+  static const int kPalette[3][3] = {{31, 119, 180}, {44, 160, 44}, {214, 96, 20}};
+  const int* c = kPalette[iSPS % 3];
+  return GalleryScene::Color(c[0], c[1], c[2]);
+}
+
+// Builds the drawing and shows every SPS through its own axis GP: the active one, which carries
+// the axis, in dark grey.
+void Show(CATViewer& ioViewer, CATFont& iFont, Axis& ioAxis) {
+  QVTFdd2DAxisDrawing* lDrawing = new QVTFdd2DAxisDrawing(
+      ioAxis.start, ioAxis.end, ioAxis.side, kTextHeight, &iFont, ioAxis.minTexts.data(), ioAxis.maxTexts.data(),
+      static_cast<int>(ioAxis.minTexts.size()), ioAxis.activeSPS, ioAxis.showLimits, ioAxis.position, ioAxis.major,
+      ioAxis.minor, nullptr, ioAxis.firstLabel, ioAxis.secondLabel, ioAxis.continuous, ioAxis.values);
+  if (ioAxis.major) ioAxis.major->Release();
+  if (ioAxis.minor) ioAxis.minor->Release();
+  ioAxis.major = ioAxis.minor = nullptr;
+  if (!lDrawing) return;
+  // The active SPS last, so that its axis line and end ticks lie on top.
+  for (int i = 0; i < lDrawing->GetNbrSPS(); ++i)
+    if (i != ioAxis.activeSPS) GalleryScene::Show(ioViewer, new QVTFdd2DAxisGP(lDrawing, i), SPSColor(i));
+  GalleryScene::Show(ioViewer, new QVTFdd2DAxisGP(lDrawing, ioAxis.activeSPS), AxisColor());
+  lDrawing->Release();
+}
+
+void Line(CATViewer& ioViewer, const std::vector<CATMathPoint2D>& iPoints, const CATGraphicAttributeSet& iColor) {
+  std::vector<CATMathPoint2Df> lPoints;
+  for (const CATMathPoint2D& lPoint : iPoints) lPoints.push_back(CATMathPoint2Df(lPoint));
+  GalleryScene::Show(ioViewer, new CAT2DLineGP(lPoints.data(), static_cast<int>(lPoints.size()), 1, 0), iColor);
+}
+
+// A plot: light area, a damped oscillation over x in [0, 100], y in [-1, 1], and its two axes.
+void Plot(CATViewer& ioViewer, CATFont& iFont, double iX0, double iY0, double iWidth, double iHeight,
+          const char* iXLabel, const char* iYLabel) {
+  GalleryScene::Show(ioViewer,
+                     new QVTFdd2DBackgroundGP(CATMathPoint2D(iX0, iY0), CATMathPoint2D(iX0 + iWidth, iY0 + iHeight), 0),
+                     GalleryScene::Color(243, 245, 248));
+  std::vector<CATMathPoint2D> lCurve;
+  for (int i = 0; i <= 400; ++i) {
+    const double x = 100.0 * i / 400, y = std::exp(-x / 60.0) * std::sin(x / 5.0);
+    lCurve.emplace_back(iX0 + iWidth * x / 100.0, iY0 + iHeight * (y + 1.0) / 2.0);
+  }
+  Line(ioViewer, lCurve, GalleryScene::Color(31, 119, 180, 255, 2));
+
+  Axis lBottom;
+  lBottom.start = CATMathPoint2D(iX0, iY0);
+  lBottom.end = CATMathPoint2D(iX0 + iWidth, iY0);
+  lBottom.side = CATMathDirection2D(0, -1);
+  lBottom.major = Major(0, 100);
+  lBottom.minor = Minor(0, 100);
+  lBottom.firstLabel = iXLabel;
+  Show(ioViewer, iFont, lBottom);
+
+  Axis lLeft;
+  lLeft.start = CATMathPoint2D(iX0, iY0);
+  lLeft.end = CATMathPoint2D(iX0, iY0 + iHeight);
+  lLeft.side = CATMathDirection2D(-1, 0);
+  lLeft.major = Major(-1, 1);
+  lLeft.minor = Minor(-1, 1);
+  lLeft.firstLabel = iYLabel;
+  Show(ioViewer, iFont, lLeft);
+}
+
+void PlotsPanel(CATViewer& ioViewer, CATFont& iFont) {
+  GalleryScene::Caption(ioViewer, iFont, 10, 418, kTitleHeight, "Plot axes, long and short");
+  Plot(ioViewer, iFont, 42, 285, 190, 120, "Time [s]", "Amplitude [V]");
+  Plot(ioViewer, iFont, 272, 330, 64, 48, "Time [s]", "[V]");
+  GalleryScene::Caption(ioViewer, iFont, 256, 402, 5, "same ranges, short axes:");
+  GalleryScene::Caption(ioViewer, iFont, 256, 394, 5, "sparser tick levels");
+}
+
+// One horizontal axis per tick position, with the limit texts of its range.
+void TickPositionsPanel(CATViewer& ioViewer, CATFont& iFont) {
+  GalleryScene::Caption(ioViewer, iFont, 10, 218, kTitleHeight, "Tick positions");
+  const struct {
+    QVTFdd2DAxisDrawing::eTickPosition position;
+    const char* label;
+  } lRows[] = {{QVTFdd2DAxisDrawing::eOutside, "eOutside: ticks towards the texts"},
+               {QVTFdd2DAxisDrawing::eInside, "eInside: ticks away from the texts"},
+               {QVTFdd2DAxisDrawing::eCentered, "eCentered: ticks across the axis"}};
+  for (int i = 0; i < 3; ++i) {
+    Axis lAxis;
+    const double y = 196 - 62 * i;
+    lAxis.start = CATMathPoint2D(22, y);
+    lAxis.end = CATMathPoint2D(212, y);
+    lAxis.side = CATMathDirection2D(0, -1);
+    lAxis.position = lRows[i].position;
+    lAxis.major = Major(-2.5, 12.5);
+    lAxis.minor = Minor(-2.5, 12.5);
+    lAxis.minTexts = {"-2.5"};
+    lAxis.maxTexts = {"12.5"};
+    lAxis.showLimits = 1;
+    lAxis.firstLabel = lRows[i].label;
+    Show(ioViewer, iFont, lAxis);
+  }
+}
+
+// Three SPSs on one axis: each shows its limits, moved inward by its index in fifteenths of the
+// axis; the active one (SPS 1) also has the ticks.
+void SPSPanel(CATViewer& ioViewer, CATFont& iFont) {
+  GalleryScene::Caption(ioViewer, iFont, 242, 218, kTitleHeight, "Three SPSs, staggered limits");
+  Axis lAxis;
+  lAxis.start = CATMathPoint2D(252, 196);
+  lAxis.end = CATMathPoint2D(402, 196);
+  lAxis.side = CATMathDirection2D(0, -1);
+  lAxis.major = Major(0, 40);
+  lAxis.minor = Minor(0, 40);
+  lAxis.minTexts = {"-5", "0", "5"};
+  lAxis.maxTexts = {"60", "40", "25"};
+  lAxis.activeSPS = 1;
+  lAxis.showLimits = 1;
+  lAxis.firstLabel = "limits of SPS 0 (blue), 1 (active) and 2 (orange)";
+  Show(ioViewer, iFont, lAxis);
+}
+
+void DiscretePanel(CATViewer& ioViewer, CATFont& iFont) {
+  GalleryScene::Caption(ioViewer, iFont, 242, 148, kTitleHeight, "Discrete axis");
+  Axis lAxis;
+  lAxis.start = CATMathPoint2D(252, 120);
+  lAxis.end = CATMathPoint2D(402, 120);
+  lAxis.side = CATMathDirection2D(0, -1);
+  lAxis.continuous = 0;
+  for (const char* lName : {"Mercury", "Venus", "Earth", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune"})
+    lAxis.values.Append(lName);
+  lAxis.secondLabel = "Planet";
+  Show(ioViewer, iFont, lAxis);
+}
+
+void LogPanel(CATViewer& ioViewer, CATFont& iFont) {
+  GalleryScene::Caption(ioViewer, iFont, 432, 218, kTitleHeight, "Logarithmic axis");
+  Axis lAxis;
+  lAxis.start = CATMathPoint2D(442, 196);
+  lAxis.end = CATMathPoint2D(590, 196);
+  lAxis.side = CATMathDirection2D(0, -1);
+  lAxis.major = Lengthened(new LogTicks(1, 1e6, LogTicks::eMajor), kMajorLength);
+  lAxis.minor = Lengthened(new LogTicks(1, 1e6, LogTicks::eMinor), kMinorLength);
+  lAxis.firstLabel = "Frequency [Hz]";
+  Show(ioViewer, iFont, lAxis);
+}
+
+// Vertical axes: labels turned to read along the axis, upwards on the left, downwards on the right.
+void VerticalPanel(CATViewer& ioViewer, CATFont& iFont) {
+  GalleryScene::Caption(ioViewer, iFont, 432, 148, kTitleHeight, "Vertical axes, turned labels");
+  Axis lLeft;
+  lLeft.start = CATMathPoint2D(492, 22);
+  lLeft.end = CATMathPoint2D(492, 132);
+  lLeft.side = CATMathDirection2D(-1, 0);
+  lLeft.major = Major(-40, 120);
+  lLeft.minor = Minor(-40, 120);
+  lLeft.firstLabel = "Temperature [\xC2\xB0" "C]";
+  lLeft.secondLabel = "sensor T1";
+  Show(ioViewer, iFont, lLeft);
+
+  Axis lRight;
+  lRight.start = CATMathPoint2D(542, 132);
+  lRight.end = CATMathPoint2D(542, 22);
+  lRight.side = CATMathDirection2D(1, 0);
+  lRight.position = QVTFdd2DAxisDrawing::eInside;
+  lRight.major = Major(0, 1);
+  lRight.minor = Minor(0, 1);
+  lRight.firstLabel = "Humidity";
+  Show(ioViewer, iFont, lRight);
+}
+
+// The ticks of three axes of a box corner in 3D, drawn in the attributes of the axis lines before
+// them; the receding axis is drawn through the render's oblique projection.
+void ThreeDPanel(CATViewer& ioViewer, CATFont& iFont) {
+  GalleryScene::Caption(ioViewer, iFont, 432, 418, kTitleHeight, "3D axis ticks");
+  const CATMathPoint lOrigin(500, 290, 0);
+  const struct {
+    CATMathPoint end;
+    CATMathDirection tick;
+    CATAnchorPoint anchor;
+    double max;
+  } lAxes[] = {{CATMathPoint(590, 290, 0), CATMathDirection(0, -1, 0), CATAnchorTopCenter, 10},
+               {CATMathPoint(500, 390, 0), CATMathDirection(-1, 0, 0), CATAnchorMiddleRight, 1},
+               {CATMathPoint(500, 290, 100), CATMathDirection(-1, 0, 0), CATAnchorMiddleRight, 50}};
+  for (const auto& lAxis : lAxes) {
+    const float lCoords[6] = {500, 290, 0, static_cast<float>(lAxis.end.GetX()), static_cast<float>(lAxis.end.GetY()),
+                              static_cast<float>(lAxis.end.GetZ())};
+    GalleryScene::Show(ioViewer, new CAT3DLineGP(lCoords, 2, 1, 0), AxisColor());
+    LinearTicks* lTicks = new LinearTicks(0, lAxis.max, LinearTicks::eMajor, 5);
+    if (!lTicks) continue;
+    lTicks->SetTickLength(kMajorLength);
+    QVTFdd3DAxisTickRep* lRep = new QVTFdd3DAxisTickRep(lOrigin, lAxis.end, lAxis.tick, lTicks, 1, lAxis.anchor);
+    lTicks->Release();
+    if (!lRep) continue;
+    ioViewer.AddRep(lRep);
+    lRep->Release();
+  }
+  GalleryScene::Caption(ioViewer, iFont, 442, 238, 5, "x 0 .. 10, y 0 .. 1, z 0 .. 50 (receding); no value");
+  GalleryScene::Caption(ioViewer, iFont, 442, 230, 5, "is written within 15 units of an axis end");
+}
+
+}  // namespace
+
+void AxesPage::Build(CATViewer& ioViewer, CATFont& iFont) {
+  ioViewer.FitBox(0.0, 600.0, 0.0, 450.0);
+  GalleryScene::Caption(ioViewer, iFont, 10, 434, 10, "Axes");
+  GalleryScene::Caption(ioViewer, iFont, 50, 435, 5,
+                        "each axis is one axis drawing, laid out once and drawn through its axis GPs; no two texts "
+                        "overlap");
+  PlotsPanel(ioViewer, iFont);
+  TickPositionsPanel(ioViewer, iFont);
+  SPSPanel(ioViewer, iFont);
+  DiscretePanel(ioViewer, iFont);
+  LogPanel(ioViewer, iFont);
+  VerticalPanel(ioViewer, iFont);
+  ThreeDPanel(ioViewer, iFont);
+}
