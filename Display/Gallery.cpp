@@ -10,6 +10,8 @@
 #include "CATFont.h"
 #include "CATViewer.h"
 #include "ContributionPage.h"
+#include "CurvesFigurePage.h"
+#include "MapFigurePage.h"
 #include "CairoRender.h"
 #include "ColormapPage.h"
 #include "PlotPrimitivesPage.h"
@@ -22,6 +24,9 @@ const std::vector<GalleryPage>& Gallery::Pages() {
       {"plot-primitives", 1000, 625, &PlotPrimitivesPage::Build},
       {"contribution-bars", 1000, 625, &ContributionPage::Build},
       {"colour-maps", 1000, 625, &ColormapPage::Build},
+      {"figure-curves", 1200, 800, &CurvesFigurePage::Build, true},
+      {"figure-maps", 1200, 560, &MapFigurePage::Build, true},
+      {"figure-contribution", 1000, 480, &MapFigurePage::BuildContribution, true},
   };
   return sPages;
 }
@@ -43,8 +48,9 @@ bool Gallery::Render(const std::string& iDirectory, std::vector<std::string>& oF
     const struct {
       CairoRender::eOutput kind;
       const char* extension;
-    } lOutputs[] = {{CairoRender::PNG, ".png"}, {CairoRender::SVG, ".svg"}};
+    } lOutputs[] = {{CairoRender::PNG, ".png"}, {CairoRender::SVG, ".svg"}, {CairoRender::PDF, ".pdf"}};
     for (const auto& lOutput : lOutputs) {
+      if (lOutput.kind == CairoRender::PDF && !lPage.Pdf) continue;
       std::string lPath = iDirectory + "/" + lPage.Name + lOutput.extension;
       CairoRender lRender(lPage.Width, lPage.Height, lOutput.kind, lPath);
       lViewer.Draw(lRender);

@@ -15,6 +15,8 @@ struct GalleryPage {
   int Height;
   // Fills the viewer with the page's scene; iFont is the text font (never null).
   void (*Build)(CATViewer& ioViewer, CATFont& iFont);
+  // Whole figures are also written as PDF.
+  bool Pdf = false;
 };
 
 class Gallery {

@@ -1,5 +1,6 @@
 #include "LeveledTicks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -25,6 +26,18 @@ double LeveledTicks::GetMin(int) { return _Min; }
 double LeveledTicks::GetMax(int) { return _Max; }
 
 int LeveledTicks::GetNbrLevels() { return static_cast<int>(_Levels.size()); }
+
+int LeveledTicks::DropDenseLevels(int iMaxTicks) {
+  int lCount = 0;
+  while (lCount + 1 < GetNbrLevels() && GetNbrTicks(lCount) > iMaxTicks) ++lCount;
+  DropFirstLevels(lCount);
+  return lCount;
+}
+
+void LeveledTicks::DropFirstLevels(int iCount) {
+  const int lCount = std::min(iCount, GetNbrLevels() - 1);
+  if (lCount > 0) _Levels.erase(_Levels.begin(), _Levels.begin() + lCount);
+}
 
 void LeveledTicks::AddLevel(const std::vector<double>& iValues) { _Levels.push_back(iValues); }
 

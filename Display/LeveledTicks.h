@@ -17,6 +17,11 @@ class LeveledTicks : public QVTIFddTicks {
  public:
   void SetTickLength(int iLength) { _TickLength = iLength; }
   void SetValuesVisible(int iVisible) { _ValuesVisible = iVisible; }
+  // Drops the densest levels while they have more than iMaxTicks ticks (the sparsest level always
+  // stays) and returns how many went: a figure asks for a readable density, not just no overlap.
+  int DropDenseLevels(int iMaxTicks);
+  // Drops the iCount densest levels (at most all but one), so that minor ticks follow their majors.
+  void DropFirstLevels(int iCount);
 
   int GetTickLength() override;
   int AreValuesVisible() override;

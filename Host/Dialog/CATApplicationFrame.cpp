@@ -14,6 +14,8 @@ CATApplicationFrame* sFrame = nullptr;
 // Shared with the signal handler: only sig_atomic_t objects, only plain loads and stores.
 volatile sig_atomic_t sInterruptPending = 0;
 volatile sig_atomic_t sInterruptible = 0;
+// Interrupts delivered as a Cancel, for the program to tell that its output is incomplete.
+int sDelivered = 0;
 
 struct sigaction sPreviousAction;
 int sHandlerInstalled = 0;
@@ -75,8 +77,11 @@ int CATApplicationFrame::RecordInterrupt() {
 int CATApplicationFrame::TakeInterrupt() {
   if (!sInterruptPending) return 0;
   sInterruptPending = 0;
+  ++sDelivered;
   return 1;
 }
+
+int CATApplicationFrame::GetDeliveredInterrupts() { return sDelivered; }
 
 int CATApplicationFrame::IsInterruptPending() { return sInterruptPending != 0; }
 

@@ -41,6 +41,8 @@ class CATApplicationFrame {
   // Host side: 1 once per recorded interrupt, which it then delivers.
   static int TakeInterrupt();
   static int IsInterruptPending();
+  // How many interrupts were delivered as a Cancel since the program started.
+  static int GetDeliveredInterrupts();
 
   // Host side: dialog boxes report being shown (+1) and hidden or destroyed (-1). When none is
   // shown any more, an interrupt still pending is dropped: it belonged to a box that is gone.

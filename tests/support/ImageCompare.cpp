@@ -161,11 +161,15 @@ ImageDiff CompareWithGolden(const std::string& iRenderedPng, const std::string& 
   return lDiff;
 }
 
-bool ReadPngPixel(const std::string& iPng, int iX, int iRowFromTop, unsigned char oRGBA[4]) {
-  int lWidth = 0, lHeight = 0;
-  std::vector<unsigned char> lRGBA;
-  if (!oRGBA || !sLoad(iPng, lWidth, lHeight, lRGBA)) return false;
-  if (iX < 0 || iRowFromTop < 0 || iX >= lWidth || iRowFromTop >= lHeight) return false;
-  for (int k = 0; k < 4; ++k) oRGBA[k] = lRGBA[(size_t(iRowFromTop) * lWidth + iX) * 4 + k];
+bool PngPixels::Load(const std::string& iPng) { return sLoad(iPng, width, height, rgba); }
+
+bool PngPixels::Pixel(int iX, int iRowFromTop, unsigned char oRGBA[4]) const {
+  if (!oRGBA || iX < 0 || iRowFromTop < 0 || iX >= width || iRowFromTop >= height) return false;
+  for (int k = 0; k < 4; ++k) oRGBA[k] = rgba[(static_cast<size_t>(iRowFromTop) * width + iX) * 4 + k];
   return true;
+}
+
+bool ReadPngPixel(const std::string& iPng, int iX, int iRowFromTop, unsigned char oRGBA[4]) {
+  PngPixels lPixels;
+  return lPixels.Load(iPng) && lPixels.Pixel(iX, iRowFromTop, oRGBA);
 }

@@ -9,6 +9,7 @@
 #define ImageCompare_H
 
 #include <string>
+#include <vector>
 
 struct ImageDiff {
   bool ok = false;
@@ -24,6 +25,17 @@ ImageDiff CompareImages(const std::string& iRenderedPng, const std::string& iExp
 // Compares with FDD_GOLDEN_DIR/iGoldenName (an absolute name is taken as it is).
 ImageDiff CompareWithGolden(const std::string& iRenderedPng, const std::string& iGoldenName, double iMaxRms,
                             long iMaxChanged, int iChannelThreshold = 24);
+
+// The pixels of a PNG file, read once for tests that look at many of them.
+struct PngPixels {
+  int width = 0;
+  int height = 0;
+  std::vector<unsigned char> rgba;  // straight alpha, rows top down
+  // False when the file cannot be read.
+  bool Load(const std::string& iPng);
+  // RGBA of column iX, row iRowFromTop; false outside.
+  bool Pixel(int iX, int iRowFromTop, unsigned char oRGBA[4]) const;
+};
 
 // RGBA of the pixel in column iX, row iRowFromTop of the PNG file (PNG rows run top down); false
 // when the file cannot be read or the pixel is outside.

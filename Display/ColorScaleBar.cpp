@@ -1,0 +1,59 @@
+#include "ColorScaleBar.h"
+
+#include <vector>
+
+#include "CATViewer.h"
+#include "ColorScaleAxis.h"
+#include "FigureStyle.h"
+#include "GalleryScene.h"
+#include "MemoryDoubleVector.h"
+#include "PlotAxis.h"
+#include "QVTFdd2DAxisDrawing.h"
+#include "QVTFdd2DAxisGP.h"
+#include "QVTFdd2DBackgroundGP.h"
+#include "QVTFddContributionBarRep.h"
+#include "QVTIFddTicks.h"
+
+namespace {
+// Values along the strip: more than any bar is tall in pixels, so every pixel has its own colour.
+const int kSteps = 2048;
+}  // namespace
+
+QVTFdd2DAxisDrawing* ColorScaleBar::MakeAxis(const CATMathBox2D& iBar, ColorScaleAxis& iColors,
+                                             const std::string& iLabel, const FigureStyle& iStyle, CATFont& iFont) {
+  PlotAxis lAxis;
+  QVTIFddTicks *lMajor = nullptr, *lMinor = nullptr;
+  lAxis.MakeTicks(iColors.GetMin(), iColors.GetMax(), iBar.GetHigh().GetY() - iBar.GetLow().GetY(), false, iStyle,
+                  lMajor, lMinor);
+  const double x = iBar.GetHigh().GetX();
+  QVTFdd2DAxisDrawing* lDrawing =
+      PlotAxis::MakeDrawing(CATMathPoint2D(x, iBar.GetLow().GetY()), CATMathPoint2D(x, iBar.GetHigh().GetY()),
+                            CATMathDirection2D(1, 0), lMajor, lMinor, iLabel, iStyle, iFont);
+  if (lMajor) lMajor->Release();
+  if (lMinor) lMinor->Release();
+  return lDrawing;
+}
+
+void ColorScaleBar::Show(CATViewer& ioViewer, const CATMathBox2D& iBar, ColorScaleAxis& iColors,
+                         QVTFdd2DAxisDrawing* iAxis, const FigureStyle& iStyle) {
+  const CATMathPoint2D lLow = iBar.GetLow(), lHigh = iBar.GetHigh();
+  const int g = iStyle.AxisGrey;
+  GalleryScene::Show(ioViewer,
+                     new QVTFdd2DBackgroundGP(CATMathPoint2D(lLow.GetX() - 1, lLow.GetY() - 1),
+                                              CATMathPoint2D(lHigh.GetX() + 1, lHigh.GetY() + 1), 0),
+                     GalleryScene::Color(g, g, g));
+  std::vector<double> lValues(kSteps);
+  const double lMin = iColors.GetMin(), lMax = iColors.GetMax();
+  for (int i = 0; i < kSteps; ++i) lValues[static_cast<size_t>(i)] = lMin + (lMax - lMin) * i / (kSteps - 1);
+  MemoryDoubleVector* lVector = new MemoryDoubleVector(lValues);
+  if (lVector) {
+    QVTFddContributionBarRep* lRep = new QVTFddContributionBarRep(
+        iBar, QVTFddContributionAlgoLineair::VerticalBar, lVector, lMin, lMax, lVector, &iColors);
+    if (lRep) {
+      ioViewer.AddRep(lRep);
+      lRep->Release();
+    }
+    lVector->Release();
+  }
+  if (iAxis) GalleryScene::Show(ioViewer, new QVTFdd2DAxisGP(iAxis, 0), GalleryScene::Color(g, g, g));
+}

@@ -1,0 +1,29 @@
+// Loading of measured data named on the command line: NumPy .npy files (the extension decides,
+// in any case) and CSV files (any other name). Errors are one line, "<path>: <what is wrong>",
+// with the path as the user gave it. Owns nothing; static functions only.
+#ifndef DataFile_H
+#define DataFile_H
+
+#include <string>
+
+class NumericArray;
+
+class DataFile {
+ public:
+  // iSpec is "PATH" or "PATH:COLUMN". COLUMN names a CSV column by its header, else by its number
+  // from 0; on a 2-D .npy it is the number of a column of the matrix. Without COLUMN a .npy must
+  // be 1-D or 2-D with one row or one column, and a CSV must have exactly one column. A 1-D array
+  // with one reference; null with oError.
+  static NumericArray* LoadVector(const std::string& iSpec, std::string& oError);
+  // A 2-D .npy, or every column of a CSV (its data rows are the matrix's rows). A matrix with one
+  // reference; null with oError.
+  static NumericArray* LoadMatrix(const std::string& iPath, std::string& oError);
+
+  // Splits iArgument at the ':' before COLUMN. An argument naming an existing file as a whole is
+  // a path (file names may hold ':'), as is a prefix naming one; otherwise the last ':' splits.
+  static void SplitSpec(const std::string& iArgument, std::string& oPath, std::string& oColumn, bool& oHasColumn);
+  // True for a name ending in ".npy" in any case.
+  static bool IsNpy(const std::string& iPath);
+};
+
+#endif

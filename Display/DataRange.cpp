@@ -1,0 +1,75 @@
+#include "DataRange.h"
+
+#include <cmath>
+
+#include "CATSamIDouble1p5D.h"
+#include "CATSamIDouble2DDim2NH.h"
+#include "CATSamIDoubleMatrix.h"
+#include "CATSamIDoubleVector.h"
+
+void DataRange::Add(double iValue, double& ioMin, double& ioMax) {
+  if (!std::isfinite(iValue)) return;
+  if (!(iValue >= ioMin)) ioMin = iValue;  // also when ioMin is NaN
+  if (!(iValue <= ioMax)) ioMax = iValue;
+}
+
+void DataRange::Add(CATSamIVector* iVector, bool iPositive, double& ioMin, double& ioMax) {
+  if (!iVector) return;
+  const unsigned int lLength = iVector->GetLength();
+  double lChunk[1024];
+  for (unsigned int lFirst = 0; lFirst < lLength;) {
+    const unsigned int lCount = iVector->GetValues(lFirst, 1024, lChunk);
+    if (lCount == 0) break;
+    for (unsigned int i = 0; i < lCount; ++i)
+      if (!iPositive || lChunk[i] > 0.0) Add(lChunk[i], ioMin, ioMax);
+    lFirst += lCount;
+  }
+}
+
+void DataRange::Add(CATSamIDoubleMatrix* iValues, double& ioMin, double& ioMax) {
+  if (!iValues) return;
+  const unsigned int lX = iValues->GetLengthX(), lZ = iValues->GetLengthY();
+  for (unsigned int x = 0; x < lX; ++x)
+    for (unsigned int z = 0; z < lZ; ++z) Add(iValues->GetValue(x, z), ioMin, ioMax);
+}
+
+void DataRange::Add(CATSamIDouble1p5D* iRows, double& ioMin, double& ioMax) {
+  if (!iRows) return;
+  for (unsigned int r = 0; r < iRows->GetNbrRows(); ++r) {
+    CATSamIDoubleVector* lRow = iRows->GetXVector(r);
+    Add(lRow, false, ioMin, ioMax);
+    if (lRow) lRow->Release();
+  }
+}
+
+void DataRange::Add(CATSamIDouble2DDim2NH* iRows, double& ioMin, double& ioMax) {
+  if (!iRows) return;
+  for (unsigned int r = 0; r < iRows->GetLengthY(); ++r) {
+    CATSamIDoubleVector* lRow = iRows->GetRow(r);
+    Add(lRow, false, ioMin, ioMax);
+    if (lRow) lRow->Release();
+  }
+}
+
+void DataRange::Axis(double iMin, double iMax, double iMargin, bool iLog, double& oMin, double& oMax) {
+  double lMin = iMin, lMax = iMax;
+  if (iLog) {
+    lMin = lMin > 0.0 ? std::log10(lMin) : NAN;
+    lMax = lMax > 0.0 ? std::log10(lMax) : NAN;
+  }
+  if (!std::isfinite(lMin) || !std::isfinite(lMax) || lMin > lMax) {
+    lMin = 0.0;
+    lMax = 1.0;
+  } else if (!(lMax - lMin > 1e-12 * std::fmax(std::fabs(lMin), std::fabs(lMax)))) {
+    // One value: a range around it that the ticks can divide.
+    const double lHalf = iLog ? 0.5 : (lMin == 0.0 ? 1.0 : 0.1 * std::fabs(lMin));
+    lMin -= lHalf;
+    lMax += lHalf;
+  } else if (iMargin > 0.0 && std::isfinite(lMax - lMin)) {
+    const double lPad = iMargin * (lMax - lMin);
+    lMin -= lPad;
+    lMax += lPad;
+  }
+  oMin = iLog ? std::pow(10.0, lMin) : lMin;
+  oMax = iLog ? std::pow(10.0, lMax) : lMax;
+}

@@ -1,0 +1,34 @@
+// Reader of NumPy .npy files: format versions 1.0, 2.0 and 3.0 holding a 1-D or 2-D array of
+// float64 or float32 in C order and in the machine's byte order. The values are not read: the
+// array handed out maps the file. Owns nothing; static functions only.
+#ifndef NpyFile_H
+#define NpyFile_H
+
+#include <cstddef>
+#include <string>
+
+class NumericArray;
+
+class NpyFile {
+ public:
+  // What a header announces.
+  struct Layout {
+    int _Dimensions = 0;     // 1 or 2
+    unsigned int _Rows = 0;  // the length of a 1-D array
+    unsigned int _Columns = 0;  // 1 for a 1-D array
+    bool _Float32 = false;
+    size_t _DataOffset = 0;  // of the first value, in bytes from the start of the file
+  };
+
+  // Reads the header of a file whose first iSize bytes are at iBytes and checks that the values
+  // it announces follow in full (extra bytes after them are allowed). False with oWhat saying
+  // what is wrong (without the file's name) when the file cannot be read as an array.
+  static bool ReadHeader(const unsigned char* iBytes, size_t iSize, Layout& oLayout, std::string& oWhat);
+
+  // The array of the .npy file open on iFd, iSize bytes long, with one reference; a 2-D array of
+  // one row or one column comes back 1-D when iFlatten. Null with oError "<iName>: <what is
+  // wrong>". The descriptor may be closed afterwards.
+  static NumericArray* Load(int iFd, size_t iSize, const std::string& iName, bool iFlatten, std::string& oError);
+};
+
+#endif

@@ -1,0 +1,59 @@
+// Measured numbers loaded from a file: a 1-D array (one column) or a 2-D array in C order, value
+// (row, column) at flat index row * GetColumns() + column. The numbers either stay in a read-only
+// mapping of a NumPy file (float64 or float32, in the machine's byte order; the mapping is the
+// array's and is unmapped with it) or in a vector of doubles the array owns. Reference counted,
+// immutable once made; values carry the file's units.
+#ifndef NumericArray_H
+#define NumericArray_H
+
+#include <cstddef>
+#include <vector>
+
+#include "CATBaseUnknown.h"
+
+class NumericArray : public CATBaseUnknown {
+ public:
+  // An array owning iValues: iRows x iColumns values in C order; a 1-D array (iMatrix false) has
+  // one column. Null when the sizes disagree or the heap is exhausted.
+  static NumericArray* FromValues(std::vector<double> iValues, unsigned int iRows, unsigned int iColumns,
+                                  bool iMatrix);
+  // An array reading iRows x iColumns values from iMapping (iMappingSize bytes, made by mmap) at
+  // byte iOffset, as float32 when iFloat32, else float64. The array takes the mapping over: it is
+  // unmapped here already when the array cannot be made (null). The values must lie in the mapping.
+  static NumericArray* FromMapping(void* iMapping, size_t iMappingSize, size_t iOffset, bool iFloat32,
+                                   unsigned int iRows, unsigned int iColumns, bool iMatrix);
+
+  ~NumericArray() override;
+  NumericArray(const NumericArray&) = delete;
+  NumericArray& operator=(const NumericArray&) = delete;
+
+  bool IsMatrix() const { return _Matrix; }
+  // True when the values are read from a file mapping rather than held in memory.
+  bool IsMapped() const { return _Mapping != nullptr; }
+  unsigned int GetRows() const { return _Rows; }
+  unsigned int GetColumns() const { return _Columns; }
+  unsigned long long GetSize() const { return static_cast<unsigned long long>(_Rows) * _Columns; }
+
+  // NaN outside the array.
+  double GetValue(unsigned long long iIndex) const;
+  double GetValue(unsigned int iRow, unsigned int iColumn) const;
+  // Copies up to iCount values from flat index iFirst into oValues; returns how many.
+  unsigned long long GetValues(unsigned long long iFirst, unsigned long long iCount, double* oValues) const;
+  // Smallest and largest finite value; false when there is none.
+  bool GetFiniteRange(double& oMin, double& oMax) const;
+
+ private:
+  NumericArray(unsigned int iRows, unsigned int iColumns, bool iMatrix);
+
+  unsigned int _Rows = 0;
+  unsigned int _Columns = 0;
+  bool _Matrix = false;
+  std::vector<double> _Values;
+  // Mapped storage: _Data points into _Mapping and may be misaligned, so it is read with memcpy.
+  void* _Mapping = nullptr;
+  size_t _MappingSize = 0;
+  const unsigned char* _Data = nullptr;
+  bool _Float32 = false;
+};
+
+#endif

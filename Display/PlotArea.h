@@ -1,0 +1,135 @@
+// One plot area of a figure: a data box with its background, bottom and left axes (top and right
+// on request), axis labels and a title, holding any number of curves (optionally with symbols),
+// bar series and contribution bars, and at most one colour map. A colour map or contribution bar
+// gets a colour-scale bar on the right; several named series get a legend beside it.
+//
+// The layout measures every axis drawing the library builds (GetBoundingElement) and moves the
+// data box's edges inward until everything fits the page area: no text is cut off and nothing
+// overlaps, whatever the texts' lengths. Holds one reference on every data object it is given,
+// and one on the colour map it shows; borrows the font during Build. Model units of the page.
+#ifndef PlotArea_H
+#define PlotArea_H
+
+#include <string>
+#include <vector>
+
+#include "CAT2DBoundingBox.h"
+#include "CATMathBox2D.h"
+#include "ColorScaleAxis.h"
+#include "ColormapData.h"
+#include "PlotAxis.h"
+
+class CATFont;
+class CATSamIVector;
+class CATViewer;
+class QVTFdd2DAxisDrawing;
+class QVTFddColormapRep;
+class QVTIFddTicks;
+struct FigureStyle;
+
+class PlotArea {
+ public:
+  enum eSide { Bottom = 0, Left = 1, Top = 2, Right = 3 };
+
+  PlotArea();
+  ~PlotArea();
+  PlotArea(const PlotArea&) = delete;
+  PlotArea& operator=(const PlotArea&) = delete;
+
+  void SetTitle(const std::string& iTitle) { _Title = iTitle; }
+  PlotAxis& GetXAxis() { return _XAxis; }
+  PlotAxis& GetYAxis() { return _YAxis; }
+  // Bottom and left are shown unless hidden; top and right (ticks only) when asked for.
+  void ShowAxis(eSide iSide, bool iShown);
+
+  // Curves and bars take colours of the palette in the order they are added.
+  void AddCurve(CATSamIVector* iX, CATSamIVector* iY, const std::string& iName, bool iSymbols);
+  void AddBars(CATSamIVector* iX, CATSamIVector* iHeights, const std::string& iName);
+  // Colour maps and contribution bars are drawn on linear axes.
+  void SetColormap(const ColormapData& iData);
+  // A strip over the whole data box (several share it in bands): iRes over iArg, along x, or along
+  // y when iVertical.
+  void AddContributionBar(CATSamIDoubleVector* iArg, CATSamIDoubleVector* iRes, bool iVertical);
+  // Colour table, value range (NaN: the data's) and label of the colour scale.
+  void SetColorScale(ColorScaleAxis::eTable iTable, double iMin, double iMax, const std::string& iLabel);
+
+  // Finds the data box in iPage: its margins grow from the least ones (SetMargins, none at first)
+  // until every text fits. The data's ranges are read at the first layout: set the content first.
+  void Layout(CATFont& iFont, const CATMathBox2D& iPage, const FigureStyle& iStyle);
+  // Bottom, left, top and right distances of the data box from the page part less the padding.
+  void GetMargins(double oMargins[4]) const;
+  void SetMargins(const double iMargins[4]);
+  // Lays the area out in iPage and adds everything to the viewer, whose model units are the page's.
+  void Build(CATViewer& ioViewer, CATFont& iFont, const CATMathBox2D& iPage, const FigureStyle& iStyle);
+
+  // After Build: the data box, and the colour map shown (null without one; valid while the area lives).
+  const CATMathBox2D& GetDataBox() const { return _DataBox; }
+  QVTFddColormapRep* GetColormap() const { return _MapRep; }
+  // Data range of each axis after Build (data units).
+  void GetXRange(double& oMin, double& oMax) const;
+  void GetYRange(double& oMin, double& oMax) const;
+
+ private:
+  struct Series {
+    CATSamIVector* x;
+    CATSamIVector* y;
+    std::string name;
+    bool symbols;
+    bool bars;
+  };
+  struct Contribution {
+    CATSamIDoubleVector* arg;
+    CATSamIDoubleVector* res;
+    bool vertical;
+  };
+  // The axis drawings and boxes that surround a data box; built again for every trial box.
+  struct Decoration {
+    QVTFdd2DAxisDrawing* axes[4] = {nullptr, nullptr, nullptr, nullptr};
+    QVTFdd2DAxisDrawing* scaleAxis = nullptr;
+    CATMathBox2D scaleBar;
+    double legendLeft = 0.0, legendTop = 0.0, legendWidth = 0.0, legendHeight = 0.0;
+    double titleX = 0.0, titleY = 0.0;
+    void Release();
+  };
+
+  // Moves the data box's edges inward from the current margins until everything fits iRoom.
+  void Fit(CATFont& iFont, const CATMathBox2D& iRoom, const FigureStyle& iStyle);
+  static CATMathBox2D Room(const CATMathBox2D& iPage, const FigureStyle& iStyle);
+  void ComputeRanges();
+  ColorScaleAxis* MakeColors() const;
+  // Builds the decoration of iBox and returns the extent of all of it (data box included).
+  CAT2DBoundingBox Decorate(const CATMathBox2D& iBox, const FigureStyle& iStyle, CATFont& iFont,
+                            ColorScaleAxis* iColors, const CATMathBox2D& iRoom,
+                            Decoration& oDecoration) const;
+  void ShowData(CATViewer& ioViewer, ColorScaleAxis* iColors, const FigureStyle& iStyle);
+  void ShowDecoration(CATViewer& ioViewer, CATFont& iFont, const Decoration& iDecoration, ColorScaleAxis* iColors,
+                      const FigureStyle& iStyle) const;
+  double ModelX(double iValue) const;
+  double ModelY(double iValue) const;
+  bool HasLegend() const;
+  bool NonHomogeneous() const;
+
+  std::string _Title;
+  PlotAxis _XAxis;
+  PlotAxis _YAxis;
+  bool _Shown[4] = {true, true, false, false};
+  std::vector<Series> _Series;
+  std::vector<Contribution> _Contributions;
+  ColormapData _Map;
+  bool _HasMap = false;
+  ColorScaleAxis::eTable _Table = ColorScaleAxis::Viridis;
+  double _ColorMin = 0.0 / 0.0;
+  double _ColorMax = 0.0 / 0.0;
+  std::string _ColorLabel;
+
+  // Results of Build.
+  double _XMin = 0.0, _XMax = 1.0, _YMin = 0.0, _YMax = 1.0;
+  bool _Prepared = false;
+  bool _LegendInside = false;
+  ColorScaleAxis* _Colors = nullptr;
+  double _Margins[4] = {0.0, 0.0, 0.0, 0.0};
+  CATMathBox2D _DataBox;
+  QVTFddColormapRep* _MapRep = nullptr;
+};
+
+#endif

@@ -1,0 +1,40 @@
+// What the subcommands of fdd-plot share: parsing of sizes and value pairs, loading of data files
+// into data vectors, the text font, writing a figure, and the program's messages.
+#ifndef CommandSupport_H
+#define CommandSupport_H
+
+#include <string>
+
+class ArrayVector;
+class CATFont;
+class Figure;
+class NumericArray;
+
+class CommandSupport {
+ public:
+  static constexpr int kMinSide = 16;
+  static constexpr int kMaxSide = 8192;
+
+  // "WxH" (also "W,H"), each side kMinSide .. kMaxSide; false with oError.
+  static bool ParseSize(const std::string& iText, int& oWidth, int& oHeight, std::string& oError);
+  // "A,B", two finite numbers; false with oError.
+  static bool ParsePair(const std::string& iText, double& oFirst, double& oSecond, std::string& oError);
+
+  // A 1-D data file (see DataFile::LoadVector) as a data vector with one reference; null after
+  // printing the file's message.
+  static ArrayVector* LoadVector(const std::string& iSpec);
+  // A matrix with one reference; null after printing the file's message.
+  static NumericArray* LoadMatrix(const std::string& iPath);
+
+  // The default text font with one reference; null after printing what is missing.
+  static CATFont* LoadFont();
+  // Writes the figure to iPath; false after printing why not.
+  static bool Write(Figure& ioFigure, const std::string& iPath, CATFont& iFont);
+
+  // "fdd-plot: <message>" on standard error; returns the failure status 1.
+  static int Fail(const std::string& iMessage);
+  // The name a file gives a curve in a legend: its column, else its name without folder and extension.
+  static std::string NameOf(const std::string& iSpec);
+};
+
+#endif

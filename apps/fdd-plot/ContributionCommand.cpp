@@ -1,0 +1,78 @@
+#include "ContributionCommand.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+
+#include "ArrayVector.h"
+#include "CATFont.h"
+#include "ColorScaleAxis.h"
+#include "CommandSupport.h"
+#include "Figure.h"
+#include "PlotArea.h"
+
+void ContributionCommand::Register(CLI::App& ioApp) {
+  _Command = ioApp.add_subcommand("contribution", "Draw a contribution bar: the colours of values y along x");
+  CLI::App& c = *_Command;
+  c.add_option("--x", _X, "Arguments (1-D file, sorted): FILE or FILE:COLUMN")->required();
+  c.add_option("--y", _Y, "Values, one per argument: FILE or FILE:COLUMN")->required();
+  c.add_option("--direction", _Direction, "horizontal or vertical")
+      ->check(CLI::IsMember({"horizontal", "vertical"}))
+      ->capture_default_str();
+  c.add_option("--colors", _Colors, "Colour table: viridis, rainbow or grey")->capture_default_str();
+  c.add_option("--x-limits", _XLimits, "Argument range shown, A,B (default: the data's)");
+  c.add_option("--value-limits", _ValueLimits, "Values at the ends of the colour scale, A,B (default: the data's)");
+  c.add_option("--xlabel", _XLabel, "Label of the argument axis");
+  c.add_option("--value-label", _ValueLabel, "Label of the colour scale");
+  c.add_option("--title", _Title, "Title above the bar");
+  c.add_option("--size", _Size, "Picture size WIDTHxHEIGHT (default 1000x220, vertical 300x700)");
+  c.add_option("-o,--output", _Out, "Output file: .png, .svg or .pdf")->required();
+}
+
+bool ContributionCommand::Parsed() const { return _Command && _Command->parsed(); }
+
+int ContributionCommand::Run() {
+  const bool lVertical = _Direction == "vertical";
+  std::string lError;
+  int lWidth = 0, lHeight = 0;
+  const std::string lSize = _Size.empty() ? (lVertical ? "300x700" : "1000x220") : _Size;
+  if (!CommandSupport::ParseSize(lSize, lWidth, lHeight, lError)) return CommandSupport::Fail(lError);
+  double lX0 = NAN, lX1 = NAN, lV0 = NAN, lV1 = NAN;
+  if ((!_XLimits.empty() && !CommandSupport::ParsePair(_XLimits, lX0, lX1, lError)) ||
+      (!_ValueLimits.empty() && !CommandSupport::ParsePair(_ValueLimits, lV0, lV1, lError)))
+    return CommandSupport::Fail(lError);
+  if (!_XLimits.empty() && !(lX1 > lX0)) return CommandSupport::Fail("--x-limits A,B needs A < B");
+  ColorScaleAxis::eTable lTable = ColorScaleAxis::Viridis;
+  if (!ColorScaleAxis::TableFromName(_Colors, lTable))
+    return CommandSupport::Fail("--colors " + _Colors + ": choose viridis, rainbow or grey");
+  CairoRender::eOutput lKind;
+  if (!Figure::KindOf(_Out, lKind)) return CommandSupport::Fail(_Out + ": name the output file .png, .svg or .pdf");
+
+  ArrayVector* lX = CommandSupport::LoadVector(_X);
+  ArrayVector* lY = lX ? CommandSupport::LoadVector(_Y) : nullptr;
+  int lStatus = lX && lY ? 0 : 1;
+  if (lStatus == 0 && lX->GetLength() != lY->GetLength())
+    lStatus = CommandSupport::Fail(_Y + ": " + std::to_string(lY->GetLength()) + " values for " +
+                                   std::to_string(lX->GetLength()) + " arguments: one value per argument is needed");
+  CATFont* lFont = lStatus == 0 ? CommandSupport::LoadFont() : nullptr;
+  if (lStatus == 0 && !lFont) lStatus = 1;
+  if (lStatus == 0) {
+    Figure lFigure(lWidth, lHeight);
+    PlotArea& lPlot = lFigure.AddPlot();
+    lPlot.SetTitle(_Title);
+    PlotAxis& lAxis = lVertical ? lPlot.GetYAxis() : lPlot.GetXAxis();
+    lAxis.SetLabel(_XLabel);
+    lAxis.SetRange(lX0, lX1);
+    lPlot.ShowAxis(lVertical ? PlotArea::Bottom : PlotArea::Left, false);
+    lPlot.SetColorScale(lTable, lV0, lV1, _ValueLabel);
+    lPlot.AddContributionBar(lX, lY, lVertical);
+    if (CommandSupport::Write(lFigure, _Out, *lFont))
+      std::printf("wrote %s\n", _Out.c_str());
+    else
+      lStatus = 1;
+  }
+  if (lFont) lFont->Release();
+  if (lX) lX->Release();
+  if (lY) lY->Release();
+  return lStatus;
+}

@@ -1,0 +1,84 @@
+#include "CurveCommand.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+
+#include "ArrayVector.h"
+#include "CATFont.h"
+#include "CommandSupport.h"
+#include "Figure.h"
+#include "MemoryDoubleVector.h"
+#include "PlotArea.h"
+
+void CurveCommand::Register(CLI::App& ioApp) {
+  _Command = ioApp.add_subcommand("curve", "Plot one or more curves y(x) from .npy or CSV files");
+  _Command->add_option("--x", _X, "X values: FILE or FILE:COLUMN (default: the sample numbers 0, 1, 2 ...)");
+  _Command->add_option("--y", _Y, "Y values of a curve: FILE or FILE:COLUMN; repeat for more curves")->required();
+  _Command->add_flag("--symbols", _Symbols, "Mark every sample with a symbol");
+  _Command->add_flag("--log-x", _LogX, "Logarithmic x axis (values <= 0 leave gaps)");
+  _Command->add_flag("--log-y", _LogY, "Logarithmic y axis (values <= 0 leave gaps)");
+  _Command->add_option("--xlabel", _XLabel, "Label of the x axis");
+  _Command->add_option("--ylabel", _YLabel, "Label of the y axis");
+  _Command->add_option("--title", _Title, "Title above the plot");
+  _Command->add_option("--size", _Size, "Picture size WIDTHxHEIGHT in pixels")->capture_default_str();
+  _Command->add_option("-o,--output", _Out, "Output file: .png, .svg or .pdf")->required();
+}
+
+bool CurveCommand::Parsed() const { return _Command && _Command->parsed(); }
+
+int CurveCommand::Run() {
+  int lWidth = 0, lHeight = 0;
+  std::string lError;
+  if (!CommandSupport::ParseSize(_Size, lWidth, lHeight, lError)) return CommandSupport::Fail(lError);
+  CairoRender::eOutput lKind;
+  if (!Figure::KindOf(_Out, lKind)) return CommandSupport::Fail(_Out + ": name the output file .png, .svg or .pdf");
+
+  CATSamIVector* lX = nullptr;
+  if (!_X.empty()) {
+    lX = CommandSupport::LoadVector(_X);
+    if (!lX) return 1;
+  }
+  std::vector<ArrayVector*> lYs;
+  for (const std::string& lSpec : _Y) {
+    ArrayVector* lY = CommandSupport::LoadVector(lSpec);
+    if (!lY) break;
+    lYs.push_back(lY);
+  }
+  int lStatus = lYs.size() == _Y.size() ? 0 : 1;
+  if (lStatus == 0 && !lX) {
+    // The sample numbers of the longest curve.
+    unsigned int lLength = 0;
+    for (ArrayVector* lY : lYs) lLength = std::max(lLength, lY->GetLength());
+    std::vector<double> lIndex(lLength);
+    for (unsigned int i = 0; i < lLength; ++i) lIndex[i] = i;
+    lX = new MemoryDoubleVector(lIndex);
+    if (!lX) lStatus = CommandSupport::Fail("out of memory");
+  }
+  if (lStatus == 0) {
+    for (size_t i = 0; i < lYs.size(); ++i)
+      if (lYs[i]->GetLength() != lX->GetLength())
+        std::fprintf(stderr, "fdd-plot: warning: %s has %u values and the x values %u: %u are plotted\n",
+                     _Y[i].c_str(), lYs[i]->GetLength(), lX->GetLength(),
+                     std::min(lYs[i]->GetLength(), lX->GetLength()));
+    CATFont* lFont = CommandSupport::LoadFont();
+    if (!lFont) {
+      lStatus = 1;
+    } else {
+      Figure lFigure(lWidth, lHeight);
+      PlotArea& lPlot = lFigure.AddPlot();
+      lPlot.SetTitle(_Title);
+      lPlot.GetXAxis().SetLabel(_XLabel);
+      lPlot.GetYAxis().SetLabel(_YLabel);
+      lPlot.GetXAxis().SetLog(_LogX);
+      lPlot.GetYAxis().SetLog(_LogY);
+      for (size_t i = 0; i < lYs.size(); ++i) lPlot.AddCurve(lX, lYs[i], CommandSupport::NameOf(_Y[i]), _Symbols);
+      if (!CommandSupport::Write(lFigure, _Out, *lFont)) lStatus = 1;
+      lFont->Release();
+    }
+  }
+  for (ArrayVector* lY : lYs) lY->Release();
+  if (lX) lX->Release();
+  if (lStatus == 0) std::printf("wrote %s\n", _Out.c_str());
+  return lStatus;
+}

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "ArrayMatrix.h"
+#include "ArrayValueRows.h"
+#include "ArrayVector.h"
+#include "ArrayXRows.h"
+#include "NumericArray.h"
+
+namespace {
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
+std::vector<double> Read(CATSamIDoubleVector* iVector) {
+  std::vector<double> lValues;
+  for (unsigned int i = 0; i < iVector->GetLength(); ++i) lValues.push_back(iVector->GetValue(i));
+  return lValues;
+}
+
+// Three rows of non-homogeneous X values padded with NaN; the middle row keeps an inner NaN.
+NumericArray* PaddedRows() {
+  return NumericArray::FromValues({1, 2, 3, 4,  //
+                                   5, kNaN, 6, kNaN,  //
+                                   kNaN, kNaN, kNaN, kNaN},
+                                  3, 4, true);
+}
+
+}  // namespace
+
+TEST(NumericArray, SizesIndexingAndRange) {
+  EXPECT_EQ(NumericArray::FromValues({1, 2, 3}, 2, 2, true), nullptr);
+  EXPECT_EQ(NumericArray::FromValues({1, 2, 3, 4}, 2, 2, false), nullptr);  // 1-D has one column
+
+  NumericArray* lArray = NumericArray::FromValues({1, kNaN, -kInf, 7, -3, 2}, 2, 3, true);
+  ASSERT_NE(lArray, nullptr);
+  EXPECT_FALSE(lArray->IsMapped());
+  EXPECT_EQ(lArray->GetSize(), 6u);
+  EXPECT_EQ(lArray->GetValue(1u, 0u), 7.0);
+  EXPECT_EQ(lArray->GetValue(5ull), 2.0);
+  EXPECT_TRUE(std::isnan(lArray->GetValue(6ull)));
+  EXPECT_TRUE(std::isnan(lArray->GetValue(2u, 0u)));
+  EXPECT_TRUE(std::isnan(lArray->GetValue(0u, 3u)));
+  double lValues[8] = {};
+  EXPECT_EQ(lArray->GetValues(4, 8, lValues), 2u);
+  EXPECT_EQ(lValues[0], -3.0);
+  EXPECT_EQ(lValues[1], 2.0);
+  EXPECT_EQ(lArray->GetValues(6, 1, lValues), 0u);
+  double lMin = 0, lMax = 0;
+  ASSERT_TRUE(lArray->GetFiniteRange(lMin, lMax));
+  EXPECT_EQ(lMin, -3.0);
+  EXPECT_EQ(lMax, 7.0);
+  lArray->Release();
+
+  NumericArray* lNone = NumericArray::FromValues({kNaN, kInf}, 2, 1, false);
+  ASSERT_NE(lNone, nullptr);
+  EXPECT_FALSE(lNone->GetFiniteRange(lMin, lMax));
+  lNone->Release();
+}
+
+TEST(ArrayVector, ViewsRowsAndColumnsWithinTheArray) {
+  NumericArray* lArray = NumericArray::FromValues({0, 1, 2, 10, 11, 12, 20, 21, 22}, 3, 3, true);
+  ASSERT_NE(lArray, nullptr);
+  {
+    ArrayVector* lRow = new ArrayVector(lArray, 3, 3);
+    ArrayVector* lColumn = new ArrayVector(lArray, 1, 3, 3);
+    ArrayVector* lPast = new ArrayVector(lArray, 7, 10);   // cut at the end
+    ArrayVector* lLongColumn = new ArrayVector(lArray, 2, 9, 3);
+    ArrayVector* lNothing = new ArrayVector(lArray, 9, 3);
+    EXPECT_EQ(lArray->GetRefCount(), 6u);
+    EXPECT_EQ(Read(lRow), std::vector<double>({10, 11, 12}));
+    EXPECT_EQ(Read(lColumn), std::vector<double>({1, 11, 21}));
+    EXPECT_EQ(Read(lPast), std::vector<double>({21, 22}));
+    EXPECT_EQ(Read(lLongColumn), std::vector<double>({2, 12, 22}));
+    EXPECT_EQ(lNothing->GetLength(), 0u);
+    EXPECT_TRUE(std::isnan(lRow->GetValue(3)));
+    double lValues[4] = {};
+    EXPECT_EQ(lRow->GetValues(1, 4, lValues), 2u);
+    EXPECT_EQ(lValues[0], 11.0);
+    EXPECT_EQ(lValues[1], 12.0);
+    EXPECT_EQ(lColumn->GetValues(1, 4, lValues), 2u);
+    EXPECT_EQ(lValues[0], 11.0);
+    EXPECT_EQ(lValues[1], 21.0);
+    EXPECT_EQ(lColumn->GetValues(3, 1, lValues), 0u);
+    for (ArrayVector* lVector : {lRow, lColumn, lPast, lLongColumn, lNothing}) lVector->Release();
+  }
+  EXPECT_EQ(lArray->GetRefCount(), 1u);
+
+  ArrayMatrix* lMatrix = new ArrayMatrix(lArray);
+  EXPECT_EQ(lMatrix->GetLengthX(), 3u);
+  EXPECT_EQ(lMatrix->GetLengthY(), 3u);
+  EXPECT_EQ(lMatrix->GetValue(2, 1), 21.0);
+  EXPECT_TRUE(std::isnan(lMatrix->GetValue(3, 0)));
+  lMatrix->Release();
+  EXPECT_EQ(lArray->GetRefCount(), 1u);
+  lArray->Release();
+
+  ArrayVector* lEmpty = new ArrayVector(nullptr, 0, 5);
+  EXPECT_EQ(lEmpty->GetLength(), 0u);
+  lEmpty->Release();
+}
+
+TEST(ArrayXRows, TrailingNaNsEndTheRows) {
+  NumericArray* lArray = PaddedRows();
+  ASSERT_NE(lArray, nullptr);
+  ArrayXRows* lRows = new ArrayXRows(lArray);
+  ASSERT_EQ(lRows->GetNbrRows(), 3u);
+  EXPECT_EQ(lRows->GetRowLength(0), 4u);
+  EXPECT_EQ(lRows->GetRowLength(1), 3u);  // the inner NaN stays
+  EXPECT_EQ(lRows->GetRowLength(2), 0u);
+  EXPECT_EQ(lRows->GetRowLength(3), 0u);
+  CATSamIDoubleVector* lRow = lRows->GetXVector(1);
+  ASSERT_NE(lRow, nullptr);
+  const std::vector<double> lValues = Read(lRow);
+  ASSERT_EQ(lValues.size(), 3u);
+  EXPECT_EQ(lValues[0], 5.0);
+  EXPECT_TRUE(std::isnan(lValues[1]));
+  EXPECT_EQ(lValues[2], 6.0);
+  CATSamIDoubleVector* lEmpty = lRows->GetXVector(2);
+  ASSERT_NE(lEmpty, nullptr);
+  EXPECT_EQ(lEmpty->GetLength(), 0u);
+  EXPECT_EQ(lRows->GetXVector(3), nullptr);
+
+  // Values cut to the X rows' lengths; longer lengths are cut to the width, rows past the lengths
+  // keep the full width.
+  NumericArray* lLevels = NumericArray::FromValues({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 3, 4, true);
+  ASSERT_NE(lLevels, nullptr);
+  ArrayValueRows* lValueRows = new ArrayValueRows(lLevels, {3, 9});
+  EXPECT_EQ(lValueRows->GetLengthY(), 3u);
+  CATSamIDoubleVector* lCut = lValueRows->GetRow(0);
+  CATSamIDoubleVector* lWide = lValueRows->GetRow(1);
+  CATSamIDoubleVector* lBeyond = lValueRows->GetRow(2);
+  ASSERT_TRUE(lCut && lWide && lBeyond);
+  EXPECT_EQ(Read(lCut), std::vector<double>({1, 2, 3}));
+  EXPECT_EQ(Read(lWide), std::vector<double>({5, 6, 7, 8}));
+  EXPECT_EQ(Read(lBeyond), std::vector<double>({9, 10, 11, 12}));
+  EXPECT_EQ(lValueRows->GetRow(3), nullptr);
+  EXPECT_EQ(lLevels->GetRefCount(), 5u);
+  for (CATSamIDoubleVector* lVector : {lRow, lEmpty, lCut, lWide, lBeyond}) lVector->Release();
+  lValueRows->Release();
+  lRows->Release();
+  EXPECT_EQ(lArray->GetRefCount(), 1u);
+  EXPECT_EQ(lLevels->GetRefCount(), 1u);
+  lArray->Release();
+  lLevels->Release();
+}

@@ -1,0 +1,310 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <limits>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "DataFile.h"
+#include "NumericArray.h"
+
+namespace {
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
+template <typename T>
+std::string Bytes(const std::vector<T>& iValues) {
+  return std::string(reinterpret_cast<const char*>(iValues.data()), iValues.size() * sizeof(T));
+}
+
+// A .npy file: magic, version, header length and the header padded with spaces and ended by a
+// newline so that the data starts at iAlign bytes (as NumPy writes it), then iData.
+std::string Npy(const std::string& iDict, const std::string& iData, int iMajor = 1, size_t iAlign = 64) {
+  const size_t lPreamble = iMajor == 1 ? 10 : 12;
+  std::string lHeader = iDict;
+  while ((lPreamble + lHeader.size() + 1) % iAlign != 0) lHeader += ' ';
+  lHeader += '\n';
+  std::string lFile("\x93NUMPY", 6);
+  lFile += static_cast<char>(iMajor);
+  lFile += '\0';
+  for (size_t i = 0; i < lPreamble - 8; ++i) lFile += static_cast<char>((lHeader.size() >> (8 * i)) & 0xff);
+  return lFile + lHeader + iData;
+}
+
+std::string Dict(const std::string& iDescr, const std::string& iShape, bool iFortran = false) {
+  return "{'descr': '" + iDescr + "', 'fortran_order': " + (iFortran ? "True" : "False") + ", 'shape': " + iShape +
+         ", }";
+}
+
+// Writes the files of a test into a folder of its own, removed afterwards.
+class DataFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    _Dir = testing::TempDir() + "fdd-data-" + std::to_string(getpid()) + "-" +
+           testing::UnitTest::GetInstance()->current_test_info()->name() + "/";
+    ::mkdir(_Dir.c_str(), 0700);
+  }
+  void TearDown() override {
+    for (const std::string& lPath : _Written) ::remove(lPath.c_str());
+    ::rmdir(_Dir.c_str());
+  }
+  std::string Write(const std::string& iName, const std::string& iContent) {
+    const std::string lPath = _Dir + iName;
+    std::ofstream(lPath, std::ios::binary) << iContent;
+    _Written.push_back(lPath);
+    return lPath;
+  }
+  std::vector<double> Values(NumericArray* iArray) {
+    std::vector<double> lValues(iArray ? iArray->GetSize() : 0);
+    if (iArray) iArray->GetValues(0, lValues.size(), lValues.data());
+    return lValues;
+  }
+  // Loads iArgument as a vector, expecting the values iExpected; the array is released.
+  void ExpectVector(const std::string& iArgument, const std::vector<double>& iExpected) {
+    std::string lError;
+    NumericArray* lArray = DataFile::LoadVector(iArgument, lError);
+    ASSERT_NE(lArray, nullptr) << iArgument << ": " << lError;
+    EXPECT_FALSE(lArray->IsMatrix());
+    EXPECT_EQ(lArray->GetColumns(), 1u);
+    const std::vector<double> lValues = Values(lArray);
+    ASSERT_EQ(lValues.size(), iExpected.size()) << iArgument;
+    for (size_t i = 0; i < lValues.size(); ++i) {
+      if (std::isnan(iExpected[i]))
+        EXPECT_TRUE(std::isnan(lValues[i])) << iArgument << " [" << i << "]";
+      else
+        EXPECT_EQ(lValues[i], iExpected[i]) << iArgument << " [" << i << "]";
+    }
+    lArray->Release();
+  }
+  // Loading fails with a message naming iPath and holding every key word; returns the message.
+  std::string ExpectError(NumericArray* (*iLoad)(const std::string&, std::string&), const std::string& iArgument,
+                          const std::string& iPath, const std::vector<std::string>& iWords) {
+    std::string lError;
+    NumericArray* lArray = iLoad(iArgument, lError);
+    EXPECT_EQ(lArray, nullptr) << iArgument;
+    if (lArray) lArray->Release();
+    EXPECT_EQ(lError.rfind(iPath + ": ", 0), 0u) << lError;
+    EXPECT_EQ(lError.find('\n'), std::string::npos) << lError;
+    for (const std::string& lWord : iWords) EXPECT_NE(lError.find(lWord), std::string::npos) << lError;
+    return lError;
+  }
+
+  std::string _Dir;
+  std::vector<std::string> _Written;
+};
+
+}  // namespace
+
+TEST_F(DataFileTest, BadNpyFilesAreRefusedEachWithItsOwnReason) {
+  const std::string lEight = Bytes(std::vector<double>(4, 1.0));
+  std::string lShortLength("\x93NUMPY\x01\x00\x00", 9);
+  std::string lBeyond = Npy(Dict("<f8", "(4,)"), lEight);
+  lBeyond[8] = '\xff';
+  lBeyond[9] = '\x7f';
+  std::string lVersion4 = Npy(Dict("<f8", "(4,)"), lEight);
+  lVersion4[6] = 4;
+  std::string lVersion11 = Npy(Dict("<f8", "(4,)"), lEight);
+  lVersion11[7] = 1;
+  struct Case {
+    std::string name, content;
+    std::vector<std::string> words;
+  };
+  const std::vector<Case> lCases = {
+      {"empty.npy", "", {"empty file"}},
+      {"text.npy", "time,speed\n1,2\n", {"not a NumPy file", "NUMPY"}},
+      {"short.npy", lShortLength, {"truncated", "header length"}},
+      {"v4.npy", lVersion4, {"version 4.0"}},
+      {"v11.npy", lVersion11, {"version 1.1"}},
+      {"beyond.npy", lBeyond, {"header", "32767 bytes"}},
+      {"dict.npy", Npy("{'descr': '<f8' 'shape': (4,)}", lEight), {"unparsable header"}},
+      {"nodict.npy", Npy("shape=(4,)", lEight), {"unparsable header"}},
+      {"nokey.npy", Npy("{'descr': '<f8', 'fortran_order': False}", lEight), {"no 'shape'"}},
+      {"i8.npy", Npy(Dict("<i8", "(4,)"), lEight), {"'<i8'", "integers", "float64 or float32"}},
+      {"be.npy", Npy(Dict(">f8", "(4,)"), lEight), {"'>f8'", "big-endian"}},
+      {"obj.npy", Npy(Dict("|O", "(4,)"), lEight), {"'|O'", "objects"}},
+      {"c16.npy", Npy(Dict("<c16", "(2,)"), lEight), {"'<c16'", "complex"}},
+      {"f2.npy", Npy(Dict("<f2", "(4,)"), lEight), {"'<f2'", "float16"}},
+      {"rec.npy", Npy("{'descr': [('a', '<f8')], 'fortran_order': False, 'shape': (4,)}", lEight), {"structured"}},
+      {"fortran.npy", Npy(Dict("<f8", "(2, 2)", true), lEight), {"Fortran", "C order"}},
+      {"scalar.npy", Npy(Dict("<f8", "()"), lEight), {"0-d"}},
+      {"cube.npy", Npy(Dict("<f8", "(1, 2, 2)"), lEight), {"3-D", "(1, 2, 2)"}},
+      {"zero.npy", Npy(Dict("<f8", "(0, 4)"), ""), {"empty", "no values", "(0, 4)"}},
+      {"huge.npy", Npy(Dict("<f8", "(4294967296,)"), lEight), {"too large"}},
+      {"trunc.npy", Npy(Dict("<f8", "(1000,)"), lEight),
+       {"truncated", "1000 float64 values (8000 bytes), 32 bytes follow"}},
+  };
+  std::set<std::string> lMessages;
+  for (const Case& c : lCases) {
+    const std::string lPath = Write(c.name, c.content);
+    lMessages.insert(ExpectError(&DataFile::LoadVector, lPath, lPath, c.words));
+  }
+  EXPECT_EQ(lMessages.size(), lCases.size());
+  // The matrix loader reads the same way.
+  const std::string lFortran = _Dir + "fortran.npy";
+  ExpectError(&DataFile::LoadMatrix, lFortran, lFortran, {"Fortran"});
+}
+
+TEST_F(DataFileTest, FilesThatCannotBeRead) {
+  ExpectError(&DataFile::LoadVector, _Dir + "missing.npy", _Dir + "missing.npy", {"cannot open", "No such file"});
+  // The column part does not hide the path.
+  ExpectError(&DataFile::LoadVector, _Dir + "missing.csv:speed", _Dir + "missing.csv", {"No such file"});
+  ExpectError(&DataFile::LoadMatrix, _Dir + "missing.csv", _Dir + "missing.csv", {"No such file"});
+  const std::string lFolder = _Dir + "folder.npy";
+  ASSERT_EQ(::mkdir(lFolder.c_str(), 0700), 0);
+  ExpectError(&DataFile::LoadVector, lFolder, lFolder, {"directory"});
+  ::rmdir(lFolder.c_str());
+  // A FIFO would block a reader until a writer comes.
+  const std::string lFifo = _Dir + "fifo.csv";
+  ASSERT_EQ(::mkfifo(lFifo.c_str(), 0600), 0);
+  _Written.push_back(lFifo);
+  ExpectError(&DataFile::LoadVector, lFifo, lFifo, {"not a regular file"});
+}
+
+TEST_F(DataFileTest, NpyValuesAsWritten) {
+  const std::vector<double> lDoubles = {1.5, -2.25, kNaN, 1e300, -kInf};
+  ExpectVector(Write("d.npy", Npy(Dict("<f8", "(5,)"), Bytes(lDoubles))), lDoubles);
+  // float32 widened exactly.
+  const std::vector<float> lFloats = {0.1f, -3.0f, 65504.5f};
+  ExpectVector(Write("f.NPY", Npy(Dict("<f4", "(3,)"), Bytes(lFloats))), {double(0.1f), -3.0, 65504.5});
+  // Versions 2.0 and 3.0, keys in another order, odd spacing, native order, double quotes, a data
+  // offset that is not a multiple of 8, and bytes after the data.
+  ExpectVector(Write("v2.npy", Npy(Dict("=f8", "(5,)"), Bytes(lDoubles), 2)), lDoubles);
+  ExpectVector(Write("v3.npy", Npy("{\"shape\":(3L,),\n 'fortran_order' :False,'descr':'<f4'}",
+                                   Bytes(lFloats) + "extra", 3, 5)),
+               {double(0.1f), -3.0, 65504.5});
+  // One row or one column of a 2-D array is a vector; Fortran order does not matter there.
+  ExpectVector(Write("row.npy", Npy(Dict("<f8", "(1, 5)", true), Bytes(lDoubles))), lDoubles);
+  ExpectVector(Write("col.npy", Npy(Dict("<f8", "(5, 1)"), Bytes(lDoubles))), lDoubles);
+
+  // A 3 x 4 matrix: value (r, c) = 10 r + c.
+  std::vector<double> lGrid;
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c < 4; ++c) lGrid.push_back(10 * r + c);
+  const std::string lPath = Write("m.npy", Npy(Dict("<f8", "(3, 4)"), Bytes(lGrid), 1, 16));
+  std::string lError;
+  NumericArray* lMatrix = DataFile::LoadMatrix(lPath, lError);
+  ASSERT_NE(lMatrix, nullptr) << lError;
+  EXPECT_TRUE(lMatrix->IsMatrix());
+  EXPECT_TRUE(lMatrix->IsMapped());
+  EXPECT_EQ(lMatrix->GetRows(), 3u);
+  EXPECT_EQ(lMatrix->GetColumns(), 4u);
+  EXPECT_EQ(lMatrix->GetValue(2u, 1u), 21.0);
+  EXPECT_EQ(lMatrix->GetValue(1u, 3u), 13.0);
+  EXPECT_TRUE(std::isnan(lMatrix->GetValue(1u, 4u)));
+  EXPECT_EQ(lMatrix->GetRefCount(), 1u);
+  lMatrix->Release();
+  // A column of the matrix by number; names and other columns are refused.
+  ExpectVector(lPath + ":2", {2, 12, 22});
+  ExpectError(&DataFile::LoadVector, lPath, lPath, {"3 x 4", ":COLUMN"});
+  ExpectError(&DataFile::LoadVector, lPath + ":4", lPath, {"no column '4'", "0 to 3"});
+  ExpectError(&DataFile::LoadVector, lPath + ":speed", lPath, {"no column 'speed'"});
+  const std::string lVector = _Dir + "d.npy";
+  ExpectError(&DataFile::LoadMatrix, lVector, lVector, {"1-D", "matrix is needed"});
+  ExpectError(&DataFile::LoadVector, lVector + ":0", lVector, {"1-D"});
+}
+
+TEST_F(DataFileTest, LargeNpyIsMappedNotRead) {
+  const size_t lCount = 20u << 17;  // 20 MB of float64
+  std::vector<double> lValues(lCount);
+  for (size_t i = 0; i < lCount; ++i) lValues[i] = double(i % 1000) - 500.0;
+  lValues[lCount - 1] = 12345.0;
+  const std::string lPath = Write("big.npy", Npy(Dict("<f8", "(" + std::to_string(lCount) + ",)"), Bytes(lValues)));
+  std::string lError;
+  NumericArray* lArray = DataFile::LoadVector(lPath, lError);
+  ASSERT_NE(lArray, nullptr) << lError;
+  EXPECT_TRUE(lArray->IsMapped());
+  EXPECT_EQ(lArray->GetSize(), lCount);
+  EXPECT_EQ(lArray->GetValue(static_cast<unsigned long long>(lCount - 1)), 12345.0);
+  double lMin = 0, lMax = 0;
+  ASSERT_TRUE(lArray->GetFiniteRange(lMin, lMax));
+  EXPECT_EQ(lMin, -500.0);
+  EXPECT_EQ(lMax, 12345.0);
+  lArray->Release();
+}
+
+TEST_F(DataFileTest, BadCsvFilesAreRefusedEachWithItsOwnReason) {
+  struct Case {
+    std::string name, content, column;
+    std::vector<std::string> words;
+  };
+  const std::string lThree = "time,speed,level\n0,1,2\n1,2,3\n";
+  const std::vector<Case> lCases = {
+      {"empty.csv", "", "", {"empty file"}},
+      {"bom.csv", "\xEF\xBB\xBF\r\n", "", {"empty file"}},
+      {"blank.csv", "\nspeed\n1\n", "", {"line 1 is empty", "header"}},
+      {"header.csv", "time,speed\n\n", "speed", {"no data rows below the header"}},
+      {"ragged.csv", "a,b,c,d\n1,2,3,4\n1,2,3,4\n1,2,3,4\n1,2,3,4\n1,2,3,4\n1,2,3\n", "a",
+       {"line 7 has 3 cells, the header has 4"}},
+      {"gap.csv", "a,b\n1,2\n\n3,4\n", "a", {"line 3 is empty"}},
+      {"text.csv", "time,speed\n0,1\n1,2\n2,3\n3,abc\n", "speed", {"line 5, column 'speed': 'abc' is not a number"}},
+      {"comma.csv", "time;speed\n0;1,5\n", "speed", {"'1,5' is not a number", "decimal mark"}},
+      {"name.csv", lThree, "rpm", {"no column 'rpm' (columns: time, speed, level)"}},
+      {"number.csv", lThree, "3", {"no column 3", "time, speed, level"}},
+      {"choose.csv", lThree, "", {"3 columns (time, speed, level): choose one with", "choose.csv:COLUMN"}},
+      {"colon.csv", lThree, ":", {"no column after ':'"}},
+  };
+  std::set<std::string> lMessages;
+  for (const Case& c : lCases) {
+    const std::string lPath = Write(c.name, c.content);
+    const std::string lArgument = c.column.empty() ? lPath : c.column == ":" ? lPath + ":" : lPath + ":" + c.column;
+    lMessages.insert(ExpectError(&DataFile::LoadVector, lArgument, lPath, c.words));
+  }
+  EXPECT_EQ(lMessages.size(), lCases.size());
+  // Every cell of a matrix must be a number, whichever column.
+  const std::string lText = _Dir + "text.csv";
+  ExpectError(&DataFile::LoadMatrix, lText, lText, {"line 5, column 'speed'"});
+  const std::string lHeader = _Dir + "header.csv";
+  ExpectError(&DataFile::LoadMatrix, lHeader, lHeader, {"no data rows"});
+}
+
+TEST_F(DataFileTest, CsvValuesAsWritten) {
+  // A spreadsheet export: byte order mark, quoted names, semicolons, CRLF, a missing value, padded
+  // cells, nan / inf spellings and an empty line at the end.
+  const std::string lPath = Write("sheet.csv",
+                                  "\xEF\xBB\xBF\"time\"; \"speed\" ;level\r\n"
+                                  "0;  1.5 ;-1e3\r\n"
+                                  "0.5;;+2\r\n"
+                                  "1;nan;\"3.25\"\r\n"
+                                  "1.5;-Inf;inf\r\n"
+                                  "\r\n");
+  ExpectVector(lPath + ":speed", {1.5, kNaN, kNaN, -kInf});
+  ExpectVector(lPath + ":2", {-1000, 2, 3.25, kInf});
+  ExpectVector(lPath + ":time", {0, 0.5, 1, 1.5});
+  // Whatever the process locale says about decimal marks, when such a locale is installed.
+  const std::string lLocale = std::setlocale(LC_NUMERIC, nullptr);
+  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) {
+    ExpectVector(lPath + ":time", {0, 0.5, 1, 1.5});
+    std::setlocale(LC_NUMERIC, lLocale.c_str());
+  }
+
+  std::string lError;
+  NumericArray* lMatrix = DataFile::LoadMatrix(lPath, lError);
+  ASSERT_NE(lMatrix, nullptr) << lError;
+  EXPECT_TRUE(lMatrix->IsMatrix());
+  EXPECT_FALSE(lMatrix->IsMapped());
+  EXPECT_EQ(lMatrix->GetRows(), 4u);
+  EXPECT_EQ(lMatrix->GetColumns(), 3u);
+  EXPECT_EQ(lMatrix->GetValue(1u, 2u), 2.0);
+  EXPECT_EQ(lMatrix->GetValue(3u, 0u), 1.5);
+  lMatrix->Release();
+
+  // Tabs; one column needs no choice, its empty lines inside are missing values; a number
+  // a double cannot hold is an infinity or zero, as meant.
+  const std::string lTab = Write("tab.tsv", "x\ty\n1\t2\n3\t4");
+  ExpectVector(lTab + ":y", {2, 4});
+  ExpectError(&DataFile::LoadVector, lTab, lTab, {"2 columns (x, y)"});
+  ExpectVector(Write("one.csv", "level\n1\n\n2e-400\n-1e999\n\n\n"), {1, kNaN, 0, -kInf});
+  // A file name holding ':' is a path as a whole, and still takes a column.
+  const std::string lColon = Write("a:b.csv", "speed,level\n7,8\n");
+  ExpectVector(lColon + ":level", {8});
+  ExpectError(&DataFile::LoadVector, lColon, lColon, {"2 columns"});
+}

@@ -1,0 +1,186 @@
+// Figures of the function display: every text stays on the page and no two texts meet, across
+// axes, titles, legends and colour scales, for short and long texts on small and large pages;
+// margins follow the texts' lengths; plot areas release what they hold.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "CATFont.h"
+#include "CATViewer.h"
+#include "ColormapData.h"
+#include "Figure.h"
+#include "MemoryDoubleMatrix.h"
+#include "MemoryDoubleVector.h"
+#include "PlotArea.h"
+#include "TextBoxRender.h"
+
+namespace {
+
+struct Config {
+  int width, height;
+  double y0, y1;  // the values' range
+  bool logY;
+  const char* label;
+  bool map;
+};
+
+MemoryDoubleVector* Linear(int n, double a, double b) {
+  std::vector<double> v;
+  for (int i = 0; i < n; ++i) v.push_back(a + (b - a) * i / (n - 1));
+  return new MemoryDoubleVector(v);
+}
+
+// A figure of one plot area with two named curves (legend), or a colour map, and a title.
+void Fill(Figure& ioFigure, PlotArea& ioPlot, const Config& c, std::vector<CATBaseUnknown*>& ioHeld) {
+  (void)ioFigure;
+  ioPlot.SetTitle("A title that is rather long for a small page");
+  ioPlot.GetXAxis().SetLabel(c.label);
+  ioPlot.GetYAxis().SetLabel(c.label);
+  ioPlot.GetYAxis().SetLog(c.logY);
+  ioPlot.ShowAxis(PlotArea::Top, true);
+  ioPlot.ShowAxis(PlotArea::Right, !c.map);
+  MemoryDoubleVector* x = Linear(200, -3.5, 1234.5);
+  ioHeld.push_back(x);
+  if (c.map) {
+    MemoryDoubleVector* z = Linear(30, c.y0, c.y1);
+    std::vector<double> v(200 * 30);
+    for (size_t i = 0; i < v.size(); ++i) v[i] = std::sin(0.01 * static_cast<double>(i)) * c.y1;
+    MemoryDoubleMatrix* m = new MemoryDoubleMatrix(200, 30, v);
+    ioHeld.push_back(z);
+    ioHeld.push_back(m);
+    ColormapData d;
+    d.X = x;
+    d.Z = z;
+    d.Values = m;
+    ioPlot.SetColormap(d);
+    ioPlot.SetColorScale(ColorScaleAxis::Viridis, NAN, NAN, c.label);
+  } else {
+    MemoryDoubleVector* y1 = Linear(200, c.y0, c.y1);
+    MemoryDoubleVector* y2 = Linear(200, c.y1, c.y0);
+    ioHeld.push_back(y1);
+    ioHeld.push_back(y2);
+    ioPlot.AddCurve(x, y1, "rising", true);
+    ioPlot.AddCurve(x, y2, "falling with a long name", false);
+  }
+}
+
+class FigureTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    _Font = CATFont::CreateDefault();
+    ASSERT_NE(_Font, nullptr) << "DejaVu Sans is needed (fonts-dejavu-core)";
+  }
+  void TearDown() override {
+    if (_Font) _Font->Release();
+  }
+  CATFont* _Font = nullptr;
+};
+
+}  // namespace
+
+TEST_F(FigureTest, TextsStayOnThePageAndNeverMeet) {
+  const Config lConfigs[] = {
+      {1000, 600, 0.0, 1.0, false, "Time [s]", false},
+      {400, 300, 1234500.0, 1234550.0, false, "Pressure at the inlet [kPa]", false},
+      {1600, 400, -2e-7, 3e-7, false, "Current [A]", false},
+      {640, 480, 1e-3, 1e5, true, "Gain", false},
+      {700, 500, 600.0, 6000.0, false, "Speed [rpm]", true},
+      {320, 240, -40.0, 120.0, false, "T", true},
+  };
+  for (const Config& c : lConfigs) {
+    SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height) + " " + c.label);
+    std::vector<CATBaseUnknown*> lHeld;
+    TextBoxRender lRender;
+    {
+      Figure lFigure(c.width, c.height);
+      Fill(lFigure, lFigure.AddPlot(), c, lHeld);
+      CATViewer lViewer(c.width, c.height);
+      lFigure.Build(lViewer, *_Font);
+      lViewer.Draw(lRender);
+    }
+    const std::vector<TextBoxRender::Box>& b = lRender.Boxes;
+    EXPECT_GT(b.size(), 8u);
+    for (size_t i = 0; i < b.size(); ++i) {
+      EXPECT_TRUE(b[i].x0 >= -1e-3 && b[i].x1 <= c.width + 1e-3 && b[i].y0 >= -1e-3 && b[i].y1 <= c.height + 1e-3)
+          << "\"" << b[i].text << "\" leaves the page: x " << b[i].x0 << " .. " << b[i].x1 << ", y " << b[i].y0
+          << " .. " << b[i].y1;
+      for (size_t j = i + 1; j < b.size(); ++j)
+        EXPECT_FALSE(TextBoxRender::Overlap(b[i], b[j])) << "\"" << b[i].text << "\" and \"" << b[j].text << "\"";
+    }
+    // The figure's objects are gone with the viewer: every data object is back to its creator's reference.
+    for (CATBaseUnknown* lObject : lHeld) {
+      EXPECT_EQ(lObject->GetRefCount(), 1u);
+      lObject->Release();
+    }
+  }
+}
+
+TEST_F(FigureTest, MarginsFollowTheTextsAndStackedPlotsLineUp) {
+  auto lLeftEdge = [this](double y0, double y1) {
+    Figure lFigure(800, 500);
+    PlotArea& lPlot = lFigure.AddPlot();
+    MemoryDoubleVector* x = Linear(10, 0, 1);
+    MemoryDoubleVector* y = Linear(10, y0, y1);
+    lPlot.AddCurve(x, y, "", false);
+    CATViewer lViewer(800, 500);
+    lFigure.Build(lViewer, *_Font);
+    x->Release();
+    y->Release();
+    return lPlot.GetDataBox().GetLow().GetX();
+  };
+  EXPECT_GT(lLeftEdge(1234500.0, 1234550.0), lLeftEdge(0, 1) + 20);
+
+  // Two plots stacked: the lower one has long value texts, the upper one none on the left; both
+  // data boxes start at the same x.
+  Figure lFigure(800, 500);
+  PlotArea& lTop = lFigure.AddPlot(0, 0.5, 1, 1);
+  PlotArea& lBottom = lFigure.AddPlot(0, 0, 1, 0.5);
+  MemoryDoubleVector* x = Linear(10, 0, 1);
+  MemoryDoubleVector* y = Linear(10, 1234500.0, 1234550.0);
+  lTop.AddContributionBar(x, y, false);
+  lTop.ShowAxis(PlotArea::Left, false);
+  lBottom.AddCurve(x, y, "", false);
+  CATViewer lViewer(800, 500);
+  lFigure.Build(lViewer, *_Font);
+  EXPECT_DOUBLE_EQ(lTop.GetDataBox().GetLow().GetX(), lBottom.GetDataBox().GetLow().GetX());
+  EXPECT_DOUBLE_EQ(lTop.GetDataBox().GetHigh().GetX(), lBottom.GetDataBox().GetHigh().GetX());
+  x->Release();
+  y->Release();
+}
+
+TEST_F(FigureTest, RangesComeFromTheDataWithRoomAroundCurves) {
+  Figure lFigure(600, 400);
+  PlotArea& lPlot = lFigure.AddPlot();
+  MemoryDoubleVector* x = new MemoryDoubleVector({2.0, NAN, 4.0, 6.0});
+  MemoryDoubleVector* y = new MemoryDoubleVector({-1.0, 1e308 * 10, 3.0, NAN});
+  lPlot.AddCurve(x, y, "", false);
+  CATViewer lViewer(600, 400);
+  lFigure.Build(lViewer, *_Font);
+  double a = 0, b = 0;
+  lPlot.GetXRange(a, b);
+  EXPECT_DOUBLE_EQ(a, 2.0);
+  EXPECT_DOUBLE_EQ(b, 6.0);
+  lPlot.GetYRange(a, b);  // [-1, 3] and 5 % of its span each side; the infinity is left out
+  EXPECT_DOUBLE_EQ(a, -1.2);
+  EXPECT_DOUBLE_EQ(b, 3.2);
+  x->Release();
+  y->Release();
+
+  // Nothing to show, or one value, still gives a usable range; a log axis ignores values <= 0.
+  Figure lEmpty(300, 200);
+  PlotArea& lNone = lEmpty.AddPlot();
+  MemoryDoubleVector* lOne = new MemoryDoubleVector({5.0, -2.0});
+  lNone.AddCurve(lOne, lOne, "", false);
+  lNone.GetXAxis().SetLog(true);
+  CATViewer lSmall(300, 200);
+  lEmpty.Build(lSmall, *_Font);
+  lNone.GetXRange(a, b);
+  EXPECT_NEAR(a, 5.0 / std::sqrt(10.0), 1e-12);
+  EXPECT_NEAR(b, 5.0 * std::sqrt(10.0), 1e-12);
+  lNone.GetYRange(a, b);
+  EXPECT_LT(a, -2.0);
+  EXPECT_GT(b, 5.0);
+  lOne->Release();
+}

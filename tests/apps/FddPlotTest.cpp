@@ -1,0 +1,320 @@
+// fdd-plot end to end: each subcommand on small files (the picture exists, has the requested size,
+// and the data is where it belongs), probe values against the data, one clear message and status 1
+// for every bad file, and Ctrl-C during an order map.
+#include <gtest/gtest.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "ImageCompare.h"
+
+namespace {
+
+const std::string kProgram = FDD_PLOT_PATH;
+
+struct Result {
+  int status = -1;
+  std::string output;  // standard output and error
+};
+
+Result RunFddPlot(const std::string& iArguments) {
+  Result r;
+  FILE* p = ::popen((kProgram + " " + iArguments + " 2>&1").c_str(), "r");
+  if (!p) return r;
+  char lBuffer[4096];
+  size_t n = 0;
+  while ((n = std::fread(lBuffer, 1, sizeof lBuffer, p)) > 0) r.output.append(lBuffer, n);
+  const int lStatus = ::pclose(p);
+  r.status = WIFEXITED(lStatus) ? WEXITSTATUS(lStatus) : -1;
+  return r;
+}
+
+std::string Dir() {
+  static const std::string sDir = [] {
+    std::string d = TestOutputPath("fdd-plot");
+    ::mkdir(d.c_str(), 0755);
+    return d + "/";
+  }();
+  return sDir;
+}
+
+// A .npy file of float64 values of the given shape (one or two dimensions).
+std::string Npy(const std::string& iName, const std::vector<double>& iValues, std::vector<size_t> iShape = {}) {
+  if (iShape.empty()) iShape = {iValues.size()};
+  std::string lShape = "(" + std::to_string(iShape[0]) + (iShape.size() == 1 ? ",)" : ", " + std::to_string(iShape[1]) + ")");
+  std::string lHeader = "{'descr': '<f8', 'fortran_order': False, 'shape': " + lShape + ", }";
+  while ((10 + lHeader.size() + 1) % 64 != 0) lHeader += ' ';
+  lHeader += '\n';
+  const std::string lPath = Dir() + iName;
+  std::ofstream f(lPath, std::ios::binary);
+  f.write("\x93NUMPY\x01\x00", 8);
+  const unsigned short lLength = static_cast<unsigned short>(lHeader.size());
+  f.put(static_cast<char>(lLength & 0xff)).put(static_cast<char>(lLength >> 8));
+  f << lHeader;
+  f.write(reinterpret_cast<const char*>(iValues.data()), static_cast<std::streamsize>(iValues.size() * sizeof(double)));
+  return lPath;
+}
+
+std::string Text(const std::string& iName, const std::string& iContent) {
+  const std::string lPath = Dir() + iName;
+  std::ofstream(lPath, std::ios::binary) << iContent;
+  return lPath;
+}
+
+std::vector<double> Range(int n, double a, double b) {
+  std::vector<double> v;
+  for (int i = 0; i < n; ++i) v.push_back(a + (b - a) * i / (n - 1));
+  return v;
+}
+
+// Size of a PNG from its header.
+bool PngSize(const std::string& iPath, int& oWidth, int& oHeight) {
+  std::ifstream f(iPath, std::ios::binary);
+  unsigned char h[24] = {};
+  if (!f.read(reinterpret_cast<char*>(h), 24) || std::memcmp(h + 1, "PNG", 3) != 0) return false;
+  oWidth = (h[16] << 24) | (h[17] << 16) | (h[18] << 8) | h[19];
+  oHeight = (h[20] << 24) | (h[21] << 16) | (h[22] << 8) | h[23];
+  return true;
+}
+
+// The data box of a picture: the extent of the plot ground (250, 250, 250) along the middle row and column.
+struct Box {
+  int left = -1, right = -1, top = -1, bottom = -1;  // PNG pixels, rows from the top
+};
+bool IsGround(const PngPixels& iPng, int x, int y) {
+  unsigned char p[4];
+  return iPng.Pixel(x, y, p) && p[0] == 250 && p[1] == 250 && p[2] == 250;
+}
+Box GroundBox(const PngPixels& iPng, int iRow, int iColumn) {
+  Box b;
+  for (int x = 0; x < iPng.width; ++x)
+    if (IsGround(iPng, x, iRow)) {
+      if (b.left < 0) b.left = x;
+      b.right = x;
+    }
+  for (int y = 0; y < iPng.height; ++y)
+    if (IsGround(iPng, iColumn, y)) {
+      if (b.top < 0) b.top = y;
+      b.bottom = y;
+    }
+  return b;
+}
+
+bool IsBlue(const unsigned char p[4]) { return p[2] > 120 && p[0] < 120 && p[2] > p[0] + 60; }
+
+}  // namespace
+
+TEST(FddPlot, HelpForEverySubcommand) {
+  for (const char* c : {"demo", "curve", "map", "probe", "contribution"}) {
+    const Result r = RunFddPlot(std::string(c) + " --help");
+    EXPECT_EQ(r.status, 0) << c;
+    EXPECT_NE(r.output.find("--"), std::string::npos) << c;
+  }
+  EXPECT_NE(RunFddPlot("").status, 0);
+}
+
+TEST(FddPlot, CurveIsDrawnWhereItsDataLies) {
+  // y = x over [0, 1]: the value range is [-0.05, 1.05] with the room kept around curves.
+  const std::string x = Npy("line_x.npy", Range(101, 0, 1)), y = Npy("line_y.npy", Range(101, 0, 1));
+  const std::string lOut = Dir() + "line.png";
+  const Result r = RunFddPlot("curve --x " + x + " --y " + y + " --size 640x400 --xlabel t --title Line -o " + lOut);
+  ASSERT_EQ(r.status, 0) << r.output;
+  int w = 0, h = 0;
+  ASSERT_TRUE(PngSize(lOut, w, h));
+  EXPECT_EQ(w, 640);
+  EXPECT_EQ(h, 400);
+  // Find the ground in a row and column the curve does not cross.
+  PngPixels lPng;
+  ASSERT_TRUE(lPng.Load(lOut));
+  const Box b = GroundBox(lPng, h / 2 - 40, w / 2 + 40);
+  ASSERT_GT(b.right - b.left, 300);
+  ASSERT_GT(b.bottom - b.top, 200);
+  for (double t : {0.25, 0.5, 0.75}) {
+    const int lColumn = static_cast<int>(std::lround(b.left + t * (b.right + 1 - b.left)));
+    const double lExpected = b.bottom + 1 - (t + 0.05) / 1.1 * (b.bottom + 1 - b.top);
+    int lFound = -1;
+    for (int lRow = b.top; lRow <= b.bottom; ++lRow) {
+      unsigned char p[4];
+      if (lPng.Pixel(lColumn, lRow, p) && IsBlue(p)) lFound = lRow;
+    }
+    EXPECT_NEAR(lFound, lExpected, 2.5) << "t = " << t;
+  }
+  // SVG and PDF by the extension.
+  for (const char* e : {"svg", "pdf"}) {
+    const std::string lVector = Dir() + "line." + e;
+    EXPECT_EQ(RunFddPlot("curve --x " + x + " --y " + y + " -o " + lVector).status, 0);
+    struct stat s;
+    EXPECT_TRUE(::stat(lVector.c_str(), &s) == 0 && s.st_size > 1000) << e;
+  }
+  const Result lBad = RunFddPlot("curve --x " + x + " --y " + y + " -o " + Dir() + "line.gif");
+  EXPECT_EQ(lBad.status, 1);
+  EXPECT_NE(lBad.output.find(".png, .svg or .pdf"), std::string::npos);
+}
+
+TEST(FddPlot, MapShowsItsValuesAndProbeAnswersThem) {
+  // values[i_x, i_z] over x = 0 .. 9, z = 100 .. 190: one peak at (7, 120), zero elsewhere.
+  std::vector<double> v(10 * 10, 0.0);
+  v[7 * 10 + 2] = 1.0;
+  const std::string lData = "--x " + Npy("map_x.npy", Range(10, 0, 9)) + " --z " + Npy("map_z.npy", Range(10, 100, 190)) +
+                            " --values " + Npy("map_v.npy", v, {10, 10});
+  const std::string lOut = Dir() + "map.png";
+  const Result r = RunFddPlot("map " + lData + " --size 500x400 --colors grey -o " + lOut);
+  ASSERT_EQ(r.status, 0) << r.output;
+  int w = 0, h = 0;
+  ASSERT_TRUE(PngSize(lOut, w, h));
+  EXPECT_EQ(w, 500);
+  EXPECT_EQ(h, 400);
+  // Grey scale: the peak is white, the rest black. Find the map's extent from its black pixels.
+  PngPixels lPng;
+  ASSERT_TRUE(lPng.Load(lOut));
+  Box b;
+  for (int x = 0; x < w; ++x) {
+    unsigned char p[4];
+    if (lPng.Pixel(x, h / 2, p) && p[0] < 8 && p[1] < 8 && p[2] < 8) {
+      if (b.left < 0) b.left = x;
+      b.right = x;
+    }
+  }
+  for (int y = 0; y < h; ++y) {
+    unsigned char p[4];
+    if (lPng.Pixel(b.left + 2, y, p) && p[0] < 8 && p[1] < 8 && p[2] < 8) {
+      if (b.top < 0) b.top = y;
+      b.bottom = y;
+    }
+  }
+  ASSERT_GT(b.right - b.left, 200);
+  const int lPeakX = static_cast<int>(b.left + 7.0 / 9.0 * (b.right + 1 - b.left));
+  const int lPeakY = static_cast<int>(b.bottom + 1 - 2.0 / 9.0 * (b.bottom + 1 - b.top));
+  unsigned char p[4];
+  ASSERT_TRUE(lPng.Pixel(lPeakX, lPeakY, p));
+  EXPECT_GT(p[0], 200) << "the peak at (" << lPeakX << ", " << lPeakY << ")";
+
+  // The probe reads the value the map shows, on its pixel grid.
+  Result q = RunFddPlot("probe " + lData + " --at 7,120");
+  EXPECT_EQ(q.status, 0);
+  EXPECT_NE(q.output.find("value at X=7, Z=120: 1"), std::string::npos) << q.output;
+  q = RunFddPlot("probe " + lData + " --at 2,170");
+  EXPECT_NE(q.output.find(": 0"), std::string::npos) << q.output;
+  q = RunFddPlot("probe " + lData + " --at 50,120");
+  EXPECT_EQ(q.status, 0);
+  EXPECT_NE(q.output.find("no value"), std::string::npos) << q.output;
+
+  // Shapes that do not fit the X and Z values are refused with both lengths named.
+  q = RunFddPlot("map --x " + Dir() + "map_x.npy --z " + Npy("map_z3.npy", {1, 2, 3}) + " --values " + Dir() +
+          "map_v.npy -o " + lOut);
+  EXPECT_EQ(q.status, 1);
+  EXPECT_NE(q.output.find("10 x 3"), std::string::npos) << q.output;
+}
+
+TEST(FddPlot, NonHomogeneousMapAndContributionBar) {
+  // Two rows of their own X grids, NaN-padded.
+  const double n = NAN;
+  const std::string lRows = Npy("nh_x.npy", {0, 1, 2, 3, 0, 2, n, n}, {2, 4});
+  const std::string lValues = Npy("nh_v.npy", {1, 2, 3, 4, 5, 6, n, n}, {2, 4});
+  const std::string lZ = Npy("nh_z.npy", {10, 20});
+  const std::string lData = "--x-rows " + lRows + " --z " + lZ + " --values " + lValues;
+  Result r = RunFddPlot("map " + lData + " --size 300x200 -o " + Dir() + "nh.png");
+  EXPECT_EQ(r.status, 0) << r.output;
+  r = RunFddPlot("probe " + lData + " --size 300x200 --at 1,10");
+  EXPECT_NE(r.output.find(": 2"), std::string::npos) << r.output;
+
+  const std::string lCsv = Text("bar.csv", "speed,level\n1000,1\n2000,2\n3000,3\n4000,4\n");
+  for (const char* d : {"horizontal", "vertical"}) {
+    const std::string lOut = Dir() + "bar-" + d + ".png";
+    r = RunFddPlot("contribution --x " + lCsv + ":speed --y " + lCsv + ":level --direction " + d + " -o " + lOut);
+    EXPECT_EQ(r.status, 0) << r.output;
+    int w = 0, h = 0;
+    EXPECT_TRUE(PngSize(lOut, w, h));
+    EXPECT_EQ(w > h, std::string(d) == "horizontal");
+  }
+}
+
+TEST(FddPlot, BadFilesEndWithOneMessageAndStatusOne) {
+  const std::string lGood = Npy("good.npy", {1, 2, 3});
+  std::string lTruncated = Npy("truncated.npy", {1, 2, 3, 4});
+  ::truncate(lTruncated.c_str(), 128 + 12);
+  std::string lInts = Npy("ints.npy", {1, 2});
+  {
+    std::fstream f(lInts, std::ios::in | std::ios::out | std::ios::binary);
+    std::string s((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    s.replace(s.find("<f8"), 3, "<i8");
+    f.seekp(0);
+    f << s;
+  }
+  const struct {
+    std::string file, words;
+  } lCases[] = {
+      {lTruncated, "truncated"},
+      {lInts, "<i8"},
+      {Text("empty.npy", ""), "empty"},
+      {Text("empty.csv", ""), "empty"},
+      {Text("ragged.csv", "a,b\n1,2\n3\n") + ":b", "line 3"},
+      {Text("words.csv", "a\n1\nabc\n"), "abc"},
+      {Dir() + "missing.npy", "No such file"},
+  };
+  for (const auto& c : lCases) {
+    const Result r = RunFddPlot("curve --x " + lGood + " --y " + c.file + " -o " + Dir() + "bad.png");
+    EXPECT_EQ(r.status, 1) << c.file;
+    EXPECT_NE(r.output.find(c.file.substr(0, c.file.find(':'))), std::string::npos) << r.output;
+    EXPECT_NE(r.output.find(c.words), std::string::npos) << r.output;
+    EXPECT_EQ(std::count(r.output.begin(), r.output.end(), '\n'), 1) << r.output;
+  }
+}
+
+// Ctrl-C while an order map is computed: the program stops the computation, writes the picture
+// with the rows done and says so. It runs on a terminal so that the progress bar tells when the
+// computation has started.
+TEST(FddPlot, InterruptedOrderMapWritesWhatWasComputed) {
+  std::vector<double> v;
+  for (int i = 0; i < 400; ++i)
+    for (int j = 0; j < 60; ++j) v.push_back(std::sin(i * 0.1) * std::cos(j * 0.2));
+  const std::string lOut = Dir() + "interrupted.png";
+  ::unlink(lOut.c_str());
+  const std::vector<std::string> lArguments = {
+      kProgram, "map", "--x", Npy("o_x.npy", Range(400, 0, 399)), "--z", Npy("o_z.npy", Range(60, 1, 60)),
+      "--values", Npy("o_v.npy", v, {400, 60}), "--order", "--size", "1900x1900", "-o", lOut};
+  int lMaster = -1;
+  const pid_t lChild = ::forkpty(&lMaster, nullptr, nullptr, nullptr);
+  ASSERT_GE(lChild, 0);
+  if (lChild == 0) {
+    std::vector<char*> a;
+    for (const std::string& s : lArguments) a.push_back(const_cast<char*>(s.c_str()));
+    a.push_back(nullptr);
+    ::execv(a[0], a.data());
+    ::_exit(127);
+  }
+  std::string lOutput;
+  bool lInterrupted = false;
+  char lBuffer[1024];
+  for (;;) {
+    const ssize_t n = ::read(lMaster, lBuffer, sizeof lBuffer);
+    if (n <= 0) break;
+    lOutput.append(lBuffer, static_cast<size_t>(n));
+    if (!lInterrupted && lOutput.find("Ctrl-C") != std::string::npos) {
+      ::kill(lChild, SIGINT);
+      lInterrupted = true;
+    }
+  }
+  int lStatus = 0;
+  ::waitpid(lChild, &lStatus, 0);
+  ::close(lMaster);
+  ASSERT_TRUE(lInterrupted) << lOutput;
+  ASSERT_TRUE(WIFEXITED(lStatus)) << lOutput;
+  EXPECT_EQ(WEXITSTATUS(lStatus), 130);
+  EXPECT_NE(lOutput.find("interrupted"), std::string::npos) << lOutput;
+  // The rows not computed are transparent: the ground shows through at the top of the map.
+  PngPixels lPng;
+  ASSERT_TRUE(lPng.Load(lOut));
+  const Box b = GroundBox(lPng, 40, lPng.width / 2);
+  EXPECT_GT(b.right - b.left, 1000) << "no ground at the top: the whole map was computed";
+}
