@@ -1,6 +1,7 @@
 #include "DataRange.h"
 
 #include <cmath>
+#include <limits>
 
 #include "CATSamIDouble1p5D.h"
 #include "CATSamIDouble2DDim2NH.h"
@@ -20,9 +21,26 @@ void DataRange::Add(CATSamIVector* iVector, bool iPositive, double& ioMin, doubl
   for (unsigned int lFirst = 0; lFirst < lLength;) {
     const unsigned int lCount = iVector->GetValues(lFirst, 1024, lChunk);
     if (lCount == 0) break;
-    for (unsigned int i = 0; i < lCount; ++i)
-      if (!iPositive || lChunk[i] > 0.0) Add(lChunk[i], ioMin, ioMax);
+    Add(lChunk, lCount, iPositive, ioMin, ioMax);
     lFirst += lCount;
+  }
+}
+
+void DataRange::Add(const double* iValues, size_t iCount, bool iPositive, double& ioMin, double& ioMax) {
+  if (!iValues) return;
+  // A pass over every sample of large data: branch-free, and NaN fails every comparison.
+  const double lFloor = iPositive ? 0.0 : -std::numeric_limits<double>::max();
+  const double lCeiling = std::numeric_limits<double>::max();
+  double lMin = std::numeric_limits<double>::infinity(), lMax = -lMin;
+  for (size_t i = 0; i < iCount; ++i) {
+    const double v = iValues[i];
+    const bool lTaken = v >= lFloor && v <= lCeiling && (v > 0.0 || !iPositive);
+    lMin = lTaken && v < lMin ? v : lMin;
+    lMax = lTaken && v > lMax ? v : lMax;
+  }
+  if (lMin <= lMax) {
+    Add(lMin, ioMin, ioMax);
+    Add(lMax, ioMin, ioMax);
   }
 }
 

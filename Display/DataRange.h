@@ -3,6 +3,8 @@
 #ifndef DataRange_H
 #define DataRange_H
 
+#include <cstddef>
+
 class CATSamIVector;
 class CATSamIDoubleMatrix;
 class CATSamIDouble1p5D;
@@ -17,6 +19,8 @@ class DataRange {
   static void Add(CATSamIDouble1p5D* iRows, double& ioMin, double& ioMax);
   static void Add(CATSamIDouble2DDim2NH* iRows, double& ioMin, double& ioMax);
   static void Add(double iValue, double& ioMin, double& ioMax);
+  // The same for iCount values in memory.
+  static void Add(const double* iValues, size_t iCount, bool iPositive, double& ioMin, double& ioMax);
 
   // The range an axis shows: [iMin, iMax] widened by iMargin of its span on both sides (in
   // decades when iLog); an empty range becomes [0, 1] ([1, 10] when iLog), a single value a

@@ -376,7 +376,9 @@ NumericArray* NpyFile::Load(int iFd, size_t iSize, const std::string& iName, boo
     oError = iName + ": empty file";
     return nullptr;
   }
-  void* lMapping = mmap(nullptr, iSize, PROT_READ, MAP_PRIVATE, iFd, 0);
+  // Populated at once: the plots read every value, and one call maps the cached pages far faster
+  // than a fault per page would.
+  void* lMapping = mmap(nullptr, iSize, PROT_READ, MAP_PRIVATE | MAP_POPULATE, iFd, 0);
   if (lMapping == MAP_FAILED) {
     oError = iName + ": cannot map: " + std::generic_category().message(errno);
     return nullptr;

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <limits>
 
+#include "DataRange.h"
+
 NumericArray::NumericArray(unsigned int iRows, unsigned int iColumns, bool iMatrix)
     : _Rows(iRows), _Columns(iColumns), _Matrix(iMatrix) {}
 
@@ -41,24 +43,6 @@ NumericArray* NumericArray::FromMapping(void* iMapping, size_t iMappingSize, siz
   return lArray;
 }
 
-double NumericArray::GetValue(unsigned long long iIndex) const {
-  if (iIndex >= GetSize()) return std::numeric_limits<double>::quiet_NaN();
-  if (!_Data) return _Values[iIndex];
-  if (_Float32) {
-    float lValue;
-    std::memcpy(&lValue, _Data + iIndex * sizeof(float), sizeof(float));
-    return lValue;
-  }
-  double lValue;
-  std::memcpy(&lValue, _Data + iIndex * sizeof(double), sizeof(double));
-  return lValue;
-}
-
-double NumericArray::GetValue(unsigned int iRow, unsigned int iColumn) const {
-  if (iRow >= _Rows || iColumn >= _Columns) return std::numeric_limits<double>::quiet_NaN();
-  return GetValue(static_cast<unsigned long long>(iRow) * _Columns + iColumn);
-}
-
 unsigned long long NumericArray::GetValues(unsigned long long iFirst, unsigned long long iCount,
                                            double* oValues) const {
   const unsigned long long lSize = GetSize();
@@ -80,31 +64,18 @@ unsigned long long NumericArray::GetValues(unsigned long long iFirst, unsigned l
 }
 
 bool NumericArray::GetFiniteRange(double& oMin, double& oMax) const {
-  bool lFound = false;
-  double lMin = 0.0, lMax = 0.0;
+  double lMin = NAN, lMax = NAN;
   // Chunks keep a mapped file's float32 conversion and the scan in one cache-friendly pass.
   double lChunk[1024];
   const unsigned long long lSize = GetSize();
   for (unsigned long long lFirst = 0; lFirst < lSize;) {
     const unsigned long long lCount = GetValues(lFirst, sizeof(lChunk) / sizeof(lChunk[0]), lChunk);
     if (lCount == 0) break;
-    for (unsigned long long i = 0; i < lCount; ++i) {
-      const double lValue = lChunk[i];
-      if (!std::isfinite(lValue)) continue;
-      if (!lFound) {
-        lMin = lMax = lValue;
-        lFound = true;
-      } else if (lValue < lMin) {
-        lMin = lValue;
-      } else if (lValue > lMax) {
-        lMax = lValue;
-      }
-    }
+    DataRange::Add(lChunk, static_cast<size_t>(lCount), false, lMin, lMax);
     lFirst += lCount;
   }
-  if (lFound) {
-    oMin = lMin;
-    oMax = lMax;
-  }
-  return lFound;
+  if (!(lMin <= lMax)) return false;
+  oMin = lMin;
+  oMax = lMax;
+  return true;
 }

@@ -7,6 +7,8 @@
 #define NumericArray_H
 
 #include <cstddef>
+#include <cstring>
+#include <limits>
 #include <vector>
 
 #include "CATBaseUnknown.h"
@@ -35,8 +37,22 @@ class NumericArray : public CATBaseUnknown {
   unsigned long long GetSize() const { return static_cast<unsigned long long>(_Rows) * _Columns; }
 
   // NaN outside the array.
-  double GetValue(unsigned long long iIndex) const;
-  double GetValue(unsigned int iRow, unsigned int iColumn) const;
+  double GetValue(unsigned long long iIndex) const {
+    if (iIndex >= GetSize()) return std::numeric_limits<double>::quiet_NaN();
+    if (!_Data) return _Values[iIndex];
+    if (_Float32) {
+      float lValue;
+      std::memcpy(&lValue, _Data + iIndex * sizeof(float), sizeof(float));
+      return lValue;
+    }
+    double lValue;
+    std::memcpy(&lValue, _Data + iIndex * sizeof(double), sizeof(double));
+    return lValue;
+  }
+  double GetValue(unsigned int iRow, unsigned int iColumn) const {
+    if (iRow >= _Rows || iColumn >= _Columns) return std::numeric_limits<double>::quiet_NaN();
+    return GetValue(static_cast<unsigned long long>(iRow) * _Columns + iColumn);
+  }
   // Copies up to iCount values from flat index iFirst into oValues; returns how many.
   unsigned long long GetValues(unsigned long long iFirst, unsigned long long iCount, double* oValues) const;
   // Smallest and largest finite value; false when there is none.

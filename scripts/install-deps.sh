@@ -15,6 +15,7 @@ PACKAGES=(
   libgmock-dev
   libbenchmark-dev
   libcairo2-dev
+  libpng-dev
   libfreetype-dev
   libfontconfig-dev
   fonts-dejavu-core    # the fonts the renders and golden images are made with

@@ -5,12 +5,6 @@
 CAT2DViewpoint::CAT2DViewpoint(const CATMathPoint2D& iCenter, double iPixelsPerUnit, CATViewer* iViewer)
     : CATViewpoint(iViewer), _Center(iCenter), _Zoom(iPixelsPerUnit) {}
 
-double CAT2DViewpoint::Factor(float iScaleA, float iScaleB) const {
-  double lFactor = _Zoom * double(iScaleA) * double(iScaleB);
-  if (!std::isfinite(lFactor) || lFactor == 0.0) return 1.0;
-  return lFactor;
-}
-
 void CAT2DViewpoint::ComputeModelFromPixel(float iPixelX, float iPixelY, CATMathPoint2D& oModel,
                                            float iWidth, float iHeight, float iScaleA, float iScaleB) const {
   double lFactor = Factor(iScaleA, iScaleB);
@@ -25,9 +19,3 @@ void CAT2DViewpoint::PixelToModel(const CATMathPoint2Df& iPixel, CATMathPoint2Df
   oModel = CATMathPoint2Df(lModel);
 }
 
-void CAT2DViewpoint::ModelToPixel(const CATMathPointf& iModel, CATMathPoint2Df& oPixel, float iWidth,
-                                  float iHeight, float iScaleA, float iScaleB) const {
-  double lFactor = Factor(iScaleA, iScaleB);
-  oPixel.x = static_cast<float>((double(iModel.x) - _Center.GetX()) * lFactor + 0.5 * iWidth);
-  oPixel.y = static_cast<float>((double(iModel.y) - _Center.GetY()) * lFactor + 0.5 * iHeight);
-}

@@ -8,12 +8,16 @@
 #ifndef CAT2DViewpoint_H
 #define CAT2DViewpoint_H
 
+#include <cmath>
+
 #include "CATMathPoint.h"
 #include "CATMathPoint2D.h"
 #include "CATMathPoint2Df.h"
 #include "CATViewpoint.h"
 
-class CAT2DViewpoint : public CATViewpoint {
+// Final, with the hot conversion inline, so that loops over millions of samples in a primitive
+// convert without a call.
+class CAT2DViewpoint final : public CATViewpoint {
  public:
   CAT2DViewpoint(const CATMathPoint2D& iCenter = CATMathPoint2D(), double iPixelsPerUnit = 1.0,
                  CATViewer* iViewer = nullptr);
@@ -31,12 +35,19 @@ class CAT2DViewpoint : public CATViewpoint {
   virtual void PixelToModel(const CATMathPoint2Df& iPixel, CATMathPoint2Df& oModel, float iWidth,
                             float iHeight, float iScaleA, float iScaleB) const;
   virtual void ModelToPixel(const CATMathPointf& iModel, CATMathPoint2Df& oPixel, float iWidth,
-                            float iHeight, float iScaleA, float iScaleB) const;
+                            float iHeight, float iScaleA, float iScaleB) const {
+    const double lFactor = Factor(iScaleA, iScaleB);
+    oPixel.x = static_cast<float>((double(iModel.x) - _Center.GetX()) * lFactor + 0.5 * iWidth);
+    oPixel.y = static_cast<float>((double(iModel.y) - _Center.GetY()) * lFactor + 0.5 * iHeight);
+  }
 
  private:
   // Pixels per model unit; a zero or non-finite product falls back to 1 so that no conversion
   // divides by zero.
-  double Factor(float iScaleA, float iScaleB) const;
+  double Factor(float iScaleA, float iScaleB) const {
+    const double lFactor = _Zoom * double(iScaleA) * double(iScaleB);
+    return std::isfinite(lFactor) && lFactor != 0.0 ? lFactor : 1.0;
+  }
 
   CATMathPoint2D _Center;
   double _Zoom;

@@ -111,6 +111,8 @@ int MapCommand::Run() {
                                   std::to_string(lIn.x->GetLength()) + " x " + std::to_string(lIn.z->GetLength()) +
                                   " (the lengths of --x and --z)");
     lIn.matrix = new ArrayMatrix(lIn.values);
+    // The colour range straight from the file's values: one fast pass instead of a cell-by-cell one.
+    if (_ValueLimits.empty() && !lIn.values->GetFiniteRange(lV0, lV1)) lV0 = lV1 = NAN;
     lData.X = lIn.x;
     lData.Values = lIn.matrix;
   } else {
