@@ -10,6 +10,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "MessageText.h"
 #include "NumericArray.h"
 
 namespace {
@@ -59,23 +60,7 @@ std::string Name(std::string_view iCell) {
 }
 
 // A cell for messages: printable, at most about 40 characters.
-std::string Shown(std::string_view iText) {
-  std::string lOut;
-  const size_t lShown = iText.size() < 40 ? iText.size() : 40;
-  for (size_t i = 0; i < lShown; ++i) {
-    const unsigned char c = static_cast<unsigned char>(iText[i]);
-    if (c >= 0x20 && c != 0x7f) {
-      lOut += static_cast<char>(c);
-    } else {
-      static const char kHex[] = "0123456789abcdef";
-      lOut += "\\x";
-      lOut += kHex[c >> 4];
-      lOut += kHex[c & 15];
-    }
-  }
-  if (lShown < iText.size()) lOut += "...";
-  return lOut;
-}
+std::string Shown(std::string_view iText) { return MessageText::Excerpt(iText, 40, false); }
 
 // A number too large or too small for a double becomes an infinity or zero, as it is meant:
 // the decimal magnitude of the digits and the exponent decide which.

@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "MessageText.h"
 #include "NumericArray.h"
 
 namespace {
@@ -23,21 +24,7 @@ const unsigned char kMagic[6] = {0x93, 'N', 'U', 'M', 'P', 'Y'};
 
 // A readable excerpt of header text for messages: control bytes escaped, long text cut.
 std::string Excerpt(const char* iText, size_t iLength) {
-  std::string lOut;
-  const size_t lShown = iLength < 60 ? iLength : 60;
-  for (size_t i = 0; i < lShown; ++i) {
-    const unsigned char c = static_cast<unsigned char>(iText[i]);
-    if (c >= 0x20 && c < 0x7f) {
-      lOut += static_cast<char>(c);
-    } else {
-      static const char kHex[] = "0123456789abcdef";
-      lOut += "\\x";
-      lOut += kHex[c >> 4];
-      lOut += kHex[c & 15];
-    }
-  }
-  if (lShown < iLength) lOut += "...";
-  return lOut;
+  return MessageText::Excerpt(std::string_view(iText, iLength), 60, true);
 }
 
 // The header dictionary, a Python literal such as
