@@ -10,7 +10,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${FDD_FUZZ_BUILD_DIR:-$root/build-fuzz}"
 seconds="${1:-60}"
-targets=(QVTFddComputePixelJobsFuzz)
+targets=(QVTFddComputePixelJobsFuzz DataFileFuzz)
 
 "$root/scripts/install-deps.sh"
 
