@@ -52,6 +52,13 @@ void Figure::Build(CATViewer& ioViewer, CATFont& iFont) {
   }
 }
 
+std::vector<std::string> Figure::GetWarnings() const {
+  std::vector<std::string> lWarnings;
+  for (const Plot& lPlot : _Plots)
+    if (!lPlot.area->GetWarning().empty()) lWarnings.push_back(lPlot.area->GetWarning());
+  return lWarnings;
+}
+
 bool Figure::KindOf(const std::string& iPath, CairoRender::eOutput& oKind) {
   const size_t lDot = iPath.rfind('.');
   if (lDot == std::string::npos) return false;

@@ -39,6 +39,9 @@ class Figure {
   // says (.png, .svg, .pdf). False, with oError naming the file, when one cannot be written.
   bool Write(const std::vector<std::string>& iPaths, CATFont& iFont, std::string& oError);
 
+  // After Build: the plot areas' warnings, one a line (empty when there is none).
+  std::vector<std::string> GetWarnings() const;
+
   // The output kind of a file name's extension (case-insensitive); false for any other.
   static bool KindOf(const std::string& iPath, CairoRender::eOutput& oKind);
 

@@ -27,6 +27,7 @@
 #include "QVTFdd2DBarGP.h"
 #include "QVTFdd2DCurveGP.h"
 #include "QVTFdd2DCurveSymbolsGP.h"
+#include "QVTFddColormapAlgoLineair.h"
 #include "QVTFddColormapRep.h"
 #include "QVTFddContributionBarRep.h"
 
@@ -391,6 +392,16 @@ void PlotArea::SetMargins(const double iMargins[4]) {
 
 void PlotArea::Build(CATViewer& ioViewer, CATFont& iFont, const CATMathBox2D& iPage, const FigureStyle& iStyle) {
   Layout(iFont, iPage, iStyle);
+  // The library computes no image of 2000 pixels or more in a direction: say so rather than leave
+  // the map or bar blank without a word.
+  const double lWidth = _DataBox.GetHigh().GetX() - _DataBox.GetLow().GetX();
+  const double lHeight = _DataBox.GetHigh().GetY() - _DataBox.GetLow().GetY();
+  _Warning.clear();
+  if ((_HasMap || !_Contributions.empty()) &&
+      (lWidth >= QVTFddColormapAlgoLineair::kMaxPixels || lHeight >= QVTFddColormapAlgoLineair::kMaxPixels))
+    _Warning = "the plot area is " + std::to_string(static_cast<int>(lWidth)) + " x " +
+               std::to_string(static_cast<int>(lHeight)) + " pixels: colour maps and contribution bars are drawn up to " +
+               std::to_string(QVTFddColormapAlgoLineair::kMaxPixels - 1) + " pixels each way; choose a smaller size";
   Decoration lDecoration;
   Decorate(_DataBox, iStyle, iFont, _Colors, Room(iPage, iStyle), lDecoration);
   ShowData(ioViewer, _Colors, iStyle);

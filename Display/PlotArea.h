@@ -65,6 +65,9 @@ class PlotArea {
   // After Build: the data box, and the colour map shown (null without one; valid while the area lives).
   const CATMathBox2D& GetDataBox() const { return _DataBox; }
   QVTFddColormapRep* GetColormap() const { return _MapRep; }
+  // After Build: what the reader should know, such as images too large to be computed; empty
+  // when all is well.
+  const std::string& GetWarning() const { return _Warning; }
   // Data range of each axis after Build (data units).
   void GetXRange(double& oMin, double& oMax) const;
   void GetYRange(double& oMin, double& oMax) const;
@@ -130,6 +133,7 @@ class PlotArea {
   double _Margins[4] = {0.0, 0.0, 0.0, 0.0};
   CATMathBox2D _DataBox;
   QVTFddColormapRep* _MapRep = nullptr;
+  std::string _Warning;
 };
 
 #endif

@@ -82,7 +82,9 @@ CATFont* CommandSupport::LoadFont() {
 
 bool CommandSupport::Write(Figure& ioFigure, const std::string& iPath, CATFont& iFont) {
   std::string lError;
-  if (ioFigure.Write({iPath}, iFont, lError)) return true;
+  const bool lWritten = ioFigure.Write({iPath}, iFont, lError);
+  for (const std::string& lWarning : ioFigure.GetWarnings()) std::fprintf(stderr, "fdd-plot: warning: %s\n", lWarning.c_str());
+  if (lWritten) return true;
   Fail(lError);
   return false;
 }

@@ -58,7 +58,8 @@ void MapCommand::Register(CLI::App& ioApp, bool iProbe) {
       ->required();
   c.add_option("--x-rows", _XRows,
                "Non-homogeneous data: 2-D file whose row j holds the X values of Z sample j, NaN-padded");
-  c.add_flag("--order", _Order, "Order interpolation: join samples along lines of equal X/Z ratio");
+  c.add_flag("--order", _Order,
+             "Order interpolation: join samples along lines of equal X/Z ratio (Ctrl-C stops it and keeps the rows done)");
   c.add_option("--tolerance", _Tolerance, "Order tolerance of --order")->capture_default_str();
   c.add_option("--z-factor", _ZFactor, "Factor that brings Z to the unit of X for --order (1/60 for rpm and Hz)")
       ->capture_default_str();
@@ -169,6 +170,8 @@ int MapCommand::Run() {
       lFigure.Build(lViewer, *lFont);
       CairoRender lRender(lWidth, lHeight, CairoRender::PNG, "");
       lViewer.Draw(lRender);
+      for (const std::string& lWarning : lFigure.GetWarnings())
+        std::fprintf(stderr, "fdd-plot: warning: %s\n", lWarning.c_str());
       double lValue = 0.0;
       QVTFddColormapRep* lMap = lPlot.GetColormap();
       if (lMap && lMap->GetValue(lAtX, lAtZ, lValue) == 0)

@@ -10,7 +10,10 @@
 #include "CATFont.h"
 #include "CATViewer.h"
 #include "ColormapData.h"
+#include "CairoRender.h"
 #include "Figure.h"
+#include "ImageCompare.h"
+#include "MapFigurePage.h"
 #include "MemoryDoubleMatrix.h"
 #include "MemoryDoubleVector.h"
 #include "PlotArea.h"
@@ -183,4 +186,17 @@ TEST_F(FigureTest, RangesComeFromTheDataWithRoomAroundCurves) {
   EXPECT_LT(a, -2.0);
   EXPECT_GT(b, 5.0);
   lOne->Release();
+}
+
+// One whole figure as a picture: two plot areas lined up, a contribution bar with its colour scale,
+// a curve, their axes and labels.
+TEST_F(FigureTest, WholeFigureMatchesItsGoldenImage) {
+  CATViewer lViewer(1000, 480);
+  MapFigurePage::BuildContribution(lViewer, *_Font);
+  const std::string lPath = TestOutputPath("figure-contribution.png");
+  CairoRender lRender(1000, 480, CairoRender::PNG, lPath);
+  lViewer.Draw(lRender);
+  ASSERT_EQ(lRender.Finish(), S_OK);
+  const ImageDiff lDiff = CompareWithGolden(lPath, "figure-contribution.png", 2.0, 200);
+  EXPECT_TRUE(lDiff.ok) << lDiff.message;
 }

@@ -209,6 +209,11 @@ TEST(FddPlot, MapShowsItsValuesAndProbeAnswersThem) {
   EXPECT_EQ(q.status, 0);
   EXPECT_NE(q.output.find("no value"), std::string::npos) << q.output;
 
+  // A map too wide for an image is written, and the reader told why it stays empty.
+  q = RunFddPlot("map " + lData + " --size 2400x400 -o " + Dir() + "wide.png");
+  EXPECT_EQ(q.status, 0);
+  EXPECT_NE(q.output.find("warning: the plot area is"), std::string::npos) << q.output;
+
   // Shapes that do not fit the X and Z values are refused with both lengths named.
   q = RunFddPlot("map --x " + Dir() + "map_x.npy --z " + Npy("map_z3.npy", {1, 2, 3}) + " --values " + Dir() +
           "map_v.npy -o " + lOut);
