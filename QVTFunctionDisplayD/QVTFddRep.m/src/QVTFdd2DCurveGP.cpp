@@ -105,8 +105,11 @@ struct ReductionState {
 // Makes the pixel-space segments of one chunk of converted samples and reduces them. False when
 // the list cannot grow. The state is worked on in plain locals, which stay in registers.
 template <bool tAlongY>
-bool ReduceChunk(ReducedList& ioList, unsigned int iCount, const float* iPixels, const bool* iValid,
-                 const double* iSortValues, ReductionState& ioState) {
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((always_inline))
+#endif
+inline bool ReduceChunk(ReducedList& ioList, unsigned int iCount, const float* iPixels, const bool* iValid,
+                        const double* iSortValues, ReductionState& ioState) {
   float lPreviousS = ioState._PreviousS, lPreviousV = ioState._PreviousV;
   double lPreviousSort = ioState._PreviousSort;
   bool lPreviousValid = ioState._PreviousValid, lStarted = ioState._Started, lHasOpen = ioState._HasOpen;
@@ -167,6 +170,28 @@ bool ReduceChunk(ReducedList& ioList, unsigned int iCount, const float* iPixels,
   ioState = {lPreviousS, lPreviousV, lPreviousSort, lPreviousValid, lStarted, lLow, lHasOpen,
              lOpenS0,    lOpenV0,    lOpenS1,       lOpenV1};
   return true;
+}
+
+// The same reduction compiled for processors with SSE4.1, whose rounding instruction makes the two
+// floor operations per sample single instructions instead of a conversion sequence; the results
+// are the same bits. Chosen once, at run time.
+#if defined(__x86_64__) && defined(__GNUC__)
+template <bool tAlongY>
+__attribute__((target("sse4.1"))) bool ReduceChunkSse41(ReducedList& ioList, unsigned int iCount,
+                                                          const float* iPixels, const bool* iValid,
+                                                          const double* iSortValues, ReductionState& ioState) {
+  return ReduceChunk<tAlongY>(ioList, iCount, iPixels, iValid, iSortValues, ioState);
+}
+#endif
+
+template <bool tAlongY>
+bool Reduce(ReducedList& ioList, unsigned int iCount, const float* iPixels, const bool* iValid,
+            const double* iSortValues, ReductionState& ioState) {
+#if defined(__x86_64__) && defined(__GNUC__)
+  static const bool sSse41 = __builtin_cpu_supports("sse4.1");
+  if (sSse41) return ReduceChunkSse41<tAlongY>(ioList, iCount, iPixels, iValid, iSortValues, ioState);
+#endif
+  return ReduceChunk<tAlongY>(ioList, iCount, iPixels, iValid, iSortValues, ioState);
 }
 
 // Moves the open entry, if any, into the list; false when the list cannot grow.
@@ -295,8 +320,8 @@ void QVTFdd2DCurveGP::ComputeSegments(const CAT2DViewpoint& iViewpoint, float iW
       lPixels[2 * i + 1] = lPixel.y;
     }
     const bool lReduced = _ReduceAxis == ReduceAlongY
-                              ? ReduceChunk<true>(lList, lCount, lPixels, lValid, lSortValues, lState)
-                              : ReduceChunk<false>(lList, lCount, lPixels, lValid, lSortValues, lState);
+                              ? Reduce<true>(lList, lCount, lPixels, lValid, lSortValues, lState)
+                              : Reduce<false>(lList, lCount, lPixels, lValid, lSortValues, lState);
     if (!lReduced) {
       std::free(lList._Entries);
       return;
