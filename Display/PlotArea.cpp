@@ -93,16 +93,27 @@ PlotArea::~PlotArea() {
     Drop(c.arg);
     Drop(c.res);
   }
-  if (_HasMap) {
-    for (CATBaseUnknown* lObject : {static_cast<CATBaseUnknown*>(_Map.X), static_cast<CATBaseUnknown*>(_Map.Values),
-                                    static_cast<CATBaseUnknown*>(_Map.XRows),
-                                    static_cast<CATBaseUnknown*>(_Map.ValueRows), static_cast<CATBaseUnknown*>(_Map.Z),
-                                    static_cast<CATBaseUnknown*>(_Map.XScaling),
-                                    static_cast<CATBaseUnknown*>(_Map.ZScaling)})
-      Drop(lObject);
-  }
+  if (_HasMap)
+    for (CATBaseUnknown* lObject : MapObjects()) Drop(lObject);
   Drop(_MapRep);
   Drop(_Colors);
+}
+
+std::array<CATBaseUnknown*, 7> PlotArea::MapObjects() const {
+  return {_Map.X, _Map.Values, _Map.XRows, _Map.ValueRows, _Map.Z, _Map.XScaling, _Map.ZScaling};
+}
+
+Legend PlotArea::MakeLegend() const {
+  Legend lLegend;
+  int lColor = 0, lSymbol = 0;
+  for (const Series& s : _Series) {
+    int r = 0, g = 0, b = 0;
+    Palette::Color(lColor++, r, g, b);
+    const Legend::eSample lSample = s.bars ? Legend::Bar : (s.symbols ? Legend::LineAndMarker : Legend::Line);
+    const int lSymbolType = s.symbols ? kSymbols[lSymbol++ % 6] : 0;
+    if (!s.name.empty()) lLegend.Add(s.name, r, g, b, lSample, lSymbolType);
+  }
+  return lLegend;
 }
 
 void PlotArea::ShowAxis(eSide iSide, bool iShown) {
@@ -127,11 +138,7 @@ void PlotArea::SetColormap(const ColormapData& iData) {
   if (_HasMap) return;
   _Map = iData;
   _HasMap = true;
-  for (CATBaseUnknown* lObject : {static_cast<CATBaseUnknown*>(_Map.X), static_cast<CATBaseUnknown*>(_Map.Values),
-                                  static_cast<CATBaseUnknown*>(_Map.XRows), static_cast<CATBaseUnknown*>(_Map.ValueRows),
-                                  static_cast<CATBaseUnknown*>(_Map.Z), static_cast<CATBaseUnknown*>(_Map.XScaling),
-                                  static_cast<CATBaseUnknown*>(_Map.ZScaling)})
-    Hold(lObject);
+  for (CATBaseUnknown* lObject : MapObjects()) Hold(lObject);
 }
 
 void PlotArea::AddContributionBar(CATSamIDoubleVector* iArg, CATSamIDoubleVector* iRes, bool iVertical) {
@@ -303,9 +310,7 @@ CAT2DBoundingBox PlotArea::Decorate(const CATMathBox2D& iBox, const FigureStyle&
     lRight = lExtent.GetXMax();
   }
   if (HasLegend()) {
-    Legend lLegend;
-    for (const Series& s : _Series)
-      if (!s.name.empty()) lLegend.Add(s.name, 0, 0, 0, Legend::Line, 0);
+    const Legend lLegend = MakeLegend();
     lLegend.GetSize(iStyle, iFont, oDecoration.legendWidth, oDecoration.legendHeight);
     if (_LegendInside) {
       const double lInset = 0.5 * iStyle.TextHeight;
@@ -505,15 +510,7 @@ void PlotArea::ShowDecoration(CATViewer& ioViewer, CATFont& iFont, const Decorat
     if (lAxis) GalleryScene::Show(ioViewer, new QVTFdd2DAxisGP(lAxis, 0), GalleryScene::Color(a, a, a));
   if (iColors) ColorScaleBar::Show(ioViewer, iDecoration.scaleBar, *iColors, iDecoration.scaleAxis, iStyle);
   if (HasLegend()) {
-    Legend lLegend;
-    int lColor = 0, lSymbol = 0;
-    for (const Series& s : _Series) {
-      int r = 0, g = 0, b = 0;
-      Palette::Color(lColor++, r, g, b);
-      const Legend::eSample lSample = s.bars ? Legend::Bar : (s.symbols ? Legend::LineAndMarker : Legend::Line);
-      const int lSymbolType = s.symbols ? kSymbols[lSymbol++ % 6] : 0;
-      if (!s.name.empty()) lLegend.Add(s.name, r, g, b, lSample, lSymbolType);
-    }
+    const Legend lLegend = MakeLegend();
     lLegend.Show(ioViewer, iDecoration.legendLeft, iDecoration.legendTop, iStyle, iFont);
   }
   if (!_Title.empty()) {

@@ -10,6 +10,7 @@
 #ifndef PlotArea_H
 #define PlotArea_H
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "CATMathBox2D.h"
 #include "ColorScaleAxis.h"
 #include "ColormapData.h"
+#include "Legend.h"
 #include "PlotAxis.h"
 
 class CATFont;
@@ -110,6 +112,10 @@ class PlotArea {
   double ModelX(double iValue) const;
   double ModelY(double iValue) const;
   bool HasLegend() const;
+  // The legend entries of the named series, in their colours and symbols.
+  Legend MakeLegend() const;
+  // Every data object of the colour map, null ones included.
+  std::array<CATBaseUnknown*, 7> MapObjects() const;
   bool NonHomogeneous() const;
 
   std::string _Title;
