@@ -53,6 +53,12 @@ class QVTFddColormapGP : public CATDynamicGP {
   long GetValue(double iX, double iZ, double& oValue);
 
  private:
+  // Both data constructors: the pointers of the other kind of data are null.
+  QVTFddColormapGP(const CATMathBox2D& iBox, CATSamIDoubleVector* iXVector, CATSamIDouble1p5D* iXValues,
+                   double iXMinLimit, double iXMaxLimit, int iXInterpolate, CATSamIDoubleVector* iZVector,
+                   double iZMinLimit, double iZMaxLimit, int iZInterpolate, CATSamIDoubleMatrix* iValues,
+                   CATSamIDouble2DDim2NH* iValuesNonHom, QVTIFddContinuousAxis* iAxis, QVTIFddScaling* iXScaling,
+                   QVTIFddScaling* iZScaling, int iOrderInterpolation, double iOrderTolerance);
   // The algorithm for iWidth x iHeight pixels, or null when a piece of data it needs is missing
   // (or the heap is exhausted).
   QVTFddColormapAlgo* NewAlgorithm(int iWidth, int iHeight) const;

@@ -45,33 +45,9 @@ QVTFddColormapGP::QVTFddColormapGP(const CATMathBox2D& iBox, CATSamIDoubleVector
                                    CATSamIDoubleMatrix* iValues, QVTIFddContinuousAxis* iAxis,
                                    QVTIFddScaling* iXScaling, QVTIFddScaling* iZScaling, int iOrderInterpolation,
                                    double iOrderTolerance)
-    : _Axis(iAxis),
-      _Box(iBox),
-      _XVector(iXVector),
-      _XValuesNonHom(nullptr),
-      _ZVector(iZVector),
-      _Values(iValues),
-      _ValuesNonHom(nullptr),
-      _ImageCache(new (std::nothrow) QVTFddImageCache()),
-      _XMinLimit(iXMinLimit),
-      _XMaxLimit(iXMaxLimit),
-      _XInterpolate(iXInterpolate),
-      _ZMinLimit(iZMinLimit),
-      _ZMaxLimit(iZMaxLimit),
-      _ZInterpolate(iZInterpolate),
-      _OrderInterpolation(iOrderInterpolation),
-      _OrderTolerance(iOrderTolerance),
-      _XScaling(iXScaling),
-      _ZScaling(iZScaling),
-      _Algorithm(nullptr),
-      _Busy(0) {
-  sAddRef(_XScaling);
-  sAddRef(_ZScaling);
-  sAddRef(_XVector);
-  sAddRef(_ZVector);
-  sAddRef(_Values);
-  sAddRef(_Axis);
-}
+    : QVTFddColormapGP(iBox, iXVector, nullptr, iXMinLimit, iXMaxLimit, iXInterpolate, iZVector, iZMinLimit,
+                       iZMaxLimit, iZInterpolate, iValues, nullptr, iAxis, iXScaling, iZScaling, iOrderInterpolation,
+                       iOrderTolerance) {}
 
 QVTFddColormapGP::QVTFddColormapGP(const CATMathBox2D& iBox, CATSamIDouble1p5D* iXValues, double iXMinLimit,
                                    double iXMaxLimit, int iXInterpolate, CATSamIDoubleVector* iZVector,
@@ -79,13 +55,24 @@ QVTFddColormapGP::QVTFddColormapGP(const CATMathBox2D& iBox, CATSamIDouble1p5D* 
                                    CATSamIDouble2DDim2NH* iValues, QVTIFddContinuousAxis* iAxis,
                                    QVTIFddScaling* iXScaling, QVTIFddScaling* iZScaling, int iOrderInterpolation,
                                    double iOrderTolerance)
+    : QVTFddColormapGP(iBox, nullptr, iXValues, iXMinLimit, iXMaxLimit, iXInterpolate, iZVector, iZMinLimit,
+                       iZMaxLimit, iZInterpolate, nullptr, iValues, iAxis, iXScaling, iZScaling, iOrderInterpolation,
+                       iOrderTolerance) {}
+
+QVTFddColormapGP::QVTFddColormapGP(const CATMathBox2D& iBox, CATSamIDoubleVector* iXVector,
+                                   CATSamIDouble1p5D* iXValues, double iXMinLimit, double iXMaxLimit,
+                                   int iXInterpolate, CATSamIDoubleVector* iZVector, double iZMinLimit,
+                                   double iZMaxLimit, int iZInterpolate, CATSamIDoubleMatrix* iValues,
+                                   CATSamIDouble2DDim2NH* iValuesNonHom, QVTIFddContinuousAxis* iAxis,
+                                   QVTIFddScaling* iXScaling, QVTIFddScaling* iZScaling, int iOrderInterpolation,
+                                   double iOrderTolerance)
     : _Axis(iAxis),
       _Box(iBox),
-      _XVector(nullptr),
+      _XVector(iXVector),
       _XValuesNonHom(iXValues),
       _ZVector(iZVector),
-      _Values(nullptr),
-      _ValuesNonHom(iValues),
+      _Values(iValues),
+      _ValuesNonHom(iValuesNonHom),
       _ImageCache(new (std::nothrow) QVTFddImageCache()),
       _XMinLimit(iXMinLimit),
       _XMaxLimit(iXMaxLimit),
@@ -99,9 +86,12 @@ QVTFddColormapGP::QVTFddColormapGP(const CATMathBox2D& iBox, CATSamIDouble1p5D* 
       _ZScaling(iZScaling),
       _Algorithm(nullptr),
       _Busy(0) {
+  // Each data object the primitive was given, held once (null ones are skipped).
   sAddRef(_XScaling);
   sAddRef(_ZScaling);
+  sAddRef(_XVector);
   sAddRef(_ZVector);
+  sAddRef(_Values);
   sAddRef(_ValuesNonHom);
   sAddRef(_XValuesNonHom);
   sAddRef(_Axis);
