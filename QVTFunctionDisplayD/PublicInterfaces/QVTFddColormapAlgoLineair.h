@@ -49,6 +49,12 @@ class QVTFddColormapAlgoLineair : public QVTFddColormapAlgo {
   int GetHeight() override { return _Height; }
 
  private:
+  // Both data constructors: the pointers of the other kind of data are null.
+  QVTFddColormapAlgoLineair(CATSamIDoubleVector* iXVector, CATSamIDouble1p5D* iXValues, double iXMinLimit,
+                            double iXMaxLimit, int iXInterpolate, CATSamIDoubleVector* iZVector, double iZMinLimit,
+                            double iZMaxLimit, int iZInterpolate, CATSamIDoubleMatrix* iValues,
+                            CATSamIDouble2DDim2NH* iValuesNonHom, int iWidth, int iHeight,
+                            QVTIFddContinuousAxis* iAxis);
   // Value of the pixel of the X job and the Z job over the matrix (one of 16 cells by job types).
   eValueType CalculatePixelValue(const QVTFddPixelJob& iXJob, const QVTFddPixelJob& iZJob,
                                  CATSamIDoubleMatrix* iValues, double& oValue);

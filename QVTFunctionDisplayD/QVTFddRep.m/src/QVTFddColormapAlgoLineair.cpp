@@ -144,26 +144,8 @@ QVTFddColormapAlgoLineair::QVTFddColormapAlgoLineair(CATSamIDoubleVector* iXVect
                                                      double iZMaxLimit, int iZInterpolate,
                                                      CATSamIDoubleMatrix* iValues, int iWidth, int iHeight,
                                                      QVTIFddContinuousAxis* iAxis)
-    : _Axis(iAxis),
-      _XVector(iXVector),
-      _XValuesNonHom(nullptr),
-      _ZVector(iZVector),
-      _Values(iValues),
-      _ValuesNonHom(nullptr),
-      _ValuesResampled(nullptr),
-      _Width(iWidth),
-      _Height(iHeight),
-      _XMinLimit(iXMinLimit),
-      _XMaxLimit(iXMaxLimit),
-      _XInterpolate(iXInterpolate),
-      _ZMinLimit(iZMinLimit),
-      _ZMaxLimit(iZMaxLimit),
-      _ZInterpolate(iZInterpolate) {
-  if (_Values) _Values->AddRef();
-  if (_XVector) _XVector->AddRef();
-  if (_ZVector) _ZVector->AddRef();
-  if (_Axis) _Axis->AddRef();
-}
+    : QVTFddColormapAlgoLineair(iXVector, nullptr, iXMinLimit, iXMaxLimit, iXInterpolate, iZVector, iZMinLimit,
+                                iZMaxLimit, iZInterpolate, iValues, nullptr, iWidth, iHeight, iAxis) {}
 
 QVTFddColormapAlgoLineair::QVTFddColormapAlgoLineair(CATSamIDouble1p5D* iXValues, double iXMinLimit,
                                                      double iXMaxLimit, int iXInterpolate,
@@ -171,12 +153,22 @@ QVTFddColormapAlgoLineair::QVTFddColormapAlgoLineair(CATSamIDouble1p5D* iXValues
                                                      double iZMaxLimit, int iZInterpolate,
                                                      CATSamIDouble2DDim2NH* iValues, int iWidth, int iHeight,
                                                      QVTIFddContinuousAxis* iAxis)
+    : QVTFddColormapAlgoLineair(nullptr, iXValues, iXMinLimit, iXMaxLimit, iXInterpolate, iZVector, iZMinLimit,
+                                iZMaxLimit, iZInterpolate, nullptr, iValues, iWidth, iHeight, iAxis) {}
+
+QVTFddColormapAlgoLineair::QVTFddColormapAlgoLineair(CATSamIDoubleVector* iXVector, CATSamIDouble1p5D* iXValues,
+                                                     double iXMinLimit, double iXMaxLimit, int iXInterpolate,
+                                                     CATSamIDoubleVector* iZVector, double iZMinLimit,
+                                                     double iZMaxLimit, int iZInterpolate,
+                                                     CATSamIDoubleMatrix* iValues,
+                                                     CATSamIDouble2DDim2NH* iValuesNonHom, int iWidth, int iHeight,
+                                                     QVTIFddContinuousAxis* iAxis)
     : _Axis(iAxis),
-      _XVector(nullptr),
+      _XVector(iXVector),
       _XValuesNonHom(iXValues),
       _ZVector(iZVector),
-      _Values(nullptr),
-      _ValuesNonHom(iValues),
+      _Values(iValues),
+      _ValuesNonHom(iValuesNonHom),
       _ValuesResampled(nullptr),
       _Width(iWidth),
       _Height(iHeight),
@@ -186,10 +178,11 @@ QVTFddColormapAlgoLineair::QVTFddColormapAlgoLineair(CATSamIDouble1p5D* iXValues
       _ZMinLimit(iZMinLimit),
       _ZMaxLimit(iZMaxLimit),
       _ZInterpolate(iZInterpolate) {
-  if (_ValuesNonHom) _ValuesNonHom->AddRef();
-  if (_XValuesNonHom) _XValuesNonHom->AddRef();
-  if (_ZVector) _ZVector->AddRef();
-  if (_Axis) _Axis->AddRef();
+  // Each data object the algorithm was given, held once (null ones are skipped).
+  for (CATBaseUnknown* lObject : {static_cast<CATBaseUnknown*>(_Values), static_cast<CATBaseUnknown*>(_ValuesNonHom),
+                                  static_cast<CATBaseUnknown*>(_XVector), static_cast<CATBaseUnknown*>(_XValuesNonHom),
+                                  static_cast<CATBaseUnknown*>(_ZVector), static_cast<CATBaseUnknown*>(_Axis)})
+    if (lObject) lObject->AddRef();
 }
 
 QVTFddColormapAlgoLineair::~QVTFddColormapAlgoLineair() {
