@@ -5,7 +5,7 @@
 #include "CATViewer.h"
 #include "ColorScaleAxis.h"
 #include "FigureStyle.h"
-#include "GalleryScene.h"
+#include "Scene.h"
 #include "MemoryDoubleVector.h"
 #include "PlotAxis.h"
 #include "QVTFdd2DAxisDrawing.h"
@@ -38,10 +38,10 @@ void ColorScaleBar::Show(CATViewer& ioViewer, const CATMathBox2D& iBar, ColorSca
                          QVTFdd2DAxisDrawing* iAxis, const FigureStyle& iStyle) {
   const CATMathPoint2D lLow = iBar.GetLow(), lHigh = iBar.GetHigh();
   const int g = iStyle.AxisGrey;
-  GalleryScene::Show(ioViewer,
-                     new QVTFdd2DBackgroundGP(CATMathPoint2D(lLow.GetX() - 1, lLow.GetY() - 1),
-                                              CATMathPoint2D(lHigh.GetX() + 1, lHigh.GetY() + 1), 0),
-                     GalleryScene::Color(g, g, g));
+  Scene::Show(ioViewer,
+              new QVTFdd2DBackgroundGP(CATMathPoint2D(lLow.GetX() - 1, lLow.GetY() - 1),
+                                       CATMathPoint2D(lHigh.GetX() + 1, lHigh.GetY() + 1), 0),
+              Scene::Color(g, g, g));
   std::vector<double> lValues(kSteps);
   const double lMin = iColors.GetMin(), lMax = iColors.GetMax();
   for (int i = 0; i < kSteps; ++i) lValues[static_cast<size_t>(i)] = lMin + (lMax - lMin) * i / (kSteps - 1);
@@ -55,5 +55,5 @@ void ColorScaleBar::Show(CATViewer& ioViewer, const CATMathBox2D& iBar, ColorSca
     }
     lVector->Release();
   }
-  if (iAxis) GalleryScene::Show(ioViewer, new QVTFdd2DAxisGP(iAxis, 0), GalleryScene::Color(g, g, g));
+  if (iAxis) Scene::Show(ioViewer, new QVTFdd2DAxisGP(iAxis, 0), Scene::Color(g, g, g));
 }

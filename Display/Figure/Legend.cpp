@@ -8,7 +8,7 @@
 #include "CATSymbolType.h"
 #include "CATViewer.h"
 #include "FigureStyle.h"
-#include "GalleryScene.h"
+#include "Scene.h"
 #include "QVTFdd2DBackgroundGP.h"
 #include "QVTFdd2DCurveSymbolsGP.h"
 #include "MemoryDoubleVector.h"
@@ -35,13 +35,13 @@ void Legend::Show(CATViewer& ioViewer, double iLeft, double iTop, const FigureSt
   double lWidth = 0.0, lHeight = 0.0;
   GetSize(iStyle, iFont, lWidth, lHeight);
   const int g = iStyle.FrameGrey;
-  GalleryScene::Show(ioViewer,
-                     new QVTFdd2DBackgroundGP(CATMathPoint2D(iLeft, iTop - lHeight), CATMathPoint2D(iLeft + lWidth, iTop), 0),
-                     GalleryScene::Color(g, g, g));
-  GalleryScene::Show(ioViewer,
-                     new QVTFdd2DBackgroundGP(CATMathPoint2D(iLeft + 1, iTop - lHeight + 1),
-                                              CATMathPoint2D(iLeft + lWidth - 1, iTop - 1), 0),
-                     GalleryScene::Color(255, 255, 255));
+  Scene::Show(ioViewer,
+              new QVTFdd2DBackgroundGP(CATMathPoint2D(iLeft, iTop - lHeight), CATMathPoint2D(iLeft + lWidth, iTop), 0),
+              Scene::Color(g, g, g));
+  Scene::Show(ioViewer,
+              new QVTFdd2DBackgroundGP(CATMathPoint2D(iLeft + 1, iTop - lHeight + 1),
+                                       CATMathPoint2D(iLeft + lWidth - 1, iTop - 1), 0),
+              Scene::Color(255, 255, 255));
   const double lAscent = iFont.GetAscent() + iFont.GetDescent();
   for (size_t i = 0; i < _Entries.size(); ++i) {
     const Entry& e = _Entries[i];
@@ -49,14 +49,14 @@ void Legend::Show(CATViewer& ioViewer, double iLeft, double iTop, const FigureSt
     const double x0 = iLeft + Inset(iStyle), x1 = x0 + iStyle.LegendLine;
     if (e.sample == Bar) {
       const double h = iStyle.TextHeight * 0.8;
-      GalleryScene::Show(ioViewer,
-                         new QVTFdd2DBackgroundGP(CATMathPoint2D(x0 + 4, lMid - h / 2), CATMathPoint2D(x1 - 4, lMid + h / 2), 0),
-                         GalleryScene::Color(e.red, e.green, e.blue));
+      Scene::Show(ioViewer,
+                  new QVTFdd2DBackgroundGP(CATMathPoint2D(x0 + 4, lMid - h / 2), CATMathPoint2D(x1 - 4, lMid + h / 2), 0),
+                  Scene::Color(e.red, e.green, e.blue));
     } else {
       const CATMathPoint2Df lLine[2] = {CATMathPoint2Df(static_cast<float>(x0), static_cast<float>(lMid)),
                                         CATMathPoint2Df(static_cast<float>(x1), static_cast<float>(lMid))};
-      GalleryScene::Show(ioViewer, new CAT2DLineGP(lLine, 2, 1, 0),
-                         GalleryScene::Color(e.red, e.green, e.blue, 255, iStyle.CurveThickness));
+      Scene::Show(ioViewer, new CAT2DLineGP(lLine, 2, 1, 0),
+                  Scene::Color(e.red, e.green, e.blue, 255, iStyle.CurveThickness));
     }
     if (e.sample == LineAndMarker) {
       // The marker through the same primitive as the curve's markers: one point in a unit box.
@@ -64,14 +64,14 @@ void Legend::Show(CATViewer& ioViewer, double iLeft, double iTop, const FigureSt
       MemoryDoubleVector* lY = new MemoryDoubleVector({0.5});
       const double c = (x0 + x1) / 2;
       if (lX && lY)
-        GalleryScene::Show(ioViewer,
-                           new QVTFdd2DCurveSymbolsGP(e.symbol, CATMathBox2D(0, 1, 0, 1),
-                                                      CATMathBox2D(c - 1, c + 1, lMid - 1, lMid + 1), lX, lY),
-                           GalleryScene::Color(e.red, e.green, e.blue));
+        Scene::Show(ioViewer,
+                    new QVTFdd2DCurveSymbolsGP(e.symbol, CATMathBox2D(0, 1, 0, 1),
+                                               CATMathBox2D(c - 1, c + 1, lMid - 1, lMid + 1), lX, lY),
+                    Scene::Color(e.red, e.green, e.blue));
       if (lX) lX->Release();
       if (lY) lY->Release();
     }
-    GalleryScene::Caption(ioViewer, iFont, x1 + 0.5 * iStyle.TextHeight, lMid - lAscent * iStyle.TextHeight / 2,
-                          iStyle.TextHeight, e.name.c_str());
+    Scene::Caption(ioViewer, iFont, x1 + 0.5 * iStyle.TextHeight, lMid - lAscent * iStyle.TextHeight / 2,
+                   iStyle.TextHeight, e.name.c_str());
   }
 }

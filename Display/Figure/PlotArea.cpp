@@ -15,7 +15,7 @@
 #include "ColorScaleBar.h"
 #include "DataRange.h"
 #include "FigureStyle.h"
-#include "GalleryScene.h"
+#include "Scene.h"
 #include "Legend.h"
 #include "LinearScaling.h"
 #include "Log10Vector.h"
@@ -54,7 +54,7 @@ void Drop(CATBaseUnknown* iObject) {
 void ShowLine(CATViewer& ioViewer, double x0, double y0, double x1, double y1, const CATGraphicAttributeSet& iColor) {
   const CATMathPoint2Df lPoints[2] = {CATMathPoint2Df(static_cast<float>(x0), static_cast<float>(y0)),
                                       CATMathPoint2Df(static_cast<float>(x1), static_cast<float>(y1))};
-  GalleryScene::Show(ioViewer, new CAT2DLineGP(lPoints, 2, 1, 0), iColor);
+  Scene::Show(ioViewer, new CAT2DLineGP(lPoints, 2, 1, 0), iColor);
 }
 
 // The smallest distance between consecutive finite values of a vector; NaN when there is none.
@@ -417,7 +417,7 @@ void PlotArea::Build(CATViewer& ioViewer, CATFont& iFont, const CATMathBox2D& iP
 void PlotArea::ShowData(CATViewer& ioViewer, ColorScaleAxis* iColors, const FigureStyle& iStyle) {
   const CATMathPoint2D lLow = _DataBox.GetLow(), lHigh = _DataBox.GetHigh();
   const int g = iStyle.GroundGrey;
-  GalleryScene::Show(ioViewer, new QVTFdd2DBackgroundGP(lLow, lHigh, 0), GalleryScene::Color(g, g, g));
+  Scene::Show(ioViewer, new QVTFdd2DBackgroundGP(lLow, lHigh, 0), Scene::Color(g, g, g));
 
   Drop(_MapRep);
   _MapRep = nullptr;
@@ -476,7 +476,7 @@ void PlotArea::ShowData(CATViewer& ioViewer, ColorScaleAxis* iColors, const Figu
         const float c1[2] = {static_cast<float>(std::max(m0, lLow.GetX())), static_cast<float>(lBase)};
         const float c2[2] = {static_cast<float>(std::min(m1, lHigh.GetX())), static_cast<float>(mh)};
         if (c2[0] <= c1[0]) continue;
-        GalleryScene::Show(ioViewer, new QVTFdd2DBarGP(c1, c2, QVTFdd2DBarGP::Vertical), GalleryScene::Color(r, gr, b));
+        Scene::Show(ioViewer, new QVTFdd2DBarGP(c1, c2, QVTFdd2DBarGP::Vertical), Scene::Color(r, gr, b));
       }
       continue;
     }
@@ -485,12 +485,12 @@ void PlotArea::ShowData(CATViewer& ioViewer, ColorScaleAxis* iColors, const Figu
     if (x && y) {
       // Dense curves thin: a 2-pixel line over a sample a pixel is a blur.
       const int lThickness = s.y->GetLength() > 2 * lWidth ? 1 : iStyle.CurveThickness;
-      GalleryScene::Show(ioViewer, new QVTFdd2DCurveGP(lAxisBox, _DataBox, QVTFdd2DCurveGP::ReduceAlongX, x, y),
-                         GalleryScene::Color(r, gr, b, 255, lThickness));
+      Scene::Show(ioViewer, new QVTFdd2DCurveGP(lAxisBox, _DataBox, QVTFdd2DCurveGP::ReduceAlongX, x, y),
+                  Scene::Color(r, gr, b, 255, lThickness));
       if (s.symbols)
-        GalleryScene::Show(ioViewer,
-                           new QVTFdd2DCurveSymbolsGP(kSymbols[lSymbol++ % 6], lAxisBox, _DataBox, x, y),
-                           GalleryScene::Color(r, gr, b));
+        Scene::Show(ioViewer,
+                    new QVTFdd2DCurveSymbolsGP(kSymbols[lSymbol++ % 6], lAxisBox, _DataBox, x, y),
+                    Scene::Color(r, gr, b));
     }
     if (x && x != s.x) Drop(x);
     if (y && y != s.y) Drop(y);
@@ -502,18 +502,18 @@ void PlotArea::ShowDecoration(CATViewer& ioViewer, CATFont& iFont, const Decorat
   const CATMathPoint2D lLow = _DataBox.GetLow(), lHigh = _DataBox.GetHigh();
   const int f = iStyle.FrameGrey, a = iStyle.AxisGrey;
   // Edges without an axis get a light frame line.
-  if (!_Shown[Top]) ShowLine(ioViewer, lLow.GetX(), lHigh.GetY(), lHigh.GetX(), lHigh.GetY(), GalleryScene::Color(f, f, f));
-  if (!_Shown[Right]) ShowLine(ioViewer, lHigh.GetX(), lLow.GetY(), lHigh.GetX(), lHigh.GetY(), GalleryScene::Color(f, f, f));
-  if (!_Shown[Bottom]) ShowLine(ioViewer, lLow.GetX(), lLow.GetY(), lHigh.GetX(), lLow.GetY(), GalleryScene::Color(f, f, f));
-  if (!_Shown[Left]) ShowLine(ioViewer, lLow.GetX(), lLow.GetY(), lLow.GetX(), lHigh.GetY(), GalleryScene::Color(f, f, f));
+  if (!_Shown[Top]) ShowLine(ioViewer, lLow.GetX(), lHigh.GetY(), lHigh.GetX(), lHigh.GetY(), Scene::Color(f, f, f));
+  if (!_Shown[Right]) ShowLine(ioViewer, lHigh.GetX(), lLow.GetY(), lHigh.GetX(), lHigh.GetY(), Scene::Color(f, f, f));
+  if (!_Shown[Bottom]) ShowLine(ioViewer, lLow.GetX(), lLow.GetY(), lHigh.GetX(), lLow.GetY(), Scene::Color(f, f, f));
+  if (!_Shown[Left]) ShowLine(ioViewer, lLow.GetX(), lLow.GetY(), lLow.GetX(), lHigh.GetY(), Scene::Color(f, f, f));
   for (QVTFdd2DAxisDrawing* lAxis : iDecoration.axes)
-    if (lAxis) GalleryScene::Show(ioViewer, new QVTFdd2DAxisGP(lAxis, 0), GalleryScene::Color(a, a, a));
+    if (lAxis) Scene::Show(ioViewer, new QVTFdd2DAxisGP(lAxis, 0), Scene::Color(a, a, a));
   if (iColors) ColorScaleBar::Show(ioViewer, iDecoration.scaleBar, *iColors, iDecoration.scaleAxis, iStyle);
   if (HasLegend()) {
     const Legend lLegend = MakeLegend();
     lLegend.Show(ioViewer, iDecoration.legendLeft, iDecoration.legendTop, iStyle, iFont);
   }
   if (!_Title.empty()) {
-    GalleryScene::Caption(ioViewer, iFont, iDecoration.titleX, iDecoration.titleY, iStyle.TitleHeight, _Title.c_str());
+    Scene::Caption(ioViewer, iFont, iDecoration.titleX, iDecoration.titleY, iStyle.TitleHeight, _Title.c_str());
   }
 }

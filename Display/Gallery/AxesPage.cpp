@@ -6,7 +6,7 @@
 #include "CAT2DLineGP.h"
 #include "CAT3DLineGP.h"
 #include "CATViewer.h"
-#include "GalleryScene.h"
+#include "Scene.h"
 #include "LinearTicks.h"
 #include "LogTicks.h"
 #include "QVTFdd2DAxisDrawing.h"
@@ -22,7 +22,7 @@ const double kTitleHeight = 7.0;
 const int kMajorLength = 4;
 const int kMinorLength = 2;
 
-CATGraphicAttributeSet AxisColor() { return GalleryScene::Color(64, 64, 64); }
+CATGraphicAttributeSet AxisColor() { return Scene::Color(64, 64, 64); }
 
 // One axis of the page: geometry, ticks and texts; the drawing is built from it.
 struct Axis {
@@ -55,7 +55,7 @@ QVTIFddTicks* Minor(double iMin, double iMax) {
 CATGraphicAttributeSet SPSColor(int iSPS) {
   static const int kPalette[3][3] = {{31, 119, 180}, {44, 160, 44}, {214, 96, 20}};
   const int* c = kPalette[iSPS % 3];
-  return GalleryScene::Color(c[0], c[1], c[2]);
+  return Scene::Color(c[0], c[1], c[2]);
 }
 
 // Builds the drawing and shows every SPS through its own axis GP: the active one, which carries
@@ -71,29 +71,29 @@ void Show(CATViewer& ioViewer, CATFont& iFont, Axis& ioAxis) {
   if (!lDrawing) return;
   // The active SPS last, so that its axis line and end ticks lie on top.
   for (int i = 0; i < lDrawing->GetNbrSPS(); ++i)
-    if (i != ioAxis.activeSPS) GalleryScene::Show(ioViewer, new QVTFdd2DAxisGP(lDrawing, i), SPSColor(i));
-  GalleryScene::Show(ioViewer, new QVTFdd2DAxisGP(lDrawing, ioAxis.activeSPS), AxisColor());
+    if (i != ioAxis.activeSPS) Scene::Show(ioViewer, new QVTFdd2DAxisGP(lDrawing, i), SPSColor(i));
+  Scene::Show(ioViewer, new QVTFdd2DAxisGP(lDrawing, ioAxis.activeSPS), AxisColor());
   lDrawing->Release();
 }
 
 void Line(CATViewer& ioViewer, const std::vector<CATMathPoint2D>& iPoints, const CATGraphicAttributeSet& iColor) {
   std::vector<CATMathPoint2Df> lPoints;
   for (const CATMathPoint2D& lPoint : iPoints) lPoints.push_back(CATMathPoint2Df(lPoint));
-  GalleryScene::Show(ioViewer, new CAT2DLineGP(lPoints.data(), static_cast<int>(lPoints.size()), 1, 0), iColor);
+  Scene::Show(ioViewer, new CAT2DLineGP(lPoints.data(), static_cast<int>(lPoints.size()), 1, 0), iColor);
 }
 
 // A plot: light area, a damped oscillation over x in [0, 100], y in [-1, 1], and its two axes.
 void Plot(CATViewer& ioViewer, CATFont& iFont, double iX0, double iY0, double iWidth, double iHeight,
           const char* iXLabel, const char* iYLabel) {
-  GalleryScene::Show(ioViewer,
-                     new QVTFdd2DBackgroundGP(CATMathPoint2D(iX0, iY0), CATMathPoint2D(iX0 + iWidth, iY0 + iHeight), 0),
-                     GalleryScene::Color(243, 245, 248));
+  Scene::Show(ioViewer,
+              new QVTFdd2DBackgroundGP(CATMathPoint2D(iX0, iY0), CATMathPoint2D(iX0 + iWidth, iY0 + iHeight), 0),
+              Scene::Color(243, 245, 248));
   std::vector<CATMathPoint2D> lCurve;
   for (int i = 0; i <= 400; ++i) {
     const double x = 100.0 * i / 400, y = std::exp(-x / 60.0) * std::sin(x / 5.0);
     lCurve.emplace_back(iX0 + iWidth * x / 100.0, iY0 + iHeight * (y + 1.0) / 2.0);
   }
-  Line(ioViewer, lCurve, GalleryScene::Color(31, 119, 180, 255, 2));
+  Line(ioViewer, lCurve, Scene::Color(31, 119, 180, 255, 2));
 
   Axis lBottom;
   lBottom.start = CATMathPoint2D(iX0, iY0);
@@ -115,16 +115,16 @@ void Plot(CATViewer& ioViewer, CATFont& iFont, double iX0, double iY0, double iW
 }
 
 void PlotsPanel(CATViewer& ioViewer, CATFont& iFont) {
-  GalleryScene::Caption(ioViewer, iFont, 10, 418, kTitleHeight, "Plot axes, long and short");
+  Scene::Caption(ioViewer, iFont, 10, 418, kTitleHeight, "Plot axes, long and short");
   Plot(ioViewer, iFont, 42, 285, 190, 120, "Time [s]", "Amplitude [V]");
   Plot(ioViewer, iFont, 272, 330, 64, 48, "Time [s]", "[V]");
-  GalleryScene::Caption(ioViewer, iFont, 256, 402, 5, "same ranges, short axes:");
-  GalleryScene::Caption(ioViewer, iFont, 256, 394, 5, "sparser tick levels");
+  Scene::Caption(ioViewer, iFont, 256, 402, 5, "same ranges, short axes:");
+  Scene::Caption(ioViewer, iFont, 256, 394, 5, "sparser tick levels");
 }
 
 // One horizontal axis per tick position, with the limit texts of its range.
 void TickPositionsPanel(CATViewer& ioViewer, CATFont& iFont) {
-  GalleryScene::Caption(ioViewer, iFont, 10, 218, kTitleHeight, "Tick positions");
+  Scene::Caption(ioViewer, iFont, 10, 218, kTitleHeight, "Tick positions");
   const struct {
     QVTFdd2DAxisDrawing::eTickPosition position;
     const char* label;
@@ -151,7 +151,7 @@ void TickPositionsPanel(CATViewer& ioViewer, CATFont& iFont) {
 // Three SPSs on one axis: each shows its limits, moved inward by its index in fifteenths of the
 // axis; the active one (SPS 1) also has the ticks.
 void SPSPanel(CATViewer& ioViewer, CATFont& iFont) {
-  GalleryScene::Caption(ioViewer, iFont, 242, 218, kTitleHeight, "Three SPSs, staggered limits");
+  Scene::Caption(ioViewer, iFont, 242, 218, kTitleHeight, "Three SPSs, staggered limits");
   Axis lAxis;
   lAxis.start = CATMathPoint2D(252, 196);
   lAxis.end = CATMathPoint2D(402, 196);
@@ -167,7 +167,7 @@ void SPSPanel(CATViewer& ioViewer, CATFont& iFont) {
 }
 
 void DiscretePanel(CATViewer& ioViewer, CATFont& iFont) {
-  GalleryScene::Caption(ioViewer, iFont, 242, 148, kTitleHeight, "Discrete axis");
+  Scene::Caption(ioViewer, iFont, 242, 148, kTitleHeight, "Discrete axis");
   Axis lAxis;
   lAxis.start = CATMathPoint2D(252, 120);
   lAxis.end = CATMathPoint2D(402, 120);
@@ -180,7 +180,7 @@ void DiscretePanel(CATViewer& ioViewer, CATFont& iFont) {
 }
 
 void LogPanel(CATViewer& ioViewer, CATFont& iFont) {
-  GalleryScene::Caption(ioViewer, iFont, 432, 218, kTitleHeight, "Logarithmic axis");
+  Scene::Caption(ioViewer, iFont, 432, 218, kTitleHeight, "Logarithmic axis");
   Axis lAxis;
   lAxis.start = CATMathPoint2D(442, 196);
   lAxis.end = CATMathPoint2D(590, 196);
@@ -193,7 +193,7 @@ void LogPanel(CATViewer& ioViewer, CATFont& iFont) {
 
 // Vertical axes: labels turned to read along the axis, upwards on the left, downwards on the right.
 void VerticalPanel(CATViewer& ioViewer, CATFont& iFont) {
-  GalleryScene::Caption(ioViewer, iFont, 432, 148, kTitleHeight, "Vertical axes, turned labels");
+  Scene::Caption(ioViewer, iFont, 432, 148, kTitleHeight, "Vertical axes, turned labels");
   Axis lLeft;
   lLeft.start = CATMathPoint2D(492, 22);
   lLeft.end = CATMathPoint2D(492, 132);
@@ -218,7 +218,7 @@ void VerticalPanel(CATViewer& ioViewer, CATFont& iFont) {
 // The ticks of three axes of a box corner in 3D, drawn in the attributes of the axis lines before
 // them; the receding axis is drawn through the render's oblique projection.
 void ThreeDPanel(CATViewer& ioViewer, CATFont& iFont) {
-  GalleryScene::Caption(ioViewer, iFont, 432, 418, kTitleHeight, "3D axis ticks");
+  Scene::Caption(ioViewer, iFont, 432, 418, kTitleHeight, "3D axis ticks");
   const CATMathPoint lOrigin(500, 290, 0);
   const struct {
     CATMathPoint end;
@@ -231,7 +231,7 @@ void ThreeDPanel(CATViewer& ioViewer, CATFont& iFont) {
   for (const auto& lAxis : lAxes) {
     const float lCoords[6] = {500, 290, 0, static_cast<float>(lAxis.end.GetX()), static_cast<float>(lAxis.end.GetY()),
                               static_cast<float>(lAxis.end.GetZ())};
-    GalleryScene::Show(ioViewer, new CAT3DLineGP(lCoords, 2, 1, 0), AxisColor());
+    Scene::Show(ioViewer, new CAT3DLineGP(lCoords, 2, 1, 0), AxisColor());
     LinearTicks* lTicks = new LinearTicks(0, lAxis.max, LinearTicks::eMajor, 5);
     if (!lTicks) continue;
     lTicks->SetTickLength(kMajorLength);
@@ -241,18 +241,18 @@ void ThreeDPanel(CATViewer& ioViewer, CATFont& iFont) {
     ioViewer.AddRep(lRep);
     lRep->Release();
   }
-  GalleryScene::Caption(ioViewer, iFont, 442, 238, 5, "x 0 .. 10, y 0 .. 1, z 0 .. 50 (receding); no value");
-  GalleryScene::Caption(ioViewer, iFont, 442, 230, 5, "is written within 15 units of an axis end");
+  Scene::Caption(ioViewer, iFont, 442, 238, 5, "x 0 .. 10, y 0 .. 1, z 0 .. 50 (receding); no value");
+  Scene::Caption(ioViewer, iFont, 442, 230, 5, "is written within 15 units of an axis end");
 }
 
 }  // namespace
 
 void AxesPage::Build(CATViewer& ioViewer, CATFont& iFont) {
   ioViewer.FitBox(0.0, 600.0, 0.0, 450.0);
-  GalleryScene::Caption(ioViewer, iFont, 10, 434, 10, "Axes");
-  GalleryScene::Caption(ioViewer, iFont, 50, 435, 5,
-                        "each axis is one axis drawing, laid out once and drawn through its axis GPs; no two texts "
-                        "overlap");
+  Scene::Caption(ioViewer, iFont, 10, 434, 10, "Axes");
+  Scene::Caption(ioViewer, iFont, 50, 435, 5,
+                 "each axis is one axis drawing, laid out once and drawn through its axis GPs; no two texts "
+                 "overlap");
   PlotsPanel(ioViewer, iFont);
   TickPositionsPanel(ioViewer, iFont);
   SPSPanel(ioViewer, iFont);

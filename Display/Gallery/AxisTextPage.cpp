@@ -7,7 +7,7 @@
 #include "CAT2DLineGP.h"
 #include "CAT2DPolygonGP.h"
 #include "CATViewer.h"
-#include "GalleryScene.h"
+#include "Scene.h"
 #include "QVTFdd2DAxisLabelPart.h"
 #include "QVTFdd2DAxisText.h"
 #include "QVTFdd2DBackgroundGP.h"
@@ -21,16 +21,16 @@ namespace {
 const double kTolerance = 0.00001;
 const double kTextHeight = 3.2;
 
-CATGraphicAttributeSet TextColor() { return GalleryScene::Color(33, 37, 41); }
-CATGraphicAttributeSet BoxColor() { return GalleryScene::Color(49, 130, 189); }
-CATGraphicAttributeSet AnchorColor() { return GalleryScene::Color(215, 48, 39); }
-CATGraphicAttributeSet GuideColor() { return GalleryScene::Color(170, 170, 170); }
+CATGraphicAttributeSet TextColor() { return Scene::Color(33, 37, 41); }
+CATGraphicAttributeSet BoxColor() { return Scene::Color(49, 130, 189); }
+CATGraphicAttributeSet AnchorColor() { return Scene::Color(215, 48, 39); }
+CATGraphicAttributeSet GuideColor() { return Scene::Color(170, 170, 170); }
 
 QVTFddMathRegion EmptyRegion() { return QVTFddMathRegion(kTolerance, nullptr); }
 
 void Line(CATViewer& ioViewer, double x0, double y0, double x1, double y1, const CATGraphicAttributeSet& iColor) {
   const CATMathPoint2Df lPoints[2] = {CATMathPoint2Df(CATMathPoint2D(x0, y0)), CATMathPoint2Df(CATMathPoint2D(x1, y1))};
-  GalleryScene::Show(ioViewer, new CAT2DLineGP(lPoints, 2, 1, 0), iColor);
+  Scene::Show(ioViewer, new CAT2DLineGP(lPoints, 2, 1, 0), iColor);
 }
 
 // Thin outline of every box of the region.
@@ -41,7 +41,7 @@ void Outline(CATViewer& ioViewer, const QVTFddMathRegion& iRegion, const CATGrap
     const CATMathPoint2Df lPoints[5] = {
         CATMathPoint2Df(lLow), CATMathPoint2Df(CATMathPoint2D(lLow.GetX(), lHigh.GetY())), CATMathPoint2Df(lHigh),
         CATMathPoint2Df(CATMathPoint2D(lHigh.GetX(), lLow.GetY())), CATMathPoint2Df(lLow)};
-    GalleryScene::Show(ioViewer, new CAT2DLineGP(lPoints, 5, 1, 0), iColor);
+    Scene::Show(ioViewer, new CAT2DLineGP(lPoints, 5, 1, 0), iColor);
   }
 }
 
@@ -54,7 +54,7 @@ void Dot(CATViewer& ioViewer, const CATMathPoint2D& iPoint, double iRadius = 0.5
     lPoints[i] =
         CATMathPoint2Df(CATMathPoint2D(iPoint.GetX() + iRadius * std::cos(a), iPoint.GetY() + iRadius * std::sin(a)));
   }
-  GalleryScene::Show(ioViewer, new CAT2DPolygonGP(lPoints, kCorners), AnchorColor());
+  Scene::Show(ioViewer, new CAT2DPolygonGP(lPoints, kCorners), AnchorColor());
 }
 
 // Hands the list's primitives to the viewer (which keeps its own reference) and destroys the list.
@@ -62,7 +62,7 @@ void ShowList(CATViewer& ioViewer, QVTFddGPList*& ioList, const CATGraphicAttrib
   for (QVTFddGPList* lNode = ioList; lNode; lNode = lNode->GetNext()) {
     if (!lNode->GetGP()) continue;
     lNode->GetGP()->AddRef();
-    GalleryScene::Show(ioViewer, lNode->GetGP(), iColor);
+    Scene::Show(ioViewer, lNode->GetGP(), iColor);
   }
   delete ioList;
   ioList = nullptr;
@@ -91,7 +91,7 @@ void ShowPlaced(CATViewer& ioViewer, QVTFddGPList*& ioList, const QVTFddMathRegi
 
 // Rows: where the text lies from its anchor; columns: which point of the facing edge is anchored.
 void PlacementGrid(CATViewer& ioViewer, CATFont& iFont) {
-  GalleryScene::Caption(ioViewer, iFont, 5, 109, 3.6, "Placement direction and anchor mode");
+  Scene::Caption(ioViewer, iFont, 5, 109, 3.6, "Placement direction and anchor mode");
   const struct {
     const char* name;
     CATMathDirection2D direction;
@@ -99,14 +99,14 @@ void PlacementGrid(CATViewer& ioViewer, CATFont& iFont) {
   const double lX0 = 40, lDx = 19, lY0 = 98, lDy = 10.5;
   for (int lMode = 0; lMode < 3; ++lMode) {
     const std::string lHeader = "mode " + std::to_string(lMode);
-    GalleryScene::Caption(ioViewer, iFont, lX0 + lDx * lMode - 5, lY0 + 5, 2.6, lHeader.c_str());
+    Scene::Caption(ioViewer, iFont, lX0 + lDx * lMode - 5, lY0 + 5, 2.6, lHeader.c_str());
   }
   QVTFddGPList* lList = nullptr;
   QVTFddMathRegion lBoxes = EmptyRegion();
   std::vector<CATMathPoint2D> lAnchors;
   for (int lRow = 0; lRow < 4; ++lRow) {
     const double y = lY0 - lDy * (lRow + 0.5);
-    GalleryScene::Caption(ioViewer, iFont, 7, y - 1, 2.6, lRows[lRow].name);
+    Scene::Caption(ioViewer, iFont, 7, y - 1, 2.6, lRows[lRow].name);
     for (int lMode = 0; lMode < 3; ++lMode)
       PlaceText(iFont, lList, lBoxes, lAnchors, "12.5", CATMathPoint2D(lX0 + lDx * lMode, y), lRows[lRow].direction,
                 CATMathDirection2D(0, 1), lMode);
@@ -116,7 +116,7 @@ void PlacementGrid(CATViewer& ioViewer, CATFont& iFont) {
 
 // Spokes: each text starts at the circle, facing outwards, turned so that it reads along the spoke.
 void TurnedTexts(CATViewer& ioViewer, CATFont& iFont) {
-  GalleryScene::Caption(ioViewer, iFont, 105, 109, 3.6, "Up vectors: texts turned in steps of 45\xC2\xB0");
+  Scene::Caption(ioViewer, iFont, 105, 109, 3.6, "Up vectors: texts turned in steps of 45\xC2\xB0");
   const CATMathPoint2D lCentre(150, 79);
   const double kPi = 3.14159265358979323846;
   QVTFddGPList* lList = nullptr;
@@ -137,9 +137,9 @@ void TurnedTexts(CATViewer& ioViewer, CATFont& iFont) {
 // Value texts of two axes (their region filled), then each axis's label, placed one unit beyond
 // all of them. The label's anchor lies on the guide from the axis midpoint.
 void LabelBeyondOccupied(CATViewer& ioViewer, CATFont& iFont) {
-  GalleryScene::Caption(ioViewer, iFont, 5, 53, 3.6, "Labels beyond the occupied region (filled)");
+  Scene::Caption(ioViewer, iFont, 5, 53, 3.6, "Labels beyond the occupied region (filled)");
   const CATMathDirection2D lUp(0, 1);
-  const CATGraphicAttributeSet lFill = GalleryScene::Color(253, 174, 97, 90);
+  const CATGraphicAttributeSet lFill = Scene::Color(253, 174, 97, 90);
   QVTFddGPList* lList = nullptr;
   QVTFddMathRegion lBoxes = EmptyRegion();
   std::vector<CATMathPoint2D> lAnchors;
@@ -164,7 +164,7 @@ void LabelBeyondOccupied(CATViewer& ioViewer, CATFont& iFont) {
     lLeft = lLeft | PlaceText(iFont, lList, lBoxes, lAnchors, lLevels[i], CATMathPoint2D(22.5, y),
                               CATMathDirection2D(-1, 0), lUp, 1, 3.0);
   }
-  GalleryScene::Show(ioViewer, new QVTFdd2DBackgroundGP(lBoxes, 0), lFill);
+  Scene::Show(ioViewer, new QVTFdd2DBackgroundGP(lBoxes, 0), lFill);
   Line(ioViewer, lStart.GetX(), lStart.GetY(), lEnd.GetX(), lEnd.GetY(), TextColor());
   Line(ioViewer, lBottom.GetX(), lBottom.GetY(), lTop.GetX(), lTop.GetY(), TextColor());
   const CATMathPoint2D lMiddle(0.5 * (lStart.GetX() + lEnd.GetX()), lStart.GetY());
@@ -185,8 +185,8 @@ void LabelBeyondOccupied(CATViewer& ioViewer, CATFont& iFont) {
 
 // An empty axis frame: a left and a bottom axis, and an axis moved into place after construction.
 void EmptyFrame(CATViewer& ioViewer, CATFont& iFont) {
-  GalleryScene::Caption(ioViewer, iFont, 105, 53, 3.6, "Empty axis frame");
-  const CATGraphicAttributeSet lFrameColor = GalleryScene::Color(60, 60, 60, 255, 2);
+  Scene::Caption(ioViewer, iFont, 105, 53, 3.6, "Empty axis frame");
+  const CATGraphicAttributeSet lFrameColor = Scene::Color(60, 60, 60, 255, 2);
   const CATMathPoint2D lCorner(118, 12);
   const CATMathPoint2D lEnds[2][2] = {{lCorner, CATMathPoint2D(118, 46)}, {lCorner, CATMathPoint2D(190, 12)}};
   for (const auto& lEnd : lEnds) {
@@ -199,20 +199,20 @@ void EmptyFrame(CATViewer& ioViewer, CATFont& iFont) {
   QVTFdd2DEmptyAxisRep* lMoved = new QVTFdd2DEmptyAxisRep(CATMathPoint2D(0, 0), CATMathPoint2D(1, 1));
   if (lMoved) {
     lMoved->SetPosition(CATMathPoint2D(128, 18), CATMathPoint2D(184, 42));
-    lMoved->SetAttribute(GalleryScene::Color(49, 130, 189, 255, 2));
+    lMoved->SetAttribute(Scene::Color(49, 130, 189, 255, 2));
     ioViewer.AddRep(lMoved);
     lMoved->Release();
   }
-  GalleryScene::Caption(ioViewer, iFont, 140, 16, 2.6, "an axis moved with SetPosition");
+  Scene::Caption(ioViewer, iFont, 140, 16, 2.6, "an axis moved with SetPosition");
 }
 
 }  // namespace
 
 void AxisTextPage::Build(CATViewer& ioViewer, CATFont& iFont) {
   ioViewer.FitBox(0.0, 200.0, 0.0, 125.0);
-  GalleryScene::Caption(ioViewer, iFont, 5, 117, 5, "Axis texts");
-  GalleryScene::Caption(ioViewer, iFont, 60, 117.6, 2.8,
-                        "each text with the box its layout computed (blue outline) and its anchor point (red)");
+  Scene::Caption(ioViewer, iFont, 5, 117, 5, "Axis texts");
+  Scene::Caption(ioViewer, iFont, 60, 117.6, 2.8,
+                 "each text with the box its layout computed (blue outline) and its anchor point (red)");
   PlacementGrid(ioViewer, iFont);
   TurnedTexts(ioViewer, iFont);
   LabelBeyondOccupied(ioViewer, iFont);

@@ -8,7 +8,7 @@
 #include "CATMathPoint2Df.h"
 #include "CATViewer.h"
 #include "ColorScaleAxis.h"
-#include "GalleryScene.h"
+#include "Scene.h"
 #include "LinearScaling.h"
 #include "MemoryDouble1p5D.h"
 #include "MemoryDouble2DDim2NH.h"
@@ -48,25 +48,25 @@ void AddRep(CATViewer& ioViewer, CATRep* iRep) {
 void Area(CATViewer& ioViewer, const CATMathBox2D& iBox) {
   const CATMathPoint2D lLow = iBox.GetLow(), lHigh = iBox.GetHigh();
   const double b = 0.25;
-  GalleryScene::Show(ioViewer,
-                     new QVTFdd2DBackgroundGP(CATMathPoint2D(lLow.GetX() - b, lLow.GetY() - b),
-                                              CATMathPoint2D(lHigh.GetX() + b, lHigh.GetY() + b), 0),
-                     GalleryScene::Color(90, 95, 105));
-  GalleryScene::Show(ioViewer, new QVTFdd2DBackgroundGP(lLow, lHigh, 0), GalleryScene::Color(236, 238, 242));
+  Scene::Show(ioViewer,
+              new QVTFdd2DBackgroundGP(CATMathPoint2D(lLow.GetX() - b, lLow.GetY() - b),
+                                       CATMathPoint2D(lHigh.GetX() + b, lHigh.GetY() + b), 0),
+              Scene::Color(90, 95, 105));
+  Scene::Show(ioViewer, new QVTFdd2DBackgroundGP(lLow, lHigh, 0), Scene::Color(236, 238, 242));
 }
 
 // Title, explanation and the ends of both axes of a map in iBox.
 void Labels(CATViewer& ioViewer, CATFont& iFont, const CATMathBox2D& iBox, const char* iTitle, const char* iNote) {
   const double x0 = iBox.GetLow().GetX(), x1 = iBox.GetHigh().GetX();
   const double y0 = iBox.GetLow().GetY(), y1 = iBox.GetHigh().GetY();
-  GalleryScene::Caption(ioViewer, iFont, x0, y1 + 4.3, kCaption, iTitle);
-  GalleryScene::Caption(ioViewer, iFont, x0, y1 + 1.2, kNote, iNote);
-  GalleryScene::Caption(ioViewer, iFont, x0 - 6.2, y1 - kTick, kTick, "6000");
-  GalleryScene::Caption(ioViewer, iFont, x0 - 4.6, (y0 + y1) / 2 - kTick / 2, kTick, "rpm");
-  GalleryScene::Caption(ioViewer, iFont, x0 - 4.9, y0, kTick, "600");
-  GalleryScene::Caption(ioViewer, iFont, x0, y0 - 3.0, kTick, "0");
-  GalleryScene::Caption(ioViewer, iFont, (x0 + x1) / 2 - 1.8, y0 - 3.0, kTick, "200");
-  GalleryScene::Caption(ioViewer, iFont, x1 - 7.0, y0 - 3.0, kTick, "400 Hz");
+  Scene::Caption(ioViewer, iFont, x0, y1 + 4.3, kCaption, iTitle);
+  Scene::Caption(ioViewer, iFont, x0, y1 + 1.2, kNote, iNote);
+  Scene::Caption(ioViewer, iFont, x0 - 6.2, y1 - kTick, kTick, "6000");
+  Scene::Caption(ioViewer, iFont, x0 - 4.6, (y0 + y1) / 2 - kTick / 2, kTick, "rpm");
+  Scene::Caption(ioViewer, iFont, x0 - 4.9, y0, kTick, "600");
+  Scene::Caption(ioViewer, iFont, x0, y0 - 3.0, kTick, "0");
+  Scene::Caption(ioViewer, iFont, (x0 + x1) / 2 - 1.8, y0 - 3.0, kTick, "200");
+  Scene::Caption(ioViewer, iFont, x1 - 7.0, y0 - 3.0, kTick, "400 Hz");
 }
 
 // A thin ring of radius iRadius around (iX, iY), drawn in white over the map.
@@ -77,8 +77,8 @@ void Ring(CATViewer& ioViewer, double iX, double iY, double iRadius) {
     lPoints.push_back(CATMathPoint2Df(static_cast<float>(iX + iRadius * std::cos(a)),
                                       static_cast<float>(iY + iRadius * std::sin(a))));
   }
-  GalleryScene::Show(ioViewer, new CAT2DLineGP(lPoints.data(), static_cast<int>(lPoints.size()), 1, 0),
-                     GalleryScene::Color(255, 255, 255, 255, 1));
+  Scene::Show(ioViewer, new CAT2DLineGP(lPoints.data(), static_cast<int>(lPoints.size()), 1, 0),
+              Scene::Color(255, 255, 255, 255, 1));
 }
 
 // The level scale as a vertical contribution bar of the levels themselves.
@@ -99,14 +99,14 @@ void LevelBar(CATViewer& ioViewer, CATFont& iFont, const CATMathBox2D& iBox, QVT
     const char* text;
   } lTicks[] = {{0, "0 dB"}, {-20, "-20"}, {-40, "-40"}, {-60, "-60"}};
   for (const auto& t : lTicks)
-    GalleryScene::Caption(ioViewer, iFont, x, y0 + (t.level - RunUpData::kMinLevel) * lPerDb - kTick / 2, kTick, t.text);
+    Scene::Caption(ioViewer, iFont, x, y0 + (t.level - RunUpData::kMinLevel) * lPerDb - kTick / 2, kTick, t.text);
 }
 
 }  // namespace
 
 void ColormapPage::Build(CATViewer& ioViewer, CATFont& iFont) {
   ioViewer.FitBox(0.0, 160.0, 0.0, 100.0);
-  GalleryScene::Caption(ioViewer, iFont, 4, 94.5, kTitle, "Colour maps: a machine run-up, vibration spectra over speed");
+  Scene::Caption(ioViewer, iFont, 4, 94.5, kTitle, "Colour maps: a machine run-up, vibration spectra over speed");
 
   ColorScaleAxis* lAxis = new ColorScaleAxis(RunUpData::kMinLevel, RunUpData::kMaxLevel, ColorScaleAxis::Viridis);
   LinearScaling* lHz = new LinearScaling(1.0);            // X is in Hz already

@@ -8,7 +8,7 @@
 #include "CATMathBox2D.h"
 #include "CATViewer.h"
 #include "ColorScaleAxis.h"
-#include "GalleryScene.h"
+#include "Scene.h"
 #include "MemoryDoubleVector.h"
 #include "QVTFdd2DBackgroundGP.h"
 #include "QVTFddContributionBarRep.h"
@@ -23,12 +23,12 @@ const double kPi = 3.14159265358979323846;
 const double kCaption = 3.0;
 const double kSmall = 2.4;
 
-CATGraphicAttributeSet FrameColor() { return GalleryScene::Color(150, 155, 165); }
+CATGraphicAttributeSet FrameColor() { return Scene::Color(150, 155, 165); }
 
 void Polyline(CATViewer& ioViewer, const std::vector<CATMathPoint2D>& iPoints, const CATGraphicAttributeSet& iColor) {
   std::vector<CATMathPoint2Df> lPoints;
   for (const CATMathPoint2D& lPoint : iPoints) lPoints.push_back(CATMathPoint2Df(lPoint));
-  GalleryScene::Show(ioViewer, new CAT2DLineGP(lPoints.data(), static_cast<int>(lPoints.size()), 1, 0), iColor);
+  Scene::Show(ioViewer, new CAT2DLineGP(lPoints.data(), static_cast<int>(lPoints.size()), 1, 0), iColor);
 }
 
 void Frame(CATViewer& ioViewer, const CATMathBox2D& iBox) {
@@ -82,8 +82,8 @@ void ManySamples(CATViewer& ioViewer, CATFont& iFont) {
   lRes[size_t(n * 0.86)] = 0.7;
   Bar(ioViewer, CATMathBox2D(6, 116, 72, 81), Algo::HorizontalBar, std::move(lArgs), std::move(lRes), 0.0, 1.0,
       ColorScaleAxis::Viridis);
-  GalleryScene::Caption(ioViewer, iFont, 6, 83, kCaption, "200 000 samples: each pixel shows its maximum");
-  GalleryScene::Caption(ioViewer, iFont, 6, 68.5, kSmall, "the three single-sample peaks stay visible");
+  Scene::Caption(ioViewer, iFont, 6, 83, kCaption, "200 000 samples: each pixel shows its maximum");
+  Scene::Caption(ioViewer, iFont, 6, 68.5, kSmall, "the three single-sample peaks stay visible");
 }
 
 void FewSamples(CATViewer& ioViewer, CATFont& iFont) {
@@ -94,12 +94,12 @@ void FewSamples(CATViewer& ioViewer, CATFont& iFont) {
     lArgs.push_back(k / 7.0);
     lRes.push_back(lValues[k]);
     const double x = 6 + 110 * k / 7.0;
-    Polyline(ioViewer, {CATMathPoint2D(x, 49.8), CATMathPoint2D(x, 51.5)}, GalleryScene::Color(60, 60, 60, 255, 1));
+    Polyline(ioViewer, {CATMathPoint2D(x, 49.8), CATMathPoint2D(x, 51.5)}, Scene::Color(60, 60, 60, 255, 1));
   }
   Bar(ioViewer, CATMathBox2D(6, 116, 52, 61), Algo::HorizontalBar, std::move(lArgs), std::move(lRes), 0.0, 1.0,
       ColorScaleAxis::Viridis);
-  GalleryScene::Caption(ioViewer, iFont, 6, 63, kCaption, "8 samples: interpolated between them");
-  GalleryScene::Caption(ioViewer, iFont, 6, 46.5, kSmall, "ticks: the sample positions");
+  Scene::Caption(ioViewer, iFont, 6, 63, kCaption, "8 samples: interpolated between them");
+  Scene::Caption(ioViewer, iFont, 6, 46.5, kSmall, "ticks: the sample positions");
 }
 
 void WiderRange(CATViewer& ioViewer, CATFont& iFont) {
@@ -113,9 +113,9 @@ void WiderRange(CATViewer& ioViewer, CATFont& iFont) {
     lRes.push_back(0.5 + 0.4 * std::sin(2 * kPi * 1.5 * x));
   }
   for (double x = 6.4; x < 116; x += 2.2)
-    Polyline(ioViewer, {CATMathPoint2D(x, 31.3), CATMathPoint2D(x + 1.6, 39.7)}, GalleryScene::Color(200, 203, 210, 255, 1));
+    Polyline(ioViewer, {CATMathPoint2D(x, 31.3), CATMathPoint2D(x + 1.6, 39.7)}, Scene::Color(200, 203, 210, 255, 1));
   Bar(ioViewer, lBox, Algo::HorizontalBar, std::move(lArgs), std::move(lRes), -0.25, 1.25, ColorScaleAxis::Viridis);
-  GalleryScene::Caption(ioViewer, iFont, 6, 42, kCaption, "range wider than the data: transparent ends");
+  Scene::Caption(ioViewer, iFont, 6, 42, kCaption, "range wider than the data: transparent ends");
 }
 
 void Spectrum(CATViewer& ioViewer, CATFont& iFont) {
@@ -134,18 +134,18 @@ void Spectrum(CATViewer& ioViewer, CATFont& iFont) {
   }
   Bar(ioViewer, CATMathBox2D(6, 116, 10, 19), Algo::HorizontalBar, std::move(lArgs), std::move(lRes), 0.0, 20.0,
       ColorScaleAxis::Rainbow);
-  GalleryScene::Caption(ioViewer, iFont, 6, 21, kCaption, "an order spectrum in the rainbow table");
-  GalleryScene::Caption(ioViewer, iFont, 6, 6, kSmall, "50 000 samples, orders 0 to 20");
+  Scene::Caption(ioViewer, iFont, 6, 21, kCaption, "an order spectrum in the rainbow table");
+  Scene::Caption(ioViewer, iFont, 6, 6, kSmall, "50 000 samples, orders 0 to 20");
 }
 
 void ColourTables(CATViewer& ioViewer, CATFont& iFont) {
   // The same ramp, 0 at the bottom to 1 at the top, in each table.
-  GalleryScene::Caption(ioViewer, iFont, 124, 83, kCaption, "colour tables");
+  Scene::Caption(ioViewer, iFont, 124, 83, kCaption, "colour tables");
   const ColorScaleAxis::eTable lTables[] = {ColorScaleAxis::Viridis, ColorScaleAxis::Rainbow, ColorScaleAxis::Grey};
   for (int i = 0; i < 3; ++i) {
     const double x = 127 + 11.5 * i;
     Bar(ioViewer, CATMathBox2D(x, x + 6, 14, 79), Algo::VerticalBar, {0.0, 1.0}, {0.0, 1.0}, 0.0, 1.0, lTables[i]);
-    GalleryScene::Caption(ioViewer, iFont, x - 1.5, 9.5, kSmall, ColorScaleAxis::TableName(lTables[i]));
+    Scene::Caption(ioViewer, iFont, x - 1.5, 9.5, kSmall, ColorScaleAxis::TableName(lTables[i]));
   }
 }
 
@@ -153,7 +153,7 @@ void ColourTables(CATViewer& ioViewer, CATFont& iFont) {
 
 void ContributionPage::Build(CATViewer& ioViewer, CATFont& iFont) {
   ioViewer.FitBox(0.0, 160.0, 0.0, 100.0);
-  GalleryScene::Caption(ioViewer, iFont, 5, 92, 5, "Contribution bars");
+  Scene::Caption(ioViewer, iFont, 5, 92, 5, "Contribution bars");
   ManySamples(ioViewer, iFont);
   FewSamples(ioViewer, iFont);
   WiderRange(ioViewer, iFont);

@@ -9,7 +9,7 @@
 #include "CATMathLine2D.h"
 #include "CATSymbolType.h"
 #include "CATViewer.h"
-#include "GalleryScene.h"
+#include "Scene.h"
 #include "MemoryDoubleVector.h"
 #include "QVTFdd2DBackgroundGP.h"
 #include "QVTFdd2DBarGP.h"
@@ -24,22 +24,22 @@ const double kPi = 3.14159265358979323846;
 const double kCaption = 3.0;
 const double kSmall = 2.4;
 
-CATGraphicAttributeSet FrameColor() { return GalleryScene::Color(150, 155, 165); }
-CATGraphicAttributeSet Blue(int iThickness = 0) { return GalleryScene::Color(31, 100, 190, 255, iThickness); }
-CATGraphicAttributeSet Orange(int iThickness = 0) { return GalleryScene::Color(230, 110, 20, 255, iThickness); }
-CATGraphicAttributeSet Green(int iThickness = 0) { return GalleryScene::Color(40, 150, 70, 255, iThickness); }
-CATGraphicAttributeSet Purple(int iThickness = 0) { return GalleryScene::Color(140, 60, 170, 255, iThickness); }
+CATGraphicAttributeSet FrameColor() { return Scene::Color(150, 155, 165); }
+CATGraphicAttributeSet Blue(int iThickness = 0) { return Scene::Color(31, 100, 190, 255, iThickness); }
+CATGraphicAttributeSet Orange(int iThickness = 0) { return Scene::Color(230, 110, 20, 255, iThickness); }
+CATGraphicAttributeSet Green(int iThickness = 0) { return Scene::Color(40, 150, 70, 255, iThickness); }
+CATGraphicAttributeSet Purple(int iThickness = 0) { return Scene::Color(140, 60, 170, 255, iThickness); }
 
 void Polyline(CATViewer& ioViewer, const std::vector<CATMathPoint2D>& iPoints, const CATGraphicAttributeSet& iColor) {
   std::vector<CATMathPoint2Df> lPoints;
   for (const CATMathPoint2D& lPoint : iPoints) lPoints.push_back(CATMathPoint2Df(lPoint));
-  GalleryScene::Show(ioViewer, new CAT2DLineGP(lPoints.data(), static_cast<int>(lPoints.size()), 1, 0), iColor);
+  Scene::Show(ioViewer, new CAT2DLineGP(lPoints.data(), static_cast<int>(lPoints.size()), 1, 0), iColor);
 }
 
 // A light plot area with a thin frame.
 void PlotArea(CATViewer& ioViewer, const CATMathBox2D& iBox) {
   const CATMathPoint2D lLow = iBox.GetLow(), lHigh = iBox.GetHigh();
-  GalleryScene::Show(ioViewer, new QVTFdd2DBackgroundGP(lLow, lHigh, 0), GalleryScene::Color(246, 248, 251));
+  Scene::Show(ioViewer, new QVTFdd2DBackgroundGP(lLow, lHigh, 0), Scene::Color(246, 248, 251));
   Polyline(ioViewer,
            {lLow, CATMathPoint2D(lLow.GetX(), lHigh.GetY()), lHigh, CATMathPoint2D(lHigh.GetX(), lLow.GetY()), lLow},
            FrameColor());
@@ -53,9 +53,9 @@ void Series(CATViewer& ioViewer, std::vector<double> iX, std::vector<double> iY,
   MemoryDoubleVector* lX = new MemoryDoubleVector(std::move(iX));
   MemoryDoubleVector* lY = new MemoryDoubleVector(std::move(iY));
   if (lX && lY) {
-    GalleryScene::Show(ioViewer, new QVTFdd2DCurveGP(iData, iDisplay, QVTFdd2DCurveGP::ReduceAlongX, lX, lY), iColor);
+    Scene::Show(ioViewer, new QVTFdd2DCurveGP(iData, iDisplay, QVTFdd2DCurveGP::ReduceAlongX, lX, lY), iColor);
     if (iSymbol >= 0)
-      GalleryScene::Show(ioViewer, new QVTFdd2DCurveSymbolsGP(iSymbol, iData, iDisplay, lX, lY), iSymbolColor);
+      Scene::Show(ioViewer, new QVTFdd2DCurveSymbolsGP(iSymbol, iData, iDisplay, lX, lY), iSymbolColor);
   }
   if (lX) lX->Release();
   if (lY) lY->Release();
@@ -64,7 +64,7 @@ void Series(CATViewer& ioViewer, std::vector<double> iX, std::vector<double> iY,
 void CurvesPanel(CATViewer& ioViewer, CATFont& iFont) {
   const CATMathBox2D lArea(5, 78, 52, 88);
   PlotArea(ioViewer, lArea);
-  GalleryScene::Caption(ioViewer, iFont, 5, 90, kCaption, "Curves reduced to pixel columns");
+  Scene::Caption(ioViewer, iFont, 5, 90, kCaption, "Curves reduced to pixel columns");
 
   // A million noisy samples: drawn as about two segments per pixel column.
   const int kNoisy = 1000000;
@@ -80,7 +80,7 @@ void CurvesPanel(CATViewer& ioViewer, CATFont& iFont) {
   }
   // The data boxes leave the top of the area to the legend.
   Series(ioViewer, std::move(lX), std::move(lY), CATMathBox2D(0, 1, -0.8, 1.2), lArea,
-         GalleryScene::Color(150, 165, 190));
+         Scene::Color(150, 165, 190));
 
   // A damped oscillation with three holes of NaN samples.
   std::vector<double> lGapX, lGapY;
@@ -101,15 +101,15 @@ void CurvesPanel(CATViewer& ioViewer, CATFont& iFont) {
   }
   Series(ioViewer, std::move(lBackX), std::move(lBackY), CATMathBox2D(0, 1, 0, 1.35), lArea, Orange(2));
 
-  GalleryScene::Caption(ioViewer, iFont, 7, 84, kSmall, "grey: 1 000 000 noisy samples");
-  GalleryScene::Caption(ioViewer, iFont, 7, 81, kSmall, "blue: gaps at NaN samples");
-  GalleryScene::Caption(ioViewer, iFont, 7, 78, kSmall, "orange: sampled with x decreasing");
+  Scene::Caption(ioViewer, iFont, 7, 84, kSmall, "grey: 1 000 000 noisy samples");
+  Scene::Caption(ioViewer, iFont, 7, 81, kSmall, "blue: gaps at NaN samples");
+  Scene::Caption(ioViewer, iFont, 7, 78, kSmall, "orange: sampled with x decreasing");
 }
 
 void SymbolsPanel(CATViewer& ioViewer, CATFont& iFont) {
   const CATMathBox2D lArea(84, 155, 52, 88);
   PlotArea(ioViewer, lArea);
-  GalleryScene::Caption(ioViewer, iFont, 84, 90, kCaption, "Symbols at the samples inside the area");
+  Scene::Caption(ioViewer, iFont, 84, 90, kCaption, "Symbols at the samples inside the area");
   const CATMathBox2D lData(-0.5, 11.5, -0.5, 4.5);
   const CATSymbolType lTypes[] = {CATSymbolFilledCircle, CATSymbolFilledSquare, CATSymbolCross,
                                   CATSymbolTriangle};
@@ -121,7 +121,7 @@ void SymbolsPanel(CATViewer& ioViewer, CATFont& iFont) {
       lX.push_back(k);
       lY.push_back(0.35 + i + 0.3 * std::sin(0.9 * k + 1.3 * i));
     }
-    Series(ioViewer, std::move(lX), std::move(lY), lData, lArea, GalleryScene::Color(200, 205, 215), lTypes[i],
+    Series(ioViewer, std::move(lX), std::move(lY), lData, lArea, Scene::Color(200, 205, 215), lTypes[i],
            lColors[i]);
   }
 }
@@ -129,7 +129,7 @@ void SymbolsPanel(CATViewer& ioViewer, CATFont& iFont) {
 void BarsPanel(CATViewer& ioViewer, CATFont& iFont) {
   const CATMathBox2D lArea(5, 78, 8, 44);
   PlotArea(ioViewer, lArea);
-  GalleryScene::Caption(ioViewer, iFont, 5, 46, kCaption, "Bars; thin ones drawn as lines");
+  Scene::Caption(ioViewer, iFont, 5, 46, kCaption, "Bars; thin ones drawn as lines");
   // Twenty values over a base line at y = 12; the small ones are under a pixel tall and come out
   // as one-pixel lines, the zero one as the base line in the bars' own thickness.
   const double lValues[] = {18, 24, 27, 21, 0.1, 14, 9, 0.05, 16, 25, 29, 26, 0, 12, 7, 0.12, 19, 23, 15, 10};
@@ -137,16 +137,16 @@ void BarsPanel(CATViewer& ioViewer, CATFont& iFont) {
   for (int i = 0; i < 20; ++i) {
     const float lBase[2] = {float(7.5 + 3.45 * i), 12.0f};
     const float lTop[2] = {float(7.5 + 3.45 * i + 2.6), float(12.0 + lValues[i])};
-    GalleryScene::Show(ioViewer, new QVTFdd2DBarGP(lBase, lTop, QVTFdd2DBarGP::Vertical),
-                       lValues[i] > 1.0 ? Blue(3) : Orange(3));
+    Scene::Show(ioViewer, new QVTFdd2DBarGP(lBase, lTop, QVTFdd2DBarGP::Vertical),
+                lValues[i] > 1.0 ? Blue(3) : Orange(3));
   }
-  GalleryScene::Caption(ioViewer, iFont, 7, 9, kSmall, "orange: under one pixel tall (one of them zero)");
+  Scene::Caption(ioViewer, iFont, 7, 9, kSmall, "orange: under one pixel tall (one of them zero)");
 }
 
 void HandlesPanel(CATViewer& ioViewer, CATFont& iFont) {
   const CATMathBox2D lArea(84, 155, 8, 44);
   PlotArea(ioViewer, lArea);
-  GalleryScene::Caption(ioViewer, iFont, 84, 46, kCaption, "Resize handles");
+  Scene::Caption(ioViewer, iFont, 84, 46, kCaption, "Resize handles");
   // A selected rectangle with its nine marks.
   const double lXs[3] = {92, 110, 128}, lYs[3] = {14, 24, 34};
   Polyline(ioViewer,
@@ -160,20 +160,20 @@ void HandlesPanel(CATViewer& ioViewer, CATFont& iFont) {
       {Handle::TopLeftCorner, Handle::TopEdge, Handle::TopRightCorner}};
   for (int r = 0; r < 3; ++r)
     for (int c = 0; c < 3; ++c)
-      GalleryScene::Show(ioViewer, new Handle(CATMathPoint2D(lXs[c], lYs[r]), lMarks[r][c]), Blue(3));
+      Scene::Show(ioViewer, new Handle(CATMathPoint2D(lXs[c], lYs[r]), lMarks[r][c]), Blue(3));
   // A selected line: its handle runs along it.
   Polyline(ioViewer, {CATMathPoint2D(136, 12), CATMathPoint2D(150, 38)}, FrameColor());
-  GalleryScene::Show(ioViewer,
-                     new Handle(CATMathLine2D(CATMathPoint2D(139, 17.5), CATMathPoint2D(147, 32.5)), Handle::FreeLine),
-                     Orange(3));
-  GalleryScene::Caption(ioViewer, iFont, 86, 9.5, kSmall, "edges, corners and centre of a rectangle; a line");
+  Scene::Show(ioViewer,
+              new Handle(CATMathLine2D(CATMathPoint2D(139, 17.5), CATMathPoint2D(147, 32.5)), Handle::FreeLine),
+              Orange(3));
+  Scene::Caption(ioViewer, iFont, 86, 9.5, kSmall, "edges, corners and centre of a rectangle; a line");
 }
 
 }  // namespace
 
 void PlotPrimitivesPage::Build(CATViewer& ioViewer, CATFont& iFont) {
   ioViewer.FitBox(0.0, 160.0, 0.0, 100.0);
-  GalleryScene::Caption(ioViewer, iFont, 5, 94, 4.5, "Plot primitives");
+  Scene::Caption(ioViewer, iFont, 5, 94, 4.5, "Plot primitives");
   CurvesPanel(ioViewer, iFont);
   SymbolsPanel(ioViewer, iFont);
   BarsPanel(ioViewer, iFont);

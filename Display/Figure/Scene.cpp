@@ -1,4 +1,4 @@
-#include "GalleryScene.h"
+#include "Scene.h"
 
 #include "CAT2DGeometricTextGP.h"
 #include "CATFont.h"
@@ -6,14 +6,14 @@
 #include "CATViewer.h"
 #include "PrimitiveRep.h"
 
-CATGraphicAttributeSet GalleryScene::Color(int iRed, int iGreen, int iBlue, int iAlpha, int iThickness) {
+CATGraphicAttributeSet Scene::Color(int iRed, int iGreen, int iBlue, int iAlpha, int iThickness) {
   CATGraphicAttributeSet lSet;
   lSet.SetColor(iRed, iGreen, iBlue, iAlpha);
   lSet.SetThickness(iThickness);
   return lSet;
 }
 
-void GalleryScene::Show(CATViewer& ioViewer, CATGraphicPrimitive* iPrimitive, const CATGraphicAttributeSet& iAttribute) {
+void Scene::Show(CATViewer& ioViewer, CATGraphicPrimitive* iPrimitive, const CATGraphicAttributeSet& iAttribute) {
   if (!iPrimitive) return;
   PrimitiveRep* lRep = new PrimitiveRep(iPrimitive, iAttribute);
   iPrimitive->Release();
@@ -22,8 +22,8 @@ void GalleryScene::Show(CATViewer& ioViewer, CATGraphicPrimitive* iPrimitive, co
   lRep->Release();
 }
 
-void GalleryScene::Caption(CATViewer& ioViewer, CATFont& iFont, double iX, double iY, double iHeight,
-                           const char* iText) {
+void Scene::Caption(CATViewer& ioViewer, CATFont& iFont, double iX, double iY, double iHeight,
+                    const char* iText) {
   const float lOrigin[2] = {static_cast<float>(iX), static_cast<float>(iY)};
   Show(ioViewer,
        new CAT2DGeometricTextGP(lOrigin, iText, static_cast<float>(iHeight), 0, 4, 0, &iFont, 0, 0.0f, -10000.0f,

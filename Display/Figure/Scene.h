@@ -1,6 +1,7 @@
-// Building blocks of gallery pages: a primitive shown in given attributes, and captions.
-#ifndef GalleryScene_H
-#define GalleryScene_H
+// Building blocks of a scene (figures and gallery pages): a primitive shown in given attributes,
+// and captions.
+#ifndef Scene_H
+#define Scene_H
 
 #include "CATGraphicAttributeSet.h"
 
@@ -8,7 +9,7 @@ class CATFont;
 class CATGraphicPrimitive;
 class CATViewer;
 
-class GalleryScene {
+class Scene {
  public:
   static CATGraphicAttributeSet Color(int iRed, int iGreen, int iBlue, int iAlpha = 255, int iThickness = 0);
   // Adds iPrimitive in iAttribute and gives up the creator's reference (null is ignored).
