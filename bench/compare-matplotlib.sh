@@ -68,7 +68,7 @@ echo "load before: $(uptime)"
 cd "$work"
 best_of fdd_curve "$fdd" curve --x curve_x.npy --y curve_y.npy --size 1000x600 -o fdd_curve.png
 best_of mpl_curve "$python" "$here/matplotlib_plot.py" curve curve_x.npy curve_y.npy mpl_curve.png
-best_of fdd_map "$fdd" map --x map_x.npy --z map_z.npy --values map_values.npy \
+best_of fdd_map "$fdd" map --x map_x.npy --z map_z.npy --values map_values.npy --transpose \
     --size 1000x1000 -o fdd_map.png
 best_of mpl_map "$python" "$here/matplotlib_plot.py" map map_x.npy map_z.npy map_values.npy mpl_map.png
 

@@ -4,7 +4,7 @@
 
 #include "NumericArray.h"
 
-ArrayMatrix::ArrayMatrix(NumericArray* iArray) : _Array(iArray) {
+ArrayMatrix::ArrayMatrix(NumericArray* iArray, eLayout iLayout) : _Array(iArray), _Layout(iLayout) {
   if (_Array) _Array->AddRef();
 }
 
@@ -12,10 +12,17 @@ ArrayMatrix::~ArrayMatrix() {
   if (_Array) _Array->Release();
 }
 
-unsigned int ArrayMatrix::GetLengthX() const { return _Array ? _Array->GetRows() : 0; }
+unsigned int ArrayMatrix::GetLengthX() const {
+  if (!_Array) return 0;
+  return _Layout == RowPerZ ? _Array->GetColumns() : _Array->GetRows();
+}
 
-unsigned int ArrayMatrix::GetLengthY() const { return _Array ? _Array->GetColumns() : 0; }
+unsigned int ArrayMatrix::GetLengthY() const {
+  if (!_Array) return 0;
+  return _Layout == RowPerZ ? _Array->GetRows() : _Array->GetColumns();
+}
 
 double ArrayMatrix::GetValue(unsigned int iX, unsigned int iZ) const {
-  return _Array ? _Array->GetValue(iX, iZ) : std::numeric_limits<double>::quiet_NaN();
+  if (!_Array) return std::numeric_limits<double>::quiet_NaN();
+  return _Layout == RowPerZ ? _Array->GetValue(iZ, iX) : _Array->GetValue(iX, iZ);
 }

@@ -1,5 +1,7 @@
-// A 2-D array seen as a matrix: X index = row, Z index = column, so GetLengthX is the number of
-// rows and GetLengthY the number of columns. Holds one reference on the array; copies nothing.
+// A 2-D array seen as a matrix of values over X and Z. By default a row holds one Z sample
+// (values[i_z, i_x], the C[y, x] of images and spectrograms), so GetLengthX is the number of
+// columns; RowPerX reads arrays stored the other way. Holds one reference on the array; copies
+// nothing.
 #ifndef ArrayMatrix_H
 #define ArrayMatrix_H
 
@@ -9,8 +11,10 @@ class NumericArray;
 
 class ArrayMatrix : public CATSamIDoubleMatrix {
  public:
+  enum eLayout { RowPerZ, RowPerX };
+
   // A null array gives a 0 x 0 matrix.
-  explicit ArrayMatrix(NumericArray* iArray);
+  explicit ArrayMatrix(NumericArray* iArray, eLayout iLayout = RowPerZ);
   ~ArrayMatrix() override;
   ArrayMatrix(const ArrayMatrix&) = delete;
   ArrayMatrix& operator=(const ArrayMatrix&) = delete;
@@ -21,6 +25,7 @@ class ArrayMatrix : public CATSamIDoubleMatrix {
 
  private:
   NumericArray* _Array = nullptr;
+  eLayout _Layout = RowPerZ;
 };
 
 #endif

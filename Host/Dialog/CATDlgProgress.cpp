@@ -2,6 +2,7 @@
 
 #include "CATApplicationFrame.h"
 #include "CATDlgDialog.h"
+#include "DialogTitles.h"
 
 HOST_META_IMPLEMENT(CATDlgProgress, CATDialog, "Dialog")
 
@@ -34,7 +35,7 @@ void CATDlgProgress::SetPos(int iPos) {
   ++_PosCount;
   CATDlgDialog* lBox = GetBox();
   if (!lBox || !lBox->GetVisibility()) return;
-  CATString lTitle = lBox->GetResourceFilename(0);
+  const std::string lTitle = DialogTitles::Get(lBox->GetResourceFilename(0).c_str());
   _Terminal.Show(lTitle.c_str(), _Min, _Max, _Pos);
   if (CATApplicationFrame::TakeInterrupt()) lBox->ActivateCancel();
 }

@@ -2,7 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
+#include <charconv>
+#include <cstring>
 #include <vector>
 
 #include "ArrayVector.h"
@@ -13,22 +14,32 @@
 
 namespace {
 
-// A whole number at the start of iText; false when there is none.
+// A decimal number at the start of ioText (no hexadecimal, no leading space; "inf" and "nan" are
+// read and refused by the callers); false when there is none.
 bool ReadNumber(const char*& ioText, double& oValue) {
-  char* lEnd = nullptr;
-  oValue = std::strtod(ioText, &lEnd);
-  if (lEnd == ioText) return false;
-  ioText = lEnd;
+  const char* lEnd = ioText + std::strlen(ioText);
+  const std::from_chars_result lRead = std::from_chars(ioText, lEnd, oValue);
+  if (lRead.ec != std::errc() || lRead.ptr == ioText) return false;
+  ioText = lRead.ptr;
   return true;
+}
+
+// Decimal digits only, up to a limit that fits an int; false when there are none.
+bool ReadSide(const char*& ioText, int& oValue) {
+  const char* lStart = ioText;
+  long long lValue = 0;
+  while (*ioText >= '0' && *ioText <= '9' && lValue < 1000000) lValue = lValue * 10 + (*ioText++ - '0');
+  oValue = static_cast<int>(lValue);
+  return ioText != lStart && !(*ioText >= '0' && *ioText <= '9');
 }
 
 }  // namespace
 
 bool CommandSupport::ParseSize(const std::string& iText, int& oWidth, int& oHeight, std::string& oError) {
   const char* p = iText.c_str();
-  double w = 0.0, h = 0.0;
-  const bool lRead = ReadNumber(p, w) && (*p == 'x' || *p == 'X' || *p == ',') && ReadNumber(++p, h) && *p == '\0';
-  if (!lRead || w != std::floor(w) || h != std::floor(h)) {
+  int w = 0, h = 0;
+  const bool lRead = ReadSide(p, w) && (*p == 'x' || *p == 'X' || *p == ',') && ReadSide(++p, h) && *p == '\0';
+  if (!lRead) {
     oError = "size '" + iText + "': write it as WIDTHxHEIGHT in pixels, such as 1000x600";
     return false;
   }
@@ -37,8 +48,8 @@ bool CommandSupport::ParseSize(const std::string& iText, int& oWidth, int& oHeig
              std::to_string(kMaxSide) + " pixels";
     return false;
   }
-  oWidth = static_cast<int>(w);
-  oHeight = static_cast<int>(h);
+  oWidth = w;
+  oHeight = h;
   return true;
 }
 
@@ -46,12 +57,24 @@ bool CommandSupport::ParsePair(const std::string& iText, double& oFirst, double&
   const char* p = iText.c_str();
   double a = 0.0, b = 0.0;
   if (!(ReadNumber(p, a) && *p == ',' && ReadNumber(++p, b) && *p == '\0') || !std::isfinite(a) || !std::isfinite(b)) {
-    oError = "'" + iText + "': write two numbers as A,B";
+    oError = "'" + iText + "': write two decimal numbers as A,B";
     return false;
   }
   oFirst = a;
   oSecond = b;
   return true;
+}
+
+bool CommandSupport::ParseLimits(const std::string& iOption, const std::string& iText, double& oLow, double& oHigh,
+                                 std::string& oError) {
+  if (iText.empty()) return true;
+  if (!ParsePair(iText, oLow, oHigh, oError)) {
+    oError = iOption + " " + oError;
+    return false;
+  }
+  if (oLow < oHigh) return true;
+  oError = iOption + " " + iText + ": the limits A,B need A < B";
+  return false;
 }
 
 ArrayVector* CommandSupport::LoadVector(const std::string& iSpec) {
@@ -92,6 +115,11 @@ bool CommandSupport::Write(Figure& ioFigure, const std::string& iPath, CATFont& 
 int CommandSupport::Fail(const std::string& iMessage) {
   std::fprintf(stderr, "fdd-plot: %s\n", iMessage.c_str());
   return 1;
+}
+
+int CommandSupport::Usage(const std::string& iMessage) {
+  Fail(iMessage);
+  return 2;
 }
 
 std::string CommandSupport::NameOf(const std::string& iSpec) {

@@ -17,8 +17,12 @@ class CommandSupport {
 
   // "WxH" (also "W,H"), each side kMinSide .. kMaxSide; false with oError.
   static bool ParseSize(const std::string& iText, int& oWidth, int& oHeight, std::string& oError);
-  // "A,B", two finite numbers; false with oError.
+  // "A,B", two finite decimal numbers; false with oError.
   static bool ParsePair(const std::string& iText, double& oFirst, double& oSecond, std::string& oError);
+  // The limits of option iOption ("--x-limits"): nothing when iText is empty, else a pair with
+  // oLow < oHigh; false with oError naming the option.
+  static bool ParseLimits(const std::string& iOption, const std::string& iText, double& oLow, double& oHigh,
+                          std::string& oError);
 
   // A 1-D data file (see DataFile::LoadVector) as a data vector with one reference; null after
   // printing the file's message.
@@ -33,6 +37,8 @@ class CommandSupport {
 
   // "fdd-plot: <message>" on standard error; returns the failure status 1.
   static int Fail(const std::string& iMessage);
+  // The same for a command line that cannot be carried out as written; returns the usage status 2.
+  static int Usage(const std::string& iMessage);
   // The name a file gives a curve in a legend: its column, else its name without folder and extension.
   static std::string NameOf(const std::string& iSpec);
 };

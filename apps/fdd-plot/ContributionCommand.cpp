@@ -36,17 +36,16 @@ int ContributionCommand::Run() {
   std::string lError;
   int lWidth = 0, lHeight = 0;
   const std::string lSize = _Size.empty() ? (lVertical ? "300x700" : "1000x220") : _Size;
-  if (!CommandSupport::ParseSize(lSize, lWidth, lHeight, lError)) return CommandSupport::Fail(lError);
+  if (!CommandSupport::ParseSize(lSize, lWidth, lHeight, lError)) return CommandSupport::Usage(lError);
   double lX0 = NAN, lX1 = NAN, lV0 = NAN, lV1 = NAN;
-  if ((!_XLimits.empty() && !CommandSupport::ParsePair(_XLimits, lX0, lX1, lError)) ||
-      (!_ValueLimits.empty() && !CommandSupport::ParsePair(_ValueLimits, lV0, lV1, lError)))
-    return CommandSupport::Fail(lError);
-  if (!_XLimits.empty() && !(lX1 > lX0)) return CommandSupport::Fail("--x-limits A,B needs A < B");
+  if (!CommandSupport::ParseLimits("--x-limits", _XLimits, lX0, lX1, lError) ||
+      !CommandSupport::ParseLimits("--value-limits", _ValueLimits, lV0, lV1, lError))
+    return CommandSupport::Usage(lError);
   ColorScaleAxis::eTable lTable = ColorScaleAxis::Viridis;
   if (!ColorScaleAxis::TableFromName(_Colors, lTable))
-    return CommandSupport::Fail("--colors " + _Colors + ": choose viridis, rainbow or grey");
+    return CommandSupport::Usage("--colors " + _Colors + ": choose viridis, rainbow or grey");
   CairoRender::eOutput lKind;
-  if (!Figure::KindOf(_Out, lKind)) return CommandSupport::Fail(_Out + ": name the output file .png, .svg or .pdf");
+  if (!Figure::KindOf(_Out, lKind)) return CommandSupport::Usage(_Out + ": name the output file .png, .svg or .pdf");
 
   ArrayVector* lX = CommandSupport::LoadVector(_X);
   ArrayVector* lY = lX ? CommandSupport::LoadVector(_Y) : nullptr;

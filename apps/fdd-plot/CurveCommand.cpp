@@ -8,7 +8,7 @@
 #include "CATFont.h"
 #include "CommandSupport.h"
 #include "Figure.h"
-#include "MemoryDoubleVector.h"
+#include "IndexVector.h"
 #include "PlotArea.h"
 
 void CurveCommand::Register(CLI::App& ioApp) {
@@ -30,9 +30,9 @@ bool CurveCommand::Parsed() const { return _Command && _Command->parsed(); }
 int CurveCommand::Run() {
   int lWidth = 0, lHeight = 0;
   std::string lError;
-  if (!CommandSupport::ParseSize(_Size, lWidth, lHeight, lError)) return CommandSupport::Fail(lError);
+  if (!CommandSupport::ParseSize(_Size, lWidth, lHeight, lError)) return CommandSupport::Usage(lError);
   CairoRender::eOutput lKind;
-  if (!Figure::KindOf(_Out, lKind)) return CommandSupport::Fail(_Out + ": name the output file .png, .svg or .pdf");
+  if (!Figure::KindOf(_Out, lKind)) return CommandSupport::Usage(_Out + ": name the output file .png, .svg or .pdf");
 
   CATSamIVector* lX = nullptr;
   if (!_X.empty()) {
@@ -46,21 +46,25 @@ int CurveCommand::Run() {
     lYs.push_back(lY);
   }
   int lStatus = lYs.size() == _Y.size() ? 0 : 1;
-  if (lStatus == 0 && !lX) {
-    // The sample numbers of the longest curve.
-    unsigned int lLength = 0;
-    for (ArrayVector* lY : lYs) lLength = std::max(lLength, lY->GetLength());
-    std::vector<double> lIndex(lLength);
-    for (unsigned int i = 0; i < lLength; ++i) lIndex[i] = i;
-    lX = new MemoryDoubleVector(lIndex);
-    if (!lX) lStatus = CommandSupport::Fail("out of memory");
-  }
-  if (lStatus == 0) {
+  if (lStatus == 0 && lX) {
     for (size_t i = 0; i < lYs.size(); ++i)
       if (lYs[i]->GetLength() != lX->GetLength())
         std::fprintf(stderr, "fdd-plot: warning: %s has %u values and the x values %u: %u are plotted\n",
                      _Y[i].c_str(), lYs[i]->GetLength(), lX->GetLength(),
                      std::min(lYs[i]->GetLength(), lX->GetLength()));
+  }
+  // Without x values each curve is drawn over its own sample numbers, computed as they are read.
+  std::vector<CATSamIVector*> lXs;
+  for (size_t i = 0; lStatus == 0 && i < lYs.size(); ++i) {
+    CATSamIVector* lCurveX = lX ? lX : new IndexVector(lYs[i]->GetLength());
+    if (!lCurveX) {
+      lStatus = CommandSupport::Fail("out of memory");
+      break;
+    }
+    if (lX) lX->AddRef();
+    lXs.push_back(lCurveX);
+  }
+  if (lStatus == 0) {
     CATFont* lFont = CommandSupport::LoadFont();
     if (!lFont) {
       lStatus = 1;
@@ -72,11 +76,12 @@ int CurveCommand::Run() {
       lPlot.GetYAxis().SetLabel(_YLabel);
       lPlot.GetXAxis().SetLog(_LogX);
       lPlot.GetYAxis().SetLog(_LogY);
-      for (size_t i = 0; i < lYs.size(); ++i) lPlot.AddCurve(lX, lYs[i], CommandSupport::NameOf(_Y[i]), _Symbols);
+      for (size_t i = 0; i < lYs.size(); ++i) lPlot.AddCurve(lXs[i], lYs[i], CommandSupport::NameOf(_Y[i]), _Symbols);
       if (!CommandSupport::Write(lFigure, _Out, *lFont)) lStatus = 1;
       lFont->Release();
     }
   }
+  for (CATSamIVector* lCurveX : lXs) lCurveX->Release();
   for (ArrayVector* lY : lYs) lY->Release();
   if (lX) lX->Release();
   if (lStatus == 0) std::printf("wrote %s\n", _Out.c_str());

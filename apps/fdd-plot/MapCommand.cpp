@@ -51,18 +51,24 @@ void MapCommand::Register(CLI::App& ioApp, bool iProbe) {
   _Command = iProbe ? ioApp.add_subcommand("probe", "Print the value a colour map shows at one point (X,Z)")
                     : ioApp.add_subcommand("map", "Draw a colour map of values over X and Z, with its colour scale");
   CLI::App& c = *_Command;
-  c.add_option("--x", _X, "X values (1-D file, sorted): the first index of the values");
-  c.add_option("--z", _Z, "Z values (1-D file, sorted): the second index of the values")->required();
+  CLI::Option* lX = c.add_option("--x", _X, "X values (1-D file, sorted): one per column of the values");
+  c.add_option("--z", _Z, "Z values (1-D file, sorted): one per row of the values")->required();
   c.add_option("--values", _Values,
-               "Values (2-D file): values[i_x, i_z]; with --x-rows, row j holds the values of Z sample j")
+               "Values (2-D file), one row per Z value: values[i_z, i_x], as images and spectrograms store "
+               "them; with --x-rows, row j holds the values of Z sample j")
       ->required();
-  c.add_option("--x-rows", _XRows,
-               "Non-homogeneous data: 2-D file whose row j holds the X values of Z sample j, NaN-padded");
-  c.add_flag("--order", _Order,
-             "Order interpolation: join samples along lines of equal X/Z ratio (Ctrl-C stops it and keeps the rows done)");
-  c.add_option("--tolerance", _Tolerance, "Order tolerance of --order")->capture_default_str();
+  CLI::Option* lXRows = c.add_option(
+      "--x-rows", _XRows, "Non-homogeneous data: 2-D file whose row j holds the X values of Z sample j, NaN-padded");
+  lX->excludes(lXRows);
+  c.add_flag("--transpose", _Transpose, "The values file holds one row per X value: values[i_x, i_z]")
+      ->excludes(lXRows);
+  CLI::Option* lOrder = c.add_flag(
+      "--order", _Order,
+      "Order interpolation: join samples along lines of equal X/Z ratio (Ctrl-C stops it and keeps the rows done)");
+  c.add_option("--tolerance", _Tolerance, "Order tolerance of --order")->capture_default_str()->needs(lOrder);
   c.add_option("--z-factor", _ZFactor, "Factor that brings Z to the unit of X for --order (1/60 for rpm and Hz)")
-      ->capture_default_str();
+      ->capture_default_str()
+      ->needs(lOrder);
   c.add_option("--x-limits", _XLimits, "X range shown, A,B (default: the data's)");
   c.add_option("--z-limits", _ZLimits, "Z range shown, A,B (default: the data's)");
   c.add_option("--colors", _Colors, "Colour table: viridis, rainbow or grey")->capture_default_str();
@@ -83,35 +89,37 @@ bool MapCommand::Parsed() const { return _Command && _Command->parsed(); }
 int MapCommand::Run() {
   std::string lError;
   int lWidth = 0, lHeight = 0;
-  if (!CommandSupport::ParseSize(_Size, lWidth, lHeight, lError)) return CommandSupport::Fail(lError);
+  if (!CommandSupport::ParseSize(_Size, lWidth, lHeight, lError)) return CommandSupport::Usage(lError);
   double lX0 = NAN, lX1 = NAN, lZ0 = NAN, lZ1 = NAN, lV0 = NAN, lV1 = NAN, lAtX = NAN, lAtZ = NAN;
-  if ((!_XLimits.empty() && !CommandSupport::ParsePair(_XLimits, lX0, lX1, lError)) ||
-      (!_ZLimits.empty() && !CommandSupport::ParsePair(_ZLimits, lZ0, lZ1, lError)) ||
-      (!_ValueLimits.empty() && !CommandSupport::ParsePair(_ValueLimits, lV0, lV1, lError)) ||
+  if (!CommandSupport::ParseLimits("--x-limits", _XLimits, lX0, lX1, lError) ||
+      !CommandSupport::ParseLimits("--z-limits", _ZLimits, lZ0, lZ1, lError) ||
+      !CommandSupport::ParseLimits("--value-limits", _ValueLimits, lV0, lV1, lError) ||
       (_Probe && !CommandSupport::ParsePair(_At, lAtX, lAtZ, lError)))
-    return CommandSupport::Fail(lError);
-  if ((!_XLimits.empty() && !(lX1 > lX0)) || (!_ZLimits.empty() && !(lZ1 > lZ0)))
-    return CommandSupport::Fail("limits A,B need A < B");
+    return CommandSupport::Usage(lError);
   ColorScaleAxis::eTable lTable = ColorScaleAxis::Viridis;
   if (!ColorScaleAxis::TableFromName(_Colors, lTable))
-    return CommandSupport::Fail("--colors " + _Colors + ": choose viridis, rainbow or grey");
+    return CommandSupport::Usage("--colors " + _Colors + ": choose viridis, rainbow or grey");
   if (!(_Tolerance >= 0.0) || !std::isfinite(_ZFactor) || _ZFactor == 0.0)
-    return CommandSupport::Fail("--tolerance needs a number >= 0 and --z-factor a number other than 0");
+    return CommandSupport::Usage("--tolerance needs a number >= 0 and --z-factor a number other than 0");
   CairoRender::eOutput lKind;
   if (!_Probe && !Figure::KindOf(_Out, lKind))
-    return CommandSupport::Fail(_Out + ": name the output file .png, .svg or .pdf");
-  if (_XRows.empty() && _X.empty()) return CommandSupport::Fail("give the X values with --x (or --x-rows)");
+    return CommandSupport::Usage(_Out + ": name the output file .png, .svg or .pdf");
+  if (_XRows.empty() && _X.empty()) return CommandSupport::Usage("give the X values with --x (or --x-rows)");
 
   MapInput lIn;
   ColormapData lData;
   if (!(lIn.z = CommandSupport::LoadVector(_Z)) || !(lIn.values = CommandSupport::LoadMatrix(_Values))) return 1;
   if (_XRows.empty()) {
     if (!(lIn.x = CommandSupport::LoadVector(_X))) return 1;
-    if (lIn.values->GetRows() != lIn.x->GetLength() || lIn.values->GetColumns() != lIn.z->GetLength())
-      return CommandSupport::Fail(_Values + ": " + Shape(*lIn.values) + " values, but values[i_x, i_z] needs " +
-                                  std::to_string(lIn.x->GetLength()) + " x " + std::to_string(lIn.z->GetLength()) +
-                                  " (the lengths of --x and --z)");
-    lIn.matrix = new ArrayMatrix(lIn.values);
+    lIn.matrix = new ArrayMatrix(lIn.values, _Transpose ? ArrayMatrix::RowPerX : ArrayMatrix::RowPerZ);
+    if (!lIn.matrix) return CommandSupport::Fail("out of memory");
+    if (lIn.matrix->GetLengthX() != lIn.x->GetLength() || lIn.matrix->GetLengthY() != lIn.z->GetLength()) {
+      const std::string lNeeded = _Transpose ? std::to_string(lIn.x->GetLength()) + " x " + std::to_string(lIn.z->GetLength()) +
+                                                   " (values[i_x, i_z], the lengths of --x and --z)"
+                                             : std::to_string(lIn.z->GetLength()) + " x " + std::to_string(lIn.x->GetLength()) +
+                                                   " (values[i_z, i_x], the lengths of --z and --x)";
+      return CommandSupport::Fail(_Values + ": " + Shape(*lIn.values) + " values, but the map needs " + lNeeded);
+    }
     // The colour range straight from the file's values: one fast pass instead of a cell-by-cell one.
     if (_ValueLimits.empty() && !lIn.values->GetFiniteRange(lV0, lV1)) lV0 = lV1 = NAN;
     lData.X = lIn.x;

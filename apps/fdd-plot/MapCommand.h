@@ -24,6 +24,7 @@ class MapCommand {
   std::string _Z;
   std::string _Values;
   std::string _XRows;
+  bool _Transpose = false;
   bool _Order = false;
   double _Tolerance = 0.02;
   double _ZFactor = 1.0;

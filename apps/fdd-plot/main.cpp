@@ -1,38 +1,85 @@
 // fdd-plot: plots of sampled functions from the command line, drawn with the QVTFddRep library.
+// Exit statuses: 0 written, 1 data or file error, 2 usage error, 130 interrupted.
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <filesystem>
+#include <new>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "ContributionCommand.h"
 #include "CurveCommand.h"
+#include "DialogTitles.h"
 #include "Gallery.h"
 #include "MapCommand.h"
 
 namespace {
 
+constexpr int kUsageError = 2;
+const char* const kCommands[] = {"demo", "curve", "map", "probe", "contribution"};
+
 int RunDemo(const std::string& iOutDir) {
+  std::error_code lError;
+  std::filesystem::create_directories(iOutDir, lError);
+  if (lError) {
+    std::fprintf(stderr, "fdd-plot: demo: %s: cannot make the folder: %s\n", iOutDir.c_str(), lError.message().c_str());
+    return 1;
+  }
   std::vector<std::string> lFiles;
-  std::string lError;
-  const bool lOk = Gallery::Render(iOutDir, lFiles, lError);
+  std::string lMessage;
+  const bool lOk = Gallery::Render(iOutDir, lFiles, lMessage);
   for (const std::string& lFile : lFiles) std::printf("wrote %s\n", lFile.c_str());
   if (lOk) return 0;
-  std::fprintf(stderr, "fdd-plot: demo: %s\n", lError.c_str());
+  std::fprintf(stderr, "fdd-plot: demo: %s\n", lMessage.c_str());
   return 1;
 }
 
-}  // namespace
+// The subcommand named on the command line, or empty.
+std::string CommandOf(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i)
+    for (const char* lName : kCommands)
+      if (argv[i] == std::string(lName)) return lName;
+  return "";
+}
 
-int main(int argc, char** argv) {
+int UsageError(const std::string& iCommand, const std::string& iMessage) {
+  const std::string lWhere = iCommand.empty() ? "" : iCommand + ": ";
+  std::fprintf(stderr, "fdd-plot: %s%s (see fdd-plot %s--help)\n", lWhere.c_str(), iMessage.c_str(),
+               iCommand.empty() ? "" : (iCommand + " ").c_str());
+  return kUsageError;
+}
+
+// The parser's message as a sentence for people.
+std::string Sentence(const CLI::ParseError& iError) {
+  const std::string lMessage = iError.what();
+  const std::string lPrefix = "Could not convert: ";
+  const size_t lEquals = lMessage.find(" = ");
+  if (lMessage.rfind(lPrefix, 0) == 0 && lEquals != std::string::npos)
+    return lMessage.substr(lPrefix.size(), lEquals - lPrefix.size()) + ": '" + lMessage.substr(lEquals + 3) +
+           "' is not a number";
+  return lMessage;
+}
+
+// Arguments the subcommand did not take, as a sentence: an unknown option, else a stray argument.
+int LeftOver(const std::string& iCommand, const std::vector<std::string>& iRemaining) {
+  for (const std::string& lArgument : iRemaining)
+    if (lArgument.size() > 1 && lArgument[0] == '-') return UsageError(iCommand, "unknown option " + lArgument);
+  return UsageError(iCommand, "unexpected argument '" + iRemaining.front() + "'");
+}
+
+int Main(int argc, char** argv) {
   CLI::App lApp{"fdd-plot: plots of sampled functions drawn with the QVTFddRep library.\n"
                 "Data files are NumPy .npy (float64 or float32) or CSV with a header row; FILE:COLUMN\n"
-                "chooses a CSV column by name or number."};
+                "chooses a CSV column by name or number.\n"
+                "Exit status: 0 written, 1 data or file error, 2 usage error, 130 interrupted."};
+  lApp.set_version_flag("--version", "fdd-plot " FDD_VERSION);
   lApp.require_subcommand(1);
 
   std::string lOutDir = "gallery";
   CLI::App* lDemo = lApp.add_subcommand("demo", "Render the demo gallery (PNG and SVG, PDF for whole figures)");
-  lDemo->add_option("--out", lOutDir, "Folder to write the gallery into")->capture_default_str();
+  lDemo->add_option("--out", lOutDir, "Folder to write the gallery into (made when missing)")->capture_default_str();
   CurveCommand lCurve;
   lCurve.Register(lApp);
   MapCommand lMap;
@@ -41,13 +88,43 @@ int main(int argc, char** argv) {
   lProbe.Register(lApp, true);
   ContributionCommand lContribution;
   lContribution.Register(lApp);
+  // Left-over arguments are reported as sentences below, not as the parser's own list.
+  for (CLI::App* lCommand : lApp.get_subcommands({})) lCommand->allow_extras();
 
-  CLI11_PARSE(lApp, argc, argv);
+  const std::string lCommand = CommandOf(argc, argv);
+  if (argc > 1 && argv[1][0] != '-' && lCommand.empty())
+    return UsageError("", std::string("unknown command '") + argv[1] +
+                              "': the commands are demo, curve, map, probe and contribution");
+  try {
+    lApp.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    if (e.get_exit_code() == 0) return lApp.exit(e);  // --help, --version
+    if (lCommand.empty()) return UsageError("", "name a command: demo, curve, map, probe or contribution");
+    return UsageError(lCommand, Sentence(e));
+  }
+  for (CLI::App* lSub : lApp.get_subcommands())
+    if (!lSub->remaining().empty()) return LeftOver(lSub->get_name(), lSub->remaining());
 
   if (lDemo->parsed()) return RunDemo(lOutDir);
   if (lCurve.Parsed()) return lCurve.Run();
   if (lMap.Parsed()) return lMap.Run();
   if (lProbe.Parsed()) return lProbe.Run();
   if (lContribution.Parsed()) return lContribution.Run();
+  return kUsageError;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The progress of order maps shows a title for people, not the dialog's resource name.
+  DialogTitles::Set("QVTFddProgressBar", "Order map");
+  // Nothing may end the program with an exception: running out of memory anywhere is one line.
+  try {
+    return Main(argc, argv);
+  } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "fdd-plot: out of memory\n");
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "fdd-plot: %s\n", e.what());
+  }
   return 1;
 }

@@ -88,19 +88,30 @@ TEST(ArrayVector, ViewsRowsAndColumnsWithinTheArray) {
     for (ArrayVector* lVector : {lRow, lColumn, lPast, lLongColumn, lNothing}) lVector->Release();
   }
   EXPECT_EQ(lArray->GetRefCount(), 1u);
-
-  ArrayMatrix* lMatrix = new ArrayMatrix(lArray);
-  EXPECT_EQ(lMatrix->GetLengthX(), 3u);
-  EXPECT_EQ(lMatrix->GetLengthY(), 3u);
-  EXPECT_EQ(lMatrix->GetValue(2, 1), 21.0);
-  EXPECT_TRUE(std::isnan(lMatrix->GetValue(3, 0)));
-  lMatrix->Release();
-  EXPECT_EQ(lArray->GetRefCount(), 1u);
   lArray->Release();
 
   ArrayVector* lEmpty = new ArrayVector(nullptr, 0, 5);
   EXPECT_EQ(lEmpty->GetLength(), 0u);
   lEmpty->Release();
+}
+
+TEST(ArrayMatrix, ReadsOneRowPerZOrPerX) {
+  NumericArray* lArray = NumericArray::FromValues({0, 1, 2, 10, 11, 12}, 2, 3, true);  // 2 rows, 3 columns
+  ASSERT_NE(lArray, nullptr);
+  ArrayMatrix* lRowPerZ = new ArrayMatrix(lArray);
+  ArrayMatrix* lRowPerX = new ArrayMatrix(lArray, ArrayMatrix::RowPerX);
+  EXPECT_EQ(lRowPerZ->GetLengthX(), 3u);
+  EXPECT_EQ(lRowPerZ->GetLengthY(), 2u);
+  EXPECT_EQ(lRowPerZ->GetValue(2, 1), 12.0);
+  EXPECT_EQ(lRowPerX->GetLengthX(), 2u);
+  EXPECT_EQ(lRowPerX->GetLengthY(), 3u);
+  EXPECT_EQ(lRowPerX->GetValue(1, 2), 12.0);
+  EXPECT_TRUE(std::isnan(lRowPerZ->GetValue(3, 0)));
+  EXPECT_TRUE(std::isnan(lRowPerX->GetValue(2, 0)));
+  lRowPerZ->Release();
+  lRowPerX->Release();
+  EXPECT_EQ(lArray->GetRefCount(), 1u);
+  lArray->Release();
 }
 
 TEST(ArrayXRows, TrailingNaNsEndTheRows) {
