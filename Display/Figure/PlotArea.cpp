@@ -46,6 +46,29 @@ const int kSymbols[] = {CATSymbolFilledCircle, CATSymbolFilledSquare, CATSymbolF
 void Hold(CATBaseUnknown* iObject) {
   if (iObject) iObject->AddRef();
 }
+// A piece of a plot box along one direction: model units low .. high showing the data min .. max.
+struct Tile {
+  double low, high, min, max;
+};
+
+// [iLow, iHigh] in model units (the picture's pixels) cut into equal pieces at whole units, each
+// under the library's image limit, with the part of [iMin, iMax] each shows.
+std::vector<Tile> Tiles(double iLow, double iHigh, double iMin, double iMax) {
+  const double lLength = iHigh - iLow;
+  const double lLimit = QVTFddColormapAlgoLineair::kMaxPixels - 1;
+  if (!(lLength > lLimit)) return {{iLow, iHigh, iMin, iMax}};
+  const double lCount = std::ceil(lLength / lLimit);
+  const double lStep = std::ceil(lLength / lCount);
+  std::vector<Tile> lTiles;
+  for (double lStart = iLow; lStart < iHigh; lStart += lStep) {
+    const double lEnd = std::min(lStart + lStep, iHigh);
+    const double f0 = (lStart - iLow) / lLength, f1 = (lEnd - iLow) / lLength;
+    lTiles.push_back({lStart, lEnd, lStart == iLow ? iMin : iMin + f0 * (iMax - iMin),
+                      lEnd == iHigh ? iMax : iMin + f1 * (iMax - iMin)});
+  }
+  return lTiles;
+}
+
 void Drop(CATBaseUnknown* iObject) {
   if (iObject) iObject->Release();
 }
@@ -95,7 +118,7 @@ PlotArea::~PlotArea() {
   }
   if (_HasMap)
     for (CATBaseUnknown* lObject : MapObjects()) Drop(lObject);
-  Drop(_MapRep);
+  for (MapTile& t : _MapTiles) Drop(t.rep);
   Drop(_Colors);
 }
 
@@ -244,6 +267,14 @@ ColorScaleAxis* PlotArea::MakeColors() const {
     DataRange::Axis(lMin, lMax, 0.0, false, lMin, lMax);
   }
   return new ColorScaleAxis(lMin, lMax, _Table);
+}
+
+long PlotArea::GetMapValue(double iX, double iZ, double& oValue) const {
+  for (const MapTile& t : _MapTiles)
+    if (iX >= std::min(t.x0, t.x1) && iX <= std::max(t.x0, t.x1) && iZ >= std::min(t.z0, t.z1) &&
+        iZ <= std::max(t.z0, t.z1) && t.rep->GetValue(iX, iZ, oValue) == 0)
+      return 0;
+  return 1;
 }
 
 double PlotArea::ModelX(double iValue) const {
@@ -397,16 +428,7 @@ void PlotArea::SetMargins(const double iMargins[4]) {
 
 void PlotArea::Build(CATViewer& ioViewer, CATFont& iFont, const CATMathBox2D& iPage, const FigureStyle& iStyle) {
   Layout(iFont, iPage, iStyle);
-  // The library computes no image of 2000 pixels or more in a direction: say so rather than leave
-  // the map or bar blank without a word.
-  const double lWidth = _DataBox.GetHigh().GetX() - _DataBox.GetLow().GetX();
-  const double lHeight = _DataBox.GetHigh().GetY() - _DataBox.GetLow().GetY();
   _Warning.clear();
-  if ((_HasMap || !_Contributions.empty()) &&
-      (lWidth >= QVTFddColormapAlgoLineair::kMaxPixels || lHeight >= QVTFddColormapAlgoLineair::kMaxPixels))
-    _Warning = "the plot area is " + std::to_string(static_cast<int>(lWidth)) + " x " +
-               std::to_string(static_cast<int>(lHeight)) + " pixels: colour maps and contribution bars are drawn up to " +
-               std::to_string(QVTFddColormapAlgoLineair::kMaxPixels - 1) + " pixels each way; choose a smaller size";
   Decoration lDecoration;
   Decorate(_DataBox, iStyle, iFont, _Colors, Room(iPage, iStyle), lDecoration);
   ShowData(ioViewer, _Colors, iStyle);
@@ -419,43 +441,52 @@ void PlotArea::ShowData(CATViewer& ioViewer, ColorScaleAxis* iColors, const Figu
   const int g = iStyle.GroundGrey;
   Scene::Show(ioViewer, new QVTFdd2DBackgroundGP(lLow, lHigh, 0), Scene::Color(g, g, g));
 
-  Drop(_MapRep);
-  _MapRep = nullptr;
+  for (MapTile& t : _MapTiles) Drop(t.rep);
+  _MapTiles.clear();
   if (_HasMap && iColors) {
     // Order interpolation needs both scalings; the identity stands in for a missing one.
     QVTIFddScaling* lXScaling = _Map.XScaling ? _Map.XScaling : new LinearScaling(1.0);
     QVTIFddScaling* lZScaling = _Map.ZScaling ? _Map.ZScaling : new LinearScaling(1.0);
-    if (NonHomogeneous())
-      _MapRep = new QVTFddColormapRep(_DataBox, _Map.XRows, _Map.XMin, _Map.XMax, 1, _Map.Z, _Map.ZMin, _Map.ZMax, 1,
-                                      _Map.ValueRows, iColors, lXScaling, lZScaling, _Map.Order ? 1 : 0,
-                                      _Map.Tolerance);
-    else
-      _MapRep = new QVTFddColormapRep(_DataBox, _Map.X, _Map.XMin, _Map.XMax, 1, _Map.Z, _Map.ZMin, _Map.ZMax, 1,
-                                      _Map.Values, iColors, lXScaling, lZScaling, _Map.Order ? 1 : 0, _Map.Tolerance);
+    // The map is drawn with the axis ranges: its own limits may lie inside them.
+    for (const Tile& tx : Tiles(lLow.GetX(), lHigh.GetX(), _Map.XMin, _Map.XMax))
+      for (const Tile& tz : Tiles(lLow.GetY(), lHigh.GetY(), _Map.ZMin, _Map.ZMax)) {
+        const CATMathBox2D lBox(tx.low, tx.high, tz.low, tz.high);
+        QVTFddColormapRep* lRep =
+            NonHomogeneous()
+                ? new QVTFddColormapRep(lBox, _Map.XRows, tx.min, tx.max, 1, _Map.Z, tz.min, tz.max, 1, _Map.ValueRows,
+                                        iColors, lXScaling, lZScaling, _Map.Order ? 1 : 0, _Map.Tolerance)
+                : new QVTFddColormapRep(lBox, _Map.X, tx.min, tx.max, 1, _Map.Z, tz.min, tz.max, 1, _Map.Values,
+                                        iColors, lXScaling, lZScaling, _Map.Order ? 1 : 0, _Map.Tolerance);
+        if (!lRep) continue;
+        _MapTiles.push_back({lRep, tx.min, tx.max, tz.min, tz.max});
+        ioViewer.AddRep(lRep);
+      }
     if (!_Map.XScaling) Drop(lXScaling);
     if (!_Map.ZScaling) Drop(lZScaling);
-    // The map is drawn with the axis ranges: its own limits may lie inside them.
-    if (_MapRep) ioViewer.AddRep(_MapRep);
   }
 
   const double lBand = _Contributions.empty() ? 0.0 : 1.0 / static_cast<double>(_Contributions.size());
   for (size_t i = 0; i < _Contributions.size() && iColors; ++i) {
     const Contribution& c = _Contributions[i];
     const double f0 = lBand * static_cast<double>(i), f1 = f0 + lBand;
-    CATMathBox2D lBox;
-    if (c.vertical)
-      lBox = CATMathBox2D(lLow.GetX() + f0 * (lHigh.GetX() - lLow.GetX()), lLow.GetX() + f1 * (lHigh.GetX() - lLow.GetX()),
-                          lLow.GetY(), lHigh.GetY());
-    else
-      lBox = CATMathBox2D(lLow.GetX(), lHigh.GetX(), lHigh.GetY() - f1 * (lHigh.GetY() - lLow.GetY()),
-                          lHigh.GetY() - f0 * (lHigh.GetY() - lLow.GetY()));
-    QVTFddContributionBarRep* lRep = new QVTFddContributionBarRep(
-        lBox, c.vertical ? QVTFddContributionAlgoLineair::VerticalBar : QVTFddContributionAlgoLineair::HorizontalBar,
-        c.arg, c.vertical ? _YMin : _XMin, c.vertical ? _YMax : _XMax, c.res, iColors);
-    if (lRep) {
-      ioViewer.AddRep(lRep);
-      lRep->Release();
-    }
+    // The bar's band across, and its argument range along.
+    const double lAlong0 = c.vertical ? lLow.GetY() : lLow.GetX(), lAlong1 = c.vertical ? lHigh.GetY() : lHigh.GetX();
+    const double lAcross0 = c.vertical ? lLow.GetX() + f0 * (lHigh.GetX() - lLow.GetX())
+                                       : lHigh.GetY() - f1 * (lHigh.GetY() - lLow.GetY());
+    const double lAcross1 = c.vertical ? lLow.GetX() + f1 * (lHigh.GetX() - lLow.GetX())
+                                       : lHigh.GetY() - f0 * (lHigh.GetY() - lLow.GetY());
+    for (const Tile& ta : Tiles(lAlong0, lAlong1, c.vertical ? _YMin : _XMin, c.vertical ? _YMax : _XMax))
+      for (const Tile& tc : Tiles(lAcross0, lAcross1, 0.0, 1.0)) {
+        const CATMathBox2D lBox = c.vertical ? CATMathBox2D(tc.low, tc.high, ta.low, ta.high)
+                                             : CATMathBox2D(ta.low, ta.high, tc.low, tc.high);
+        QVTFddContributionBarRep* lRep = new QVTFddContributionBarRep(
+            lBox, c.vertical ? QVTFddContributionAlgoLineair::VerticalBar : QVTFddContributionAlgoLineair::HorizontalBar,
+            c.arg, ta.min, ta.max, c.res, iColors);
+        if (lRep) {
+          ioViewer.AddRep(lRep);
+          lRep->Release();
+        }
+      }
   }
 
   const double lWidth = lHigh.GetX() - lLow.GetX();

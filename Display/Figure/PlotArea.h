@@ -64,11 +64,13 @@ class PlotArea {
   // Lays the area out in iPage and adds everything to the viewer, whose model units are the page's.
   void Build(CATViewer& ioViewer, CATFont& iFont, const CATMathBox2D& iPage, const FigureStyle& iStyle);
 
-  // After Build: the data box, and the colour map shown (null without one; valid while the area lives).
+  // After Build: the data box.
   const CATMathBox2D& GetDataBox() const { return _DataBox; }
-  QVTFddColormapRep* GetColormap() const { return _MapRep; }
-  // After Build: what the reader should know, such as images too large to be computed; empty
-  // when all is well.
+  // After Build: the value the colour map shows at (iX, iZ) in data units; 0 with oValue, else
+  // non-zero (no map, or no sample there). A large map is drawn as tiles under the library's
+  // image limit; the tile that shows the point answers.
+  long GetMapValue(double iX, double iZ, double& oValue) const;
+  // After Build: what the reader should know; empty when all is well.
   const std::string& GetWarning() const { return _Warning; }
   // Data range of each axis after Build (data units).
   void GetXRange(double& oMin, double& oMax) const;
@@ -138,7 +140,12 @@ class PlotArea {
   ColorScaleAxis* _Colors = nullptr;
   double _Margins[4] = {0.0, 0.0, 0.0, 0.0};
   CATMathBox2D _DataBox;
-  QVTFddColormapRep* _MapRep = nullptr;
+  // The colour map's tiles and the data limits each shows.
+  struct MapTile {
+    QVTFddColormapRep* rep;
+    double x0, x1, z0, z1;
+  };
+  std::vector<MapTile> _MapTiles;
   std::string _Warning;
 };
 

@@ -18,7 +18,6 @@
 #include "LinearScaling.h"
 #include "NumericArray.h"
 #include "PlotArea.h"
-#include "QVTFddColormapRep.h"
 
 namespace {
 
@@ -181,8 +180,7 @@ int MapCommand::Run() {
       for (const std::string& lWarning : lFigure.GetWarnings())
         std::fprintf(stderr, "fdd-plot: warning: %s\n", lWarning.c_str());
       double lValue = 0.0;
-      QVTFddColormapRep* lMap = lPlot.GetColormap();
-      if (lMap && lMap->GetValue(lAtX, lAtZ, lValue) == 0)
+      if (lPlot.GetMapValue(lAtX, lAtZ, lValue) == 0)
         std::printf("value at X=%.10g, Z=%.10g: %.10g\n", lAtX, lAtZ, lValue);
       else
         std::printf("no value at X=%.10g, Z=%.10g: no sample of the map lies there\n", lAtX, lAtZ);

@@ -116,10 +116,17 @@ TEST(FddPlot, MapShowsItsValuesAndProbeAnswersThem) {
                  Npy("map_t.npy", t, {10, 10}) + " --at 7,120");
   EXPECT_NE(q.output.find("value at X=7, Z=120: 1"), std::string::npos) << q.output;
 
-  // A map too wide for an image is written, and the reader told why it stays empty.
-  q = RunFddPlot("map " + lData + " --size 2400x400 -o " + Dir() + "wide.png");
+  // A map wider than the library's images is drawn in tiles, and the probe agrees with it.
+  q = RunFddPlot("map " + lData + " --size 2400x400 --colors grey -o " + Dir() + "wide.png");
   EXPECT_EQ(q.status, 0);
-  EXPECT_NE(q.output.find("warning: the plot area is"), std::string::npos) << q.output;
+  EXPECT_EQ(q.output.find("warning"), std::string::npos) << q.output;
+  PngPixels lWide;
+  ASSERT_TRUE(lWide.Load(Dir() + "wide.png"));
+  int lDark = 0;
+  for (int x = 0; x < lWide.width; ++x) lDark += lWide.Pixel(x, 200, p) && p[0] < 8 && p[1] < 8 && p[2] < 8;
+  EXPECT_GT(lDark, 2000);
+  q = RunFddPlot("probe " + lData + " --size 2400x400 --at 7,120");
+  EXPECT_NE(q.output.find("value at X=7, Z=120: 1"), std::string::npos) << q.output;
 
   // Shapes that do not fit the X and Z values are refused with both lengths named.
   q = RunFddPlot("map --x " + Dir() + "map_x.npy --z " + Npy("map_z3.npy", {1, 2, 3}) + " --values " + Dir() +
