@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* iData, size_t iSize) {
     NpyFile::Layout lLayout;
     if (!NpyFile::ReadHeader(lBytes, lSize, lLayout, lError)) return 0;
     const unsigned long long lValues = static_cast<unsigned long long>(lLayout._Rows) * lLayout._Columns;
-    const unsigned long long lBytesNeeded = lValues * (lLayout._Float32 ? 4u : 8u);
+    const unsigned long long lBytesNeeded = lValues * NumericArray::SizeOf(lLayout._Stored);
     if (lLayout._DataOffset > lSize || lBytesNeeded > lSize - lLayout._DataOffset) std::abort();
     return 0;
   }

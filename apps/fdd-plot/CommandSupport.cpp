@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <vector>
 
 #include "ArrayVector.h"
@@ -20,6 +21,12 @@ bool ReadNumber(const char*& ioText, double& oValue) {
   if (lEnd == ioText) return false;
   ioText = lEnd;
   return true;
+}
+
+// The names of the vectors loaded, by the argument that named them, for the legend.
+std::map<std::string, std::string>& LoadedNames() {
+  static std::map<std::string, std::string> sNames;
+  return sNames;
 }
 
 }  // namespace
@@ -55,12 +62,13 @@ bool CommandSupport::ParsePair(const std::string& iText, double& oFirst, double&
 }
 
 ArrayVector* CommandSupport::LoadVector(const std::string& iSpec) {
-  std::string lError;
-  NumericArray* lArray = DataFile::LoadVector(iSpec, lError);
+  std::string lError, lName;
+  NumericArray* lArray = DataFile::LoadVector(iSpec, lError, lName);
   if (!lArray) {
     Fail(lError);
     return nullptr;
   }
+  LoadedNames()[iSpec] = lName;
   ArrayVector* lVector = new ArrayVector(lArray, 0, lArray->GetRows());
   lArray->Release();
   if (!lVector) Fail(iSpec + ": out of memory");
@@ -95,13 +103,10 @@ int CommandSupport::Fail(const std::string& iMessage) {
 }
 
 std::string CommandSupport::NameOf(const std::string& iSpec) {
+  const auto lLoaded = LoadedNames().find(iSpec);
+  if (lLoaded != LoadedNames().end()) return lLoaded->second;
   std::string lPath, lColumn;
   bool lHasColumn = false;
   DataFile::SplitSpec(iSpec, lPath, lColumn, lHasColumn);
-  if (lHasColumn && !lColumn.empty()) return lColumn;
-  const size_t lSlash = lPath.find_last_of('/');
-  std::string lName = lSlash == std::string::npos ? lPath : lPath.substr(lSlash + 1);
-  const size_t lDot = lName.rfind('.');
-  if (lDot != std::string::npos && lDot > 0) lName.erase(lDot);
-  return lName;
+  return lHasColumn && !lColumn.empty() ? lColumn : DataFile::Stem(lPath);
 }
