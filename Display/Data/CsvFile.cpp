@@ -350,17 +350,18 @@ NumericArray* CsvFile::Rows(bool iAll, unsigned int iColumn, unsigned long long&
   std::vector<std::string_view> lCells;
   unsigned long long lRows = 0;
   // Empty lines count as rows only when data follows: in a one-column file they are missing
-  // values, elsewhere an error; at the end of the file they are ignored.
+  // values, elsewhere an error; at the end of the file they are ignored. Blank-separated files
+  // have no empty cells: there they part blocks of data (gnuplot's habit) and are skipped.
   unsigned long long lEmpty = 0, lFirstEmpty = 0;
   unsigned long long lLine = _BodyLine - 1;
   TextLines lLinesRead(_Fd, _Text, _Body);
   while (lLinesRead.Next(lText)) {
     ++lLine;
+    if (IsComment(lText) || (_Separator == ' ' && IsBlankLine(lText, _Separator))) continue;
     if (IsBlankLine(lText, _Separator)) {
       if (lEmpty++ == 0) lFirstEmpty = lLine;
       continue;
     }
-    if (IsComment(lText)) continue;
     if (lEmpty) {
       if (lColumns != 1) {
         oError = _Name + ": line " + std::to_string(lFirstEmpty) + " is empty, " + lFirst + " has " +
