@@ -327,24 +327,27 @@ NumericArray* CsvFile::Rows(bool iAll, unsigned int iColumn, unsigned long long&
   const size_t lColumns = _Names.size();
   const unsigned long long lKept = iAll ? lColumns : 1;
   std::string_view lText;
-  // The lines are counted first, so that the values are held once and without a vector's doubling.
-  unsigned long long lLines = 0;
+  // The rows are counted first, so that the values are held once and without a vector's doubling.
+  // A row takes a line and at least a byte per cell (its separators and line end).
+  unsigned long long lRowsAtMost = 0;
   {
     TextLines lCounter(_Fd, _Text, _Body);
-    while (lCounter.Next(lText)) ++lLines;
+    while (lCounter.Next(lText)) ++lRowsAtMost;
     if (lCounter.GetErrno() != 0) {
       oError = _Name + ": cannot read: " + std::generic_category().message(lCounter.GetErrno());
       return nullptr;
     }
+    const unsigned long long lBytes = lCounter.GetPosition() - _Body + 1;
+    if (lRowsAtMost > lBytes / lColumns) lRowsAtMost = lBytes / lColumns;
   }
   std::vector<double> lValues;
-  const bool lFits = lLines <= lValues.max_size() / lKept;
-  oNeeded = lFits ? lLines * lKept * sizeof(double) : std::numeric_limits<unsigned long long>::max();
+  const bool lFits = lRowsAtMost <= lValues.max_size() / lKept;
+  oNeeded = lFits ? lRowsAtMost * lKept * sizeof(double) : std::numeric_limits<unsigned long long>::max();
   if (!lFits) {
     oError = MessageText::OutOfMemory(_Name, oNeeded);
     return nullptr;
   }
-  lValues.reserve(static_cast<size_t>(lLines * lKept));
+  lValues.reserve(static_cast<size_t>(lRowsAtMost * lKept));
 
   const std::string lFirst = _Header ? "the header" : "the first row";
   std::vector<std::string_view> lCells;

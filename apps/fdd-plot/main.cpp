@@ -26,8 +26,8 @@ int RunDemo(const std::string& iOutDir) {
 
 int main(int argc, char** argv) {
   CLI::App lApp{"fdd-plot: plots of sampled functions drawn with the QVTFddRep library.\n"
-                "Data files are NumPy .npy (float64 or float32) or CSV with a header row; FILE:COLUMN\n"
-                "chooses a CSV column by name or number."};
+                "Data files are NumPy .npy (floats or integers) or CSV (header row optional; .dat/.txt\n"
+                "separated by blanks); FILE:COLUMN chooses a column by name or number."};
   lApp.require_subcommand(1);
 
   std::string lOutDir = "gallery";
