@@ -29,8 +29,6 @@ class CsvFile {
 
   // The names of the columns: the header's, else the column numbers.
   const std::vector<std::string>& GetNames() const { return _Names; }
-  // False when the columns are named by their numbers.
-  bool HasHeader() const { return _Named; }
   // ',', ';', '\t', or ' ' for runs of blanks.
   char GetSeparator() const { return _Separator; }
   // The names of the columns, comma separated (long lists are cut), for messages.

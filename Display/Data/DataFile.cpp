@@ -90,7 +90,7 @@ bool ColumnNumber(const std::string& iColumn, unsigned int iColumns, unsigned in
 }
 
 NumericArray* NpyVector(int iFd, size_t iSize, const std::string& iPath, const std::string& iColumn, bool iHasColumn,
-                        std::string& oError, std::string& oName, unsigned long long& oNeeded) {
+                        std::string& oError, std::string& oName) {
   NumericArray* lArray = NpyFile::Load(iFd, iSize, iPath, !iHasColumn, oError);
   if (!lArray) return nullptr;
   if (!iHasColumn) {
@@ -115,13 +115,19 @@ NumericArray* NpyVector(int iFd, size_t iSize, const std::string& iPath, const s
   oName = std::to_string(lColumn);
   // A column is strided in the file, so it is gathered; it is one of several, hence smaller.
   const unsigned int lRows = lArray->GetRows();
-  oNeeded = static_cast<unsigned long long>(lRows) * sizeof(double);
+  const unsigned long long lNeeded = static_cast<unsigned long long>(lRows) * sizeof(double);
   std::vector<double> lValues;
-  lValues.reserve(lRows);
-  for (unsigned int r = 0; r < lRows; ++r) lValues.push_back(lArray->GetValue(r, lColumn));
+  try {
+    lValues.resize(lRows);
+  } catch (const std::bad_alloc&) {
+    lArray->Release();
+    oError = MessageText::OutOfMemory(iPath, lNeeded);
+    return nullptr;
+  }
+  for (unsigned int r = 0; r < lRows; ++r) lValues[r] = lArray->GetValue(r, lColumn);
   lArray->Release();
   NumericArray* lVector = NumericArray::FromValues(std::move(lValues), lRows, 1, false);
-  if (!lVector) oError = MessageText::OutOfMemory(iPath, oNeeded);
+  if (!lVector) oError = MessageText::OutOfMemory(iPath, lNeeded);
   return lVector;
 }
 
@@ -158,7 +164,7 @@ NumericArray* Vector(const std::string& iSpec, std::string& oError, std::string&
   if (lFd.Get() < 0) return nullptr;
   ioNeeded = lSize;
   oName = DataFile::Stem(lPath);
-  if (DataFile::IsNpy(lPath)) return NpyVector(lFd.Get(), lSize, lPath, lColumn, lHasColumn, oError, oName, ioNeeded);
+  if (DataFile::IsNpy(lPath)) return NpyVector(lFd.Get(), lSize, lPath, lColumn, lHasColumn, oError, oName);
   return CsvVector(lFd.Get(), lSize, lPath, lColumn, lHasColumn, oError, oName);
 }
 
