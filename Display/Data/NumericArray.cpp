@@ -108,7 +108,7 @@ void NumericArray::Convert(unsigned long long iFirst, unsigned long long iCount,
 
 bool NumericArray::GetFiniteRange(double& oMin, double& oMax) const {
   double lMin = NAN, lMax = NAN;
-  // Chunks keep a mapped file's float32 conversion and the scan in one cache-friendly pass.
+  // Chunks keep a mapped file's conversion and the scan in one cache-friendly pass.
   double lChunk[1024];
   const unsigned long long lSize = GetSize();
   for (unsigned long long lFirst = 0; lFirst < lSize;) {
