@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -108,6 +109,7 @@ TEST(FddPlotData, OutOfMemoryWhileReadingIsOneLineAndStatusOne) {
   // RunFddPlot puts the program first: a harmless --help, then the run under the limit.
   const Result r = RunFddPlot("--help >/dev/null; ulimit -v 100000; exec " + kProgram + " curve --y " + lBig +
                               " -o " + Dir() + "big.png");
+  std::remove(lBig.c_str());
   EXPECT_EQ(r.status, 1) << r.output;
   EXPECT_NE(r.output.find(lBig + ": out of memory (needs about 128 MB)"), std::string::npos) << r.output;
   EXPECT_EQ(std::count(r.output.begin(), r.output.end(), '\n'), 1) << r.output;
