@@ -1,17 +1,16 @@
 #include "CsvFile.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <new>
 #include <string_view>
 #include <system_error>
 
 #include "MessageText.h"
 #include "NumericArray.h"
+#include "TextLines.h"
 
 namespace {
 
@@ -25,9 +24,28 @@ std::string_view Trim(std::string_view iText, char iSeparator) {
 
 bool IsBlankLine(std::string_view iLine, char iSeparator) { return Trim(iLine, iSeparator).empty(); }
 
-// The cells of a line, trimmed, quotes kept; separators inside quotes do not split.
+// The cells of a line separated by runs of blanks; blanks inside quotes do not split.
+void SplitBlanks(std::string_view iLine, std::vector<std::string_view>& oCells) {
+  bool lQuoted = false;
+  size_t lStart = std::string_view::npos;
+  for (size_t i = 0; i < iLine.size(); ++i) {
+    const char c = iLine[i];
+    if (!lQuoted && (c == ' ' || c == '\t' || c == '\r')) {
+      if (lStart != std::string_view::npos) oCells.push_back(iLine.substr(lStart, i - lStart));
+      lStart = std::string_view::npos;
+      continue;
+    }
+    if (lStart == std::string_view::npos) lStart = i;
+    if (c == '"') lQuoted = !lQuoted;
+  }
+  if (lStart != std::string_view::npos) oCells.push_back(iLine.substr(lStart));
+}
+
+// The cells of a line, trimmed, quotes kept; separators inside quotes do not split. A ' '
+// separator stands for runs of blanks.
 void Split(std::string_view iLine, char iSeparator, std::vector<std::string_view>& oCells) {
   oCells.clear();
+  if (iSeparator == ' ') return SplitBlanks(iLine, oCells);
   bool lQuoted = false;
   size_t lStart = 0;
   for (size_t i = 0; i < iLine.size(); ++i) {
@@ -118,61 +136,128 @@ bool ParseNumber(std::string_view iText, double& oValue) {
 
 const size_t kMaxNamesShown = 12;
 
+const std::string_view kByteOrderMark("\xEF\xBB\xBF");
+
+bool IsComment(std::string_view iLine) {
+  const size_t lFirst = iLine.find_first_not_of(" \t");
+  return lFirst != std::string_view::npos && iLine[lFirst] == '#';
+}
+
+// gnuplot's and many loggers' habit: .dat and .txt files separate their cells by blanks.
+bool HasBlankSeparatedName(const std::string& iName) {
+  if (iName.size() < 4) return false;
+  std::string lEnd = iName.substr(iName.size() - 4);
+  for (char& c : lEnd) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return lEnd == ".dat" || lEnd == ".txt";
+}
+
+// True when every cell is a number and at least one is not empty: a row of data, not a header.
+bool IsDataRow(const std::vector<std::string_view>& iCells, char iSeparator) {
+  bool lAny = false;
+  for (std::string_view lCell : iCells) {
+    const std::string_view lText = Unquote(lCell, iSeparator);
+    double lValue = 0.0;
+    if (!ParseNumber(lText, lValue)) return false;
+    lAny |= !lText.empty();
+  }
+  return lAny;
+}
+
 }  // namespace
 
-bool CsvFile::Read(int iFd, const std::string& iName, std::string& oError) {
-  std::string lText;
-  char lBuffer[65536];
-  for (;;) {
-    const ssize_t lRead = ::read(iFd, lBuffer, sizeof(lBuffer));
-    if (lRead < 0) {
-      if (errno == EINTR) continue;
-      oError = iName + ": cannot read: " + std::generic_category().message(errno);
-      return false;
-    }
-    if (lRead == 0) break;
-    lText.append(lBuffer, static_cast<size_t>(lRead));
-  }
-  return Parse(std::move(lText), iName, oError);
+bool CsvFile::Read(int iFd, unsigned long long iSize, const std::string& iName, std::string& oError) {
+  _Name = iName;
+  _Fd = iFd;
+  _Size = iSize;
+  _Text.clear();
+  return Start(oError);
 }
 
 bool CsvFile::Parse(std::string iText, const std::string& iName, std::string& oError) {
   _Name = iName;
+  _Fd = -1;
   _Text = std::move(iText);
+  _Size = _Text.size();
+  return Start(oError);
+}
+
+bool CsvFile::Start(std::string& oError) {
   _Names.clear();
+  _Header = _Named = false;
   _Separator = ',';
-  size_t lStart = 0;
-  if (_Text.compare(0, 3, "\xEF\xBB\xBF") == 0) lStart = 3;
-  if (_Text.find_first_not_of(" \t\r\n", lStart) == std::string::npos) {
-    oError = _Name + ": empty file";
+  try {
+    TextLines lLines(_Fd, _Text, 0);
+    std::string_view lLine;
+    unsigned long long lNumber = 0, lStart = 0;
+    bool lBlankFirst = false, lFound = false, lCommented = false;
+    std::string lComment;  // the last comment line above the first row, without its '#'
+    while (!lFound) {
+      lStart = lLines.GetPosition();
+      if (!lLines.Next(lLine)) break;
+      if (++lNumber == 1 && lLine.substr(0, 3) == kByteOrderMark) {
+        lLine.remove_prefix(3);
+        lStart += 3;
+      }
+      if (IsBlankLine(lLine, ',')) {
+        lBlankFirst |= lNumber == 1;
+        continue;
+      }
+      if (lBlankFirst) {
+        oError = _Name + ": line 1 is empty: a header row naming the columns is needed";
+        return false;
+      }
+      if (IsComment(lLine)) {
+        lComment.assign(lLine.substr(lLine.find('#') + 1));
+        lCommented = true;
+      } else {
+        lFound = true;
+      }
+    }
+    if (lLines.GetErrno() != 0) {
+      oError = _Name + ": cannot read: " + std::generic_category().message(lLines.GetErrno());
+      return false;
+    }
+    if (!lFound) {
+      oError = _Name + (lCommented ? ": no data rows, only comments" : ": empty file");
+      return false;
+    }
+    // The first separator the first row uses outside quotes, in order of preference.
+    bool lQuoted = false, lComma = false, lSemicolon = false, lTab = false;
+    for (char c : lLine) {
+      if (c == '"') lQuoted = !lQuoted;
+      if (lQuoted) continue;
+      lComma |= c == ',';
+      lSemicolon |= c == ';';
+      lTab |= c == '\t';
+    }
+    if (HasBlankSeparatedName(_Name) && !lComma && !lSemicolon)
+      _Separator = ' ';
+    else
+      _Separator = lComma ? ',' : lSemicolon ? ';' : lTab ? '\t' : ',';
+    std::vector<std::string_view> lCells;
+    Split(lLine, _Separator, lCells);
+    if (lCells.size() > UINT_MAX) {
+      oError = _Name + ": too large: more than 4294967295 columns";
+      return false;
+    }
+    _Header = !IsDataRow(lCells, _Separator);
+    _Body = _Header ? lLines.GetPosition() : lStart;
+    _BodyLine = _Header ? lNumber + 1 : lNumber;
+    if (!_Header && lCommented) {
+      // A commented header names the columns when it has one name per cell.
+      const size_t lColumns = lCells.size();
+      Split(lComment, _Separator, lCells);
+      _Named = lCells.size() == lColumns;
+      if (!_Named) lCells.resize(lColumns);
+    }
+    _Named |= _Header;
+    for (size_t i = 0; i < lCells.size(); ++i) _Names.push_back(_Named ? Name(lCells[i]) : std::to_string(i));
+    return true;
+  } catch (const std::bad_alloc&) {
+    _Names.clear();
+    oError = MessageText::OutOfMemory(_Name, _Size);
     return false;
   }
-  size_t lEnd = _Text.find('\n', lStart);
-  if (lEnd == std::string::npos) lEnd = _Text.size();
-  _Body = lEnd < _Text.size() ? lEnd + 1 : lEnd;
-  const std::string_view lHeader(_Text.data() + lStart, lEnd - lStart);
-  if (IsBlankLine(lHeader, ',')) {
-    oError = _Name + ": line 1 is empty: a header row naming the columns is needed";
-    return false;
-  }
-  // The first separator the header uses outside quotes, in order of preference.
-  bool lQuoted = false, lComma = false, lSemicolon = false, lTab = false;
-  for (char c : lHeader) {
-    if (c == '"') lQuoted = !lQuoted;
-    if (lQuoted) continue;
-    lComma |= c == ',';
-    lSemicolon |= c == ';';
-    lTab |= c == '\t';
-  }
-  _Separator = lComma ? ',' : lSemicolon ? ';' : lTab ? '\t' : ',';
-  std::vector<std::string_view> lCells;
-  Split(lHeader, _Separator, lCells);
-  if (lCells.size() > UINT_MAX) {
-    oError = _Name + ": too large: more than 4294967295 columns";
-    return false;
-  }
-  for (std::string_view lCell : lCells) _Names.push_back(Name(lCell));
-  return true;
 }
 
 std::string CsvFile::NameList() const {
@@ -186,7 +271,7 @@ std::string CsvFile::NameList() const {
 }
 
 std::string CsvFile::ColumnLabel(unsigned int iColumn) const {
-  if (iColumn < _Names.size() && !_Names[iColumn].empty()) return "'" + Shown(_Names[iColumn]) + "'";
+  if (_Named && iColumn < _Names.size() && !_Names[iColumn].empty()) return "'" + Shown(_Names[iColumn]) + "'";
   return std::to_string(iColumn);
 }
 
@@ -225,27 +310,64 @@ NumericArray* CsvFile::LoadColumn(unsigned int iColumn, std::string& oError) con
 NumericArray* CsvFile::LoadMatrix(std::string& oError) const { return Load(true, 0, oError); }
 
 NumericArray* CsvFile::Load(bool iAll, unsigned int iColumn, std::string& oError) const {
+  unsigned long long lNeeded = _Size;
+  try {
+    return Rows(iAll, iColumn, lNeeded, oError);
+  } catch (const std::bad_alloc&) {
+    oError = MessageText::OutOfMemory(_Name, lNeeded);
+    return nullptr;
+  }
+}
+
+NumericArray* CsvFile::Rows(bool iAll, unsigned int iColumn, unsigned long long& oNeeded, std::string& oError) const {
+  if (_Names.empty()) {
+    oError = _Name + ": no columns";
+    return nullptr;
+  }
   const size_t lColumns = _Names.size();
+  const unsigned long long lKept = iAll ? lColumns : 1;
+  std::string_view lText;
+  // The rows are counted first, so that the values are held once and without a vector's doubling.
+  // A row takes a line and at least a byte per cell (its separators and line end).
+  unsigned long long lRowsAtMost = 0;
+  {
+    TextLines lCounter(_Fd, _Text, _Body);
+    while (lCounter.Next(lText)) ++lRowsAtMost;
+    if (lCounter.GetErrno() != 0) {
+      oError = _Name + ": cannot read: " + std::generic_category().message(lCounter.GetErrno());
+      return nullptr;
+    }
+    const unsigned long long lBytes = lCounter.GetPosition() - _Body + 1;
+    if (lRowsAtMost > lBytes / lColumns) lRowsAtMost = lBytes / lColumns;
+  }
   std::vector<double> lValues;
+  const bool lFits = lRowsAtMost <= lValues.max_size() / lKept;
+  oNeeded = lFits ? lRowsAtMost * lKept * sizeof(double) : std::numeric_limits<unsigned long long>::max();
+  if (!lFits) {
+    oError = MessageText::OutOfMemory(_Name, oNeeded);
+    return nullptr;
+  }
+  lValues.reserve(static_cast<size_t>(lRowsAtMost * lKept));
+
+  const std::string lFirst = _Header ? "the header" : "the first row";
   std::vector<std::string_view> lCells;
   unsigned long long lRows = 0;
   // Empty lines count as rows only when data follows: in a one-column file they are missing
-  // values, elsewhere an error; at the end of the file they are ignored.
+  // values, elsewhere an error; at the end of the file they are ignored. Blank-separated files
+  // have no empty cells: there they part blocks of data (gnuplot's habit) and are skipped.
   unsigned long long lEmpty = 0, lFirstEmpty = 0;
-  unsigned long long lLine = 1;
-  for (size_t lPos = _Body; lPos < _Text.size();) {
-    size_t lEnd = _Text.find('\n', lPos);
-    if (lEnd == std::string::npos) lEnd = _Text.size();
-    std::string_view lText(_Text.data() + lPos, lEnd - lPos);
-    lPos = lEnd + 1;
+  unsigned long long lLine = _BodyLine - 1;
+  TextLines lLinesRead(_Fd, _Text, _Body);
+  while (lLinesRead.Next(lText)) {
     ++lLine;
+    if (IsComment(lText) || (_Separator == ' ' && IsBlankLine(lText, _Separator))) continue;
     if (IsBlankLine(lText, _Separator)) {
       if (lEmpty++ == 0) lFirstEmpty = lLine;
       continue;
     }
     if (lEmpty) {
       if (lColumns != 1) {
-        oError = _Name + ": line " + std::to_string(lFirstEmpty) + " is empty, the header has " +
+        oError = _Name + ": line " + std::to_string(lFirstEmpty) + " is empty, " + lFirst + " has " +
                  std::to_string(lColumns) + " cells";
         return nullptr;
       }
@@ -256,7 +378,7 @@ NumericArray* CsvFile::Load(bool iAll, unsigned int iColumn, std::string& oError
     Split(lText, _Separator, lCells);
     if (lCells.size() != lColumns) {
       oError = _Name + ": line " + std::to_string(lLine) + " has " + std::to_string(lCells.size()) +
-               (lCells.size() == 1 ? " cell" : " cells") + ", the header has " + std::to_string(lColumns);
+               (lCells.size() == 1 ? " cell" : " cells") + ", " + lFirst + " has " + std::to_string(lColumns);
       return nullptr;
     }
     for (size_t c = iAll ? 0 : iColumn; c < (iAll ? lColumns : iColumn + 1); ++c) {
@@ -272,6 +394,10 @@ NumericArray* CsvFile::Load(bool iAll, unsigned int iColumn, std::string& oError
     }
     ++lRows;
   }
+  if (lLinesRead.GetErrno() != 0) {
+    oError = _Name + ": cannot read: " + std::generic_category().message(lLinesRead.GetErrno());
+    return nullptr;
+  }
   if (lRows == 0) {
     oError = _Name + ": no data rows below the header";
     return nullptr;
@@ -282,6 +408,6 @@ NumericArray* CsvFile::Load(bool iAll, unsigned int iColumn, std::string& oError
   }
   const unsigned int lCount = iAll ? static_cast<unsigned int>(lColumns) : 1u;
   NumericArray* lArray = NumericArray::FromValues(std::move(lValues), static_cast<unsigned int>(lRows), lCount, iAll);
-  if (!lArray) oError = _Name + ": out of memory";
+  if (!lArray) oError = MessageText::OutOfMemory(_Name, oNeeded);
   return lArray;
 }

@@ -1,9 +1,15 @@
-// A CSV file of measured numbers: a header row naming the columns, then one row of numbers per
-// line. The separator is the header's: a comma, else a semicolon, else a tab (a header without
-// any of them names a single column). Cells may be quoted and padded with spaces; an empty cell
-// is a missing measurement (NaN); numbers are read alike whatever the process locale; "nan" and
-// "inf" are numbers. A UTF-8 byte order mark, CRLF line ends and empty lines at the end are
-// allowed. Owns the file's text while it is read; values carry the file's units.
+// A text file of measured numbers, one row per line. A header row names the columns unless every
+// cell of the first row is a number: then the columns are named by their numbers from 0, or by
+// the last comment line above the first row when it has as many cells ("# a,b", as NumPy's
+// savetxt writes). Lines starting with '#' are comments. The separator is the first row's: a
+// comma, else a semicolon, else a tab (a row without any of them is a single column); in a .dat
+// or .txt file without commas or semicolons, runs of spaces and tabs separate the cells, and
+// empty lines, which part blocks of data there, are skipped. Cells may be quoted and padded with
+// spaces; an empty cell is a missing measurement (NaN); numbers are read alike whatever the
+// process locale; "nan" and "inf" are numbers. A UTF-8 byte order mark, CRLF line ends and empty
+// lines at the end are allowed.
+// The file is read in blocks each time columns are loaded: only the values kept are held, 8 bytes
+// a value. Values carry the file's units.
 #ifndef CsvFile_H
 #define CsvFile_H
 
@@ -14,13 +20,16 @@ class NumericArray;
 
 class CsvFile {
  public:
-  // Reads the file open on iFd to its end and parses its header; iName names the file in
-  // messages. False with oError "<iName>: <what is wrong>".
-  bool Read(int iFd, const std::string& iName, std::string& oError);
-  // The same for a text already in memory.
+  // Reads the file open on iFd (iSize bytes long as last seen) up to its first row; iName names
+  // the file in messages, and its extension chooses blank-separated cells. The descriptor must
+  // stay open while columns are loaded. False with oError "<iName>: <what is wrong>".
+  bool Read(int iFd, unsigned long long iSize, const std::string& iName, std::string& oError);
+  // The same for a text in memory, which the file keeps.
   bool Parse(std::string iText, const std::string& iName, std::string& oError);
 
+  // The names of the columns: the header's, else the column numbers.
   const std::vector<std::string>& GetNames() const { return _Names; }
+  // ',', ';', '\t', or ' ' for runs of blanks.
   char GetSeparator() const { return _Separator; }
   // The names of the columns, comma separated (long lists are cut), for messages.
   std::string NameList() const;
@@ -28,18 +37,25 @@ class CsvFile {
   // The column named iColumn, else the one numbered so from 0; false with oError.
   bool FindColumn(const std::string& iColumn, unsigned int& oIndex, std::string& oError) const;
   // Column iColumn, one value per data row, as a 1-D array with one reference; null with oError
-  // (a ragged line or a cell of that column that is not a number).
+  // (a ragged line, a cell of that column that is not a number, a read error, out of memory).
   NumericArray* LoadColumn(unsigned int iColumn, std::string& oError) const;
   // Every column: data rows x columns, as a matrix with one reference; null with oError.
   NumericArray* LoadMatrix(std::string& oError) const;
 
  private:
+  bool Start(std::string& oError);
   NumericArray* Load(bool iAll, unsigned int iColumn, std::string& oError) const;
+  NumericArray* Rows(bool iAll, unsigned int iColumn, unsigned long long& oNeeded, std::string& oError) const;
   std::string ColumnLabel(unsigned int iColumn) const;
 
   std::string _Name;
+  int _Fd = -1;                 // the file, else _Text
+  unsigned long long _Size = 0;  // bytes of the file or text
   std::string _Text;
-  size_t _Body = 0;  // where the line below the header starts
+  unsigned long long _Body = 0;      // where the first row starts
+  unsigned long long _BodyLine = 1;  // its line number
+  bool _Header = false;  // the first row is a header row
+  bool _Named = false;   // the columns have names, from a header row or comment
   char _Separator = ',';
   std::vector<std::string> _Names;
 };

@@ -7,10 +7,12 @@
 #include <cerrno>
 #include <climits>
 #include <cstdint>
+#include <new>
 #include <system_error>
 #include <vector>
 
 #include "CsvFile.h"
+#include "MessageText.h"
 #include "NpyFile.h"
 #include "NumericArray.h"
 
@@ -88,7 +90,7 @@ bool ColumnNumber(const std::string& iColumn, unsigned int iColumns, unsigned in
 }
 
 NumericArray* NpyVector(int iFd, size_t iSize, const std::string& iPath, const std::string& iColumn, bool iHasColumn,
-                        std::string& oError) {
+                        std::string& oError, std::string& oName) {
   NumericArray* lArray = NpyFile::Load(iFd, iSize, iPath, !iHasColumn, oError);
   if (!lArray) return nullptr;
   if (!iHasColumn) {
@@ -110,20 +112,29 @@ NumericArray* NpyVector(int iFd, size_t iSize, const std::string& iPath, const s
     lArray->Release();
     return nullptr;
   }
+  oName = std::to_string(lColumn);
   // A column is strided in the file, so it is gathered; it is one of several, hence smaller.
   const unsigned int lRows = lArray->GetRows();
-  std::vector<double> lValues(lRows);
+  const unsigned long long lNeeded = static_cast<unsigned long long>(lRows) * sizeof(double);
+  std::vector<double> lValues;
+  try {
+    lValues.resize(lRows);
+  } catch (const std::bad_alloc&) {
+    lArray->Release();
+    oError = MessageText::OutOfMemory(iPath, lNeeded);
+    return nullptr;
+  }
   for (unsigned int r = 0; r < lRows; ++r) lValues[r] = lArray->GetValue(r, lColumn);
   lArray->Release();
   NumericArray* lVector = NumericArray::FromValues(std::move(lValues), lRows, 1, false);
-  if (!lVector) oError = iPath + ": out of memory";
+  if (!lVector) oError = MessageText::OutOfMemory(iPath, lNeeded);
   return lVector;
 }
 
-NumericArray* CsvVector(int iFd, const std::string& iPath, const std::string& iColumn, bool iHasColumn,
-                        std::string& oError) {
+NumericArray* CsvVector(int iFd, size_t iSize, const std::string& iPath, const std::string& iColumn, bool iHasColumn,
+                        std::string& oError, std::string& oName) {
   CsvFile lFile;
-  if (!lFile.Read(iFd, iPath, oError)) return nullptr;
+  if (!lFile.Read(iFd, iSize, iPath, oError)) return nullptr;
   unsigned int lColumn = 0;
   if (iHasColumn) {
     if (!lFile.FindColumn(iColumn, lColumn, oError)) return nullptr;
@@ -132,7 +143,48 @@ NumericArray* CsvVector(int iFd, const std::string& iPath, const std::string& iC
              "): choose one with " + iPath + ":COLUMN";
     return nullptr;
   }
+  if (iHasColumn) oName = lFile.GetNames()[lColumn];
   return lFile.LoadColumn(lColumn, oError);
+}
+
+// The vector iSpec names; ioPath and ioNeeded say for an out-of-memory message which file it was
+// and what it needed.
+NumericArray* Vector(const std::string& iSpec, std::string& oError, std::string& oName, std::string& ioPath,
+                     unsigned long long& ioNeeded) {
+  std::string lColumn;
+  bool lHasColumn = false;
+  DataFile::SplitSpec(iSpec, ioPath, lColumn, lHasColumn);
+  const std::string& lPath = ioPath;
+  if (lHasColumn && lColumn.empty()) {
+    oError = lPath + ": no column after ':' (give " + lPath + ":COLUMN, or the path alone)";
+    return nullptr;
+  }
+  size_t lSize = 0;
+  FileDescriptor lFd(Open(lPath, lSize, oError));
+  if (lFd.Get() < 0) return nullptr;
+  ioNeeded = lSize;
+  oName = DataFile::Stem(lPath);
+  if (DataFile::IsNpy(lPath)) return NpyVector(lFd.Get(), lSize, lPath, lColumn, lHasColumn, oError, oName);
+  return CsvVector(lFd.Get(), lSize, lPath, lColumn, lHasColumn, oError, oName);
+}
+
+NumericArray* Matrix(const std::string& iPath, std::string& oError, unsigned long long& ioNeeded) {
+  size_t lSize = 0;
+  FileDescriptor lFd(Open(iPath, lSize, oError));
+  if (lFd.Get() < 0) return nullptr;
+  ioNeeded = lSize;
+  if (!DataFile::IsNpy(iPath)) {
+    CsvFile lFile;
+    if (!lFile.Read(lFd.Get(), lSize, iPath, oError)) return nullptr;
+    return lFile.LoadMatrix(oError);
+  }
+  NumericArray* lArray = NpyFile::Load(lFd.Get(), lSize, iPath, false, oError);
+  if (lArray && !lArray->IsMatrix()) {
+    oError = iPath + ": holds 1-D data, a matrix is needed";
+    lArray->Release();
+    return nullptr;
+  }
+  return lArray;
 }
 
 }  // namespace
@@ -162,35 +214,36 @@ void DataFile::SplitSpec(const std::string& iArgument, std::string& oPath, std::
   oHasColumn = true;
 }
 
+std::string DataFile::Stem(const std::string& iPath) {
+  const size_t lSlash = iPath.find_last_of('/');
+  std::string lName = lSlash == std::string::npos ? iPath : iPath.substr(lSlash + 1);
+  const size_t lDot = lName.rfind('.');
+  if (lDot != std::string::npos && lDot > 0) lName.erase(lDot);
+  return lName;
+}
+
 NumericArray* DataFile::LoadVector(const std::string& iSpec, std::string& oError) {
-  std::string lPath, lColumn;
-  bool lHasColumn = false;
-  SplitSpec(iSpec, lPath, lColumn, lHasColumn);
-  if (lHasColumn && lColumn.empty()) {
-    oError = lPath + ": no column after ':' (give " + lPath + ":COLUMN, or the path alone)";
+  std::string lName;
+  return LoadVector(iSpec, oError, lName);
+}
+
+NumericArray* DataFile::LoadVector(const std::string& iSpec, std::string& oError, std::string& oName) {
+  std::string lPath = iSpec;
+  unsigned long long lNeeded = 0;
+  try {
+    return Vector(iSpec, oError, oName, lPath, lNeeded);
+  } catch (const std::bad_alloc&) {
+    oError = MessageText::OutOfMemory(lPath, lNeeded);
     return nullptr;
   }
-  size_t lSize = 0;
-  FileDescriptor lFd(Open(lPath, lSize, oError));
-  if (lFd.Get() < 0) return nullptr;
-  if (IsNpy(lPath)) return NpyVector(lFd.Get(), lSize, lPath, lColumn, lHasColumn, oError);
-  return CsvVector(lFd.Get(), lPath, lColumn, lHasColumn, oError);
 }
 
 NumericArray* DataFile::LoadMatrix(const std::string& iPath, std::string& oError) {
-  size_t lSize = 0;
-  FileDescriptor lFd(Open(iPath, lSize, oError));
-  if (lFd.Get() < 0) return nullptr;
-  if (!IsNpy(iPath)) {
-    CsvFile lFile;
-    if (!lFile.Read(lFd.Get(), iPath, oError)) return nullptr;
-    return lFile.LoadMatrix(oError);
-  }
-  NumericArray* lArray = NpyFile::Load(lFd.Get(), lSize, iPath, false, oError);
-  if (lArray && !lArray->IsMatrix()) {
-    oError = iPath + ": holds 1-D data, a matrix is needed";
-    lArray->Release();
+  unsigned long long lNeeded = 0;
+  try {
+    return Matrix(iPath, oError, lNeeded);
+  } catch (const std::bad_alloc&) {
+    oError = MessageText::OutOfMemory(iPath, lNeeded);
     return nullptr;
   }
-  return lArray;
 }

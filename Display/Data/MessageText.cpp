@@ -1,5 +1,7 @@
 #include "MessageText.h"
 
+#include <cstdio>
+
 std::string MessageText::Excerpt(std::string_view iText, size_t iMax, bool iAsciiOnly) {
   std::string lOut;
   const size_t lShown = iText.size() < iMax ? iText.size() : iMax;
@@ -16,4 +18,14 @@ std::string MessageText::Excerpt(std::string_view iText, size_t iMax, bool iAsci
   }
   if (lShown < iText.size()) lOut += "...";
   return lOut;
+}
+
+std::string MessageText::OutOfMemory(const std::string& iName, unsigned long long iBytes) {
+  static const char* const kUnits[] = {"bytes", "kB", "MB", "GB", "TB", "PB", "EB"};
+  double lAmount = static_cast<double>(iBytes);
+  size_t lUnit = 0;
+  while (lAmount >= 1000.0 && lUnit + 1 < sizeof(kUnits) / sizeof(kUnits[0])) lAmount /= 1000.0, ++lUnit;
+  char lText[32];
+  std::snprintf(lText, sizeof(lText), lUnit > 0 && lAmount < 10.0 ? "%.1f %s" : "%.0f %s", lAmount, kUnits[lUnit]);
+  return iName + ": out of memory (needs about " + lText + ")";
 }

@@ -1,4 +1,5 @@
-// Pieces of files quoted in error messages: printable, and short enough for one line.
+// Pieces of error messages: quotes of files, printable and short enough for one line, and the
+// out-of-memory line.
 #ifndef MessageText_H
 #define MessageText_H
 
@@ -11,6 +12,8 @@ class MessageText {
   // At most iMax bytes of iText (then "..."), control bytes written as \xNN; bytes above 0x7e
   // too when iAsciiOnly (binary headers), kept otherwise (UTF-8 names).
   static std::string Excerpt(std::string_view iText, size_t iMax, bool iAsciiOnly);
+  // "<iName>: out of memory (needs about 1.6 GB)", iBytes being what the failed work needed.
+  static std::string OutOfMemory(const std::string& iName, unsigned long long iBytes);
 };
 
 #endif

@@ -206,11 +206,11 @@ std::string ShapeText(const std::vector<unsigned long long>& iShape) {
   return lText + ")";
 }
 
-// What a data type other than float64 and float32 holds, for messages.
+// What a data type that is not read holds, for messages.
 const char* KindName(char iKind, const std::string& iSize) {
   switch (iKind) {
-    case 'i': return "integers";
-    case 'u': return "unsigned integers";
+    case 'i': return "integers of an unsupported size";
+    case 'u': return "unsigned integers of an unsupported size";
     case 'b': case '?': return "booleans";
     case 'c': return "complex numbers";
     case 'O': return "Python objects";
@@ -224,8 +224,28 @@ const char* KindName(char iKind, const std::string& iSize) {
   }
 }
 
-// float64 or float32 in the machine's byte order; else false with oWhat.
-bool CheckDescr(const std::string& iDescr, bool& oFloat32, std::string& oWhat) {
+struct TypeName {
+  const char* descr;  // without the byte order
+  NumericArray::Stored stored;
+  const char* name;
+};
+
+const TypeName kTypes[] = {
+    {"f8", NumericArray::Stored::Float64, "float64"}, {"f4", NumericArray::Stored::Float32, "float32"},
+    {"i1", NumericArray::Stored::Int8, "int8"},       {"i2", NumericArray::Stored::Int16, "int16"},
+    {"i4", NumericArray::Stored::Int32, "int32"},     {"i8", NumericArray::Stored::Int64, "int64"},
+    {"u1", NumericArray::Stored::UInt8, "uint8"},     {"u2", NumericArray::Stored::UInt16, "uint16"},
+    {"u4", NumericArray::Stored::UInt32, "uint32"},   {"u8", NumericArray::Stored::UInt64, "uint64"},
+};
+
+const char* StoredName(NumericArray::Stored iStored) {
+  for (const TypeName& lType : kTypes)
+    if (lType.stored == iStored) return lType.name;
+  return "";
+}
+
+// A float or integer type in either byte order; else false with oWhat.
+bool CheckDescr(const std::string& iDescr, NumericArray::Stored& oStored, bool& oSwapped, std::string& oWhat) {
   const std::string lQuoted = "'" + Excerpt(iDescr.data(), iDescr.size()) + "'";
   std::string lType = iDescr;
   char lOrder = '=';
@@ -233,22 +253,22 @@ bool CheckDescr(const std::string& iDescr, bool& oFloat32, std::string& oWhat) {
     lOrder = lType[0];
     lType.erase(0, 1);
   }
-  if (lType != "f8" && lType != "f4") {
+  const TypeName* lFound = nullptr;
+  for (const TypeName& lKnown : kTypes)
+    if (lType == lKnown.descr) lFound = &lKnown;
+  if (!lFound) {
     const std::string lSize = lType.empty() ? std::string() : lType.substr(1);
     oWhat = "unsupported data type " + lQuoted + " (" + KindName(lType.empty() ? '\0' : lType[0], lSize) +
-            "): float64 or float32 is needed";
+            "): float64, float32 or integers are needed";
     return false;
   }
-  if (lOrder == '|') {
-    oWhat = "unsupported data type " + lQuoted + " (no byte order): float64 or float32 is needed";
+  const bool lOneByte = NumericArray::SizeOf(lFound->stored) == 1;
+  if (lOrder == '|' && !lOneByte) {
+    oWhat = "unsupported data type " + lQuoted + " (no byte order): float64, float32 or integers are needed";
     return false;
   }
-  if (lOrder != '=' && lOrder != kNativeOrder) {
-    oWhat = "unsupported data type " + lQuoted + (lOrder == '>' ? " (big-endian)" : " (little-endian)") +
-            ": float64 or float32 in the machine's byte order is needed";
-    return false;
-  }
-  oFloat32 = lType == "f4";
+  oStored = lFound->stored;
+  oSwapped = !lOneByte && lOrder != '=' && lOrder != kNativeOrder;
   return true;
 }
 
@@ -295,12 +315,13 @@ bool NpyFile::ReadHeader(const unsigned char* iBytes, size_t iSize, Layout& oLay
   HeaderParser lParser(reinterpret_cast<const char*>(iBytes + lPreamble), static_cast<size_t>(lHeaderLength));
   if (!lParser.Parse(oWhat)) return false;
 
-  bool lFloat32 = false;
+  NumericArray::Stored lStored = NumericArray::Stored::Float64;
+  bool lSwapped = false;
   if (lParser._Structured) {
-    oWhat = "unsupported data type (structured records): float64 or float32 is needed";
+    oWhat = "unsupported data type (structured records): float64, float32 or integers are needed";
     return false;
   }
-  if (!CheckDescr(lParser._Descr, lFloat32, oWhat)) return false;
+  if (!CheckDescr(lParser._Descr, lStored, lSwapped, oWhat)) return false;
 
   const std::vector<unsigned long long>& lShape = lParser._Shape;
   if (lParser._ShapeOverflow) {
@@ -338,11 +359,11 @@ bool NpyFile::ReadHeader(const unsigned char* iBytes, size_t iSize, Layout& oLay
 
   const size_t lOffset = lPreamble + static_cast<size_t>(lHeaderLength);
   const unsigned long long lCount = static_cast<unsigned long long>(lRows) * lColumns;
-  const unsigned long long lElement = lFloat32 ? 4 : 8;
+  const unsigned long long lElement = NumericArray::SizeOf(lStored);
   const unsigned long long lFollowing = iSize - lOffset;
   if (lCount > lFollowing / lElement) {
-    oWhat = std::string("truncated: the header announces ") + std::to_string(lCount) +
-            (lFloat32 ? " float32" : " float64") + " values";
+    oWhat = std::string("truncated: the header announces ") + std::to_string(lCount) + " " + StoredName(lStored) +
+            " values";
     if (lCount <= ULLONG_MAX / lElement) oWhat += " (" + std::to_string(lCount * lElement) + " bytes)";
     oWhat += ", " + std::to_string(lFollowing) + " bytes follow";
     return false;
@@ -351,7 +372,8 @@ bool NpyFile::ReadHeader(const unsigned char* iBytes, size_t iSize, Layout& oLay
   oLayout._Dimensions = static_cast<int>(lShape.size());
   oLayout._Rows = lRows;
   oLayout._Columns = lColumns;
-  oLayout._Float32 = lFloat32;
+  oLayout._Stored = lStored;
+  oLayout._Swapped = lSwapped;
   oLayout._DataOffset = lOffset;
   return true;
 }
@@ -367,7 +389,8 @@ NumericArray* NpyFile::Load(int iFd, size_t iSize, const std::string& iName, boo
   // than a fault per page would.
   void* lMapping = mmap(nullptr, iSize, PROT_READ, MAP_PRIVATE | MAP_POPULATE, iFd, 0);
   if (lMapping == MAP_FAILED) {
-    oError = iName + ": cannot map: " + std::generic_category().message(errno);
+    oError = errno == ENOMEM ? MessageText::OutOfMemory(iName, iSize)
+                             : iName + ": cannot map: " + std::generic_category().message(errno);
     return nullptr;
   }
   if (!ReadHeader(static_cast<const unsigned char*>(lMapping), iSize, lLayout, lWhat)) {
@@ -383,7 +406,8 @@ NumericArray* NpyFile::Load(int iFd, size_t iSize, const std::string& iName, boo
     lMatrix = false;
   }
   NumericArray* lArray =
-      NumericArray::FromMapping(lMapping, iSize, lLayout._DataOffset, lLayout._Float32, lRows, lColumns, lMatrix);
-  if (!lArray) oError = iName + ": out of memory";
+      NumericArray::FromMapping(lMapping, iSize, lLayout._DataOffset, lLayout._Stored, lLayout._Swapped, lRows,
+                                lColumns, lMatrix);
+  if (!lArray) oError = MessageText::OutOfMemory(iName, iSize);
   return lArray;
 }

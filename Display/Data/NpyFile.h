@@ -1,13 +1,14 @@
 // Reader of NumPy .npy files: format versions 1.0, 2.0 and 3.0 holding a 1-D or 2-D array of
-// float64 or float32 in C order and in the machine's byte order. The values are not read: the
-// array handed out maps the file. Owns nothing; static functions only.
+// float64, float32 or integers of 8 to 64 bits, signed or not, in C order and in either byte
+// order. The values are not read: the array handed out maps the file and converts them as they
+// are read. Owns nothing; static functions only.
 #ifndef NpyFile_H
 #define NpyFile_H
 
 #include <cstddef>
 #include <string>
 
-class NumericArray;
+#include "NumericArray.h"
 
 class NpyFile {
  public:
@@ -16,7 +17,8 @@ class NpyFile {
     int _Dimensions = 0;     // 1 or 2
     unsigned int _Rows = 0;  // the length of a 1-D array
     unsigned int _Columns = 0;  // 1 for a 1-D array
-    bool _Float32 = false;
+    NumericArray::Stored _Stored = NumericArray::Stored::Float64;
+    bool _Swapped = false;  // stored in the other byte order than the machine's
     size_t _DataOffset = 0;  // of the first value, in bytes from the start of the file
   };
 

@@ -3,10 +3,40 @@
 #include <sys/mman.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 
 #include "DataRange.h"
+
+namespace {
+
+// iCount values of type T from iFrom, their bytes reversed when iSwapped.
+template <typename T>
+void ConvertValues(const unsigned char* iFrom, unsigned long long iCount, bool iSwapped, double* oValues) {
+  unsigned char lBytes[sizeof(T)];
+  for (unsigned long long i = 0; i < iCount; ++i, iFrom += sizeof(T)) {
+    if (iSwapped) {
+      for (size_t b = 0; b < sizeof(T); ++b) lBytes[b] = iFrom[sizeof(T) - 1 - b];
+    } else {
+      std::memcpy(lBytes, iFrom, sizeof(T));
+    }
+    T lValue;
+    std::memcpy(&lValue, lBytes, sizeof(T));
+    oValues[i] = static_cast<double>(lValue);
+  }
+}
+
+}  // namespace
+
+unsigned int NumericArray::SizeOf(Stored iStored) {
+  switch (iStored) {
+    case Stored::Int8: case Stored::UInt8: return 1;
+    case Stored::Int16: case Stored::UInt16: return 2;
+    case Stored::Float32: case Stored::Int32: case Stored::UInt32: return 4;
+    default: return 8;
+  }
+}
 
 NumericArray::NumericArray(unsigned int iRows, unsigned int iColumns, bool iMatrix)
     : _Rows(iRows), _Columns(iColumns), _Matrix(iMatrix) {}
@@ -24,11 +54,10 @@ NumericArray* NumericArray::FromValues(std::vector<double> iValues, unsigned int
   return lArray;
 }
 
-NumericArray* NumericArray::FromMapping(void* iMapping, size_t iMappingSize, size_t iOffset, bool iFloat32,
-                                        unsigned int iRows, unsigned int iColumns, bool iMatrix) {
+NumericArray* NumericArray::FromMapping(void* iMapping, size_t iMappingSize, size_t iOffset, Stored iStored,
+                                        bool iSwapped, unsigned int iRows, unsigned int iColumns, bool iMatrix) {
   if (!iMapping) return nullptr;
-  const unsigned long long lBytes =
-      static_cast<unsigned long long>(iRows) * iColumns * (iFloat32 ? sizeof(float) : sizeof(double));
+  const unsigned long long lBytes = static_cast<unsigned long long>(iRows) * iColumns * SizeOf(iStored);
   NumericArray* lArray = nullptr;
   if ((iMatrix || iColumns == 1) && iOffset <= iMappingSize && lBytes <= iMappingSize - iOffset)
     lArray = new NumericArray(iRows, iColumns, iMatrix);
@@ -39,7 +68,10 @@ NumericArray* NumericArray::FromMapping(void* iMapping, size_t iMappingSize, siz
   lArray->_Mapping = iMapping;
   lArray->_MappingSize = iMappingSize;
   lArray->_Data = static_cast<const unsigned char*>(iMapping) + iOffset;
-  lArray->_Float32 = iFloat32;
+  lArray->_Stored = iStored;
+  // One byte has no order.
+  lArray->_Swapped = iSwapped && SizeOf(iStored) > 1;
+  lArray->_Direct = iStored == Stored::Float64 && !lArray->_Swapped;
   return lArray;
 }
 
@@ -50,22 +82,33 @@ unsigned long long NumericArray::GetValues(unsigned long long iFirst, unsigned l
   const unsigned long long lCount = iCount < lSize - iFirst ? iCount : lSize - iFirst;
   if (!_Data) {
     std::memcpy(oValues, _Values.data() + iFirst, lCount * sizeof(double));
-  } else if (!_Float32) {
+  } else if (_Direct) {
     std::memcpy(oValues, _Data + iFirst * sizeof(double), lCount * sizeof(double));
   } else {
-    const unsigned char* lFrom = _Data + iFirst * sizeof(float);
-    for (unsigned long long i = 0; i < lCount; ++i, lFrom += sizeof(float)) {
-      float lValue;
-      std::memcpy(&lValue, lFrom, sizeof(float));
-      oValues[i] = lValue;
-    }
+    Convert(iFirst, lCount, oValues);
   }
   return lCount;
 }
 
+void NumericArray::Convert(unsigned long long iFirst, unsigned long long iCount, double* oValues) const {
+  const unsigned char* lFrom = _Data + iFirst * SizeOf(_Stored);
+  switch (_Stored) {
+    case Stored::Float64: ConvertValues<double>(lFrom, iCount, _Swapped, oValues); break;
+    case Stored::Float32: ConvertValues<float>(lFrom, iCount, _Swapped, oValues); break;
+    case Stored::Int8: ConvertValues<int8_t>(lFrom, iCount, _Swapped, oValues); break;
+    case Stored::Int16: ConvertValues<int16_t>(lFrom, iCount, _Swapped, oValues); break;
+    case Stored::Int32: ConvertValues<int32_t>(lFrom, iCount, _Swapped, oValues); break;
+    case Stored::Int64: ConvertValues<int64_t>(lFrom, iCount, _Swapped, oValues); break;
+    case Stored::UInt8: ConvertValues<uint8_t>(lFrom, iCount, _Swapped, oValues); break;
+    case Stored::UInt16: ConvertValues<uint16_t>(lFrom, iCount, _Swapped, oValues); break;
+    case Stored::UInt32: ConvertValues<uint32_t>(lFrom, iCount, _Swapped, oValues); break;
+    case Stored::UInt64: ConvertValues<uint64_t>(lFrom, iCount, _Swapped, oValues); break;
+  }
+}
+
 bool NumericArray::GetFiniteRange(double& oMin, double& oMax) const {
   double lMin = NAN, lMax = NAN;
-  // Chunks keep a mapped file's float32 conversion and the scan in one cache-friendly pass.
+  // Chunks keep a mapped file's conversion and the scan in one cache-friendly pass.
   double lChunk[1024];
   const unsigned long long lSize = GetSize();
   for (unsigned long long lFirst = 0; lFirst < lSize;) {

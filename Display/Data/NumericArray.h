@@ -1,8 +1,8 @@
 // Measured numbers loaded from a file: a 1-D array (one column) or a 2-D array in C order, value
 // (row, column) at flat index row * GetColumns() + column. The numbers either stay in a read-only
-// mapping of a NumPy file (float64 or float32, in the machine's byte order; the mapping is the
-// array's and is unmapped with it) or in a vector of doubles the array owns. Reference counted,
-// immutable once made; values carry the file's units.
+// mapping of a NumPy file (floats or integers in either byte order, converted as they are read;
+// the mapping is the array's and is unmapped with it) or in a vector of doubles the array owns.
+// Reference counted, immutable once made; values carry the file's units.
 #ifndef NumericArray_H
 #define NumericArray_H
 
@@ -15,14 +15,20 @@
 
 class NumericArray : public CATBaseUnknown {
  public:
+  // How the values of a mapping are stored.
+  enum class Stored : unsigned char { Float64, Float32, Int8, Int16, Int32, Int64, UInt8, UInt16, UInt32, UInt64 };
+  // Bytes a stored value takes.
+  static unsigned int SizeOf(Stored iStored);
+
   // An array owning iValues: iRows x iColumns values in C order; a 1-D array (iMatrix false) has
   // one column. Null when the sizes disagree or the heap is exhausted.
   static NumericArray* FromValues(std::vector<double> iValues, unsigned int iRows, unsigned int iColumns,
                                   bool iMatrix);
-  // An array reading iRows x iColumns values from iMapping (iMappingSize bytes, made by mmap) at
-  // byte iOffset, as float32 when iFloat32, else float64. The array takes the mapping over: it is
-  // unmapped here already when the array cannot be made (null). The values must lie in the mapping.
-  static NumericArray* FromMapping(void* iMapping, size_t iMappingSize, size_t iOffset, bool iFloat32,
+  // An array reading iRows x iColumns values stored as iStored from iMapping (iMappingSize bytes,
+  // made by mmap) at byte iOffset, their bytes reversed when iSwapped. The array takes the mapping
+  // over: it is unmapped here already when the array cannot be made (null). The values must lie in
+  // the mapping.
+  static NumericArray* FromMapping(void* iMapping, size_t iMappingSize, size_t iOffset, Stored iStored, bool iSwapped,
                                    unsigned int iRows, unsigned int iColumns, bool iMatrix);
 
   ~NumericArray() override;
@@ -40,13 +46,13 @@ class NumericArray : public CATBaseUnknown {
   double GetValue(unsigned long long iIndex) const {
     if (iIndex >= GetSize()) return std::numeric_limits<double>::quiet_NaN();
     if (!_Data) return _Values[iIndex];
-    if (_Float32) {
-      float lValue;
-      std::memcpy(&lValue, _Data + iIndex * sizeof(float), sizeof(float));
+    if (_Direct) {
+      double lValue;
+      std::memcpy(&lValue, _Data + iIndex * sizeof(double), sizeof(double));
       return lValue;
     }
     double lValue;
-    std::memcpy(&lValue, _Data + iIndex * sizeof(double), sizeof(double));
+    Convert(iIndex, 1, &lValue);
     return lValue;
   }
   double GetValue(unsigned int iRow, unsigned int iColumn) const {
@@ -60,6 +66,8 @@ class NumericArray : public CATBaseUnknown {
 
  private:
   NumericArray(unsigned int iRows, unsigned int iColumns, bool iMatrix);
+  // iCount stored values from flat index iFirst converted into oValues.
+  void Convert(unsigned long long iFirst, unsigned long long iCount, double* oValues) const;
 
   unsigned int _Rows = 0;
   unsigned int _Columns = 0;
@@ -69,7 +77,9 @@ class NumericArray : public CATBaseUnknown {
   void* _Mapping = nullptr;
   size_t _MappingSize = 0;
   const unsigned char* _Data = nullptr;
-  bool _Float32 = false;
+  Stored _Stored = Stored::Float64;
+  bool _Swapped = false;
+  bool _Direct = false;  // float64 in the machine's order: read as it is
 };
 
 #endif

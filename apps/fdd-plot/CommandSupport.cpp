@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <charconv>
 #include <cstring>
+#include <map>
 #include <vector>
 
 #include "ArrayVector.h"
@@ -31,6 +32,12 @@ bool ReadSide(const char*& ioText, int& oValue) {
   while (*ioText >= '0' && *ioText <= '9' && lValue < 1000000) lValue = lValue * 10 + (*ioText++ - '0');
   oValue = static_cast<int>(lValue);
   return ioText != lStart && !(*ioText >= '0' && *ioText <= '9');
+}
+
+// The names of the vectors loaded, by the argument that named them, for the legend.
+std::map<std::string, std::string>& LoadedNames() {
+  static std::map<std::string, std::string> sNames;
+  return sNames;
 }
 
 }  // namespace
@@ -78,12 +85,13 @@ bool CommandSupport::ParseLimits(const std::string& iOption, const std::string& 
 }
 
 ArrayVector* CommandSupport::LoadVector(const std::string& iSpec) {
-  std::string lError;
-  NumericArray* lArray = DataFile::LoadVector(iSpec, lError);
+  std::string lError, lName;
+  NumericArray* lArray = DataFile::LoadVector(iSpec, lError, lName);
   if (!lArray) {
     Fail(lError);
     return nullptr;
   }
+  LoadedNames()[iSpec] = lName;
   ArrayVector* lVector = new ArrayVector(lArray, 0, lArray->GetRows());
   lArray->Release();
   if (!lVector) Fail(iSpec + ": out of memory");
@@ -123,13 +131,10 @@ int CommandSupport::Usage(const std::string& iMessage) {
 }
 
 std::string CommandSupport::NameOf(const std::string& iSpec) {
+  const auto lLoaded = LoadedNames().find(iSpec);
+  if (lLoaded != LoadedNames().end()) return lLoaded->second;
   std::string lPath, lColumn;
   bool lHasColumn = false;
   DataFile::SplitSpec(iSpec, lPath, lColumn, lHasColumn);
-  if (lHasColumn && !lColumn.empty()) return lColumn;
-  const size_t lSlash = lPath.find_last_of('/');
-  std::string lName = lSlash == std::string::npos ? lPath : lPath.substr(lSlash + 1);
-  const size_t lDot = lName.rfind('.');
-  if (lDot != std::string::npos && lDot > 0) lName.erase(lDot);
-  return lName;
+  return lHasColumn && !lColumn.empty() ? lColumn : DataFile::Stem(lPath);
 }

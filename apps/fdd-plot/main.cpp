@@ -71,8 +71,8 @@ int LeftOver(const std::string& iCommand, const std::vector<std::string>& iRemai
 
 int Main(int argc, char** argv) {
   CLI::App lApp{"fdd-plot: plots of sampled functions drawn with the QVTFddRep library.\n"
-                "Data files are NumPy .npy (float64 or float32) or CSV with a header row; FILE:COLUMN\n"
-                "chooses a CSV column by name or number.\n"
+                "Data files are NumPy .npy (floats or integers) or CSV (header row optional; .dat/.txt\n"
+                "separated by blanks); FILE:COLUMN chooses a column by name or number.\n"
                 "Exit status: 0 written, 1 data or file error, 2 usage error, 130 interrupted."};
   lApp.set_version_flag("--version", "fdd-plot " FDD_VERSION);
   lApp.require_subcommand(1);

@@ -166,7 +166,7 @@ TEST(FddPlot, BadFilesEndWithOneMessageAndStatusOne) {
   {
     std::fstream f(lInts, std::ios::in | std::ios::out | std::ios::binary);
     std::string s((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    s.replace(s.find("<f8"), 3, "<i8");
+    s.replace(s.find("<f8"), 3, "<c8");
     f.seekp(0);
     f << s;
   }
@@ -174,7 +174,7 @@ TEST(FddPlot, BadFilesEndWithOneMessageAndStatusOne) {
     std::string file, words;
   } lCases[] = {
       {lTruncated, "truncated"},
-      {lInts, "<i8"},
+      {lInts, "<c8"},
       {Text("empty.npy", ""), "empty"},
       {Text("empty.csv", ""), "empty"},
       {Text("ragged.csv", "a,b\n1,2\n3\n") + ":b", "line 3"},

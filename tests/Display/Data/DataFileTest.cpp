@@ -3,10 +3,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <climits>
 #include <fstream>
 #include <limits>
 #include <set>
@@ -128,8 +130,9 @@ TEST_F(DataFileTest, BadNpyFilesAreRefusedEachWithItsOwnReason) {
       {"dict.npy", Npy("{'descr': '<f8' 'shape': (4,)}", lEight), {"unparsable header"}},
       {"nodict.npy", Npy("shape=(4,)", lEight), {"unparsable header"}},
       {"nokey.npy", Npy("{'descr': '<f8', 'fortran_order': False}", lEight), {"no 'shape'"}},
-      {"i8.npy", Npy(Dict("<i8", "(4,)"), lEight), {"'<i8'", "integers", "float64 or float32"}},
-      {"be.npy", Npy(Dict(">f8", "(4,)"), lEight), {"'>f8'", "big-endian"}},
+      {"i16.npy", Npy(Dict("<i16", "(2,)"), lEight), {"'<i16'", "integers", "float64, float32 or integers"}},
+      {"noorder.npy", Npy(Dict("|f8", "(4,)"), lEight), {"'|f8'", "no byte order"}},
+      {"bool.npy", Npy(Dict("|b1", "(4,)"), lEight), {"'|b1'", "booleans"}},
       {"obj.npy", Npy(Dict("|O", "(4,)"), lEight), {"'|O'", "objects"}},
       {"c16.npy", Npy(Dict("<c16", "(2,)"), lEight), {"'<c16'", "complex"}},
       {"f2.npy", Npy(Dict("<f2", "(4,)"), lEight), {"'<f2'", "float16"}},
@@ -212,6 +215,46 @@ TEST_F(DataFileTest, NpyValuesAsWritten) {
   ExpectError(&DataFile::LoadVector, lVector + ":0", lVector, {"1-D"});
 }
 
+TEST_F(DataFileTest, IntegerAndByteSwappedNpyConvertedAsRead) {
+  // Each value reversed byte for byte: the file's order when it is not the machine's.
+  const auto lSwapped = [](std::string iBytes, size_t iSize) {
+    for (size_t i = 0; i + iSize <= iBytes.size(); i += iSize) std::reverse(iBytes.begin() + i, iBytes.begin() + i + iSize);
+    return iBytes;
+  };
+  const struct {
+    std::string descr, bytes;
+    std::vector<double> values;
+  } lCases[] = {
+      {"|i1", Bytes(std::vector<int8_t>{-128, 0, 127}), {-128, 0, 127}},
+      {"|u1", Bytes(std::vector<uint8_t>{0, 200, 255}), {0, 200, 255}},
+      {"<i2", Bytes(std::vector<int16_t>{-32768, 1, 32767}), {-32768, 1, 32767}},
+      {">u2", lSwapped(Bytes(std::vector<uint16_t>{1, 258, 65535}), 2), {1, 258, 65535}},
+      {">i4", lSwapped(Bytes(std::vector<int32_t>{-2, INT32_MIN, INT32_MAX}), 4), {-2, INT32_MIN, INT32_MAX}},
+      {"<u4", Bytes(std::vector<uint32_t>{0, 7, UINT32_MAX}), {0, 7, UINT32_MAX}},
+      {"<i8", Bytes(std::vector<int64_t>{0, 1, -(int64_t(1) << 53)}), {0, 1, -9007199254740992.0}},
+      {">u8", lSwapped(Bytes(std::vector<uint64_t>{3, uint64_t(1) << 63, 0}), 8), {3, 9223372036854775808.0, 0}},
+      {">f4", lSwapped(Bytes(std::vector<float>{0.5f, -1e30f, 0.1f}), 4), {0.5, double(-1e30f), double(0.1f)}},
+      {">f8", lSwapped(Bytes(std::vector<double>{1.5, -kInf, 1e-300}), 8), {1.5, -kInf, 1e-300}},
+  };
+  for (const auto& c : lCases) {
+    const std::string lPath = Write("t.npy", Npy(Dict(c.descr, "(3,)"), c.bytes));
+    std::string lError;
+    NumericArray* lArray = DataFile::LoadVector(lPath, lError);
+    ASSERT_NE(lArray, nullptr) << c.descr << ": " << lError;
+    EXPECT_TRUE(lArray->IsMapped()) << c.descr;
+    const std::vector<double> lValues = Values(lArray);
+    for (size_t i = 0; i < 3; ++i) {
+      EXPECT_EQ(lValues[i], c.values[i]) << c.descr << " [" << i << "]";
+      EXPECT_EQ(lArray->GetValue(static_cast<unsigned long long>(i)), c.values[i]) << c.descr << " [" << i << "]";
+    }
+    lArray->Release();
+  }
+  // A column of a big-endian integer matrix.
+  const std::string lMatrix =
+      Write("m.npy", Npy(Dict(">i2", "(2, 2)"), lSwapped(Bytes(std::vector<int16_t>{1, -2, 3, -4}), 2)));
+  ExpectVector(lMatrix + ":1", {-2, -4});
+}
+
 TEST_F(DataFileTest, LargeNpyIsMappedNotRead) {
   const size_t lCount = 20u << 17;  // 20 MB of float64
   std::vector<double> lValues(lCount);
@@ -251,6 +294,9 @@ TEST_F(DataFileTest, BadCsvFilesAreRefusedEachWithItsOwnReason) {
       {"number.csv", lThree, "3", {"no column 3", "time, speed, level"}},
       {"choose.csv", lThree, "", {"3 columns (time, speed, level): choose one with", "choose.csv:COLUMN"}},
       {"colon.csv", lThree, ":", {"no column after ':'"}},
+      {"nohead.csv", "1,2\n3,4\n5\n", "0", {"line 3 has 1 cell, the first row has 2"}},
+      {"notes.csv", "# time,speed\n# nothing measured\n", "", {"no data rows, only comments"}},
+      {"blanks.dat", "t v\n1 2\n3 4 5\n", "v", {"line 3 has 3 cells, the header has 2"}},
   };
   std::set<std::string> lMessages;
   for (const Case& c : lCases) {
@@ -307,4 +353,50 @@ TEST_F(DataFileTest, CsvValuesAsWritten) {
   const std::string lColon = Write("a:b.csv", "speed,level\n7,8\n");
   ExpectVector(lColon + ":level", {8});
   ExpectError(&DataFile::LoadVector, lColon, lColon, {"2 columns"});
+}
+
+// Files without a header row, with comments, and separated by blanks: the values and the name a
+// vector takes (header name, else column number; the file's stem for a whole file).
+TEST_F(DataFileTest, HeaderlessCommentedAndBlankSeparatedText) {
+  const struct {
+    std::string file, content, column;
+    std::vector<double> values;
+    std::string name;
+  } lCases[] = {
+      {"nohead.csv", "1,2\n3,4\n", "1", {2, 4}, "1"},
+      {"nohead.csv", "1,2\n3,4\n", "0", {1, 3}, "0"},
+      {"missing.csv", ",2\n3,\n", "0", {kNaN, 3}, "0"},
+      {"one.csv", "\xEF\xBB\xBF" "5\n6\n\n7\n", "", {5, 6, kNaN, 7}, "one"},
+      {"named.csv", "time,speed\n0,1\n1,2\n", "1", {1, 2}, "speed"},
+      {"savetxt.csv", "# time,speed\n0,1.5\n1,2.5\n", "speed", {1.5, 2.5}, "speed"},
+      {"notes.csv", "# logger 2.1\n# time;speed\n0;1\n# pause\n1;2\n", "1", {1, 2}, "speed"},
+      {"comment.csv", "# made by hand\ntime,speed\n# calibrated\n0,1\n", "speed", {1}, "speed"},
+      {"other.csv", "# a b c\n0,1\n", "1", {1}, "1"},  // the comment has more names than cells
+      {"gnuplot.DAT", "# x y\n0   1\r\n1\t\t2\n\n  2  3  \n", "y", {1, 2, 3}, "y"},
+      {"quoted.txt", "time \"engine speed\"\n0 5\n1 nan\n", "engine speed", {5, kNaN}, "engine speed"},
+      {"column.txt", "1\n2\n", "", {1, 2}, "column"},
+      {"comma.txt", "a,b c\n1,2\n", "b c", {2}, "b c"},  // commas make it a CSV
+  };
+  for (const auto& c : lCases) {
+    const std::string lPath = Write(c.file, c.content);
+    const std::string lSpec = c.column.empty() ? lPath : lPath + ":" + c.column;
+    ExpectVector(lSpec, c.values);
+    std::string lError, lName;
+    NumericArray* lArray = DataFile::LoadVector(lSpec, lError, lName);
+    EXPECT_EQ(lName, c.name) << lSpec;
+    if (lArray) lArray->Release();
+  }
+  // A matrix of a headerless file holds its first row.
+  std::string lError;
+  NumericArray* lMatrix = DataFile::LoadMatrix(Write("m.csv", "1,2,3\n4,5,6\n"), lError);
+  ASSERT_NE(lMatrix, nullptr) << lError;
+  EXPECT_EQ(lMatrix->GetRows(), 2u);
+  EXPECT_EQ(lMatrix->GetValue(0u, 2u), 3.0);
+  lMatrix->Release();
+  // A .npy column is named by its number.
+  std::string lName;
+  NumericArray* lColumn =
+      DataFile::LoadVector(Write("m.npy", Npy(Dict("<f8", "(1, 2)"), Bytes(std::vector<double>{1, 2}))) + ":1", lError, lName);
+  EXPECT_EQ(lName, "1");
+  if (lColumn) lColumn->Release();
 }

@@ -1,0 +1,116 @@
+// End-to-end cases of data input: text files without a header row, blank-separated files, integer
+// and big-endian .npy files, legend names of columns chosen by number, and running out of memory
+// while reading.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "FddPlotRun.h"
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define FDD_ADDRESS_SANITIZER 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define FDD_ADDRESS_SANITIZER 1
+#endif
+
+namespace {
+
+// A .npy file of one dimension with the given type and the values' bytes as stored.
+std::string RawNpy(const std::string& iName, const std::string& iDescr, size_t iCount, const std::string& iBytes) {
+  std::string lHeader = "{'descr': '" + iDescr + "', 'fortran_order': False, 'shape': (" + std::to_string(iCount) + ",), }";
+  while ((10 + lHeader.size() + 1) % 64 != 0) lHeader += ' ';
+  lHeader += '\n';
+  std::string lFile("\x93NUMPY\x01\x00", 8);
+  lFile += static_cast<char>(lHeader.size() & 0xff);
+  lFile += static_cast<char>(lHeader.size() >> 8);
+  return Text(iName, lFile + lHeader + iBytes);
+}
+
+// The bytes of iValues, each reversed when iSwap.
+template <typename T>
+std::string Stored(const std::vector<T>& iValues, bool iSwap) {
+  std::string lBytes;
+  for (T v : iValues) {
+    std::string lOne(reinterpret_cast<const char*>(&v), sizeof(T));
+    if (iSwap) std::reverse(lOne.begin(), lOne.end());
+    lBytes += lOne;
+  }
+  return lBytes;
+}
+
+std::string FileBytes(const std::string& iPath) {
+  std::ifstream f(iPath, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+// Draws `curve iArguments` into a PNG named iOut; returns its bytes, empty when it failed.
+std::string Curve(const std::string& iArguments, const std::string& iOut) {
+  const std::string lOut = Dir() + iOut;
+  const Result r = RunFddPlot("curve " + iArguments + " --size 300x200 -o " + lOut);
+  EXPECT_EQ(r.status, 0) << iArguments << "\n" << r.output;
+  return r.status == 0 ? FileBytes(lOut) : std::string();
+}
+
+}  // namespace
+
+// Every file below holds the same curve as the float64 reference (x 0 1 2 3, y 5 7 6 -8); each
+// must draw the very same picture.
+TEST(FddPlotData, FilesOfEveryFormatDrawTheSameCurve) {
+  const std::vector<double> lX = {0, 1, 2, 3}, lY = {5, 7, 6, -8};
+  const std::string lReference = Curve("--x " + Npy("ref-x.npy", lX) + " --y " + Npy("y.npy", lY), "ref.png");
+  ASSERT_FALSE(lReference.empty());
+  const std::vector<int64_t> lInts = {5, 7, 6, -8};
+  const std::vector<uint16_t> lShorts = {0, 1, 2, 3};
+  const std::string lX16 = RawNpy("x-u2be.npy", ">u2", 4, Stored(lShorts, true));
+  const struct {
+    std::string name, x, y;
+  } lCases[] = {
+      // The first row is data when every cell is a number.
+      {"headerless", Text("nohead.csv", "0,5\n1,7\n2,6\n3,-8\n") + ":0", Dir() + "nohead.csv:1"},
+      // numpy.savetxt(..., header="t,y", delimiter=",").
+      {"savetxt", Text("savetxt.csv", "# t,y\n0.0,5.0\n1.0,7.0\n# a note\n2.0,6.0\n3.0,-8.0\n") + ":t",
+       Dir() + "savetxt.csv:y"},
+      {"gnuplot", Text("gnuplot.dat", "# t y\n0  5\n1\t7\n  2   6\n3 -8\n") + ":0", Dir() + "gnuplot.dat:1"},
+      {"int64", lX16, RawNpy("int64.npy", "<i8", 4, Stored(lInts, false))},
+      {"big-endian", lX16, RawNpy("f8be.npy", ">f8", 4, Stored(lY, true))},
+  };
+  for (const auto& c : lCases) {
+    // A single curve has no legend, so its name does not show.
+    EXPECT_EQ(Curve("--x " + c.x + " --y " + c.y, c.name + ".png"), lReference) << c.name;
+  }
+}
+
+// A column chosen by number is named in the legend by its header, as one chosen by name.
+TEST(FddPlotData, LegendNamesColumnsChosenByNumberByTheirHeader) {
+  const std::string lRun = Text("run.csv", "time,speed,torque\n0,1,3\n1,2,2\n2,4,1\n");
+  const std::string lByName = Curve("--x " + lRun + ":time --y " + lRun + ":speed --y " + lRun + ":torque", "named.png");
+  ASSERT_FALSE(lByName.empty());
+  EXPECT_EQ(Curve("--x " + lRun + ":0 --y " + lRun + ":1 --y " + lRun + ":2", "numbered.png"), lByName);
+}
+
+// A CSV larger than the memory allowed ends with one line and status 1, not an abort.
+TEST(FddPlotData, OutOfMemoryWhileReadingIsOneLineAndStatusOne) {
+#ifdef FDD_ADDRESS_SANITIZER
+  GTEST_SKIP() << "the address sanitizer reserves more address space than the limit allows";
+#endif
+  std::string lText;
+  for (int i = 0; i < 16 * 1000 * 1000; ++i) lText += "1\n";  // 128 MB of values, 32 MB of text
+  const std::string lBig = Text("big.csv", lText);
+  lText = std::string();
+  // RunFddPlot puts the program first: a harmless --help, then the run under the limit.
+  const Result r = RunFddPlot("--help >/dev/null; ulimit -v 100000; exec " + kProgram + " curve --y " + lBig +
+                              " -o " + Dir() + "big.png");
+  std::remove(lBig.c_str());
+  EXPECT_EQ(r.status, 1) << r.output;
+  EXPECT_NE(r.output.find(lBig + ": out of memory (needs about 128 MB)"), std::string::npos) << r.output;
+  EXPECT_EQ(std::count(r.output.begin(), r.output.end(), '\n'), 1) << r.output;
+}
