@@ -20,12 +20,16 @@ std::string MessageText::Excerpt(std::string_view iText, size_t iMax, bool iAsci
   return lOut;
 }
 
-std::string MessageText::OutOfMemory(const std::string& iName, unsigned long long iBytes) {
+std::string MessageText::Bytes(unsigned long long iBytes) {
   static const char* const kUnits[] = {"bytes", "kB", "MB", "GB", "TB", "PB", "EB"};
   double lAmount = static_cast<double>(iBytes);
   size_t lUnit = 0;
   while (lAmount >= 1000.0 && lUnit + 1 < sizeof(kUnits) / sizeof(kUnits[0])) lAmount /= 1000.0, ++lUnit;
   char lText[32];
   std::snprintf(lText, sizeof(lText), lUnit > 0 && lAmount < 10.0 ? "%.1f %s" : "%.0f %s", lAmount, kUnits[lUnit]);
-  return iName + ": out of memory (needs about " + lText + ")";
+  return lText;
+}
+
+std::string MessageText::OutOfMemory(const std::string& iName, unsigned long long iBytes) {
+  return iName + ": out of memory (needs about " + Bytes(iBytes) + ")";
 }

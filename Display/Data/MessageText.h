@@ -12,6 +12,8 @@ class MessageText {
   // At most iMax bytes of iText (then "..."), control bytes written as \xNN; bytes above 0x7e
   // too when iAsciiOnly (binary headers), kept otherwise (UTF-8 names).
   static std::string Excerpt(std::string_view iText, size_t iMax, bool iAsciiOnly);
+  // A size for people: "1.6 GB", "240 MB", "12 bytes".
+  static std::string Bytes(unsigned long long iBytes);
   // "<iName>: out of memory (needs about 1.6 GB)", iBytes being what the failed work needed.
   static std::string OutOfMemory(const std::string& iName, unsigned long long iBytes);
 };
