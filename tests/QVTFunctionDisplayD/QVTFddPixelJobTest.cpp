@@ -249,6 +249,29 @@ TEST(QVTFddPixelJob, FarSamplesUseTheWindowAndTheSpare) {
   ExpectJobs(lJobs, {Interp(1, 2, kBound / lGap), Interp(1, 2, (kBound + 1.0) / lGap), Interp(1, 2, (kBound + 2.0) / lGap)});
 }
 
+TEST(QVTFddPixelJob, OneSampleTakesItsPixel) {
+  const struct {
+    double min, max;
+    int pixel;  // -1: none
+  } lCases[] = {{0, 10, 5}, {5, 10, 0}, {0, 5, 10}, {6, 10, -1}, {0, 4, -1}};
+  MemoryDoubleVector* lVector = new MemoryDoubleVector({5});
+  for (const auto& c : lCases) {
+    SCOPED_TRACE(c.min);
+    unsigned long long lBefore = QVTFddModuleLog().Count();
+    for (int lInterpolate : {0, 1}) {
+      QVTFddPixelJob lJobs[11];
+      QVTFddComputePixelJobs(lVector, c.min, c.max, lInterpolate, lJobs, 11);
+      for (int k = 0; k < 11; ++k)
+        EXPECT_EQ(lJobs[k]._Type, k == c.pixel ? QVTFddPixelJob::IndexJob : QVTFddPixelJob::EmptyJob) << k;
+      if (c.pixel >= 0) {
+        EXPECT_EQ(lJobs[c.pixel]._First, 0);
+      }
+    }
+    EXPECT_TRUE(LogSince(lBefore).empty());
+  }
+  lVector->Release();
+}
+
 TEST(QVTFddPixelJob, PreconditionFailuresLogAndLeaveTheArray) {
   struct Case {
     std::vector<double> values;
@@ -256,7 +279,6 @@ TEST(QVTFddPixelJob, PreconditionFailuresLogAndLeaveTheArray) {
     std::string text;
   };
   const Case lCases[] = {
-      {{5}, 0, 10, "iVector->GetLength() <2"},
       {{}, 0, 10, "iVector->GetLength() <2"},
       {{0, 10}, 10, 10, "iMaxLimit <= iMinLimit"},
       {{0, 10}, 10, 0, "iMaxLimit <= iMinLimit"},

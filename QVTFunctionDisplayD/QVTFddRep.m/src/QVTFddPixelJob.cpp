@@ -56,7 +56,8 @@ void QVTFddComputePixelJobs(const CATSamIDoubleVector* iVector, double iMinLimit
   // No pixel to write: nothing is read or allocated.
   if (!pJobs || iLength < 1) return;
   const unsigned int lLength = iVector->GetLength();
-  if (lLength < 2) {
+  // One sample is mapped like many: it takes its pixel (a 1 x 1 map shows its value).
+  if (lLength < 1) {
     QVTFDD_ASSERTION("QVTFddPixelJob", "iVector->GetLength() <2");
     return;
   }
