@@ -151,13 +151,14 @@ TEST(FddPlotOrder, DataInNoOrderIsRefusedWhereItBreaks) {
 }
 
 TEST(FddPlotOrder, ExtremeRangesAndLogarithmicAxesWithinADecadeShowValues) {
-  // A curve over +-1e308, and a logarithmic x over 40 .. 60: a line in the data box, and at
-  // least two value texts under it.
+  // A curve over +-1e308, one over a span of 1e-307, and a logarithmic x over 40 .. 60: a line in
+  // the data box, and at least two value texts under it.
   const struct {
     std::string options;
     int texts;
   } lCases[] = {
       {"--x " + Npy("e_x.npy", {-1e308, 0, 1e308}) + " --y " + Npy("e_y.npy", {-1e308, 1e308, -1e308}), 2},
+      {"--x " + Npy("t_x.npy", Range(11, 1e-307, 2e-307)) + " --y " + Npy("t_y.npy", Range(11, 0, 1e-307)), 2},
       {"--x " + Npy("l_x.npy", Range(21, 40, 60)) + " --y " + Npy("l_y.npy", Range(21, 1, 2)) + " --log-x", 2},
   };
   for (const auto& c : lCases) {
