@@ -24,14 +24,16 @@ void sRead(const CATSamIDoubleVector* iVector, unsigned int iFirst, unsigned int
 // QVTFddValueToPixel itself, inlined into the mapping's loop over the samples.
 inline int sValueToPixel(double iValue, double iMinLimit, double iMaxLimit, int iLength) {
   // The saturating conversion keeps huge, infinite and NaN positions defined (NaN gives the
-  // negative bound), and iLength - 1 is taken in double so that no int overflows. Differences are
-  // taken of halves: those of limits at the ends of the doubles (-1e308, 1e308) overflow, the
-  // halves' do not, and halving is exact, so that ordinary limits give the same pixels.
-  const double lOffset = 0.5 * iValue - 0.5 * iMinLimit, lSpan = 0.5 * iMaxLimit - 0.5 * iMinLimit;
+  // negative bound), and iLength - 1 is taken in double so that no int overflows.
   const double lPixels = static_cast<double>(iLength) - 1.0;
-  double lPosition = lOffset * lPixels / lSpan;
-  // Only a product beyond the doubles is infinite here: the fraction first then.
-  if (std::isinf(lPosition)) lPosition = lOffset / lSpan * lPixels;
+  double lPosition = (iValue - iMinLimit) * lPixels / (iMaxLimit - iMinLimit);
+  if (!std::isfinite(lPosition)) {
+    // Limits at the ends of the doubles (-1e308, 1e308): their difference overflows, that of the
+    // halves does not; and when the product does, the fraction comes first.
+    const double lOffset = 0.5 * iValue - 0.5 * iMinLimit, lSpan = 0.5 * iMaxLimit - 0.5 * iMinLimit;
+    lPosition = lOffset * lPixels / lSpan;
+    if (std::isinf(lPosition)) lPosition = lOffset / lSpan * lPixels;
+  }
   const int lIntResult = QVTFddMathSaturateToInt(lPosition + 0.5);
   if (iValue == iMinLimit && lIntResult != 0) QVTFDD_ASSERTION("QVTFddPixelJob", "lIntResult != 0");
   if (iValue == iMaxLimit && lIntResult != static_cast<long long>(iLength) - 1)
