@@ -324,6 +324,21 @@ TEST(QVTFddColormapAlgoLineair, GetValueStaysInsideTheLimitsAndTheJobs) {
   EXPECT_EQ(lValue, 31.0);
 }
 
+TEST(QVTFddColormapAlgoLineair, OneByOneMapShowsAndAnswersItsSample) {
+  // One sample at (3, 3) in limits around it: its pixel has its value, the others none.
+  HomData d({3}, {3}, {7});
+  std::unique_ptr<Algo> lAlgo = d.New(11, 11, 2.5, 3.5, 2.5, 3.5);
+  double lValue = 0.0;
+  EXPECT_EQ(lAlgo->GetValue(3.0, 3.0, lValue), S_OK);
+  EXPECT_EQ(lValue, 7.0);
+  EXPECT_EQ(lAlgo->GetValue(2.6, 3.0, lValue), E_FAIL);
+  const CATPixelImage lImage = lAlgo->MakeBitmap();
+  ASSERT_FALSE(lImage.IsEmpty());
+  int lOpaque = 0;
+  for (int i = 0; i < 11 * 11; ++i) lOpaque += lImage.GetPixels()[4 * i + 3] == 255 ? 1 : 0;
+  EXPECT_EQ(lOpaque, 1);
+}
+
 TEST(QVTFddColormapAlgoLineair, MissingPiecesGiveNoImageAndNoValue) {
   MemoryDoubleVector* lX = new MemoryDoubleVector({0, 1});
   MemoryDoubleMatrix* lV = new MemoryDoubleMatrix(2, 2, {1, 2, 3, 4});
