@@ -3,8 +3,7 @@
 #include "OrderedVector.h"
 #include "OrderedXRows.h"
 
-OrderedValueRows::OrderedValueRows(CATSamIDouble2DDim2NH* iRows, OrderedXRows* iXRows)
-    : _Rows(iRows), _XRows(iXRows) {
+OrderedValueRows::OrderedValueRows(CATSamIDouble2DDim2NH* iRows, OrderedXRows* iXRows) : _Rows(iRows), _XRows(iXRows) {
   if (_Rows) _Rows->AddRef();
   if (_XRows) _XRows->AddRef();
 }

@@ -65,13 +65,18 @@ std::string SampleOrder::Check(const CATSamIVector* iVector, const std::string& 
   return lBreak.empty() ? lBreak : iFile + ": " + lBreak;
 }
 
-std::string SampleOrder::Check(const CATSamIDouble1p5D* iRows, const std::string& iFile, const std::string& iName) {
+std::string SampleOrder::DescribeBreak(const CATSamIDouble1p5D* iRows, const std::string& iName) {
   const unsigned int lRows = iRows ? iRows->GetNbrRows() : 0;
   for (unsigned int r = 0; r < lRows; ++r) {
     CATSamIDoubleVector* lRow = iRows->GetXVector(r);
     const std::string lBreak = SampleOrder(lRow).DescribeBreak(iName, static_cast<long>(r));
     if (lRow) lRow->Release();
-    if (!lBreak.empty()) return iFile + ": " + lBreak;
+    if (!lBreak.empty()) return lBreak;
   }
   return "";
+}
+
+std::string SampleOrder::Check(const CATSamIDouble1p5D* iRows, const std::string& iFile, const std::string& iName) {
+  const std::string lBreak = DescribeBreak(iRows, iName);
+  return lBreak.empty() ? lBreak : iFile + ": " + lBreak;
 }

@@ -31,6 +31,10 @@ class SampleOrder {
   // the data's indices, or with iName[iRow, i] for a row; empty when ordered.
   std::string DescribeBreak(const std::string& iName, long iRow = -1) const;
 
+  // The first break of order in rows (X rows of non-homogeneous data) as DescribeBreak says it,
+  // with the row; empty when every row is ordered.
+  static std::string DescribeBreak(const CATSamIDouble1p5D* iRows, const std::string& iName);
+
   // The one check of data that must be ascending or descending, for every program: the first
   // break of order as "FILE: values must ... " with iFile as given; empty when ordered. For rows
   // (X rows of non-homogeneous data), the first row that breaks it.

@@ -162,7 +162,7 @@ void PlotArea::OrderMap() {
   if (NonHomogeneous()) {
     OrderedXRows* lRows = new OrderedXRows(_Map.XRows, lZOrder);
     OrderedValueRows* lValues = new OrderedValueRows(_Map.ValueRows, lRows);
-    if (lBreak.empty() && !lRows->IsOrdered()) lBreak = SampleOrder::Check(_Map.XRows, "the map's X rows", "x");
+    if (lBreak.empty() && !lRows->IsOrdered()) lBreak = SampleOrder::DescribeBreak(_Map.XRows, "x");
     lNaN += lRows->GetNaNCount();
     Replace(_Map.XRows, lRows);
     Replace(_Map.ValueRows, lValues);
@@ -461,10 +461,10 @@ void PlotArea::Build(CATViewer& ioViewer, CATFont& iFont, const CATMathBox2D& iP
   // the map or bar blank without a word.
   const double lWidth = _DataBox.GetHigh().GetX() - _DataBox.GetLow().GetX();
   const double lHeight = _DataBox.GetHigh().GetY() - _DataBox.GetLow().GetY();
-  _Warning = _DataWarning;
+  _Warning.clear();
   if ((_HasMap || !_Contributions.empty()) &&
       (lWidth >= QVTFddColormapAlgoLineair::kMaxPixels || lHeight >= QVTFddColormapAlgoLineair::kMaxPixels))
-    _Warning += std::string(_Warning.empty() ? "" : "; ") + "the plot area is " + std::to_string(static_cast<int>(lWidth)) + " x " +
+    _Warning = "the plot area is " + std::to_string(static_cast<int>(lWidth)) + " x " +
                std::to_string(static_cast<int>(lHeight)) + " pixels: colour maps and contribution bars are drawn up to " +
                std::to_string(QVTFddColormapAlgoLineair::kMaxPixels - 1) + " pixels each way; choose a smaller size";
   Decoration lDecoration;
@@ -472,6 +472,7 @@ void PlotArea::Build(CATViewer& ioViewer, CATFont& iFont, const CATMathBox2D& iP
   ShowData(ioViewer, _Colors, iStyle);
   ShowDecoration(ioViewer, iFont, lDecoration, _Colors, iStyle);
   lDecoration.Release();
+  if (!_DataWarning.empty()) _Warning = _Warning.empty() ? _DataWarning : _DataWarning + "; " + _Warning;
 }
 
 void PlotArea::ShowData(CATViewer& ioViewer, ColorScaleAxis* iColors, const FigureStyle& iStyle) {

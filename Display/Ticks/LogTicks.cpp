@@ -85,7 +85,8 @@ void LogTicks::AddSubDecadeLevels(double iLow, double iHigh, int iFirstDecade, i
   }
   // Densest first; a minor level holds the next denser level's ticks between its major ones.
   for (size_t i = lLevels.size(); i-- > 0;)
-    AddLevel(iMajor ? lLevels[i] : (i + 1 < lLevels.size() ? Between(lLevels[i + 1], lLevels[i]) : std::vector<double>()));
+    AddLevel(iMajor ? lLevels[i]
+                    : (i + 1 < lLevels.size() ? Between(lLevels[i + 1], lLevels[i]) : std::vector<double>()));
 }
 
 LogTicks::LogTicks(double iMin, double iMax, eKind iKind)

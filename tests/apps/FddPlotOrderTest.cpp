@@ -60,12 +60,13 @@ TEST(FddPlotOrder, DescendingDataDrawsThePictureOfTheSameDataAscending) {
                                  Npy("o_va.npy", MapValues(10, 8, false, false), {10, 8});
   // Non-homogeneous rows, the second descending, then Z descending as well.
   const std::string lRowsUp = "--x-rows " + Npy("o_ra.npy", {0, 1, 2, 3, 0, 2, 4, n}, {2, 4}) + " --z " +
-                              Npy("o_rza.npy", {10, 20}) + " --values " + Npy("o_rva.npy", {1, 2, 3, 4, 5, 6, 7, n}, {2, 4});
+                              Npy("o_rza.npy", {10, 20}) + " --values " +
+                              Npy("o_rva.npy", {1, 2, 3, 4, 5, 6, 7, n}, {2, 4});
   const std::vector<unsigned char> lMap = Picture("map " + lAscending, "o_a.png"),
                                    lRows = Picture("map " + lRowsUp, "o_ra.png"),
-                                   lBar = Picture("contribution --x " + Npy("o_bx.npy", bx) + " --y " +
-                                                      Npy("o_by.npy", by),
-                                                  "o_ba.png");
+                                   lBar = Picture(
+                                       "contribution --x " + Npy("o_bx.npy", bx) + " --y " + Npy("o_by.npy", by),
+                                       "o_ba.png");
   ASSERT_FALSE(lMap.empty() || lRows.empty() || lBar.empty());
   const struct {
     std::string command;
@@ -89,14 +90,15 @@ TEST(FddPlotOrder, DescendingDataDrawsThePictureOfTheSameDataAscending) {
       {"contribution --x " + Npy("o_bxd.npy", Reversed(bx)) + " --y " + Npy("o_byd.npy", Reversed(by)), &lBar},
   };
   int lCase = 0;
-  for (const auto& c : lCases) EXPECT_TRUE(Picture(c.command, "o_d.png") == *c.expected) << lCase++ << ": " << c.command;
+  for (const auto& c : lCases)
+    EXPECT_TRUE(Picture(c.command, "o_d.png") == *c.expected) << lCase++ << ": " << c.command;
 
   // The probe reads a sample of a descending map exactly where it lies, and the one sample of a 1 x 1 map.
-  Result r = RunFddPlot("probe --x " + Dir() + "o_xd.npy --z " + Dir() + "o_zd.npy --values " + Dir() +
-                        "o_vxz.npy --at 3,20");
+  Result r =
+      RunFddPlot("probe --x " + Dir() + "o_xd.npy --z " + Dir() + "o_zd.npy --values " + Dir() + "o_vxz.npy --at 3,20");
   EXPECT_NE(r.output.find("value at X=3, Z=20: 3.3"), std::string::npos) << r.output;
-  r = RunFddPlot("probe --x " + Npy("o_1.npy", {3}) + " --z " + Dir() + "o_1.npy --values " + Npy("o_11.npy", {7}, {1, 1}) +
-                 " --at 3,3");
+  r = RunFddPlot("probe --x " + Npy("o_1.npy", {3}) + " --z " + Dir() + "o_1.npy --values " +
+                 Npy("o_11.npy", {7}, {1, 1}) + " --at 3,3");
   EXPECT_NE(r.output.find("value at X=3, Z=3: 7"), std::string::npos) << r.output;
 }
 
@@ -120,7 +122,8 @@ TEST(FddPlotOrder, NaNSamplesAreLeftOutWithOneWarning) {
                   " --values " + Npy("n_rv.npy", {1, 3, 4, 5, 6, 7}, {2, 3}),
               "n_ra.png");
   r = RunFddPlot("map --x-rows " + Npy("n_rn.npy", {0, n, 2, 3, 0, 1, 2, n}, {2, 4}) + " --z " + Dir() +
-                 "n_rz.npy --values " + Npy("n_rvn.npy", {1, 2, 3, 4, 5, 6, 7, n}, {2, 4}) + " -o " + Dir() + "n_rb.png");
+                 "n_rz.npy --values " + Npy("n_rvn.npy", {1, 2, 3, 4, 5, 6, 7, n}, {2, 4}) + " -o " + Dir() +
+                 "n_rb.png");
   EXPECT_NE(r.output.find("left out 1 samples"), std::string::npos) << r.output;
   ASSERT_TRUE(lPng.Load(Dir() + "n_rb.png"));
   EXPECT_TRUE(lPng.rgba == lRow);
