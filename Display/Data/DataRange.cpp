@@ -75,18 +75,21 @@ void DataRange::Axis(double iMin, double iMax, double iMargin, bool iLog, double
     lMin = lMin > 0.0 ? std::log10(lMin) : NAN;
     lMax = lMax > 0.0 ? std::log10(lMax) : NAN;
   }
+  // Half spans, and ends kept within the doubles: data of -1e308 .. 1e308 has a span that overflows.
+  const double lHalfSpan = 0.5 * lMax - 0.5 * lMin;
+  const double lLargest = std::numeric_limits<double>::max();
   if (!std::isfinite(lMin) || !std::isfinite(lMax) || lMin > lMax) {
     lMin = 0.0;
     lMax = 1.0;
-  } else if (!(lMax - lMin > 1e-12 * std::fmax(std::fabs(lMin), std::fabs(lMax)))) {
+  } else if (!(lHalfSpan > 0.5e-12 * std::fmax(std::fabs(lMin), std::fabs(lMax)))) {
     // One value: a range around it that the ticks can divide.
     const double lHalf = iLog ? 0.5 : (lMin == 0.0 ? 1.0 : 0.1 * std::fabs(lMin));
-    lMin -= lHalf;
-    lMax += lHalf;
-  } else if (iMargin > 0.0 && std::isfinite(lMax - lMin)) {
-    const double lPad = iMargin * (lMax - lMin);
-    lMin -= lPad;
-    lMax += lPad;
+    lMin = std::fmax(lMin - lHalf, -lLargest);
+    lMax = std::fmin(lMax + lHalf, lLargest);
+  } else if (iMargin > 0.0) {
+    const double lPad = 2.0 * iMargin * lHalfSpan;
+    lMin = std::fmax(lMin - lPad, -lLargest);
+    lMax = std::fmin(lMax + lPad, lLargest);
   }
   oMin = iLog ? std::pow(10.0, lMin) : lMin;
   oMax = iLog ? std::pow(10.0, lMax) : lMax;

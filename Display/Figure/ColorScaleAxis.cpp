@@ -70,7 +70,7 @@ void ColorScaleAxis::GetColor(double iValue, double iShift, int& oRed, int& oGre
   else if (_Max == _Min)
     t = iValue < _Min ? 0.0 : (iValue > _Max ? 1.0 : 0.5);
   else
-    t = (iValue - _Min) / (_Max - _Min);
+    t = (0.5 * iValue - 0.5 * _Min) / (0.5 * _Max - 0.5 * _Min);  // halves: -1e308 .. 1e308 spans no infinity
   t += iShift;
   if (std::isnan(t)) {
     oRed = kNaNRed;

@@ -44,7 +44,11 @@ void ColorScaleBar::Show(CATViewer& ioViewer, const CATMathBox2D& iBar, ColorSca
               Scene::Color(g, g, g));
   std::vector<double> lValues(kSteps);
   const double lMin = iColors.GetMin(), lMax = iColors.GetMax();
-  for (int i = 0; i < kSteps; ++i) lValues[static_cast<size_t>(i)] = lMin + (lMax - lMin) * i / (kSteps - 1);
+  // Weighted ends rather than lMin + span * t: the span of limits such as -1e308, 1e308 overflows.
+  for (int i = 0; i < kSteps; ++i) {
+    const double t = static_cast<double>(i) / (kSteps - 1);
+    lValues[static_cast<size_t>(i)] = lMin * (1.0 - t) + lMax * t;
+  }
   MemoryDoubleVector* lVector = new MemoryDoubleVector(lValues);
   if (lVector) {
     QVTFddContributionBarRep* lRep = new QVTFddContributionBarRep(

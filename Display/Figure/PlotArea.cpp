@@ -15,11 +15,16 @@
 #include "ColorScaleBar.h"
 #include "DataRange.h"
 #include "FigureStyle.h"
+#include "SampleOrder.h"
 #include "Scene.h"
 #include "Legend.h"
 #include "LinearScaling.h"
 #include "Log10Vector.h"
 #include "MirrorTicks.h"
+#include "OrderedMatrix.h"
+#include "OrderedValueRows.h"
+#include "OrderedVector.h"
+#include "OrderedXRows.h"
 #include "Palette.h"
 #include "QVTFdd2DAxisDrawing.h"
 #include "QVTFdd2DAxisGP.h"
@@ -71,6 +76,12 @@ std::vector<Tile> Tiles(double iLow, double iHigh, double iMin, double iMax) {
 
 void Drop(CATBaseUnknown* iObject) {
   if (iObject) iObject->Release();
+}
+// Puts iView (one reference, taken over) in place of the object ioHeld held.
+template <class T, class V>
+void Replace(T*& ioHeld, V* iView) {
+  Drop(ioHeld);
+  ioHeld = iView;
 }
 
 // A line in model units, in the given attributes.
@@ -162,13 +173,59 @@ void PlotArea::SetColormap(const ColormapData& iData) {
   _Map = iData;
   _HasMap = true;
   for (CATBaseUnknown* lObject : MapObjects()) Hold(lObject);
+  OrderMap();
+}
+
+void PlotArea::OrderMap() {
+  // The library maps ascending samples only: descending X or Z (a sweep downwards, a run-down) is
+  // shown through reversed views, NaN samples are left out, any other order is not drawn.
+  const SampleOrder lZOrder(_Map.Z);
+  std::string lBreak = lZOrder.DescribeBreak("z");
+  unsigned long long lNaN = lZOrder.GetNaNCount();
+  if (NonHomogeneous()) {
+    OrderedXRows* lRows = new OrderedXRows(_Map.XRows, lZOrder);
+    OrderedValueRows* lValues = new OrderedValueRows(_Map.ValueRows, lRows);
+    if (lBreak.empty() && !lRows->IsOrdered()) lBreak = SampleOrder::DescribeBreak(_Map.XRows, "x");
+    lNaN += lRows->GetNaNCount();
+    Replace(_Map.XRows, lRows);
+    Replace(_Map.ValueRows, lValues);
+  } else {
+    const SampleOrder lXOrder(_Map.X);
+    if (lBreak.empty()) lBreak = lXOrder.DescribeBreak("x");
+    lNaN += lXOrder.GetNaNCount();
+    if (!lXOrder.IsIdentity() || !lZOrder.IsIdentity()) {
+      Replace(_Map.X, _Map.X ? new OrderedVector(_Map.X, lXOrder) : nullptr);
+      Replace(_Map.Values, _Map.Values ? new OrderedMatrix(_Map.Values, lXOrder, lZOrder) : nullptr);
+    }
+  }
+  if (!lZOrder.IsIdentity()) Replace(_Map.Z, _Map.Z ? new OrderedVector(_Map.Z, lZOrder) : nullptr);
+  if (!lBreak.empty()) {
+    _DataWarning = "the colour map is not drawn: " + lBreak;
+    for (CATBaseUnknown* lObject : MapObjects()) Drop(lObject);
+    _Map = ColormapData();
+    _HasMap = false;
+  } else if (lNaN > 0) {
+    _DataWarning = "left out " + std::to_string(lNaN) + " samples whose x or z is NaN";
+  }
 }
 
 void PlotArea::AddContributionBar(CATSamIDoubleVector* iArg, CATSamIDoubleVector* iRes, bool iVertical) {
   if (!iArg || !iRes) return;
-  Hold(iArg);
-  Hold(iRes);
-  _Contributions.push_back({iArg, iRes, iVertical});
+  // As for colour maps: descending arguments through reversed views, NaN arguments left out.
+  const SampleOrder lOrder(iArg);
+  if (!lOrder.IsOrdered()) {
+    _DataWarning = "a contribution bar is not drawn: " + lOrder.DescribeBreak("x");
+    return;
+  }
+  if (lOrder.GetNaNCount() > 0)
+    _DataWarning = "left out " + std::to_string(lOrder.GetNaNCount()) + " samples whose x is NaN";
+  if (lOrder.IsIdentity()) {
+    Hold(iArg);
+    Hold(iRes);
+    _Contributions.push_back({iArg, iRes, iVertical});
+  } else {
+    _Contributions.push_back({new OrderedVector(iArg, lOrder), new OrderedVector(iRes, lOrder), iVertical});
+  }
 }
 
 void PlotArea::SetColorScale(ColorScaleAxis::eTable iTable, double iMin, double iMax, const std::string& iLabel) {
@@ -223,6 +280,9 @@ void PlotArea::ComputeRanges() {
       mz0 = mz1 = NAN;
       DataRange::Add(_Map.Z, false, mz0, mz1);
     }
+    // A single X or Z value (a 1 x 1 map) is shown over the range around it, not over nothing.
+    if (!(mx1 > mx0)) DataRange::Axis(mx0, mx1, 0.0, false, mx0, mx1);
+    if (!(mz1 > mz0)) DataRange::Axis(mz0, mz1, 0.0, false, mz0, mz1);
     _Map.XMin = mx0;
     _Map.XMax = mx1;
     _Map.ZMin = mz0;
@@ -434,6 +494,7 @@ void PlotArea::Build(CATViewer& ioViewer, CATFont& iFont, const CATMathBox2D& iP
   ShowData(ioViewer, _Colors, iStyle);
   ShowDecoration(ioViewer, iFont, lDecoration, _Colors, iStyle);
   lDecoration.Release();
+  if (!_DataWarning.empty()) _Warning = _Warning.empty() ? _DataWarning : _DataWarning + "; " + _Warning;
 }
 
 void PlotArea::ShowData(CATViewer& ioViewer, ColorScaleAxis* iColors, const FigureStyle& iStyle) {

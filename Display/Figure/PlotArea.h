@@ -47,7 +47,9 @@ class PlotArea {
   // Curves and bars take colours of the palette in the order they are added.
   void AddCurve(CATSamIVector* iX, CATSamIVector* iY, const std::string& iName, bool iSymbols);
   void AddBars(CATSamIVector* iX, CATSamIVector* iHeights, const std::string& iName);
-  // Colour maps and contribution bars are drawn on linear axes.
+  // Colour maps and contribution bars are drawn on linear axes. X and Z (the arguments of a bar)
+  // may be ascending or descending and hold NaN samples, which are left out with a warning; data
+  // in any other order is not drawn, with a warning (SampleOrder::Check refuses it beforehand).
   void SetColormap(const ColormapData& iData);
   // A strip over the whole data box (several share it in bands): iRes over iArg, along x, or along
   // y when iVertical.
@@ -103,6 +105,8 @@ class PlotArea {
   void Fit(CATFont& iFont, const CATMathBox2D& iRoom, const FigureStyle& iStyle);
   static CATMathBox2D Room(const CATMathBox2D& iPage, const FigureStyle& iStyle);
   void ComputeRanges();
+  // Puts the map's data in ascending views, or drops a map whose data has no order.
+  void OrderMap();
   ColorScaleAxis* MakeColors() const;
   // Builds the decoration of iBox and returns the extent of all of it (data box included).
   CAT2DBoundingBox Decorate(const CATMathBox2D& iBox, const FigureStyle& iStyle, CATFont& iFont,
@@ -147,6 +151,8 @@ class PlotArea {
   };
   std::vector<MapTile> _MapTiles;
   std::string _Warning;
+  // What the data given to the area leaves out or cannot show; part of every warning.
+  std::string _DataWarning;
 };
 
 #endif

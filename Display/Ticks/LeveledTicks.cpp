@@ -44,5 +44,6 @@ void LeveledTicks::AddLevel(const std::vector<double>& iValues) { _Levels.push_b
 bool LeveledTicks::SortedRange(double& oLow, double& oHigh) const {
   oLow = std::fmin(_Min, _Max);
   oHigh = std::fmax(_Min, _Max);
-  return std::isfinite(oLow) && std::isfinite(oHigh) && std::isfinite(oHigh - oLow) && oHigh > oLow;
+  // The span itself may overflow (-1e308 .. 1e308): the sources work with its half.
+  return std::isfinite(oLow) && std::isfinite(oHigh) && oHigh > oLow;
 }

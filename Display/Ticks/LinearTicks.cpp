@@ -35,7 +35,9 @@ bool Multiples(const Step& iStep, double iLow, double iHigh, double& oFirst, dou
 double LinearTicks::Multiple(double iIndex, int iMantissa, int iExponent) {
   // Dividing by an exact power of ten rounds once, where multiplying by an inexact 10^-n would not.
   if (iExponent >= 0) return iIndex * iMantissa * std::pow(10.0, iExponent);
-  return iIndex * iMantissa / std::pow(10.0, -iExponent);
+  if (iExponent >= -300) return iIndex * iMantissa / std::pow(10.0, -iExponent);
+  // Steps of tiny spans (1e-309): 10^309 overflows a double, not a long double.
+  return static_cast<double>(static_cast<long double>(iIndex * iMantissa) / std::pow(10.0L, -iExponent));
 }
 
 LinearTicks::LinearTicks(double iMin, double iMax, eKind iKind, int iMaxIntervals)
@@ -45,10 +47,12 @@ LinearTicks::LinearTicks(double iMin, double iMax, eKind iKind, int iMaxInterval
   if (iMaxIntervals < 1) iMaxIntervals = 1;
   if (iMaxIntervals > kMaxTicksPerLevel - 1) iMaxIntervals = kMaxTicksPerLevel - 1;
 
-  // The finest nice step giving at most iMaxIntervals intervals.
-  const double lRaw = (lHigh - lLow) / iMaxIntervals;
-  Step lStep{1, static_cast<int>(std::floor(std::log10(lRaw)))};
-  for (int lGuard = 0; lGuard < 8 && lStep.Value() < lRaw * (1.0 - 1e-12); ++lGuard) lStep = lStep.Coarser();
+  // The finest nice step giving at most iMaxIntervals intervals, found from half the span and half
+  // the step: the span of -1e308 .. 1e308 overflows.
+  const double lHalfRaw = (0.5 * lHigh - 0.5 * lLow) / iMaxIntervals;
+  Step lStep{1, static_cast<int>(std::floor(std::log10(lHalfRaw) + std::log10(2.0)))};
+  for (int lGuard = 0; lGuard < 8 && 0.5 * lStep.Value() < lHalfRaw * (1.0 - 1e-12); ++lGuard)
+    lStep = lStep.Coarser();
 
   // Coarser steps until one leaves at most two ticks; a step that leaves none ends the levels.
   for (int lGuard = 0; lGuard < 64; ++lGuard, lStep = lStep.Coarser()) {

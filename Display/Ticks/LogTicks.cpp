@@ -34,7 +34,60 @@ int CoarserStride(int iStride) {
   return iStride / lPower == 2 ? iStride / 2 * 5 : iStride * 2;
 }
 
+// The multiples of iMantissa * 10^(k + iShift) within [iLow, iHigh], decade k by decade k, in
+// increasing order; false when there are more than iMaxCount.
+bool SubDecadeValues(double iLow, double iHigh, int iFirstDecade, int iLastDecade, int iMantissa, int iShift,
+                     size_t iMaxCount, std::vector<double>& oValues) {
+  oValues.clear();
+  for (int k = iFirstDecade; k <= iLastDecade; ++k) {
+    const double lStep = LinearTicks::Multiple(1.0, iMantissa, k + iShift);
+    const double lDecade = LinearTicks::Multiple(1.0, 1, k), lNext = LinearTicks::Multiple(1.0, 1, k + 1);
+    if (!(lStep > 0.0) || !(lDecade > 0.0) || !std::isfinite(lNext)) continue;
+    const double lFirst = std::ceil(std::fmax(iLow, lDecade) / lStep - 1e-9);
+    const double lLast = std::floor(std::fmin(iHigh, lNext) / lStep + 1e-9);
+    for (double j = lFirst; j <= lLast; ++j) {
+      const double v = LinearTicks::Multiple(j, iMantissa, k + iShift);
+      // The next decade's first value belongs to the next decade.
+      if (v >= lNext * (1.0 - 1e-12)) break;
+      if (oValues.size() >= iMaxCount) return false;
+      oValues.push_back(v);
+    }
+  }
+  return true;
+}
+
+// The values of iDenser that are not in iSparser (both increasing).
+std::vector<double> Between(const std::vector<double>& iDenser, const std::vector<double>& iSparser) {
+  std::vector<double> lValues;
+  size_t j = 0;
+  for (double v : iDenser) {
+    while (j < iSparser.size() && iSparser[j] < v * (1.0 - 1e-12)) ++j;
+    if (j < iSparser.size() && iSparser[j] <= v * (1.0 + 1e-12)) continue;
+    lValues.push_back(v);
+  }
+  return lValues;
+}
+
 }  // namespace
+
+void LogTicks::AddSubDecadeLevels(double iLow, double iHigh, int iFirstDecade, int iLastDecade, bool iMajor) {
+  // Coarsest first: every multiple of the decade (40, 50, 60), then steps of 5, 2, 1 a decade
+  // lower, and so on, while a level stays within the ticks a level may hold.
+  std::vector<std::vector<double>> lLevels;
+  std::vector<double> lValues;
+  for (int n = 0; n < 46; ++n) {
+    // Step n: 1 times the decade, then 5, 2, 1 times a tenth of it, a hundredth, ...
+    const int lMantissa = n == 0 ? 1 : (n % 3 == 1 ? 5 : (n % 3 == 2 ? 2 : 1));
+    const int lShift = n == 0 ? 0 : -1 - (n - 1) / 3;
+    if (!SubDecadeValues(iLow, iHigh, iFirstDecade, iLastDecade, lMantissa, lShift, kMaxTicksPerLevel, lValues)) break;
+    // A level without ticks would be taken as the one whose texts fit.
+    if (!lValues.empty()) lLevels.push_back(lValues);
+  }
+  // Densest first; a minor level holds the next denser level's ticks between its major ones.
+  for (size_t i = lLevels.size(); i-- > 0;)
+    AddLevel(iMajor ? lLevels[i]
+                    : (i + 1 < lLevels.size() ? Between(lLevels[i + 1], lLevels[i]) : std::vector<double>()));
+}
 
 LogTicks::LogTicks(double iMin, double iMax, eKind iKind)
     : LeveledTicks(iMin, iMax, iKind == eMajor ? 3 : 2, iKind == eMajor ? 1 : 0) {
@@ -44,6 +97,9 @@ LogTicks::LogTicks(double iMin, double iMax, eKind iKind)
   const int lFirst = static_cast<int>(std::floor(std::log10(lLow))) - 1;
   const int lLast = static_cast<int>(std::floor(std::log10(lHigh))) + 1;
   const bool lMajor = iKind == eMajor;
+  // Less than two decades in range: the levels within a decade come first (40, 50, 60 on 40 .. 60).
+  if (DecadeValues(lLow, lHigh, lFirst, lLast, [](int m, int) { return m == 1; }).size() < 2)
+    AddSubDecadeLevels(lLow, lHigh, lFirst, lLast, lMajor);
 
   // 1, 2, 5 in every decade.
   const std::vector<double> lDensest = DecadeValues(lLow, lHigh, lFirst, lLast, [&](int m, int) {

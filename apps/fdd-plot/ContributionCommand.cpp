@@ -10,6 +10,7 @@
 #include "CommandSupport.h"
 #include "Figure.h"
 #include "PlotArea.h"
+#include "SampleOrder.h"
 
 void ContributionCommand::Register(CLI::App& ioApp) {
   _Command = ioApp.add_subcommand("contribution", "Draw a contribution bar: the colours of values y along x");
@@ -53,6 +54,9 @@ int ContributionCommand::Run() {
   if (lStatus == 0 && lX->GetLength() != lY->GetLength())
     lStatus = CommandSupport::Fail(_Y + ": " + std::to_string(lY->GetLength()) + " values for " +
                                    std::to_string(lX->GetLength()) + " arguments: one value per argument is needed");
+  // Descending arguments are drawn; any other order is refused where it breaks.
+  const std::string lOrder = lStatus == 0 ? SampleOrder::Check(lX, _X, "x") : "";
+  if (!lOrder.empty()) lStatus = CommandSupport::Fail(lOrder);
   CATFont* lFont = lStatus == 0 ? CommandSupport::LoadFont() : nullptr;
   if (lStatus == 0 && !lFont) lStatus = 1;
   if (lStatus == 0) {

@@ -18,6 +18,7 @@
 #include "LinearScaling.h"
 #include "NumericArray.h"
 #include "PlotArea.h"
+#include "SampleOrder.h"
 
 namespace {
 
@@ -141,6 +142,10 @@ int MapCommand::Run() {
     lData.ValueRows = lIn.valueRows;
   }
   if (!lIn.matrix && !(lIn.rows && lIn.valueRows)) return CommandSupport::Fail("out of memory");
+  // Descending X and Z are drawn; any other order is refused where it breaks.
+  std::string lOrder = lIn.rows ? SampleOrder::Check(lIn.rows, _XRows, "x") : SampleOrder::Check(lIn.x, _X, "x");
+  if (lOrder.empty()) lOrder = SampleOrder::Check(lIn.z, _Z, "z");
+  if (!lOrder.empty()) return CommandSupport::Fail(lOrder);
   lData.Z = lIn.z;
   lData.XMin = lX0;
   lData.XMax = lX1;

@@ -296,8 +296,7 @@ TEST_F(QVTFdd2DAxisTickPartFixture, NothingWithoutTicksScalingOrScaledRange) {
   _Ticks->HandsOutScaling = true;
 
   // A scaled range of no extent or not finite: nothing, the level as it was, the scaling given back.
-  const std::pair<double, double> lRanges[] = {{5, 5}, {0, QVTFddDoubleInfinity}, {QVTFddDoubleNaN, 1},
-                                               {-QVTFddDoubleMax, QVTFddDoubleMax}};
+  const std::pair<double, double> lRanges[] = {{5, 5}, {0, QVTFddDoubleInfinity}, {QVTFddDoubleNaN, 1}};
   for (const auto& lRange : lRanges) {
     _Ticks->Min = lRange.first;
     _Ticks->Max = lRange.second;
@@ -346,4 +345,24 @@ TEST_F(QVTFdd2DAxisTickPartFixture, MajorTickPartAlwaysSearches) {
   EXPECT_EQ(lMajor.GetDetailLevel(), 1);
   EXPECT_TRUE(lMajor.IsAKindOf("QVTFdd2DAxisTickPart"));
   EXPECT_STREQ(lMajor.IsA(), "QVTFdd2DAxisMajorTickPart");
+}
+
+TEST_F(QVTFdd2DAxisTickPartFixture, RangesAtTheEndsOfTheDoublesPlaceTheirTicks) {
+  // Spans that overflow (the whole double range) and spans of 1e-307: ticks at 1/4, 1/2 and 3/4.
+  const std::pair<double, double> lRanges[] = {
+      {-QVTFddDoubleMax, QVTFddDoubleMax}, {-1e308, 1e308}, {0, 4e-307}, {1e-307, 5e-307}};
+  for (const auto& lRange : lRanges) {
+    SCOPED_TRACE(lRange.first);
+    delete _List;
+    _List = nullptr;
+    _Ticks->Min = lRange.first;
+    _Ticks->Max = lRange.second;
+    _Ticks->Levels = {{}};
+    for (double t : {0.25, 0.5, 0.75}) _Ticks->Levels[0].push_back(lRange.first * (1 - t) + lRange.second * t);
+    int lLevel = 0;
+    Lay(0, lLevel);
+    const std::vector<const CAT2DLineGP*> lLines = Lines(_List);
+    ASSERT_EQ(lLines.size(), 3u);
+    for (int i = 0; i < 3; ++i) ExpectLine(lLines[i], 25.0 * (i + 1), 0, 25.0 * (i + 1), -5);
+  }
 }

@@ -386,3 +386,24 @@ TEST(QVTFdd2DCurveGP, CopySharesTheVectorsAndDrawsNothing) {
   }
   EXPECT_EQ(lCurve._X->GetRefCount(), 2u);
 }
+
+TEST(QVTFdd2DCurveGP, DataBoxesAtTheEndsOfTheDoublesDrawAsOrdinaryOnes) {
+  // The same curve over 0 .. 100 and over boxes whose span overflows or whose scale would.
+  CAT2DViewpoint lViewpoint = PixelViewpoint();
+  const std::vector<double> lT = {0, 25, 50, 75, 100}, lV = {10, 90, 20, 80, 50};
+  Curve lPlain(lT, lV, kBox100, kBox100);
+  const std::vector<float> lExpected = DrawnSegments(*lPlain._GP, &lViewpoint);
+  ASSERT_FALSE(lExpected.empty());
+  const std::pair<double, double> lRanges[] = {{-1e308, 1e308}, {-DBL_MAX, DBL_MAX}, {0, 1e-307}, {1e-307, 2e-307}};
+  for (const auto& r : lRanges) {
+    std::vector<double> x, y;
+    for (size_t i = 0; i < lT.size(); ++i) {
+      x.push_back(r.first * (1 - lT[i] / 100) + r.second * (lT[i] / 100));
+      y.push_back(r.first * (1 - lV[i] / 100) + r.second * (lV[i] / 100));
+    }
+    Curve lCurve(x, y, CATMathBox2D(r.first, r.second, r.first, r.second), kBox100);
+    const std::vector<float> lDrawn = DrawnSegments(*lCurve._GP, &lViewpoint);
+    ASSERT_EQ(lDrawn.size(), lExpected.size()) << r.first;
+    for (size_t i = 0; i < lDrawn.size(); ++i) EXPECT_NEAR(lDrawn[i], lExpected[i], 1e-3) << r.first << " " << i;
+  }
+}

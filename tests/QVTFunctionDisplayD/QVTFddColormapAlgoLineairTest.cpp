@@ -318,9 +318,25 @@ TEST(QVTFddColormapAlgoLineair, GetValueStaysInsideTheLimitsAndTheJobs) {
   // Equal limits put the point on no pixel of the strip: refused, nothing read outside the jobs.
   std::unique_ptr<Algo> lFlat = d.New(4, 2, 2, 2, 0, 1);
   EXPECT_EQ(lFlat->GetValue(2.0, 0.5, lValue), E_FAIL);
+  // Limits at the ends of the doubles: every sample lies in the middle pixel, which shows their largest.
   std::unique_ptr<Algo> lHuge = d.New(4, 2, -QVTFddDoubleMax, QVTFddDoubleMax, 0, 1);
-  EXPECT_EQ(lHuge->GetValue(0.0, 0.5, lValue), E_FAIL);
-  EXPECT_EQ(lValue, 0.0);
+  EXPECT_EQ(lHuge->GetValue(0.0, 0.5, lValue), S_OK);
+  EXPECT_EQ(lValue, 31.0);
+}
+
+TEST(QVTFddColormapAlgoLineair, OneByOneMapShowsAndAnswersItsSample) {
+  // One sample at (3, 3) in limits around it: its pixel has its value, the others none.
+  HomData d({3}, {3}, {7});
+  std::unique_ptr<Algo> lAlgo = d.New(11, 11, 2.5, 3.5, 2.5, 3.5);
+  double lValue = 0.0;
+  EXPECT_EQ(lAlgo->GetValue(3.0, 3.0, lValue), S_OK);
+  EXPECT_EQ(lValue, 7.0);
+  EXPECT_EQ(lAlgo->GetValue(2.6, 3.0, lValue), E_FAIL);
+  const CATPixelImage lImage = lAlgo->MakeBitmap();
+  ASSERT_FALSE(lImage.IsEmpty());
+  int lOpaque = 0;
+  for (int i = 0; i < 11 * 11; ++i) lOpaque += lImage.GetPixels()[4 * i + 3] == 255 ? 1 : 0;
+  EXPECT_EQ(lOpaque, 1);
 }
 
 TEST(QVTFddColormapAlgoLineair, MissingPiecesGiveNoImageAndNoValue) {

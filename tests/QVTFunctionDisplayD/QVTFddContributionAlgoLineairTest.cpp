@@ -195,6 +195,17 @@ TEST(QVTFddContributionAlgoLineair, GetValueAtAndBeyondTheLimits) {
   EXPECT_EQ(lValue, -1.0);
 }
 
+TEST(QVTFddContributionAlgoLineair, ValuesAtTheEndsOfTheDoublesInterpolate) {
+  // Between -1.5e308 and 1.5e308 (a difference beyond the doubles) lies 0 at the middle.
+  Data d({0, 10}, {-1.5e308, 1.5e308});
+  Algo lAlgo(d.Args, 0, 10, 1, d.Res, 11, 1, d.Axis, Algo::HorizontalBar);
+  double lValue = -1.0;
+  EXPECT_EQ(lAlgo.GetValue(5.0, lValue), S_OK);
+  EXPECT_NEAR(lValue, 0.0, 1e293);
+  EXPECT_EQ(lAlgo.GetValue(2.0, lValue), S_OK);
+  EXPECT_NEAR(lValue, -0.9e308, 1e293);
+}
+
 TEST(QVTFddContributionAlgoLineair, VectorsOfDifferentLengthsAreRefused) {
   Data d(Ramp(5), Ramp(6));
   Algo lAlgo(d.Args, 0, 4, 1, d.Res, 10, 10, d.Axis, Algo::HorizontalBar);

@@ -118,16 +118,34 @@ TEST(QVTFddPixelJob, ValueToPixelSaturatesHugeAndNonFiniteValues) {
   EXPECT_TRUE(LogSince(lBefore).empty());
 }
 
+TEST(QVTFddPixelJob, LimitsAtTheEndsOfTheDoublesMapTheirSamples) {
+  const double kMax = std::numeric_limits<double>::max();
+  // Limits whose span overflows, and a span of 1e-307: the middle and the ends on their pixels, and
+  // the strip's jobs over three samples (ends and middle).
+  const double lRanges[][2] = {{-kMax, kMax}, {-1e308, 1e308}, {0, 1e-307}, {1e-307, 3e-307}};
+  for (const auto& r : lRanges) {
+    SCOPED_TRACE(r[0]);
+    const double lMiddle = 0.5 * r[0] + 0.5 * r[1];
+    EXPECT_EQ(QVTFddValueToPixel(r[0], r[0], r[1], 11), 0);
+    EXPECT_EQ(QVTFddValueToPixel(lMiddle, r[0], r[1], 11), 5);
+    EXPECT_EQ(QVTFddValueToPixel(r[1], r[0], r[1], 11), 10);
+    MemoryDoubleVector* lVector = new MemoryDoubleVector({r[0], lMiddle, r[1]});
+    QVTFddPixelJob lJobs[11];
+    QVTFddComputePixelJobs(lVector, r[0], r[1], 0, lJobs, 11);
+    EXPECT_EQ(lJobs[0]._Type, QVTFddPixelJob::IndexJob);
+    EXPECT_EQ(lJobs[5]._Type, QVTFddPixelJob::IndexJob);
+    EXPECT_EQ(lJobs[5]._First, 1);
+    EXPECT_EQ(lJobs[10]._First, 2);
+    lVector->Release();
+  }
+}
+
 TEST(QVTFddPixelJob, ValueToPixelLogsLimitsThatMissTheEndPixels) {
   // Equal limits: 0/0 is NaN, saturated to the negative bound, which is neither end pixel.
   unsigned long long lBefore = QVTFddModuleLog().Count();
   EXPECT_EQ(QVTFddValueToPixel(5.0, 5.0, 5.0, 11), -kBound);
   EXPECT_EQ(LogSince(lBefore), (std::vector<std::string>{"lIntResult != 0", "lIntResult != iLength-1"}));
 
-  // A range too wide for a double: the maximum lands on no pixel.
-  lBefore = QVTFddModuleLog().Count();
-  EXPECT_EQ(QVTFddValueToPixel(1e308, -1e308, 1e308, 11), -kBound);
-  EXPECT_EQ(LogSince(lBefore), (std::vector<std::string>{"lIntResult != iLength-1"}));
 
   // iLength - 1 is taken without int overflow.
   lBefore = QVTFddModuleLog().Count();
@@ -231,6 +249,29 @@ TEST(QVTFddPixelJob, FarSamplesUseTheWindowAndTheSpare) {
   ExpectJobs(lJobs, {Interp(1, 2, kBound / lGap), Interp(1, 2, (kBound + 1.0) / lGap), Interp(1, 2, (kBound + 2.0) / lGap)});
 }
 
+TEST(QVTFddPixelJob, OneSampleTakesItsPixel) {
+  const struct {
+    double min, max;
+    int pixel;  // -1: none
+  } lCases[] = {{0, 10, 5}, {5, 10, 0}, {0, 5, 10}, {6, 10, -1}, {0, 4, -1}};
+  MemoryDoubleVector* lVector = new MemoryDoubleVector({5});
+  for (const auto& c : lCases) {
+    SCOPED_TRACE(c.min);
+    unsigned long long lBefore = QVTFddModuleLog().Count();
+    for (int lInterpolate : {0, 1}) {
+      QVTFddPixelJob lJobs[11];
+      QVTFddComputePixelJobs(lVector, c.min, c.max, lInterpolate, lJobs, 11);
+      for (int k = 0; k < 11; ++k)
+        EXPECT_EQ(lJobs[k]._Type, k == c.pixel ? QVTFddPixelJob::IndexJob : QVTFddPixelJob::EmptyJob) << k;
+      if (c.pixel >= 0) {
+        EXPECT_EQ(lJobs[c.pixel]._First, 0);
+      }
+    }
+    EXPECT_TRUE(LogSince(lBefore).empty());
+  }
+  lVector->Release();
+}
+
 TEST(QVTFddPixelJob, PreconditionFailuresLogAndLeaveTheArray) {
   struct Case {
     std::vector<double> values;
@@ -238,7 +279,6 @@ TEST(QVTFddPixelJob, PreconditionFailuresLogAndLeaveTheArray) {
     std::string text;
   };
   const Case lCases[] = {
-      {{5}, 0, 10, "iVector->GetLength() <2"},
       {{}, 0, 10, "iVector->GetLength() <2"},
       {{0, 10}, 10, 10, "iMaxLimit <= iMinLimit"},
       {{0, 10}, 10, 0, "iMaxLimit <= iMinLimit"},

@@ -5,6 +5,8 @@
 #ifndef QVTFddRowValue_H
 #define QVTFddRowValue_H
 
+#include <cmath>
+
 class CATSamIDoubleVector;
 class QVTFddPixelJob;
 
@@ -16,7 +18,12 @@ inline void QVTFddRaiseMaximum(double& ioMaximum, double iCandidate) {
 
 // The value at iFraction of the way from iFirst to iSecond.
 inline double QVTFddInterpolate(double iFirst, double iSecond, double iFraction) {
-  return iFirst + (iSecond - iFirst) * iFraction;
+  const double lValue = iFirst + (iSecond - iFirst) * iFraction;
+  // Values of opposite signs near the ends of the doubles: their difference overflows, the
+  // weighted values do not.
+  if (std::isinf(lValue) && std::isfinite(iFirst) && std::isfinite(iSecond))
+    return iFirst * (1.0 - iFraction) + iSecond * iFraction;
+  return lValue;
 }
 
 // The value of the pixel of iJob over the values of iRow: the value of an index job, the maximum

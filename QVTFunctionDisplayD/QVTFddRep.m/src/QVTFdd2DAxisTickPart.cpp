@@ -27,8 +27,9 @@ struct TickLayout {
   QVTIFddTicks* Ticks;
   QVTIFddTickScaling* Scaling;
   CATMathPoint2D Start;
-  CATMathVector2D Axis;  // axis vector per scaled unit
+  CATMathVector2D Axis;  // axis vector from the first to the last scaled value
   double SMin, SMax;
+  double HalfRange;  // half of SMax - SMin: the whole overflows for ranges at the ends of the doubles
   int ShowLimits;
   CATMathVector2D Mark0, Mark1, TextOffset;
   float TextHeight;
@@ -38,7 +39,7 @@ struct TickLayout {
   // Position of the tick on the axis; false when the tick is not drawn at all (left out as a
   // range end under the show-limits flag, or at no finite position).
   bool Place(double iScaled, CATMathPoint2D& oPosition) const {
-    oPosition = Start + Axis * (iScaled - SMin);
+    oPosition = Start + Axis * ((0.5 * iScaled - 0.5 * SMin) / HalfRange);
     if (!std::isfinite(oPosition.GetX()) || !std::isfinite(oPosition.GetY())) return false;
     const bool lAtAnEnd =
         std::fabs(SMin - iScaled) <= QVTFddDoubleEpsilon || std::fabs(SMax - iScaled) <= QVTFddDoubleEpsilon;
@@ -114,12 +115,12 @@ QVTFddMathRegion QVTFdd2DAxisTickPart::AddPrim(QVTFddGPList*& ioList) {
   lLayout.SMin = lScaling->Scale(_Ticks->GetMin(0));
   lLayout.SMax = lScaling->Scale(_Ticks->GetMax(0));
   // A range of no extent, or not finite, has no positions: nothing is drawn, the level stays.
-  const double lRange = lLayout.SMax - lLayout.SMin;
-  if (lRange == 0.0 || !std::isfinite(lRange)) {
+  lLayout.HalfRange = 0.5 * lLayout.SMax - 0.5 * lLayout.SMin;
+  if (lLayout.HalfRange == 0.0 || !std::isfinite(lLayout.HalfRange)) {
     lScaling->Release();
     return lResult;
   }
-  lLayout.Axis = (_End - _Start) / lRange;
+  lLayout.Axis = _End - _Start;
   lLayout.ShowLimits = _ShowLimits;
   lLayout.Mark0 = s0 * _Direction;
   lLayout.Mark1 = s1 * _Direction;

@@ -14,6 +14,7 @@
 #include "CATSamIVector.h"
 #include "QVTFddConstants.h"
 #include "QVTFddMathClipLines.h"
+#include "QVTFddMathLinearMap.h"
 #include "QVTFddModuleFrame.h"
 
 QVTFDD_META_IMPLEMENT(QVTFdd2DCurveGP, CAT2DRep)
@@ -276,15 +277,13 @@ void QVTFdd2DCurveGP::ComputeSegments(const CAT2DViewpoint& iViewpoint, float iW
   const unsigned int lNbSamples = lLengthX < lLengthY ? lLengthX : lLengthY;
   if (lNbSamples == 0) return;
 
-  const double lDlx = _DataBox.GetLow().GetX(), lDly = _DataBox.GetLow().GetY();
-  const double lDhx = _DataBox.GetHigh().GetX(), lDhy = _DataBox.GetHigh().GetY();
-  const double lMlx = _DisplayBox.GetLow().GetX(), lMly = _DisplayBox.GetLow().GetY();
-  const double lMhx = _DisplayBox.GetHigh().GetX(), lMhy = _DisplayBox.GetHigh().GetY();
-  const double lSx = (lMhx - lMlx) / (lDhx - lDlx), lBx = lMlx - lDlx * lSx;
-  const double lSy = (lMhy - lMly) / (lDhy - lDly), lBy = lMly - lDly * lSy;
+  const QVTFddMathLinearMap lMapX(_DataBox.GetLow().GetX(), _DataBox.GetHigh().GetX(), _DisplayBox.GetLow().GetX(),
+                                  _DisplayBox.GetHigh().GetX());
+  const QVTFddMathLinearMap lMapY(_DataBox.GetLow().GetY(), _DataBox.GetHigh().GetY(), _DisplayBox.GetLow().GetY(),
+                                  _DisplayBox.GetHigh().GetY());
   // A data box of zero width or height (or with a coordinate that is not finite) maps onto no
   // curve: nothing is drawn and nothing cached.
-  if (!std::isfinite(lSx) || !std::isfinite(lSy) || !std::isfinite(lBx) || !std::isfinite(lBy)) return;
+  if (!lMapX.IsValid() || !lMapY.IsValid()) return;
 
   const size_t lNbSegments = lNbSamples - 1;
   ReducedList lList = {nullptr, 0, 0, 0};
@@ -308,8 +307,8 @@ void QVTFdd2DCurveGP::ComputeSegments(const CAT2DViewpoint& iViewpoint, float iW
     ReadChunk(*_XVector, lFirst, lCount, lXValues);
     ReadChunk(*_YVector, lFirst, lCount, lYValues);
     for (unsigned int i = 0; i < lCount; ++i) {
-      const float lX = static_cast<float>(lXValues[i] * lSx + lBx);
-      const float lY = static_cast<float>(lYValues[i] * lSy + lBy);
+      const float lX = static_cast<float>(lMapX.Map(lXValues[i]));
+      const float lY = static_cast<float>(lMapY.Map(lYValues[i]));
       // A sample that is not a number leaves out both segments that touch it.
       lValid[i] = !std::isnan(lX) && !std::isnan(lY);
       if (!lValid[i]) continue;

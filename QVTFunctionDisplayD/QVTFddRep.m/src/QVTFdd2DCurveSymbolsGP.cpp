@@ -9,6 +9,7 @@
 #include "CATRender.h"
 #include "CATSamIVector.h"
 #include "CATSymbolType.h"
+#include "QVTFddMathLinearMap.h"
 #include "QVTFddModuleFrame.h"
 
 QVTFDD_META_IMPLEMENT(QVTFdd2DCurveSymbolsGP, CATDynamicGP)
@@ -58,14 +59,13 @@ void QVTFdd2DCurveSymbolsGP::ImmediateDraw(CATRender& iRender, const CATViewpoin
 }
 
 void QVTFdd2DCurveSymbolsGP::ComputePoints() {
-  const double lDlx = _DataBox.GetLow().GetX(), lDly = _DataBox.GetLow().GetY();
-  const double lDhx = _DataBox.GetHigh().GetX(), lDhy = _DataBox.GetHigh().GetY();
-  const double lMlx = _DisplayBox.GetLow().GetX(), lMly = _DisplayBox.GetLow().GetY();
-  const double lMhx = _DisplayBox.GetHigh().GetX(), lMhy = _DisplayBox.GetHigh().GetY();
-  const double lSx = (lMhx - lMlx) / (lDhx - lDlx), lSy = (lMhy - lMly) / (lDhy - lDly);
+  const QVTFddMathLinearMap lMapX(_DataBox.GetLow().GetX(), _DataBox.GetHigh().GetX(), _DisplayBox.GetLow().GetX(),
+                                  _DisplayBox.GetHigh().GetX());
+  const QVTFddMathLinearMap lMapY(_DataBox.GetLow().GetY(), _DataBox.GetHigh().GetY(), _DisplayBox.GetLow().GetY(),
+                                  _DisplayBox.GetHigh().GetY());
   // A data box of zero width or height (or with a coordinate that is not finite) maps no sample
   // anywhere: no marker.
-  if (!std::isfinite(lSx) || !std::isfinite(lSy)) return;
+  if (!lMapX.IsValid() || !lMapY.IsValid()) return;
 
   // A y vector shorter than the x vector limits the samples: nothing is read past either.
   const unsigned int lLengthX = _XVector->GetLength(), lLengthY = _YVector->GetLength();
@@ -77,8 +77,8 @@ void QVTFdd2DCurveSymbolsGP::ComputePoints() {
   if (!lWork) return;
   int lNbPoints = 0;
   for (unsigned int i = 0; i < lNbSamples; ++i) {
-    const double lX = (_XVector->GetValue(i) - lDlx) * lSx + lMlx;
-    const double lY = (_YVector->GetValue(i) - lDly) * lSy + lMly;
+    const double lX = lMapX.Map(_XVector->GetValue(i));
+    const double lY = lMapY.Map(_YVector->GetValue(i));
     if (!_DisplayBox.IsContaining(CATMathPoint2D(lX, lY))) continue;
     lWork[2 * lNbPoints] = static_cast<float>(lX);
     lWork[2 * lNbPoints + 1] = static_cast<float>(lY);

@@ -74,13 +74,14 @@ void QVTFdd3DAxisTickRep::DrawShading(CATRender& iRender, int) {
 
   const double lSMin = lScaling->Scale(_Ticks->GetMin(0));
   const double lSMax = lScaling->Scale(_Ticks->GetMax(0));
-  const double lRange = lSMax - lSMin;
+  // Half the range: the whole overflows for ranges at the ends of the doubles.
+  const double lHalfRange = 0.5 * lSMax - 0.5 * lSMin;
   // A range of no extent, or not finite, has no positions.
-  if (lRange != 0.0 && std::isfinite(lRange) && _Ticks->GetNbrTicks(0) > 0) {
-    const CATMathVector lAxis = (_End - _Start) / lRange;
+  if (lHalfRange != 0.0 && std::isfinite(lHalfRange) && _Ticks->GetNbrTicks(0) > 0) {
+    const CATMathVector lAxis = _End - _Start;
     for (int i = 0; i < kMaxTicks && i < _Ticks->GetNbrTicks(0); ++i) {
       const double v = _Ticks->GetTickValue(i, 0);
-      const CATMathPoint P = _Start + lAxis * (lScaling->Scale(v) - lSMin);
+      const CATMathPoint P = _Start + lAxis * ((0.5 * lScaling->Scale(v) - 0.5 * lSMin) / lHalfRange);
       const CATMathPoint Q = P + t;
       if (!IsFinite(P) || !IsFinite(Q)) continue;
       const float lCoords[6] = {static_cast<float>(P.GetX()), static_cast<float>(P.GetY()),

@@ -25,9 +25,16 @@ void sRead(const CATSamIDoubleVector* iVector, unsigned int iFirst, unsigned int
 inline int sValueToPixel(double iValue, double iMinLimit, double iMaxLimit, int iLength) {
   // The saturating conversion keeps huge, infinite and NaN positions defined (NaN gives the
   // negative bound), and iLength - 1 is taken in double so that no int overflows.
-  const int lIntResult = QVTFddMathSaturateToInt((iValue - iMinLimit) * (static_cast<double>(iLength) - 1.0) /
-                                                     (iMaxLimit - iMinLimit) +
-                                                 0.5);
+  const double lPixels = static_cast<double>(iLength) - 1.0;
+  double lPosition = (iValue - iMinLimit) * lPixels / (iMaxLimit - iMinLimit);
+  if (!std::isfinite(lPosition)) {
+    // Limits at the ends of the doubles (-1e308, 1e308): their difference overflows, that of the
+    // halves does not; and when the product does, the fraction comes first.
+    const double lOffset = 0.5 * iValue - 0.5 * iMinLimit, lSpan = 0.5 * iMaxLimit - 0.5 * iMinLimit;
+    lPosition = lOffset * lPixels / lSpan;
+    if (std::isinf(lPosition)) lPosition = lOffset / lSpan * lPixels;
+  }
+  const int lIntResult = QVTFddMathSaturateToInt(lPosition + 0.5);
   if (iValue == iMinLimit && lIntResult != 0) QVTFDD_ASSERTION("QVTFddPixelJob", "lIntResult != 0");
   if (iValue == iMaxLimit && lIntResult != static_cast<long long>(iLength) - 1)
     QVTFDD_ASSERTION("QVTFddPixelJob", "lIntResult != iLength-1");
@@ -51,7 +58,8 @@ void QVTFddComputePixelJobs(const CATSamIDoubleVector* iVector, double iMinLimit
   // No pixel to write: nothing is read or allocated.
   if (!pJobs || iLength < 1) return;
   const unsigned int lLength = iVector->GetLength();
-  if (lLength < 2) {
+  // One sample is mapped like many: it takes its pixel (a 1 x 1 map shows its value).
+  if (lLength < 1) {
     QVTFDD_ASSERTION("QVTFddPixelJob", "iVector->GetLength() <2");
     return;
   }

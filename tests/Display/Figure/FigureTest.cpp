@@ -14,6 +14,8 @@
 #include "Figure.h"
 #include "ImageCompare.h"
 #include "MapFigurePage.h"
+#include "MemoryDouble1p5D.h"
+#include "MemoryDouble2DDim2NH.h"
 #include "MemoryDoubleMatrix.h"
 #include "MemoryDoubleVector.h"
 #include "PlotArea.h"
@@ -186,6 +188,45 @@ TEST_F(FigureTest, RangesComeFromTheDataWithRoomAroundCurves) {
   EXPECT_LT(a, -2.0);
   EXPECT_GT(b, 5.0);
   lOne->Release();
+}
+
+TEST_F(FigureTest, DataInNoOrderIsNotDrawnAndTheWarningSaysWhere) {
+  // The plot area takes data from any caller: X, Z, an X row or a bar's arguments in no order.
+  MemoryDoubleVector* lUp = new MemoryDoubleVector({1, 2, 3});
+  MemoryDoubleVector* lZigzag = new MemoryDoubleVector({1, 3, 2});
+  MemoryDoubleMatrix* lValues = new MemoryDoubleMatrix(3, 3, std::vector<double>(9, 1.0));
+  MemoryDouble1p5D* lRows = new MemoryDouble1p5D({{1, 2, 3}, {3, 2, 2.5}, {1, 2, 3}});
+  MemoryDouble2DDim2NH* lRowValues = new MemoryDouble2DDim2NH({{1, 1, 1}, {1, 1, 1}, {1, 1, 1}});
+  const struct {
+    ColormapData map;
+    bool bar;
+    const char* warning;
+  } lCases[] = {
+      {{lZigzag, lValues, nullptr, nullptr, lUp}, false,
+       "the colour map is not drawn: values must be ascending or descending: x[2] = 2 follows x[1] = 3"},
+      {{lUp, lValues, nullptr, nullptr, lZigzag}, false,
+       "the colour map is not drawn: values must be ascending or descending: z[2] = 2 follows z[1] = 3"},
+      {{nullptr, nullptr, lRows, lRowValues, lUp}, false,
+       "the colour map is not drawn: values must be ascending or descending: x[1, 2] = 2.5 follows x[1, 1] = 2"},
+      {{}, true, "a contribution bar is not drawn: values must be ascending or descending: x[2] = 2 follows x[1] = 3"},
+  };
+  for (const auto& c : lCases) {
+    Figure lFigure(300, 200);
+    PlotArea& lPlot = lFigure.AddPlot();
+    if (c.bar)
+      lPlot.AddContributionBar(lZigzag, lUp, false);
+    else
+      lPlot.SetColormap(c.map);
+    CATViewer lViewer(300, 200);
+    lFigure.Build(lViewer, *_Font);
+    double lValue = 0.0;
+    EXPECT_NE(lPlot.GetMapValue(2.0, 2.0, lValue), 0);
+    EXPECT_EQ(lFigure.GetWarnings(), std::vector<std::string>{c.warning});
+  }
+  for (CATBaseUnknown* lObject : std::vector<CATBaseUnknown*>{lUp, lZigzag, lValues, lRows, lRowValues}) {
+    EXPECT_EQ(lObject->GetRefCount(), 1u);
+    lObject->Release();
+  }
 }
 
 // One whole figure as a picture: two plot areas lined up, a contribution bar with its colour scale,
