@@ -32,9 +32,9 @@ class CairoRender : private OwnedSupport, public CATRender {
   static constexpr long long kMaxPixels = 8192LL * 8192LL;
   static constexpr int kMaxSide = 32767;
 
-  // A white surface of iWidthPx x iHeightPx pixels, written to iPath by Finish (an SVG or PDF file
-  // is opened at once). The file is written whole or not at all: a failed or unfinished one
-  // leaves iPath as it was.
+  // A white surface of iWidthPx x iHeightPx pixels, written to iPath by Finish (the temporary file
+  // of an SVG or PDF is made at once). The file is written whole or not at all: a failed or
+  // unfinished one leaves iPath as it was.
   CairoRender(int iWidthPx, int iHeightPx, eOutput iKind, const std::string& iPath);
   ~CairoRender() override;
   CairoRender(const CairoRender&) = delete;
