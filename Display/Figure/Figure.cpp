@@ -81,13 +81,11 @@ bool Figure::Write(const std::vector<std::string>& iPaths, CATFont& iFont, std::
       return false;
     }
     CairoRender lRender(_Width, _Height, lKind, lPath);
-    if (!lRender.IsValid()) {
-      oError = lPath + ": cannot write the picture (folder missing or not writable, or size too large)";
-      return false;
-    }
-    lViewer.Draw(lRender);
+    if (lRender.IsValid()) lViewer.Draw(lRender);
     if (lRender.Finish() != S_OK) {
-      oError = lPath + ": cannot write the picture";
+      // Only a surface that could not be made at all fails without the system's reason.
+      const std::string& lReason = lRender.GetError();
+      oError = lPath + ": cannot write: " + (lReason.empty() ? "no memory for a picture of this size" : lReason);
       return false;
     }
   }

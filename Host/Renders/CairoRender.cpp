@@ -6,12 +6,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <vector>
 
 #include "CAT2DViewpoint.h"
 #include "CATFont.h"
 #include "CATPixelImage.h"
 #include "PngWriter.h"
+#include "WholeFile.h"
 
 HOST_META_IMPLEMENT(CairoRender, CATRender, "Renders")
 
@@ -28,6 +30,12 @@ constexpr double kMaxTextPixels = 16384.0;
 constexpr double kFarPixels = 1.0e9;
 
 bool sFinite(double iX, double iY) { return std::isfinite(iX) && std::isfinite(iY); }
+
+// Cairo's vector streams write through this, so that the file's own errors (a full disk, a file
+// size limit) fail the surface.
+cairo_status_t sWriteToFile(void* iFile, const unsigned char* iData, unsigned int iLength) {
+  return static_cast<WholeFile*>(iFile)->Write(iData, iLength) ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
+}
 
 // Liang-Barsky: cuts the segment to the rectangle (x min, x max, y min, y max); false when nothing
 // of it is inside. oStartCut / oEndCut tell which end moved.
@@ -134,18 +142,26 @@ CairoRender::CairoRender(int iWidthPx, int iHeightPx, eOutput iKind, const std::
   const bool lSizeOk = iWidthPx > 0 && iHeightPx > 0 && iWidthPx <= kMaxSide && iHeightPx <= kMaxSide &&
                        static_cast<long long>(iWidthPx) * iHeightPx <= kMaxPixels;
   if (!lSizeOk) return;
-  const char* lFile = iPath.empty() ? nullptr : iPath.c_str();
+  if (iKind != PNG && !iPath.empty()) {
+    _File = new (std::nothrow) WholeFile(iPath);
+    if (!_File || !_File->IsGood()) {
+      _Error = _File ? _File->GetError() : "out of memory";
+      return;
+    }
+  }
+  // Without a path a vector surface draws into nothing, and Finish fails.
+  const cairo_write_func_t lWrite = _File ? sWriteToFile : nullptr;
   switch (iKind) {
     case PNG:
       _Surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, iWidthPx, iHeightPx);
       break;
     case SVG:
-      _Surface = cairo_svg_surface_create(lFile, iWidthPx, iHeightPx);
+      _Surface = cairo_svg_surface_create_for_stream(lWrite, _File, iWidthPx, iHeightPx);
       // One user unit per pixel, so that the drawing has the PNG's size.
       cairo_svg_surface_set_document_unit(_Surface, CAIRO_SVG_UNIT_PX);
       break;
     case PDF:
-      _Surface = cairo_pdf_surface_create(lFile, iWidthPx, iHeightPx);
+      _Surface = cairo_pdf_surface_create_for_stream(lWrite, _File, iWidthPx, iHeightPx);
       break;
   }
   if (!_Surface) return;
@@ -163,7 +179,9 @@ CairoRender::~CairoRender() {
   if (_DefaultFont) _DefaultFont->Release();
   if (_TextOptions) cairo_font_options_destroy(_TextOptions);
   if (_Cr) cairo_destroy(_Cr);
+  // The surface may still write into the file as it goes: the file is removed after it.
   if (_Surface) cairo_surface_destroy(_Surface);
+  delete _File;
 }
 
 bool CairoRender::IsValid() const {
@@ -245,18 +263,28 @@ void CairoRender::SetProjection3D(const CATMathVector2D& iEx, const CATMathVecto
 }
 
 HRESULT CairoRender::Finish() {
-  if (!IsValid()) return E_FAIL;
+  if (!IsValid()) {
+    if (_File && _Error.empty()) _Error = _File->GetError();
+    return E_FAIL;
+  }
   cairo_surface_flush(_Surface);
   if (_Kind == PNG) {
     if (_Path.empty()) return E_FAIL;
     const bool lWritten = PngWriter::Write(_Path, cairo_image_surface_get_data(_Surface), GetWidth(), GetHeight(),
-                                           cairo_image_surface_get_stride(_Surface));
+                                           cairo_image_surface_get_stride(_Surface), PngWriter::kDefaultLevel, &_Error);
     return lWritten ? S_OK : E_FAIL;
   }
   if (!_Finished) {
     cairo_surface_finish(_Surface);
     _Finished = true;
-    _FinishResult = !_Path.empty() && cairo_surface_status(_Surface) == CAIRO_STATUS_SUCCESS ? S_OK : E_FAIL;
+    const cairo_status_t lStatus = cairo_surface_status(_Surface);
+    const bool lWritten = _File && lStatus == CAIRO_STATUS_SUCCESS && _File->Commit();
+    if (!lWritten && _File)
+      _Error = !_File->GetError().empty() ? _File->GetError() : cairo_status_to_string(lStatus);
+    _FinishResult = lWritten ? S_OK : E_FAIL;
+    // A finished surface writes no more; an uncommitted file goes now, not with the render.
+    delete _File;
+    _File = nullptr;
   }
   return _FinishResult;
 }

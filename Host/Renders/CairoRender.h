@@ -19,6 +19,7 @@
 #include "OwnedSupport.h"
 
 class CAT2DViewpoint;
+class WholeFile;
 struct _cairo;
 struct _cairo_surface;
 struct _cairo_font_options;
@@ -31,8 +32,9 @@ class CairoRender : private OwnedSupport, public CATRender {
   static constexpr long long kMaxPixels = 8192LL * 8192LL;
   static constexpr int kMaxSide = 32767;
 
-  // A white surface of iWidthPx x iHeightPx pixels, written to iPath by Finish (an SVG or PDF file
-  // is opened at once).
+  // A white surface of iWidthPx x iHeightPx pixels, written to iPath by Finish (the temporary file
+  // of an SVG or PDF is made at once). The file is written whole or not at all: a failed or
+  // unfinished one leaves iPath as it was.
   CairoRender(int iWidthPx, int iHeightPx, eOutput iKind, const std::string& iPath);
   ~CairoRender() override;
   CairoRender(const CairoRender&) = delete;
@@ -40,6 +42,9 @@ class CairoRender : private OwnedSupport, public CATRender {
 
   // False when the surface could not be made (bad size, file not writable).
   bool IsValid() const;
+  // Why the file could not be written (the system's reason, such as "Permission denied"); empty
+  // while nothing failed or when the failure has no reason (a refused size).
+  const std::string& GetError() const { return _Error; }
   int GetWidth() const { return _OwnedSupport.GetWidth(); }
   int GetHeight() const { return _OwnedSupport.GetHeight(); }
   eOutput GetKind() const { return _Kind; }
@@ -98,6 +103,9 @@ class CairoRender : private OwnedSupport, public CATRender {
 
   eOutput _Kind;
   std::string _Path;
+  // The SVG or PDF file being written; null for PNG, which is written at once by Finish.
+  WholeFile* _File = nullptr;
+  std::string _Error;
   _cairo_surface* _Surface = nullptr;
   _cairo* _Cr = nullptr;
   _cairo_font_options* _TextOptions = nullptr;

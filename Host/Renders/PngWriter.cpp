@@ -2,12 +2,25 @@
 
 #include <png.h>
 
+#include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "WholeFile.h"
+
 namespace {
+
+// libpng's own messages would be a second line beside the program's one: errors end the write
+// through the jump buffer, warnings are dropped.
+void OnPngError(png_structp iPng, png_const_charp) { png_longjmp(iPng, 1); }
+void OnPngWarning(png_structp, png_const_charp) {}
+
+void OnPngWrite(png_structp iPng, png_bytep iData, png_size_t iSize) {
+  WholeFile* lFile = static_cast<WholeFile*>(png_get_io_ptr(iPng));
+  if (!lFile->Write(iData, iSize)) png_error(iPng, "write failed");
+}
+void OnPngFlush(png_structp) {}
 
 // One row to RGB(A) bytes with straight alpha.
 void ConvertRow(const unsigned char* iRow, int iWidth, bool iOpaque, unsigned char* oRow) {
@@ -34,16 +47,16 @@ void ConvertRow(const unsigned char* iRow, int iWidth, bool iOpaque, unsigned ch
 }
 
 // The libpng part, apart so that no C++ object lives across its longjmp.
-bool WritePng(FILE* iFile, const unsigned char* iData, int iWidth, int iHeight, int iStride, int iLevel, bool iOpaque,
-              unsigned char* ioRow) {
-  png_structp lPng = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+bool WritePng(WholeFile& ioFile, const unsigned char* iData, int iWidth, int iHeight, int iStride, int iLevel,
+              bool iOpaque, unsigned char* ioRow) {
+  png_structp lPng = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, OnPngError, OnPngWarning);
   if (!lPng) return false;
   png_infop lInfo = png_create_info_struct(lPng);
   if (!lInfo || setjmp(png_jmpbuf(lPng))) {
     png_destroy_write_struct(&lPng, lInfo ? &lInfo : nullptr);
     return false;
   }
-  png_init_io(lPng, iFile);
+  png_set_write_fn(lPng, &ioFile, OnPngWrite, OnPngFlush);
   png_set_compression_level(lPng, iLevel);
   // Plots are large flat areas and sharp edges: unfiltered rows compress as well as filtered ones
   // here, and the filter search would cost more than the compression.
@@ -64,7 +77,8 @@ bool WritePng(FILE* iFile, const unsigned char* iData, int iWidth, int iHeight, 
 }  // namespace
 
 bool PngWriter::Write(const std::string& iPath, const unsigned char* iData, int iWidth, int iHeight, int iStride,
-                      int iLevel) {
+                      int iLevel, std::string* oError) {
+  if (oError) oError->clear();
   if (!iData || iWidth <= 0 || iHeight <= 0 || iStride < 4 * iWidth || iPath.empty()) return false;
   bool lOpaque = true;
   for (int y = 0; y < iHeight && lOpaque; ++y) {
@@ -79,10 +93,17 @@ bool PngWriter::Write(const std::string& iPath, const unsigned char* iData, int 
     }
   }
   unsigned char* lRow = static_cast<unsigned char*>(std::malloc(4 * static_cast<size_t>(iWidth)));
-  FILE* lFile = lRow ? std::fopen(iPath.c_str(), "wb") : nullptr;
-  bool lOk = lFile && WritePng(lFile, iData, iWidth, iHeight, iStride, iLevel < 0 ? 0 : (iLevel > 9 ? 9 : iLevel),
-                               lOpaque, lRow);
-  if (lFile && std::fclose(lFile) != 0) lOk = false;
+  if (!lRow) {
+    if (oError) *oError = std::strerror(ENOMEM);
+    return false;
+  }
+  WholeFile lFile(iPath);
+  const bool lOk = lFile.IsGood() &&
+                   WritePng(lFile, iData, iWidth, iHeight, iStride, iLevel < 0 ? 0 : (iLevel > 9 ? 9 : iLevel), lOpaque,
+                            lRow) &&
+                   lFile.Commit();
   std::free(lRow);
+  // A failure inside libpng itself (no memory) leaves the file without a system reason.
+  if (!lOk && oError) *oError = lFile.GetError().empty() ? "the PNG encoder failed" : lFile.GetError();
   return lOk;
 }

@@ -11,10 +11,11 @@ class PngWriter {
  public:
   static constexpr int kDefaultLevel = 2;
 
-  // iData holds iHeight rows of iStride bytes, top row first. False when the file cannot be
-  // written (or the arguments describe no image).
+  // iData holds iHeight rows of iStride bytes, top row first. The file is written whole or not at
+  // all. False when it cannot be written, with the system's reason in oError when given (empty
+  // when the arguments describe no image).
   static bool Write(const std::string& iPath, const unsigned char* iData, int iWidth, int iHeight, int iStride,
-                    int iLevel = kDefaultLevel);
+                    int iLevel = kDefaultLevel, std::string* oError = nullptr);
 };
 
 #endif

@@ -1,5 +1,5 @@
 // The PNG writer: opaque images come back exactly as RGB, images with transparency keep their
-// straight-alpha colours, and bad arguments or paths fail without writing.
+// straight-alpha colours, and bad arguments or paths fail without writing, saying why.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -51,5 +51,7 @@ TEST(PngWriter, OpaqueAndTransparentPixelsRoundTrip) {
   EXPECT_FALSE(PngWriter::Write(lPath, nullptr, 3, 2, 16));
   EXPECT_FALSE(PngWriter::Write(lPath, lHalf.data(), 3, 2, 8));  // stride shorter than a row
   EXPECT_FALSE(PngWriter::Write(lPath, lHalf.data(), 0, 2, 16));
-  EXPECT_FALSE(PngWriter::Write("/nonexistent-folder/x.png", lHalf.data(), 3, 2, 16));
+  std::string lReason;
+  EXPECT_FALSE(PngWriter::Write("/nonexistent-folder/x.png", lHalf.data(), 3, 2, 16, 2, &lReason));
+  EXPECT_EQ(lReason, "No such file or directory");
 }

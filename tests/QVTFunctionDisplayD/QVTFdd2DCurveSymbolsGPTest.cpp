@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <vector>
 
 #include "CAT2DViewpoint.h"
 #include "CATMathBox2D.h"
 #include "CATSymbolType.h"
+#include "CairoRender.h"
 #include "MemoryDoubleVector.h"
 #include "QVTFdd2DCurveSymbolsGP.h"
 #include "RecordingRender.h"
@@ -154,4 +156,55 @@ TEST(QVTFdd2DCurveSymbolsGP, CopySharesTheVectorsAndDrawsNothing) {
     EXPECT_EQ(Draw(*lSymbols._GP, &kViewpoint), lDrawn);
   }
   EXPECT_EQ(lSymbols._X->GetRefCount(), 2u);
+}
+
+TEST(QVTFdd2DCurveSymbolsGP, SamplesOnAMarkedPixelAreLeftOutUntilZoomedIn) {
+  // Ten model units per data unit, one pixel per model unit: the first three samples and the
+  // fifth share the pixel (110, 60), the fourth and sixth have pixels of their own.
+  Symbols lSymbols({1.0, 1.02, 1.04, 2.0, 1.01, 3.0}, {1.0, 1.01, 1.02, 1.0, 1.03, 1.0});
+  const std::vector<RecordedCall> lCoarse = Draw(*lSymbols._GP, &kViewpoint);
+  ASSERT_EQ(lCoarse.size(), 1u);
+  EXPECT_EQ(lCoarse[0].Floats, (std::vector<float>{110, 60, 120, 60, 130, 60}));
+  // Ten pixels per model unit part the samples: every one gets its marker, which then also
+  // serve the coarser view without reading the data again.
+  const CAT2DViewpoint lZoomedIn(CATMathPoint2D(115, 60), 10.0);
+  const std::vector<RecordedCall> lFine = Draw(*lSymbols._GP, &lZoomedIn);
+  ASSERT_EQ(lFine.size(), 1u);
+  EXPECT_EQ(lFine[0].Ints[0], 6);
+  const long lReads = lSymbols.Reads();
+  EXPECT_EQ(Draw(*lSymbols._GP, &kViewpoint), lFine);
+  EXPECT_EQ(lSymbols.Reads(), lReads);
+}
+
+TEST(QVTFdd2DCurveSymbolsGP, LeftOutSamplesChangeNoPixel) {
+  // 80 pixel centres, each sample four times in a row, the whole sweep three times: drawn
+  // through the primitive and, all 960 of them, straight into a render.
+  std::vector<double> lX, lY;
+  for (int i = 0; i < 960; ++i) {
+    const int k = (i / 4) % 80;
+    lX.push_back(1.05 + 0.1 * k);
+    lY.push_back(5.05 + 0.1 * std::round(20.0 * std::sin(k * 0.05)));
+  }
+  for (int lType : {CATSymbolFilledCircle, CATSymbolCross}) {
+    SCOPED_TRACE(lType);
+    Symbols lSymbols(lX, lY, lType);
+    CairoRender lThinned(300, 200, CairoRender::PNG, ""), lAll(300, 200, CairoRender::PNG, "");
+    lThinned.SetViewpoint(&kViewpoint, nullptr);
+    lSymbols._GP->Draw(lThinned);
+    std::vector<float> lPoints;
+    for (size_t i = 0; i < lX.size(); ++i) {
+      lPoints.push_back(static_cast<float>(lX[i] * 10 + 100));
+      lPoints.push_back(static_cast<float>(lY[i] * 10 + 50));
+    }
+    lAll.ImmediateDraw2DMarker(lPoints.data(), static_cast<int>(lX.size()), static_cast<CATSymbolType>(lType));
+    int lInked = 0;
+    for (int y = 0; y < 200; ++y)
+      for (int x = 0; x < 300; ++x) {
+        unsigned char lA[4], lB[4];
+        ASSERT_TRUE(lThinned.GetPixel(x, y, lA) && lAll.GetPixel(x, y, lB));
+        ASSERT_EQ(std::vector<int>(lA, lA + 4), std::vector<int>(lB, lB + 4)) << x << ", " << y;
+        lInked += lA[0] != 255;
+      }
+    EXPECT_GT(lInked, 100);
+  }
 }
