@@ -1,7 +1,6 @@
 #include "CommandSupport.h"
 
 #include <cmath>
-#include <csignal>
 #include <cstdio>
 #include <charconv>
 #include <cstring>
@@ -113,8 +112,6 @@ CATFont* CommandSupport::LoadFont() {
 }
 
 bool CommandSupport::Write(Figure& ioFigure, const std::string& iPath, CATFont& iFont) {
-  // Beyond a file size limit the write must fail with its reason (EFBIG), not end the program.
-  std::signal(SIGXFSZ, SIG_IGN);
   std::string lError;
   const bool lWritten = ioFigure.Write({iPath}, iFont, lError);
   for (const std::string& lWarning : ioFigure.GetWarnings()) std::fprintf(stderr, "fdd-plot: warning: %s\n", lWarning.c_str());

@@ -2,6 +2,7 @@
 // Exit statuses: 0 written, 1 data or file error, 2 usage error, 130 interrupted.
 #include <CLI/CLI.hpp>
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <new>
@@ -116,6 +117,8 @@ int Main(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Beyond a file size limit a write must fail with its reason (EFBIG), not end the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   // The progress of order maps shows a title for people, not the dialog's resource name.
   DialogTitles::Set("QVTFddProgressBar", "Order map");
   // Nothing may end the program with an exception: running out of memory anywhere is one line.
