@@ -15,7 +15,7 @@
 void ContributionCommand::Register(CLI::App& ioApp) {
   _Command = ioApp.add_subcommand("contribution", "Draw a contribution bar: the colours of values y along x");
   CLI::App& c = *_Command;
-  c.add_option("--x", _X, "Arguments (1-D file, sorted): FILE or FILE:COLUMN")->required();
+  c.add_option("--x", _X, "Arguments (1-D file, ascending or descending): FILE or FILE:COLUMN")->required();
   c.add_option("--y", _Y, "Values, one per argument: FILE or FILE:COLUMN")->required();
   c.add_option("--direction", _Direction, "horizontal or vertical")
       ->check(CLI::IsMember({"horizontal", "vertical"}))

@@ -51,8 +51,8 @@ void MapCommand::Register(CLI::App& ioApp, bool iProbe) {
   _Command = iProbe ? ioApp.add_subcommand("probe", "Print the value a colour map shows at one point (X,Z)")
                     : ioApp.add_subcommand("map", "Draw a colour map of values over X and Z, with its colour scale");
   CLI::App& c = *_Command;
-  CLI::Option* lX = c.add_option("--x", _X, "X values (1-D file, sorted): one per column of the values");
-  c.add_option("--z", _Z, "Z values (1-D file, sorted): one per row of the values")->required();
+  CLI::Option* lX = c.add_option("--x", _X, "X values (1-D file, ascending or descending): one per column of the values");
+  c.add_option("--z", _Z, "Z values (1-D file, ascending or descending): one per row of the values")->required();
   c.add_option("--values", _Values,
                "Values (2-D file), one row per Z value: values[i_z, i_x], as images and spectrograms store "
                "them; with --x-rows, row j holds the values of Z sample j")
