@@ -1,6 +1,7 @@
 #include "MessageText.h"
 
 #include <cstdio>
+#include <system_error>
 
 std::string MessageText::Excerpt(std::string_view iText, size_t iMax, bool iAsciiOnly) {
   std::string lOut;
@@ -28,4 +29,8 @@ std::string MessageText::OutOfMemory(const std::string& iName, unsigned long lon
   char lText[32];
   std::snprintf(lText, sizeof(lText), lUnit > 0 && lAmount < 10.0 ? "%.1f %s" : "%.0f %s", lAmount, kUnits[lUnit]);
   return iName + ": out of memory (needs about " + lText + ")";
+}
+
+std::string MessageText::SystemError(const std::string& iName, const std::string& iWhat, int iErrno) {
+  return iName + ": " + iWhat + ": " + std::generic_category().message(iErrno);
 }
