@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -371,4 +372,30 @@ TEST_F(DataFileTest, HeaderlessCommentedAndBlankSeparatedText) {
       DataFile::LoadVector(Write("m.npy", NpyBytes(NpyDict("<f8", "(1, 2)"), StoredBytes(std::vector<double>{1, 2}))) + ":1", lError, lName);
   EXPECT_EQ(lName, "1");
   if (lColumn) lColumn->Release();
+}
+
+// Every way out of a load, accepted or refused, closes the file it opened.
+TEST_F(DataFileTest, EveryLoadClosesItsFile) {
+  const auto lOpenDescriptors = [] {
+    size_t lCount = 0;
+    for (int lFd = 0; lFd < 1024; ++lFd) lCount += ::fcntl(lFd, F_GETFD) != -1;
+    return lCount;
+  };
+  const std::string lFolder = _Dir + "folder.csv";
+  ASSERT_EQ(::mkdir(lFolder.c_str(), 0700), 0);
+  const std::string lFifo = _Dir + "fifo.npy";
+  ASSERT_EQ(::mkfifo(lFifo.c_str(), 0600), 0);
+  _Written.push_back(lFifo);
+  const std::string lMatrix = Write("m.npy", NpyBytes(NpyDict("<f8", "(2, 2)"), StoredBytes(std::vector<double>{1, 2, 3, 4})));
+  const std::string lCsv = Write("run.csv", "time,speed\n0,1\n1,x\n");
+  const std::string lArguments[] = {lMatrix + ":1", lMatrix + ":7", lMatrix, Write("bad.npy", "\x93NUMPY"),
+                                    lCsv + ":time", lCsv + ":speed", lCsv + ":rpm", lFolder, lFifo};
+  const size_t lBefore = lOpenDescriptors();
+  for (const std::string& lArgument : lArguments) {
+    std::string lError;
+    for (NumericArray* lArray : {DataFile::LoadVector(lArgument, lError), DataFile::LoadMatrix(lArgument, lError)})
+      if (lArray) lArray->Release();
+    EXPECT_EQ(lOpenDescriptors(), lBefore) << lArgument;
+  }
+  ::rmdir(lFolder.c_str());
 }
