@@ -8,6 +8,9 @@
 #include <string_view>
 #include <system_error>
 
+#include "ColumnIndex.h"
+#include "FileDescriptor.h"
+#include "FileName.h"
 #include "MessageText.h"
 #include "NumericArray.h"
 #include "TextLines.h"
@@ -145,10 +148,7 @@ bool IsComment(std::string_view iLine) {
 
 // gnuplot's and many loggers' habit: .dat and .txt files separate their cells by blanks.
 bool HasBlankSeparatedName(const std::string& iName) {
-  if (iName.size() < 4) return false;
-  std::string lEnd = iName.substr(iName.size() - 4);
-  for (char& c : lEnd) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return lEnd == ".dat" || lEnd == ".txt";
+  return FileName::HasExtension(iName, ".dat") || FileName::HasExtension(iName, ".txt");
 }
 
 // True when every cell is a number and at least one is not empty: a row of data, not a header.
@@ -165,10 +165,10 @@ bool IsDataRow(const std::vector<std::string_view>& iCells, char iSeparator) {
 
 }  // namespace
 
-bool CsvFile::Read(int iFd, unsigned long long iSize, const std::string& iName, std::string& oError) {
+bool CsvFile::Read(const FileDescriptor& iFile, const std::string& iName, std::string& oError) {
   _Name = iName;
-  _Fd = iFd;
-  _Size = iSize;
+  _Fd = iFile.Get();
+  _Size = iFile.GetSize();
   _Text.clear();
   return Start(oError);
 }
@@ -214,7 +214,7 @@ bool CsvFile::Start(std::string& oError) {
       }
     }
     if (lLines.GetErrno() != 0) {
-      oError = _Name + ": cannot read: " + std::generic_category().message(lLines.GetErrno());
+      oError = MessageText::SystemError(_Name, "cannot read", lLines.GetErrno());
       return false;
     }
     if (!lFound) {
@@ -282,11 +282,8 @@ bool CsvFile::FindColumn(const std::string& iColumn, unsigned int& oIndex, std::
       return true;
     }
   }
-  const bool lNumber = !iColumn.empty() && iColumn.size() <= 10 &&
-                       iColumn.find_first_not_of("0123456789") == std::string::npos;
-  if (lNumber) {
-    unsigned long long lIndex = 0;
-    for (char c : iColumn) lIndex = lIndex * 10 + static_cast<unsigned>(c - '0');
+  unsigned long long lIndex = 0;
+  if (ColumnIndex::Parse(iColumn, lIndex)) {
     if (lIndex < _Names.size()) {
       oIndex = static_cast<unsigned int>(lIndex);
       return true;
@@ -304,28 +301,31 @@ NumericArray* CsvFile::LoadColumn(unsigned int iColumn, std::string& oError) con
     oError = _Name + ": no column " + std::to_string(iColumn) + " (columns: " + NameList() + ")";
     return nullptr;
   }
-  return Load(false, iColumn, oError);
+  return Load(iColumn, iColumn, false, oError);
 }
 
-NumericArray* CsvFile::LoadMatrix(std::string& oError) const { return Load(true, 0, oError); }
+NumericArray* CsvFile::LoadMatrix(std::string& oError) const {
+  if (_Names.empty()) {
+    oError = _Name + ": no columns";
+    return nullptr;
+  }
+  return Load(0, static_cast<unsigned int>(_Names.size() - 1), true, oError);
+}
 
-NumericArray* CsvFile::Load(bool iAll, unsigned int iColumn, std::string& oError) const {
+NumericArray* CsvFile::Load(unsigned int iFirst, unsigned int iLast, bool iMatrix, std::string& oError) const {
   unsigned long long lNeeded = _Size;
   try {
-    return Rows(iAll, iColumn, lNeeded, oError);
+    return Rows(iFirst, iLast, iMatrix, lNeeded, oError);
   } catch (const std::bad_alloc&) {
     oError = MessageText::OutOfMemory(_Name, lNeeded);
     return nullptr;
   }
 }
 
-NumericArray* CsvFile::Rows(bool iAll, unsigned int iColumn, unsigned long long& oNeeded, std::string& oError) const {
-  if (_Names.empty()) {
-    oError = _Name + ": no columns";
-    return nullptr;
-  }
+NumericArray* CsvFile::Rows(unsigned int iFirst, unsigned int iLast, bool iMatrix, unsigned long long& oNeeded,
+                            std::string& oError) const {
   const size_t lColumns = _Names.size();
-  const unsigned long long lKept = iAll ? lColumns : 1;
+  const unsigned int lKept = iLast - iFirst + 1;
   std::string_view lText;
   // The rows are counted first, so that the values are held once and without a vector's doubling.
   // A row takes a line and at least a byte per cell (its separators and line end).
@@ -334,7 +334,7 @@ NumericArray* CsvFile::Rows(bool iAll, unsigned int iColumn, unsigned long long&
     TextLines lCounter(_Fd, _Text, _Body);
     while (lCounter.Next(lText)) ++lRowsAtMost;
     if (lCounter.GetErrno() != 0) {
-      oError = _Name + ": cannot read: " + std::generic_category().message(lCounter.GetErrno());
+      oError = MessageText::SystemError(_Name, "cannot read", lCounter.GetErrno());
       return nullptr;
     }
     const unsigned long long lBytes = lCounter.GetPosition() - _Body + 1;
@@ -381,7 +381,7 @@ NumericArray* CsvFile::Rows(bool iAll, unsigned int iColumn, unsigned long long&
                (lCells.size() == 1 ? " cell" : " cells") + ", " + lFirst + " has " + std::to_string(lColumns);
       return nullptr;
     }
-    for (size_t c = iAll ? 0 : iColumn; c < (iAll ? lColumns : iColumn + 1); ++c) {
+    for (size_t c = iFirst; c <= iLast; ++c) {
       const std::string_view lCell = Unquote(lCells[c], _Separator);
       double lValue = 0.0;
       if (!ParseNumber(lCell, lValue)) {
@@ -395,7 +395,7 @@ NumericArray* CsvFile::Rows(bool iAll, unsigned int iColumn, unsigned long long&
     ++lRows;
   }
   if (lLinesRead.GetErrno() != 0) {
-    oError = _Name + ": cannot read: " + std::generic_category().message(lLinesRead.GetErrno());
+    oError = MessageText::SystemError(_Name, "cannot read", lLinesRead.GetErrno());
     return nullptr;
   }
   if (lRows == 0) {
@@ -406,8 +406,7 @@ NumericArray* CsvFile::Rows(bool iAll, unsigned int iColumn, unsigned long long&
     oError = _Name + ": too large: more than 4294967295 data rows";
     return nullptr;
   }
-  const unsigned int lCount = iAll ? static_cast<unsigned int>(lColumns) : 1u;
-  NumericArray* lArray = NumericArray::FromValues(std::move(lValues), static_cast<unsigned int>(lRows), lCount, iAll);
+  NumericArray* lArray = NumericArray::FromValues(std::move(lValues), static_cast<unsigned int>(lRows), lKept, iMatrix);
   if (!lArray) oError = MessageText::OutOfMemory(_Name, oNeeded);
   return lArray;
 }

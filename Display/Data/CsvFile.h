@@ -16,14 +16,15 @@
 #include <string>
 #include <vector>
 
+class FileDescriptor;
 class NumericArray;
 
 class CsvFile {
  public:
-  // Reads the file open on iFd (iSize bytes long as last seen) up to its first row; iName names
-  // the file in messages, and its extension chooses blank-separated cells. The descriptor must
-  // stay open while columns are loaded. False with oError "<iName>: <what is wrong>".
-  bool Read(int iFd, unsigned long long iSize, const std::string& iName, std::string& oError);
+  // Reads the open file up to its first row; iName names the file in messages, and its extension
+  // chooses blank-separated cells. The file must stay open while columns are loaded. False with
+  // oError "<iName>: <what is wrong>".
+  bool Read(const FileDescriptor& iFile, const std::string& iName, std::string& oError);
   // The same for a text in memory, which the file keeps.
   bool Parse(std::string iText, const std::string& iName, std::string& oError);
 
@@ -44,8 +45,11 @@ class CsvFile {
 
  private:
   bool Start(std::string& oError);
-  NumericArray* Load(bool iAll, unsigned int iColumn, std::string& oError) const;
-  NumericArray* Rows(bool iAll, unsigned int iColumn, unsigned long long& oNeeded, std::string& oError) const;
+  // Columns iFirst to iLast of every data row, row by row, as an array of that many columns
+  // (a matrix when iMatrix, else 1-D); null with oError.
+  NumericArray* Load(unsigned int iFirst, unsigned int iLast, bool iMatrix, std::string& oError) const;
+  NumericArray* Rows(unsigned int iFirst, unsigned int iLast, bool iMatrix, unsigned long long& oNeeded,
+                     std::string& oError) const;
   std::string ColumnLabel(unsigned int iColumn) const;
 
   std::string _Name;

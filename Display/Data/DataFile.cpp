@@ -1,97 +1,31 @@
 #include "DataFile.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
-#include <climits>
-#include <cstdint>
 #include <new>
-#include <system_error>
 #include <vector>
 
+#include "ColumnIndex.h"
 #include "CsvFile.h"
+#include "FileDescriptor.h"
+#include "FileName.h"
 #include "MessageText.h"
 #include "NpyFile.h"
 #include "NumericArray.h"
 
 namespace {
 
-// A descriptor closed when the scope ends.
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int iFd) : _Fd(iFd) {}
-  ~FileDescriptor() {
-    if (_Fd >= 0) ::close(_Fd);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int Get() const { return _Fd; }
-
- private:
-  int _Fd;
-};
-
-// Opens iPath for reading as a regular file; -1 with oError otherwise. Non-blocking so that a
-// FIFO given by mistake is refused instead of waiting for a writer.
-int Open(const std::string& iPath, size_t& oSize, std::string& oError) {
-  if (iPath.empty()) {
-    oError = "(no file name): cannot open: " + std::generic_category().message(ENOENT);
-    return -1;
-  }
-  const int lFd = ::open(iPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (lFd < 0) {
-    oError = iPath + ": cannot open: " + std::generic_category().message(errno);
-    return -1;
-  }
-  struct stat lStat;
-  if (::fstat(lFd, &lStat) != 0) {
-    oError = iPath + ": cannot read: " + std::generic_category().message(errno);
-    ::close(lFd);
-    return -1;
-  }
-  if (S_ISDIR(lStat.st_mode)) {
-    oError = iPath + ": is a directory, not a data file";
-    ::close(lFd);
-    return -1;
-  }
-  if (!S_ISREG(lStat.st_mode)) {
-    oError = iPath + ": not a regular file";
-    ::close(lFd);
-    return -1;
-  }
-  if (static_cast<unsigned long long>(lStat.st_size) > SIZE_MAX) {
-    oError = iPath + ": too large to map";
-    ::close(lFd);
-    return -1;
-  }
-  // Reads block from here on, as for any regular file.
-  const int lFlags = ::fcntl(lFd, F_GETFL);
-  if (lFlags >= 0) ::fcntl(lFd, F_SETFL, lFlags & ~O_NONBLOCK);
-  oSize = static_cast<size_t>(lStat.st_size);
-  return lFd;
-}
+// The extension decides, in any case.
+bool IsNpy(const std::string& iPath) { return FileName::HasExtension(iPath, ".npy"); }
 
 bool IsRegularFile(const std::string& iPath) {
   struct stat lStat;
   return ::stat(iPath.c_str(), &lStat) == 0 && S_ISREG(lStat.st_mode);
 }
 
-// A column number of a NumPy matrix: digits only, below iColumns.
-bool ColumnNumber(const std::string& iColumn, unsigned int iColumns, unsigned int& oIndex) {
-  if (iColumn.empty() || iColumn.size() > 10 || iColumn.find_first_not_of("0123456789") != std::string::npos)
-    return false;
-  unsigned long long lIndex = 0;
-  for (char c : iColumn) lIndex = lIndex * 10 + static_cast<unsigned>(c - '0');
-  if (lIndex >= iColumns) return false;
-  oIndex = static_cast<unsigned int>(lIndex);
-  return true;
-}
-
-NumericArray* NpyVector(int iFd, size_t iSize, const std::string& iPath, const std::string& iColumn, bool iHasColumn,
+NumericArray* NpyVector(const FileDescriptor& iFile, const std::string& iPath, const std::string& iColumn, bool iHasColumn,
                         std::string& oError, std::string& oName) {
-  NumericArray* lArray = NpyFile::Load(iFd, iSize, iPath, !iHasColumn, oError);
+  NumericArray* lArray = NpyFile::Load(iFile, iPath, !iHasColumn, oError);
   if (!lArray) return nullptr;
   if (!iHasColumn) {
     if (!lArray->IsMatrix()) return lArray;
@@ -105,13 +39,14 @@ NumericArray* NpyVector(int iFd, size_t iSize, const std::string& iPath, const s
     lArray->Release();
     return nullptr;
   }
-  unsigned int lColumn = 0;
-  if (!ColumnNumber(iColumn, lArray->GetColumns(), lColumn)) {
+  unsigned long long lIndex = 0;
+  if (!ColumnIndex::Parse(iColumn, lIndex) || lIndex >= lArray->GetColumns()) {
     oError = iPath + ": no column '" + iColumn + "': the columns of this 2-D array are numbered 0 to " +
              std::to_string(lArray->GetColumns() - 1);
     lArray->Release();
     return nullptr;
   }
+  const unsigned int lColumn = static_cast<unsigned int>(lIndex);
   oName = std::to_string(lColumn);
   // A column is strided in the file, so it is gathered; it is one of several, hence smaller.
   const unsigned int lRows = lArray->GetRows();
@@ -131,10 +66,10 @@ NumericArray* NpyVector(int iFd, size_t iSize, const std::string& iPath, const s
   return lVector;
 }
 
-NumericArray* CsvVector(int iFd, size_t iSize, const std::string& iPath, const std::string& iColumn, bool iHasColumn,
+NumericArray* CsvVector(const FileDescriptor& iFile, const std::string& iPath, const std::string& iColumn, bool iHasColumn,
                         std::string& oError, std::string& oName) {
   CsvFile lFile;
-  if (!lFile.Read(iFd, iSize, iPath, oError)) return nullptr;
+  if (!lFile.Read(iFile, iPath, oError)) return nullptr;
   unsigned int lColumn = 0;
   if (iHasColumn) {
     if (!lFile.FindColumn(iColumn, lColumn, oError)) return nullptr;
@@ -159,26 +94,24 @@ NumericArray* Vector(const std::string& iSpec, std::string& oError, std::string&
     oError = lPath + ": no column after ':' (give " + lPath + ":COLUMN, or the path alone)";
     return nullptr;
   }
-  size_t lSize = 0;
-  FileDescriptor lFd(Open(lPath, lSize, oError));
-  if (lFd.Get() < 0) return nullptr;
-  ioNeeded = lSize;
+  const FileDescriptor lFile = FileDescriptor::Open(lPath, oError);
+  if (!lFile.IsOpen()) return nullptr;
+  ioNeeded = lFile.GetSize();
   oName = DataFile::Stem(lPath);
-  if (DataFile::IsNpy(lPath)) return NpyVector(lFd.Get(), lSize, lPath, lColumn, lHasColumn, oError, oName);
-  return CsvVector(lFd.Get(), lSize, lPath, lColumn, lHasColumn, oError, oName);
+  if (IsNpy(lPath)) return NpyVector(lFile, lPath, lColumn, lHasColumn, oError, oName);
+  return CsvVector(lFile, lPath, lColumn, lHasColumn, oError, oName);
 }
 
 NumericArray* Matrix(const std::string& iPath, std::string& oError, unsigned long long& ioNeeded) {
-  size_t lSize = 0;
-  FileDescriptor lFd(Open(iPath, lSize, oError));
-  if (lFd.Get() < 0) return nullptr;
-  ioNeeded = lSize;
-  if (!DataFile::IsNpy(iPath)) {
-    CsvFile lFile;
-    if (!lFile.Read(lFd.Get(), lSize, iPath, oError)) return nullptr;
-    return lFile.LoadMatrix(oError);
+  const FileDescriptor lFile = FileDescriptor::Open(iPath, oError);
+  if (!lFile.IsOpen()) return nullptr;
+  ioNeeded = lFile.GetSize();
+  if (!IsNpy(iPath)) {
+    CsvFile lCsv;
+    if (!lCsv.Read(lFile, iPath, oError)) return nullptr;
+    return lCsv.LoadMatrix(oError);
   }
-  NumericArray* lArray = NpyFile::Load(lFd.Get(), lSize, iPath, false, oError);
+  NumericArray* lArray = NpyFile::Load(lFile, iPath, false, oError);
   if (lArray && !lArray->IsMatrix()) {
     oError = iPath + ": holds 1-D data, a matrix is needed";
     lArray->Release();
@@ -188,13 +121,6 @@ NumericArray* Matrix(const std::string& iPath, std::string& oError, unsigned lon
 }
 
 }  // namespace
-
-bool DataFile::IsNpy(const std::string& iPath) {
-  if (iPath.size() < 4) return false;
-  const std::string lEnd = iPath.substr(iPath.size() - 4);
-  return lEnd[0] == '.' && (lEnd[1] == 'n' || lEnd[1] == 'N') && (lEnd[2] == 'p' || lEnd[2] == 'P') &&
-         (lEnd[3] == 'y' || lEnd[3] == 'Y');
-}
 
 void DataFile::SplitSpec(const std::string& iArgument, std::string& oPath, std::string& oColumn, bool& oHasColumn) {
   oPath = iArgument;

@@ -26,8 +26,6 @@ class DataFile {
   // Splits iArgument at the ':' before COLUMN. An argument naming an existing file as a whole is
   // a path (file names may hold ':'), as is a prefix naming one; otherwise the last ':' splits.
   static void SplitSpec(const std::string& iArgument, std::string& oPath, std::string& oColumn, bool& oHasColumn);
-  // True for a name ending in ".npy" in any case.
-  static bool IsNpy(const std::string& iPath);
   // The name of a file without folder and extension.
   static std::string Stem(const std::string& iPath);
 };

@@ -8,6 +8,21 @@
 #include "CATSamIDoubleMatrix.h"
 #include "CATSamIDoubleVector.h"
 
+namespace {
+
+// Widens the range by the vectors iRow(0) ... iRow(iCount - 1), each a new reference (or null),
+// as the row sets of non-homogeneous data hand them out.
+template <typename RowOf>
+void AddRows(unsigned int iCount, RowOf iRow, double& ioMin, double& ioMax) {
+  for (unsigned int r = 0; r < iCount; ++r) {
+    CATSamIDoubleVector* lRow = iRow(r);
+    DataRange::Add(lRow, false, ioMin, ioMax);
+    if (lRow) lRow->Release();
+  }
+}
+
+}  // namespace
+
 void DataRange::Add(double iValue, double& ioMin, double& ioMax) {
   if (!std::isfinite(iValue)) return;
   if (!(iValue >= ioMin)) ioMin = iValue;  // also when ioMin is NaN
@@ -52,21 +67,11 @@ void DataRange::Add(CATSamIDoubleMatrix* iValues, double& ioMin, double& ioMax) 
 }
 
 void DataRange::Add(CATSamIDouble1p5D* iRows, double& ioMin, double& ioMax) {
-  if (!iRows) return;
-  for (unsigned int r = 0; r < iRows->GetNbrRows(); ++r) {
-    CATSamIDoubleVector* lRow = iRows->GetXVector(r);
-    Add(lRow, false, ioMin, ioMax);
-    if (lRow) lRow->Release();
-  }
+  if (iRows) AddRows(iRows->GetNbrRows(), [iRows](unsigned int iRow) { return iRows->GetXVector(iRow); }, ioMin, ioMax);
 }
 
 void DataRange::Add(CATSamIDouble2DDim2NH* iRows, double& ioMin, double& ioMax) {
-  if (!iRows) return;
-  for (unsigned int r = 0; r < iRows->GetLengthY(); ++r) {
-    CATSamIDoubleVector* lRow = iRows->GetRow(r);
-    Add(lRow, false, ioMin, ioMax);
-    if (lRow) lRow->Release();
-  }
+  if (iRows) AddRows(iRows->GetLengthY(), [iRows](unsigned int iRow) { return iRows->GetRow(iRow); }, ioMin, ioMax);
 }
 
 void DataRange::Axis(double iMin, double iMax, double iMargin, bool iLog, double& oMin, double& oMax) {

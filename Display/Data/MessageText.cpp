@@ -1,6 +1,7 @@
 #include "MessageText.h"
 
 #include <cstdio>
+#include <system_error>
 
 std::string MessageText::Excerpt(std::string_view iText, size_t iMax, bool iAsciiOnly) {
   std::string lOut;
@@ -32,4 +33,8 @@ std::string MessageText::Bytes(unsigned long long iBytes) {
 
 std::string MessageText::OutOfMemory(const std::string& iName, unsigned long long iBytes) {
   return iName + ": out of memory (needs about " + Bytes(iBytes) + ")";
+}
+
+std::string MessageText::SystemError(const std::string& iName, const std::string& iWhat, int iErrno) {
+  return iName + ": " + iWhat + ": " + std::generic_category().message(iErrno);
 }

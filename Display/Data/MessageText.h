@@ -1,5 +1,5 @@
-// Pieces of error messages: quotes of files, printable and short enough for one line, and the
-// out-of-memory line.
+// Pieces of error messages: quotes of files, printable and short enough for one line, the
+// out-of-memory line and the line of a failed system call.
 #ifndef MessageText_H
 #define MessageText_H
 
@@ -16,6 +16,8 @@ class MessageText {
   static std::string Bytes(unsigned long long iBytes);
   // "<iName>: out of memory (needs about 1.6 GB)", iBytes being what the failed work needed.
   static std::string OutOfMemory(const std::string& iName, unsigned long long iBytes);
+  // "<iName>: <iWhat>: <the system's text for iErrno>", as "run.csv: cannot read: I/O error".
+  static std::string SystemError(const std::string& iName, const std::string& iWhat, int iErrno);
 };
 
 #endif

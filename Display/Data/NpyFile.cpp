@@ -6,9 +6,9 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
-#include <system_error>
 #include <vector>
 
+#include "FileDescriptor.h"
 #include "MessageText.h"
 #include "NumericArray.h"
 
@@ -378,23 +378,24 @@ bool NpyFile::ReadHeader(const unsigned char* iBytes, size_t iSize, Layout& oLay
   return true;
 }
 
-NumericArray* NpyFile::Load(int iFd, size_t iSize, const std::string& iName, bool iFlatten, std::string& oError) {
+NumericArray* NpyFile::Load(const FileDescriptor& iFile, const std::string& iName, bool iFlatten, std::string& oError) {
+  const size_t lSize = iFile.GetSize();
   Layout lLayout;
   std::string lWhat;
-  if (iSize == 0) {
+  if (lSize == 0) {
     oError = iName + ": empty file";
     return nullptr;
   }
   // Populated at once: the plots read every value, and one call maps the cached pages far faster
   // than a fault per page would.
-  void* lMapping = mmap(nullptr, iSize, PROT_READ, MAP_PRIVATE | MAP_POPULATE, iFd, 0);
+  void* lMapping = mmap(nullptr, lSize, PROT_READ, MAP_PRIVATE | MAP_POPULATE, iFile.Get(), 0);
   if (lMapping == MAP_FAILED) {
-    oError = errno == ENOMEM ? MessageText::OutOfMemory(iName, iSize)
-                             : iName + ": cannot map: " + std::generic_category().message(errno);
+    oError = errno == ENOMEM ? MessageText::OutOfMemory(iName, lSize)
+                             : MessageText::SystemError(iName, "cannot map", errno);
     return nullptr;
   }
-  if (!ReadHeader(static_cast<const unsigned char*>(lMapping), iSize, lLayout, lWhat)) {
-    munmap(lMapping, iSize);
+  if (!ReadHeader(static_cast<const unsigned char*>(lMapping), lSize, lLayout, lWhat)) {
+    munmap(lMapping, lSize);
     oError = iName + ": " + lWhat;
     return nullptr;
   }
@@ -406,8 +407,8 @@ NumericArray* NpyFile::Load(int iFd, size_t iSize, const std::string& iName, boo
     lMatrix = false;
   }
   NumericArray* lArray =
-      NumericArray::FromMapping(lMapping, iSize, lLayout._DataOffset, lLayout._Stored, lLayout._Swapped, lRows,
+      NumericArray::FromMapping(lMapping, lSize, lLayout._DataOffset, lLayout._Stored, lLayout._Swapped, lRows,
                                 lColumns, lMatrix);
-  if (!lArray) oError = MessageText::OutOfMemory(iName, iSize);
+  if (!lArray) oError = MessageText::OutOfMemory(iName, lSize);
   return lArray;
 }

@@ -10,6 +10,8 @@
 
 #include "NumericArray.h"
 
+class FileDescriptor;
+
 class NpyFile {
  public:
   // What a header announces.
@@ -27,10 +29,10 @@ class NpyFile {
   // what is wrong (without the file's name) when the file cannot be read as an array.
   static bool ReadHeader(const unsigned char* iBytes, size_t iSize, Layout& oLayout, std::string& oWhat);
 
-  // The array of the .npy file open on iFd, iSize bytes long, with one reference; a 2-D array of
-  // one row or one column comes back 1-D when iFlatten. Null with oError "<iName>: <what is
-  // wrong>". The descriptor may be closed afterwards.
-  static NumericArray* Load(int iFd, size_t iSize, const std::string& iName, bool iFlatten, std::string& oError);
+  // The array of the open .npy file, with one reference; a 2-D array of one row or one column
+  // comes back 1-D when iFlatten. Null with oError "<iName>: <what is wrong>". The file may be
+  // closed afterwards.
+  static NumericArray* Load(const FileDescriptor& iFile, const std::string& iName, bool iFlatten, std::string& oError);
 };
 
 #endif

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "FddPlotRun.h"
+#include "NpyBytes.h"
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -24,27 +25,9 @@
 
 namespace {
 
-// A .npy file of one dimension with the given type and the values' bytes as stored.
-std::string RawNpy(const std::string& iName, const std::string& iDescr, size_t iCount, const std::string& iBytes) {
-  std::string lHeader = "{'descr': '" + iDescr + "', 'fortran_order': False, 'shape': (" + std::to_string(iCount) + ",), }";
-  while ((10 + lHeader.size() + 1) % 64 != 0) lHeader += ' ';
-  lHeader += '\n';
-  std::string lFile("\x93NUMPY\x01\x00", 8);
-  lFile += static_cast<char>(lHeader.size() & 0xff);
-  lFile += static_cast<char>(lHeader.size() >> 8);
-  return Text(iName, lFile + lHeader + iBytes);
-}
-
-// The bytes of iValues, each reversed when iSwap.
-template <typename T>
-std::string Stored(const std::vector<T>& iValues, bool iSwap) {
-  std::string lBytes;
-  for (T v : iValues) {
-    std::string lOne(reinterpret_cast<const char*>(&v), sizeof(T));
-    if (iSwap) std::reverse(lOne.begin(), lOne.end());
-    lBytes += lOne;
-  }
-  return lBytes;
+// A .npy file of 4 values with the given type and their bytes as stored.
+std::string TypedNpy(const std::string& iName, const std::string& iDescr, const std::string& iBytes) {
+  return Text(iName, NpyBytes(NpyDict(iDescr, "(4,)"), iBytes));
 }
 
 std::string FileBytes(const std::string& iPath) {
@@ -70,7 +53,7 @@ TEST(FddPlotData, FilesOfEveryFormatDrawTheSameCurve) {
   ASSERT_FALSE(lReference.empty());
   const std::vector<int64_t> lInts = {5, 7, 6, -8};
   const std::vector<uint16_t> lShorts = {0, 1, 2, 3};
-  const std::string lX16 = RawNpy("x-u2be.npy", ">u2", 4, Stored(lShorts, true));
+  const std::string lX16 = TypedNpy("x-u2be.npy", ">u2", StoredBytes(lShorts, true));
   const struct {
     std::string name, x, y;
   } lCases[] = {
@@ -80,8 +63,8 @@ TEST(FddPlotData, FilesOfEveryFormatDrawTheSameCurve) {
       {"savetxt", Text("savetxt.csv", "# t,y\n0.0,5.0\n1.0,7.0\n# a note\n2.0,6.0\n3.0,-8.0\n") + ":t",
        Dir() + "savetxt.csv:y"},
       {"gnuplot", Text("gnuplot.dat", "# t y\n0  5\n1\t7\n  2   6\n3 -8\n") + ":0", Dir() + "gnuplot.dat:1"},
-      {"int64", lX16, RawNpy("int64.npy", "<i8", 4, Stored(lInts, false))},
-      {"big-endian", lX16, RawNpy("f8be.npy", ">f8", 4, Stored(lY, true))},
+      {"int64", lX16, TypedNpy("int64.npy", "<i8", StoredBytes(lInts))},
+      {"big-endian", lX16, TypedNpy("f8be.npy", ">f8", StoredBytes(lY, true))},
   };
   for (const auto& c : lCases) {
     // A single curve has no legend, so its name does not show.

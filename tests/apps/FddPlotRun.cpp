@@ -7,6 +7,8 @@
 #include <cstring>
 #include <fstream>
 
+#include "NpyBytes.h"
+
 const std::string kProgram = FDD_PLOT_PATH;
 
 Result RunFddPlot(const std::string& iArguments) {
@@ -30,21 +32,11 @@ std::string Dir() {
   return sDir;
 }
 
-// A .npy file of float64 values of the given shape (one or two dimensions).
 std::string Npy(const std::string& iName, const std::vector<double>& iValues, std::vector<size_t> iShape) {
   if (iShape.empty()) iShape = {iValues.size()};
-  std::string lShape = "(" + std::to_string(iShape[0]) + (iShape.size() == 1 ? ",)" : ", " + std::to_string(iShape[1]) + ")");
-  std::string lHeader = "{'descr': '<f8', 'fortran_order': False, 'shape': " + lShape + ", }";
-  while ((10 + lHeader.size() + 1) % 64 != 0) lHeader += ' ';
-  lHeader += '\n';
-  const std::string lPath = Dir() + iName;
-  std::ofstream f(lPath, std::ios::binary);
-  f.write("\x93NUMPY\x01\x00", 8);
-  const unsigned short lLength = static_cast<unsigned short>(lHeader.size());
-  f.put(static_cast<char>(lLength & 0xff)).put(static_cast<char>(lLength >> 8));
-  f << lHeader;
-  f.write(reinterpret_cast<const char*>(iValues.data()), static_cast<std::streamsize>(iValues.size() * sizeof(double)));
-  return lPath;
+  const std::string lShape =
+      "(" + std::to_string(iShape[0]) + (iShape.size() == 1 ? ",)" : ", " + std::to_string(iShape[1]) + ")");
+  return Text(iName, NpyBytes(NpyDict("<f8", lShape), StoredBytes(iValues)));
 }
 
 std::string Text(const std::string& iName, const std::string& iContent) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,36 +17,13 @@
 #include <vector>
 
 #include "DataFile.h"
+#include "NpyBytes.h"
 #include "NumericArray.h"
 
 namespace {
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 const double kInf = std::numeric_limits<double>::infinity();
-
-template <typename T>
-std::string Bytes(const std::vector<T>& iValues) {
-  return std::string(reinterpret_cast<const char*>(iValues.data()), iValues.size() * sizeof(T));
-}
-
-// A .npy file: magic, version, header length and the header padded with spaces and ended by a
-// newline so that the data starts at iAlign bytes (as NumPy writes it), then iData.
-std::string Npy(const std::string& iDict, const std::string& iData, int iMajor = 1, size_t iAlign = 64) {
-  const size_t lPreamble = iMajor == 1 ? 10 : 12;
-  std::string lHeader = iDict;
-  while ((lPreamble + lHeader.size() + 1) % iAlign != 0) lHeader += ' ';
-  lHeader += '\n';
-  std::string lFile("\x93NUMPY", 6);
-  lFile += static_cast<char>(iMajor);
-  lFile += '\0';
-  for (size_t i = 0; i < lPreamble - 8; ++i) lFile += static_cast<char>((lHeader.size() >> (8 * i)) & 0xff);
-  return lFile + lHeader + iData;
-}
-
-std::string Dict(const std::string& iDescr, const std::string& iShape, bool iFortran = false) {
-  return "{'descr': '" + iDescr + "', 'fortran_order': " + (iFortran ? "True" : "False") + ", 'shape': " + iShape +
-         ", }";
-}
 
 // Writes the files of a test into a folder of its own, removed afterwards.
 class DataFileTest : public testing::Test {
@@ -107,14 +85,14 @@ class DataFileTest : public testing::Test {
 }  // namespace
 
 TEST_F(DataFileTest, BadNpyFilesAreRefusedEachWithItsOwnReason) {
-  const std::string lEight = Bytes(std::vector<double>(4, 1.0));
+  const std::string lEight = StoredBytes(std::vector<double>(4, 1.0));
   std::string lShortLength("\x93NUMPY\x01\x00\x00", 9);
-  std::string lBeyond = Npy(Dict("<f8", "(4,)"), lEight);
+  std::string lBeyond = NpyBytes(NpyDict("<f8", "(4,)"), lEight);
   lBeyond[8] = '\xff';
   lBeyond[9] = '\x7f';
-  std::string lVersion4 = Npy(Dict("<f8", "(4,)"), lEight);
+  std::string lVersion4 = NpyBytes(NpyDict("<f8", "(4,)"), lEight);
   lVersion4[6] = 4;
-  std::string lVersion11 = Npy(Dict("<f8", "(4,)"), lEight);
+  std::string lVersion11 = NpyBytes(NpyDict("<f8", "(4,)"), lEight);
   lVersion11[7] = 1;
   struct Case {
     std::string name, content;
@@ -127,22 +105,22 @@ TEST_F(DataFileTest, BadNpyFilesAreRefusedEachWithItsOwnReason) {
       {"v4.npy", lVersion4, {"version 4.0"}},
       {"v11.npy", lVersion11, {"version 1.1"}},
       {"beyond.npy", lBeyond, {"header", "32767 bytes"}},
-      {"dict.npy", Npy("{'descr': '<f8' 'shape': (4,)}", lEight), {"unparsable header"}},
-      {"nodict.npy", Npy("shape=(4,)", lEight), {"unparsable header"}},
-      {"nokey.npy", Npy("{'descr': '<f8', 'fortran_order': False}", lEight), {"no 'shape'"}},
-      {"i16.npy", Npy(Dict("<i16", "(2,)"), lEight), {"'<i16'", "integers", "float64, float32 or integers"}},
-      {"noorder.npy", Npy(Dict("|f8", "(4,)"), lEight), {"'|f8'", "no byte order"}},
-      {"bool.npy", Npy(Dict("|b1", "(4,)"), lEight), {"'|b1'", "booleans"}},
-      {"obj.npy", Npy(Dict("|O", "(4,)"), lEight), {"'|O'", "objects"}},
-      {"c16.npy", Npy(Dict("<c16", "(2,)"), lEight), {"'<c16'", "complex"}},
-      {"f2.npy", Npy(Dict("<f2", "(4,)"), lEight), {"'<f2'", "float16"}},
-      {"rec.npy", Npy("{'descr': [('a', '<f8')], 'fortran_order': False, 'shape': (4,)}", lEight), {"structured"}},
-      {"fortran.npy", Npy(Dict("<f8", "(2, 2)", true), lEight), {"Fortran", "C order"}},
-      {"scalar.npy", Npy(Dict("<f8", "()"), lEight), {"0-d"}},
-      {"cube.npy", Npy(Dict("<f8", "(1, 2, 2)"), lEight), {"3-D", "(1, 2, 2)"}},
-      {"zero.npy", Npy(Dict("<f8", "(0, 4)"), ""), {"empty", "no values", "(0, 4)"}},
-      {"huge.npy", Npy(Dict("<f8", "(4294967296,)"), lEight), {"too large"}},
-      {"trunc.npy", Npy(Dict("<f8", "(1000,)"), lEight),
+      {"dict.npy", NpyBytes("{'descr': '<f8' 'shape': (4,)}", lEight), {"unparsable header"}},
+      {"nodict.npy", NpyBytes("shape=(4,)", lEight), {"unparsable header"}},
+      {"nokey.npy", NpyBytes("{'descr': '<f8', 'fortran_order': False}", lEight), {"no 'shape'"}},
+      {"i16.npy", NpyBytes(NpyDict("<i16", "(2,)"), lEight), {"'<i16'", "integers", "float64, float32 or integers"}},
+      {"noorder.npy", NpyBytes(NpyDict("|f8", "(4,)"), lEight), {"'|f8'", "no byte order"}},
+      {"bool.npy", NpyBytes(NpyDict("|b1", "(4,)"), lEight), {"'|b1'", "booleans"}},
+      {"obj.npy", NpyBytes(NpyDict("|O", "(4,)"), lEight), {"'|O'", "objects"}},
+      {"c16.npy", NpyBytes(NpyDict("<c16", "(2,)"), lEight), {"'<c16'", "complex"}},
+      {"f2.npy", NpyBytes(NpyDict("<f2", "(4,)"), lEight), {"'<f2'", "float16"}},
+      {"rec.npy", NpyBytes("{'descr': [('a', '<f8')], 'fortran_order': False, 'shape': (4,)}", lEight), {"structured"}},
+      {"fortran.npy", NpyBytes(NpyDict("<f8", "(2, 2)", true), lEight), {"Fortran", "C order"}},
+      {"scalar.npy", NpyBytes(NpyDict("<f8", "()"), lEight), {"0-d"}},
+      {"cube.npy", NpyBytes(NpyDict("<f8", "(1, 2, 2)"), lEight), {"3-D", "(1, 2, 2)"}},
+      {"zero.npy", NpyBytes(NpyDict("<f8", "(0, 4)"), ""), {"empty", "no values", "(0, 4)"}},
+      {"huge.npy", NpyBytes(NpyDict("<f8", "(4294967296,)"), lEight), {"too large"}},
+      {"trunc.npy", NpyBytes(NpyDict("<f8", "(1000,)"), lEight),
        {"truncated", "1000 float64 values (8000 bytes), 32 bytes follow"}},
   };
   std::set<std::string> lMessages;
@@ -174,25 +152,25 @@ TEST_F(DataFileTest, FilesThatCannotBeRead) {
 
 TEST_F(DataFileTest, NpyValuesAsWritten) {
   const std::vector<double> lDoubles = {1.5, -2.25, kNaN, 1e300, -kInf};
-  ExpectVector(Write("d.npy", Npy(Dict("<f8", "(5,)"), Bytes(lDoubles))), lDoubles);
+  ExpectVector(Write("d.npy", NpyBytes(NpyDict("<f8", "(5,)"), StoredBytes(lDoubles))), lDoubles);
   // float32 widened exactly.
   const std::vector<float> lFloats = {0.1f, -3.0f, 65504.5f};
-  ExpectVector(Write("f.NPY", Npy(Dict("<f4", "(3,)"), Bytes(lFloats))), {double(0.1f), -3.0, 65504.5});
+  ExpectVector(Write("f.NPY", NpyBytes(NpyDict("<f4", "(3,)"), StoredBytes(lFloats))), {double(0.1f), -3.0, 65504.5});
   // Versions 2.0 and 3.0, keys in another order, odd spacing, native order, double quotes, a data
   // offset that is not a multiple of 8, and bytes after the data.
-  ExpectVector(Write("v2.npy", Npy(Dict("=f8", "(5,)"), Bytes(lDoubles), 2)), lDoubles);
-  ExpectVector(Write("v3.npy", Npy("{\"shape\":(3L,),\n 'fortran_order' :False,'descr':'<f4'}",
-                                   Bytes(lFloats) + "extra", 3, 5)),
+  ExpectVector(Write("v2.npy", NpyBytes(NpyDict("=f8", "(5,)"), StoredBytes(lDoubles), 2)), lDoubles);
+  ExpectVector(Write("v3.npy", NpyBytes("{\"shape\":(3L,),\n 'fortran_order' :False,'descr':'<f4'}",
+                                   StoredBytes(lFloats) + "extra", 3, 5)),
                {double(0.1f), -3.0, 65504.5});
   // One row or one column of a 2-D array is a vector; Fortran order does not matter there.
-  ExpectVector(Write("row.npy", Npy(Dict("<f8", "(1, 5)", true), Bytes(lDoubles))), lDoubles);
-  ExpectVector(Write("col.npy", Npy(Dict("<f8", "(5, 1)"), Bytes(lDoubles))), lDoubles);
+  ExpectVector(Write("row.npy", NpyBytes(NpyDict("<f8", "(1, 5)", true), StoredBytes(lDoubles))), lDoubles);
+  ExpectVector(Write("col.npy", NpyBytes(NpyDict("<f8", "(5, 1)"), StoredBytes(lDoubles))), lDoubles);
 
   // A 3 x 4 matrix: value (r, c) = 10 r + c.
   std::vector<double> lGrid;
   for (int r = 0; r < 3; ++r)
     for (int c = 0; c < 4; ++c) lGrid.push_back(10 * r + c);
-  const std::string lPath = Write("m.npy", Npy(Dict("<f8", "(3, 4)"), Bytes(lGrid), 1, 16));
+  const std::string lPath = Write("m.npy", NpyBytes(NpyDict("<f8", "(3, 4)"), StoredBytes(lGrid), 1, 16));
   std::string lError;
   NumericArray* lMatrix = DataFile::LoadMatrix(lPath, lError);
   ASSERT_NE(lMatrix, nullptr) << lError;
@@ -216,28 +194,23 @@ TEST_F(DataFileTest, NpyValuesAsWritten) {
 }
 
 TEST_F(DataFileTest, IntegerAndByteSwappedNpyConvertedAsRead) {
-  // Each value reversed byte for byte: the file's order when it is not the machine's.
-  const auto lSwapped = [](std::string iBytes, size_t iSize) {
-    for (size_t i = 0; i + iSize <= iBytes.size(); i += iSize) std::reverse(iBytes.begin() + i, iBytes.begin() + i + iSize);
-    return iBytes;
-  };
   const struct {
     std::string descr, bytes;
     std::vector<double> values;
   } lCases[] = {
-      {"|i1", Bytes(std::vector<int8_t>{-128, 0, 127}), {-128, 0, 127}},
-      {"|u1", Bytes(std::vector<uint8_t>{0, 200, 255}), {0, 200, 255}},
-      {"<i2", Bytes(std::vector<int16_t>{-32768, 1, 32767}), {-32768, 1, 32767}},
-      {">u2", lSwapped(Bytes(std::vector<uint16_t>{1, 258, 65535}), 2), {1, 258, 65535}},
-      {">i4", lSwapped(Bytes(std::vector<int32_t>{-2, INT32_MIN, INT32_MAX}), 4), {-2, INT32_MIN, INT32_MAX}},
-      {"<u4", Bytes(std::vector<uint32_t>{0, 7, UINT32_MAX}), {0, 7, UINT32_MAX}},
-      {"<i8", Bytes(std::vector<int64_t>{0, 1, -(int64_t(1) << 53)}), {0, 1, -9007199254740992.0}},
-      {">u8", lSwapped(Bytes(std::vector<uint64_t>{3, uint64_t(1) << 63, 0}), 8), {3, 9223372036854775808.0, 0}},
-      {">f4", lSwapped(Bytes(std::vector<float>{0.5f, -1e30f, 0.1f}), 4), {0.5, double(-1e30f), double(0.1f)}},
-      {">f8", lSwapped(Bytes(std::vector<double>{1.5, -kInf, 1e-300}), 8), {1.5, -kInf, 1e-300}},
+      {"|i1", StoredBytes(std::vector<int8_t>{-128, 0, 127}), {-128, 0, 127}},
+      {"|u1", StoredBytes(std::vector<uint8_t>{0, 200, 255}), {0, 200, 255}},
+      {"<i2", StoredBytes(std::vector<int16_t>{-32768, 1, 32767}), {-32768, 1, 32767}},
+      {">u2", StoredBytes(std::vector<uint16_t>{1, 258, 65535}, true), {1, 258, 65535}},
+      {">i4", StoredBytes(std::vector<int32_t>{-2, INT32_MIN, INT32_MAX}, true), {-2, INT32_MIN, INT32_MAX}},
+      {"<u4", StoredBytes(std::vector<uint32_t>{0, 7, UINT32_MAX}), {0, 7, UINT32_MAX}},
+      {"<i8", StoredBytes(std::vector<int64_t>{0, 1, -(int64_t(1) << 53)}), {0, 1, -9007199254740992.0}},
+      {">u8", StoredBytes(std::vector<uint64_t>{3, uint64_t(1) << 63, 0}, true), {3, 9223372036854775808.0, 0}},
+      {">f4", StoredBytes(std::vector<float>{0.5f, -1e30f, 0.1f}, true), {0.5, double(-1e30f), double(0.1f)}},
+      {">f8", StoredBytes(std::vector<double>{1.5, -kInf, 1e-300}, true), {1.5, -kInf, 1e-300}},
   };
   for (const auto& c : lCases) {
-    const std::string lPath = Write("t.npy", Npy(Dict(c.descr, "(3,)"), c.bytes));
+    const std::string lPath = Write("t.npy", NpyBytes(NpyDict(c.descr, "(3,)"), c.bytes));
     std::string lError;
     NumericArray* lArray = DataFile::LoadVector(lPath, lError);
     ASSERT_NE(lArray, nullptr) << c.descr << ": " << lError;
@@ -251,7 +224,7 @@ TEST_F(DataFileTest, IntegerAndByteSwappedNpyConvertedAsRead) {
   }
   // A column of a big-endian integer matrix.
   const std::string lMatrix =
-      Write("m.npy", Npy(Dict(">i2", "(2, 2)"), lSwapped(Bytes(std::vector<int16_t>{1, -2, 3, -4}), 2)));
+      Write("m.npy", NpyBytes(NpyDict(">i2", "(2, 2)"), StoredBytes(std::vector<int16_t>{1, -2, 3, -4}, true)));
   ExpectVector(lMatrix + ":1", {-2, -4});
 }
 
@@ -260,7 +233,7 @@ TEST_F(DataFileTest, LargeNpyIsMappedNotRead) {
   std::vector<double> lValues(lCount);
   for (size_t i = 0; i < lCount; ++i) lValues[i] = double(i % 1000) - 500.0;
   lValues[lCount - 1] = 12345.0;
-  const std::string lPath = Write("big.npy", Npy(Dict("<f8", "(" + std::to_string(lCount) + ",)"), Bytes(lValues)));
+  const std::string lPath = Write("big.npy", NpyBytes(NpyDict("<f8", "(" + std::to_string(lCount) + ",)"), StoredBytes(lValues)));
   std::string lError;
   NumericArray* lArray = DataFile::LoadVector(lPath, lError);
   ASSERT_NE(lArray, nullptr) << lError;
@@ -396,7 +369,33 @@ TEST_F(DataFileTest, HeaderlessCommentedAndBlankSeparatedText) {
   // A .npy column is named by its number.
   std::string lName;
   NumericArray* lColumn =
-      DataFile::LoadVector(Write("m.npy", Npy(Dict("<f8", "(1, 2)"), Bytes(std::vector<double>{1, 2}))) + ":1", lError, lName);
+      DataFile::LoadVector(Write("m.npy", NpyBytes(NpyDict("<f8", "(1, 2)"), StoredBytes(std::vector<double>{1, 2}))) + ":1", lError, lName);
   EXPECT_EQ(lName, "1");
   if (lColumn) lColumn->Release();
+}
+
+// Every way out of a load, accepted or refused, closes the file it opened.
+TEST_F(DataFileTest, EveryLoadClosesItsFile) {
+  const auto lOpenDescriptors = [] {
+    size_t lCount = 0;
+    for (int lFd = 0; lFd < 1024; ++lFd) lCount += ::fcntl(lFd, F_GETFD) != -1;
+    return lCount;
+  };
+  const std::string lFolder = _Dir + "folder.csv";
+  ASSERT_EQ(::mkdir(lFolder.c_str(), 0700), 0);
+  const std::string lFifo = _Dir + "fifo.npy";
+  ASSERT_EQ(::mkfifo(lFifo.c_str(), 0600), 0);
+  _Written.push_back(lFifo);
+  const std::string lMatrix = Write("m.npy", NpyBytes(NpyDict("<f8", "(2, 2)"), StoredBytes(std::vector<double>{1, 2, 3, 4})));
+  const std::string lCsv = Write("run.csv", "time,speed\n0,1\n1,x\n");
+  const std::string lArguments[] = {lMatrix + ":1", lMatrix + ":7", lMatrix, Write("bad.npy", "\x93NUMPY"),
+                                    lCsv + ":time", lCsv + ":speed", lCsv + ":rpm", lFolder, lFifo};
+  const size_t lBefore = lOpenDescriptors();
+  for (const std::string& lArgument : lArguments) {
+    std::string lError;
+    for (NumericArray* lArray : {DataFile::LoadVector(lArgument, lError), DataFile::LoadMatrix(lArgument, lError)})
+      if (lArray) lArray->Release();
+    EXPECT_EQ(lOpenDescriptors(), lBefore) << lArgument;
+  }
+  ::rmdir(lFolder.c_str());
 }

@@ -1,0 +1,48 @@
+#include "FileDescriptor.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <utility>
+
+#include "MessageText.h"
+
+FileDescriptor FileDescriptor::Open(const std::string& iPath, std::string& oError) {
+  if (iPath.empty()) {
+    oError = MessageText::SystemError("(no file name)", "cannot open", ENOENT);
+    return FileDescriptor();
+  }
+  // Non-blocking, so that a FIFO given by mistake is refused instead of waiting for a writer.
+  FileDescriptor lFile(::open(iPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK), 0);
+  if (!lFile.IsOpen()) {
+    oError = MessageText::SystemError(iPath, "cannot open", errno);
+    return lFile;
+  }
+  struct stat lStat;
+  if (::fstat(lFile._Fd, &lStat) != 0) {
+    oError = MessageText::SystemError(iPath, "cannot read", errno);
+  } else if (S_ISDIR(lStat.st_mode)) {
+    oError = iPath + ": is a directory, not a data file";
+  } else if (!S_ISREG(lStat.st_mode)) {
+    oError = iPath + ": not a regular file";
+  } else if (static_cast<unsigned long long>(lStat.st_size) > SIZE_MAX) {
+    oError = iPath + ": too large to map";
+  } else {
+    // Reads block from here on, as for any regular file.
+    const int lFlags = ::fcntl(lFile._Fd, F_GETFL);
+    if (lFlags >= 0) ::fcntl(lFile._Fd, F_SETFL, lFlags & ~O_NONBLOCK);
+    lFile._Size = static_cast<size_t>(lStat.st_size);
+    return lFile;
+  }
+  return FileDescriptor();
+}
+
+FileDescriptor::~FileDescriptor() {
+  if (_Fd >= 0) ::close(_Fd);
+}
+
+FileDescriptor::FileDescriptor(FileDescriptor&& ioOther) noexcept
+    : _Fd(std::exchange(ioOther._Fd, -1)), _Size(std::exchange(ioOther._Size, 0)) {}
