@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <malloc.h>
 #include <signal.h>
 
 #include <algorithm>
@@ -500,4 +501,25 @@ TEST(QVTFddColormapAlgoOrderInterpol, WithoutAFrameOrMainWindowEveryRowIsCompute
     EXPECT_EQ(CATCommand::GetDelayedCount(), 0);
     delete a;
   }
+}
+
+// The order table holds a few numbers per row and per X value, none per sample: an order map of a
+// million samples (8 MB of values) adds less than 1 MB to the heap, within its estimate, and the
+// estimate of a 5000 x 5000 map at 1000 x 1000 pixels stays far below its 200 MB of values.
+TEST(QVTFddColormapAlgoOrderInterpol, TheOrderTableHoldsNoNumberPerSample) {
+  std::vector<double> lX, lZ;
+  for (int i = 0; i < 1000; ++i) lX.push_back(i);
+  for (int k = 0; k < 1000; ++k) lZ.push_back(600 + 5.4 * k);
+  Data d(lX, lZ, [](unsigned int i, unsigned int k) { return 1.0 * (i + k); }, 1.0, 1.0 / 60.0);
+  const struct mallinfo2 lBefore = mallinfo2();
+  QVTFddColormapAlgoOrderInterpol* a = d.Make(0, 1000, 600, 6000, 100, 100);
+  const struct mallinfo2 lAfter = mallinfo2();
+  const long long lGrowth = static_cast<long long>(lAfter.uordblks + lAfter.hblkhd) -
+                            static_cast<long long>(lBefore.uordblks + lBefore.hblkhd);
+  EXPECT_EQ(a->GetOrderCount(), 1000000);
+  EXPECT_LT(lGrowth, 1 << 20);
+  EXPECT_LE(lGrowth, QVTFddColormapAlgoOrderBase::EstimateBytes(1000, 1000, 0, 0));
+  EXPECT_LT(QVTFddColormapAlgoOrderBase::EstimateBytes(5000, 5000, 1000, 1000), 20LL << 20);
+  EXPECT_GT(QVTFddColormapAlgoOrderBase::EstimateBytes(5000, 5000, 1000, 1000), 8LL * 1000 * 1000);
+  delete a;
 }
