@@ -355,8 +355,8 @@ double sPlainValue(const std::vector<double>& iX, const std::vector<double>& iZ,
 }
 
 // Random data (10 000 samples, bands of hundreds) in a view reaching beyond the data, with X
-// ascending and shuffled (rows searched by bisection, and by a pass): the images agree pixel for
-// pixel with the plain computation.
+// ascending, shuffled, and shuffled with X values that are not numbers (left out): the images
+// agree pixel for pixel with the plain computation.
 TEST(QVTFddColormapAlgoOrderInterpol, ImageEqualsAPlainComputationOfTheRules) {
   std::mt19937 lRandom(7);
   std::uniform_real_distribution<double> lUnit(0.0, 1.0);
@@ -369,8 +369,9 @@ TEST(QVTFddColormapAlgoOrderInterpol, ImageEqualsAPlainComputationOfTheRules) {
   const double lXF = 1.0, lZF = 1.0 / 60.0, lTol = 0.05;
   const double x0 = 3.0, x1 = 1400.0, z0 = 300.0, z1 = 6500.0;
   const int W = 50, H = 40;
-  for (int lShuffled = 0; lShuffled < 2; ++lShuffled) {
+  for (int lShuffled = 0; lShuffled < 3; ++lShuffled) {
     if (lShuffled) std::shuffle(lX.begin(), lX.end(), lRandom);
+    if (lShuffled == 2) lX[17] = lX[60] = kNaN;
     Data d(lX, lZ, lValue, lXF, lZF);
     QVTFddColormapAlgoOrderInterpol* a = d.Make(x0, x1, z0, z1, W, H, lTol);
     CATPixelImage lImage = a->MakeBitmap();

@@ -2,7 +2,9 @@
 // converted Z and where its X values are read (a vector of its own, or the X values that every row
 // of homogeneous data shares, copied and converted once), with the ranges of its samples' orders
 // and squared radii. A sample's order (converted X over converted Z) is formed when it is needed,
-// so the table costs a few numbers per row and per shared X value, never per sample.
+// so the table costs a few numbers per row and per shared X value, not per sample: only a row
+// whose orders do not ascend with the X index, or that holds samples without an order, keeps the
+// list of its samples in order (one index each).
 // Per pixel it answers, among the samples whose order lies in the band iLow .. iHigh: the nearest
 // to the pixel whose distance from the origin is at most (inner) and at least (outer) the pixel's,
 // and in the row of each the point at the pixel's own order. Rows are visited outwards from the
@@ -27,9 +29,9 @@ class QVTFddOrderTable {
   int SetSharedX(const CATSamIDoubleVector* iX, unsigned int iLength);
   int ReserveRows(unsigned int iRows);
   // Row iZIndex at Z value iZ (converted: iZScaled) with X values iX (one reference taken), or
-  // the shared ones when iX is null. Samples whose order is not a number are left out; so is a
-  // row without any order or with a Z that is not a number.
-  void AddRow(int iZIndex, double iZ, double iZScaled, CATSamIDoubleVector* iX);
+  // the shared ones when iX is null. Samples whose order or X is not a number are left out; so is
+  // a row without any sample or with a Z that is not a number.
+  int AddRow(int iZIndex, double iZ, double iZScaled, CATSamIDoubleVector* iX);
   int Finish();
 
   // Number of samples whose order is a number.
@@ -41,7 +43,7 @@ class QVTFddOrderTable {
   int FindPoints(double iOrder, double iLow, double iHigh, double iX, double iZ, QVTFddOrderPoint& oInner,
                  QVTFddOrderPoint& oOuter) const;
 
-  // Bytes the table needs for iLengthX shared X values and iRows rows.
+  // Bytes the table needs for iLengthX shared X values and iRows rows whose orders ascend.
   static long long EstimateBytes(long long iLengthX, long long iRows);
 
  private:
@@ -51,14 +53,23 @@ class QVTFddOrderTable {
   void Clear();
   double RowX(int iRow, unsigned int iIndex) const;
   double RowXScaled(int iRow, unsigned int iIndex) const;
-  // Rows of ascending X and converted X and a positive Z are searched by bisection; others by a pass.
-  int IsFast(int iRow) const { return _Fast[iRow]; }
-  // Band of a fast row: its samples oFirst .. oLast; 0 when empty.
+  // Sample index of position iSlot of row iRow's samples in order (ascending order, then index).
+  unsigned int Sample(int iRow, unsigned int iSlot) const { return _Slots[iRow] ? _Slots[iRow][iSlot] : iSlot; }
+  double SlotX(int iRow, unsigned int iSlot) const { return RowX(iRow, Sample(iRow, iSlot)); }
+  double SlotOrder(int iRow, unsigned int iSlot) const {
+    return RowXScaled(iRow, Sample(iRow, iSlot)) / _ZScaled[iRow];
+  }
+  // Sorts the samples of a row by order: oSlots gets the samples with an order (and an X) in
+  // order; 0 when memory runs out. Null oSlots with oCount = iLength: already in order.
+  int SortRow(const double* iX, const double* iXScaled, double iZScaled, unsigned int iLength,
+              std::unique_ptr<unsigned int[]>& oSlots, unsigned int& oCount, int& oXAscends, double& oX2Min,
+              double& oX2Max) const;
+  // Positions of the samples of row iRow in the band; 0 when none.
   int RowBand(int iRow, double iLow, double iHigh, unsigned int& oFirst, unsigned int& oLast) const;
   // Offers the nearest samples of row iRow in the band to the running choice of each side.
   void VisitRow(int iRow, double iLow, double iHigh, double iX, double iZ, double iR, int* ioRow,
                 unsigned int* ioIndex, double* ioDist2, double* ioOrder) const;
-  // Offers the samples of fast row iRow nearest iX among iFirst .. iLast to side iSide.
+  // Offers the samples nearest iX among positions iFirst .. iLast of a row whose X ascends in order.
   void OfferNearest(int iRow, unsigned int iFirst, unsigned int iLast, double iX, double iZ, int iSide, int* ioRow,
                     unsigned int* ioIndex, double* ioDist2, double* ioOrder) const;
   void Offer(int iRow, unsigned int iIndex, double iX, double iZ, int iSide, int* ioRow, unsigned int* ioIndex,
@@ -72,17 +83,22 @@ class QVTFddOrderTable {
   std::unique_ptr<double[]> _SharedX;
   std::unique_ptr<double[]> _SharedXScaled;
   unsigned int _SharedLength;
-  int _SharedSorted;            // shared X and converted X ascending, without NaN
-  double _SharedX2Min, _SharedX2Max;  // range of the squares of the shared X values
+  // The shared samples in order of converted X (for rows of a positive converted Z), as SortRow.
+  std::unique_ptr<unsigned int[]> _SharedSlots;
+  unsigned int _SharedCount;
+  int _SharedXAscends;
+  double _SharedX2Min, _SharedX2Max;
 
   // Rows, sorted by (Z, Z index) by Finish.
   int _RowCount, _RowCapacity;
   std::unique_ptr<double[]> _Z;
   std::unique_ptr<double[]> _ZScaled;
   std::unique_ptr<int[]> _ZIndex;
-  std::unique_ptr<unsigned int[]> _Length;
-  std::unique_ptr<char[]> _Fast;
+  std::unique_ptr<unsigned int[]> _Length;  // samples with an order
+  std::unique_ptr<char[]> _XAscends;        // X ascends with the order: nearest samples by bisection
   std::unique_ptr<CATSamIDoubleVector*[]> _X;
+  std::unique_ptr<const unsigned int*[]> _Slots;               // null: the samples are in order
+  std::unique_ptr<std::unique_ptr<unsigned int[]>[]> _OwnSlots;  // the rows' own orders
   // Order and squared-radius ranges of runs of 2^k rows: level k at [k * _RowCapacity + row].
   int _Levels;
   std::unique_ptr<double[]> _OrderMin, _OrderMax, _Radius2Min, _Radius2Max;

@@ -45,7 +45,7 @@ int QVTFddColormapAlgoOrderInterpol::AddOrders() {
   if (!_Orders->SetSharedX(_XVector, lLengthX) || !_Orders->ReserveRows(lLengthZ)) return 0;
   for (unsigned int k = 0; k < lLengthZ; ++k) {
     const double lZ = _ZVector->GetValue(k);
-    _Orders->AddRow(static_cast<int>(k), lZ, ConvertZ(lZ), nullptr);
+    if (!_Orders->AddRow(static_cast<int>(k), lZ, ConvertZ(lZ), nullptr)) return 0;
   }
   return 1;
 }

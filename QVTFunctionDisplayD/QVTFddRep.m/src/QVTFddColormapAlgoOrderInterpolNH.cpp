@@ -59,8 +59,9 @@ int QVTFddColormapAlgoOrderInterpolNH::AddOrders() {
     CATSamIDoubleVector* lX = UsableRow(k, lZLength);
     if (!lX) continue;
     const double lZ = _ZVector->GetValue(k);
-    _Orders->AddRow(static_cast<int>(k), lZ, ConvertZ(lZ), lX);
+    const int lAdded = _Orders->AddRow(static_cast<int>(k), lZ, ConvertZ(lZ), lX);
     lX->Release();
+    if (!lAdded) return 0;
   }
   return 1;
 }

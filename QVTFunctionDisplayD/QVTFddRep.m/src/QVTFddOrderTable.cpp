@@ -43,7 +43,8 @@ T* sNew(size_t iCount) {
 QVTFddOrderTable::QVTFddOrderTable(QVTIFddScaling* iXScaling)
     : _XScaling(iXScaling),
       _SharedLength(0),
-      _SharedSorted(0),
+      _SharedCount(0),
+      _SharedXAscends(0),
       _SharedX2Min(kInfinity),
       _SharedX2Max(-kInfinity),
       _RowCount(0),
@@ -58,13 +59,16 @@ void QVTFddOrderTable::Clear() {
     if (_X[r]) _X[r]->Release();
   _SharedX.reset();
   _SharedXScaled.reset();
-  _SharedLength = 0;
+  _SharedSlots.reset();
+  _SharedLength = _SharedCount = 0;
   _Z.reset();
   _ZScaled.reset();
   _ZIndex.reset();
   _Length.reset();
-  _Fast.reset();
+  _XAscends.reset();
   _X.reset();
+  _Slots.reset();
+  _OwnSlots.reset();
   _OrderMin.reset();
   _OrderMax.reset();
   _Radius2Min.reset();
@@ -77,17 +81,50 @@ long long QVTFddOrderTable::EstimateBytes(long long iLengthX, long long iRows) {
   long long lLevels = 1;
   while (lLevels < 62 && (1LL << lLevels) <= iRows) ++lLevels;
   const long long lPerRow = 2 * sizeof(double) + sizeof(int) + sizeof(unsigned int) + sizeof(char) +
-                            sizeof(CATSamIDoubleVector*) + 4 * sizeof(double) * lLevels;
-  // Finish sorts the rows through a second copy of their records.
-  return 2 * static_cast<long long>(sizeof(double)) * iLengthX + 2 * lPerRow * iRows;
+                            sizeof(CATSamIDoubleVector*) + sizeof(unsigned int*) +
+                            sizeof(std::unique_ptr<unsigned int[]>) + 4 * sizeof(double) * lLevels;
+  // Shared X, converted and in order; a row's X and converted X while it is added; Finish sorts
+  // the rows through a second copy of their records.
+  const long long lPerX = 2 * sizeof(double) + sizeof(unsigned int);
+  return lPerX * iLengthX + (2 * sizeof(double) + sizeof(unsigned int)) * iLengthX + 2 * lPerRow * iRows;
+}
+
+int QVTFddOrderTable::SortRow(const double* iX, const double* iXScaled, double iZScaled, unsigned int iLength,
+                              std::unique_ptr<unsigned int[]>& oSlots, unsigned int& oCount, int& oXAscends,
+                              double& oX2Min, double& oX2Max) const {
+  oSlots.reset();
+  oCount = 0;
+  oXAscends = 1;
+  oX2Min = kInfinity;
+  oX2Max = -kInfinity;
+  std::unique_ptr<unsigned int[]> lSlots(sNew<unsigned int>(iLength));
+  if (!lSlots) return 0;
+  auto lOrder = [&](unsigned int i) { return iXScaled[i] / iZScaled; };
+  bool lInOrder = true;
+  for (unsigned int i = 0; i < iLength; ++i) {
+    if (std::isnan(lOrder(i)) || std::isnan(iX[i])) continue;
+    if (oCount > 0 && lOrder(i) < lOrder(lSlots[oCount - 1])) lInOrder = false;
+    lSlots[oCount++] = i;
+    oX2Min = std::min(oX2Min, iX[i] * iX[i]);
+    oX2Max = std::max(oX2Max, iX[i] * iX[i]);
+  }
+  if (!lInOrder)
+    std::sort(lSlots.get(), lSlots.get() + oCount, [&](unsigned int a, unsigned int b) {
+      return lOrder(a) < lOrder(b) || (lOrder(a) == lOrder(b) && a < b);
+    });
+  for (unsigned int j = 1; j < oCount; ++j)
+    if (!(iX[lSlots[j - 1]] <= iX[lSlots[j]])) oXAscends = 0;
+  if (oCount < iLength || !lInOrder) oSlots = std::move(lSlots);
+  return 1;
 }
 
 int QVTFddOrderTable::SetSharedX(const CATSamIDoubleVector* iX, unsigned int iLength) {
+  if (!iX || !_XScaling) return 1;
   _SharedX.reset(sNew<double>(iLength));
   _SharedXScaled.reset(sNew<double>(iLength));
-  if (!_SharedX || !_SharedXScaled || !iX || !_XScaling) {
+  if (!_SharedX || !_SharedXScaled) {
     Clear();
-    return !iX || !_XScaling;
+    return 0;
   }
   unsigned int lDone = 0;
   while (lDone < iLength) {
@@ -97,18 +134,13 @@ int QVTFddOrderTable::SetSharedX(const CATSamIDoubleVector* iX, unsigned int iLe
     if (lGot < lWant) break;
   }
   for (; lDone < iLength; ++lDone) _SharedX[lDone] = std::numeric_limits<double>::quiet_NaN();
+  for (unsigned int i = 0; i < iLength; ++i) _SharedXScaled[i] = _XScaling->Convert(_SharedX[i]);
   _SharedLength = iLength;
-  _SharedSorted = 1;
-  for (unsigned int i = 0; i < iLength; ++i) {
-    const double t = _SharedX[i];
-    _SharedXScaled[i] = _XScaling->Convert(t);
-    if (std::isnan(t) || std::isnan(_SharedXScaled[i]) ||
-        (i > 0 && !(_SharedX[i - 1] <= t && _SharedXScaled[i - 1] <= _SharedXScaled[i])))
-      _SharedSorted = 0;
-    if (!std::isnan(t)) {
-      _SharedX2Min = std::min(_SharedX2Min, t * t);
-      _SharedX2Max = std::max(_SharedX2Max, t * t);
-    }
+  // The order of rows of a positive converted Z: that of the converted X values.
+  if (!SortRow(_SharedX.get(), _SharedXScaled.get(), 1.0, iLength, _SharedSlots, _SharedCount, _SharedXAscends,
+               _SharedX2Min, _SharedX2Max)) {
+    Clear();
+    return 0;
   }
   return 1;
 }
@@ -125,13 +157,15 @@ int QVTFddOrderTable::ReserveRows(unsigned int iRows) {
   _ZScaled.reset(sNew<double>(n));
   _ZIndex.reset(sNew<int>(n));
   _Length.reset(sNew<unsigned int>(n));
-  _Fast.reset(sNew<char>(n));
+  _XAscends.reset(sNew<char>(n));
   _X.reset(sNew<CATSamIDoubleVector*>(n));
+  _Slots.reset(sNew<const unsigned int*>(n));
+  _OwnSlots.reset(new (std::nothrow) std::unique_ptr<unsigned int[]>[n > 0 ? n : 1]);
   _OrderMin.reset(sNew<double>(lLevelled));
   _OrderMax.reset(sNew<double>(lLevelled));
   _Radius2Min.reset(sNew<double>(lLevelled));
   _Radius2Max.reset(sNew<double>(lLevelled));
-  if (!_Z || !_ZScaled || !_ZIndex || !_Length || !_Fast || !_X || !_OrderMin || !_OrderMax || !_Radius2Min ||
+  if (!_Z || !_ZScaled || !_ZIndex || !_Length || !_XAscends || !_X || !_Slots || !_OwnSlots || !_OrderMin || !_OrderMax || !_Radius2Min ||
       !_Radius2Max) {
     Clear();
     return 0;
@@ -150,68 +184,62 @@ double QVTFddOrderTable::RowXScaled(int iRow, unsigned int iIndex) const {
   return _X[iRow] ? _XScaling->Convert(_X[iRow]->GetValue(iIndex)) : _SharedXScaled[iIndex];
 }
 
-void QVTFddOrderTable::AddRow(int iZIndex, double iZ, double iZScaled, CATSamIDoubleVector* iX) {
-  if (_RowCount >= _RowCapacity || std::isnan(iZ) || std::isnan(iZScaled) || !_XScaling) return;
-  if (!iX && !_SharedX) return;
+int QVTFddOrderTable::AddRow(int iZIndex, double iZ, double iZScaled, CATSamIDoubleVector* iX) {
+  if (_RowCount >= _RowCapacity || std::isnan(iZ) || std::isnan(iZScaled) || !_XScaling) return 1;
+  if (!iX && !_SharedX) return 1;
   const unsigned int lLength = iX ? iX->GetLength() : _SharedLength;
-  double lOrderMin = kInfinity, lOrderMax = -kInfinity, lX2Min = kInfinity, lX2Max = -kInfinity;
-  long long lCount = 0;
-  const bool lPositive = iZScaled > 0.0 && iZScaled < kInfinity;
-  int lFast = 0;
-  if (!iX && _SharedSorted && lPositive) {
-    // Ascending orders: the ends give the range, and every order is a number.
-    lFast = 1;
-    if (lLength > 0) {
-      lOrderMin = _SharedXScaled[0] / iZScaled;
-      lOrderMax = _SharedXScaled[lLength - 1] / iZScaled;
-      lX2Min = _SharedX2Min;
-      lX2Max = _SharedX2Max;
-    }
-    lCount = lLength;
+  std::unique_ptr<unsigned int[]> lOwn;
+  const unsigned int* lSlots = nullptr;
+  unsigned int lCount = 0;
+  int lXAscends = 0;
+  double lX2Min = 0.0, lX2Max = 0.0;
+  if (!iX && iZScaled > 0.0 && iZScaled < kInfinity) {
+    // Dividing by a positive number keeps the order of the shared converted X values.
+    lSlots = _SharedSlots.get();
+    lCount = _SharedCount;
+    lXAscends = _SharedXAscends;
+    lX2Min = _SharedX2Min;
+    lX2Max = _SharedX2Max;
   } else {
-    // One pass over the row, in chunks.
-    double lChunk[kChunk];
-    double lPrevX = -kInfinity, lPrevScaled = -kInfinity;
-    lFast = lPositive ? 1 : 0;
-    for (unsigned int lFirst = 0; lFirst < lLength; lFirst += kChunk) {
-      const unsigned int lWant = std::min(lLength - lFirst, kChunk);
-      unsigned int lGot = lWant;
-      if (iX)
-        lGot = std::min(iX->GetValues(lFirst, lWant, lChunk), lWant);
-      else
-        std::copy(_SharedX.get() + lFirst, _SharedX.get() + lFirst + lWant, lChunk);
-      for (unsigned int j = lGot; j < lWant; ++j) lChunk[j] = std::numeric_limits<double>::quiet_NaN();
-      for (unsigned int j = 0; j < lWant; ++j) {
-        const double t = lChunk[j];
-        const double ts = iX ? _XScaling->Convert(t) : _SharedXScaled[lFirst + j];
-        const double o = ts / iZScaled;
-        if (std::isnan(t) || std::isnan(ts) || !(lPrevX <= t && lPrevScaled <= ts)) lFast = 0;
-        lPrevX = t;
-        lPrevScaled = ts;
-        if (std::isnan(o)) continue;
-        ++lCount;
-        lOrderMin = std::min(lOrderMin, o);
-        lOrderMax = std::max(lOrderMax, o);
-        lX2Min = std::min(lX2Min, t * t);
-        lX2Max = std::max(lX2Max, t * t);
-      }
+    // The row's X and converted X, read once to put its samples in order.
+    std::unique_ptr<double[]> lX(sNew<double>(lLength)), lXScaled(sNew<double>(lLength));
+    if (!lX || !lXScaled) return 0;
+    unsigned int lDone = 0;
+    if (!iX) {
+      std::copy(_SharedX.get(), _SharedX.get() + lLength, lX.get());
+      std::copy(_SharedXScaled.get(), _SharedXScaled.get() + lLength, lXScaled.get());
+      lDone = lLength;
     }
+    while (lDone < lLength) {
+      const unsigned int lWant = std::min(lLength - lDone, kChunk);
+      const unsigned int lGot = std::min(iX->GetValues(lDone, lWant, lX.get() + lDone), lWant);
+      lDone += lGot;
+      if (lGot < lWant) break;
+    }
+    for (unsigned int i = lDone; i < lLength; ++i) lX[i] = std::numeric_limits<double>::quiet_NaN();
+    if (iX)
+      for (unsigned int i = 0; i < lLength; ++i) lXScaled[i] = _XScaling->Convert(lX[i]);
+    if (!SortRow(lX.get(), lXScaled.get(), iZScaled, lLength, lOwn, lCount, lXAscends, lX2Min, lX2Max)) return 0;
+    lSlots = lOwn.get();
   }
-  if (lCount == 0) return;
+  if (lCount == 0) return 1;
   const int r = _RowCount++;
   _Z[r] = iZ;
   _ZScaled[r] = iZScaled;
   _ZIndex[r] = iZIndex;
-  _Length[r] = lLength;
-  _Fast[r] = static_cast<char>(lFast);
+  _Length[r] = lCount;
+  _XAscends[r] = static_cast<char>(lXAscends);
   _X[r] = iX;
   if (iX) iX->AddRef();
-  _OrderMin[r] = lOrderMin;
-  _OrderMax[r] = lOrderMax;
+  _Slots[r] = lSlots;
+  _OwnSlots[r] = std::move(lOwn);
+  _OrderMin[r] = SlotOrder(r, 0);
+  _OrderMax[r] = SlotOrder(r, lCount - 1);
   // A sample's squared radius is x * x + z * z: its range follows from that of x * x.
   _Radius2Min[r] = lX2Min + iZ * iZ;
   _Radius2Max[r] = lX2Max + iZ * iZ;
   _Count += lCount;
+  return 1;
 }
 
 int QVTFddOrderTable::Finish() {
@@ -241,9 +269,16 @@ int QVTFddOrderTable::Finish() {
     lPermute(lArray, lDoubles.get());
   lPermute(_ZIndex.get(), lInts.get());
   lPermute(_Length.get(), lUnsigned.get());
-  for (int r = 0; r < n; ++r) lInts[r] = _Fast[lOrder[r]];
-  for (int r = 0; r < n; ++r) _Fast[r] = static_cast<char>(lInts[r]);
+  for (int r = 0; r < n; ++r) lInts[r] = _XAscends[lOrder[r]];
+  for (int r = 0; r < n; ++r) _XAscends[r] = static_cast<char>(lInts[r]);
   lPermute(_X.get(), lVectors.get());
+  std::unique_ptr<const unsigned int*[]> lSlots(sNew<const unsigned int*>(n));
+  if (!lSlots) {
+    Clear();
+    return 0;
+  }
+  // The rows' own slot lists stay where they were added: only the pointers to them move.
+  lPermute(_Slots.get(), lSlots.get());
 
   // Ranges of runs of 2^k rows.
   const size_t c = static_cast<size_t>(_RowCapacity);
@@ -269,10 +304,8 @@ int QVTFddOrderTable::MayHold(int iLevel, int iStart, double iLow, double iHigh,
 
 int QVTFddOrderTable::RowBand(int iRow, double iLow, double iHigh, unsigned int& oFirst, unsigned int& oLast) const {
   const unsigned int n = _Length[iRow];
-  if (n == 0) return 0;
-  const double lZs = _ZScaled[iRow];
-  oFirst = sFirstTrue(0, n - 1, [&](unsigned int i) { return RowXScaled(iRow, i) / lZs >= iLow; });
-  const unsigned int lEnd = sFirstTrue(oFirst, n - 1, [&](unsigned int i) { return RowXScaled(iRow, i) / lZs > iHigh; });
+  oFirst = sFirstTrue(0, n - 1, [&](unsigned int j) { return SlotOrder(iRow, j) >= iLow; });
+  const unsigned int lEnd = sFirstTrue(oFirst, n - 1, [&](unsigned int j) { return SlotOrder(iRow, j) > iHigh; });
   if (lEnd == oFirst) return 0;
   oLast = lEnd - 1;
   return 1;
@@ -301,85 +334,67 @@ void QVTFddOrderTable::Offer(int iRow, unsigned int iIndex, double iX, double iZ
 void QVTFddOrderTable::OfferNearest(int iRow, unsigned int iFirst, unsigned int iLast, double iX, double iZ,
                                     int iSide, int* ioRow, unsigned int* ioIndex, double* ioDist2,
                                     double* ioOrder) const {
-  const unsigned int j = sFirstTrue(iFirst, iLast, [&](unsigned int i) { return RowX(iRow, i) >= iX; });
-  if (j <= iLast) Offer(iRow, j, iX, iZ, iSide, ioRow, ioIndex, ioDist2, ioOrder);
+  const unsigned int j = sFirstTrue(iFirst, iLast, [&](unsigned int k) { return SlotX(iRow, k) >= iX; });
+  if (j <= iLast) Offer(iRow, Sample(iRow, j), iX, iZ, iSide, ioRow, ioIndex, ioDist2, ioOrder);
   if (j > iFirst) {
     // The first of equal X values below iX: the smallest X index among equal distances.
-    const double t = RowX(iRow, j - 1);
-    const unsigned int k = sFirstTrue(iFirst, j - 1, [&](unsigned int i) { return RowX(iRow, i) >= t; });
-    Offer(iRow, k, iX, iZ, iSide, ioRow, ioIndex, ioDist2, ioOrder);
+    const double t = SlotX(iRow, j - 1);
+    const unsigned int k = sFirstTrue(iFirst, j - 1, [&](unsigned int l) { return SlotX(iRow, l) >= t; });
+    Offer(iRow, Sample(iRow, k), iX, iZ, iSide, ioRow, ioIndex, ioDist2, ioOrder);
   }
 }
 
 void QVTFddOrderTable::VisitRow(int iRow, double iLow, double iHigh, double iX, double iZ, double iR, int* ioRow,
                                 unsigned int* ioIndex, double* ioDist2, double* ioOrder) const {
   const double v = _Z[iRow];
-  if (!IsFast(iRow)) {
-    const double lZs = _ZScaled[iRow];
-    for (unsigned int i = 0; i < _Length[iRow]; ++i) {
-      const double o = RowXScaled(iRow, i) / lZs;
-      if (!(o >= iLow && o <= iHigh)) continue;
-      const double t = RowX(iRow, i), lA = t * t + v * v;
-      if (lA <= iR) Offer(iRow, i, iX, iZ, eInner, ioRow, ioIndex, ioDist2, ioOrder);
-      if (lA >= iR) Offer(iRow, i, iX, iZ, eOuter, ioRow, ioIndex, ioDist2, ioOrder);
+  unsigned int a = 0, b = 0;
+  if (!RowBand(iRow, iLow, iHigh, a, b)) return;
+  auto lA = [&](unsigned int j) {
+    const double t = SlotX(iRow, j);
+    return t * t + v * v;
+  };
+  if (!_XAscends[iRow]) {
+    for (unsigned int j = a; j <= b; ++j) {
+      const double lRadius2 = lA(j);
+      if (lRadius2 <= iR) Offer(iRow, Sample(iRow, j), iX, iZ, eInner, ioRow, ioIndex, ioDist2, ioOrder);
+      if (lRadius2 >= iR) Offer(iRow, Sample(iRow, j), iX, iZ, eOuter, ioRow, ioIndex, ioDist2, ioOrder);
     }
     return;
   }
-  unsigned int a = 0, b = 0;
-  if (!RowBand(iRow, iLow, iHigh, a, b)) return;
   // X ascends: the squared radius falls while X < 0 and rises from there, so the samples inside
   // the pixel's radius are one run and those outside it lie at the ends.
-  auto lA = [&](unsigned int i) {
-    const double t = RowX(iRow, i);
-    return t * t + v * v;
-  };
-  const unsigned int m = sFirstTrue(a, b, [&](unsigned int i) { return RowX(iRow, i) >= 0.0; });
+  const unsigned int m = sFirstTrue(a, b, [&](unsigned int j) { return SlotX(iRow, j) >= 0.0; });
   unsigned int lInFirst = m, lInEnd = m;  // inner run lInFirst .. lInEnd - 1
-  if (m > a) lInFirst = sFirstTrue(a, m - 1, [&](unsigned int i) { return lA(i) <= iR; });
-  if (m <= b) lInEnd = sFirstTrue(m, b, [&](unsigned int i) { return lA(i) > iR; });
+  if (m > a) lInFirst = sFirstTrue(a, m - 1, [&](unsigned int j) { return lA(j) <= iR; });
+  if (m <= b) lInEnd = sFirstTrue(m, b, [&](unsigned int j) { return lA(j) > iR; });
   if (lInFirst < lInEnd) OfferNearest(iRow, lInFirst, lInEnd - 1, iX, iZ, eInner, ioRow, ioIndex, ioDist2, ioOrder);
   if (m > a) {
-    const unsigned int lLeftEnd = sFirstTrue(a, m - 1, [&](unsigned int i) { return lA(i) < iR; });
+    const unsigned int lLeftEnd = sFirstTrue(a, m - 1, [&](unsigned int j) { return lA(j) < iR; });
     if (lLeftEnd > a) OfferNearest(iRow, a, lLeftEnd - 1, iX, iZ, eOuter, ioRow, ioIndex, ioDist2, ioOrder);
   }
   if (m <= b) {
-    const unsigned int lRightFirst = sFirstTrue(m, b, [&](unsigned int i) { return lA(i) >= iR; });
+    const unsigned int lRightFirst = sFirstTrue(m, b, [&](unsigned int j) { return lA(j) >= iR; });
     if (lRightFirst <= b) OfferNearest(iRow, lRightFirst, b, iX, iZ, eOuter, ioRow, ioIndex, ioDist2, ioOrder);
   }
 }
 
 void QVTFddOrderTable::PointAt(int iRow, double iOrder, double iLow, double iHigh, double iX, double iZ,
                                QVTFddOrderPoint& oPoint) const {
-  // The band's samples whose orders bracket iOrder; among equal orders the smallest X index.
-  const double lZs = _ZScaled[iRow];
+  // The band's samples whose orders bracket iOrder; among equal orders the smallest X index, which
+  // comes first in the row's order.
   long long lBelow = -1, lAbove = -1;
   double lOrderBelow = 0.0, lOrderAbove = 0.0;
-  if (IsFast(iRow)) {
-    unsigned int a = 0, b = 0;
-    if (RowBand(iRow, iLow, iHigh, a, b)) {
-      const unsigned int lUp = sFirstTrue(a, b, [&](unsigned int i) { return RowXScaled(iRow, i) / lZs >= iOrder; });
-      if (lUp <= b) {
-        lAbove = lUp;
-        lOrderAbove = RowXScaled(iRow, lUp) / lZs;
-      }
-      const unsigned int lPast = sFirstTrue(lUp, b, [&](unsigned int i) { return RowXScaled(iRow, i) / lZs > iOrder; });
-      if (lPast > a) {
-        lOrderBelow = RowXScaled(iRow, lPast - 1) / lZs;
-        lBelow = sFirstTrue(a, lPast - 1, [&](unsigned int i) { return RowXScaled(iRow, i) / lZs >= lOrderBelow; });
-      }
+  unsigned int a = 0, b = 0;
+  if (RowBand(iRow, iLow, iHigh, a, b)) {
+    const unsigned int lUp = sFirstTrue(a, b, [&](unsigned int j) { return SlotOrder(iRow, j) >= iOrder; });
+    if (lUp <= b) {
+      lAbove = Sample(iRow, lUp);
+      lOrderAbove = SlotOrder(iRow, lUp);
     }
-  } else {
-    for (unsigned int i = 0; i < _Length[iRow]; ++i) {
-      const double o = RowXScaled(iRow, i) / lZs;
-      if (!(o >= iLow && o <= iHigh)) continue;
-      if (o <= iOrder && (lBelow < 0 || o > lOrderBelow)) {
-        lBelow = i;
-        lOrderBelow = o;
-      }
-      if (o >= iOrder && (lAbove < 0 || o < lOrderAbove)) {
-        lAbove = i;
-        lOrderAbove = o;
-      }
+    const unsigned int lPast = sFirstTrue(lUp, b, [&](unsigned int j) { return SlotOrder(iRow, j) > iOrder; });
+    if (lPast > a) {
+      lOrderBelow = SlotOrder(iRow, lPast - 1);
+      lBelow = Sample(iRow, sFirstTrue(a, lPast - 1, [&](unsigned int j) { return SlotOrder(iRow, j) >= lOrderBelow; }));
     }
   }
   oPoint = QVTFddOrderPoint();
