@@ -248,3 +248,31 @@ TEST(QVTFddColormapAlgoOrderInterpolNH, OrderLinesAreFollowedBetweenRowsWhatever
   lXVector->Release();
   lMatrix->Release();
 }
+
+namespace {
+
+// Rows of a size no table can hold (none of them stored): for the path of a failed allocation.
+class HugeRows : public CATSamIDouble1p5D {
+ public:
+  unsigned int GetNbrRows() const override { return 1u << 30; }
+  CATSamIDoubleVector* GetXVector(unsigned int) const override { return nullptr; }
+};
+
+}  // namespace
+
+// An order table that cannot be had leaves the map empty, says so once in the module log, and
+// answers no value; nothing aborts.
+TEST(QVTFddColormapAlgoOrderInterpolNH, ATableThatDoesNotFitGivesAnEmptyImageAndOneMessage) {
+  NHData d({{1, 5}, {1, 5}}, {}, {1, 5}, {{1, 2}, {3, 4}}, {});
+  HugeRows* lRows = new HugeRows();
+  const unsigned long long lBefore = QVTFddModuleLog().Count();
+  QVTFddColormapAlgoOrderInterpolNH* a = new QVTFddColormapAlgoOrderInterpolNH(
+      lRows, 0, 8, 0, d.Z, 0, 8, 0, d.Values, 8, 8, d.Axis, d.XScaling, d.ZScaling, 0.02);
+  EXPECT_EQ(a->MakeBitmap().GetPixels(), nullptr);
+  EXPECT_TRUE(std::isnan(sGet(*a, 1, 1)));
+  ASSERT_EQ(QVTFddModuleLog().Count(), lBefore + 1);
+  EXPECT_EQ(QVTFddModuleLog().Records().back().Text, "order map: out of memory");
+  delete a;
+  EXPECT_EQ(lRows->GetRefCount(), 1u);
+  lRows->Release();
+}
