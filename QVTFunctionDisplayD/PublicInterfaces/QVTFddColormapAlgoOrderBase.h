@@ -8,8 +8,9 @@
 // cancel them. The derived classes read their data layout: they fill the table row by row and give
 // a sample's value.
 // Holds one reference on the axis, the Z vector and both scalings (the derived classes on their
-// data); owns the order table, which holds a few numbers per row and per shared X value but none
-// per sample. Limits are in data units, sizes in pixels (below 2000 each way).
+// data); owns the order table, which holds a few numbers per row and per shared X value, and an
+// index per sample only for rows whose X values do not ascend. Limits are in data units, sizes in
+// pixels (below 2000 each way).
 #ifndef QVTFddColormapAlgoOrderBase_H
 #define QVTFddColormapAlgoOrderBase_H
 
@@ -39,7 +40,8 @@ class QVTFddColormapAlgoOrderBase : public QVTFddColormapAlgo {
 
   // Bytes an order map allocates for iLengthX X values (of the longest row for non-homogeneous
   // data) by iLengthZ rows at iWidth x iHeight pixels, its image and the copy that the colour map
-  // primitive keeps included; the data themselves are the caller's and are not copied.
+  // primitive keeps included; the data themselves are the caller's and are not copied. Rows whose
+  // X values do not ascend or hold NaN add 4 bytes per sample of theirs.
   static long long EstimateBytes(long long iLengthX, long long iLengthZ, int iWidth, int iHeight);
 
  protected:

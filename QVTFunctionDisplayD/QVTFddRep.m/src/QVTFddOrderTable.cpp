@@ -38,6 +38,18 @@ T* sNew(size_t iCount) {
   return new (std::nothrow) T[iCount > 0 ? iCount : 1];
 }
 
+// Reads iLength values of iVector into oValues, in chunks; what it does not deliver reads as NaN.
+void sReadAll(const CATSamIDoubleVector* iVector, double* oValues, unsigned int iLength) {
+  unsigned int lDone = 0;
+  while (lDone < iLength) {
+    const unsigned int lWant = std::min(iLength - lDone, kChunk);
+    const unsigned int lGot = std::min(iVector->GetValues(lDone, lWant, oValues + lDone), lWant);
+    lDone += lGot;
+    if (lGot < lWant) break;
+  }
+  for (; lDone < iLength; ++lDone) oValues[lDone] = std::numeric_limits<double>::quiet_NaN();
+}
+
 }  // namespace
 
 QVTFddOrderTable::QVTFddOrderTable(QVTIFddScaling* iXScaling)
@@ -126,14 +138,7 @@ int QVTFddOrderTable::SetSharedX(const CATSamIDoubleVector* iX, unsigned int iLe
     Clear();
     return 0;
   }
-  unsigned int lDone = 0;
-  while (lDone < iLength) {
-    const unsigned int lWant = std::min(iLength - lDone, kChunk);
-    const unsigned int lGot = std::min(iX->GetValues(lDone, lWant, _SharedX.get() + lDone), lWant);
-    lDone += lGot;
-    if (lGot < lWant) break;
-  }
-  for (; lDone < iLength; ++lDone) _SharedX[lDone] = std::numeric_limits<double>::quiet_NaN();
+  sReadAll(iX, _SharedX.get(), iLength);
   for (unsigned int i = 0; i < iLength; ++i) _SharedXScaled[i] = _XScaling->Convert(_SharedX[i]);
   _SharedLength = iLength;
   // The order of rows of a positive converted Z: that of the converted X values.
@@ -204,21 +209,13 @@ int QVTFddOrderTable::AddRow(int iZIndex, double iZ, double iZScaled, CATSamIDou
     // The row's X and converted X, read once to put its samples in order.
     std::unique_ptr<double[]> lX(sNew<double>(lLength)), lXScaled(sNew<double>(lLength));
     if (!lX || !lXScaled) return 0;
-    unsigned int lDone = 0;
-    if (!iX) {
+    if (iX) {
+      sReadAll(iX, lX.get(), lLength);
+      for (unsigned int i = 0; i < lLength; ++i) lXScaled[i] = _XScaling->Convert(lX[i]);
+    } else {
       std::copy(_SharedX.get(), _SharedX.get() + lLength, lX.get());
       std::copy(_SharedXScaled.get(), _SharedXScaled.get() + lLength, lXScaled.get());
-      lDone = lLength;
     }
-    while (lDone < lLength) {
-      const unsigned int lWant = std::min(lLength - lDone, kChunk);
-      const unsigned int lGot = std::min(iX->GetValues(lDone, lWant, lX.get() + lDone), lWant);
-      lDone += lGot;
-      if (lGot < lWant) break;
-    }
-    for (unsigned int i = lDone; i < lLength; ++i) lX[i] = std::numeric_limits<double>::quiet_NaN();
-    if (iX)
-      for (unsigned int i = 0; i < lLength; ++i) lXScaled[i] = _XScaling->Convert(lX[i]);
     if (!SortRow(lX.get(), lXScaled.get(), iZScaled, lLength, lOwn, lCount, lXAscends, lX2Min, lX2Max)) return 0;
     lSlots = lOwn.get();
   }
@@ -249,8 +246,10 @@ int QVTFddOrderTable::Finish() {
   std::unique_ptr<double[]> lDoubles(sNew<double>(n));
   std::unique_ptr<int[]> lInts(sNew<int>(n));
   std::unique_ptr<unsigned int[]> lUnsigned(sNew<unsigned int>(n));
+  std::unique_ptr<char[]> lChars(sNew<char>(n));
   std::unique_ptr<CATSamIDoubleVector*[]> lVectors(sNew<CATSamIDoubleVector*>(n));
-  if (!lOrder || !lDoubles || !lInts || !lUnsigned || !lVectors) {
+  std::unique_ptr<const unsigned int*[]> lSlots(sNew<const unsigned int*>(n));
+  if (!lOrder || !lDoubles || !lInts || !lUnsigned || !lChars || !lVectors || !lSlots) {
     Clear();
     return 0;
   }
@@ -269,14 +268,8 @@ int QVTFddOrderTable::Finish() {
     lPermute(lArray, lDoubles.get());
   lPermute(_ZIndex.get(), lInts.get());
   lPermute(_Length.get(), lUnsigned.get());
-  for (int r = 0; r < n; ++r) lInts[r] = _XAscends[lOrder[r]];
-  for (int r = 0; r < n; ++r) _XAscends[r] = static_cast<char>(lInts[r]);
+  lPermute(_XAscends.get(), lChars.get());
   lPermute(_X.get(), lVectors.get());
-  std::unique_ptr<const unsigned int*[]> lSlots(sNew<const unsigned int*>(n));
-  if (!lSlots) {
-    Clear();
-    return 0;
-  }
   // The rows' own slot lists stay where they were added: only the pointers to them move.
   lPermute(_Slots.get(), lSlots.get());
 
