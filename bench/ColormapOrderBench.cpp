@@ -1,8 +1,8 @@
 // Order-interpolation colour map speed: a 1000 x 1000 pixel image of a rotating-machine run-up of
 // n samples (speed rows from 600 to 6000 rpm, frequency columns from 0 to 1000 Hz, order lines,
 // resonances and a noise floor), orders in machine orders (Hz over rpm / 60), tolerance 0.02.
-// Each iteration builds the algorithm (the order table is sorted then) and computes the image;
-// the rate is pixels per second. Compare with BM_ReadBaseline of the same run.
+// Each iteration builds the algorithm (the order table, row by row) and computes the image; the
+// rate is pixels per second. Compare with BM_ReadBaseline of the same run.
 #include <benchmark/benchmark.h>
 
 #include <cmath>

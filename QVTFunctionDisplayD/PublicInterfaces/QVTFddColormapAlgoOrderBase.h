@@ -1,18 +1,23 @@
 // What the two order-interpolation colour map algorithms share: the order of a point (X scaled
 // over Z scaled), the order table of the samples, and per pixel the band of samples whose order
-// lies within a relative tolerance of the pixel's, of which the nearest sample inside and the
-// nearest outside the pixel's distance from the origin give the value, weighted towards the nearer
-// one. Images are computed row by row under a progress dialog that can cancel them. The derived
-// classes read their data layout: they fill the table and give a sample's value.
+// lies within a relative tolerance of the pixel's. Of the samples in the band, the nearest inside
+// and the nearest outside the pixel's distance from the origin choose a data row each; each row
+// gives its value at the pixel's own order, interpolated in order between its samples in the band
+// around it, so that lines of equal order are followed whatever the tolerance. The two values are
+// weighted towards the nearer row. Images are computed row by row under a progress dialog that can
+// cancel them. The derived classes read their data layout: they fill the table row by row and give
+// a sample's value.
 // Holds one reference on the axis, the Z vector and both scalings (the derived classes on their
-// data); owns the order table. Limits are in data units, sizes in pixels (below 2000 each way).
+// data); owns the order table, which holds a few numbers per row and per shared X value, and an
+// index per sample only for rows whose X values do not ascend. Limits are in data units, sizes in
+// pixels (below 2000 each way).
 #ifndef QVTFddColormapAlgoOrderBase_H
 #define QVTFddColormapAlgoOrderBase_H
 
 #include "QVTFddColormapAlgo.h"
 
 class CATSamIDoubleVector;
-class QVTFddOrderEntry;
+class QVTFddOrderPoint;
 class QVTFddOrderTable;
 class QVTIFddContinuousAxis;
 class QVTIFddScaling;
@@ -33,6 +38,12 @@ class QVTFddColormapAlgoOrderBase : public QVTFddColormapAlgo {
   // Number of samples in the order table (those whose order is a number).
   int GetOrderCount() const;
 
+  // Bytes an order map allocates for iLengthX X values (of the longest row for non-homogeneous
+  // data) by iLengthZ rows at iWidth x iHeight pixels, its image and the copy that the colour map
+  // primitive keeps included; the data themselves are the caller's and are not copied. Rows whose
+  // X values do not ascend or hold NaN add 4 bytes per sample of theirs.
+  static long long EstimateBytes(long long iLengthX, long long iLengthZ, int iWidth, int iHeight);
+
  protected:
   // Stores the arguments and takes one reference on each scaling; the derived constructor takes
   // the others (in its data's order) with HoldZVector and HoldAxis, then calls BuildOrders.
@@ -46,26 +57,21 @@ class QVTFddColormapAlgoOrderBase : public QVTFddColormapAlgo {
 
   // Fills the order table through AddOrders and sorts it. Nothing is added without both scalings.
   void BuildOrders();
+  // Records that memory ran out (logged): the map then draws an empty image.
+  void OutOfMemory();
 
-  // The derived class's part of BuildOrders: Reserve room, then AddRow per usable row (below).
-  virtual void AddOrders() = 0;
+  // The derived class's part of BuildOrders: fills _Orders row by row; 0 when memory runs out.
+  virtual int AddOrders() = 0;
   // Whether the data fit together for an image; logs what does not.
   virtual int CheckData() = 0;
   // Whether every data object is there.
   virtual int HasData() const = 0;
-  // The data value of a table entry.
-  virtual double SampleValue(const QVTFddOrderEntry& iEntry) const = 0;
+  // The data value of sample iXIndex of row iZIndex.
+  virtual double SampleValue(int iZIndex, unsigned int iXIndex) const = 0;
   // The source name under which the derived class's messages are logged.
   virtual const char* SourceName() const = 0;
 
-  int Reserve(long long iCount);
-  // Adds the samples of row iZIndex (Z value iZ): X values iX[0 .. iCount - 1] whose converted
-  // values are iXScaled (null: converted here).
-  void AddRow(int iZIndex, double iZ, const double* iX, const double* iXScaled, int iCount);
-  double ConvertX(double iX) const;
-
-  // Reads iCount values of iVector into oValues; what the vector does not deliver reads as NaN.
-  static void ReadAll(const CATSamIDoubleVector* iVector, double* oValues, unsigned int iCount);
+  double ConvertZ(double iZ) const;
 
   QVTIFddContinuousAxis* _Axis;
   CATSamIDoubleVector* _ZVector;
@@ -76,6 +82,7 @@ class QVTFddColormapAlgoOrderBase : public QVTFddColormapAlgo {
   double _ZMinLimit, _ZMaxLimit;
   int _ZInterpolate;  // kept, not used
   QVTFddOrderTable* _Orders;
+  int _OutOfMemory;
   double _OrderTolerance;
   QVTIFddScaling* _XScaling;
   QVTIFddScaling* _ZScaling;
@@ -86,6 +93,8 @@ class QVTFddColormapAlgoOrderBase : public QVTFddColormapAlgo {
 
   // The value at data point (iX, iZ) whose converted coordinates are iXScaled and iZScaled.
   eValueType CalculateValue(double iX, double iZ, double iXScaled, double iZScaled, double& oValue) const;
+  // The value of a row at the pixel's order.
+  double PointValue(const QVTFddOrderPoint& iPoint) const;
   // The value of X pixel iXPixel and Z pixel iZPixel.
   eValueType CalculateOrderValue(int iXPixel, int iZPixel, double& oValue) const;
   // Data coordinate of pixel iPixel of iLength: the low edge of its share of the range.

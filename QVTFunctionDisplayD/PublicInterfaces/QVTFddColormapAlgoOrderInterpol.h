@@ -20,10 +20,10 @@ class QVTFddColormapAlgoOrderInterpol : public QVTFddColormapAlgoOrderBase {
   ~QVTFddColormapAlgoOrderInterpol() override;
 
  protected:
-  void AddOrders() override;
+  int AddOrders() override;
   int CheckData() override;
   int HasData() const override;
-  double SampleValue(const QVTFddOrderEntry& iEntry) const override;
+  double SampleValue(int iZIndex, unsigned int iXIndex) const override;
   const char* SourceName() const override;
 
  private:

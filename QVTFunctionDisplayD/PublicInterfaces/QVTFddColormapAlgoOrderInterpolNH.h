@@ -21,10 +21,10 @@ class QVTFddColormapAlgoOrderInterpolNH : public QVTFddColormapAlgoOrderBase {
   ~QVTFddColormapAlgoOrderInterpolNH() override;
 
  protected:
-  void AddOrders() override;
+  int AddOrders() override;
   int CheckData() override;
   int HasData() const override;
-  double SampleValue(const QVTFddOrderEntry& iEntry) const override;
+  double SampleValue(int iZIndex, unsigned int iXIndex) const override;
   const char* SourceName() const override;
 
  private:

@@ -178,3 +178,101 @@ TEST(QVTFddColormapAlgoOrderInterpolNH, SameImageAsTheHomogeneousAlgorithmOnTheS
   lXVector->Release();
   lMatrix->Release();
 }
+
+// A run-up whose value depends on the order alone: narrow lines at orders 2 and 4 (Gaussian, 0.02
+// order wide), 28 speed rows from 600 to 6000 rpm, dense X (homogeneous: every 0.05 Hz; non-
+// homogeneous: each row its own spacing of 0.05 to 0.07 Hz), orders in Hz over rpm / 60. Between
+// two rows, a pixel on an order line shows the line (within 5 % of the peak of the value at its own
+// order), 4 Hz beside it at most a third of the peak, whatever the tolerance from 0.001 to 0.05; no
+// pixel of the view (50 to 400 Hz, where every band holds a sample) is left without a value.
+TEST(QVTFddColormapAlgoOrderInterpolNH, OrderLinesAreFollowedBetweenRowsWhateverTheTolerance) {
+  auto f = [](double o) {
+    return std::exp(-0.5 * std::pow((o - 2.0) / 0.02, 2)) + std::exp(-0.5 * std::pow((o - 4.0) / 0.02, 2));
+  };
+  std::vector<double> lZ;
+  for (int k = 0; k < 28; ++k) lZ.push_back(600.0 + 200.0 * k);
+  std::vector<std::vector<double>> lRowsX(28), lRowsV(28);
+  for (int k = 0; k < 28; ++k) {
+    const double lStep = 0.05 + 0.01 * (k % 3);
+    for (int i = 0; i * lStep <= 400.0; ++i) {
+      lRowsX[k].push_back(i * lStep);
+      lRowsV[k].push_back(f(i * lStep / (lZ[k] / 60.0)));
+    }
+  }
+  std::vector<double> lX;
+  for (int i = 0; i <= 8000; ++i) lX.push_back(0.05 * i);
+  NHData d(lRowsX, {}, lZ, lRowsV, {}, 1.0 / 60.0);
+  MemoryDoubleVector* lXVector = Vector(lX);
+  MemoryDoubleMatrix* lMatrix = Matrix(8001, 28, [&](unsigned int i, unsigned int k) { return f(lX[i] / (lZ[k] / 60.0)); });
+  const double x0 = 50, x1 = 400, z0 = 600, z1 = 6000;
+  for (double lTolerance : {0.001, 0.005, 0.02, 0.05})
+    for (int lNonHom = 0; lNonHom < 2; ++lNonHom) {
+      auto lMake = [&](int iWidth, int iHeight) -> QVTFddColormapAlgo* {
+        if (lNonHom) return d.Make(x0, x1, z0, z1, iWidth, iHeight, lTolerance);
+        return new QVTFddColormapAlgoOrderInterpol(lXVector, x0, x1, 0, d.Z, z0, z1, 0, lMatrix, iWidth, iHeight,
+                                                   d.Axis, d.XScaling, d.ZScaling, lTolerance);
+      };
+      QVTFddColormapAlgo* a = lMake(70, 54);
+      CATPixelImage lImage = a->MakeBitmap();
+      ASSERT_NE(lImage.GetPixels(), nullptr);
+      int lEmpty = 0;
+      for (int p = 0; p < 70 * 54; ++p) lEmpty += lImage.GetPixels()[4 * p + 3] == 0;
+      EXPECT_EQ(lEmpty, 0) << lTolerance << " " << lNonHom;
+      delete a;
+
+      // Pixels of 0.25 Hz by 20 rpm: row r = 5 + 10 j lies half way between speed rows j and j + 1.
+      const int W = 1400, H = 270;
+      a = lMake(W, H);
+      auto lAt = [&](int p, int r, double& oOrder) {
+        oOrder = (x0 + p * (x1 - x0) / W) / ((z0 + r * (z1 - z0) / H) / 60.0);
+        double v = kNaN;
+        a->GetValue(x0 + p * (x1 - x0) / (W - 1), z0 + r * (z1 - z0) / (H - 1), v);
+        return v;
+      };
+      for (int j = 0; j < 27; ++j)
+        for (double lLine : {2.0, 4.0}) {
+          const int r = 5 + 10 * j;
+          const double lRpm = z0 + r * (z1 - z0) / H, lHz = lLine * lRpm / 60.0;
+          // Both rows around the pixel reach its order (at a row's end its last sample stands for
+          // the orders up to the tolerance beyond it).
+          if (lHz < x0 || (lHz + 4.0) * (lRpm + 100.0) / lRpm > x1) continue;
+          const int p = static_cast<int>(std::lround((lHz - x0) / (x1 - x0) * W));
+          double o = 0.0;
+          const double v = lAt(p, r, o);
+          EXPECT_NEAR(v, f(o), 0.05) << lTolerance << " " << lNonHom << " rpm " << 700 + 200 * j << " order " << o;
+          EXPECT_GT(f(o), 0.8);
+          EXPECT_LE(lAt(p + 16, r, o), 1.0 / 3.0) << lTolerance << " " << lNonHom << " rpm " << 700 + 200 * j;
+        }
+      delete a;
+    }
+  lXVector->Release();
+  lMatrix->Release();
+}
+
+namespace {
+
+// Rows of a size no table can hold (none of them stored): for the path of a failed allocation.
+class HugeRows : public CATSamIDouble1p5D {
+ public:
+  unsigned int GetNbrRows() const override { return 1u << 30; }
+  CATSamIDoubleVector* GetXVector(unsigned int) const override { return nullptr; }
+};
+
+}  // namespace
+
+// An order table that cannot be had leaves the map empty, says so once in the module log, and
+// answers no value; nothing aborts.
+TEST(QVTFddColormapAlgoOrderInterpolNH, ATableThatDoesNotFitGivesAnEmptyImageAndOneMessage) {
+  NHData d({{1, 5}, {1, 5}}, {}, {1, 5}, {{1, 2}, {3, 4}}, {});
+  HugeRows* lRows = new HugeRows();
+  const unsigned long long lBefore = QVTFddModuleLog().Count();
+  QVTFddColormapAlgoOrderInterpolNH* a = new QVTFddColormapAlgoOrderInterpolNH(
+      lRows, 0, 8, 0, d.Z, 0, 8, 0, d.Values, 8, 8, d.Axis, d.XScaling, d.ZScaling, 0.02);
+  EXPECT_EQ(a->MakeBitmap().GetPixels(), nullptr);
+  EXPECT_TRUE(std::isnan(sGet(*a, 1, 1)));
+  ASSERT_EQ(QVTFddModuleLog().Count(), lBefore + 1);
+  EXPECT_EQ(QVTFddModuleLog().Records().back().Text, "order map: out of memory");
+  delete a;
+  EXPECT_EQ(lRows->GetRefCount(), 1u);
+  lRows->Release();
+}

@@ -1,90 +1,108 @@
-// Order table of the order-interpolation colour maps: every sample whose order is a number,
-// sorted by (order, Z index, X index), with the two questions the algorithms ask of it per pixel:
-// which entries lie in an order band, and which of them are the nearest to a point on either side
-// of that point's distance from the origin. Owns its entries and a search index over their data
-// coordinates (a uniform grid, and the radius range of blocks of consecutive entries), so that a
-// band of many entries is answered without a pass over the band; the answer is always the one a
-// pass over the band in table order gives. Coordinates and distances are in data units.
+// Order table of the order-interpolation colour maps, held row by row: per data row its Z value,
+// converted Z and where its X values are read (a vector of its own, or the X values that every row
+// of homogeneous data shares, copied and converted once), with the ranges of its samples' orders
+// and squared radii. A sample's order (converted X over converted Z) is formed when it is needed,
+// so the table costs a few numbers per row and per shared X value, not per sample: only a row
+// whose orders do not ascend with the X index, or that holds samples without an order, keeps the
+// list of its samples in order (one index each).
+// Per pixel it answers, among the samples whose order lies in the band iLow .. iHigh: the nearest
+// to the pixel whose distance from the origin is at most (inner) and at least (outer) the pixel's,
+// and in the row of each the point at the pixel's own order. Rows are visited outwards from the
+// pixel's Z, and blocks of rows that cannot hold a better sample are skipped.
+// Borrows the X scaling; holds one reference on each row vector it is given. Data units throughout.
 #ifndef QVTFddOrderTable_H
 #define QVTFddOrderTable_H
 
 #include <memory>
 
-#include "QVTFddOrderEntry.h"
+class CATSamIDoubleVector;
+class QVTFddOrderPoint;
+class QVTIFddScaling;
 
 class QVTFddOrderTable {
  public:
-  QVTFddOrderTable();
+  explicit QVTFddOrderTable(QVTIFddScaling* iXScaling);
   ~QVTFddOrderTable();
 
-  // Building: Reserve room for every sample, Add them, then Finish once.
-  // Reserve gives 0 (and the table stays empty) when the count does not fit an int or the heap.
-  int Reserve(long long iCount);
-  // A sample whose order is not a number is left out, as is any sample beyond the reserved room.
-  void Add(double iOrder, double iX, double iZ, int iXIndex, int iZIndex);
-  // Sorts the entries and builds the search index.
-  void Finish();
+  // Building, each giving 0 when memory runs out (the table is then empty): SetSharedX for rows
+  // without a vector of their own, ReserveRows, AddRow per row, then Finish once.
+  int SetSharedX(const CATSamIDoubleVector* iX, unsigned int iLength);
+  int ReserveRows(unsigned int iRows);
+  // Row iZIndex at Z value iZ (converted: iZScaled) with X values iX (one reference taken), or
+  // the shared ones when iX is null. Samples whose order or X is not a number are left out; so is
+  // a row without any sample or with a Z that is not a number.
+  int AddRow(int iZIndex, double iZ, double iZScaled, CATSamIDoubleVector* iX);
+  int Finish();
 
-  int GetCount() const { return _Count; }
-  // Entry iIndex, 0 .. GetCount() - 1, in table order.
-  const QVTFddOrderEntry& GetEntry(int iIndex) const { return _Entries[iIndex]; }
+  // Number of samples whose order is a number.
+  long long GetCount() const { return _Count; }
 
-  // The band of orders iLow .. iHigh: a binary search for one entry inside it (an entry is above
-  // the band when iHigh < its order, below it when iLow > its order), widened to the neighbours
-  // whose orders lie strictly inside. 0 when no entry is found (also for NaN limits and when
-  // iLow > iHigh), else 1 with the band's first and last entries.
-  int FindBand(double iLow, double iHigh, int& oFirst, int& oLast) const;
+  // The points at order iOrder of the rows of the nearest inner and outer samples in the band of
+  // the pixel (iX, iZ); ties go to the smaller order, then Z index, then X index. 0 when the band
+  // holds no sample; a side without a sample takes the other's point.
+  int FindPoints(double iOrder, double iLow, double iHigh, double iX, double iZ, QVTFddOrderPoint& oInner,
+                 QVTFddOrderPoint& oOuter) const;
 
-  // Among entries iFirst .. iLast, the nearest to (iX, iZ) of those whose distance from the origin
-  // is at most (inner) and at least (outer) that of (iX, iZ); the first in table order among equal
-  // distances. -1 for a side without any; the squared distances of those found.
-  void FindNeighbours(int iFirst, int iLast, double iX, double iZ, int& oInner, double& oInnerDist2, int& oOuter,
-                      double& oOuterDist2) const;
-  // The same by a pass over the band in table order: the rule itself.
-  void ScanNeighbours(int iFirst, int iLast, double iX, double iZ, int& oInner, double& oInnerDist2, int& oOuter,
-                      double& oOuterDist2) const;
-
-  // Whether the search index was built (tables of a few entries, or of degenerate coordinates,
-  // are always scanned).
-  int HasIndex() const { return _CellStart != nullptr; }
+  // Bytes the table needs for iLengthX shared X values and iRows rows whose orders ascend.
+  static long long EstimateBytes(long long iLengthX, long long iRows);
 
  private:
   QVTFddOrderTable(const QVTFddOrderTable&) = delete;
   QVTFddOrderTable& operator=(const QVTFddOrderTable&) = delete;
 
-  void BuildGrid();
-  void BuildRadiusBlocks();
-  // Smallest and largest squared radius of the indexed entries iFirst .. iLast.
-  void RadiusRange(int iFirst, int iLast, double& oMin, double& oMax) const;
-  // Whether an entry outside the index (coordinates that are not finite) lies in iFirst .. iLast.
-  int HasUnindexed(int iFirst, int iLast) const;
+  void Clear();
+  double RowX(int iRow, unsigned int iIndex) const;
+  double RowXScaled(int iRow, unsigned int iIndex) const;
+  // Sample index of position iSlot of row iRow's samples in order (ascending order, then index).
+  unsigned int Sample(int iRow, unsigned int iSlot) const { return _Slots[iRow] ? _Slots[iRow][iSlot] : iSlot; }
+  double SlotX(int iRow, unsigned int iSlot) const { return RowX(iRow, Sample(iRow, iSlot)); }
+  double SlotOrder(int iRow, unsigned int iSlot) const {
+    return RowXScaled(iRow, Sample(iRow, iSlot)) / _ZScaled[iRow];
+  }
+  // Sorts the samples of a row by order: oSlots gets the samples with an order (and an X) in
+  // order; 0 when memory runs out. Null oSlots with oCount = iLength: already in order.
+  int SortRow(const double* iX, const double* iXScaled, double iZScaled, unsigned int iLength,
+              std::unique_ptr<unsigned int[]>& oSlots, unsigned int& oCount, int& oXAscends, double& oX2Min,
+              double& oX2Max) const;
+  // Positions of the samples of row iRow in the band; 0 when none.
+  int RowBand(int iRow, double iLow, double iHigh, unsigned int& oFirst, unsigned int& oLast) const;
+  // Offers the nearest samples of row iRow in the band to the running choice of each side.
+  void VisitRow(int iRow, double iLow, double iHigh, double iX, double iZ, double iR, int* ioRow,
+                unsigned int* ioIndex, double* ioDist2, double* ioOrder) const;
+  // Offers the samples nearest iX among positions iFirst .. iLast of a row whose X ascends in order.
+  void OfferNearest(int iRow, unsigned int iFirst, unsigned int iLast, double iX, double iZ, int iSide, int* ioRow,
+                    unsigned int* ioIndex, double* ioDist2, double* ioOrder) const;
+  void Offer(int iRow, unsigned int iIndex, double iX, double iZ, int iSide, int* ioRow, unsigned int* ioIndex,
+             double* ioDist2, double* ioOrder) const;
+  // The point of row iRow at order iOrder, interpolated between the band's samples around it.
+  void PointAt(int iRow, double iOrder, double iLow, double iHigh, double iX, double iZ, QVTFddOrderPoint& oPoint) const;
+  // Whether rows iStart .. iStart + 2^iLevel - 1 may hold a sample in the band on an open side.
+  int MayHold(int iLevel, int iStart, double iLow, double iHigh, double iR, int iInner, int iOuter) const;
 
-  std::unique_ptr<QVTFddOrderEntry[]> _Entries;
-  int _Count;
-  int _Capacity;
-  // The entries' orders and squared radii side by side, in table order: the searches and scans
-  // of every pixel read these short contiguous arrays rather than the entries.
-  std::unique_ptr<double[]> _OrderKeys;
-  std::unique_ptr<double[]> _Radius2;
+  QVTIFddScaling* _XScaling;
+  std::unique_ptr<double[]> _SharedX;
+  std::unique_ptr<double[]> _SharedXScaled;
+  unsigned int _SharedLength;
+  // The shared samples in order of converted X (for rows of a positive converted Z), as SortRow.
+  std::unique_ptr<unsigned int[]> _SharedSlots;
+  unsigned int _SharedCount;
+  int _SharedXAscends;
+  double _SharedX2Min, _SharedX2Max;
 
-  // Uniform grid over the finite data coordinates: cells of side _CellSize from (_GridX0, _GridZ0),
-  // _NX x _NZ of them; the entries of cell c are _CellPos/_CellX/_CellZ[_CellStart[c] ..
-  // _CellStart[c + 1] - 1], in table order.
-  double _GridX0, _GridZ0, _CellSize;
-  int _NX, _NZ;
-  std::unique_ptr<int[]> _CellStart;
-  std::unique_ptr<int[]> _CellPos;
-  std::unique_ptr<double[]> _CellX;
-  std::unique_ptr<double[]> _CellZ;
-  // Table positions of the entries left out of the grid, ascending.
-  std::unique_ptr<int[]> _Unindexed;
-  int _UnindexedCount;
-
-  // Radius range of blocks of consecutive entries, and of runs of 2^k blocks (level k at
-  // _BlockMin[k * _NbBlocks + b]), so that the range of any band costs two short scans.
-  int _NbBlocks, _NbLevels;
-  std::unique_ptr<double[]> _BlockMin;
-  std::unique_ptr<double[]> _BlockMax;
+  // Rows, sorted by (Z, Z index) by Finish.
+  int _RowCount, _RowCapacity;
+  std::unique_ptr<double[]> _Z;
+  std::unique_ptr<double[]> _ZScaled;
+  std::unique_ptr<int[]> _ZIndex;
+  std::unique_ptr<unsigned int[]> _Length;  // samples with an order
+  std::unique_ptr<char[]> _XAscends;        // X ascends with the order: nearest samples by bisection
+  std::unique_ptr<CATSamIDoubleVector*[]> _X;
+  std::unique_ptr<const unsigned int*[]> _Slots;               // null: the samples are in order
+  std::unique_ptr<std::unique_ptr<unsigned int[]>[]> _OwnSlots;  // the rows' own orders
+  // Order and squared-radius ranges of runs of 2^k rows: level k at [k * _RowCapacity + row].
+  int _Levels;
+  std::unique_ptr<double[]> _OrderMin, _OrderMax, _Radius2Min, _Radius2Max;
+  long long _Count;
 };
 
 #endif

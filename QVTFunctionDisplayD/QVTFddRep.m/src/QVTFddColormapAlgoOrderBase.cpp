@@ -1,5 +1,6 @@
 #include "QVTFddColormapAlgoOrderBase.h"
 
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -10,8 +11,10 @@
 #include "QVTFddConstants.h"
 #include "QVTFddMathSaturateToInt.h"
 #include "QVTFddModuleFrame.h"
+#include "QVTFddOrderPoint.h"
 #include "QVTFddOrderTable.h"
 #include "QVTFddProgressBar.h"
+#include "QVTFddRowValue.h"
 #include "QVTIFddContinuousAxis.h"
 #include "QVTIFddScaling.h"
 
@@ -19,8 +22,6 @@ namespace {
 
 // Images are limited to below this many pixels in each direction.
 constexpr int kMaxPixels = 2000;
-// Values are read from vectors in chunks of this many.
-constexpr unsigned int kChunk = 1024;
 
 }  // namespace
 
@@ -38,12 +39,14 @@ QVTFddColormapAlgoOrderBase::QVTFddColormapAlgoOrderBase(double iXMinLimit, doub
       _ZMinLimit(iZMinLimit),
       _ZMaxLimit(iZMaxLimit),
       _ZInterpolate(iZInterpolate),
-      _Orders(new (std::nothrow) QVTFddOrderTable()),
+      _Orders(new (std::nothrow) QVTFddOrderTable(iXScaling)),
+      _OutOfMemory(0),
       _OrderTolerance(iOrderTolerance),
       _XScaling(iXScaling),
       _ZScaling(iZScaling) {
   if (_XScaling) _XScaling->AddRef();
   if (_ZScaling) _ZScaling->AddRef();
+  if (!_Orders) _OutOfMemory = 1;
 }
 
 QVTFddColormapAlgoOrderBase::~QVTFddColormapAlgoOrderBase() {
@@ -72,37 +75,36 @@ void QVTFddColormapAlgoOrderBase::ReleaseZVector() {
   _ZVector = nullptr;
 }
 
-int QVTFddColormapAlgoOrderBase::GetOrderCount() const { return _Orders ? _Orders->GetCount() : 0; }
+int QVTFddColormapAlgoOrderBase::GetOrderCount() const {
+  const long long lCount = _Orders ? _Orders->GetCount() : 0;
+  return lCount > INT_MAX ? INT_MAX : static_cast<int>(lCount);
+}
+
+long long QVTFddColormapAlgoOrderBase::EstimateBytes(long long iLengthX, long long iLengthZ, int iWidth,
+                                                     int iHeight) {
+  // A row vector of non-homogeneous data is a small object of its own.
+  constexpr long long kRowVector = 64;
+  const long long lImage = 4LL * iWidth * iHeight;
+  const long long lPositions = 2LL * static_cast<long long>(sizeof(double)) * (iWidth + iHeight);
+  return QVTFddOrderTable::EstimateBytes(iLengthX, iLengthZ) + kRowVector * iLengthZ + 2 * lImage + lPositions +
+         static_cast<long long>(sizeof(QVTFddOrderTable));
+}
+
+void QVTFddColormapAlgoOrderBase::OutOfMemory() {
+  if (!_OutOfMemory) QVTFDD_ASSERTION(SourceName(), "order map: out of memory");
+  _OutOfMemory = 1;
+}
 
 void QVTFddColormapAlgoOrderBase::BuildOrders() {
-  if (!_Orders || !_XScaling || !_ZScaling || !_ZVector || !HasData()) return;
-  AddOrders();
-  _Orders->Finish();
-}
-
-int QVTFddColormapAlgoOrderBase::Reserve(long long iCount) { return _Orders && _Orders->Reserve(iCount); }
-
-double QVTFddColormapAlgoOrderBase::ConvertX(double iX) const { return _XScaling->Convert(iX); }
-
-void QVTFddColormapAlgoOrderBase::AddRow(int iZIndex, double iZ, const double* iX, const double* iXScaled,
-                                         int iCount) {
-  const double lZScaled = _ZScaling->Convert(iZ);
-  for (int i = 0; i < iCount; ++i) {
-    const double lXScaled = iXScaled ? iXScaled[i] : ConvertX(iX[i]);
-    _Orders->Add(lXScaled / lZScaled, iX[i], iZ, i, iZIndex);
+  if (!_Orders) {
+    OutOfMemory();
+    return;
   }
+  if (!_XScaling || !_ZScaling || !_ZVector || !HasData()) return;
+  if (!AddOrders() || !_Orders->Finish()) OutOfMemory();
 }
 
-void QVTFddColormapAlgoOrderBase::ReadAll(const CATSamIDoubleVector* iVector, double* oValues, unsigned int iCount) {
-  unsigned int lDone = 0;
-  while (lDone < iCount) {
-    const unsigned int lWant = iCount - lDone < kChunk ? iCount - lDone : kChunk;
-    const unsigned int lGot = iVector->GetValues(lDone, lWant, oValues + lDone);
-    lDone += lGot < lWant ? lGot : lWant;
-    if (lGot < lWant) break;
-  }
-  for (; lDone < iCount; ++lDone) oValues[lDone] = QVTFddDoubleNaN;
-}
+double QVTFddColormapAlgoOrderBase::ConvertZ(double iZ) const { return _ZScaling->Convert(iZ); }
 
 double QVTFddColormapAlgoOrderBase::PixelPosition(int iPixel, double iMinLimit, double iMaxLimit, int iLength) {
   // In double: the share iPixel / iLength is a fraction, not an integer quotient.
@@ -118,38 +120,32 @@ int QVTFddColormapAlgoOrderBase::ValueToPixel(double iValue, double iMinLimit, d
   return lIntResult;
 }
 
+double QVTFddColormapAlgoOrderBase::PointValue(const QVTFddOrderPoint& iPoint) const {
+  const double lFirst = SampleValue(iPoint._ZIndex, iPoint._First);
+  // A point on a sample shows that sample's value, whatever its neighbour holds.
+  if (iPoint._Fraction == 0.0) return lFirst;
+  return QVTFddInterpolate(lFirst, SampleValue(iPoint._ZIndex, iPoint._Second), iPoint._Fraction);
+}
+
 QVTFddColormapAlgo::eValueType QVTFddColormapAlgoOrderBase::CalculateValue(double iX, double iZ, double iXScaled,
                                                                            double iZScaled, double& oValue) const {
-  if (!_Orders) return NoValue;
+  if (!_Orders || _OutOfMemory) return NoValue;
   const double lOrder = iXScaled / iZScaled;
   const double lLow = (1.0 - _OrderTolerance) * lOrder, lHigh = (1.0 + _OrderTolerance) * lOrder;
   // A pixel whose order or band is not a number (0 / 0 at the origin, a NaN tolerance) has no
-  // value; FindBand refuses NaN limits, and a negative order has lLow > lHigh: no entry.
-  int lFirst = 0, lLast = -1;
-  if (std::isnan(lOrder) || !_Orders->FindBand(lLow, lHigh, lFirst, lLast)) return NoValue;
-
-  int lInner = -1, lOuter = -1;
-  double lInnerD = 0.0, lOuterD = 0.0;
-  _Orders->FindNeighbours(lFirst, lLast, iX, iZ, lInner, lInnerD, lOuter, lOuterD);
-  if (lInner < 0 && lOuter < 0) return NoValue;
-  // A band with samples on one side only shows the nearest of them.
-  if (lInner < 0) {
-    lInner = lOuter;
-    lInnerD = lOuterD;
-  }
-  if (lOuter < 0) {
-    lOuter = lInner;
-    lOuterD = lInnerD;
-  }
-  const double lInnerValue = SampleValue(_Orders->GetEntry(lInner));
+  // value, nor has a negative order (lLow > lHigh).
+  QVTFddOrderPoint lInner, lOuter;
+  if (!_Orders->FindPoints(lOrder, lLow, lHigh, iX, iZ, lInner, lOuter)) return NoValue;
+  const double lInnerValue = PointValue(lInner);
+  // One row on both sides (or one side only): its value.
   if (lInner == lOuter) {
     oValue = lInnerValue;
     return ValueFound;
   }
-  const double lOuterValue = SampleValue(_Orders->GetEntry(lOuter));
-  const double lDIn = std::sqrt(lInnerD), lDOut = std::sqrt(lOuterD), s = lDIn + lDOut;
-  // Each value weighs with the other's distance, so that the nearer sample counts more and a
-  // pixel on a sample shows that sample's value; two samples on the pixel count alike.
+  const double lOuterValue = PointValue(lOuter);
+  const double lDIn = std::sqrt(lInner._Dist2), lDOut = std::sqrt(lOuter._Dist2), s = lDIn + lDOut;
+  // Each value weighs with the other's distance, so that the nearer row counts more and a pixel
+  // on a row shows that row's value; two rows at the pixel count alike.
   if (s == 0.0)
     oValue = 0.5 * (lInnerValue + lOuterValue);
   else
@@ -179,17 +175,20 @@ void QVTFddColormapAlgoOrderBase::Colour(eValueType iType, double iValue, unsign
 }
 
 CATPixelImage QVTFddColormapAlgoOrderBase::MakeBitmap() {
-  if (!_Axis || !_ZVector || !_XScaling || !_ZScaling || !_Orders || !HasData()) return CATPixelImage();
+  if (!_Axis || !_ZVector || !_XScaling || !_ZScaling || !_Orders || !HasData() || _OutOfMemory)
+    return CATPixelImage();
   if (!CheckData()) return CATPixelImage();
   if (_Width >= kMaxPixels || _Height >= kMaxPixels) return CATPixelImage();
+  if (_Width <= 0 || _Height <= 0) return CATPixelImage();
   CATPixelImage lImage(_Width, _Height, 3);
   unsigned char* lPixels = lImage.GetPixelsToModify();
-  if (!lPixels) return lImage;
-
   // Positions and converted positions of every column and row, computed once.
   std::unique_ptr<double[]> lColumns(new (std::nothrow) double[2 * static_cast<size_t>(_Width)]);
   std::unique_ptr<double[]> lRows(new (std::nothrow) double[2 * static_cast<size_t>(_Height)]);
-  if (!lColumns || !lRows) return CATPixelImage();
+  if (!lPixels || !lColumns || !lRows) {
+    QVTFDD_ASSERTION(SourceName(), "order map: out of memory");
+    return CATPixelImage();
+  }
   for (int p = 0; p < _Width; ++p) {
     lColumns[2 * p] = PixelPosition(p, _XMinLimit, _XMaxLimit, _Width);
     lColumns[2 * p + 1] = _XScaling->Convert(lColumns[2 * p]);
@@ -226,7 +225,7 @@ CATPixelImage QVTFddColormapAlgoOrderBase::MakeBitmap() {
 }
 
 long QVTFddColormapAlgoOrderBase::GetValue(double iX, double iZ, double& oValue) {
-  if (!_XScaling || !_ZScaling || !HasData()) return E_FAIL;
+  if (!_XScaling || !_ZScaling || !HasData() || _OutOfMemory) return E_FAIL;
   if (!(_XMinLimit <= iX && iX <= _XMaxLimit && _ZMinLimit <= iZ && iZ <= _ZMaxLimit)) return E_FAIL;
   const int p = ValueToPixel(iX, _XMinLimit, _XMaxLimit, _Width);
   const int r = ValueToPixel(iZ, _ZMinLimit, _ZMaxLimit, _Height);

@@ -1,12 +1,9 @@
 #include "QVTFddColormapAlgoOrderInterpol.h"
 
-#include <memory>
-#include <new>
-
 #include "CATSamIDoubleMatrix.h"
 #include "CATSamIDoubleVector.h"
 #include "QVTFddModuleFrame.h"
-#include "QVTFddOrderEntry.h"
+#include "QVTFddOrderTable.h"
 #include "QVTIFddContinuousAxis.h"
 
 QVTFddColormapAlgoOrderInterpol::QVTFddColormapAlgoOrderInterpol(
@@ -39,21 +36,18 @@ int QVTFddColormapAlgoOrderInterpol::LengthsMatch() const {
   return _XVector->GetLength() == _Values->GetLengthX() && _ZVector->GetLength() == _Values->GetLengthY();
 }
 
-void QVTFddColormapAlgoOrderInterpol::AddOrders() {
+int QVTFddColormapAlgoOrderInterpol::AddOrders() {
   // Vectors that do not fit the matrix would name samples the matrix does not have.
-  if (!LengthsMatch()) return;
+  if (!LengthsMatch()) return 1;
   const unsigned int lLengthX = _Values->GetLengthX(), lLengthZ = _Values->GetLengthY();
-  if (!Reserve(static_cast<long long>(lLengthX) * lLengthZ) || lLengthX == 0 || lLengthZ == 0) return;
-  std::unique_ptr<double[]> lX(new (std::nothrow) double[lLengthX]);
-  std::unique_ptr<double[]> lXScaled(new (std::nothrow) double[lLengthX]);
-  std::unique_ptr<double[]> lZ(new (std::nothrow) double[lLengthZ]);
-  if (!lX || !lXScaled || !lZ) return;
-  ReadAll(_XVector, lX.get(), lLengthX);
-  ReadAll(_ZVector, lZ.get(), lLengthZ);
-  // Every row shares the X vector: each X value is converted once.
-  for (unsigned int i = 0; i < lLengthX; ++i) lXScaled[i] = ConvertX(lX[i]);
-  for (unsigned int k = 0; k < lLengthZ; ++k)
-    AddRow(static_cast<int>(k), lZ[k], lX.get(), lXScaled.get(), static_cast<int>(lLengthX));
+  if (lLengthX == 0 || lLengthZ == 0) return 1;
+  // Every row shares the X vector: it is read and converted once.
+  if (!_Orders->SetSharedX(_XVector, lLengthX) || !_Orders->ReserveRows(lLengthZ)) return 0;
+  for (unsigned int k = 0; k < lLengthZ; ++k) {
+    const double lZ = _ZVector->GetValue(k);
+    if (!_Orders->AddRow(static_cast<int>(k), lZ, ConvertZ(lZ), nullptr)) return 0;
+  }
+  return 1;
 }
 
 int QVTFddColormapAlgoOrderInterpol::CheckData() {
@@ -68,8 +62,8 @@ int QVTFddColormapAlgoOrderInterpol::CheckData() {
   return 1;
 }
 
-double QVTFddColormapAlgoOrderInterpol::SampleValue(const QVTFddOrderEntry& iEntry) const {
-  return _Values->GetValue(static_cast<unsigned int>(iEntry._XIndex), static_cast<unsigned int>(iEntry._ZIndex));
+double QVTFddColormapAlgoOrderInterpol::SampleValue(int iZIndex, unsigned int iXIndex) const {
+  return _Values->GetValue(iXIndex, static_cast<unsigned int>(iZIndex));
 }
 
 const char* QVTFddColormapAlgoOrderInterpol::SourceName() const { return "QVTFddColormapAlgoOrderInterpol"; }

@@ -1,15 +1,13 @@
 #include "QVTFddColormapAlgoOrderInterpolNH.h"
 
 #include <climits>
-#include <memory>
-#include <new>
 
 #include "CATSamIDouble1p5D.h"
 #include "CATSamIDouble2DDim2NH.h"
 #include "CATSamIDoubleVector.h"
 #include "QVTFddConstants.h"
 #include "QVTFddModuleFrame.h"
-#include "QVTFddOrderEntry.h"
+#include "QVTFddOrderTable.h"
 #include "QVTIFddContinuousAxis.h"
 
 QVTFddColormapAlgoOrderInterpolNH::QVTFddColormapAlgoOrderInterpolNH(
@@ -51,31 +49,21 @@ CATSamIDoubleVector* QVTFddColormapAlgoOrderInterpolNH::UsableRow(unsigned int i
   return nullptr;
 }
 
-void QVTFddColormapAlgoOrderInterpolNH::AddOrders() {
+int QVTFddColormapAlgoOrderInterpolNH::AddOrders() {
   const unsigned int lRows = _XValuesNonHom->GetNbrRows();
   const unsigned int lZLength = _ZVector->GetLength();
-  if (lRows > static_cast<unsigned int>(INT_MAX)) return;
-  long long lCount = 0;
-  unsigned int lLongest = 0;
+  if (lRows > static_cast<unsigned int>(INT_MAX)) return 1;
+  if (!_Orders->ReserveRows(lRows)) return 0;
+  // Row by row: the table keeps each row's X vector and reads it when a pixel needs it.
   for (unsigned int k = 0; k < lRows; ++k) {
     CATSamIDoubleVector* lX = UsableRow(k, lZLength);
     if (!lX) continue;
-    lCount += lX->GetLength();
-    if (lX->GetLength() > lLongest) lLongest = lX->GetLength();
+    const double lZ = _ZVector->GetValue(k);
+    const int lAdded = _Orders->AddRow(static_cast<int>(k), lZ, ConvertZ(lZ), lX);
     lX->Release();
+    if (!lAdded) return 0;
   }
-  if (!Reserve(lCount) || lCount == 0) return;
-  std::unique_ptr<double[]> lXValues(new (std::nothrow) double[lLongest]);
-  if (!lXValues) return;
-  for (unsigned int k = 0; k < lRows; ++k) {
-    CATSamIDoubleVector* lX = UsableRow(k, lZLength);
-    if (!lX) continue;
-    // A row that grew since it was counted is read as far as it was counted.
-    unsigned int lLength = lX->GetLength() < lLongest ? lX->GetLength() : lLongest;
-    ReadAll(lX, lXValues.get(), lLength);
-    lX->Release();
-    AddRow(static_cast<int>(k), _ZVector->GetValue(k), lXValues.get(), nullptr, static_cast<int>(lLength));
-  }
+  return 1;
 }
 
 int QVTFddColormapAlgoOrderInterpolNH::CheckData() {
@@ -86,10 +74,10 @@ int QVTFddColormapAlgoOrderInterpolNH::CheckData() {
   return 1;
 }
 
-double QVTFddColormapAlgoOrderInterpolNH::SampleValue(const QVTFddOrderEntry& iEntry) const {
-  CATSamIDoubleVector* lRow = _ValuesNonHom->GetRow(static_cast<unsigned int>(iEntry._ZIndex));
+double QVTFddColormapAlgoOrderInterpolNH::SampleValue(int iZIndex, unsigned int iXIndex) const {
+  CATSamIDoubleVector* lRow = _ValuesNonHom->GetRow(static_cast<unsigned int>(iZIndex));
   if (!lRow) return QVTFddDoubleNaN;
-  const double lValue = lRow->GetValue(static_cast<unsigned int>(iEntry._XIndex));
+  const double lValue = lRow->GetValue(iXIndex);
   lRow->Release();
   return lValue;
 }

@@ -6,382 +6,465 @@
 #include <limits>
 #include <new>
 
+#include "CATSamIDoubleVector.h"
+#include "QVTFddOrderPoint.h"
+#include "QVTFddRowValue.h"
+#include "QVTIFddScaling.h"
+
 namespace {
 
-constexpr int kBlock = 32;             // entries per radius block
-constexpr int kScanBand = 96;          // bands of at most this many entries are scanned
-constexpr int kIndexMin = 1024;        // tables with fewer indexed entries are always scanned
-constexpr double kEntriesPerCell = 2.0;
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
+// Values are read from vectors in chunks of this many.
+constexpr unsigned int kChunk = 1024;
+enum { eInner = 0, eOuter = 1 };
 
-// The choice rule for one candidate at table position iPos with data point (iT, iV), for the
-// point (iX, iZ) of squared radius iR. The pass and the grid search both use it, so that both
-// compute the same distances bit for bit; the tie clause only matters when candidates come out
-// of table order, and then keeps the first in table order among equal distances.
-inline void sConsider(int iPos, double iT, double iV, double iX, double iZ, double iR, int& ioInner, double& ioInnerD,
-                      int& ioOuter, double& ioOuterD) {
-  const double lA = iT * iT + iV * iV;
-  const double lD = (iT - iX) * (iT - iX) + (iV - iZ) * (iV - iZ);
-  if (lA <= iR && (ioInner < 0 || lD < ioInnerD || (lD == ioInnerD && iPos < ioInner))) {
-    ioInner = iPos;
-    ioInnerD = lD;
+// First index in iFirst .. iLast (iLast + 1 when none) for which iTest holds; iTest must be false
+// then true along the range.
+template <class Test>
+unsigned int sFirstTrue(unsigned int iFirst, unsigned int iLast, const Test& iTest) {
+  unsigned int a = iFirst, b = iLast + 1;
+  while (a < b) {
+    const unsigned int m = a + (b - a) / 2;
+    if (iTest(m))
+      b = m;
+    else
+      a = m + 1;
   }
-  if (lA >= iR && (ioOuter < 0 || lD < ioOuterD || (lD == ioOuterD && iPos < ioOuter))) {
-    ioOuter = iPos;
-    ioOuterD = lD;
-  }
+  return a;
 }
 
-// Entries whose coordinates or squared radius are not finite stay outside the index.
-inline bool sIndexable(const QVTFddOrderEntry& iEntry) {
-  return std::isfinite(iEntry._X) && std::isfinite(iEntry._Z) &&
-         std::isfinite(iEntry._X * iEntry._X + iEntry._Z * iEntry._Z);
+template <class T>
+T* sNew(size_t iCount) {
+  return new (std::nothrow) T[iCount > 0 ? iCount : 1];
 }
 
-inline double sRadius2(const QVTFddOrderEntry& iEntry) { return iEntry._X * iEntry._X + iEntry._Z * iEntry._Z; }
-
-// Cell index of a coordinate: its cell counted from iOrigin, clamped to 0 .. iCount - 1.
-inline int sCell(double iValue, double iOrigin, double iSize, int iCount) {
-  const double lCell = std::floor((iValue - iOrigin) / iSize);
-  if (!(lCell > 0.0)) return 0;
-  return lCell >= iCount - 1 ? iCount - 1 : static_cast<int>(lCell);
+// Reads iLength values of iVector into oValues, in chunks; what it does not deliver reads as NaN.
+void sReadAll(const CATSamIDoubleVector* iVector, double* oValues, unsigned int iLength) {
+  unsigned int lDone = 0;
+  while (lDone < iLength) {
+    const unsigned int lWant = std::min(iLength - lDone, kChunk);
+    const unsigned int lGot = std::min(iVector->GetValues(lDone, lWant, oValues + lDone), lWant);
+    lDone += lGot;
+    if (lGot < lWant) break;
+  }
+  for (; lDone < iLength; ++lDone) oValues[lDone] = std::numeric_limits<double>::quiet_NaN();
 }
 
 }  // namespace
 
-QVTFddOrderTable::QVTFddOrderTable()
-    : _Count(0),
-      _Capacity(0),
-      _GridX0(0.0),
-      _GridZ0(0.0),
-      _CellSize(0.0),
-      _NX(0),
-      _NZ(0),
-      _UnindexedCount(0),
-      _NbBlocks(0),
-      _NbLevels(0) {}
+QVTFddOrderTable::QVTFddOrderTable(QVTIFddScaling* iXScaling)
+    : _XScaling(iXScaling),
+      _SharedLength(0),
+      _SharedCount(0),
+      _SharedXAscends(0),
+      _SharedX2Min(kInfinity),
+      _SharedX2Max(-kInfinity),
+      _RowCount(0),
+      _RowCapacity(0),
+      _Levels(0),
+      _Count(0) {}
 
-QVTFddOrderTable::~QVTFddOrderTable() = default;
+QVTFddOrderTable::~QVTFddOrderTable() { Clear(); }
 
-int QVTFddOrderTable::Reserve(long long iCount) {
-  _Entries.reset();
-  _OrderKeys.reset();
-  _Radius2.reset();
-  _CellStart.reset();
-  _Count = _Capacity = 0;
-  if (iCount <= 0) return 1;
-  if (iCount > INT_MAX) return 0;
-  _Entries.reset(new (std::nothrow) QVTFddOrderEntry[static_cast<size_t>(iCount)]);
-  if (!_Entries) return 0;
-  _Capacity = static_cast<int>(iCount);
+void QVTFddOrderTable::Clear() {
+  for (int r = 0; _X && r < _RowCount; ++r)
+    if (_X[r]) _X[r]->Release();
+  _SharedX.reset();
+  _SharedXScaled.reset();
+  _SharedSlots.reset();
+  _SharedLength = _SharedCount = 0;
+  _Z.reset();
+  _ZScaled.reset();
+  _ZIndex.reset();
+  _Length.reset();
+  _XAscends.reset();
+  _X.reset();
+  _Slots.reset();
+  _OwnSlots.reset();
+  _OrderMin.reset();
+  _OrderMax.reset();
+  _Radius2Min.reset();
+  _Radius2Max.reset();
+  _RowCount = _RowCapacity = _Levels = 0;
+  _Count = 0;
+}
+
+long long QVTFddOrderTable::EstimateBytes(long long iLengthX, long long iRows) {
+  long long lLevels = 1;
+  while (lLevels < 62 && (1LL << lLevels) <= iRows) ++lLevels;
+  const long long lPerRow = 2 * sizeof(double) + sizeof(int) + sizeof(unsigned int) + sizeof(char) +
+                            sizeof(CATSamIDoubleVector*) + sizeof(unsigned int*) +
+                            sizeof(std::unique_ptr<unsigned int[]>) + 4 * sizeof(double) * lLevels;
+  // Shared X, converted and in order; a row's X and converted X while it is added; Finish sorts
+  // the rows through a second copy of their records.
+  const long long lPerX = 2 * sizeof(double) + sizeof(unsigned int);
+  return lPerX * iLengthX + (2 * sizeof(double) + sizeof(unsigned int)) * iLengthX + 2 * lPerRow * iRows;
+}
+
+int QVTFddOrderTable::SortRow(const double* iX, const double* iXScaled, double iZScaled, unsigned int iLength,
+                              std::unique_ptr<unsigned int[]>& oSlots, unsigned int& oCount, int& oXAscends,
+                              double& oX2Min, double& oX2Max) const {
+  oSlots.reset();
+  oCount = 0;
+  oXAscends = 1;
+  oX2Min = kInfinity;
+  oX2Max = -kInfinity;
+  std::unique_ptr<unsigned int[]> lSlots(sNew<unsigned int>(iLength));
+  if (!lSlots) return 0;
+  auto lOrder = [&](unsigned int i) { return iXScaled[i] / iZScaled; };
+  bool lInOrder = true;
+  for (unsigned int i = 0; i < iLength; ++i) {
+    if (std::isnan(lOrder(i)) || std::isnan(iX[i])) continue;
+    if (oCount > 0 && lOrder(i) < lOrder(lSlots[oCount - 1])) lInOrder = false;
+    lSlots[oCount++] = i;
+    oX2Min = std::min(oX2Min, iX[i] * iX[i]);
+    oX2Max = std::max(oX2Max, iX[i] * iX[i]);
+  }
+  if (!lInOrder)
+    std::sort(lSlots.get(), lSlots.get() + oCount, [&](unsigned int a, unsigned int b) {
+      return lOrder(a) < lOrder(b) || (lOrder(a) == lOrder(b) && a < b);
+    });
+  for (unsigned int j = 1; j < oCount; ++j)
+    if (!(iX[lSlots[j - 1]] <= iX[lSlots[j]])) oXAscends = 0;
+  if (oCount < iLength || !lInOrder) oSlots = std::move(lSlots);
   return 1;
 }
 
-void QVTFddOrderTable::Add(double iOrder, double iX, double iZ, int iXIndex, int iZIndex) {
-  if (std::isnan(iOrder) || _Count >= _Capacity) return;
-  _Entries[_Count++] = QVTFddOrderEntry(iOrder, iXIndex, iZIndex, iX, iZ);
+int QVTFddOrderTable::SetSharedX(const CATSamIDoubleVector* iX, unsigned int iLength) {
+  if (!iX || !_XScaling) return 1;
+  _SharedX.reset(sNew<double>(iLength));
+  _SharedXScaled.reset(sNew<double>(iLength));
+  if (!_SharedX || !_SharedXScaled) {
+    Clear();
+    return 0;
+  }
+  sReadAll(iX, _SharedX.get(), iLength);
+  for (unsigned int i = 0; i < iLength; ++i) _SharedXScaled[i] = _XScaling->Convert(_SharedX[i]);
+  _SharedLength = iLength;
+  // The order of rows of a positive converted Z: that of the converted X values.
+  if (!SortRow(_SharedX.get(), _SharedXScaled.get(), 1.0, iLength, _SharedSlots, _SharedCount, _SharedXAscends,
+               _SharedX2Min, _SharedX2Max)) {
+    Clear();
+    return 0;
+  }
+  return 1;
 }
 
-void QVTFddOrderTable::Finish() {
-  // NaN orders were left out, so the entries' order is a strict weak ordering and the sort is
-  // total: every build of the same data gives the same table.
-  std::sort(_Entries.get(), _Entries.get() + _Count);
-  _OrderKeys.reset(_Count > 0 ? new (std::nothrow) double[static_cast<size_t>(_Count)] : nullptr);
-  _Radius2.reset(_Count > 0 ? new (std::nothrow) double[static_cast<size_t>(_Count)] : nullptr);
-  if (_Count > 0 && (!_OrderKeys || !_Radius2)) {
-    // Without room for the search arrays the table is as good as empty.
-    _Entries.reset();
-    _OrderKeys.reset();
-    _Radius2.reset();
-    _Count = _Capacity = 0;
+int QVTFddOrderTable::ReserveRows(unsigned int iRows) {
+  if (iRows > static_cast<unsigned int>(INT_MAX / 2)) {
+    Clear();
+    return 0;
   }
-  for (int i = 0; i < _Count; ++i) {
-    _OrderKeys[i] = _Entries[i]._Order;
-    _Radius2[i] = sRadius2(_Entries[i]);
-  }
-  BuildGrid();
-  BuildRadiusBlocks();
-  // The search uses both parts of the index or none.
-  if (!_BlockMin) _CellStart.reset();
-}
-
-void QVTFddOrderTable::BuildGrid() {
-  _CellStart.reset();
-  _CellPos.reset();
-  _CellX.reset();
-  _CellZ.reset();
-  _Unindexed.reset();
-  _UnindexedCount = 0;
-  _NX = _NZ = 0;
-
-  int lIndexed = 0;
-  double lMinX = kInfinity, lMaxX = -kInfinity, lMinZ = kInfinity, lMaxZ = -kInfinity;
-  for (int i = 0; i < _Count; ++i) {
-    const QVTFddOrderEntry& e = _Entries[i];
-    if (!sIndexable(e)) continue;
-    ++lIndexed;
-    lMinX = std::min(lMinX, e._X);
-    lMaxX = std::max(lMaxX, e._X);
-    lMinZ = std::min(lMinZ, e._Z);
-    lMaxZ = std::max(lMaxZ, e._Z);
-  }
-  if (lIndexed < kIndexMin) return;
-  if (lIndexed < _Count) {
-    _Unindexed.reset(new (std::nothrow) int[static_cast<size_t>(_Count - lIndexed)]);
-    if (!_Unindexed) return;
-    for (int i = 0; i < _Count; ++i)
-      if (!sIndexable(_Entries[i])) _Unindexed[_UnindexedCount++] = i;
-  }
-
-  // Square cells of about kEntriesPerCell entries over the bounding box, fewer along a side that
-  // is thin: at most about three cells per two entries in all.
-  const double lWidth = lMaxX - lMinX, lHeight = lMaxZ - lMinZ;
-  const double lTarget = lIndexed / kEntriesPerCell;
-  double lSize = 0.0;
-  if (lWidth > 0.0 && lHeight > 0.0)
-    lSize = std::sqrt(lWidth) * std::sqrt(lHeight / lTarget);
-  else
-    lSize = std::max(lWidth, lHeight) / lTarget;
-  if (lWidth / lSize > lTarget) lSize = lWidth / lTarget;
-  if (lHeight / lSize > lTarget) lSize = lHeight / lTarget;
-  // Cells far below the resolution of the coordinates would misplace entries: no index.
-  const double lScale = std::max(std::max(std::fabs(lMinX), std::fabs(lMaxX)), std::max(std::fabs(lMinZ), std::fabs(lMaxZ)));
-  if (!(lSize > 0.0) || !std::isfinite(lSize) || lSize < 1e-6 * lScale) return;
-  const long long lNX = static_cast<long long>(lWidth / lSize) + 1;
-  const long long lNZ = static_cast<long long>(lHeight / lSize) + 1;
-  if (lNX * lNZ > INT_MAX / 2) return;
-  const int lCells = static_cast<int>(lNX * lNZ);
-
-  std::unique_ptr<int[]> lStart(new (std::nothrow) int[static_cast<size_t>(lCells) + 1]);
-  std::unique_ptr<int[]> lCursor(new (std::nothrow) int[static_cast<size_t>(lCells)]);
-  _CellPos.reset(new (std::nothrow) int[static_cast<size_t>(lIndexed)]);
-  _CellX.reset(new (std::nothrow) double[static_cast<size_t>(lIndexed)]);
-  _CellZ.reset(new (std::nothrow) double[static_cast<size_t>(lIndexed)]);
-  if (!lStart || !lCursor || !_CellPos || !_CellX || !_CellZ) {
-    _CellPos.reset();
-    _CellX.reset();
-    _CellZ.reset();
-    return;
-  }
-  _GridX0 = lMinX;
-  _GridZ0 = lMinZ;
-  _CellSize = lSize;
-  _NX = static_cast<int>(lNX);
-  _NZ = static_cast<int>(lNZ);
-
-  // Counting sort by cell; entries are visited in table order, so each cell lists them in it.
-  std::fill(lStart.get(), lStart.get() + lCells + 1, 0);
-  for (int i = 0; i < _Count; ++i) {
-    const QVTFddOrderEntry& e = _Entries[i];
-    if (!sIndexable(e)) continue;
-    ++lStart[sCell(e._Z, _GridZ0, _CellSize, _NZ) * _NX + sCell(e._X, _GridX0, _CellSize, _NX) + 1];
-  }
-  for (int c = 0; c < lCells; ++c) lStart[c + 1] += lStart[c];
-  std::copy(lStart.get(), lStart.get() + lCells, lCursor.get());
-  for (int i = 0; i < _Count; ++i) {
-    const QVTFddOrderEntry& e = _Entries[i];
-    if (!sIndexable(e)) continue;
-    const int lSlot = lCursor[sCell(e._Z, _GridZ0, _CellSize, _NZ) * _NX + sCell(e._X, _GridX0, _CellSize, _NX)]++;
-    _CellPos[lSlot] = i;
-    _CellX[lSlot] = e._X;
-    _CellZ[lSlot] = e._Z;
-  }
-  _CellStart = std::move(lStart);
-}
-
-void QVTFddOrderTable::BuildRadiusBlocks() {
-  _BlockMin.reset();
-  _BlockMax.reset();
-  _NbBlocks = _NbLevels = 0;
-  if (!_CellStart) return;
-  const int lBlocks = (_Count + kBlock - 1) / kBlock;
   int lLevels = 1;
-  while (lLevels < 31 && (1 << lLevels) <= lBlocks) ++lLevels;
-  const size_t lSize = static_cast<size_t>(lLevels) * static_cast<size_t>(lBlocks);
-  _BlockMin.reset(new (std::nothrow) double[lSize]);
-  _BlockMax.reset(new (std::nothrow) double[lSize]);
-  if (!_BlockMin || !_BlockMax) {
-    _BlockMin.reset();
-    _BlockMax.reset();
-    return;
+  while (lLevels < 31 && (1u << lLevels) <= iRows) ++lLevels;
+  const size_t n = iRows, lLevelled = n * static_cast<size_t>(lLevels);
+  _Z.reset(sNew<double>(n));
+  _ZScaled.reset(sNew<double>(n));
+  _ZIndex.reset(sNew<int>(n));
+  _Length.reset(sNew<unsigned int>(n));
+  _XAscends.reset(sNew<char>(n));
+  _X.reset(sNew<CATSamIDoubleVector*>(n));
+  _Slots.reset(sNew<const unsigned int*>(n));
+  _OwnSlots.reset(new (std::nothrow) std::unique_ptr<unsigned int[]>[n > 0 ? n : 1]);
+  _OrderMin.reset(sNew<double>(lLevelled));
+  _OrderMax.reset(sNew<double>(lLevelled));
+  _Radius2Min.reset(sNew<double>(lLevelled));
+  _Radius2Max.reset(sNew<double>(lLevelled));
+  if (!_Z || !_ZScaled || !_ZIndex || !_Length || !_XAscends || !_X || !_Slots || !_OwnSlots || !_OrderMin || !_OrderMax || !_Radius2Min ||
+      !_Radius2Max) {
+    Clear();
+    return 0;
   }
-  _NbBlocks = lBlocks;
-  _NbLevels = lLevels;
-  for (int b = 0; b < lBlocks; ++b) {
-    double lMin = kInfinity, lMax = -kInfinity;
-    const int lEnd = std::min(_Count, (b + 1) * kBlock);
-    for (int i = b * kBlock; i < lEnd; ++i) {
-      if (!sIndexable(_Entries[i])) continue;
-      lMin = std::min(lMin, _Radius2[i]);
-      lMax = std::max(lMax, _Radius2[i]);
-    }
-    _BlockMin[b] = lMin;
-    _BlockMax[b] = lMax;
-  }
-  for (int k = 1; k < lLevels; ++k) {
-    const size_t lRow = static_cast<size_t>(k) * lBlocks, lPrev = static_cast<size_t>(k - 1) * lBlocks;
-    const int lHalf = 1 << (k - 1);
-    for (int b = 0; b + (1 << k) <= lBlocks; ++b) {
-      _BlockMin[lRow + b] = std::min(_BlockMin[lPrev + b], _BlockMin[lPrev + b + lHalf]);
-      _BlockMax[lRow + b] = std::max(_BlockMax[lPrev + b], _BlockMax[lPrev + b + lHalf]);
-    }
-  }
-}
-
-void QVTFddOrderTable::RadiusRange(int iFirst, int iLast, double& oMin, double& oMax) const {
-  oMin = kInfinity;
-  oMax = -kInfinity;
-  // Called for bands of indexed entries only: every radius read here is finite.
-  const double* lRadius2 = _Radius2.get();
-  auto lScan = [&](int iFrom, int iTo) {
-    double lMin = oMin, lMax = oMax;
-    for (int i = iFrom; i <= iTo; ++i) {
-      lMin = std::min(lMin, lRadius2[i]);
-      lMax = std::max(lMax, lRadius2[i]);
-    }
-    oMin = lMin;
-    oMax = lMax;
-  };
-  const int lFirstBlock = iFirst / kBlock, lLastBlock = iLast / kBlock;
-  if (lFirstBlock == lLastBlock) {
-    lScan(iFirst, iLast);
-    return;
-  }
-  lScan(iFirst, (lFirstBlock + 1) * kBlock - 1);
-  lScan(lLastBlock * kBlock, iLast);
-  if (lLastBlock - lFirstBlock < 2) return;
-  // Whole blocks between: two overlapping runs of 2^k blocks cover them.
-  const int a = lFirstBlock + 1, b = lLastBlock - 1;
-  int k = 0;
-  while ((2 << k) <= b - a + 1) ++k;
-  const size_t lRow = static_cast<size_t>(k) * _NbBlocks;
-  oMin = std::min(oMin, std::min(_BlockMin[lRow + a], _BlockMin[lRow + b - (1 << k) + 1]));
-  oMax = std::max(oMax, std::max(_BlockMax[lRow + a], _BlockMax[lRow + b - (1 << k) + 1]));
-}
-
-int QVTFddOrderTable::HasUnindexed(int iFirst, int iLast) const {
-  const int* lBegin = _Unindexed.get();
-  const int* lEnd = lBegin + _UnindexedCount;
-  const int* lFound = std::lower_bound(lBegin, lEnd, iFirst);
-  return lFound != lEnd && *lFound <= iLast;
-}
-
-int QVTFddOrderTable::FindBand(double iLow, double iHigh, int& oFirst, int& oLast) const {
-  if (_Count == 0 || std::isnan(iLow) || std::isnan(iHigh)) return 0;
-  const double* lOrders = _OrderKeys.get();
-  int a = 0, b = _Count - 1, lFound = -1;
-  while (a <= b) {
-    const int m = a + (b - a) / 2;
-    if (iHigh < lOrders[m])
-      b = m - 1;
-    else if (iLow > lOrders[m])
-      a = m + 1;
-    else {
-      lFound = m;
-      break;
-    }
-  }
-  if (lFound < 0) return 0;
-  // Widening by binary searches: the entries next to the found one whose orders lie strictly
-  // inside the band are consecutive, however many there are. Entries before a are below iLow and
-  // entries after b above iHigh, so the search interval left bounds them.
-  oFirst = static_cast<int>(std::upper_bound(lOrders + a, lOrders + lFound, iLow) - lOrders);
-  oLast = static_cast<int>(std::lower_bound(lOrders + lFound + 1, lOrders + b + 1, iHigh) - lOrders) - 1;
+  _RowCapacity = static_cast<int>(iRows);
+  _Levels = lLevels;
+  _RowCount = 0;
   return 1;
 }
 
-void QVTFddOrderTable::ScanNeighbours(int iFirst, int iLast, double iX, double iZ, int& oInner, double& oInnerDist2,
-                                      int& oOuter, double& oOuterDist2) const {
-  oInner = oOuter = -1;
-  oInnerDist2 = oOuterDist2 = 0.0;
-  const int lFirst = std::max(iFirst, 0), lLast = std::min(iLast, _Count - 1);
-  const double lR = iX * iX + iZ * iZ;
-  for (int i = lFirst; i <= lLast; ++i)
-    sConsider(i, _Entries[i]._X, _Entries[i]._Z, iX, iZ, lR, oInner, oInnerDist2, oOuter, oOuterDist2);
+double QVTFddOrderTable::RowX(int iRow, unsigned int iIndex) const {
+  return _X[iRow] ? _X[iRow]->GetValue(iIndex) : _SharedX[iIndex];
 }
 
-void QVTFddOrderTable::FindNeighbours(int iFirst, int iLast, double iX, double iZ, int& oInner, double& oInnerDist2,
-                                      int& oOuter, double& oOuterDist2) const {
-  const int lFirst = std::max(iFirst, 0), lLast = std::min(iLast, _Count - 1);
-  const long long lBand = static_cast<long long>(lLast) - lFirst + 1;
-  const double lR = iX * iX + iZ * iZ;
-  if (!_CellStart || lBand <= kScanBand || !std::isfinite(iX) || !std::isfinite(iZ) || !std::isfinite(lR) ||
-      HasUnindexed(lFirst, lLast)) {
-    ScanNeighbours(lFirst, lLast, iX, iZ, oInner, oInnerDist2, oOuter, oOuterDist2);
+double QVTFddOrderTable::RowXScaled(int iRow, unsigned int iIndex) const {
+  return _X[iRow] ? _XScaling->Convert(_X[iRow]->GetValue(iIndex)) : _SharedXScaled[iIndex];
+}
+
+int QVTFddOrderTable::AddRow(int iZIndex, double iZ, double iZScaled, CATSamIDoubleVector* iX) {
+  if (_RowCount >= _RowCapacity || std::isnan(iZ) || std::isnan(iZScaled) || !_XScaling) return 1;
+  if (!iX && !_SharedX) return 1;
+  const unsigned int lLength = iX ? iX->GetLength() : _SharedLength;
+  std::unique_ptr<unsigned int[]> lOwn;
+  const unsigned int* lSlots = nullptr;
+  unsigned int lCount = 0;
+  int lXAscends = 0;
+  double lX2Min = 0.0, lX2Max = 0.0;
+  if (!iX && iZScaled > 0.0 && iZScaled < kInfinity) {
+    // Dividing by a positive number keeps the order of the shared converted X values.
+    lSlots = _SharedSlots.get();
+    lCount = _SharedCount;
+    lXAscends = _SharedXAscends;
+    lX2Min = _SharedX2Min;
+    lX2Max = _SharedX2Max;
+  } else {
+    // The row's X and converted X, read once to put its samples in order.
+    std::unique_ptr<double[]> lX(sNew<double>(lLength)), lXScaled(sNew<double>(lLength));
+    if (!lX || !lXScaled) return 0;
+    if (iX) {
+      sReadAll(iX, lX.get(), lLength);
+      for (unsigned int i = 0; i < lLength; ++i) lXScaled[i] = _XScaling->Convert(lX[i]);
+    } else {
+      std::copy(_SharedX.get(), _SharedX.get() + lLength, lX.get());
+      std::copy(_SharedXScaled.get(), _SharedXScaled.get() + lLength, lXScaled.get());
+    }
+    if (!SortRow(lX.get(), lXScaled.get(), iZScaled, lLength, lOwn, lCount, lXAscends, lX2Min, lX2Max)) return 0;
+    lSlots = lOwn.get();
+  }
+  if (lCount == 0) return 1;
+  const int r = _RowCount++;
+  _Z[r] = iZ;
+  _ZScaled[r] = iZScaled;
+  _ZIndex[r] = iZIndex;
+  _Length[r] = lCount;
+  _XAscends[r] = static_cast<char>(lXAscends);
+  _X[r] = iX;
+  if (iX) iX->AddRef();
+  _Slots[r] = lSlots;
+  _OwnSlots[r] = std::move(lOwn);
+  _OrderMin[r] = SlotOrder(r, 0);
+  _OrderMax[r] = SlotOrder(r, lCount - 1);
+  // A sample's squared radius is x * x + z * z: its range follows from that of x * x.
+  _Radius2Min[r] = lX2Min + iZ * iZ;
+  _Radius2Max[r] = lX2Max + iZ * iZ;
+  _Count += lCount;
+  return 1;
+}
+
+int QVTFddOrderTable::Finish() {
+  const int n = _RowCount;
+  if (n == 0) return 1;
+  std::unique_ptr<int[]> lOrder(sNew<int>(n));
+  std::unique_ptr<double[]> lDoubles(sNew<double>(n));
+  std::unique_ptr<int[]> lInts(sNew<int>(n));
+  std::unique_ptr<unsigned int[]> lUnsigned(sNew<unsigned int>(n));
+  std::unique_ptr<char[]> lChars(sNew<char>(n));
+  std::unique_ptr<CATSamIDoubleVector*[]> lVectors(sNew<CATSamIDoubleVector*>(n));
+  std::unique_ptr<const unsigned int*[]> lSlots(sNew<const unsigned int*>(n));
+  if (!lOrder || !lDoubles || !lInts || !lUnsigned || !lChars || !lVectors || !lSlots) {
+    Clear();
+    return 0;
+  }
+  for (int r = 0; r < n; ++r) lOrder[r] = r;
+  const double* lZ = _Z.get();
+  const int* lZIndex = _ZIndex.get();
+  std::sort(lOrder.get(), lOrder.get() + n, [lZ, lZIndex](int a, int b) {
+    return lZ[a] < lZ[b] || (lZ[a] == lZ[b] && lZIndex[a] < lZIndex[b]);
+  });
+  auto lPermute = [&](auto* ioValues, auto* iSpare) {
+    for (int r = 0; r < n; ++r) iSpare[r] = ioValues[lOrder[r]];
+    std::copy(iSpare, iSpare + n, ioValues);
+  };
+  for (double* lArray : {_Z.get(), _ZScaled.get(), _OrderMin.get(), _OrderMax.get(), _Radius2Min.get(),
+                         _Radius2Max.get()})
+    lPermute(lArray, lDoubles.get());
+  lPermute(_ZIndex.get(), lInts.get());
+  lPermute(_Length.get(), lUnsigned.get());
+  lPermute(_XAscends.get(), lChars.get());
+  lPermute(_X.get(), lVectors.get());
+  // The rows' own slot lists stay where they were added: only the pointers to them move.
+  lPermute(_Slots.get(), lSlots.get());
+
+  // Ranges of runs of 2^k rows.
+  const size_t c = static_cast<size_t>(_RowCapacity);
+  for (int k = 1; k < _Levels; ++k) {
+    const int lHalf = 1 << (k - 1);
+    for (int r = 0; r + (1 << k) <= n; ++r) {
+      const size_t a = (k - 1) * c + r, b = a + lHalf, o = k * c + r;
+      _OrderMin[o] = std::min(_OrderMin[a], _OrderMin[b]);
+      _OrderMax[o] = std::max(_OrderMax[a], _OrderMax[b]);
+      _Radius2Min[o] = std::min(_Radius2Min[a], _Radius2Min[b]);
+      _Radius2Max[o] = std::max(_Radius2Max[a], _Radius2Max[b]);
+    }
+  }
+  return 1;
+}
+
+int QVTFddOrderTable::MayHold(int iLevel, int iStart, double iLow, double iHigh, double iR, int iInner,
+                              int iOuter) const {
+  const size_t i = static_cast<size_t>(iLevel) * static_cast<size_t>(_RowCapacity) + iStart;
+  if (!(_OrderMax[i] >= iLow && _OrderMin[i] <= iHigh)) return 0;
+  return (iInner && _Radius2Min[i] <= iR) || (iOuter && _Radius2Max[i] >= iR);
+}
+
+int QVTFddOrderTable::RowBand(int iRow, double iLow, double iHigh, unsigned int& oFirst, unsigned int& oLast) const {
+  const unsigned int n = _Length[iRow];
+  oFirst = sFirstTrue(0, n - 1, [&](unsigned int j) { return SlotOrder(iRow, j) >= iLow; });
+  const unsigned int lEnd = sFirstTrue(oFirst, n - 1, [&](unsigned int j) { return SlotOrder(iRow, j) > iHigh; });
+  if (lEnd == oFirst) return 0;
+  oLast = lEnd - 1;
+  return 1;
+}
+
+void QVTFddOrderTable::Offer(int iRow, unsigned int iIndex, double iX, double iZ, int iSide, int* ioRow,
+                             unsigned int* ioIndex, double* ioDist2, double* ioOrder) const {
+  const double t = RowX(iRow, iIndex), v = _Z[iRow];
+  const double d = (t - iX) * (t - iX) + (v - iZ) * (v - iZ);
+  const double o = RowXScaled(iRow, iIndex) / _ZScaled[iRow];
+  const int s = iSide;
+  if (std::isnan(d)) return;
+  if (ioRow[s] >= 0) {
+    if (d > ioDist2[s] || (d == ioDist2[s] && o > ioOrder[s])) return;
+    if (d == ioDist2[s] && o == ioOrder[s]) {
+      const int lZ = _ZIndex[iRow], lBestZ = _ZIndex[ioRow[s]];
+      if (lZ > lBestZ || (lZ == lBestZ && iIndex >= ioIndex[s])) return;
+    }
+  }
+  ioRow[s] = iRow;
+  ioIndex[s] = iIndex;
+  ioDist2[s] = d;
+  ioOrder[s] = o;
+}
+
+void QVTFddOrderTable::OfferNearest(int iRow, unsigned int iFirst, unsigned int iLast, double iX, double iZ,
+                                    int iSide, int* ioRow, unsigned int* ioIndex, double* ioDist2,
+                                    double* ioOrder) const {
+  const unsigned int j = sFirstTrue(iFirst, iLast, [&](unsigned int k) { return SlotX(iRow, k) >= iX; });
+  if (j <= iLast) Offer(iRow, Sample(iRow, j), iX, iZ, iSide, ioRow, ioIndex, ioDist2, ioOrder);
+  if (j > iFirst) {
+    // The first of equal X values below iX: the smallest X index among equal distances.
+    const double t = SlotX(iRow, j - 1);
+    const unsigned int k = sFirstTrue(iFirst, j - 1, [&](unsigned int l) { return SlotX(iRow, l) >= t; });
+    Offer(iRow, Sample(iRow, k), iX, iZ, iSide, ioRow, ioIndex, ioDist2, ioOrder);
+  }
+}
+
+void QVTFddOrderTable::VisitRow(int iRow, double iLow, double iHigh, double iX, double iZ, double iR, int* ioRow,
+                                unsigned int* ioIndex, double* ioDist2, double* ioOrder) const {
+  const double v = _Z[iRow];
+  unsigned int a = 0, b = 0;
+  if (!RowBand(iRow, iLow, iHigh, a, b)) return;
+  auto lA = [&](unsigned int j) {
+    const double t = SlotX(iRow, j);
+    return t * t + v * v;
+  };
+  if (!_XAscends[iRow]) {
+    for (unsigned int j = a; j <= b; ++j) {
+      const double lRadius2 = lA(j);
+      if (lRadius2 <= iR) Offer(iRow, Sample(iRow, j), iX, iZ, eInner, ioRow, ioIndex, ioDist2, ioOrder);
+      if (lRadius2 >= iR) Offer(iRow, Sample(iRow, j), iX, iZ, eOuter, ioRow, ioIndex, ioDist2, ioOrder);
+    }
     return;
   }
+  // X ascends: the squared radius falls while X < 0 and rises from there, so the samples inside
+  // the pixel's radius are one run and those outside it lie at the ends.
+  const unsigned int m = sFirstTrue(a, b, [&](unsigned int j) { return SlotX(iRow, j) >= 0.0; });
+  unsigned int lInFirst = m, lInEnd = m;  // inner run lInFirst .. lInEnd - 1
+  if (m > a) lInFirst = sFirstTrue(a, m - 1, [&](unsigned int j) { return lA(j) <= iR; });
+  if (m <= b) lInEnd = sFirstTrue(m, b, [&](unsigned int j) { return lA(j) > iR; });
+  if (lInFirst < lInEnd) OfferNearest(iRow, lInFirst, lInEnd - 1, iX, iZ, eInner, ioRow, ioIndex, ioDist2, ioOrder);
+  if (m > a) {
+    const unsigned int lLeftEnd = sFirstTrue(a, m - 1, [&](unsigned int j) { return lA(j) < iR; });
+    if (lLeftEnd > a) OfferNearest(iRow, a, lLeftEnd - 1, iX, iZ, eOuter, ioRow, ioIndex, ioDist2, ioOrder);
+  }
+  if (m <= b) {
+    const unsigned int lRightFirst = sFirstTrue(m, b, [&](unsigned int j) { return lA(j) >= iR; });
+    if (lRightFirst <= b) OfferNearest(iRow, lRightFirst, b, iX, iZ, eOuter, ioRow, ioIndex, ioDist2, ioOrder);
+  }
+}
 
-  // A side on which the band has no entry is not searched for.
-  double lMinA = 0.0, lMaxA = 0.0;
-  RadiusRange(lFirst, lLast, lMinA, lMaxA);
-  const bool lWantInner = lMinA <= lR, lWantOuter = lMaxA >= lR;
-
-  // Rings of cells around the point's cell (the nearest cell when the point lies outside the
-  // grid), until every cell not yet visited is provably farther than the best of each side.
-  // The search gives up, for a pass over the band, once it has cost as much as that pass.
-  const int cx = sCell(iX, _GridX0, _CellSize, _NX), cz = sCell(iZ, _GridZ0, _CellSize, _NZ);
-  const double lSlack = 1e-7 * _CellSize;  // covers rounding in cell edges and placement
-  const long long lBudget = lBand + 64;
-  long long lWork = 0, lSeen = 0;
-  int lInner = -1, lOuter = -1;
-  double lInnerD = 0.0, lOuterD = 0.0;
-  for (int k = 0;; ++k) {
-    if (k > 0) {
-      if (lSeen >= lBand) break;
-      // Distance from the point to anything outside the block of rings 0 .. k - 1.
-      double lBound = kInfinity;
-      bool lOutside = false;
-      if (cx - k + 1 > 0) {
-        lBound = std::min(lBound, std::max(0.0, iX - (_GridX0 + static_cast<double>(cx - k + 1) * _CellSize)));
-        lOutside = true;
-      }
-      if (cx + k - 1 < _NX - 1) {
-        lBound = std::min(lBound, std::max(0.0, _GridX0 + static_cast<double>(cx + k) * _CellSize - iX));
-        lOutside = true;
-      }
-      if (cz - k + 1 > 0) {
-        lBound = std::min(lBound, std::max(0.0, iZ - (_GridZ0 + static_cast<double>(cz - k + 1) * _CellSize)));
-        lOutside = true;
-      }
-      if (cz + k - 1 < _NZ - 1) {
-        lBound = std::min(lBound, std::max(0.0, _GridZ0 + static_cast<double>(cz + k) * _CellSize - iZ));
-        lOutside = true;
-      }
-      if (!lOutside) break;  // every cell visited
-      const double lSafe = lBound - lSlack;
-      const double lSafe2 = lSafe > 0.0 ? lSafe * lSafe : 0.0;
-      const bool lInnerDone = !lWantInner || (lInner >= 0 && lSafe2 > lInnerD * (1.0 + 1e-9));
-      const bool lOuterDone = !lWantOuter || (lOuter >= 0 && lSafe2 > lOuterD * (1.0 + 1e-9));
-      if (lInnerDone && lOuterDone) break;
+void QVTFddOrderTable::PointAt(int iRow, double iOrder, double iLow, double iHigh, double iX, double iZ,
+                               QVTFddOrderPoint& oPoint) const {
+  // The band's samples whose orders bracket iOrder; among equal orders the smallest X index, which
+  // comes first in the row's order.
+  long long lBelow = -1, lAbove = -1;
+  double lOrderBelow = 0.0, lOrderAbove = 0.0;
+  unsigned int a = 0, b = 0;
+  if (RowBand(iRow, iLow, iHigh, a, b)) {
+    const unsigned int lUp = sFirstTrue(a, b, [&](unsigned int j) { return SlotOrder(iRow, j) >= iOrder; });
+    if (lUp <= b) {
+      lAbove = Sample(iRow, lUp);
+      lOrderAbove = SlotOrder(iRow, lUp);
     }
-    auto lVisit = [&](int iCellX, int iCellZ) {
-      const int c = iCellZ * _NX + iCellX;
-      const int lEnd = _CellStart[c + 1];
-      lWork += 1 + lEnd - _CellStart[c];
-      for (int s = _CellStart[c]; s < lEnd; ++s) {
-        const int lPos = _CellPos[s];
-        if (lPos < lFirst || lPos > lLast) continue;
-        ++lSeen;
-        sConsider(lPos, _CellX[s], _CellZ[s], iX, iZ, lR, lInner, lInnerD, lOuter, lOuterD);
-      }
-    };
-    const int lColFrom = std::max(cx - k, 0), lColTo = std::min(cx + k, _NX - 1);
-    const int lRowFrom = std::max(cz - k, 0), lRowTo = std::min(cz + k, _NZ - 1);
-    for (int j = lRowFrom; j <= lRowTo; ++j) {
-      if (j == cz - k || j == cz + k) {
-        for (int i = lColFrom; i <= lColTo; ++i) lVisit(i, j);
-      } else {
-        if (cx - k >= 0) lVisit(cx - k, j);
-        if (cx + k < _NX) lVisit(cx + k, j);
-      }
-    }
-    if (lWork > lBudget) {
-      ScanNeighbours(lFirst, lLast, iX, iZ, oInner, oInnerDist2, oOuter, oOuterDist2);
-      return;
+    const unsigned int lPast = sFirstTrue(lUp, b, [&](unsigned int j) { return SlotOrder(iRow, j) > iOrder; });
+    if (lPast > a) {
+      lOrderBelow = SlotOrder(iRow, lPast - 1);
+      lBelow = Sample(iRow, sFirstTrue(a, lPast - 1, [&](unsigned int j) { return SlotOrder(iRow, j) >= lOrderBelow; }));
     }
   }
-  oInner = lInner;
-  oInnerDist2 = lInnerD;
-  oOuter = lOuter;
-  oOuterDist2 = lOuterD;
+  oPoint = QVTFddOrderPoint();
+  if (lBelow < 0 && lAbove < 0) return;
+  oPoint._ZIndex = _ZIndex[iRow];
+  if (lBelow < 0 || lAbove < 0 || !(lOrderAbove > lOrderBelow)) {
+    oPoint._First = oPoint._Second = static_cast<unsigned int>(lBelow >= 0 ? lBelow : lAbove);
+    oPoint._X = RowX(iRow, oPoint._First);
+  } else {
+    oPoint._First = static_cast<unsigned int>(lBelow);
+    oPoint._Second = static_cast<unsigned int>(lAbove);
+    oPoint._Fraction = (iOrder - lOrderBelow) / (lOrderAbove - lOrderBelow);
+    oPoint._X = QVTFddInterpolate(RowX(iRow, oPoint._First), RowX(iRow, oPoint._Second), oPoint._Fraction);
+  }
+  const double v = _Z[iRow];
+  oPoint._Dist2 = (oPoint._X - iX) * (oPoint._X - iX) + (v - iZ) * (v - iZ);
+}
+
+int QVTFddOrderTable::FindPoints(double iOrder, double iLow, double iHigh, double iX, double iZ,
+                                 QVTFddOrderPoint& oInner, QVTFddOrderPoint& oOuter) const {
+  const int n = _RowCount;
+  if (n == 0 || std::isnan(iOrder) || std::isnan(iLow) || std::isnan(iHigh) || iLow > iHigh || std::isnan(iZ))
+    return 0;
+  const double lR = iX * iX + iZ * iZ;
+  int lRow[2] = {-1, -1};
+  unsigned int lIndex[2] = {0, 0};
+  double lDist2[2] = {0.0, 0.0}, lOrder[2] = {0.0, 0.0};
+
+  // Rows outwards from the pixel's Z, nearest first: a row at Z distance dz holds no sample nearer
+  // than dz, so a side is settled once dz passes its best; blocks of rows without a sample in the
+  // band on an open side are skipped.
+  const double* lZ = _Z.get();
+  int lUp = static_cast<int>(std::lower_bound(lZ, lZ + n, iZ) - lZ), lDown = lUp - 1;
+  auto lOpen = [&](int iSide, double iDz2) { return lRow[iSide] < 0 || iDz2 <= lDist2[iSide]; };
+  for (;;) {
+    while (lUp < n) {
+      const double dz = lZ[lUp] - iZ, lDz2 = dz * dz;
+      const int lIn = lOpen(eInner, lDz2), lOut = lOpen(eOuter, lDz2);
+      if (!lIn && !lOut) {
+        lUp = n;
+        break;
+      }
+      if (MayHold(0, lUp, iLow, iHigh, lR, lIn, lOut)) break;
+      int k = 0;
+      while (k + 1 < _Levels && lUp + (2 << k) <= n && !MayHold(k + 1, lUp, iLow, iHigh, lR, lIn, lOut)) ++k;
+      lUp += 1 << k;
+    }
+    while (lDown >= 0) {
+      const double dz = iZ - lZ[lDown], lDz2 = dz * dz;
+      const int lIn = lOpen(eInner, lDz2), lOut = lOpen(eOuter, lDz2);
+      if (!lIn && !lOut) {
+        lDown = -1;
+        break;
+      }
+      if (MayHold(0, lDown, iLow, iHigh, lR, lIn, lOut)) break;
+      int k = 0;
+      while (k + 1 < _Levels && lDown - (2 << k) + 1 >= 0 &&
+             !MayHold(k + 1, lDown - (2 << k) + 1, iLow, iHigh, lR, lIn, lOut))
+        ++k;
+      lDown -= 1 << k;
+    }
+    int r = -1;
+    if (lUp < n && (lDown < 0 || lZ[lUp] - iZ <= iZ - lZ[lDown]))
+      r = lUp++;
+    else if (lDown >= 0)
+      r = lDown--;
+    else
+      break;
+    VisitRow(r, iLow, iHigh, iX, iZ, lR, lRow, lIndex, lDist2, lOrder);
+  }
+  if (lRow[eInner] < 0 && lRow[eOuter] < 0) return 0;
+  if (lRow[eInner] < 0) lRow[eInner] = lRow[eOuter];
+  if (lRow[eOuter] < 0) lRow[eOuter] = lRow[eInner];
+  PointAt(lRow[eInner], iOrder, iLow, iHigh, iX, iZ, oInner);
+  if (lRow[eOuter] == lRow[eInner])
+    oOuter = oInner;
+  else
+    PointAt(lRow[eOuter], iOrder, iLow, iHigh, iX, iZ, oOuter);
+  return 1;
 }
