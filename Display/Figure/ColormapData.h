@@ -22,7 +22,7 @@ struct ColormapData {
   // Order interpolation: samples joined along lines of equal X/Z ratio, in the units the scalings
   // convert to (null scaling: the values as they are).
   bool Order = false;
-  double Tolerance = 0.02;
+  double Tolerance = 0.05;
   QVTIFddScaling* XScaling = nullptr;
   QVTIFddScaling* ZScaling = nullptr;
 };

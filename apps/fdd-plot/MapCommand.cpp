@@ -17,7 +17,9 @@
 #include "Figure.h"
 #include "LinearScaling.h"
 #include "NumericArray.h"
+#include "MemoryBudget.h"
 #include "PlotArea.h"
+#include "QVTFddColormapAlgoOrderBase.h"
 #include "SampleOrder.h"
 
 namespace {
@@ -65,7 +67,13 @@ void MapCommand::Register(CLI::App& ioApp, bool iProbe) {
   CLI::Option* lOrder = c.add_flag(
       "--order", _Order,
       "Order interpolation: join samples along lines of equal X/Z ratio (Ctrl-C stops it and keeps the rows done)");
-  c.add_option("--tolerance", _Tolerance, "Order tolerance of --order")->capture_default_str()->needs(lOrder);
+  c.add_option("--tolerance", _Tolerance,
+               "Relative order tolerance of --order: a sample counts for a pixel when its order lies within this "
+               "fraction of the pixel's order. Within a speed row the value is taken at the pixel's own order, so "
+               "lines of constant order stay straight at any tolerance; a larger value fills gaps where X samples "
+               "are far apart (low X), a smaller one stops a row's last sample from standing in for orders beyond it")
+      ->capture_default_str()
+      ->needs(lOrder);
   c.add_option("--z-factor", _ZFactor, "Factor that brings Z to the unit of X for --order (1/60 for rpm and Hz)")
       ->capture_default_str()
       ->needs(lOrder);
@@ -146,6 +154,14 @@ int MapCommand::Run() {
   std::string lOrder = lIn.rows ? SampleOrder::Check(lIn.rows, _XRows, "x") : SampleOrder::Check(lIn.x, _X, "x");
   if (lOrder.empty()) lOrder = SampleOrder::Check(lIn.z, _Z, "z");
   if (!lOrder.empty()) return CommandSupport::Fail(lOrder);
+  if (_Order) {
+    // Refused before it starts when the order map's own tables and image cannot fit.
+    unsigned int lLengthX = lIn.x ? lIn.x->GetLength() : 0;
+    for (unsigned int j = 0; lIn.rows && j < lIn.xRows->GetRows(); ++j) lLengthX = std::max(lLengthX, lIn.rows->GetRowLength(j));
+    const long long lBytes = QVTFddColormapAlgoOrderBase::EstimateBytes(lLengthX, lIn.z->GetLength(), lWidth, lHeight);
+    if (!MemoryBudget::Fits("order map", lBytes > 0 ? static_cast<unsigned long long>(lBytes) : 0, lError))
+      return CommandSupport::Fail(lError);
+  }
   lData.Z = lIn.z;
   lData.XMin = lX0;
   lData.XMax = lX1;

@@ -26,7 +26,7 @@ class MapCommand {
   std::string _XRows;
   bool _Transpose = false;
   bool _Order = false;
-  double _Tolerance = 0.02;
+  double _Tolerance = 0.05;
   double _ZFactor = 1.0;
   std::string _XLimits;
   std::string _ZLimits;

@@ -14,15 +14,6 @@
 #include "FddPlotRun.h"
 #include "NpyBytes.h"
 
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define FDD_ADDRESS_SANITIZER 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__)
-#define FDD_ADDRESS_SANITIZER 1
-#endif
-
 namespace {
 
 // A .npy file of 4 values with the given type and their bytes as stored.

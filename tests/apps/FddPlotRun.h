@@ -8,6 +8,17 @@
 
 #include "ImageCompare.h"
 
+// Built with the address sanitizer (the program too): it reserves more address space than a
+// memory limit of a test allows.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define FDD_ADDRESS_SANITIZER 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define FDD_ADDRESS_SANITIZER 1
+#endif
+
 // The program under test.
 extern const std::string kProgram;
 

@@ -238,3 +238,19 @@ TEST(FddPlot, InterruptedOrderMapWritesWhatWasComputed) {
   const Box b = GroundBox(lPng, 40, lPng.width / 2);
   EXPECT_GT(b.right - b.left, 1000) << "no ground at the top: the whole map was computed";
 }
+
+// An order map whose tables and image cannot fit is refused before it starts, saying what it needs.
+TEST(FddPlot, OrderMapThatCannotFitIsRefusedBeforeItStarts) {
+#ifdef FDD_ADDRESS_SANITIZER
+  GTEST_SKIP() << "the address sanitizer reserves more address space than the limit allows";
+#endif
+  const std::string lData = "--x " + Npy("f_x.npy", Range(40, 0, 39)) + " --z " + Npy("f_z.npy", Range(30, 1, 30)) +
+                            " --values " + Npy("f_v.npy", Range(1200, 0, 1), {30, 40});
+  // RunFddPlot puts the program first: a harmless --help, then the run under the limit.
+  const Result r = RunFddPlot("--help >/dev/null; ulimit -v 300000; exec " + kProgram + " map " + lData +
+                              " --order --size 8000x8000 -o " + Dir() + "unfit.png");
+  EXPECT_EQ(r.status, 1) << r.output;
+  EXPECT_NE(r.output.find("fdd-plot: order map: out of memory (needs about 512 MB, about "), std::string::npos)
+      << r.output;
+  EXPECT_EQ(RunFddPlot("map " + lData + " --order --size 400x300 -o " + Dir() + "fit.png").status, 0);
+}
