@@ -141,7 +141,7 @@ void ColormapPage::Build(CATViewer& ioViewer, CATFont& iFont) {
   // The coarse run-up again, its samples joined along lines of equal order.
   Area(ioViewer, lBottomLeft);
   AddRep(ioViewer, new QVTFddColormapRep(lBottomLeft, lX, 0.0, kSpan, 1, lZ, kLow, kHigh, 1, lLevels, lAxis, lHz,
-                                         lRps, 1, 0.02));
+                                         lRps, 1, 0.05));
   Labels(ioViewer, iFont, lBottomLeft, "Order-interpolated map",
          "the same 28 rows joined along lines of equal order");
 
