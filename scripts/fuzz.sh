@@ -26,7 +26,7 @@ mkdir -p "$build/fuzz-artifacts"
 # allocated in fontconfig's own code are suppressed, which the fast unwinder can still see.
 printf 'leak:libfontconfig.so\n' >"$build/fuzz-artifacts/lsan.supp"
 export ASAN_OPTIONS=detect_leaks=1
-export LSAN_OPTIONS="suppressions=$build/fuzz-artifacts/lsan.supp"
+export LSAN_OPTIONS="suppressions=$build/fuzz-artifacts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 for target in "${targets[@]}"; do
   corpus="$build/fuzz-corpus/$target"
