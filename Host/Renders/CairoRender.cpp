@@ -345,6 +345,13 @@ void CairoRender::DrawSegmentPairs(const float* iPoints, int iNbPoints, int iDim
   StrokePath(lAttribute);
 }
 
+void CairoRender::DrawLine(const float* iPoints, int iNbPoints, int iDim, TessFlag iTess) {
+  if (iTess == 1)
+    DrawSegmentPairs(iPoints, iNbPoints, iDim);
+  else
+    DrawPolyline(iPoints, iNbPoints, iDim);
+}
+
 void CairoRender::DrawPolyline(const float* iPoints, int iNbPoints, int iDim) {
   if (!iPoints || iNbPoints < 2 || !BeginOperation()) return;
   const CATGraphicAttributeSet& lAttribute = GetCurrentAttribute();
@@ -598,10 +605,7 @@ void CairoRender::ImmediateDraw2DGeomText(const float* iOrigin, const CATUnicode
 }
 
 void CairoRender::ImmediateDraw2DLine(const float* iPoints, int iNbPoints, int, TessFlag iTess) {
-  if (iTess == 1)
-    DrawSegmentPairs(iPoints, iNbPoints, 2);
-  else
-    DrawPolyline(iPoints, iNbPoints, 2);
+  DrawLine(iPoints, iNbPoints, 2, iTess);
 }
 
 void CairoRender::ImmediateDraw2DPolyline(const float* iPoints, int iNbPoints, TessFlag) {
@@ -630,10 +634,7 @@ void CairoRender::ImmediateDraw2DImagePixel(const float* iPosition, const CATPix
 }
 
 void CairoRender::ImmediateDraw3DLine(const float* iPoints, int iNbPoints, int, TessFlag iTess) {
-  if (iTess == 1)
-    DrawSegmentPairs(iPoints, iNbPoints, 3);
-  else
-    DrawPolyline(iPoints, iNbPoints, 3);
+  DrawLine(iPoints, iNbPoints, 3, iTess);
 }
 
 void CairoRender::ImmediateDraw3DPolyline(const float* iPoints, int iNbPoints, TessFlag) {

@@ -106,6 +106,8 @@ class CairoRender : private OwnedSupport, public CATRender {
   // Points 0-1, 2-3, ... as separate segments (an odd last point is ignored).
   void DrawSegmentPairs(const float* iPoints, int iNbPoints, int iDim);
   void DrawPolyline(const float* iPoints, int iNbPoints, int iDim);
+  // A line call: segment pairs under tessellation flag 1, else one polyline.
+  void DrawLine(const float* iPoints, int iNbPoints, int iDim, TessFlag iTess);
   void FillPolygon(const float* iPoints, int iNbPoints, int iDim);
   void DrawMarkers(const float* iPoints, int iNbPoints, int iDim, CATSymbolType iSymbol);
   void DrawAnnotation(const float* iPosition, int iDim, const CATUnicodeString& iText, CATAnchorPoint iAnchor,

@@ -313,10 +313,19 @@ CATPixelImage QVTFddColormapAlgoLineair::MakeBitmap() {
   // One image object whatever the outcome, so that it is returned without a copy of its pixels;
   // a size of 0 leaves it empty.
   CATPixelImage lImage(lReady ? _Width : 0, lReady ? _Height : 0, 3);
-  if (lReady) {
+  // The jobs are read through locals: the fill's loops then need not reload them at every pixel.
+  const QVTFddPixelJob* lXJobs = _XJobs;
+  const QVTFddPixelJob* lZJobs = _ZJobs;
+  if (lReady && lXJobs) {
     sFillByColumns(lImage, [&](int p, int r, unsigned char* oPixel) {
       double lValue = 0.0;
-      const eValueType lType = PixelValue(p, r, lValue);
+      const eValueType lType = CalculatePixelValue(lXJobs[p], lZJobs[r], _Values, lValue);
+      ColourPixel(lType, lValue, oPixel);
+    });
+  } else if (lReady) {
+    sFillByColumns(lImage, [&](int p, int r, unsigned char* oPixel) {
+      double lValue = 0.0;
+      const eValueType lType = CalculateColumnValue(p, lZJobs[r], _ValuesResampled, lValue);
       ColourPixel(lType, lValue, oPixel);
     });
   }
