@@ -115,3 +115,28 @@ static void BM_ColormapNonHom(benchmark::State& state) {
   lAxis->Release();
 }
 BENCHMARK(BM_ColormapNonHom)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// Value queries on a 1999 x 1999 image of an n x n matrix, one at every step of a mouse moving
+// across it: what a window asks at every move. Items are queries.
+static void BM_ColormapGetValue(benchmark::State& state) {
+  const unsigned int n = static_cast<unsigned int>(state.range(0));
+  const int kSize = 1999;
+  Field lField(n);
+  ColorScaleAxis* lAxis = new ColorScaleAxis(-1.0, 1.0, ColorScaleAxis::Viridis);
+  QVTFddColormapAlgoLineair lAlgo(lField.X, 0.0, n - 1.0, 1, lField.Z, 0.0, n - 1.0, 1, lField.Values, kSize, kSize,
+                                  lAxis);
+  CATPixelImage lImage = lAlgo.MakeBitmap();
+  benchmark::DoNotOptimize(lImage.GetPixels());
+  const double lStep = (n - 1.0) / 997.0;
+  double lX = 0.0, lSum = 0.0;
+  for (auto _ : state) {
+    double lValue = 0.0;
+    if (lAlgo.GetValue(lX, 0.5 * lX, lValue) == 0) lSum += lValue;
+    lX += lStep;
+    if (lX > n - 1.0) lX = 0.0;
+  }
+  benchmark::DoNotOptimize(lSum);
+  state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
+  lAxis->Release();
+}
+BENCHMARK(BM_ColormapGetValue)->Arg(500)->Arg(4000);

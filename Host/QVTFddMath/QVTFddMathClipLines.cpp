@@ -43,36 +43,47 @@ QVTFddMathClipLines::QVTFddMathClipLines(const CATMathBox2D& iBox)
 
 void QVTFddMathClipLines::Clip(const float* iSegment, float* oSegments, int& ioCount) const {
   if (!iSegment || !oSegments || ioCount < 0) return;
-  // Also false for NaN bounds.
-  if (!(_XMin <= _XMax && _YMin <= _YMax)) return;
   for (int lI = 0; lI < 4; ++lI)
     if (std::isnan(iSegment[lI])) return;
   // Everything is read here, before the output entry (possibly the input) is written.
   double lX0 = FiniteCoordinate(iSegment[0]), lY0 = FiniteCoordinate(iSegment[1]);
   double lX1 = FiniteCoordinate(iSegment[2]), lY1 = FiniteCoordinate(iSegment[3]);
-  double lDX = lX1 - lX0, lDY = lY1 - lY0;
+  bool lStartCut = false, lEndCut = false;
+  if (!Clip(lX0, lY0, lX1, lY1, lStartCut, lEndCut)) return;
+  float* lOut = oSegments + 4 * static_cast<size_t>(ioCount);
+  lOut[0] = static_cast<float>(lX0);
+  lOut[1] = static_cast<float>(lY0);
+  lOut[2] = static_cast<float>(lX1);
+  lOut[3] = static_cast<float>(lY1);
+  ++ioCount;
+}
+
+bool QVTFddMathClipLines::Clip(double& ioX0, double& ioY0, double& ioX1, double& ioY1, bool& oStartCut,
+                               bool& oEndCut) const {
+  // Also false for NaN bounds.
+  if (!(_XMin <= _XMax && _YMin <= _YMax)) return false;
+  const double lX0 = ioX0, lY0 = ioY0, lDX = ioX1 - lX0, lDY = ioY1 - lY0;
   ClipEnd lStart = {0.0, 0, 0.0}, lEnd = {1.0, 0, 0.0};
   if (!ClipAgainst(-lDX, lX0 - _XMin, 1, _XMin, lStart, lEnd) ||
       !ClipAgainst(lDX, _XMax - lX0, 1, _XMax, lStart, lEnd) ||
       !ClipAgainst(-lDY, lY0 - _YMin, 2, _YMin, lStart, lEnd) ||
       !ClipAgainst(lDY, _YMax - lY0, 2, _YMax, lStart, lEnd))
-    return;
+    return false;
   // An end that was not cut is exact. A cut end takes the border's own coordinate, which stays
   // exact even when the segment is so long next to the box that t cannot resolve the box; its
   // other coordinate is clamped so that rounding cannot put it outside.
-  auto lPoint = [&](const ClipEnd& iEnd, double iX, double iY, float* oXY) {
+  auto lPoint = [&](const ClipEnd& iEnd, double& ioX, double& ioY) {
     if (iEnd._Axis == 1) {
-      iX = iEnd._Border;
-      iY = std::min(std::max(lY0 + iEnd._T * lDY, _YMin), _YMax);
+      ioX = iEnd._Border;
+      ioY = std::min(std::max(lY0 + iEnd._T * lDY, _YMin), _YMax);
     } else if (iEnd._Axis == 2) {
-      iX = std::min(std::max(lX0 + iEnd._T * lDX, _XMin), _XMax);
-      iY = iEnd._Border;
+      ioX = std::min(std::max(lX0 + iEnd._T * lDX, _XMin), _XMax);
+      ioY = iEnd._Border;
     }
-    oXY[0] = static_cast<float>(iX);
-    oXY[1] = static_cast<float>(iY);
   };
-  float* lOut = oSegments + 4 * static_cast<size_t>(ioCount);
-  lPoint(lStart, lX0, lY0, lOut);
-  lPoint(lEnd, lX1, lY1, lOut + 2);
-  ++ioCount;
+  lPoint(lStart, ioX0, ioY0);
+  lPoint(lEnd, ioX1, ioY1);
+  oStartCut = lStart._Axis != 0;
+  oEndCut = lEnd._Axis != 0;
+  return true;
 }

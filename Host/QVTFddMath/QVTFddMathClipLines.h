@@ -1,5 +1,6 @@
 // Clips line segments to an axis-aligned box (border included), for the polylines of a plot cut
-// to its drawing area. Holds a copy of the box; coordinates are in the box's units.
+// to its drawing area and for the lines a render cuts to its surface. Holds a copy of the box;
+// coordinates are in the box's units.
 #ifndef QVTFddMathClipLines_H
 #define QVTFddMathClipLines_H
 
@@ -17,6 +18,10 @@ class QVTFddMathClipLines {
   // pointer or a negative ioCount writes nothing; an infinite coordinate stands for the largest
   // float of its sign.
   void Clip(const float* iSegment, float* oSegments, int& ioCount) const;
+  // The same cut in double precision, in place, for finite coordinates: false (nothing changed)
+  // when nothing of the segment lies in the box. oStartCut / oEndCut tell which end a border moved;
+  // a moved end lies on that border exactly.
+  bool Clip(double& ioX0, double& ioY0, double& ioX1, double& ioY1, bool& oStartCut, bool& oEndCut) const;
 
  private:
   double _XMin;

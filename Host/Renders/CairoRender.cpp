@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <cmath>
 #include <new>
-#include <vector>
 
 #include "CAT2DViewpoint.h"
 #include "CATFont.h"
 #include "CATPixelImage.h"
 #include "PngWriter.h"
+#include "QVTFddMathClipLines.h"
 #include "WholeFile.h"
 
 HOST_META_IMPLEMENT(CairoRender, CATRender, "Renders")
@@ -35,38 +35,6 @@ bool sFinite(double iX, double iY) { return std::isfinite(iX) && std::isfinite(i
 // size limit) fail the surface.
 cairo_status_t sWriteToFile(void* iFile, const unsigned char* iData, unsigned int iLength) {
   return static_cast<WholeFile*>(iFile)->Write(iData, iLength) ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
-}
-
-// Liang-Barsky: cuts the segment to the rectangle (x min, x max, y min, y max); false when nothing
-// of it is inside. oStartCut / oEndCut tell which end moved.
-bool sClipSegment(double& ioX0, double& ioY0, double& ioX1, double& ioY1, const double iBounds[4], bool& oStartCut,
-                  bool& oEndCut) {
-  const double lDx = ioX1 - ioX0, lDy = ioY1 - ioY0;
-  const double lP[4] = {-lDx, lDx, -lDy, lDy};
-  const double lQ[4] = {ioX0 - iBounds[0], iBounds[1] - ioX0, ioY0 - iBounds[2], iBounds[3] - ioY0};
-  double lT0 = 0.0, lT1 = 1.0;
-  for (int k = 0; k < 4; ++k) {
-    if (lP[k] == 0.0) {
-      if (lQ[k] < 0.0) return false;
-      continue;
-    }
-    const double lT = lQ[k] / lP[k];
-    if (lP[k] < 0.0) {
-      if (lT > lT1) return false;
-      if (lT > lT0) lT0 = lT;
-    } else {
-      if (lT < lT0) return false;
-      if (lT < lT1) lT1 = lT;
-    }
-  }
-  oStartCut = lT0 > 0.0;
-  oEndCut = lT1 < 1.0;
-  const double lX0 = ioX0, lY0 = ioY0;
-  ioX0 = lX0 + lT0 * lDx;
-  ioY0 = lY0 + lT0 * lDy;
-  ioX1 = lX0 + lT1 * lDx;
-  ioY1 = lY0 + lT1 * lDy;
-  return true;
 }
 
 // Polygon clipping (Sutherland-Hodgman) streamed through the four sides of the rectangle without
@@ -196,8 +164,19 @@ bool CairoRender::BeginOperation() {
     if (cairo_status(_Cr) != CAIRO_STATUS_SUCCESS) return false;
     cairo_set_antialias(_Cr, _Antialias ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
   }
-  _OpViewpoint = dynamic_cast<const CAT2DViewpoint*>(GetViewpoint());
-  GetViewportParameters(_OpParameters[0], _OpParameters[1], _OpParameters[2], _OpParameters[3]);
+  // The viewpoint's conversion, taken apart once: the conversion values are passed first, second,
+  // fourth, third, as everywhere in the host.
+  const CAT2DViewpoint* lViewpoint = dynamic_cast<const CAT2DViewpoint*>(GetViewpoint());
+  float lParameters[4] = {0.0f, 0.0f, 1.0f, 1.0f};
+  GetViewportParameters(lParameters[0], lParameters[1], lParameters[2], lParameters[3]);
+  _OpHasViewpoint = lViewpoint != nullptr;
+  if (lViewpoint) {
+    _OpPixelsPerUnit = lViewpoint->PixelsPerUnit(lParameters[3], lParameters[2]);
+    _OpCenter[0] = lViewpoint->GetCenter().GetX();
+    _OpCenter[1] = lViewpoint->GetCenter().GetY();
+    _OpHalfViewport[0] = 0.5 * lParameters[0];
+    _OpHalfViewport[1] = 0.5 * lParameters[1];
+  }
   cairo_new_path(_Cr);
   return true;
 }
@@ -211,12 +190,10 @@ bool CairoRender::ToDevice(const float* iPoints, int iDim, long long iIndex, dou
     lY = lPoint[0] * _Projection[0].GetY() + lPoint[1] * _Projection[1].GetY() + lZ * _Projection[2].GetY();
   }
   if (!sFinite(lX, lY)) return false;
-  if (_OpViewpoint) {
-    CATMathPoint2Df lPixel;
-    _OpViewpoint->ModelToPixel(CATMathPointf(static_cast<float>(lX), static_cast<float>(lY), 0.0f), lPixel,
-                               _OpParameters[0], _OpParameters[1], _OpParameters[3], _OpParameters[2]);
-    lX = lPixel.x;
-    lY = lPixel.y;
+  if (_OpHasViewpoint) {
+    // The viewpoint's model-to-pixel conversion, to the bit: a model point in floats, a pixel in floats.
+    lX = static_cast<float>((double(static_cast<float>(lX)) - _OpCenter[0]) * _OpPixelsPerUnit + _OpHalfViewport[0]);
+    lY = static_cast<float>((double(static_cast<float>(lY)) - _OpCenter[1]) * _OpPixelsPerUnit + _OpHalfViewport[1]);
   }
   oX = lX;
   oY = GetHeight() - lY;
@@ -307,85 +284,105 @@ bool CairoRender::GetPixel(int iX, int iY, unsigned char oRGBA[4]) const {
   return true;
 }
 
-void CairoRender::DrawLines(const float* iPoints, int iNbPoints, int iDim, bool iPairs) {
-  if (!iPoints || iNbPoints < 2 || !BeginOperation()) return;
-  struct Box {
-    double x, y, w, h;
-  };
-  std::vector<Box> lBoxes;
-  const CATGraphicAttributeSet& lAttribute = GetCurrentAttribute();
+QVTFddMathClipLines CairoRender::LineClipper(double iLineWidth) const {
   double lBounds[4];
-  ClipBounds(16.0 + lAttribute.GetLineWidth(), lBounds);
-  bool lAny = false;
-  if (iPairs) {
-    // Vertical and horizontal segments (most of a pixel-reduced curve) are filled as rectangles,
-    // the outline a butt-capped stroke has: cairo fills boxes many times faster than it strokes.
-    const double lHalf = 0.5 * lAttribute.GetLineWidth();
-    bool lAnyBox = false;
-    for (long long i = 0; i + 1 < iNbPoints; i += 2) {
-      double lX0, lY0, lX1, lY1;
-      bool lStartCut, lEndCut;
-      if (!ToDevice(iPoints, iDim, i, lX0, lY0) || !ToDevice(iPoints, iDim, i + 1, lX1, lY1)) continue;
-      if (!sClipSegment(lX0, lY0, lX1, lY1, lBounds, lStartCut, lEndCut)) continue;
-      if (lX0 == lX1 || lY0 == lY1) {
-        if (lX0 == lX1 && lY0 == lY1) continue;  // a butt-capped stroke of no length shows nothing
-        const double lXMin = std::min(lX0, lX1), lYMin = std::min(lY0, lY1);
-        if (lX0 == lX1)
-          lBoxes.push_back({lXMin - lHalf, lYMin, 2 * lHalf, std::fabs(lY1 - lY0)});
-        else
-          lBoxes.push_back({lXMin, lYMin - lHalf, std::fabs(lX1 - lX0), 2 * lHalf});
-        lAnyBox = true;
-        continue;
-      }
-      cairo_move_to(_Cr, lX0, lY0);
-      cairo_line_to(_Cr, lX1, lY1);
-      lAny = true;
-    }
-    if (lAnyBox) {
-      // The strokes' path waits while the boxes are filled.
-      cairo_path_t* lPath = lAny ? cairo_copy_path(_Cr) : nullptr;
-      cairo_new_path(_Cr);
-      for (const Box& b : lBoxes) cairo_rectangle(_Cr, b.x, b.y, b.w, b.h);
-      UseAttribute(lAttribute);
-      cairo_fill(_Cr);
-      lBoxes.clear();
-      if (lPath) {
-        cairo_append_path(_Cr, lPath);
-        cairo_path_destroy(lPath);
-      }
-    }
-  } else {
-    // Consecutive visible segments stay one sub-path so that their joins are drawn.
-    bool lHavePrevious = false, lPenAtPrevious = false;
-    double lPrevX = 0.0, lPrevY = 0.0;
-    for (long long i = 0; i < iNbPoints; ++i) {
-      double lX, lY;
-      if (!ToDevice(iPoints, iDim, i, lX, lY)) {
-        lHavePrevious = lPenAtPrevious = false;
-        continue;
-      }
-      if (lHavePrevious) {
-        double lX0 = lPrevX, lY0 = lPrevY, lX1 = lX, lY1 = lY;
-        bool lStartCut, lEndCut;
-        if (sClipSegment(lX0, lY0, lX1, lY1, lBounds, lStartCut, lEndCut)) {
-          if (!lPenAtPrevious || lStartCut) cairo_move_to(_Cr, lX0, lY0);
-          cairo_line_to(_Cr, lX1, lY1);
-          lPenAtPrevious = !lEndCut;
-          lAny = true;
-        } else {
-          lPenAtPrevious = false;
-        }
-      }
-      lPrevX = lX;
-      lPrevY = lY;
-      lHavePrevious = true;
-    }
-  }
-  if (!lAny) return;
-  UseAttribute(lAttribute);
+  ClipBounds(16.0 + iLineWidth, lBounds);
+  return QVTFddMathClipLines(CATMathBox2D(lBounds[0], lBounds[1], lBounds[2], lBounds[3]));
+}
+
+bool CairoRender::SegmentToDevice(const float* iPoints, int iDim, long long iFirst, long long iSecond,
+                                  const QVTFddMathClipLines& iClipper, double oSegment[4], bool& oStartCut,
+                                  bool& oEndCut) const {
+  return ToDevice(iPoints, iDim, iFirst, oSegment[0], oSegment[1]) &&
+         ToDevice(iPoints, iDim, iSecond, oSegment[2], oSegment[3]) &&
+         iClipper.Clip(oSegment[0], oSegment[1], oSegment[2], oSegment[3], oStartCut, oEndCut);
+}
+
+void CairoRender::StrokePath(const CATGraphicAttributeSet& iAttribute) {
+  UseAttribute(iAttribute);
   cairo_set_line_cap(_Cr, CAIRO_LINE_CAP_BUTT);
   cairo_set_line_join(_Cr, CAIRO_LINE_JOIN_ROUND);
   cairo_stroke(_Cr);
+}
+
+void CairoRender::DrawSegmentPairs(const float* iPoints, int iNbPoints, int iDim) {
+  if (!iPoints || iNbPoints < 2 || !BeginOperation()) return;
+  const CATGraphicAttributeSet& lAttribute = GetCurrentAttribute();
+  const QVTFddMathClipLines lClipper = LineClipper(lAttribute.GetLineWidth());
+  // Vertical and horizontal segments (most of a pixel-reduced curve) are filled first, as the
+  // rectangles a butt-capped stroke covers: cairo fills boxes many times faster than it strokes.
+  // The other segments are stroked in a second pass, only when there are any.
+  const double lHalf = 0.5 * lAttribute.GetLineWidth();
+  bool lAnyBox = false, lAnySlanted = false;
+  double lSegment[4];
+  bool lStartCut, lEndCut;
+  for (long long i = 0; i + 1 < iNbPoints; i += 2) {
+    if (!SegmentToDevice(iPoints, iDim, i, i + 1, lClipper, lSegment, lStartCut, lEndCut)) continue;
+    const double lX0 = lSegment[0], lY0 = lSegment[1], lX1 = lSegment[2], lY1 = lSegment[3];
+    if (lX0 != lX1 && lY0 != lY1) {
+      lAnySlanted = true;
+    } else if (lX0 != lX1 || lY0 != lY1) {  // a butt-capped stroke of no length shows nothing
+      const double lXMin = std::min(lX0, lX1), lYMin = std::min(lY0, lY1);
+      if (lX0 == lX1)
+        cairo_rectangle(_Cr, lXMin - lHalf, lYMin, 2 * lHalf, std::fabs(lY1 - lY0));
+      else
+        cairo_rectangle(_Cr, lXMin, lYMin - lHalf, std::fabs(lX1 - lX0), 2 * lHalf);
+      lAnyBox = true;
+    }
+  }
+  if (lAnyBox) {
+    UseAttribute(lAttribute);
+    cairo_fill(_Cr);
+  }
+  if (!lAnySlanted) return;
+  cairo_new_path(_Cr);
+  for (long long i = 0; i + 1 < iNbPoints; i += 2) {
+    if (!SegmentToDevice(iPoints, iDim, i, i + 1, lClipper, lSegment, lStartCut, lEndCut)) continue;
+    if (lSegment[0] == lSegment[2] || lSegment[1] == lSegment[3]) continue;
+    cairo_move_to(_Cr, lSegment[0], lSegment[1]);
+    cairo_line_to(_Cr, lSegment[2], lSegment[3]);
+  }
+  StrokePath(lAttribute);
+}
+
+void CairoRender::DrawLine(const float* iPoints, int iNbPoints, int iDim, TessFlag iTess) {
+  if (iTess == 1)
+    DrawSegmentPairs(iPoints, iNbPoints, iDim);
+  else
+    DrawPolyline(iPoints, iNbPoints, iDim);
+}
+
+void CairoRender::DrawPolyline(const float* iPoints, int iNbPoints, int iDim) {
+  if (!iPoints || iNbPoints < 2 || !BeginOperation()) return;
+  const CATGraphicAttributeSet& lAttribute = GetCurrentAttribute();
+  const QVTFddMathClipLines lClipper = LineClipper(lAttribute.GetLineWidth());
+  // Consecutive visible segments stay one sub-path so that their joins are drawn; a point that
+  // cannot be converted breaks the line.
+  bool lAny = false, lHavePrevious = false, lPenAtPrevious = false;
+  double lPrevious[2] = {0.0, 0.0};
+  for (long long i = 0; i < iNbPoints; ++i) {
+    double lX, lY;
+    if (!ToDevice(iPoints, iDim, i, lX, lY)) {
+      lHavePrevious = lPenAtPrevious = false;
+      continue;
+    }
+    if (lHavePrevious) {
+      double lX0 = lPrevious[0], lY0 = lPrevious[1], lX1 = lX, lY1 = lY;
+      bool lStartCut, lEndCut;
+      if (lClipper.Clip(lX0, lY0, lX1, lY1, lStartCut, lEndCut)) {
+        if (!lPenAtPrevious || lStartCut) cairo_move_to(_Cr, lX0, lY0);
+        cairo_line_to(_Cr, lX1, lY1);
+        lPenAtPrevious = !lEndCut;
+        lAny = true;
+      } else {
+        lPenAtPrevious = false;
+      }
+    }
+    lPrevious[0] = lX;
+    lPrevious[1] = lY;
+    lHavePrevious = true;
+  }
+  if (lAny) StrokePath(lAttribute);
 }
 
 void CairoRender::FillPolygon(const float* iPoints, int iNbPoints, int iDim) {
@@ -608,11 +605,11 @@ void CairoRender::ImmediateDraw2DGeomText(const float* iOrigin, const CATUnicode
 }
 
 void CairoRender::ImmediateDraw2DLine(const float* iPoints, int iNbPoints, int, TessFlag iTess) {
-  DrawLines(iPoints, iNbPoints, 2, iTess == 1);
+  DrawLine(iPoints, iNbPoints, 2, iTess);
 }
 
 void CairoRender::ImmediateDraw2DPolyline(const float* iPoints, int iNbPoints, TessFlag) {
-  DrawLines(iPoints, iNbPoints, 2, false);
+  DrawPolyline(iPoints, iNbPoints, 2);
 }
 
 void CairoRender::ImmediateDraw2DPolygon(const float* iPoints, int iNbPoints, int, int, const int*, const int*,
@@ -637,11 +634,11 @@ void CairoRender::ImmediateDraw2DImagePixel(const float* iPosition, const CATPix
 }
 
 void CairoRender::ImmediateDraw3DLine(const float* iPoints, int iNbPoints, int, TessFlag iTess) {
-  DrawLines(iPoints, iNbPoints, 3, iTess == 1);
+  DrawLine(iPoints, iNbPoints, 3, iTess);
 }
 
 void CairoRender::ImmediateDraw3DPolyline(const float* iPoints, int iNbPoints, TessFlag) {
-  DrawLines(iPoints, iNbPoints, 3, false);
+  DrawPolyline(iPoints, iNbPoints, 3);
 }
 
 void CairoRender::ImmediateDraw3DMarker(const float* iPoints, int iNbPoints, CATSymbolType iSymbol) {

@@ -18,7 +18,7 @@
 #include "HostTypes.h"
 #include "OwnedSupport.h"
 
-class CAT2DViewpoint;
+class QVTFddMathClipLines;
 class WholeFile;
 struct _cairo;
 struct _cairo_surface;
@@ -93,7 +93,21 @@ class CairoRender : private OwnedSupport, public CATRender {
   // Device rectangle (x min, x max, y min, y max) beyond which geometry is cut.
   void ClipBounds(double iMargin, double oBounds[4]) const;
 
-  void DrawLines(const float* iPoints, int iNbPoints, int iDim, bool iPairs);
+  // The clipper of lines iLineWidth pixels wide: far enough outside the surface that no cut end
+  // shows.
+  QVTFddMathClipLines LineClipper(double iLineWidth) const;
+  // Segment (iFirst, iSecond) of iPoints in device coordinates (x0, y0, x1, y1), cut by iClipper;
+  // false when a point cannot be converted or nothing of the segment is left.
+  bool SegmentToDevice(const float* iPoints, int iDim, long long iFirst, long long iSecond,
+                       const QVTFddMathClipLines& iClipper, double oSegment[4], bool& oStartCut,
+                       bool& oEndCut) const;
+  // Strokes the current path butt-capped with round joins.
+  void StrokePath(const CATGraphicAttributeSet& iAttribute);
+  // Points 0-1, 2-3, ... as separate segments (an odd last point is ignored).
+  void DrawSegmentPairs(const float* iPoints, int iNbPoints, int iDim);
+  void DrawPolyline(const float* iPoints, int iNbPoints, int iDim);
+  // A line call: segment pairs under tessellation flag 1, else one polyline.
+  void DrawLine(const float* iPoints, int iNbPoints, int iDim, TessFlag iTess);
   void FillPolygon(const float* iPoints, int iNbPoints, int iDim);
   void DrawMarkers(const float* iPoints, int iNbPoints, int iDim, CATSymbolType iSymbol);
   void DrawAnnotation(const float* iPosition, int iDim, const CATUnicodeString& iText, CATAnchorPoint iAnchor,
@@ -113,8 +127,11 @@ class CairoRender : private OwnedSupport, public CATRender {
   bool _Antialias = true;
   bool _Finished = false;
   HRESULT _FinishResult = E_FAIL;
-  const CAT2DViewpoint* _OpViewpoint = nullptr;
-  float _OpParameters[4] = {0.0f, 0.0f, 1.0f, 1.0f};
+  // The model-to-pixel conversion of the current operation (none without a 2D viewpoint).
+  bool _OpHasViewpoint = false;
+  double _OpPixelsPerUnit = 1.0;
+  double _OpCenter[2] = {0.0, 0.0};
+  double _OpHalfViewport[2] = {0.0, 0.0};
   CATMathVector2D _Projection[3] = {{1.0, 0.0}, {0.0, 1.0}, {-0.5, -0.35}};
 };
 

@@ -7,7 +7,7 @@ CAT2DViewpoint::CAT2DViewpoint(const CATMathPoint2D& iCenter, double iPixelsPerU
 
 void CAT2DViewpoint::ComputeModelFromPixel(float iPixelX, float iPixelY, CATMathPoint2D& oModel,
                                            float iWidth, float iHeight, float iScaleA, float iScaleB) const {
-  double lFactor = Factor(iScaleA, iScaleB);
+  double lFactor = PixelsPerUnit(iScaleA, iScaleB);
   oModel.SetCoord(_Center.GetX() + (double(iPixelX) - 0.5 * iWidth) / lFactor,
                   _Center.GetY() + (double(iPixelY) - 0.5 * iHeight) / lFactor);
 }

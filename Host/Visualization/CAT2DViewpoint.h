@@ -36,18 +36,19 @@ class CAT2DViewpoint final : public CATViewpoint {
                             float iHeight, float iScaleA, float iScaleB) const;
   virtual void ModelToPixel(const CATMathPointf& iModel, CATMathPoint2Df& oPixel, float iWidth,
                             float iHeight, float iScaleA, float iScaleB) const {
-    const double lFactor = Factor(iScaleA, iScaleB);
+    const double lFactor = PixelsPerUnit(iScaleA, iScaleB);
     oPixel.x = static_cast<float>((double(iModel.x) - _Center.GetX()) * lFactor + 0.5 * iWidth);
     oPixel.y = static_cast<float>((double(iModel.y) - _Center.GetY()) * lFactor + 0.5 * iHeight);
   }
-
- private:
-  // Pixels per model unit; a zero or non-finite product falls back to 1 so that no conversion
-  // divides by zero.
-  double Factor(float iScaleA, float iScaleB) const {
+  // Pixels per model unit that the conversions use; a zero or non-finite product falls back to 1
+  // so that no conversion divides by zero. Public so that a render converting many points takes
+  // it once.
+  double PixelsPerUnit(float iScaleA, float iScaleB) const {
     const double lFactor = _Zoom * double(iScaleA) * double(iScaleB);
     return std::isfinite(lFactor) && lFactor != 0.0 ? lFactor : 1.0;
   }
+
+ private:
 
   CATMathPoint2D _Center;
   double _Zoom;

@@ -67,9 +67,8 @@ class QVTFddColormapAlgoLineair : public QVTFddColormapAlgo {
   // Brings every non-homogeneous row onto the X pixels, once.
   void ResampleNonHom();
 
-  // Whether the homogeneous data are complete and agree in size (logged when they do not);
-  // iGetValue selects the wording of the Z check.
-  bool HomogeneousLengthsAgree(bool iGetValue) const;
+  // Whether the homogeneous data are complete and agree in size (logged when they do not).
+  bool HomogeneousLengthsAgree() const;
   // The rows count of the non-homogeneous data (0 without data).
   unsigned int NonHomRows() const;
   bool SizeAllowed() const;
@@ -78,12 +77,16 @@ class QVTFddColormapAlgoLineair : public QVTFddColormapAlgo {
                                  int iLength);
   // The four bytes of one pixel: the axis colour of a value, or transparent.
   void ColourPixel(eValueType iType, double iValue, unsigned char* oPixel);
-  // Checks the data and size for an image and computes the pixel jobs it needs (the caller frees
-  // them); false when no image is made. The non-homogeneous rows are resampled here.
-  bool PrepareHomogeneousImage(QVTFddPixelJob*& oXJobs, QVTFddPixelJob*& oZJobs);
-  bool PrepareNonHomImage(QVTFddPixelJob*& oZJobs);
-  long GetHomogeneousValue(double iX, double iZ, double& oValue);
-  long GetNonHomValue(double iX, double iZ, double& oValue);
+  // What the image and the value queries share, done once and kept: the checks of the data and
+  // the size (a refusal is logged once and kept), the pixel jobs, the resampled rows. False when
+  // no image is made.
+  bool Prepare();
+  bool PrepareHomogeneous();
+  bool PrepareNonHom();
+  // The value of pixel (iXPixel, iZPixel) of a prepared image.
+  eValueType PixelValue(int iXPixel, int iZPixel, double& oValue);
+
+  enum ePreparation { kNotPrepared, kPrepared, kRefused };
 
   QVTIFddContinuousAxis* _Axis;
   CATSamIDoubleVector* _XVector;
@@ -92,6 +95,10 @@ class QVTFddColormapAlgoLineair : public QVTFddColormapAlgo {
   CATSamIDoubleMatrix* _Values;
   CATSamIDouble2DDim2NH* _ValuesNonHom;
   QVTFddDoubleMatrix* _ValuesResampled;
+  ePreparation _Preparation;
+  // The pixel jobs of the columns (homogeneous data only) and of the rows, once prepared.
+  QVTFddPixelJob* _XJobs;
+  QVTFddPixelJob* _ZJobs;
   int _Width;
   int _Height;
   double _XMinLimit;

@@ -5,8 +5,8 @@
 // change recomputes it, and 2000 pixels or more in either direction drop it (nothing drawn).
 // Computes with the linear algorithm, or with order interpolation when asked to; answers the data
 // value under a point on the pixel grid shown.
-// Holds one reference on every data object, the colour axis and the scalings; owns the image
-// cache and the algorithm of the size shown. Limits are in data units, sizes in device pixels.
+// Holds one reference on every data object, the colour axis and the scalings; owns the cached
+// image and the algorithm of the size shown. Limits are in data units, sizes in device pixels.
 #ifndef QVTFddColormapGP_H
 #define QVTFddColormapGP_H
 
@@ -18,7 +18,8 @@ class CATSamIDouble2DDim2NH;
 class CATSamIDoubleMatrix;
 class CATSamIDoubleVector;
 class QVTFddColormapAlgo;
-class QVTFddImageCache;
+template <class TAlgorithm, class TPrimitive>
+class QVTFddCachedImage;
 class QVTIFddContinuousAxis;
 class QVTIFddScaling;
 
@@ -59,14 +60,14 @@ class QVTFddColormapGP : public CATDynamicGP {
                    double iZMinLimit, double iZMaxLimit, int iZInterpolate, CATSamIDoubleMatrix* iValues,
                    CATSamIDouble2DDim2NH* iValuesNonHom, QVTIFddContinuousAxis* iAxis, QVTIFddScaling* iXScaling,
                    QVTIFddScaling* iZScaling, int iOrderInterpolation, double iOrderTolerance);
+  typedef QVTFddCachedImage<QVTFddColormapAlgo, QVTFddColormapGP> CachedImage;
+
   // The algorithm for iWidth x iHeight pixels, or null when a piece of data it needs is missing
   // (or the heap is exhausted).
   QVTFddColormapAlgo* NewAlgorithm(int iWidth, int iHeight) const;
-  // The rectangle's extent in pixels through the viewpoint; false when it cannot be converted.
-  bool PixelExtent(CATRender& iRender, const CATViewpoint* iViewpoint, int& oWidth, int& oHeight) const;
-  // Brings the kept image to iWidth x iHeight: keeps, zooms, drops or recomputes it.
-  void UpdateImage(int iWidth, int iHeight);
-  void DropAlgorithm();
+  // The image of the size shown and its algorithm (null when the heap was exhausted at
+  // construction: nothing is drawn then).
+  static CachedImage* NewCachedImage(const QVTFddColormapGP& iPrimitive);
 
   QVTIFddContinuousAxis* _Axis;
   CATMathBox2D _Box;
@@ -75,8 +76,7 @@ class QVTFddColormapGP : public CATDynamicGP {
   CATSamIDoubleVector* _ZVector;
   CATSamIDoubleMatrix* _Values;
   CATSamIDouble2DDim2NH* _ValuesNonHom;
-  // Null only when the heap was exhausted at construction: nothing is drawn then.
-  QVTFddImageCache* _ImageCache;
+  CachedImage* _Image;
   double _XMinLimit;
   double _XMaxLimit;
   int _XInterpolate;
@@ -87,8 +87,6 @@ class QVTFddColormapGP : public CATDynamicGP {
   double _OrderTolerance;
   QVTIFddScaling* _XScaling;
   QVTIFddScaling* _ZScaling;
-  QVTFddColormapAlgo* _Algorithm;
-  int _Busy;
 };
 
 #endif

@@ -49,8 +49,11 @@ class QVTFddContributionAlgoLineair {
   int IsUsable() const;
   // Number of jobs of the strip: the width of a horizontal bar, else the height.
   int StripLength() const;
-  // Allocates and computes the strip's jobs (null when the heap is exhausted).
-  QVTFddPixelJob* ComputeJobs() const;
+  // What the bitmap and the value queries share, done once and kept: the checks (a refusal is
+  // logged once and kept) and the strip's jobs. False when no bitmap is made.
+  bool Prepare();
+  // Forgets what Prepare kept (for a copy or an assignment).
+  void Unprepare();
   eValueType CalculatePixelValue(const QVTFddPixelJob& iJob, const CATSamIDoubleVector* iValues,
                                  double& oValue) const;
   void Acquire();
@@ -65,6 +68,10 @@ class QVTFddContributionAlgoLineair {
   int _Width;
   int _Height;
   eBarDirection _Direction;
+  // Set when the checks refused the members for good.
+  bool _Refused;
+  // The strip's jobs once prepared.
+  QVTFddPixelJob* _Jobs;
 };
 
 #endif

@@ -2,7 +2,7 @@
 // contribution bar, computed for the rectangle's current extent in pixels and anchored at its low
 // corner. Keeps the bitmap between draws: the same size redraws it, a size within 20 % of the
 // computed diagonal rescales it, a larger change or 2000 pixels and more drops it.
-// Holds one reference on each vector and the axis; owns the image cache and the algorithm of
+// Holds one reference on each vector and the axis; owns the cached image and the algorithm of
 // the size shown. Limits are in argument units, sizes in device pixels.
 #ifndef QVTFddContributionBarGP_H
 #define QVTFddContributionBarGP_H
@@ -12,7 +12,8 @@
 #include "QVTFddContributionAlgoLineair.h"
 
 class CATSamIDoubleVector;
-class QVTFddImageCache;
+template <class TAlgorithm, class TPrimitive>
+class QVTFddCachedImage;
 class QVTIFddContinuousAxis;
 
 class QVTFddContributionBarGP : public CATDynamicGP {
@@ -36,13 +37,11 @@ class QVTFddContributionBarGP : public CATDynamicGP {
   long GetValue(double iArgument, double& oValue);
 
  private:
-  // Pixel size of the box through the viewpoint; false when the viewpoint cannot convert.
-  bool PixelExtent(CATRender& iRender, const CATViewpoint* iViewpoint, int& oWidth, int& oHeight) const;
-  // Brings the cached image to iWidth x iHeight: keeps, rescales, drops or recomputes it.
-  void UpdateImage(int iWidth, int iHeight);
-  // A new algorithm of the given size (null when the heap is exhausted).
+  typedef QVTFddCachedImage<QVTFddContributionAlgoLineair, QVTFddContributionBarGP> CachedImage;
+
+  // A new algorithm of the given size (null when detached or when the heap is exhausted).
   QVTFddContributionAlgoLineair* NewAlgorithm(int iWidth, int iHeight) const;
-  void DropAlgorithm();
+  static CachedImage* NewCachedImage(const QVTFddContributionBarGP& iPrimitive);
   void Detach();
 
   CATMathBox2D _Box;
@@ -52,10 +51,9 @@ class QVTFddContributionBarGP : public CATDynamicGP {
   double _MinLimit;
   double _MaxLimit;
   QVTIFddContinuousAxis* _Axis;
-  // Null only when the heap was exhausted at construction: nothing is drawn then.
-  QVTFddImageCache* _ImageCache;
-  QVTFddContributionAlgoLineair* _Algorithm;
-  int _Busy;
+  // The image of the size shown and its algorithm (null only when the heap was exhausted at
+  // construction: nothing is drawn then).
+  CachedImage* _Image;
 };
 
 #endif

@@ -1,15 +1,18 @@
 // The Cairo render: where things land in pixels (through pan, zoom and the y flip), that drawn
 // text stays in the box the layout measures, image orientation, line widths, the file outputs,
 // robustness against bad input, and the golden-image comparison used by the rendering tests.
+#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "CAT2DGeometricTextGP.h"
 #include "CAT2DPolygonGP.h"
@@ -57,6 +60,15 @@ std::string FileStart(const std::string& iPath, size_t iBytes) {
   lIn.read(&lStart[0], static_cast<std::streamsize>(iBytes));
   lStart.resize(static_cast<size_t>(lIn.gcount()));
   return lStart;
+}
+
+// Every pixel of a PNG surface, straight RGBA, row by row.
+std::vector<unsigned char> Pixels(const CairoRender& iRender) {
+  std::vector<unsigned char> lPixels(4 * size_t(iRender.GetWidth()) * size_t(iRender.GetHeight()));
+  for (int y = 0; y < iRender.GetHeight(); ++y)
+    for (int x = 0; x < iRender.GetWidth(); ++x)
+      EXPECT_TRUE(iRender.GetPixel(x, y, &lPixels[4 * (size_t(y) * iRender.GetWidth() + x)]));
+  return lPixels;
 }
 
 struct InkBox {
@@ -332,6 +344,49 @@ TEST(CairoRender, LinePairsAndPolylines) {
   EXPECT_GT(Ink(lRender, 50, 20), 0.9);
 }
 
+TEST(CairoRender, SegmentPairsFilledAsBoxesMatchStrokedLines) {
+  // Vertical and horizontal pairs (filled as boxes) at whole, half and odd positions, both
+  // directions, crossing each other, cut outside the surface at either end, and a point pair.
+  const float lPairs[] = {10.0f, 5.0f,   10.0f, 50.0f, 20.5f, 50.0f, 20.5f,  3.25f, 3.0f,  30.0f, 55.0f,
+                          30.0f, 57.0f,  41.7f, 2.2f,  41.7f, 33.0f, -90.0f, 33.0f, 150.0f, -80.0f, 12.5f,
+                          140.0f, 12.5f, 44.0f, 44.0f, 44.0f, 44.0f};
+  const int lPoints = sizeof(lPairs) / sizeof(lPairs[0]) / 2;
+  const int kSide = 60;
+  for (int lThickness : {0, 2, 3, 6}) {
+    SCOPED_TRACE(lThickness);
+    CairoRender lFilled(kSide, kSide, CairoRender::PNG, "");
+    lFilled.SetCurrentAttribute(Colour(20, 40, 200, lThickness));
+    lFilled.ImmediateDraw2DLine(lPairs, lPoints, 0, 1);
+
+    // The same segments stroked by cairo itself, butt-capped, y flipped as the render does.
+    cairo_surface_t* lSurface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kSide, kSide);
+    cairo_t* lCr = cairo_create(lSurface);
+    cairo_set_source_rgb(lCr, 1.0, 1.0, 1.0);
+    cairo_paint(lCr);
+    for (int i = 0; i + 1 < lPoints; i += 2) {
+      cairo_move_to(lCr, lPairs[2 * i], kSide - lPairs[2 * i + 1]);
+      cairo_line_to(lCr, lPairs[2 * i + 2], kSide - lPairs[2 * i + 3]);
+    }
+    cairo_set_source_rgb(lCr, 20 / 255.0, 40 / 255.0, 200 / 255.0);
+    cairo_set_line_width(lCr, lThickness == 0 ? 1.0 : lThickness);
+    cairo_set_line_cap(lCr, CAIRO_LINE_CAP_BUTT);
+    cairo_stroke(lCr);
+    cairo_destroy(lCr);
+    cairo_surface_flush(lSurface);
+    // Opaque pixels: premultiplied ARGB is the straight colour. Rows bottom-up, as Pixels reads.
+    std::vector<unsigned char> lStroked;
+    const unsigned char* lData = cairo_image_surface_get_data(lSurface);
+    const int lStride = cairo_image_surface_get_stride(lSurface);
+    for (int y = 0; y < kSide; ++y)
+      for (int x = 0; x < kSide; ++x) {
+        const uint32_t lPixel = *reinterpret_cast<const uint32_t*>(lData + size_t(kSide - 1 - y) * lStride + 4 * x);
+        for (int lShift : {16, 8, 0, 24}) lStroked.push_back(static_cast<unsigned char>(lPixel >> lShift));
+      }
+    cairo_surface_destroy(lSurface);
+    EXPECT_EQ(Pixels(lFilled), lStroked);
+  }
+}
+
 TEST(CairoRender, MarkersFilledOrOutlined) {
   CairoRender lRender(100, 30, CairoRender::PNG, "");
   lRender.SetCurrentAttribute(Colour(0, 0, 0));
@@ -398,18 +453,20 @@ TEST(CairoRender, GeometryFarOutsideIsClippedNotWrapped) {
 TEST(CairoRender, BadInputIsSkippedAndTheRenderKeepsDrawing) {
   CairoRender lRender(40, 40, CairoRender::PNG, "");
   lRender.SetCurrentAttribute(Colour(0, 0, 0));
+  const std::vector<unsigned char> lBlank = Pixels(lRender);
   const float lBad[6] = {kNaN, 1.0f, kInf, 2.0f, 3.0f, -kInf};
   const float lOne[3] = {5.0f, 5.0f, 5.0f};
   lRender.ImmediateDraw2DLine(nullptr, 5, 0, 0);
   lRender.ImmediateDraw2DLine(lOne, -3, 0, 0);
   lRender.ImmediateDraw2DLine(lBad, 3, 0, 1);
+  lRender.ImmediateDraw2DLine(lBad, 3, 0, 0);
   lRender.ImmediateDraw2DPolyline(lOne, 1, 0);
   lRender.ImmediateDraw2DPolygon(lBad, 3, 1, 0, nullptr, nullptr, nullptr, 0);
   lRender.ImmediateDraw2DPolygon(nullptr, 3, 1, 0, nullptr, nullptr, nullptr, 0);
   lRender.ImmediateDraw2DMarker(lBad, 3, CATSymbolDot);
-  lRender.ImmediateDraw2DMarker(lOne, 1, static_cast<CATSymbolType>(13));
   lRender.ImmediateDraw3DMarker(nullptr, 1, CATSymbolDot);
   lRender.ImmediateDraw3DLine(lBad, 2, 0, 0);
+  lRender.ImmediateDraw3DLine(lBad, 2, 0, 1);
   lRender.ImmediateDraw2DImagePixel(lOne, nullptr, 1, 0, 0);
   CATPixelImage* lEmpty = new CATPixelImage(0, 0, 3);
   lRender.ImmediateDraw2DImagePixel(lOne, lEmpty, 1, 0, 0);
@@ -418,29 +475,42 @@ TEST(CairoRender, BadInputIsSkippedAndTheRenderKeepsDrawing) {
   CATPixelImage* lImage = new CATPixelImage(4, 4, 3);
   const float lFar[2] = {3e9f, -3e9f};
   lRender.ImmediateDraw2DImagePixel(lFar, lImage, 1, 0, 0);
+  lRender.ImmediateDraw2DImagePixel(lBad, lImage, 1, 0, 0);
   lImage->Release();
   CATFont* lFont = CATFont::CreateDefault();
   ASSERT_NE(lFont, nullptr);
-  const char lInvalid[] = {'a', char(0xC3), char(0x28), char(0xFF), 'b', 0};
-  lRender.ImmediateDraw2DGeomText(lOne, lInvalid, 10.0f, 0.0f, lFont);
   lRender.ImmediateDraw2DGeomText(lOne, "text", kNaN, 0.0f, lFont);
   lRender.ImmediateDraw2DGeomText(lOne, "text", -4.0f, 0.0f, lFont);
   lRender.ImmediateDraw2DGeomText(lOne, "text", 1e30f, 0.0f, lFont);
-  lRender.ImmediateDraw2DGeomText(lOne, "text", 1e-30f, 0.0f, lFont);
   lRender.ImmediateDraw2DGeomText(lOne, "text", 10.0f, kInf, lFont);
   lRender.ImmediateDraw2DGeomText(lOne, "", 10.0f, 0.0f, lFont);
   lRender.ImmediateDraw2DGeomText(lOne, "text", 10.0f, 0.0f, nullptr);
   lRender.ImmediateDraw2DGeomText(nullptr, "text", 10.0f, 0.0f, lFont);
-  lRender.ImmediateDraw2DAnnotationText(lOne, lInvalid, CATAnchorCenter, 12.0f, 0, nullptr, nullptr);
+  lRender.ImmediateDraw2DGeomText(lBad, "text", 10.0f, 0.0f, lFont);
   lRender.ImmediateDraw2DAnnotationText(lOne, "x", static_cast<CATAnchorPoint>(12), 1e30f, 0, nullptr, nullptr);
   lRender.ImmediateDraw2DAnnotationText(lBad, "x", CATAnchorCenter, 12.0f, 0, nullptr, nullptr);
+  lRender.ImmediateDraw2DAnnotationText(nullptr, "x", CATAnchorCenter, 12.0f, 0, nullptr, nullptr);
   lRender.ImmediateDraw3DAnnotationText(nullptr, "x", CATAnchorCenter, 12.0f, 0);
+  lRender.ImmediateDraw2DAnnotationText(lOne, "", CATAnchorCenter, 12.0f, 0, nullptr, nullptr);
+  EXPECT_EQ(Pixels(lRender), lBlank);
+
+  // Odd but drawable input is drawn: an unknown symbol as a cross, invalid UTF-8 with its bytes
+  // replaced, a text too small to see.
+  const char lInvalid[] = {'a', char(0xC3), char(0x28), char(0xFF), 'b', 0};
+  const float lMiddle[2] = {20.0f, 20.0f};
+  lRender.ImmediateDraw2DMarker(lMiddle, 1, static_cast<CATSymbolType>(13));
+  EXPECT_GT(FindInk(lRender).count, 0);
+  lRender.ImmediateDraw2DGeomText(lOne, lInvalid, 10.0f, 0.0f, lFont);
+  lRender.ImmediateDraw2DGeomText(lOne, "text", 1e-30f, 0.0f, lFont);
+  lRender.ImmediateDraw2DAnnotationText(lOne, lInvalid, CATAnchorCenter, 12.0f, 0, nullptr, nullptr);
   lFont->Release();
 
   // A degenerate viewpoint (zoom 0) must not poison the render either.
+  lRender.SetBackground(255, 255, 255);
   CATViewer lViewer(40, 40);
   lViewer.Get2DViewpoint().SetZoom(0.0);
   lViewer.Draw(lRender);
+  EXPECT_EQ(Pixels(lRender), lBlank);
   const float lSquare[8] = {10.0f, 10.0f, 30.0f, 10.0f, 30.0f, 30.0f, 10.0f, 30.0f};
   lRender.ImmediateDraw2DPolygon(lSquare, 4, 1, 0, nullptr, nullptr, nullptr, 0);
   EXPECT_GT(Ink(lRender, 20, 20), 0.99);

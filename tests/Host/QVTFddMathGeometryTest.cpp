@@ -228,6 +228,31 @@ TEST(QVTFddMathClipLines, InfiniteEndsAreCutAtTheBorder) {
   EXPECT_TRUE(ClipOne(lClip, kFInf, kFInf, kFInf, kFInf).empty());
 }
 
+TEST(QVTFddMathClipLines, DoublePrecisionCutsInPlaceAndTellsWhichEndMoved) {
+  QVTFddMathClipLines lClip(CATMathBox2D(-16.5, 116.5, -16.5, 76.5));
+  struct Row {
+    double in[4];
+    bool kept, startCut, endCut;
+    double out[4];
+  };
+  const Row lRows[] = {
+      {{1, 2, 3, 4}, true, false, false, {1, 2, 3, 4}},
+      {{-1e12, 30, 50, 30}, true, true, false, {-16.5, 30, 50, 30}},
+      {{50, 30, 50, 1e12}, true, false, true, {50, 30, 50, 76.5}},
+      {{-1e12, -1e12 + 1, 1e12, 1e12 + 1}, true, true, true, {-16.5, -15.5, 75.5, 76.5}},
+      {{200, 0, 300, 0}, false, false, false, {200, 0, 300, 0}},
+  };
+  for (const Row& r : lRows) {
+    double x0 = r.in[0], y0 = r.in[1], x1 = r.in[2], y1 = r.in[3];
+    bool lStartCut = false, lEndCut = false;
+    EXPECT_EQ(lClip.Clip(x0, y0, x1, y1, lStartCut, lEndCut), r.kept) << r.in[0];
+    EXPECT_EQ((std::vector<double>{x0, y0, x1, y1}), std::vector<double>(r.out, r.out + 4)) << r.in[0];
+    if (!r.kept) continue;
+    EXPECT_EQ(lStartCut, r.startCut) << r.in[0];
+    EXPECT_EQ(lEndCut, r.endCut) << r.in[0];
+  }
+}
+
 // ---- saturating conversion ----
 
 TEST(QVTFddMathSaturateToInt, TruncatesTowardZero) {

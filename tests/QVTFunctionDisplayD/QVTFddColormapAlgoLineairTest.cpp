@@ -286,7 +286,9 @@ TEST(QVTFddColormapAlgoLineair, SizeLimits) {
   EXPECT_EQ(QVTFddModuleLog().Count(), lBefore);  // refused silently
 }
 
-TEST(QVTFddColormapAlgoLineair, MismatchedLengthsAreLoggedAndRefused) {
+// Refused data are logged once per algorithm, however often the image and the values are asked
+// for: a window asks for a value at every mouse move.
+TEST(QVTFddColormapAlgoLineair, MismatchedLengthsAreLoggedOnceAndRefused) {
   HomData d({0, 1, 2}, {0, 1}, std::vector<double>(4, 1.0));  // a 3 x 2 matrix of 4 cells is 0 x 0
   unsigned long long lBefore = QVTFddModuleLog().Count();
   EXPECT_TRUE(d.New(10, 10, 0, 2, 0, 1)->MakeBitmap().IsEmpty());
@@ -299,9 +301,9 @@ TEST(QVTFddColormapAlgoLineair, MismatchedLengthsAreLoggedAndRefused) {
   std::unique_ptr<Algo> lAlgo = e.New(10, 10, 0, 1, 0, 2);
   EXPECT_TRUE(lAlgo->MakeBitmap().IsEmpty());
   double lValue = 0.0;
-  EXPECT_EQ(lAlgo->GetValue(0.5, 0.5, lValue), E_FAIL);
-  EXPECT_EQ(LogSince(lBefore), (std::vector<std::string>{"_Values->GetLengthY() should be equal to _ZVector->GetLength()",
-                                                         "_Values->GetLengthY() != _ZVector->GetLength()"}));
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(lAlgo->GetValue(0.5, 0.5, lValue), E_FAIL);
+  EXPECT_TRUE(lAlgo->MakeBitmap().IsEmpty());
+  EXPECT_EQ(LogSince(lBefore), (std::vector<std::string>{"_Values->GetLengthY() should be equal to _ZVector->GetLength()"}));
 }
 
 TEST(QVTFddColormapAlgoLineair, GetValueStaysInsideTheLimitsAndTheJobs) {
@@ -466,9 +468,8 @@ TEST(QVTFddColormapAlgoLineair, NonHomogeneousSizeLimitsAndZMismatch) {
   std::unique_ptr<Algo> lAlgo = d.New(5, 5, 0, 1, 0, 2);
   EXPECT_TRUE(lAlgo->MakeBitmap().IsEmpty());
   double lValue = 0.0;
-  EXPECT_EQ(lAlgo->GetValue(0.5, 0.5, lValue), E_FAIL);
-  EXPECT_EQ(LogSince(lBefore), (std::vector<std::string>{"_ValuesNonHom->GetLengthY() == _ZVector->GetLength()",
-                                                         "_ValuesNonHom->GetLengthY() == _ZVector->GetLength()"}));
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(lAlgo->GetValue(0.5, 0.5, lValue), E_FAIL);
+  EXPECT_EQ(LogSince(lBefore), (std::vector<std::string>{"_ValuesNonHom->GetLengthY() == _ZVector->GetLength()"}));
 
   // 2000 rows are refused without reading them.
   std::vector<std::vector<double>> lX(2000, std::vector<double>{0, 1}), lRows(2000, std::vector<double>{1, 2});

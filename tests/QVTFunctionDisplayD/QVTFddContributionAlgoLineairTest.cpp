@@ -212,9 +212,10 @@ TEST(QVTFddContributionAlgoLineair, VectorsOfDifferentLengthsAreRefused) {
   unsigned long long lBefore = QVTFddModuleLog().Count();
   EXPECT_TRUE(lAlgo.MakeBitmap().IsEmpty());
   double lValue = 0.0;
-  EXPECT_EQ(lAlgo.GetValue(2.0, lValue), E_FAIL);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(lAlgo.GetValue(2.0, lValue), E_FAIL);
+  // Logged once per algorithm, however often it is asked.
   const std::string lText = "_ResVector->GetLength() != _ArgVector->GetLength()";
-  EXPECT_EQ(LogSince(lBefore), (std::vector<std::string>{lText, lText}));
+  EXPECT_EQ(LogSince(lBefore), (std::vector<std::string>{lText}));
   EXPECT_EQ(QVTFddModuleLog().Records().back().Source,
             "QVTFunctionDisplayD\\QVTFddRep.m\\src\\QVTFddContributionAlgoLineair");
 }

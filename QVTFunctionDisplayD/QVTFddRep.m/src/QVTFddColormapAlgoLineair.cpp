@@ -170,6 +170,9 @@ QVTFddColormapAlgoLineair::QVTFddColormapAlgoLineair(CATSamIDoubleVector* iXVect
       _Values(iValues),
       _ValuesNonHom(iValuesNonHom),
       _ValuesResampled(nullptr),
+      _Preparation(kNotPrepared),
+      _XJobs(nullptr),
+      _ZJobs(nullptr),
       _Width(iWidth),
       _Height(iHeight),
       _XMinLimit(iXMinLimit),
@@ -193,6 +196,9 @@ QVTFddColormapAlgoLineair::~QVTFddColormapAlgoLineair() {
   if (_XValuesNonHom) _XValuesNonHom->Release();
   if (_Axis) _Axis->Release();
   if (_ValuesResampled) _ValuesResampled->Release();
+  delete[] _XJobs;
+  delete[] _ZJobs;
+  _XJobs = _ZJobs = nullptr;
   _Values = nullptr;
   _XVector = _ZVector = nullptr;
   _ValuesNonHom = nullptr;
@@ -279,17 +285,14 @@ unsigned int QVTFddColormapAlgoLineair::NonHomRows() const {
   return _ValuesNonHom ? _ValuesNonHom->GetLengthY() : 0u;
 }
 
-bool QVTFddColormapAlgoLineair::HomogeneousLengthsAgree(bool iGetValue) const {
+bool QVTFddColormapAlgoLineair::HomogeneousLengthsAgree() const {
   if (!_XVector || !_ZVector || !_Values) return false;
   if (_XVector->GetLength() != _Values->GetLengthX()) {
     QVTFDD_ASSERTION(kSource, "_Values->GetLengthX() should be equal to _XVector->GetLength()");
     return false;
   }
   if (_ZVector->GetLength() != _Values->GetLengthY()) {
-    if (iGetValue)
-      QVTFDD_ASSERTION(kSource, "_Values->GetLengthY() != _ZVector->GetLength()");
-    else
-      QVTFDD_ASSERTION(kSource, "_Values->GetLengthY() should be equal to _ZVector->GetLength()");
+    QVTFDD_ASSERTION(kSource, "_Values->GetLengthY() should be equal to _ZVector->GetLength()");
     return false;
   }
   return true;
@@ -306,16 +309,14 @@ QVTFddPixelJob* QVTFddColormapAlgoLineair::NewJobs(CATSamIDoubleVector* iVector,
 // ---- images -------------------------------------------------------------------------------------
 
 CATPixelImage QVTFddColormapAlgoLineair::MakeBitmap() {
-  const bool lHomogeneous = _Values && !_ValuesNonHom;
-  const bool lNonHom = _ValuesNonHom && !_Values;
-  QVTFddPixelJob* lX = nullptr;
-  QVTFddPixelJob* lZ = nullptr;
-  const bool lReady = lHomogeneous ? PrepareHomogeneousImage(lX, lZ) : (lNonHom && PrepareNonHomImage(lZ));
-  const std::unique_ptr<QVTFddPixelJob[]> lXJobs(lX), lZJobs(lZ);
+  const bool lReady = Prepare();
   // One image object whatever the outcome, so that it is returned without a copy of its pixels;
   // a size of 0 leaves it empty.
   CATPixelImage lImage(lReady ? _Width : 0, lReady ? _Height : 0, 3);
-  if (lReady && lHomogeneous) {
+  // The jobs are read through locals: the fill's loops then need not reload them at every pixel.
+  const QVTFddPixelJob* lXJobs = _XJobs;
+  const QVTFddPixelJob* lZJobs = _ZJobs;
+  if (lReady && lXJobs) {
     sFillByColumns(lImage, [&](int p, int r, unsigned char* oPixel) {
       double lValue = 0.0;
       const eValueType lType = CalculatePixelValue(lXJobs[p], lZJobs[r], _Values, lValue);
@@ -331,24 +332,45 @@ CATPixelImage QVTFddColormapAlgoLineair::MakeBitmap() {
   return lImage;
 }
 
-bool QVTFddColormapAlgoLineair::PrepareHomogeneousImage(QVTFddPixelJob*& oXJobs, QVTFddPixelJob*& oZJobs) {
-  if (!HomogeneousLengthsAgree(false)) return false;
-  if (!SizeAllowed() || !_Axis) return false;
-  oXJobs = NewJobs(_XVector, _XMinLimit, _XMaxLimit, _XInterpolate, _Width);
-  oZJobs = NewJobs(_ZVector, _ZMinLimit, _ZMaxLimit, _ZInterpolate, _Height);
-  return oXJobs && oZJobs;
+QVTFddColormapAlgo::eValueType QVTFddColormapAlgoLineair::PixelValue(int iXPixel, int iZPixel, double& oValue) {
+  if (_XJobs) return CalculatePixelValue(_XJobs[iXPixel], _ZJobs[iZPixel], _Values, oValue);
+  return CalculateColumnValue(iXPixel, _ZJobs[iZPixel], _ValuesResampled, oValue);
 }
 
-bool QVTFddColormapAlgoLineair::PrepareNonHomImage(QVTFddPixelJob*& oZJobs) {
-  if (!_XValuesNonHom || !_ZVector || !_Axis) return false;
-  if (!SizeAllowed() || NonHomRows() >= static_cast<unsigned int>(kMaxPixels)) return false;
+bool QVTFddColormapAlgoLineair::Prepare() {
+  if (_Preparation == kNotPrepared) {
+    const bool lHomogeneous = _Values && !_ValuesNonHom;
+    const bool lNonHom = _ValuesNonHom && !_Values;
+    if (lHomogeneous ? PrepareHomogeneous() : (lNonHom && PrepareNonHom())) _Preparation = kPrepared;
+  }
+  return _Preparation == kPrepared;
+}
+
+bool QVTFddColormapAlgoLineair::PrepareHomogeneous() {
+  if (!HomogeneousLengthsAgree() || !SizeAllowed() || !_Axis) {
+    _Preparation = kRefused;
+    return false;
+  }
+  // An exhausted heap refuses nothing for good: the next call tries again.
+  if (!_XJobs) _XJobs = NewJobs(_XVector, _XMinLimit, _XMaxLimit, _XInterpolate, _Width);
+  if (!_ZJobs) _ZJobs = NewJobs(_ZVector, _ZMinLimit, _ZMaxLimit, _ZInterpolate, _Height);
+  return _XJobs && _ZJobs;
+}
+
+bool QVTFddColormapAlgoLineair::PrepareNonHom() {
+  if (!_XValuesNonHom || !_ZVector || !_Axis || !SizeAllowed() ||
+      NonHomRows() >= static_cast<unsigned int>(kMaxPixels)) {
+    _Preparation = kRefused;
+    return false;
+  }
   ResampleNonHom();
   if (_ZVector->GetLength() != NonHomRows()) {
     QVTFDD_ASSERTION(kSource, "_ValuesNonHom->GetLengthY() == _ZVector->GetLength()");
+    _Preparation = kRefused;
     return false;
   }
-  oZJobs = NewJobs(_ZVector, _ZMinLimit, _ZMaxLimit, _ZInterpolate, _Height);
-  return oZJobs != nullptr;
+  if (!_ZJobs) _ZJobs = NewJobs(_ZVector, _ZMinLimit, _ZMaxLimit, _ZInterpolate, _Height);
+  return _ValuesResampled && _ZJobs;
 }
 
 void QVTFddColormapAlgoLineair::ResampleNonHom() {
@@ -386,45 +408,14 @@ void QVTFddColormapAlgoLineair::ResampleNonHom() {
 // ---- values -------------------------------------------------------------------------------------
 
 long QVTFddColormapAlgoLineair::GetValue(double iX, double iZ, double& oValue) {
-  if (_ValuesNonHom && !_Values) return GetNonHomValue(iX, iZ, oValue);
-  if (_Values && !_ValuesNonHom) return GetHomogeneousValue(iX, iZ, oValue);
-  return E_FAIL;
-}
-
-long QVTFddColormapAlgoLineair::GetHomogeneousValue(double iX, double iZ, double& oValue) {
-  if (!HomogeneousLengthsAgree(true)) return E_FAIL;
+  if (!Prepare()) return E_FAIL;
   if (!sInside(iX, _XMinLimit, _XMaxLimit) || !sInside(iZ, _ZMinLimit, _ZMaxLimit)) return E_FAIL;
-  // No image of this size: no pixel to answer for.
-  if (!SizeAllowed()) return E_FAIL;
-  std::unique_ptr<QVTFddPixelJob[]> lZJobs(NewJobs(_ZVector, _ZMinLimit, _ZMaxLimit, _ZInterpolate, _Height));
-  std::unique_ptr<QVTFddPixelJob[]> lXJobs(NewJobs(_XVector, _XMinLimit, _XMaxLimit, _XInterpolate, _Width));
-  if (!lXJobs || !lZJobs) return E_FAIL;
   const int xp = QVTFddValueToPixel(iX, _XMinLimit, _XMaxLimit, _Width);
   const int zp = QVTFddValueToPixel(iZ, _ZMinLimit, _ZMaxLimit, _Height);
   // Equal limits put the point on no pixel: nothing is read outside the jobs.
   if (xp < 0 || xp >= _Width || zp < 0 || zp >= _Height) return E_FAIL;
   double lValue = 0.0;
-  if (CalculatePixelValue(lXJobs[xp], lZJobs[zp], _Values, lValue) != ValueFound) return E_FAIL;
-  oValue = lValue;
-  return S_OK;
-}
-
-long QVTFddColormapAlgoLineair::GetNonHomValue(double iX, double iZ, double& oValue) {
-  if (!_XValuesNonHom || !_ZVector) return E_FAIL;
-  if (!SizeAllowed() || NonHomRows() >= static_cast<unsigned int>(kMaxPixels)) return E_FAIL;
-  ResampleNonHom();
-  if (_ZVector->GetLength() != NonHomRows()) {
-    QVTFDD_ASSERTION(kSource, "_ValuesNonHom->GetLengthY() == _ZVector->GetLength()");
-    return E_FAIL;
-  }
-  if (!sInside(iX, _XMinLimit, _XMaxLimit) || !sInside(iZ, _ZMinLimit, _ZMaxLimit)) return E_FAIL;
-  std::unique_ptr<QVTFddPixelJob[]> lZJobs(NewJobs(_ZVector, _ZMinLimit, _ZMaxLimit, _ZInterpolate, _Height));
-  if (!lZJobs) return E_FAIL;
-  const int xp = QVTFddValueToPixel(iX, _XMinLimit, _XMaxLimit, _Width);
-  const int zp = QVTFddValueToPixel(iZ, _ZMinLimit, _ZMaxLimit, _Height);
-  if (xp < 0 || xp >= _Width || zp < 0 || zp >= _Height) return E_FAIL;
-  double lValue = 0.0;
-  if (CalculateColumnValue(xp, lZJobs[zp], _ValuesResampled, lValue) != ValueFound) return E_FAIL;
+  if (PixelValue(xp, zp, lValue) != ValueFound) return E_FAIL;
   oValue = lValue;
   return S_OK;
 }

@@ -2,11 +2,6 @@
 
 #include <new>
 
-#include "CAT2DViewpoint.h"
-#include "CATMathPoint.h"
-#include "CATMathPoint2Df.h"
-#include "CATPixelImage.h"
-#include "CATRender.h"
 #include "CATSamIDouble1p5D.h"
 #include "CATSamIDouble2DDim2NH.h"
 #include "CATSamIDoubleMatrix.h"
@@ -14,7 +9,7 @@
 #include "QVTFddColormapAlgoLineair.h"
 #include "QVTFddColormapAlgoOrderInterpol.h"
 #include "QVTFddColormapAlgoOrderInterpolNH.h"
-#include "QVTFddImageCache.h"
+#include "QVTFddCachedImage.h"
 #include "QVTFddModuleFrame.h"
 #include "QVTIFddContinuousAxis.h"
 #include "QVTIFddScaling.h"
@@ -73,7 +68,7 @@ QVTFddColormapGP::QVTFddColormapGP(const CATMathBox2D& iBox, CATSamIDoubleVector
       _ZVector(iZVector),
       _Values(iValues),
       _ValuesNonHom(iValuesNonHom),
-      _ImageCache(new (std::nothrow) QVTFddImageCache()),
+      _Image(NewCachedImage(*this)),
       _XMinLimit(iXMinLimit),
       _XMaxLimit(iXMaxLimit),
       _XInterpolate(iXInterpolate),
@@ -83,9 +78,7 @@ QVTFddColormapGP::QVTFddColormapGP(const CATMathBox2D& iBox, CATSamIDoubleVector
       _OrderInterpolation(iOrderInterpolation),
       _OrderTolerance(iOrderTolerance),
       _XScaling(iXScaling),
-      _ZScaling(iZScaling),
-      _Algorithm(nullptr),
-      _Busy(0) {
+      _ZScaling(iZScaling) {
   // Each data object the primitive was given, held once (null ones are skipped).
   sAddRef(_XScaling);
   sAddRef(_ZScaling);
@@ -106,7 +99,7 @@ QVTFddColormapGP::QVTFddColormapGP(const QVTFddColormapGP& iOther)
       _ZVector(nullptr),
       _Values(nullptr),
       _ValuesNonHom(nullptr),
-      _ImageCache(new (std::nothrow) QVTFddImageCache()),
+      _Image(NewCachedImage(*this)),
       _XMinLimit(0.0),
       _XMaxLimit(0.0),
       _XInterpolate(0),
@@ -116,19 +109,17 @@ QVTFddColormapGP::QVTFddColormapGP(const QVTFddColormapGP& iOther)
       _OrderInterpolation(0),
       _OrderTolerance(0.0),
       _XScaling(nullptr),
-      _ZScaling(nullptr),
-      _Algorithm(nullptr),
-      _Busy(0) {}
+      _ZScaling(nullptr) {}
 
 QVTFddColormapGP& QVTFddColormapGP::operator=(const QVTFddColormapGP& iOther) {
   CATGraphicPrimitive::operator=(iOther);
-  if (_ImageCache) _ImageCache->Drop();
+  if (_Image) _Image->Drop();
   return *this;
 }
 
 QVTFddColormapGP::~QVTFddColormapGP() {
-  delete _ImageCache;
-  _ImageCache = nullptr;
+  delete _Image;
+  _Image = nullptr;
   sRelease(_XScaling);
   sRelease(_ZScaling);
   sRelease(_XVector);
@@ -136,13 +127,13 @@ QVTFddColormapGP::~QVTFddColormapGP() {
   sRelease(_Values);
   sRelease(_ValuesNonHom);
   sRelease(_XValuesNonHom);
-  DropAlgorithm();
   sRelease(_Axis);
 }
 
-void QVTFddColormapGP::DropAlgorithm() {
-  delete _Algorithm;
-  _Algorithm = nullptr;
+QVTFddColormapGP::CachedImage* QVTFddColormapGP::NewCachedImage(const QVTFddColormapGP& iPrimitive) {
+  // The colour map converts its box with the render's own scales and draws an empty image too.
+  return new (std::nothrow)
+      CachedImage(iPrimitive, &QVTFddColormapGP::NewAlgorithm, CachedImage::kRenderScale, CachedImage::kDrawEmpty);
 }
 
 QVTFddColormapAlgo* QVTFddColormapGP::NewAlgorithm(int iWidth, int iHeight) const {
@@ -180,54 +171,11 @@ QVTFddColormapAlgo* QVTFddColormapGP::NewAlgorithm(int iWidth, int iHeight) cons
   return nullptr;
 }
 
-bool QVTFddColormapGP::PixelExtent(CATRender& iRender, const CATViewpoint* iViewpoint, int& oWidth,
-                                   int& oHeight) const {
-  const CAT2DViewpoint* lViewpoint = dynamic_cast<const CAT2DViewpoint*>(iViewpoint);
-  if (!lViewpoint) return false;
-  float lParameter1 = 0.0f, lParameter2 = 0.0f, lParameter3 = 0.0f, lParameter4 = 0.0f;
-  iRender.GetViewportParameters(lParameter1, lParameter2, lParameter3, lParameter4);
-  const CATMathPoint2D lLow = _Box.GetLow(), lHigh = _Box.GetHigh();
-  CATMathPoint2Df P, Q;
-  // The colour map passes the fourth parameter before the third and does not consult the viewer.
-  lViewpoint->ModelToPixel(CATMathPointf(static_cast<float>(lLow.GetX()), static_cast<float>(lLow.GetY()), 0.0f), P,
-                           lParameter1, lParameter2, lParameter4, lParameter3);
-  lViewpoint->ModelToPixel(CATMathPointf(static_cast<float>(lHigh.GetX()), static_cast<float>(lHigh.GetY()), 0.0f),
-                           Q, lParameter1, lParameter2, lParameter4, lParameter3);
-  oWidth = QVTFddImageCache::PixelExtent(static_cast<double>(Q.x) - P.x);
-  oHeight = QVTFddImageCache::PixelExtent(static_cast<double>(Q.y) - P.y);
-  return true;
-}
-
-void QVTFddColormapGP::UpdateImage(int iWidth, int iHeight) {
-  const QVTFddImageCache::eFit lFit = _ImageCache->Fit(iWidth, iHeight);
-  if (lFit == QVTFddImageCache::kKept) return;
-  DropAlgorithm();
-  if (lFit != QVTFddImageCache::kCompute) return;
-  _Algorithm = NewAlgorithm(iWidth, iHeight);
-  if (_Algorithm) _ImageCache->Store(_Algorithm->MakeBitmap(), iWidth, iHeight);
-}
-
 void QVTFddColormapGP::ImmediateDraw(CATRender& iRender, const CATViewpoint* iViewpoint, const CATViewport*) {
-  if (_Busy || !iViewpoint) return;
-  _Busy = 1;
-  int lWidth = 0, lHeight = 0;
-  if (_ImageCache && !iRender.GetFurtive() && PixelExtent(iRender, iViewpoint, lWidth, lHeight)) {
-    UpdateImage(lWidth, lHeight);
-    if (CATPixelImage* lImage = _ImageCache->Get()) {
-      const float lPosition[2] = {static_cast<float>(_Box.GetLow().GetX()), static_cast<float>(_Box.GetLow().GetY())};
-      iRender.ImmediateDraw2DImagePixel(lPosition, lImage, 1, 0, 0);
-    }
-  }
-  _Busy = 0;
+  if (_Image) _Image->Draw(iRender, iViewpoint, _Box);
 }
 
 long QVTFddColormapGP::GetValue(double iX, double iZ, double& oValue) {
-  const CATPixelImage* lImage = _ImageCache ? _ImageCache->Get() : nullptr;
-  if (_Busy || !lImage) return E_FAIL;
-  int lWidth = 0, lHeight = 0;
-  lImage->GetSize(lWidth, lHeight);
-  if (_Algorithm && (_Algorithm->GetWidth() != lWidth || _Algorithm->GetHeight() != lHeight)) DropAlgorithm();
-  if (!_Algorithm) _Algorithm = NewAlgorithm(lWidth, lHeight);
-  if (!_Algorithm) return E_FAIL;
-  return _Algorithm->GetValue(iX, iZ, oValue);
+  QVTFddColormapAlgo* lAlgorithm = _Image ? _Image->Shown() : nullptr;
+  return lAlgorithm ? lAlgorithm->GetValue(iX, iZ, oValue) : E_FAIL;
 }

@@ -1,7 +1,6 @@
 #include "QVTFddContributionAlgoLineair.h"
 
 #include <cmath>
-#include <memory>
 #include <new>
 
 #include "CATSamIDoubleVector.h"
@@ -40,7 +39,9 @@ QVTFddContributionAlgoLineair::QVTFddContributionAlgoLineair(const CATSamIDouble
       _Interpolate(iInterpolate),
       _Width(iWidth),
       _Height(iHeight),
-      _Direction(iDirection) {
+      _Direction(iDirection),
+      _Refused(false),
+      _Jobs(nullptr) {
   Acquire();
 }
 
@@ -53,7 +54,9 @@ QVTFddContributionAlgoLineair::QVTFddContributionAlgoLineair(const QVTFddContrib
       _Interpolate(iOther._Interpolate),
       _Width(iOther._Width),
       _Height(iOther._Height),
-      _Direction(iOther._Direction) {
+      _Direction(iOther._Direction),
+      _Refused(false),
+      _Jobs(nullptr) {
   Acquire();
 }
 
@@ -73,6 +76,7 @@ QVTFddContributionAlgoLineair& QVTFddContributionAlgoLineair::operator=(const QV
   _Width = iOther._Width;
   _Height = iOther._Height;
   _Direction = iOther._Direction;
+  Unprepare();
   Acquire();
   if (lOldAxis) lOldAxis->Release();
   sRelease(lOldArg);
@@ -80,7 +84,16 @@ QVTFddContributionAlgoLineair& QVTFddContributionAlgoLineair::operator=(const QV
   return *this;
 }
 
-QVTFddContributionAlgoLineair::~QVTFddContributionAlgoLineair() { ReleaseAll(); }
+QVTFddContributionAlgoLineair::~QVTFddContributionAlgoLineair() {
+  ReleaseAll();
+  Unprepare();
+}
+
+void QVTFddContributionAlgoLineair::Unprepare() {
+  delete[] _Jobs;
+  _Jobs = nullptr;
+  _Refused = false;
+}
 
 void QVTFddContributionAlgoLineair::Acquire() {
   sAddRef(_ArgVector);
@@ -103,11 +116,23 @@ int QVTFddContributionAlgoLineair::IsUsable() const {
 
 int QVTFddContributionAlgoLineair::StripLength() const { return _Direction == HorizontalBar ? _Width : _Height; }
 
-QVTFddPixelJob* QVTFddContributionAlgoLineair::ComputeJobs() const {
+bool QVTFddContributionAlgoLineair::Prepare() {
+  if (_Jobs) return true;
+  if (_Refused) return false;
+  if (!IsUsable()) {
+    _Refused = true;
+    return false;
+  }
+  if (_ResVector->GetLength() != _ArgVector->GetLength()) {
+    QVTFDD_ASSERTION("QVTFddContributionAlgoLineair", "_ResVector->GetLength() != _ArgVector->GetLength()");
+    _Refused = true;
+    return false;
+  }
+  // An exhausted heap refuses nothing for good: the next call tries again.
   const int n = StripLength();
-  QVTFddPixelJob* lJobs = new (std::nothrow) QVTFddPixelJob[n];
-  if (lJobs) QVTFddComputePixelJobs(_ArgVector, _MinLimit, _MaxLimit, _Interpolate, lJobs, n);
-  return lJobs;
+  _Jobs = new (std::nothrow) QVTFddPixelJob[n];
+  if (_Jobs) QVTFddComputePixelJobs(_ArgVector, _MinLimit, _MaxLimit, _Interpolate, _Jobs, n);
+  return _Jobs != nullptr;
 }
 
 QVTFddContributionAlgoLineair::eValueType QVTFddContributionAlgoLineair::CalculatePixelValue(
@@ -118,15 +143,10 @@ QVTFddContributionAlgoLineair::eValueType QVTFddContributionAlgoLineair::Calcula
 }
 
 CATPixelImage QVTFddContributionAlgoLineair::MakeBitmap() {
-  if (!IsUsable()) return CATPixelImage();
-  if (_ResVector->GetLength() != _ArgVector->GetLength()) {
-    QVTFDD_ASSERTION("QVTFddContributionAlgoLineair", "_ResVector->GetLength() != _ArgVector->GetLength()");
-    return CATPixelImage();
-  }
+  if (!Prepare()) return CATPixelImage();
   CATPixelImage lResult(_Width, _Height, 3);
   const int n = StripLength();
-  std::unique_ptr<QVTFddPixelJob[]> lJobs(ComputeJobs());
-  if (!lJobs || lResult.IsEmpty()) return CATPixelImage();
+  if (lResult.IsEmpty()) return CATPixelImage();
 
   // One strip is computed; the other rows (columns) are copies of it.
   const int lHorizontal = _Direction == HorizontalBar;
@@ -135,7 +155,7 @@ CATPixelImage QVTFddContributionAlgoLineair::MakeBitmap() {
   if (!lPixels) return CATPixelImage();
   for (int k = 0; k < n; ++k, lPixels += 4) {
     double v = 0.0;
-    if (CalculatePixelValue(lJobs[k], _ResVector, v) == ValueFound && !std::isnan(v)) {
+    if (CalculatePixelValue(_Jobs[k], _ResVector, v) == ValueFound && !std::isnan(v)) {
       int lRed = 0, lGreen = 0, lBlue = 0;
       _Axis->GetColor(v, 0.0, lRed, lGreen, lBlue);
       lPixels[0] = sByte(lRed);
@@ -155,20 +175,14 @@ CATPixelImage QVTFddContributionAlgoLineair::MakeBitmap() {
 }
 
 long QVTFddContributionAlgoLineair::GetValue(double iArgument, double& oValue) {
-  if (!IsUsable()) return E_FAIL;
-  if (_ResVector->GetLength() != _ArgVector->GetLength()) {
-    QVTFDD_ASSERTION("QVTFddContributionAlgoLineair", "_ResVector->GetLength() != _ArgVector->GetLength()");
-    return E_FAIL;
-  }
+  if (!Prepare()) return E_FAIL;
   if (!(iArgument >= _MinLimit && iArgument <= _MaxLimit)) return E_FAIL;
   const int n = StripLength();
-  std::unique_ptr<QVTFddPixelJob[]> lJobs(ComputeJobs());
-  if (!lJobs) return E_FAIL;
   const int k = QVTFddValueToPixel(iArgument, _MinLimit, _MaxLimit, n);
   // Equal limits, for one, put the argument on no pixel of the strip.
   if (k < 0 || k >= n) return E_FAIL;
   double lValue = 0.0;
-  if (CalculatePixelValue(lJobs[k], _ResVector, lValue) != ValueFound) return E_FAIL;
+  if (CalculatePixelValue(_Jobs[k], _ResVector, lValue) != ValueFound) return E_FAIL;
   oValue = lValue;
   return S_OK;
 }
