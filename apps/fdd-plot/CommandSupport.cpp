@@ -114,10 +114,14 @@ CATFont* CommandSupport::LoadFont() {
 bool CommandSupport::Write(Figure& ioFigure, const std::string& iPath, CATFont& iFont) {
   std::string lError;
   const bool lWritten = ioFigure.Write({iPath}, iFont, lError);
-  for (const std::string& lWarning : ioFigure.GetWarnings()) std::fprintf(stderr, "fdd-plot: warning: %s\n", lWarning.c_str());
+  PrintWarnings(ioFigure);
   if (lWritten) return true;
   Fail(lError);
   return false;
+}
+
+void CommandSupport::PrintWarnings(const Figure& iFigure) {
+  for (const std::string& lWarning : iFigure.GetWarnings()) std::fprintf(stderr, "fdd-plot: warning: %s\n", lWarning.c_str());
 }
 
 int CommandSupport::Fail(const std::string& iMessage) {

@@ -5,6 +5,9 @@
 
 #include <string>
 
+#include "ColorOptions.h"
+#include "OutputOptions.h"
+
 namespace CLI {
 class App;
 }
@@ -20,14 +23,11 @@ class ContributionCommand {
   std::string _X;
   std::string _Y;
   std::string _Direction = "horizontal";
-  std::string _Colors = "viridis";
   std::string _XLimits;
-  std::string _ValueLimits;
   std::string _XLabel;
-  std::string _ValueLabel;
   std::string _Title;
-  std::string _Size;
-  std::string _Out;
+  ColorOptions _Colors;
+  OutputOptions _Output;
 };
 
 #endif

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "OutputOptions.h"
+
 namespace CLI {
 class App;
 }
@@ -25,8 +27,7 @@ class CurveCommand {
   std::string _XLabel;
   std::string _YLabel;
   std::string _Title;
-  std::string _Size = "1000x600";
-  std::string _Out;
+  OutputOptions _Output;
 };
 
 #endif

@@ -1,10 +1,11 @@
-// fdd-plot map and fdd-plot probe: a colour map of a matrix of values over X and Z (regular, or
-// non-homogeneous with per-row X values), linear or order-interpolated, with its colour scale; the
-// probe prints the value the map shows at one point instead of writing a picture.
+// fdd-plot map: a colour map of a matrix of values over X and Z (regular, or non-homogeneous with
+// per-row X values), linear or order-interpolated, with its colour scale.
 #ifndef MapCommand_H
 #define MapCommand_H
 
-#include <string>
+#include "ColorOptions.h"
+#include "MapDataOptions.h"
+#include "OutputOptions.h"
 
 namespace CLI {
 class App;
@@ -12,33 +13,15 @@ class App;
 
 class MapCommand {
  public:
-  // iProbe: registers "probe" instead of "map".
-  void Register(CLI::App& ioApp, bool iProbe);
+  void Register(CLI::App& ioApp);
   bool Parsed() const;
   int Run();
 
  private:
   CLI::App* _Command = nullptr;
-  bool _Probe = false;
-  std::string _X;
-  std::string _Z;
-  std::string _Values;
-  std::string _XRows;
-  bool _Transpose = false;
-  bool _Order = false;
-  double _Tolerance = 0.02;
-  double _ZFactor = 1.0;
-  std::string _XLimits;
-  std::string _ZLimits;
-  std::string _Colors = "viridis";
-  std::string _ValueLimits;
-  std::string _XLabel;
-  std::string _ZLabel;
-  std::string _ValueLabel;
-  std::string _Title;
-  std::string _Size = "900x700";
-  std::string _Out;
-  std::string _At;
+  MapDataOptions _Data;
+  ColorOptions _Colors;
+  OutputOptions _Output;
 };
 
 #endif

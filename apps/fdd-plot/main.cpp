@@ -15,6 +15,7 @@
 #include "DialogTitles.h"
 #include "Gallery.h"
 #include "MapCommand.h"
+#include "ProbeCommand.h"
 
 namespace {
 
@@ -84,9 +85,9 @@ int Main(int argc, char** argv) {
   CurveCommand lCurve;
   lCurve.Register(lApp);
   MapCommand lMap;
-  lMap.Register(lApp, false);
-  MapCommand lProbe;
-  lProbe.Register(lApp, true);
+  lMap.Register(lApp);
+  ProbeCommand lProbe;
+  lProbe.Register(lApp);
   ContributionCommand lContribution;
   lContribution.Register(lApp);
   // Left-over arguments are reported as sentences below, not as the parser's own list.
