@@ -27,8 +27,6 @@ void ContributionCommand::Register(CLI::App& ioApp) {
   _Output.Register(c, "", "Picture size WIDTHxHEIGHT (default 1000x220, vertical 300x700)", true);
 }
 
-bool ContributionCommand::Parsed() const { return _Command && _Command->parsed(); }
-
 int ContributionCommand::Run() {
   const bool lVertical = _Direction == "vertical";
   std::string lError;

@@ -8,18 +8,14 @@
 #include "ColorOptions.h"
 #include "OutputOptions.h"
 
-namespace CLI {
-class App;
-}
+#include "Subcommand.h"
 
-class ContributionCommand {
+class ContributionCommand : public Subcommand {
  public:
-  void Register(CLI::App& ioApp);
-  bool Parsed() const;
-  int Run();
+  void Register(CLI::App& ioApp) override;
+  int Run() override;
 
  private:
-  CLI::App* _Command = nullptr;
   std::string _X;
   std::string _Y;
   std::string _Direction = "horizontal";

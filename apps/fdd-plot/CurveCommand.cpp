@@ -24,8 +24,6 @@ void CurveCommand::Register(CLI::App& ioApp) {
   _Output.Register(*_Command, "1000x600", "Picture size WIDTHxHEIGHT in pixels", true);
 }
 
-bool CurveCommand::Parsed() const { return _Command && _Command->parsed(); }
-
 int CurveCommand::Run() {
   std::string lError;
   if (!_Output.Check("", lError)) return CommandSupport::Usage(lError);

@@ -7,18 +7,14 @@
 
 #include "OutputOptions.h"
 
-namespace CLI {
-class App;
-}
+#include "Subcommand.h"
 
-class CurveCommand {
+class CurveCommand : public Subcommand {
  public:
-  void Register(CLI::App& ioApp);
-  bool Parsed() const;
-  int Run();
+  void Register(CLI::App& ioApp) override;
+  int Run() override;
 
  private:
-  CLI::App* _Command = nullptr;
   std::string _X;
   std::vector<std::string> _Y;
   bool _Symbols = false;

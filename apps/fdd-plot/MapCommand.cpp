@@ -9,17 +9,31 @@
 #include "OrderInterrupts.h"
 
 void MapCommand::Register(CLI::App& ioApp) {
-  _Command = ioApp.add_subcommand("map", "Draw a colour map of values over X and Z, with its colour scale");
-  _Data.Register(*_Command);
-  _Colors.Register(*_Command);
-  _Output.Register(*_Command, "900x700", "Picture size WIDTHxHEIGHT in pixels", true);
+  RegisterMap(ioApp, "map", "Draw a colour map of values over X and Z, with its colour scale", true);
 }
 
-bool MapCommand::Parsed() const { return _Command && _Command->parsed(); }
+void MapCommand::RegisterMap(CLI::App& ioApp, const char* iName, const char* iDescription, bool iFile) {
+  _Command = ioApp.add_subcommand(iName, iDescription);
+  _Data.Register(*_Command);
+  _Colors.Register(*_Command);
+  _Output.Register(*_Command, "900x700", "Picture size WIDTHxHEIGHT in pixels", iFile);
+}
+
+bool MapCommand::Check(std::string& oError) {
+  (void)oError;
+  return true;
+}
+
+int MapCommand::Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) {
+  (void)ioPlot;
+  return _Output.Write(ioFigure, iFont) ? 0 : 1;
+}
+
+std::string MapCommand::Target() const { return _Output.Out; }
 
 int MapCommand::Run() {
   std::string lError;
-  if (!_Output.Check("", lError) || !_Data.Check(lError) || !_Colors.Check(lError))
+  if (!_Output.Check("", lError) || !_Data.Check(lError) || !_Colors.Check(lError) || !Check(lError))
     return CommandSupport::Usage(lError);
   MapInput lInput;
   if (const int lStatus = lInput.Load(_Data, _Colors)) return lStatus;
@@ -30,10 +44,11 @@ int MapCommand::Run() {
     const OrderInterrupts lInterrupts(_Data.Order);
     {
       Figure lFigure(_Output.Width, _Output.Height);
-      lInput.Show(lFigure.AddPlot(), _Data, _Colors);
-      if (!_Output.Write(lFigure, *lFont)) lStatus = 1;
+      PlotArea& lPlot = lFigure.AddPlot();
+      lInput.Show(lPlot, _Data, _Colors);
+      lStatus = Output(lFigure, lPlot, *lFont);
     }
-    lStatus = lInterrupts.Finish(lStatus, _Output.Out);
+    lStatus = lInterrupts.Finish(lStatus, Target());
   }
   lFont->Release();
   return lStatus;

@@ -1,24 +1,35 @@
 // fdd-plot map: a colour map of a matrix of values over X and Z (regular, or non-homogeneous with
-// per-row X values), linear or order-interpolated, with its colour scale.
+// per-row X values), linear or order-interpolated, with its colour scale. Run parses the options,
+// loads the data, builds the figure and hands it to Output, which writes it.
 #ifndef MapCommand_H
 #define MapCommand_H
+
+#include <string>
 
 #include "ColorOptions.h"
 #include "MapDataOptions.h"
 #include "OutputOptions.h"
+#include "Subcommand.h"
 
-namespace CLI {
-class App;
-}
+class CATFont;
+class Figure;
+class PlotArea;
 
-class MapCommand {
+class MapCommand : public Subcommand {
  public:
-  void Register(CLI::App& ioApp);
-  bool Parsed() const;
-  int Run();
+  void Register(CLI::App& ioApp) override;
+  int Run() override;
 
- private:
-  CLI::App* _Command = nullptr;
+ protected:
+  // The options of the data, colours and size, on the subcommand iName.
+  void RegisterMap(CLI::App& ioApp, const char* iName, const char* iDescription, bool iFile);
+  // Checks what the options of the subcommand itself say; false with oError.
+  virtual bool Check(std::string& oError);
+  // Does with the figure of the map what the subcommand is for; the exit status.
+  virtual int Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont);
+  // What an interrupted order map leaves incomplete, for the message.
+  virtual std::string Target() const;
+
   MapDataOptions _Data;
   ColorOptions _Colors;
   OutputOptions _Output;

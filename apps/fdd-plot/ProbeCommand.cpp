@@ -2,7 +2,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include <cmath>
 #include <cstdio>
 
 #include "CATFont.h"
@@ -10,51 +9,28 @@
 #include "CairoRender.h"
 #include "CommandSupport.h"
 #include "Figure.h"
-#include "MapInput.h"
-#include "OrderInterrupts.h"
 #include "PlotArea.h"
 
 void ProbeCommand::Register(CLI::App& ioApp) {
-  _Command = ioApp.add_subcommand("probe", "Print the value a colour map shows at one point (X,Z)");
-  _Data.Register(*_Command);
-  _Colors.Register(*_Command);
-  _Output.Register(*_Command, "900x700", "Picture size WIDTHxHEIGHT in pixels", false);
+  RegisterMap(ioApp, "probe", "Print the value a colour map shows at one point (X,Z)", false);
   _Command->add_option("--at", _At, "The point X,Z")->required();
 }
 
-bool ProbeCommand::Parsed() const { return _Command && _Command->parsed(); }
+bool ProbeCommand::Check(std::string& oError) { return CommandSupport::ParsePair(_At, _X, _Z, oError); }
 
-int ProbeCommand::Run() {
-  std::string lError;
-  double lX = NAN, lZ = NAN;
-  if (!_Output.Check("", lError) || !_Data.Check(lError) || !_Colors.Check(lError) ||
-      !CommandSupport::ParsePair(_At, lX, lZ, lError))
-    return CommandSupport::Usage(lError);
-  MapInput lInput;
-  if (const int lStatus = lInput.Load(_Data, _Colors)) return lStatus;
-  CATFont* lFont = CommandSupport::LoadFont();
-  if (!lFont) return 1;
-  int lStatus = 0;
-  {
-    const OrderInterrupts lInterrupts(_Data.Order);
-    {
-      // The value is the one the map shows: draw it at the picture's size, then ask.
-      Figure lFigure(_Output.Width, _Output.Height);
-      PlotArea& lPlot = lFigure.AddPlot();
-      lInput.Show(lPlot, _Data, _Colors);
-      CATViewer lViewer(_Output.Width, _Output.Height);
-      lFigure.Build(lViewer, *lFont);
-      CairoRender lRender(_Output.Width, _Output.Height, CairoRender::PNG, "");
-      lViewer.Draw(lRender);
-      CommandSupport::PrintWarnings(lFigure);
-      double lValue = 0.0;
-      if (lPlot.GetMapValue(lX, lZ, lValue) == 0)
-        std::printf("value at X=%.10g, Z=%.10g: %.10g\n", lX, lZ, lValue);
-      else
-        std::printf("no value at X=%.10g, Z=%.10g: no sample of the map lies there\n", lX, lZ);
-    }
-    lStatus = lInterrupts.Finish(lStatus, "the probed map");
-  }
-  lFont->Release();
-  return lStatus;
+int ProbeCommand::Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) {
+  // The value is the one the map shows: draw it at the picture's size, then ask.
+  CATViewer lViewer(_Output.Width, _Output.Height);
+  ioFigure.Build(lViewer, iFont);
+  CairoRender lRender(_Output.Width, _Output.Height, CairoRender::PNG, "");
+  lViewer.Draw(lRender);
+  CommandSupport::PrintWarnings(ioFigure);
+  double lValue = 0.0;
+  if (ioPlot.GetMapValue(_X, _Z, lValue) == 0)
+    std::printf("value at X=%.10g, Z=%.10g: %.10g\n", _X, _Z, lValue);
+  else
+    std::printf("no value at X=%.10g, Z=%.10g: no sample of the map lies there\n", _X, _Z);
+  return 0;
 }
+
+std::string ProbeCommand::Target() const { return "the probed map"; }

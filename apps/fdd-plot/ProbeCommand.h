@@ -3,28 +3,20 @@
 #ifndef ProbeCommand_H
 #define ProbeCommand_H
 
-#include <string>
+#include "MapCommand.h"
 
-#include "ColorOptions.h"
-#include "MapDataOptions.h"
-#include "OutputOptions.h"
-
-namespace CLI {
-class App;
-}
-
-class ProbeCommand {
+class ProbeCommand : public MapCommand {
  public:
-  void Register(CLI::App& ioApp);
-  bool Parsed() const;
-  int Run();
+  void Register(CLI::App& ioApp) override;
+
+ protected:
+  bool Check(std::string& oError) override;
+  int Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) override;
+  std::string Target() const override;
 
  private:
-  CLI::App* _Command = nullptr;
-  MapDataOptions _Data;
-  ColorOptions _Colors;
-  OutputOptions _Output;
   std::string _At;
+  double _X = 0.0, _Z = 0.0;
 };
 
 #endif
