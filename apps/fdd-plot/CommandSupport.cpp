@@ -120,8 +120,10 @@ bool CommandSupport::Write(Figure& ioFigure, const std::string& iPath, CATFont& 
   return false;
 }
 
+void CommandSupport::Warn(const std::string& iMessage) { Fail("warning: " + iMessage); }
+
 void CommandSupport::PrintWarnings(const Figure& iFigure) {
-  for (const std::string& lWarning : iFigure.GetWarnings()) std::fprintf(stderr, "fdd-plot: warning: %s\n", lWarning.c_str());
+  for (const std::string& lWarning : iFigure.GetWarnings()) Warn(lWarning);
 }
 
 int CommandSupport::Fail(const std::string& iMessage) {

@@ -34,6 +34,8 @@ class CommandSupport {
   static CATFont* LoadFont();
   // Writes the figure to iPath, after its warnings; false after printing why not.
   static bool Write(Figure& ioFigure, const std::string& iPath, CATFont& iFont);
+  // "fdd-plot: warning: <message>" on standard error: the picture is made, but not all of it.
+  static void Warn(const std::string& iMessage);
   // The warnings of a built figure, one line each.
   static void PrintWarnings(const Figure& iFigure);
 

@@ -2,7 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
-#include <cstdio>
+#include <algorithm>
+#include <string>
 
 #include "ArrayVector.h"
 #include "CATFont.h"
@@ -43,9 +44,9 @@ int CurveCommand::Run() {
   if (lStatus == 0 && lX) {
     for (size_t i = 0; i < lYs.size(); ++i)
       if (lYs[i]->GetLength() != lX->GetLength())
-        std::fprintf(stderr, "fdd-plot: warning: %s has %u values and the x values %u: %u are plotted\n",
-                     _Y[i].c_str(), lYs[i]->GetLength(), lX->GetLength(),
-                     std::min(lYs[i]->GetLength(), lX->GetLength()));
+        CommandSupport::Warn(_Y[i] + " has " + std::to_string(lYs[i]->GetLength()) + " values and the x values " +
+                             std::to_string(lX->GetLength()) + ": " +
+                             std::to_string(std::min(lYs[i]->GetLength(), lX->GetLength())) + " are plotted");
   }
   // Without x values each curve is drawn over its own sample numbers, computed as they are read.
   std::vector<CATSamIVector*> lXs;

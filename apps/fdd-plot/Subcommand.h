@@ -9,11 +9,7 @@ class App;
 
 class Subcommand {
  public:
-  Subcommand() = default;
   virtual ~Subcommand() = default;
-  Subcommand(const Subcommand&) = delete;
-  Subcommand& operator=(const Subcommand&) = delete;
-
   virtual void Register(CLI::App& ioApp) = 0;
   // Whether the command line named this subcommand (after parsing).
   bool Parsed() const;
