@@ -6,8 +6,8 @@
 //
 // The layout measures every axis drawing the library builds (GetBoundingElement) and moves the
 // data box's edges inward until everything fits the page area: no text is cut off and nothing
-// overlaps, whatever the texts' lengths. Holds one reference on every data object it is given,
-// and one on the colour map it shows; borrows the font during Build. Model units of the page.
+// overlaps, whatever the texts' lengths. Its series hold one reference on every data object it
+// is given; borrows the font during Build. Model units of the page.
 #ifndef PlotArea_H
 #define PlotArea_H
 
