@@ -1,16 +1,17 @@
 // One plot area of a figure: a data box with its background, bottom and left axes (top and right
 // on request), axis labels and a title, holding any number of curves (optionally with symbols),
-// bar series and contribution bars, and at most one colour map. A colour map or contribution bar
-// gets a colour-scale bar on the right; several named series get a legend beside it.
+// bar series and contribution bars, and at most one colour map (each a series of its own kind,
+// which fits and shows itself). A colour map or contribution bar gets a colour-scale bar on the
+// right; several named series get a legend beside it.
 //
 // The layout measures every axis drawing the library builds (GetBoundingElement) and moves the
 // data box's edges inward until everything fits the page area: no text is cut off and nothing
-// overlaps, whatever the texts' lengths. Holds one reference on every data object it is given,
-// and one on the colour map it shows; borrows the font during Build. Model units of the page.
+// overlaps, whatever the texts' lengths. Its series hold one reference on every data object it
+// is given; borrows the font during Build. Model units of the page.
 #ifndef PlotArea_H
 #define PlotArea_H
 
-#include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,13 +21,15 @@
 #include "ColormapData.h"
 #include "Legend.h"
 #include "PlotAxis.h"
+#include "SeriesStyle.h"
 
 class CATFont;
 class CATSamIVector;
 class CATViewer;
+class ContributionSeries;
+class MapSeries;
+class PlotSeries;
 class QVTFdd2DAxisDrawing;
-class QVTFddColormapRep;
-class QVTIFddTicks;
 struct FigureStyle;
 
 class PlotArea {
@@ -44,7 +47,8 @@ class PlotArea {
   // Bottom and left are shown unless hidden; top and right (ticks only) when asked for.
   void ShowAxis(eSide iSide, bool iShown);
 
-  // Curves and bars take colours of the palette in the order they are added.
+  // Curves and bars take colours of the palette in the order they are added, and curves with
+  // symbols the symbol kinds in turn; the style is fixed here, for the legend and the drawing.
   void AddCurve(CATSamIVector* iX, CATSamIVector* iY, const std::string& iName, bool iSymbols);
   void AddBars(CATSamIVector* iX, CATSamIVector* iHeights, const std::string& iName);
   // Colour maps and contribution bars are drawn on linear axes. X and Z (the arguments of a bar)
@@ -77,20 +81,10 @@ class PlotArea {
   // Data range of each axis after Build (data units).
   void GetXRange(double& oMin, double& oMax) const;
   void GetYRange(double& oMin, double& oMax) const;
+  // The style of the iIndex-th curve or bar series added (in the order added).
+  const SeriesStyle& GetSeriesStyle(int iIndex) const { return _Styles[static_cast<size_t>(iIndex)]; }
 
  private:
-  struct Series {
-    CATSamIVector* x;
-    CATSamIVector* y;
-    std::string name;
-    bool symbols;
-    bool bars;
-  };
-  struct Contribution {
-    CATSamIDoubleVector* arg;
-    CATSamIDoubleVector* res;
-    bool vertical;
-  };
   // The axis drawings and boxes that surround a data box; built again for every trial box.
   struct Decoration {
     QVTFdd2DAxisDrawing* axes[4] = {nullptr, nullptr, nullptr, nullptr};
@@ -105,8 +99,6 @@ class PlotArea {
   void Fit(CATFont& iFont, const CATMathBox2D& iRoom, const FigureStyle& iStyle);
   static CATMathBox2D Room(const CATMathBox2D& iPage, const FigureStyle& iStyle);
   void ComputeRanges();
-  // Puts the map's data in ascending views, or drops a map whose data has no order.
-  void OrderMap();
   ColorScaleAxis* MakeColors() const;
   // Builds the decoration of iBox and returns the extent of all of it (data box included).
   CAT2DBoundingBox Decorate(const CATMathBox2D& iBox, const FigureStyle& iStyle, CATFont& iFont,
@@ -115,23 +107,21 @@ class PlotArea {
   void ShowData(CATViewer& ioViewer, ColorScaleAxis* iColors, const FigureStyle& iStyle);
   void ShowDecoration(CATViewer& ioViewer, CATFont& iFont, const Decoration& iDecoration, ColorScaleAxis* iColors,
                       const FigureStyle& iStyle) const;
-  double ModelX(double iValue) const;
-  double ModelY(double iValue) const;
   bool HasLegend() const;
-  // The legend entries of the named series, in their colours and symbols.
-  Legend MakeLegend() const;
-  // Every data object of the colour map, null ones included.
-  std::array<CATBaseUnknown*, 7> MapObjects() const;
-  bool NonHomogeneous() const;
+  // The style of the next curve or bar series.
+  SeriesStyle NextStyle(bool iSymbols);
 
   std::string _Title;
   PlotAxis _XAxis;
   PlotAxis _YAxis;
   bool _Shown[4] = {true, true, false, false};
-  std::vector<Series> _Series;
-  std::vector<Contribution> _Contributions;
-  ColormapData _Map;
-  bool _HasMap = false;
+  // Curves and bars, in the order added, with their styles and the legend of the named ones.
+  std::vector<std::unique_ptr<PlotSeries>> _Series;
+  std::vector<SeriesStyle> _Styles;
+  int _SymbolSeries = 0;
+  Legend _Legend;
+  std::vector<std::unique_ptr<ContributionSeries>> _Contributions;
+  std::unique_ptr<MapSeries> _Map;
   ColorScaleAxis::eTable _Table = ColorScaleAxis::Viridis;
   double _ColorMin = 0.0 / 0.0;
   double _ColorMax = 0.0 / 0.0;
@@ -144,12 +134,6 @@ class PlotArea {
   ColorScaleAxis* _Colors = nullptr;
   double _Margins[4] = {0.0, 0.0, 0.0, 0.0};
   CATMathBox2D _DataBox;
-  // The colour map's tiles and the data limits each shows.
-  struct MapTile {
-    QVTFddColormapRep* rep;
-    double x0, x1, z0, z1;
-  };
-  std::vector<MapTile> _MapTiles;
   std::string _Warning;
   // What the data given to the area leaves out or cannot show; part of every warning.
   std::string _DataWarning;

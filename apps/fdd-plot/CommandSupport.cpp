@@ -114,10 +114,16 @@ CATFont* CommandSupport::LoadFont() {
 bool CommandSupport::Write(Figure& ioFigure, const std::string& iPath, CATFont& iFont) {
   std::string lError;
   const bool lWritten = ioFigure.Write({iPath}, iFont, lError);
-  for (const std::string& lWarning : ioFigure.GetWarnings()) std::fprintf(stderr, "fdd-plot: warning: %s\n", lWarning.c_str());
+  PrintWarnings(ioFigure);
   if (lWritten) return true;
   Fail(lError);
   return false;
+}
+
+void CommandSupport::Warn(const std::string& iMessage) { Fail("warning: " + iMessage); }
+
+void CommandSupport::PrintWarnings(const Figure& iFigure) {
+  for (const std::string& lWarning : iFigure.GetWarnings()) Warn(lWarning);
 }
 
 int CommandSupport::Fail(const std::string& iMessage) {

@@ -32,8 +32,12 @@ class CommandSupport {
 
   // The default text font with one reference; null after printing what is missing.
   static CATFont* LoadFont();
-  // Writes the figure to iPath; false after printing why not.
+  // Writes the figure to iPath, after its warnings; false after printing why not.
   static bool Write(Figure& ioFigure, const std::string& iPath, CATFont& iFont);
+  // "fdd-plot: warning: <message>" on standard error: the picture is made, but not all of it.
+  static void Warn(const std::string& iMessage);
+  // The warnings of a built figure, one line each.
+  static void PrintWarnings(const Figure& iFigure);
 
   // "fdd-plot: <message>" on standard error; returns the failure status 1.
   static int Fail(const std::string& iMessage);

@@ -20,33 +20,20 @@ void ContributionCommand::Register(CLI::App& ioApp) {
   c.add_option("--direction", _Direction, "horizontal or vertical")
       ->check(CLI::IsMember({"horizontal", "vertical"}))
       ->capture_default_str();
-  c.add_option("--colors", _Colors, "Colour table: viridis, rainbow or grey")->capture_default_str();
   c.add_option("--x-limits", _XLimits, "Argument range shown, A,B (default: the data's)");
-  c.add_option("--value-limits", _ValueLimits, "Values at the ends of the colour scale, A,B (default: the data's)");
   c.add_option("--xlabel", _XLabel, "Label of the argument axis");
-  c.add_option("--value-label", _ValueLabel, "Label of the colour scale");
   c.add_option("--title", _Title, "Title above the bar");
-  c.add_option("--size", _Size, "Picture size WIDTHxHEIGHT (default 1000x220, vertical 300x700)");
-  c.add_option("-o,--output", _Out, "Output file: .png, .svg or .pdf")->required();
+  _Colors.Register(c);
+  _Output.Register(c, "", "Picture size WIDTHxHEIGHT (default 1000x220, vertical 300x700)", true);
 }
-
-bool ContributionCommand::Parsed() const { return _Command && _Command->parsed(); }
 
 int ContributionCommand::Run() {
   const bool lVertical = _Direction == "vertical";
   std::string lError;
-  int lWidth = 0, lHeight = 0;
-  const std::string lSize = _Size.empty() ? (lVertical ? "300x700" : "1000x220") : _Size;
-  if (!CommandSupport::ParseSize(lSize, lWidth, lHeight, lError)) return CommandSupport::Usage(lError);
-  double lX0 = NAN, lX1 = NAN, lV0 = NAN, lV1 = NAN;
-  if (!CommandSupport::ParseLimits("--x-limits", _XLimits, lX0, lX1, lError) ||
-      !CommandSupport::ParseLimits("--value-limits", _ValueLimits, lV0, lV1, lError))
+  double lX0 = NAN, lX1 = NAN;
+  if (!_Output.Check(lVertical ? "300x700" : "1000x220", lError) ||
+      !CommandSupport::ParseLimits("--x-limits", _XLimits, lX0, lX1, lError) || !_Colors.Check(lError))
     return CommandSupport::Usage(lError);
-  ColorScaleAxis::eTable lTable = ColorScaleAxis::Viridis;
-  if (!ColorScaleAxis::TableFromName(_Colors, lTable))
-    return CommandSupport::Usage("--colors " + _Colors + ": choose viridis, rainbow or grey");
-  CairoRender::eOutput lKind;
-  if (!Figure::KindOf(_Out, lKind)) return CommandSupport::Usage(_Out + ": name the output file .png, .svg or .pdf");
 
   ArrayVector* lX = CommandSupport::LoadVector(_X);
   ArrayVector* lY = lX ? CommandSupport::LoadVector(_Y) : nullptr;
@@ -60,19 +47,16 @@ int ContributionCommand::Run() {
   CATFont* lFont = lStatus == 0 ? CommandSupport::LoadFont() : nullptr;
   if (lStatus == 0 && !lFont) lStatus = 1;
   if (lStatus == 0) {
-    Figure lFigure(lWidth, lHeight);
+    Figure lFigure(_Output.Width, _Output.Height);
     PlotArea& lPlot = lFigure.AddPlot();
     lPlot.SetTitle(_Title);
     PlotAxis& lAxis = lVertical ? lPlot.GetYAxis() : lPlot.GetXAxis();
     lAxis.SetLabel(_XLabel);
     lAxis.SetRange(lX0, lX1);
     lPlot.ShowAxis(lVertical ? PlotArea::Bottom : PlotArea::Left, false);
-    lPlot.SetColorScale(lTable, lV0, lV1, _ValueLabel);
+    lPlot.SetColorScale(_Colors.Table, _Colors.Min, _Colors.Max, _Colors.Label);
     lPlot.AddContributionBar(lX, lY, lVertical);
-    if (CommandSupport::Write(lFigure, _Out, *lFont))
-      std::printf("wrote %s\n", _Out.c_str());
-    else
-      lStatus = 1;
+    if (!_Output.Write(lFigure, *lFont)) lStatus = 1;
   }
   if (lFont) lFont->Release();
   if (lX) lX->Release();

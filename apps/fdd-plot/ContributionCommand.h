@@ -5,29 +5,25 @@
 
 #include <string>
 
-namespace CLI {
-class App;
-}
+#include "ColorOptions.h"
+#include "OutputOptions.h"
 
-class ContributionCommand {
+#include "Subcommand.h"
+
+class ContributionCommand : public Subcommand {
  public:
-  void Register(CLI::App& ioApp);
-  bool Parsed() const;
-  int Run();
+  void Register(CLI::App& ioApp) override;
+  int Run() override;
 
  private:
-  CLI::App* _Command = nullptr;
   std::string _X;
   std::string _Y;
   std::string _Direction = "horizontal";
-  std::string _Colors = "viridis";
   std::string _XLimits;
-  std::string _ValueLimits;
   std::string _XLabel;
-  std::string _ValueLabel;
   std::string _Title;
-  std::string _Size;
-  std::string _Out;
+  ColorOptions _Colors;
+  OutputOptions _Output;
 };
 
 #endif

@@ -2,7 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
-#include <cstdio>
+#include <algorithm>
+#include <string>
 
 #include "ArrayVector.h"
 #include "CATFont.h"
@@ -21,18 +22,12 @@ void CurveCommand::Register(CLI::App& ioApp) {
   _Command->add_option("--xlabel", _XLabel, "Label of the x axis");
   _Command->add_option("--ylabel", _YLabel, "Label of the y axis");
   _Command->add_option("--title", _Title, "Title above the plot");
-  _Command->add_option("--size", _Size, "Picture size WIDTHxHEIGHT in pixels")->capture_default_str();
-  _Command->add_option("-o,--output", _Out, "Output file: .png, .svg or .pdf")->required();
+  _Output.Register(*_Command, "1000x600", "Picture size WIDTHxHEIGHT in pixels", true);
 }
 
-bool CurveCommand::Parsed() const { return _Command && _Command->parsed(); }
-
 int CurveCommand::Run() {
-  int lWidth = 0, lHeight = 0;
   std::string lError;
-  if (!CommandSupport::ParseSize(_Size, lWidth, lHeight, lError)) return CommandSupport::Usage(lError);
-  CairoRender::eOutput lKind;
-  if (!Figure::KindOf(_Out, lKind)) return CommandSupport::Usage(_Out + ": name the output file .png, .svg or .pdf");
+  if (!_Output.Check("", lError)) return CommandSupport::Usage(lError);
 
   CATSamIVector* lX = nullptr;
   if (!_X.empty()) {
@@ -49,9 +44,9 @@ int CurveCommand::Run() {
   if (lStatus == 0 && lX) {
     for (size_t i = 0; i < lYs.size(); ++i)
       if (lYs[i]->GetLength() != lX->GetLength())
-        std::fprintf(stderr, "fdd-plot: warning: %s has %u values and the x values %u: %u are plotted\n",
-                     _Y[i].c_str(), lYs[i]->GetLength(), lX->GetLength(),
-                     std::min(lYs[i]->GetLength(), lX->GetLength()));
+        CommandSupport::Warn(_Y[i] + " has " + std::to_string(lYs[i]->GetLength()) + " values and the x values " +
+                             std::to_string(lX->GetLength()) + ": " +
+                             std::to_string(std::min(lYs[i]->GetLength(), lX->GetLength())) + " are plotted");
   }
   // Without x values each curve is drawn over its own sample numbers, computed as they are read.
   std::vector<CATSamIVector*> lXs;
@@ -69,7 +64,7 @@ int CurveCommand::Run() {
     if (!lFont) {
       lStatus = 1;
     } else {
-      Figure lFigure(lWidth, lHeight);
+      Figure lFigure(_Output.Width, _Output.Height);
       PlotArea& lPlot = lFigure.AddPlot();
       lPlot.SetTitle(_Title);
       lPlot.GetXAxis().SetLabel(_XLabel);
@@ -77,13 +72,12 @@ int CurveCommand::Run() {
       lPlot.GetXAxis().SetLog(_LogX);
       lPlot.GetYAxis().SetLog(_LogY);
       for (size_t i = 0; i < lYs.size(); ++i) lPlot.AddCurve(lXs[i], lYs[i], CommandSupport::NameOf(_Y[i]), _Symbols);
-      if (!CommandSupport::Write(lFigure, _Out, *lFont)) lStatus = 1;
+      if (!_Output.Write(lFigure, *lFont)) lStatus = 1;
       lFont->Release();
     }
   }
   for (CATSamIVector* lCurveX : lXs) lCurveX->Release();
   for (ArrayVector* lY : lYs) lY->Release();
   if (lX) lX->Release();
-  if (lStatus == 0) std::printf("wrote %s\n", _Out.c_str());
   return lStatus;
 }

@@ -5,18 +5,16 @@
 #include <string>
 #include <vector>
 
-namespace CLI {
-class App;
-}
+#include "OutputOptions.h"
 
-class CurveCommand {
+#include "Subcommand.h"
+
+class CurveCommand : public Subcommand {
  public:
-  void Register(CLI::App& ioApp);
-  bool Parsed() const;
-  int Run();
+  void Register(CLI::App& ioApp) override;
+  int Run() override;
 
  private:
-  CLI::App* _Command = nullptr;
   std::string _X;
   std::vector<std::string> _Y;
   bool _Symbols = false;
@@ -25,8 +23,7 @@ class CurveCommand {
   std::string _XLabel;
   std::string _YLabel;
   std::string _Title;
-  std::string _Size = "1000x600";
-  std::string _Out;
+  OutputOptions _Output;
 };
 
 #endif

@@ -1,44 +1,38 @@
-// fdd-plot map and fdd-plot probe: a colour map of a matrix of values over X and Z (regular, or
-// non-homogeneous with per-row X values), linear or order-interpolated, with its colour scale; the
-// probe prints the value the map shows at one point instead of writing a picture.
+// fdd-plot map: a colour map of a matrix of values over X and Z (regular, or non-homogeneous with
+// per-row X values), linear or order-interpolated, with its colour scale. Run parses the options,
+// loads the data, builds the figure and hands it to Output, which writes it.
 #ifndef MapCommand_H
 #define MapCommand_H
 
 #include <string>
 
-namespace CLI {
-class App;
-}
+#include "ColorOptions.h"
+#include "MapDataOptions.h"
+#include "OutputOptions.h"
+#include "Subcommand.h"
 
-class MapCommand {
+class CATFont;
+class Figure;
+class PlotArea;
+
+class MapCommand : public Subcommand {
  public:
-  // iProbe: registers "probe" instead of "map".
-  void Register(CLI::App& ioApp, bool iProbe);
-  bool Parsed() const;
-  int Run();
+  void Register(CLI::App& ioApp) override;
+  int Run() override;
 
- private:
-  CLI::App* _Command = nullptr;
-  bool _Probe = false;
-  std::string _X;
-  std::string _Z;
-  std::string _Values;
-  std::string _XRows;
-  bool _Transpose = false;
-  bool _Order = false;
-  double _Tolerance = 0.05;
-  double _ZFactor = 1.0;
-  std::string _XLimits;
-  std::string _ZLimits;
-  std::string _Colors = "viridis";
-  std::string _ValueLimits;
-  std::string _XLabel;
-  std::string _ZLabel;
-  std::string _ValueLabel;
-  std::string _Title;
-  std::string _Size = "900x700";
-  std::string _Out;
-  std::string _At;
+ protected:
+  // The options of the data, colours and size, on the subcommand iName.
+  void RegisterMap(CLI::App& ioApp, const char* iName, const char* iDescription, bool iFile);
+  // Checks what the options of the subcommand itself say; false with oError.
+  virtual bool Check(std::string& oError);
+  // Does with the figure of the map what the subcommand is for; the exit status.
+  virtual int Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont);
+  // What an interrupted order map leaves incomplete, for the message.
+  virtual std::string Target() const;
+
+  MapDataOptions _Data;
+  ColorOptions _Colors;
+  OutputOptions _Output;
 };
 
 #endif

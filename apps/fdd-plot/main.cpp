@@ -15,6 +15,7 @@
 #include "DialogTitles.h"
 #include "Gallery.h"
 #include "MapCommand.h"
+#include "ProbeCommand.h"
 
 namespace {
 
@@ -82,13 +83,11 @@ int Main(int argc, char** argv) {
   CLI::App* lDemo = lApp.add_subcommand("demo", "Render the demo gallery (PNG and SVG, PDF for whole figures)");
   lDemo->add_option("--out", lOutDir, "Folder to write the gallery into (made when missing)")->capture_default_str();
   CurveCommand lCurve;
-  lCurve.Register(lApp);
   MapCommand lMap;
-  lMap.Register(lApp, false);
-  MapCommand lProbe;
-  lProbe.Register(lApp, true);
+  ProbeCommand lProbe;
   ContributionCommand lContribution;
-  lContribution.Register(lApp);
+  Subcommand* const lCommands[] = {&lCurve, &lMap, &lProbe, &lContribution};
+  for (Subcommand* lSubcommand : lCommands) lSubcommand->Register(lApp);
   // Left-over arguments are reported as sentences below, not as the parser's own list.
   for (CLI::App* lCommand : lApp.get_subcommands({})) lCommand->allow_extras();
 
@@ -107,10 +106,8 @@ int Main(int argc, char** argv) {
     if (!lSub->remaining().empty()) return LeftOver(lSub->get_name(), lSub->remaining());
 
   if (lDemo->parsed()) return RunDemo(lOutDir);
-  if (lCurve.Parsed()) return lCurve.Run();
-  if (lMap.Parsed()) return lMap.Run();
-  if (lProbe.Parsed()) return lProbe.Run();
-  if (lContribution.Parsed()) return lContribution.Run();
+  for (Subcommand* lSubcommand : lCommands)
+    if (lSubcommand->Parsed()) return lSubcommand->Run();
   return kUsageError;
 }
 

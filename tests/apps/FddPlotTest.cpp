@@ -13,16 +13,86 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "FddPlotRun.h"
 
-TEST(FddPlot, HelpForEverySubcommand) {
-  for (const char* c : {"demo", "curve", "map", "probe", "contribution"}) {
-    const Result r = RunFddPlot(std::string(c) + " --help");
-    EXPECT_EQ(r.status, 0) << c;
-    EXPECT_NE(r.output.find("--"), std::string::npos) << c;
+namespace {
+
+// The options a help text lists, each with the text of its entry (the option line and the lines of
+// its description below it).
+std::map<std::string, std::string> HelpEntries(const std::string& iHelp) {
+  std::map<std::string, std::string> lEntries;
+  std::istringstream lLines(iHelp);
+  std::string lLine, lLast;
+  bool lInOptions = false;
+  while (std::getline(lLines, lLine)) {
+    if (lLine == "Options:") lInOptions = true;
+    const size_t lStart = lLine.find_first_not_of(' ');
+    if (!lInOptions || lStart == std::string::npos) continue;
+    if (lLine[lStart] != '-') {
+      if (!lLast.empty()) lEntries[lLast] += lLine;
+      continue;
+    }
+    // "-o,--output TEXT ...": the long name.
+    std::string lNames = lLine.substr(lStart, lLine.find(' ', lStart) - lStart);
+    lLast = lNames.substr(lNames.rfind(',') + 1);
+    lEntries[lLast] = lLine;
+  }
+  return lEntries;
+}
+
+}  // namespace
+
+TEST(FddPlot, HelpListsEveryOptionWithItsDefault) {
+  // Each subcommand's options, with what its help must say of the default ("" for none: a flag,
+  // an empty text, a required option says REQUIRED).
+  const char* const kData = "the data's";
+  const std::vector<std::pair<std::string, std::string>> kMap = {
+      {"--x", ""},          {"--z", "REQUIRED"},       {"--values", "REQUIRED"}, {"--x-rows", ""},
+      {"--transpose", ""},  {"--order", ""},           {"--tolerance", "=0.05"}, {"--z-factor", "=1"},
+      {"--x-limits", kData}, {"--z-limits", kData},    {"--colors", "=viridis"}, {"--value-limits", kData},
+      {"--xlabel", ""},     {"--zlabel", ""},          {"--value-label", ""},    {"--title", ""},
+      {"--size", "=900x700"}};
+  auto lWith = [](std::vector<std::pair<std::string, std::string>> iOptions, const std::string& iOption,
+                  const std::string& iDefault) {
+    iOptions.push_back({iOption, iDefault});
+    return iOptions;
+  };
+  const struct {
+    const char* command;
+    std::vector<std::pair<std::string, std::string>> options;
+  } kCases[] = {
+      {"demo", {{"--out", "=gallery"}}},
+      {"curve",
+       {{"--x", "default: the sample numbers"}, {"--y", "REQUIRED"}, {"--symbols", ""}, {"--log-x", ""},
+        {"--log-y", ""}, {"--xlabel", ""}, {"--ylabel", ""}, {"--title", ""}, {"--size", "=1000x600"},
+        {"--output", "REQUIRED"}}},
+      {"map", lWith(kMap, "--output", "REQUIRED")},
+      {"probe", lWith(kMap, "--at", "REQUIRED")},
+      {"contribution",
+       {{"--x", "REQUIRED"}, {"--y", "REQUIRED"}, {"--direction", "=horizontal"}, {"--colors", "=viridis"},
+        {"--x-limits", kData}, {"--value-limits", kData}, {"--xlabel", ""}, {"--value-label", ""}, {"--title", ""},
+        {"--size", "default 1000x220, vertical 300x700"}, {"--output", "REQUIRED"}}},
+  };
+  for (const auto& c : kCases) {
+    const Result r = RunFddPlot(std::string(c.command) + " --help");
+    EXPECT_EQ(r.status, 0) << c.command;
+    std::map<std::string, std::string> lEntries = HelpEntries(r.output);
+    EXPECT_EQ(lEntries.erase("--help"), 1u) << c.command;
+    std::vector<std::string> lListed, lExpected;
+    for (const auto& e : lEntries) lListed.push_back(e.first);
+    for (const auto& o : c.options) {
+      lExpected.push_back(o.first);
+      EXPECT_NE(lEntries[o.first].find(o.second), std::string::npos)
+          << c.command << " " << o.first << ": \"" << lEntries[o.first] << "\" does not say " << o.second;
+    }
+    std::sort(lExpected.begin(), lExpected.end());
+    EXPECT_EQ(lListed, lExpected) << c.command;
   }
   EXPECT_NE(RunFddPlot("").status, 0);
 }

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,7 +20,9 @@
 #include "MemoryDouble2DDim2NH.h"
 #include "MemoryDoubleMatrix.h"
 #include "MemoryDoubleVector.h"
+#include "Palette.h"
 #include "PlotArea.h"
+#include "RecordingRender.h"
 #include "TextBoxRender.h"
 
 namespace {
@@ -227,6 +231,66 @@ TEST_F(FigureTest, DataInNoOrderIsNotDrawnAndTheWarningSaysWhere) {
     EXPECT_EQ(lObject->GetRefCount(), 1u);
     lObject->Release();
   }
+}
+
+// A series' style is fixed when it is added: the palette colour of its place, the next symbol kind
+// for a curve with symbols (a curve without takes none), and the legend marks each series as its
+// drawing does.
+TEST_F(FigureTest, SeriesStylesAreFixedWhenAddedAndTheLegendShowsThem) {
+  Figure lFigure(900, 500);
+  PlotArea& lPlot = lFigure.AddPlot();
+  MemoryDoubleVector* x = Linear(5, 0, 1);
+  const bool lSymbols[] = {true, true, false, true, true, true, true, true, true};
+  std::vector<MemoryDoubleVector*> lYs;
+  for (size_t i = 0; i < std::size(lSymbols); ++i) {
+    lYs.push_back(Linear(5, static_cast<double>(i), static_cast<double>(i) + 0.5));
+    lPlot.AddCurve(x, lYs.back(), "curve " + std::to_string(i), lSymbols[i]);
+  }
+  std::vector<int> lKinds;
+  for (size_t i = 0; i < std::size(lSymbols); ++i) {
+    const SeriesStyle& s = lPlot.GetSeriesStyle(static_cast<int>(i));
+    int r = 0, g = 0, b = 0;
+    Palette::Color(static_cast<int>(i), r, g, b);
+    EXPECT_EQ(std::vector<int>({s.Red, s.Green, s.Blue}), std::vector<int>({r, g, b})) << i;
+    EXPECT_EQ(s.Symbols, lSymbols[i]) << i;
+    if (lSymbols[i]) {
+      lKinds.push_back(s.Symbol);
+    } else {
+      EXPECT_EQ(s.Symbol, 0) << i;
+    }
+  }
+  // The first six symbol curves each have a kind of their own, and the cycle goes on from there
+  // as if the curve without symbols were not there.
+  EXPECT_EQ(std::set<int>(lKinds.begin(), lKinds.begin() + 6).size(), 6u);
+  Figure lOnlySymbols(300, 200);
+  PlotArea& lOther = lOnlySymbols.AddPlot();
+  for (size_t k = 0; k < lKinds.size(); ++k) {
+    lOther.AddCurve(x, x, "", true);
+    EXPECT_EQ(lOther.GetSeriesStyle(static_cast<int>(k)).Symbol, lKinds[k]) << k;
+  }
+
+  // Drawn: every marker of a colour, the curve's and the legend's, has that series' kind.
+  CATViewer lViewer(900, 500);
+  lFigure.Build(lViewer, *_Font);
+  RecordingRender lRender(900, 500);
+  lViewer.Draw(lRender);
+  std::map<std::vector<long long>, std::set<long long>> lMarkers;
+  std::map<std::vector<long long>, int> lLegendMarkers;
+  std::vector<long long> lColor;
+  for (const RecordedCall& c : lRender.Calls()) {
+    if (c.Op == "SetCurrentAttribute") lColor = {c.Ints[1], c.Ints[2], c.Ints[3]};
+    if (c.Op != "ImmediateDraw2DMarker") continue;
+    lMarkers[lColor].insert(c.Ints[1]);
+    if (c.Ints[0] == 1) ++lLegendMarkers[lColor];
+  }
+  for (size_t i = 0; i < std::size(lSymbols); ++i) {
+    const SeriesStyle& s = lPlot.GetSeriesStyle(static_cast<int>(i));
+    const std::vector<long long> lKey = {s.Red, s.Green, s.Blue};
+    EXPECT_EQ(lMarkers[lKey], lSymbols[i] ? std::set<long long>{s.Symbol} : std::set<long long>{}) << i;
+    EXPECT_EQ(lLegendMarkers[lKey], lSymbols[i] ? 1 : 0) << i;
+  }
+  x->Release();
+  for (MemoryDoubleVector* y : lYs) y->Release();
 }
 
 // One whole figure as a picture: two plot areas lined up, a contribution bar with its colour scale,

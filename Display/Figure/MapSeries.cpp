@@ -1,0 +1,158 @@
+#include "MapSeries.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "CATSamIDouble1p5D.h"
+#include "CATSamIDouble2DDim2NH.h"
+#include "CATSamIDoubleMatrix.h"
+#include "CATSamIDoubleVector.h"
+#include "CATViewer.h"
+#include "ColorScaleAxis.h"
+#include "DataExtent.h"
+#include "DataRange.h"
+#include "ImageTiles.h"
+#include "LinearScaling.h"
+#include "OrderedMatrix.h"
+#include "OrderedValueRows.h"
+#include "OrderedVector.h"
+#include "OrderedXRows.h"
+#include "PlotFrame.h"
+#include "QVTFddColormapRep.h"
+#include "SampleOrder.h"
+
+namespace {
+
+// Puts iView (one reference, taken over) in place of the object ioHeld held.
+template <class T, class V>
+void Replace(T*& ioHeld, V* iView) {
+  if (ioHeld) ioHeld->Release();
+  ioHeld = iView;
+}
+
+}  // namespace
+
+std::unique_ptr<MapSeries> MapSeries::Make(const ColormapData& iData, std::string& oWarning) {
+  std::unique_ptr<MapSeries> lMap(new MapSeries(iData));
+  const std::string lBreak = lMap->Order(oWarning);
+  if (lBreak.empty()) return lMap;
+  oWarning = "the colour map is not drawn: " + lBreak;
+  return nullptr;
+}
+
+MapSeries::MapSeries(const ColormapData& iData) : _Map(iData) {
+  for (CATBaseUnknown* lObject : Objects())
+    if (lObject) lObject->AddRef();
+}
+
+MapSeries::~MapSeries() {
+  DropTiles();
+  for (CATBaseUnknown* lObject : Objects())
+    if (lObject) lObject->Release();
+}
+
+std::array<CATBaseUnknown*, 7> MapSeries::Objects() const {
+  return {_Map.X, _Map.Values, _Map.XRows, _Map.ValueRows, _Map.Z, _Map.XScaling, _Map.ZScaling};
+}
+
+bool MapSeries::NonHomogeneous() const { return _Map.XRows && _Map.ValueRows; }
+
+void MapSeries::DropTiles() {
+  for (Tile& t : _Tiles) t.rep->Release();
+  _Tiles.clear();
+}
+
+std::string MapSeries::Order(std::string& oWarning) {
+  const SampleOrder lZOrder(_Map.Z);
+  std::string lBreak = lZOrder.DescribeBreak("z");
+  unsigned long long lNaN = lZOrder.GetNaNCount();
+  if (NonHomogeneous()) {
+    OrderedXRows* lRows = new OrderedXRows(_Map.XRows, lZOrder);
+    OrderedValueRows* lValues = new OrderedValueRows(_Map.ValueRows, lRows);
+    if (lBreak.empty() && !lRows->IsOrdered()) lBreak = SampleOrder::DescribeBreak(_Map.XRows, "x");
+    lNaN += lRows->GetNaNCount();
+    Replace(_Map.XRows, lRows);
+    Replace(_Map.ValueRows, lValues);
+  } else {
+    const SampleOrder lXOrder(_Map.X);
+    if (lBreak.empty()) lBreak = lXOrder.DescribeBreak("x");
+    lNaN += lXOrder.GetNaNCount();
+    if (!lXOrder.IsIdentity() || !lZOrder.IsIdentity()) {
+      Replace(_Map.X, _Map.X ? new OrderedVector(_Map.X, lXOrder) : nullptr);
+      Replace(_Map.Values, _Map.Values ? new OrderedMatrix(_Map.Values, lXOrder, lZOrder) : nullptr);
+    }
+  }
+  if (!lZOrder.IsIdentity()) Replace(_Map.Z, _Map.Z ? new OrderedVector(_Map.Z, lZOrder) : nullptr);
+  if (lBreak.empty() && lNaN > 0) oWarning = "left out " + std::to_string(lNaN) + " samples whose x or z is NaN";
+  return lBreak;
+}
+
+void MapSeries::Fit(const PlotAxis& iXAxis, const PlotAxis& iYAxis, DataExtent& ioExtent) {
+  (void)iXAxis;
+  (void)iYAxis;
+  double mx0 = _Map.XMin, mx1 = _Map.XMax, mz0 = _Map.ZMin, mz1 = _Map.ZMax;
+  if (!std::isfinite(mx0) || !std::isfinite(mx1)) {
+    mx0 = mx1 = NAN;
+    if (NonHomogeneous())
+      DataRange::Add(_Map.XRows, mx0, mx1);
+    else
+      DataRange::Add(_Map.X, false, mx0, mx1);
+  }
+  if (!std::isfinite(mz0) || !std::isfinite(mz1)) {
+    mz0 = mz1 = NAN;
+    DataRange::Add(_Map.Z, false, mz0, mz1);
+  }
+  // A single X or Z value (a 1 x 1 map) is shown over the range around it, not over nothing.
+  if (!(mx1 > mx0)) DataRange::Axis(mx0, mx1, 0.0, false, mx0, mx1);
+  if (!(mz1 > mz0)) DataRange::Axis(mz0, mz1, 0.0, false, mz0, mz1);
+  _Map.XMin = mx0;
+  _Map.XMax = mx1;
+  _Map.ZMin = mz0;
+  _Map.ZMax = mz1;
+  DataRange::Add(mx0, ioExtent.XMin, ioExtent.XMax);
+  DataRange::Add(mx1, ioExtent.XMin, ioExtent.XMax);
+  DataRange::Add(mz0, ioExtent.YMin, ioExtent.YMax);
+  DataRange::Add(mz1, ioExtent.YMin, ioExtent.YMax);
+}
+
+void MapSeries::FitValues(double& ioMin, double& ioMax) const {
+  if (NonHomogeneous())
+    DataRange::Add(_Map.ValueRows, ioMin, ioMax);
+  else
+    DataRange::Add(_Map.Values, ioMin, ioMax);
+}
+
+void MapSeries::Show(CATViewer& ioViewer, const PlotFrame& iFrame, ColorScaleAxis* iColors,
+                     const FigureStyle& iStyle) {
+  (void)iStyle;
+  DropTiles();
+  if (!iColors) return;
+  const CATMathPoint2D lLow = iFrame.GetBox().GetLow(), lHigh = iFrame.GetBox().GetHigh();
+  // Order interpolation needs both scalings; the identity stands in for a missing one.
+  QVTIFddScaling* lXScaling = _Map.XScaling ? _Map.XScaling : new LinearScaling(1.0);
+  QVTIFddScaling* lZScaling = _Map.ZScaling ? _Map.ZScaling : new LinearScaling(1.0);
+  // The map is drawn with the axis ranges: its own limits may lie inside them.
+  for (const ImageTiles::Tile& tx : ImageTiles::Cut(lLow.GetX(), lHigh.GetX(), _Map.XMin, _Map.XMax))
+    for (const ImageTiles::Tile& tz : ImageTiles::Cut(lLow.GetY(), lHigh.GetY(), _Map.ZMin, _Map.ZMax)) {
+      const CATMathBox2D lBox(tx.low, tx.high, tz.low, tz.high);
+      QVTFddColormapRep* lRep =
+          NonHomogeneous()
+              ? new QVTFddColormapRep(lBox, _Map.XRows, tx.min, tx.max, 1, _Map.Z, tz.min, tz.max, 1, _Map.ValueRows,
+                                      iColors, lXScaling, lZScaling, _Map.Order ? 1 : 0, _Map.Tolerance)
+              : new QVTFddColormapRep(lBox, _Map.X, tx.min, tx.max, 1, _Map.Z, tz.min, tz.max, 1, _Map.Values,
+                                      iColors, lXScaling, lZScaling, _Map.Order ? 1 : 0, _Map.Tolerance);
+      if (!lRep) continue;
+      _Tiles.push_back({lRep, tx.min, tx.max, tz.min, tz.max});
+      ioViewer.AddRep(lRep);
+    }
+  if (!_Map.XScaling && lXScaling) lXScaling->Release();
+  if (!_Map.ZScaling && lZScaling) lZScaling->Release();
+}
+
+long MapSeries::GetValue(double iX, double iZ, double& oValue) const {
+  for (const Tile& t : _Tiles)
+    if (iX >= std::min(t.x0, t.x1) && iX <= std::max(t.x0, t.x1) && iZ >= std::min(t.z0, t.z1) &&
+        iZ <= std::max(t.z0, t.z1) && t.rep->GetValue(iX, iZ, oValue) == 0)
+      return 0;
+  return 1;
+}

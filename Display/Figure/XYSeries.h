@@ -1,0 +1,26 @@
+// A series of values y over x in one style, the common part of curves and bars: holds one
+// reference on each vector.
+#ifndef XYSeries_H
+#define XYSeries_H
+
+#include "PlotSeries.h"
+#include "SeriesStyle.h"
+
+class CATSamIVector;
+
+class XYSeries : public PlotSeries {
+ public:
+  XYSeries(CATSamIVector* iX, CATSamIVector* iY, const SeriesStyle& iStyle);
+  ~XYSeries() override;
+
+  // Widens ioExtent by the finite values (positive ones on a logarithmic axis), with the room
+  // kept above and below values.
+  void Fit(const PlotAxis& iXAxis, const PlotAxis& iYAxis, DataExtent& ioExtent) override;
+
+ protected:
+  CATSamIVector* _X;
+  CATSamIVector* _Y;
+  SeriesStyle _Style;
+};
+
+#endif
