@@ -49,7 +49,10 @@ LinearTicks::LinearTicks(double iMin, double iMax, eKind iKind, int iMaxInterval
 
   // The finest nice step giving at most iMaxIntervals intervals, found from half the span and half
   // the step: the span of -1e308 .. 1e308 overflows.
-  const double lHalfRaw = (0.5 * lHigh - 0.5 * lLow) / iMaxIntervals;
+  double lHalfRaw = (0.5 * lHigh - 0.5 * lLow) / iMaxIntervals;
+  // A span of a few denormals halves to nothing at its ends: halve the whole span instead.
+  if (!(lHalfRaw > 0.0)) lHalfRaw = (lHigh - lLow) / iMaxIntervals * 0.5;
+  if (!(lHalfRaw > 0.0) || !std::isfinite(lHalfRaw)) return;
   Step lStep{1, static_cast<int>(std::floor(std::log10(lHalfRaw) + std::log10(2.0)))};
   for (int lGuard = 0; lGuard < 8 && 0.5 * lStep.Value() < lHalfRaw * (1.0 - 1e-12); ++lGuard)
     lStep = lStep.Coarser();

@@ -134,4 +134,11 @@ TEST(LinearTicks, RangesAtTheEndsOfTheDoublesHaveTicks) {
         EXPECT_TRUE(std::isfinite(v) && v >= r[0] - 1e-9 * std::fabs(r[0]) && v <= r[1] + 1e-9 * std::fabs(r[1])) << v;
     lTicks->Release();
   }
+  // A span of one denormal halves to nothing at its ends: ticks within it, or none, but no
+  // conversion of an infinite logarithm.
+  const double kTiny = std::numeric_limits<double>::denorm_min();
+  LinearTicks* lTiny = new LinearTicks(0.0, kTiny);
+  for (int l = 0; l < lTiny->GetNbrLevels(); ++l)
+    for (double v : Level(*lTiny, l)) EXPECT_TRUE(v >= 0.0 && v <= kTiny) << v;
+  lTiny->Release();
 }
