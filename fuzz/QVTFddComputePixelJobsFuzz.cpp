@@ -41,7 +41,7 @@ double ConsumeDouble(FuzzedDataProvider& ioData) {
 void Reference(const std::vector<double>& v, double iMin, double iMax, int iInterpolate, QVTFddPixelJob* pJobs,
                int iLength) {
   const int n = static_cast<int>(v.size());
-  if (n < 2 || !(iMax > iMin) || iLength < 1) return;
+  if (n < 1 || !(iMax > iMin) || iLength < 1) return;
   if (v[0] > iMax || v[n - 1] < iMin) {
     for (int k = 0; k < iLength; ++k) pJobs[k] = QVTFddPixelJob::Empty();
     return;
