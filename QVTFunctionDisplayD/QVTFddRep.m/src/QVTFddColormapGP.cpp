@@ -106,24 +106,24 @@ QVTFddColormapAlgo* QVTFddColormapGP::NewAlgorithm(int iWidth, int iHeight) cons
     if (!_XScaling || !_ZScaling) return nullptr;
     if (_Values) {
       if (!_XVector) return nullptr;
-      return new (std::nothrow) QVTFddColormapAlgoOrderInterpol(_XVector.Get(), _XMinLimit, _XMaxLimit, _XInterpolate,
-                                                                _ZVector.Get(), _ZMinLimit, _ZMaxLimit, _ZInterpolate,
-                                                                _Values.Get(), iWidth, iHeight, _Axis.Get(), _XScaling.Get(),
-                                                                _ZScaling.Get(), _OrderTolerance);
+      return new (std::nothrow) QVTFddColormapAlgoOrderInterpol(
+          _XVector.Get(), _XMinLimit, _XMaxLimit, _XInterpolate, _ZVector.Get(), _ZMinLimit, _ZMaxLimit, _ZInterpolate,
+          _Values.Get(), iWidth, iHeight, _Axis.Get(), _XScaling.Get(), _ZScaling.Get(), _OrderTolerance);
     }
     if (_ValuesNonHom) {
       if (!_XValuesNonHom) return nullptr;
-      return new (std::nothrow) QVTFddColormapAlgoOrderInterpolNH(
-          _XValuesNonHom.Get(), _XMinLimit, _XMaxLimit, _XInterpolate, _ZVector.Get(), _ZMinLimit, _ZMaxLimit, _ZInterpolate,
-          _ValuesNonHom.Get(), iWidth, iHeight, _Axis.Get(), _XScaling.Get(), _ZScaling.Get(), _OrderTolerance);
+      return new (std::nothrow)
+          QVTFddColormapAlgoOrderInterpolNH(_XValuesNonHom.Get(), _XMinLimit, _XMaxLimit, _XInterpolate, _ZVector.Get(),
+                                            _ZMinLimit, _ZMaxLimit, _ZInterpolate, _ValuesNonHom.Get(), iWidth, iHeight,
+                                            _Axis.Get(), _XScaling.Get(), _ZScaling.Get(), _OrderTolerance);
     }
     return nullptr;
   }
   if (_Values) {
     if (!_XVector) return nullptr;
-    return new (std::nothrow) QVTFddColormapAlgoLineair(_XVector.Get(), _XMinLimit, _XMaxLimit, _XInterpolate, _ZVector.Get(),
-                                                        _ZMinLimit, _ZMaxLimit, _ZInterpolate, _Values.Get(), iWidth,
-                                                        iHeight, _Axis.Get());
+    return new (std::nothrow)
+        QVTFddColormapAlgoLineair(_XVector.Get(), _XMinLimit, _XMaxLimit, _XInterpolate, _ZVector.Get(), _ZMinLimit,
+                                  _ZMaxLimit, _ZInterpolate, _Values.Get(), iWidth, iHeight, _Axis.Get());
   }
   if (_ValuesNonHom) {
     if (!_XValuesNonHom) return nullptr;
