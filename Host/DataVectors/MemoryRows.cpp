@@ -2,16 +2,12 @@
 
 MemoryRows::MemoryRows(const std::vector<std::vector<double>>& iRows) {
   _Rows.reserve(iRows.size());
-  for (const auto& lRow : iRows) _Rows.push_back(new MemoryDoubleVector(lRow));
+  for (const auto& lRow : iRows) _Rows.emplace_back(new MemoryDoubleVector(lRow));
 }
 
-MemoryRows::~MemoryRows() {
-  for (MemoryDoubleVector* lRow : _Rows)
-    if (lRow) lRow->Release();
-}
+MemoryRows::~MemoryRows() = default;
 
 CATSamIDoubleVector* MemoryRows::Get(unsigned int iRow) const {
   if (iRow >= _Rows.size() || !_Rows[iRow]) return nullptr;
-  _Rows[iRow]->AddRef();
-  return _Rows[iRow];
+  return RefPtr<CATSamIDoubleVector>::Hold(_Rows[iRow].Get()).Detach();
 }

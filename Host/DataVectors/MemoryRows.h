@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "MemoryDoubleVector.h"
+#include "RefPtr.h"
 
 class MemoryRows {
  public:
@@ -18,7 +19,7 @@ class MemoryRows {
   CATSamIDoubleVector* Get(unsigned int iRow) const;
 
  private:
-  std::vector<MemoryDoubleVector*> _Rows;
+  std::vector<RefPtr<MemoryDoubleVector>> _Rows;
 };
 
 #endif

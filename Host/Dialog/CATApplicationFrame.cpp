@@ -29,9 +29,9 @@ void sOnInterrupt(int iSignal) {
 
 }  // namespace
 
-CATApplicationFrame::CATApplicationFrame(int iWithMainWindow) : _MainWindow(nullptr) {
+CATApplicationFrame::CATApplicationFrame(int iWithMainWindow) {
   if (iWithMainWindow) {
-    _MainWindow = new CATDialog(nullptr, "MainWindow");
+    _MainWindow = RefPtr<CATDialog>(new CATDialog(nullptr, "MainWindow"));
     if (_MainWindow) _MainWindow->SetVisibility(1);
   }
   if (!sFrame) sFrame = this;
@@ -39,8 +39,7 @@ CATApplicationFrame::CATApplicationFrame(int iWithMainWindow) : _MainWindow(null
 
 CATApplicationFrame::~CATApplicationFrame() {
   ProcessEvents();
-  if (_MainWindow) _MainWindow->Release();
-  _MainWindow = nullptr;
+  _MainWindow.Reset();
   if (sFrame == this) sFrame = nullptr;
 }
 

@@ -9,6 +9,8 @@
 #ifndef CATApplicationFrame_H
 #define CATApplicationFrame_H
 
+#include "RefPtr.h"
+
 class CATDialog;
 
 class CATApplicationFrame {
@@ -23,7 +25,7 @@ class CATApplicationFrame {
   // The program's frame, or null before one is made.
   static CATApplicationFrame* GetFrame();
   // The main window (the parent of dialog boxes), or null.
-  CATDialog* GetMainWindow() const { return _MainWindow; }
+  CATDialog* GetMainWindow() const { return _MainWindow.Get(); }
 
   // The host's event processing at a point where no dialog code runs: releases the commands that
   // asked for delayed destruction.
@@ -52,7 +54,7 @@ class CATApplicationFrame {
   CATApplicationFrame(const CATApplicationFrame&) = delete;
   CATApplicationFrame& operator=(const CATApplicationFrame&) = delete;
 
-  CATDialog* _MainWindow;
+  RefPtr<CATDialog> _MainWindow;
 };
 
 #endif

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "CATNotification.h"
+#include "RefPtr.h"
 
 HOST_META_IMPLEMENT(CATCommand, CATBaseUnknown, "Dialog")
 
@@ -64,9 +65,9 @@ void CATCommand::DestroyDelayed() {
   // A released command may release others that wait too (a dialog its children): each leaves
   // the queue in its destructor, so the queue is taken from the front until it is empty.
   while (sQueue && !sQueue->empty()) {
-    CATCommand* lCommand = sQueue->front();
+    // The queue's reference, released when the holder goes, after the command left the queue.
+    const RefPtr<CATCommand> lCommand(sQueue->front());
     sQueue->erase(sQueue->begin());
-    lCommand->Release();
   }
 }
 

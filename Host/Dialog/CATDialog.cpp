@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "RefPtr.h"
+
 HOST_META_IMPLEMENT(CATDialog, CATCommand, "Dialog")
 
 CATDialog::CATDialog(CATDialog* iParent, const CATString& iName)
@@ -19,12 +21,13 @@ CATDialog::CATDialog(CATDialog* iParent, const CATString& iName)
 CATDialog::~CATDialog() {
   Detach();
   // Children are released last child first; each is told first that it has no parent any more,
-  // so that it does not reach back into this dialog while it goes.
+  // so that it does not reach back into this dialog while it goes. The list holds plain pointers
+  // since a child released earlier takes itself out of it; a child taken out here hands its
+  // reference to the holder.
   while (!_Children.empty()) {
-    CATDialog* lChild = _Children.back();
+    const RefPtr<CATDialog> lChild(_Children.back());
     _Children.pop_back();
     lChild->_Parent = nullptr;
-    lChild->Release();
   }
 }
 

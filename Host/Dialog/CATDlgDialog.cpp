@@ -10,8 +10,7 @@ CATDlgDialog::CATDlgDialog(CATDialog* iParent, const CATString& iName, CATDlgSty
 
 CATDlgDialog::~CATDlgDialog() {
   CountAsShown(0);
-  if (_Cancel) _Cancel->Release();
-  _Cancel = nullptr;
+  _Cancel.Reset();
 }
 
 void CATDlgDialog::SetVisibility(int iState) {
@@ -19,7 +18,7 @@ void CATDlgDialog::SetVisibility(int iState) {
   CountAsShown(iState != 0);
 }
 
-void CATDlgDialog::ActivateCancel() { SendNotification(_Cancel); }
+void CATDlgDialog::ActivateCancel() { SendNotification(_Cancel.Get()); }
 
 void CATDlgDialog::CountAsShown(int iShown) {
   if (iShown == _Counted) return;

@@ -6,6 +6,7 @@
 #define CATDlgDialog_H
 
 #include "CATDialog.h"
+#include "RefPtr.h"
 
 class CATNotification;
 
@@ -17,7 +18,7 @@ class CATDlgDialog : public CATDialog {
 
   CATDlgStyle GetStyle() const { return _Style; }
   // The notification sent when Cancel is pressed (null only when the heap was exhausted).
-  CATNotification* GetDiaCANCELNotification() const { return _Cancel; }
+  CATNotification* GetDiaCANCELNotification() const { return _Cancel.Get(); }
 
   void SetVisibility(int iState) override;
 
@@ -28,7 +29,7 @@ class CATDlgDialog : public CATDialog {
   void CountAsShown(int iShown);
 
   CATDlgStyle _Style;
-  CATNotification* _Cancel;
+  RefPtr<CATNotification> _Cancel;
   int _Counted;
 };
 

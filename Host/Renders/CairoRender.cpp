@@ -138,13 +138,13 @@ CairoRender::CairoRender(int iWidthPx, int iHeightPx, eOutput iKind, const std::
   _TextOptions = cairo_font_options_create();
   cairo_font_options_set_hint_metrics(_TextOptions, CAIRO_HINT_METRICS_OFF);
   cairo_font_options_set_hint_style(_TextOptions, CAIRO_HINT_STYLE_NONE);
-  _DefaultFont = CATFont::CreateDefault();
+  _DefaultFont = RefPtr<CATFont>(CATFont::CreateDefault());
   SetAntialias(true);
   SetBackground(255, 255, 255, 255);
 }
 
 CairoRender::~CairoRender() {
-  if (_DefaultFont) _DefaultFont->Release();
+  _DefaultFont.Reset();
   if (_TextOptions) cairo_font_options_destroy(_TextOptions);
   if (_Cr) cairo_destroy(_Cr);
   // The surface may still write into the file as it goes: the file is removed after it.
@@ -552,7 +552,7 @@ void CairoRender::ImmediateDraw2DGeomText(const float* iOrigin, const CATUnicode
                                           float iAngleDegrees, const CATFont* iFont) {
   if (!iOrigin || !iFont || !std::isfinite(iHeight) || !(iHeight > 0.0f) || !std::isfinite(iAngleDegrees)) return;
   // A fixed-metric font is drawn with the default face, stretched to the width it measures.
-  const CATFont* lDrawing = iFont->GetDrawingFace() ? iFont : _DefaultFont;
+  const CATFont* lDrawing = iFont->GetDrawingFace() ? iFont : _DefaultFont.Get();
   if (!lDrawing || !lDrawing->GetDrawingFace() || !BeginOperation()) return;
   const std::string lText = CATFont::sValidUTF8(iText);
   const double lHeight = iHeight;

@@ -17,6 +17,7 @@
 #include "CATRender.h"
 #include "HostTypes.h"
 #include "OwnedSupport.h"
+#include "RefPtr.h"
 
 class QVTFddMathClipLines;
 class WholeFile;
@@ -123,7 +124,7 @@ class CairoRender : private OwnedSupport, public CATRender {
   _cairo_surface* _Surface = nullptr;
   _cairo* _Cr = nullptr;
   _cairo_font_options* _TextOptions = nullptr;
-  CATFont* _DefaultFont = nullptr;
+  RefPtr<CATFont> _DefaultFont;
   bool _Antialias = true;
   bool _Finished = false;
   HRESULT _FinishResult = E_FAIL;

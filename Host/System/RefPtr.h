@@ -6,6 +6,7 @@
 #ifndef RefPtr_H
 #define RefPtr_H
 
+#include <type_traits>
 #include <utility>
 
 template <class T>
@@ -16,20 +17,16 @@ class RefPtr {
   explicit RefPtr(T* iAdopted) : _Object(iAdopted) {}
   // A holder with a reference of its own on iObject (null gives an empty holder).
   static RefPtr Hold(T* iObject) {
-    if (iObject) iObject->AddRef();
+    Take(iObject);
     return RefPtr(iObject);
   }
-  RefPtr(const RefPtr& iOther) : _Object(iOther._Object) {
-    if (_Object) _Object->AddRef();
-  }
+  RefPtr(const RefPtr& iOther) : _Object(iOther._Object) { Take(_Object); }
   RefPtr(RefPtr&& ioOther) noexcept : _Object(ioOther._Object) { ioOther._Object = nullptr; }
   RefPtr& operator=(RefPtr iOther) noexcept {
     std::swap(_Object, iOther._Object);
     return *this;
   }
-  ~RefPtr() {
-    if (_Object) _Object->Release();
-  }
+  ~RefPtr() { Give(_Object); }
 
   T* Get() const { return _Object; }
   T* operator->() const { return _Object; }
@@ -45,8 +42,23 @@ class RefPtr {
     return lObject;
   }
   void Swap(RefPtr& ioOther) noexcept { std::swap(_Object, ioOther._Object); }
+  // For a function that hands out a new reference through a T** parameter: releases what is held
+  // and gives the place to fill, which the holder then owns.
+  T** Receive() {
+    Reset();
+    return &_Object;
+  }
 
  private:
+  // The count is no part of an object's value: a holder of a const object counts it too.
+  typedef std::remove_const_t<T> Counted;
+  static void Take(T* iObject) {
+    if (iObject) const_cast<Counted*>(iObject)->AddRef();
+  }
+  static void Give(T* iObject) {
+    if (iObject) const_cast<Counted*>(iObject)->Release();
+  }
+
   T* _Object = nullptr;
 };
 

@@ -21,23 +21,15 @@ void CATViewer::FitBox(double iXMin, double iXMax, double iYMin, double iYMax) {
 
 void CATViewer::AddRep(CATRep* iRep) {
   if (!iRep) return;
-  iRep->AddRef();
-  _Items.push_back({iRep, nullptr});
+  _Items.push_back({RefPtr<CATRep>::Hold(iRep), RefPtr<CATGraphicPrimitive>()});
 }
 
 void CATViewer::AddPrimitive(CATGraphicPrimitive* iPrimitive) {
   if (!iPrimitive) return;
-  iPrimitive->AddRef();
-  _Items.push_back({nullptr, iPrimitive});
+  _Items.push_back({RefPtr<CATRep>(), RefPtr<CATGraphicPrimitive>::Hold(iPrimitive)});
 }
 
-void CATViewer::Clear() {
-  for (Item& lItem : _Items) {
-    if (lItem.rep) lItem.rep->Release();
-    if (lItem.primitive) lItem.primitive->Release();
-  }
-  _Items.clear();
-}
+void CATViewer::Clear() { _Items.clear(); }
 
 void CATViewer::Draw(CATRender& iRender) {
   iRender.SetViewpoint(&_Viewpoint, &_Viewport);

@@ -7,6 +7,7 @@
 
 #include "CAT2DViewpoint.h"
 #include "CATViewport.h"
+#include "RefPtr.h"
 
 class CATGraphicPrimitive;
 class CATRender;
@@ -38,8 +39,8 @@ class CATViewer {
 
  private:
   struct Item {
-    CATRep* rep;
-    CATGraphicPrimitive* primitive;
+    RefPtr<CATRep> rep;
+    RefPtr<CATGraphicPrimitive> primitive;
   };
   CAT2DViewpoint _Viewpoint;
   CATViewport _Viewport;

@@ -19,6 +19,7 @@
 #include "CATMathDirection2D.h"
 #include "CATMathPoint2D.h"
 #include "CATUnicodeString.h"
+#include "RefPtr.h"
 
 class CATFont;
 class QVTFddGPList;
@@ -76,9 +77,9 @@ class QVTFdd2DAxisDrawing : public CATBaseUnknown {
   int _NbrSPS;
   int _ShowLimits;
   int _ActiveSPS;
-  QVTIFddTicks* _MajorTicks;
-  QVTIFddTicks* _SecondTicks;
-  QVTIFddTicks* _ThirdTicks;
+  RefPtr<QVTIFddTicks> _MajorTicks;
+  RefPtr<QVTIFddTicks> _SecondTicks;
+  RefPtr<QVTIFddTicks> _ThirdTicks;
   CATUnicodeString _FirstLabel;
   CATUnicodeString _SecondLabel;
   int _IsContinuous;

@@ -8,6 +8,7 @@
 #define QVTFdd2DAxisGP_H
 
 #include "CATGraphicPrimitive.h"
+#include "RefPtr.h"
 
 class QVTFdd2DAxisDrawing;
 
@@ -22,7 +23,7 @@ class QVTFdd2DAxisGP : public CATGraphicPrimitive {
   void Draw(CATRender& iRender) override;
 
  private:
-  QVTFdd2DAxisDrawing* _Drawing;
+  RefPtr<QVTFdd2DAxisDrawing> _Drawing;
   int _SPS;
 };
 

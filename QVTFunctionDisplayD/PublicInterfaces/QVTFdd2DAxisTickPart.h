@@ -12,6 +12,7 @@
 #define QVTFdd2DAxisTickPart_H
 
 #include "QVTFdd2DAxisPart.h"
+#include "RefPtr.h"
 
 class QVTIFddTicks;
 
@@ -42,7 +43,7 @@ class QVTFdd2DAxisTickPart : public QVTFdd2DAxisPart {
   static constexpr int kMaxLevels = 64;
 
  protected:
-  QVTIFddTicks* _Ticks;
+  RefPtr<QVTIFddTicks> _Ticks;
   int _ShowLimits;
   int _DetailLevel;
 };

@@ -10,8 +10,12 @@
 #ifndef QVTFdd2DCurveGP_H
 #define QVTFdd2DCurveGP_H
 
+#include <cstdlib>
+#include <memory>
+
 #include "CATDynamicGP.h"
 #include "CATMathBox2D.h"
+#include "RefPtr.h"
 
 class CAT2DViewpoint;
 class CATSamIVector;
@@ -43,15 +47,16 @@ class QVTFdd2DCurveGP : public CATDynamicGP {
   void ComputeSegments(const CAT2DViewpoint& iViewpoint, float iWidth, float iHeight, float iScaleA,
                        float iScaleB);
 
-  CATSamIVector* _XVector;
-  CATSamIVector* _YVector;
+  RefPtr<CATSamIVector> _XVector;
+  RefPtr<CATSamIVector> _YVector;
   CATMathBox2D _DataBox;
   CATMathBox2D _DisplayBox;
   eReduceAxis _ReduceAxis;
   // Model length of one pixel step along the reduction axis when _Segments was computed.
   float _PixelStep;
-  // Segments (x0, y0, x1, y1) in model coordinates; null while nothing is cached.
-  float* _Segments;
+  // Segments (x0, y0, x1, y1) in model coordinates; null while nothing is cached. Taken from
+  // malloc, since the list is grown and shrunk with realloc while it is computed.
+  std::unique_ptr<float[], decltype(&std::free)> _Segments;
   // Points in _Segments: twice the number of segments.
   int _NbPoints;
 };

@@ -14,6 +14,7 @@
 
 #include "CATDynamicGP.h"
 #include "CATMathBox2D.h"
+#include "RefPtr.h"
 
 class CAT2DViewpoint;
 class CATSamIVector;
@@ -40,8 +41,8 @@ class QVTFdd2DCurveSymbolsGP : public CATDynamicGP {
   // of iViewpoint (all of them without a 2D viewpoint); _Points stays null when none is kept.
   void ComputePoints(const CAT2DViewpoint* iViewpoint, float iWidth, float iHeight, float iScaleA, float iScaleB);
 
-  CATSamIVector* _XVector;
-  CATSamIVector* _YVector;
+  RefPtr<CATSamIVector> _XVector;
+  RefPtr<CATSamIVector> _YVector;
   CATMathBox2D _DataBox;
   CATMathBox2D _DisplayBox;
   int _SymbolType;

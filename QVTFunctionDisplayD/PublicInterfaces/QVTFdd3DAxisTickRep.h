@@ -14,6 +14,7 @@
 #include "CATAnchorPoint.h"
 #include "CATMathPoint.h"
 #include "CATMathVector.h"
+#include "RefPtr.h"
 
 class QVTIFddTicks;
 
@@ -37,7 +38,7 @@ class QVTFdd3DAxisTickRep : public CAT3DRep {
   CATMathPoint _Start;
   CATMathPoint _End;
   CATMathDirection _TickDirection;
-  QVTIFddTicks* _Ticks;
+  RefPtr<QVTIFddTicks> _Ticks;
   unsigned char _ShowValues;
   CATAnchorPoint _Anchor;
 };

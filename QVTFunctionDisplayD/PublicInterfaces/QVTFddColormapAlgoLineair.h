@@ -10,6 +10,7 @@
 #define QVTFddColormapAlgoLineair_H
 
 #include "QVTFddColormapAlgo.h"
+#include "RefPtr.h"
 
 class CATSamIDouble1p5D;
 class CATSamIDouble2DDim2NH;
@@ -88,13 +89,13 @@ class QVTFddColormapAlgoLineair : public QVTFddColormapAlgo {
 
   enum ePreparation { kNotPrepared, kPrepared, kRefused };
 
-  QVTIFddContinuousAxis* _Axis;
-  CATSamIDoubleVector* _XVector;
-  CATSamIDouble1p5D* _XValuesNonHom;
-  CATSamIDoubleVector* _ZVector;
-  CATSamIDoubleMatrix* _Values;
-  CATSamIDouble2DDim2NH* _ValuesNonHom;
-  QVTFddDoubleMatrix* _ValuesResampled;
+  RefPtr<QVTIFddContinuousAxis> _Axis;
+  RefPtr<CATSamIDoubleVector> _XVector;
+  RefPtr<CATSamIDouble1p5D> _XValuesNonHom;
+  RefPtr<CATSamIDoubleVector> _ZVector;
+  RefPtr<CATSamIDoubleMatrix> _Values;
+  RefPtr<CATSamIDouble2DDim2NH> _ValuesNonHom;
+  RefPtr<QVTFddDoubleMatrix> _ValuesResampled;
   ePreparation _Preparation;
   // The pixel jobs of the columns (homogeneous data only) and of the rows, once prepared.
   QVTFddPixelJob* _XJobs;

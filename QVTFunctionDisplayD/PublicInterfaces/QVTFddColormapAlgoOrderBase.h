@@ -15,6 +15,7 @@
 #define QVTFddColormapAlgoOrderBase_H
 
 #include "QVTFddColormapAlgo.h"
+#include "RefPtr.h"
 
 class CATSamIDoubleVector;
 class QVTFddOrderPoint;
@@ -53,7 +54,6 @@ class QVTFddColormapAlgoOrderBase : public QVTFddColormapAlgo {
 
   void HoldZVector(CATSamIDoubleVector* iZVector);
   void HoldAxis(QVTIFddContinuousAxis* iAxis);
-  void ReleaseZVector();
 
   // Fills the order table through AddOrders and sorts it. Nothing is added without both scalings.
   void BuildOrders();
@@ -73,8 +73,8 @@ class QVTFddColormapAlgoOrderBase : public QVTFddColormapAlgo {
 
   double ConvertZ(double iZ) const;
 
-  QVTIFddContinuousAxis* _Axis;
-  CATSamIDoubleVector* _ZVector;
+  RefPtr<QVTIFddContinuousAxis> _Axis;
+  RefPtr<CATSamIDoubleVector> _ZVector;
   int _Width;
   int _Height;
   double _XMinLimit, _XMaxLimit;
@@ -84,8 +84,8 @@ class QVTFddColormapAlgoOrderBase : public QVTFddColormapAlgo {
   QVTFddOrderTable* _Orders;
   int _OutOfMemory;
   double _OrderTolerance;
-  QVTIFddScaling* _XScaling;
-  QVTIFddScaling* _ZScaling;
+  RefPtr<QVTIFddScaling> _XScaling;
+  RefPtr<QVTIFddScaling> _ZScaling;
 
  private:
   QVTFddColormapAlgoOrderBase(const QVTFddColormapAlgoOrderBase&) = delete;

@@ -33,8 +33,8 @@ class QVTFddColormapAlgoOrderInterpol : public QVTFddColormapAlgoOrderBase {
   // Whether the vectors are as long as the matrix's sides.
   int LengthsMatch() const;
 
-  CATSamIDoubleVector* _XVector;
-  CATSamIDoubleMatrix* _Values;
+  RefPtr<CATSamIDoubleVector> _XVector;
+  RefPtr<CATSamIDoubleMatrix> _Values;
 };
 
 #endif

@@ -31,11 +31,11 @@ class QVTFddColormapAlgoOrderInterpolNH : public QVTFddColormapAlgoOrderBase {
   QVTFddColormapAlgoOrderInterpolNH(const QVTFddColormapAlgoOrderInterpolNH&) = delete;
   QVTFddColormapAlgoOrderInterpolNH& operator=(const QVTFddColormapAlgoOrderInterpolNH&) = delete;
 
-  // The X vector of row iRow when the row takes part (the caller releases it), else null.
-  CATSamIDoubleVector* UsableRow(unsigned int iRow, unsigned int iZLength) const;
+  // The X vector of row iRow when the row takes part, else null.
+  RefPtr<CATSamIDoubleVector> UsableRow(unsigned int iRow, unsigned int iZLength) const;
 
-  CATSamIDouble1p5D* _XValuesNonHom;
-  CATSamIDouble2DDim2NH* _ValuesNonHom;
+  RefPtr<CATSamIDouble1p5D> _XValuesNonHom;
+  RefPtr<CATSamIDouble2DDim2NH> _ValuesNonHom;
 };
 
 #endif

@@ -12,6 +12,7 @@
 
 #include "CATDynamicGP.h"
 #include "CATMathBox2D.h"
+#include "RefPtr.h"
 
 class CATSamIDouble1p5D;
 class CATSamIDouble2DDim2NH;
@@ -69,13 +70,13 @@ class QVTFddColormapGP : public CATDynamicGP {
   // construction: nothing is drawn then).
   static CachedImage* NewCachedImage(const QVTFddColormapGP& iPrimitive);
 
-  QVTIFddContinuousAxis* _Axis;
+  RefPtr<QVTIFddContinuousAxis> _Axis;
   CATMathBox2D _Box;
-  CATSamIDoubleVector* _XVector;
-  CATSamIDouble1p5D* _XValuesNonHom;
-  CATSamIDoubleVector* _ZVector;
-  CATSamIDoubleMatrix* _Values;
-  CATSamIDouble2DDim2NH* _ValuesNonHom;
+  RefPtr<CATSamIDoubleVector> _XVector;
+  RefPtr<CATSamIDouble1p5D> _XValuesNonHom;
+  RefPtr<CATSamIDoubleVector> _ZVector;
+  RefPtr<CATSamIDoubleMatrix> _Values;
+  RefPtr<CATSamIDouble2DDim2NH> _ValuesNonHom;
   CachedImage* _Image;
   double _XMinLimit;
   double _XMaxLimit;
@@ -85,8 +86,8 @@ class QVTFddColormapGP : public CATDynamicGP {
   int _ZInterpolate;
   int _OrderInterpolation;
   double _OrderTolerance;
-  QVTIFddScaling* _XScaling;
-  QVTIFddScaling* _ZScaling;
+  RefPtr<QVTIFddScaling> _XScaling;
+  RefPtr<QVTIFddScaling> _ZScaling;
 };
 
 #endif

@@ -10,6 +10,7 @@
 
 #include "CATPixelImage.h"
 #include "HostTypes.h"
+#include "RefPtr.h"
 
 class CATSamIDoubleVector;
 class QVTFddPixelJob;
@@ -56,12 +57,10 @@ class QVTFddContributionAlgoLineair {
   void Unprepare();
   eValueType CalculatePixelValue(const QVTFddPixelJob& iJob, const CATSamIDoubleVector* iValues,
                                  double& oValue) const;
-  void Acquire();
-  void ReleaseAll();
 
-  QVTIFddContinuousAxis* _Axis;
-  const CATSamIDoubleVector* _ArgVector;
-  const CATSamIDoubleVector* _ResVector;
+  RefPtr<QVTIFddContinuousAxis> _Axis;
+  RefPtr<const CATSamIDoubleVector> _ArgVector;
+  RefPtr<const CATSamIDoubleVector> _ResVector;
   double _MinLimit;
   double _MaxLimit;
   int _Interpolate;

@@ -10,6 +10,7 @@
 #include "CATDynamicGP.h"
 #include "CATMathBox2D.h"
 #include "QVTFddContributionAlgoLineair.h"
+#include "RefPtr.h"
 
 class CATSamIDoubleVector;
 template <class TAlgorithm, class TPrimitive>
@@ -46,11 +47,11 @@ class QVTFddContributionBarGP : public CATDynamicGP {
 
   CATMathBox2D _Box;
   eBarDirection _Direction;
-  const CATSamIDoubleVector* _ArgVector;
-  const CATSamIDoubleVector* _ResVector;
+  RefPtr<const CATSamIDoubleVector> _ArgVector;
+  RefPtr<const CATSamIDoubleVector> _ResVector;
   double _MinLimit;
   double _MaxLimit;
-  QVTIFddContinuousAxis* _Axis;
+  RefPtr<QVTIFddContinuousAxis> _Axis;
   // The image of the size shown and its algorithm (null only when the heap was exhausted at
   // construction: nothing is drawn then).
   CachedImage* _Image;

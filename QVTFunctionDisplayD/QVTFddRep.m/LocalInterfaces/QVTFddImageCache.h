@@ -7,6 +7,8 @@
 #ifndef QVTFddImageCache_H
 #define QVTFddImageCache_H
 
+#include "RefPtr.h"
+
 class CATPixelImage;
 
 class QVTFddImageCache {
@@ -31,7 +33,7 @@ class QVTFddImageCache {
   // Keeps a copy of iBitmap, computed for iWidth x iHeight, in place of the current image.
   void Store(const CATPixelImage& iBitmap, int iWidth, int iHeight);
   // The image to draw, or null; the cache keeps its reference.
-  CATPixelImage* Get() const { return _Image; }
+  CATPixelImage* Get() const { return _Image.Get(); }
   // Drops the image; the size last computed is kept.
   void Drop();
 
@@ -40,7 +42,7 @@ class QVTFddImageCache {
   static int PixelExtent(double iPixels);
 
  private:
-  CATPixelImage* _Image;
+  RefPtr<CATPixelImage> _Image;
   int _ComputedWidth;
   int _ComputedHeight;
 };

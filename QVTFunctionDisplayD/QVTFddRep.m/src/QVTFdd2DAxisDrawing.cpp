@@ -19,11 +19,6 @@ namespace {
 
 const double kRegionTolerance = 0.00001;
 
-void ReleaseTicks(QVTIFddTicks*& ioTicks) {
-  if (ioTicks) ioTicks->Release();
-  ioTicks = nullptr;
-}
-
 }  // namespace
 
 QVTFdd2DAxisDrawing::QVTFdd2DAxisDrawing(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd,
@@ -45,9 +40,9 @@ QVTFdd2DAxisDrawing::QVTFdd2DAxisDrawing(const CATMathPoint2D& iStart, const CAT
       _NbrSPS(iNbrSPS > 0 ? iNbrSPS : 0),
       _ShowLimits(iShowLimits),
       _ActiveSPS(iActiveSPS),
-      _MajorTicks(iMajorTicks),
-      _SecondTicks(iSecondTicks),
-      _ThirdTicks(iThirdTicks),
+      _MajorTicks(RefPtr<QVTIFddTicks>::Hold(iMajorTicks)),
+      _SecondTicks(RefPtr<QVTIFddTicks>::Hold(iSecondTicks)),
+      _ThirdTicks(RefPtr<QVTIFddTicks>::Hold(iThirdTicks)),
       _FirstLabel(iFirstLabel),
       _SecondLabel(iSecondLabel),
       _IsContinuous(iIsContinuous),
@@ -57,15 +52,9 @@ QVTFdd2DAxisDrawing::QVTFdd2DAxisDrawing(const CATMathPoint2D& iStart, const CAT
       _Lists(nullptr) {
   _MinTexts = CopyTexts(iMinTexts, _NbrSPS);
   _MaxTexts = CopyTexts(iMaxTexts, _NbrSPS);
-  if (_MajorTicks) _MajorTicks->AddRef();
-  if (_SecondTicks) _SecondTicks->AddRef();
-  if (_ThirdTicks) _ThirdTicks->AddRef();
 }
 
 QVTFdd2DAxisDrawing::~QVTFdd2DAxisDrawing() {
-  ReleaseTicks(_MajorTicks);
-  ReleaseTicks(_SecondTicks);
-  ReleaseTicks(_ThirdTicks);
   delete[] _MinTexts;
   _MinTexts = nullptr;
   delete[] _MaxTexts;
@@ -111,14 +100,14 @@ void QVTFdd2DAxisDrawing::BuildLists() {
 
   QVTFddGPList*& lList = _Lists[lActive];
   if (_IsContinuous) {
-    QVTFdd2DAxisMajorTickPart lMajor(_Start, _End, _Direction, _TextHeight, _Font, _TickPosition, R, _MajorTicks,
+    QVTFdd2DAxisMajorTickPart lMajor(_Start, _End, _Direction, _TextHeight, _Font, _TickPosition, R, _MajorTicks.Get(),
                                      _ShowLimits);
     R = R | lMajor.AddPrim(lList);
     _DetailLevel = lMajor.GetDetailLevel();
-    QVTFdd2DAxisTickPart lSecond(_Start, _End, _Direction, _TextHeight, _Font, _TickPosition, R, _SecondTicks,
+    QVTFdd2DAxisTickPart lSecond(_Start, _End, _Direction, _TextHeight, _Font, _TickPosition, R, _SecondTicks.Get(),
                                  _ShowLimits, _DetailLevel);
     R = R | lSecond.AddPrim(lList);
-    QVTFdd2DAxisTickPart lThird(_Start, _End, _Direction, _TextHeight, _Font, _TickPosition, R, _ThirdTicks,
+    QVTFdd2DAxisTickPart lThird(_Start, _End, _Direction, _TextHeight, _Font, _TickPosition, R, _ThirdTicks.Get(),
                                 _ShowLimits, _DetailLevel);
     R = R | lThird.AddPrim(lList);
     QVTFdd2DAxisLabelPart lFirst(_Start, _End, _Direction, _TextHeight, _Font, _TickPosition, R, _FirstLabel);

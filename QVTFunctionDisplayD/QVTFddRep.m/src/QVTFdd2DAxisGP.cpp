@@ -8,14 +8,10 @@
 // Registered under the dynamic primitive, as the host expects of primitives that draw themselves.
 QVTFDD_META_IMPLEMENT(QVTFdd2DAxisGP, CATDynamicGP)
 
-QVTFdd2DAxisGP::QVTFdd2DAxisGP(QVTFdd2DAxisDrawing* iDrawing, int iSPS) : _Drawing(iDrawing), _SPS(iSPS) {
-  if (_Drawing) _Drawing->AddRef();
-}
+QVTFdd2DAxisGP::QVTFdd2DAxisGP(QVTFdd2DAxisDrawing* iDrawing, int iSPS)
+    : _Drawing(RefPtr<QVTFdd2DAxisDrawing>::Hold(iDrawing)), _SPS(iSPS) {}
 
-QVTFdd2DAxisGP::~QVTFdd2DAxisGP() {
-  if (_Drawing) _Drawing->Release();
-  _Drawing = nullptr;
-}
+QVTFdd2DAxisGP::~QVTFdd2DAxisGP() = default;
 
 void QVTFdd2DAxisGP::Draw(CATRender& iRender) {
   if (!_Drawing) return;

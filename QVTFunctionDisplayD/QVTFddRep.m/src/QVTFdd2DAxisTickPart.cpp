@@ -66,18 +66,13 @@ QVTFdd2DAxisTickPart::QVTFdd2DAxisTickPart(const CATMathPoint2D& iStart, const C
                                            const QVTFddMathRegion& iOccupied, QVTIFddTicks* iTicks, int iShowLimits,
                                            int iDetailLevel)
     : QVTFdd2DAxisPart(iStart, iEnd, iDirection, iTextHeight, iFont, iTickPosition, iOccupied),
-      _Ticks(iTicks),
+      _Ticks(RefPtr<QVTIFddTicks>::Hold(iTicks)),
       _ShowLimits(iShowLimits),
-      _DetailLevel(iDetailLevel) {
-  if (_Ticks) _Ticks->AddRef();
-}
+      _DetailLevel(iDetailLevel) {}
 
-QVTFdd2DAxisTickPart::QVTFdd2DAxisTickPart() : _Ticks(nullptr), _ShowLimits(0), _DetailLevel(-1) {}
+QVTFdd2DAxisTickPart::QVTFdd2DAxisTickPart() : _ShowLimits(0), _DetailLevel(-1) {}
 
-QVTFdd2DAxisTickPart::~QVTFdd2DAxisTickPart() {
-  if (_Ticks) _Ticks->Release();
-  _Ticks = nullptr;
-}
+QVTFdd2DAxisTickPart::~QVTFdd2DAxisTickPart() = default;
 
 QVTFddMathRegion QVTFdd2DAxisTickPart::AddPrim(QVTFddGPList*& ioList) {
   QVTFddMathRegion lResult = EmptyRegion();
@@ -104,22 +99,19 @@ QVTFddMathRegion QVTFdd2DAxisTickPart::AddPrim(QVTFddGPList*& ioList) {
       break;
   }
 
-  QVTIFddTickScaling* lScaling = nullptr;
-  _Ticks->GetScaling(&lScaling);
+  RefPtr<QVTIFddTickScaling> lScaling;
+  _Ticks->GetScaling(lScaling.Receive());
   if (!lScaling) return lResult;
 
   TickLayout lLayout;
-  lLayout.Ticks = _Ticks;
-  lLayout.Scaling = lScaling;
+  lLayout.Ticks = _Ticks.Get();
+  lLayout.Scaling = lScaling.Get();
   lLayout.Start = _Start;
   lLayout.SMin = lScaling->Scale(_Ticks->GetMin(0));
   lLayout.SMax = lScaling->Scale(_Ticks->GetMax(0));
   // A range of no extent, or not finite, has no positions: nothing is drawn, the level stays.
   lLayout.HalfRange = 0.5 * lLayout.SMax - 0.5 * lLayout.SMin;
-  if (lLayout.HalfRange == 0.0 || !std::isfinite(lLayout.HalfRange)) {
-    lScaling->Release();
-    return lResult;
-  }
+  if (lLayout.HalfRange == 0.0 || !std::isfinite(lLayout.HalfRange)) return lResult;
   lLayout.Axis = _End - _Start;
   lLayout.ShowLimits = _ShowLimits;
   lLayout.Mark0 = s0 * _Direction;
@@ -190,6 +182,5 @@ QVTFddMathRegion QVTFdd2DAxisTickPart::AddPrim(QVTFddGPList*& ioList) {
     O = O | lRegion;
   }
 
-  lScaling->Release();
   return lResult;
 }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <limits>
+#include <memory>
 
 #include "CAT2DRep.h"
 #include "CAT2DViewpoint.h"
@@ -50,10 +51,24 @@ void ReadChunk(const CATSamIVector& iVector, unsigned int iFirst, unsigned int i
     oValues[i] = std::numeric_limits<double>::quiet_NaN();
 }
 
+// Floats from malloc, so that they can be resized with realloc.
+typedef std::unique_ptr<float[], decltype(&std::free)> FloatBuffer;
+
+// Resizes the buffer to iFloats floats (a null buffer is allocated); false, with the buffer as
+// it was, when memory runs out.
+bool Resize(FloatBuffer& ioBuffer, size_t iFloats) {
+  float* lResized = static_cast<float*>(std::realloc(ioBuffer.get(), iFloats * sizeof(float)));
+  if (!lResized) return false;
+  // realloc has taken the old block over.
+  static_cast<void>(ioBuffer.release());
+  ioBuffer.reset(lResized);
+  return true;
+}
+
 // The list the reduction writes: entries of four floats (x0, y0, x1, y1) in pixel coordinates,
 // then, after conversion and clipping in place, in model coordinates.
 struct ReducedList {
-  float* _Entries;
+  FloatBuffer _Entries;
   size_t _Count;
   size_t _Capacity;
   size_t _Limit;  // the number of segments: the list never needs more
@@ -64,9 +79,7 @@ bool Grow(ReducedList& ioList) {
   if (ioList._Capacity >= ioList._Limit) return false;
   size_t lCapacity = ioList._Capacity * 2;
   if (lCapacity > ioList._Limit) lCapacity = ioList._Limit;
-  float* lEntries = static_cast<float*>(std::realloc(ioList._Entries, lCapacity * 4 * sizeof(float)));
-  if (!lEntries) return false;
-  ioList._Entries = lEntries;
+  if (!Resize(ioList._Entries, lCapacity * 4)) return false;
   ioList._Capacity = lCapacity;
   return true;
 }
@@ -74,7 +87,7 @@ bool Grow(ReducedList& ioList) {
 // The entry is taken by value: the reduction's open entry then never leaves the registers.
 bool Append(ReducedList& ioList, float iX0, float iY0, float iX1, float iY1) {
   if (ioList._Count == ioList._Capacity && !Grow(ioList)) return false;
-  float* lTarget = ioList._Entries + 4 * ioList._Count++;
+  float* lTarget = ioList._Entries.get() + 4 * ioList._Count++;
   lTarget[0] = iX0;
   lTarget[1] = iY0;
   lTarget[2] = iX1;
@@ -206,17 +219,14 @@ bool CloseOpenEntry(ReducedList& ioList, const ReductionState& iState, bool iAlo
 
 QVTFdd2DCurveGP::QVTFdd2DCurveGP(const CATMathBox2D& iDataBox, const CATMathBox2D& iDisplayBox,
                                  eReduceAxis iReduceAxis, CATSamIVector* iXVector, CATSamIVector* iYVector)
-    : _XVector(iXVector),
-      _YVector(iYVector),
+    : _XVector(RefPtr<CATSamIVector>::Hold(iXVector)),
+      _YVector(RefPtr<CATSamIVector>::Hold(iYVector)),
       _DataBox(iDataBox),
       _DisplayBox(iDisplayBox),
       _ReduceAxis(iReduceAxis),
       _PixelStep(0.0f),
-      _Segments(nullptr),
-      _NbPoints(0) {
-  if (_XVector) _XVector->AddRef();
-  if (_YVector) _YVector->AddRef();
-}
+      _Segments(nullptr, &std::free),
+      _NbPoints(0) {}
 
 QVTFdd2DCurveGP::QVTFdd2DCurveGP(QVTFdd2DCurveGP& iOther)
     : CATDynamicGP(iOther),
@@ -224,26 +234,18 @@ QVTFdd2DCurveGP::QVTFdd2DCurveGP(QVTFdd2DCurveGP& iOther)
       _YVector(iOther._YVector),
       _ReduceAxis(iOther._ReduceAxis),
       _PixelStep(0.0f),
-      _Segments(nullptr),
-      _NbPoints(0) {
-  if (_XVector) _XVector->AddRef();
-  if (_YVector) _YVector->AddRef();
-}
+      _Segments(nullptr, &std::free),
+      _NbPoints(0) {}
 
 QVTFdd2DCurveGP& QVTFdd2DCurveGP::operator=(QVTFdd2DCurveGP& iOther) {
   CATGraphicPrimitive::operator=(iOther);
   return *this;
 }
 
-QVTFdd2DCurveGP::~QVTFdd2DCurveGP() {
-  EmptyCache();
-  if (_XVector) _XVector->Release();
-  if (_YVector) _YVector->Release();
-}
+QVTFdd2DCurveGP::~QVTFdd2DCurveGP() = default;
 
 void QVTFdd2DCurveGP::EmptyCache() {
-  std::free(_Segments);
-  _Segments = nullptr;
+  _Segments.reset();
   _NbPoints = 0;
 }
 
@@ -267,7 +269,7 @@ void QVTFdd2DCurveGP::ImmediateDraw(CATRender& iRender, const CATViewpoint* iVie
     _PixelStep = lStep;
     ComputeSegments(*lViewpoint, lParameter1, lParameter2, lParameter4, lParameter3);
   }
-  if (_Segments && _NbPoints != 0) iRender.ImmediateDraw2DLine(_Segments, _NbPoints, 0, 1);
+  if (_Segments && _NbPoints != 0) iRender.ImmediateDraw2DLine(_Segments.get(), _NbPoints, 0, 1);
 }
 
 void QVTFdd2DCurveGP::ComputeSegments(const CAT2DViewpoint& iViewpoint, float iWidth, float iHeight, float iScaleA,
@@ -286,12 +288,11 @@ void QVTFdd2DCurveGP::ComputeSegments(const CAT2DViewpoint& iViewpoint, float iW
   if (!lMapX.IsValid() || !lMapY.IsValid()) return;
 
   const size_t lNbSegments = lNbSamples - 1;
-  ReducedList lList = {nullptr, 0, 0, 0};
+  ReducedList lList = {FloatBuffer(nullptr, &std::free), 0, 0, 0};
   lList._Limit = lNbSegments < kMaxSegments ? lNbSegments : kMaxSegments;
   // At least one entry, so that a computed cache is never null even when it holds no segment.
   lList._Capacity = lList._Limit < kFirstCapacity ? (lList._Limit > 0 ? lList._Limit : 1) : kFirstCapacity;
-  lList._Entries = static_cast<float*>(std::malloc(lList._Capacity * 4 * sizeof(float)));
-  if (!lList._Entries) return;
+  if (!Resize(lList._Entries, lList._Capacity * 4)) return;
 
   // Segments in pixel space, each fed to the reduction as soon as it is made. Each sample is
   // converted once and serves the segments on both its sides. The conversions of a chunk run
@@ -321,21 +322,15 @@ void QVTFdd2DCurveGP::ComputeSegments(const CAT2DViewpoint& iViewpoint, float iW
     const bool lReduced = _ReduceAxis == ReduceAlongY
                               ? Reduce<true>(lList, lCount, lPixels, lValid, lSortValues, lState)
                               : Reduce<false>(lList, lCount, lPixels, lValid, lSortValues, lState);
-    if (!lReduced) {
-      std::free(lList._Entries);
-      return;
-    }
+    if (!lReduced) return;
   }
-  if (!CloseOpenEntry(lList, lState, _ReduceAxis == ReduceAlongY)) {
-    std::free(lList._Entries);
-    return;
-  }
+  if (!CloseOpenEntry(lList, lState, _ReduceAxis == ReduceAlongY)) return;
 
   // Back to model coordinates at the pixel centres, clipped to the display box, in place.
   QVTFddMathClipLines lClipper(_DisplayBox);
   int lNbVisible = 0;
   for (size_t i = 0; i < lList._Count; ++i) {
-    float* lEntry = lList._Entries + 4 * i;
+    float* lEntry = lList._Entries.get() + 4 * i;
     CATMathPoint2Df lStart, lEnd;
     iViewpoint.PixelToModel(CATMathPoint2Df(lEntry[0] + 0.5f, lEntry[1] + 0.5f), lStart, iWidth, iHeight, iScaleA,
                             iScaleB);
@@ -345,12 +340,11 @@ void QVTFdd2DCurveGP::ComputeSegments(const CAT2DViewpoint& iViewpoint, float iW
     lEntry[1] = lStart.y;
     lEntry[2] = lEnd.x;
     lEntry[3] = lEnd.y;
-    lClipper.Clip(lEntry, lList._Entries, lNbVisible);
+    lClipper.Clip(lEntry, lList._Entries.get(), lNbVisible);
   }
-  if (lNbVisible > 0 && static_cast<size_t>(lNbVisible) < lList._Capacity) {
-    float* lShrunk = static_cast<float*>(std::realloc(lList._Entries, size_t(lNbVisible) * 4 * sizeof(float)));
-    if (lShrunk) lList._Entries = lShrunk;
-  }
-  _Segments = lList._Entries;
+  // Failing to shrink keeps the larger block.
+  if (lNbVisible > 0 && static_cast<size_t>(lNbVisible) < lList._Capacity)
+    Resize(lList._Entries, size_t(lNbVisible) * 4);
+  _Segments = std::move(lList._Entries);
   _NbPoints = 2 * lNbVisible;
 }

@@ -64,18 +64,15 @@ bool AddPixel(PixelSet& ioSet, uint64_t iKey, bool& oNew) {
 QVTFdd2DCurveSymbolsGP::QVTFdd2DCurveSymbolsGP(int iSymbolType, const CATMathBox2D& iDataBox,
                                                const CATMathBox2D& iDisplayBox, CATSamIVector* iXVector,
                                                CATSamIVector* iYVector)
-    : _XVector(iXVector),
-      _YVector(iYVector),
+    : _XVector(RefPtr<CATSamIVector>::Hold(iXVector)),
+      _YVector(RefPtr<CATSamIVector>::Hold(iYVector)),
       _DataBox(iDataBox),
       _DisplayBox(iDisplayBox),
       _SymbolType(iSymbolType),
       _Points(nullptr),
       _NbPoints(0),
       _PixelStep(0.0f),
-      _Thinned(false) {
-  if (_XVector) _XVector->AddRef();
-  if (_YVector) _YVector->AddRef();
-}
+      _Thinned(false) {}
 
 QVTFdd2DCurveSymbolsGP::QVTFdd2DCurveSymbolsGP(QVTFdd2DCurveSymbolsGP& iOther)
     : CATDynamicGP(iOther),
@@ -85,10 +82,7 @@ QVTFdd2DCurveSymbolsGP::QVTFdd2DCurveSymbolsGP(QVTFdd2DCurveSymbolsGP& iOther)
       _Points(nullptr),
       _NbPoints(0),
       _PixelStep(0.0f),
-      _Thinned(false) {
-  if (_XVector) _XVector->AddRef();
-  if (_YVector) _YVector->AddRef();
-}
+      _Thinned(false) {}
 
 QVTFdd2DCurveSymbolsGP& QVTFdd2DCurveSymbolsGP::operator=(QVTFdd2DCurveSymbolsGP& iOther) {
   CATGraphicPrimitive::operator=(iOther);
@@ -97,8 +91,6 @@ QVTFdd2DCurveSymbolsGP& QVTFdd2DCurveSymbolsGP::operator=(QVTFdd2DCurveSymbolsGP
 
 QVTFdd2DCurveSymbolsGP::~QVTFdd2DCurveSymbolsGP() {
   std::free(_Points);
-  if (_XVector) _XVector->Release();
-  if (_YVector) _YVector->Release();
 }
 
 void QVTFdd2DCurveSymbolsGP::ImmediateDraw(CATRender& iRender, const CATViewpoint* iViewpoint, const CATViewport*) {

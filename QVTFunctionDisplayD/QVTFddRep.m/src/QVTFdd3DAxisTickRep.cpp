@@ -40,36 +40,29 @@ QVTFdd3DAxisTickRep::QVTFdd3DAxisTickRep(const CATMathPoint& iStart, const CATMa
     : _Start(iStart),
       _End(iEnd),
       _TickDirection(iTickDirection),
-      _Ticks(iTicks),
+      _Ticks(RefPtr<QVTIFddTicks>::Hold(iTicks)),
       _ShowValues(iShowValues),
-      _Anchor(iAnchor) {
-  if (_Ticks) _Ticks->AddRef();
-}
+      _Anchor(iAnchor) {}
 
 QVTFdd3DAxisTickRep::QVTFdd3DAxisTickRep(QVTFdd3DAxisTickRep& iOther)
     : CAT3DRep(iOther),
       _TickDirection(1.0, 0.0, 0.0),
       _Ticks(iOther._Ticks),
       _ShowValues(iOther._ShowValues),
-      _Anchor(iOther._Anchor) {
-  if (_Ticks) _Ticks->AddRef();
-}
+      _Anchor(iOther._Anchor) {}
 
 QVTFdd3DAxisTickRep& QVTFdd3DAxisTickRep::operator=(QVTFdd3DAxisTickRep& iOther) {
   CAT3DRep::operator=(iOther);
   return *this;
 }
 
-QVTFdd3DAxisTickRep::~QVTFdd3DAxisTickRep() {
-  if (_Ticks) _Ticks->Release();
-  _Ticks = nullptr;
-}
+QVTFdd3DAxisTickRep::~QVTFdd3DAxisTickRep() = default;
 
 void QVTFdd3DAxisTickRep::DrawShading(CATRender& iRender, int) {
   if (!_Ticks) return;
   const CATMathVector t = static_cast<double>(_Ticks->GetTickLength()) * _TickDirection;
-  QVTIFddTickScaling* lScaling = nullptr;
-  _Ticks->GetScaling(&lScaling);
+  RefPtr<QVTIFddTickScaling> lScaling;
+  _Ticks->GetScaling(lScaling.Receive());
   if (!lScaling) return;
 
   const double lSMin = lScaling->Scale(_Ticks->GetMin(0));
@@ -94,5 +87,4 @@ void QVTFdd3DAxisTickRep::DrawShading(CATRender& iRender, int) {
       DrawOnce(new CAT3DAnnotationTextGP(CATMathPointf(Q + kTextTicks * t), lText, _Anchor, 0.0f, 0), iRender);
     }
   }
-  lScaling->Release();
 }

@@ -163,13 +163,12 @@ QVTFddColormapAlgoLineair::QVTFddColormapAlgoLineair(CATSamIDoubleVector* iXVect
                                                      CATSamIDoubleMatrix* iValues,
                                                      CATSamIDouble2DDim2NH* iValuesNonHom, int iWidth, int iHeight,
                                                      QVTIFddContinuousAxis* iAxis)
-    : _Axis(iAxis),
-      _XVector(iXVector),
-      _XValuesNonHom(iXValues),
-      _ZVector(iZVector),
-      _Values(iValues),
-      _ValuesNonHom(iValuesNonHom),
-      _ValuesResampled(nullptr),
+    : _Axis(RefPtr<QVTIFddContinuousAxis>::Hold(iAxis)),
+      _XVector(RefPtr<CATSamIDoubleVector>::Hold(iXVector)),
+      _XValuesNonHom(RefPtr<CATSamIDouble1p5D>::Hold(iXValues)),
+      _ZVector(RefPtr<CATSamIDoubleVector>::Hold(iZVector)),
+      _Values(RefPtr<CATSamIDoubleMatrix>::Hold(iValues)),
+      _ValuesNonHom(RefPtr<CATSamIDouble2DDim2NH>::Hold(iValuesNonHom)),
       _Preparation(kNotPrepared),
       _XJobs(nullptr),
       _ZJobs(nullptr),
@@ -180,31 +179,12 @@ QVTFddColormapAlgoLineair::QVTFddColormapAlgoLineair(CATSamIDoubleVector* iXVect
       _XInterpolate(iXInterpolate),
       _ZMinLimit(iZMinLimit),
       _ZMaxLimit(iZMaxLimit),
-      _ZInterpolate(iZInterpolate) {
-  // Each data object the algorithm was given, held once (null ones are skipped).
-  for (CATBaseUnknown* lObject : {static_cast<CATBaseUnknown*>(_Values), static_cast<CATBaseUnknown*>(_ValuesNonHom),
-                                  static_cast<CATBaseUnknown*>(_XVector), static_cast<CATBaseUnknown*>(_XValuesNonHom),
-                                  static_cast<CATBaseUnknown*>(_ZVector), static_cast<CATBaseUnknown*>(_Axis)})
-    if (lObject) lObject->AddRef();
-}
+      _ZInterpolate(iZInterpolate) {}
 
 QVTFddColormapAlgoLineair::~QVTFddColormapAlgoLineair() {
-  if (_Values) _Values->Release();
-  if (_XVector) _XVector->Release();
-  if (_ZVector) _ZVector->Release();
-  if (_ValuesNonHom) _ValuesNonHom->Release();
-  if (_XValuesNonHom) _XValuesNonHom->Release();
-  if (_Axis) _Axis->Release();
-  if (_ValuesResampled) _ValuesResampled->Release();
   delete[] _XJobs;
   delete[] _ZJobs;
   _XJobs = _ZJobs = nullptr;
-  _Values = nullptr;
-  _XVector = _ZVector = nullptr;
-  _ValuesNonHom = nullptr;
-  _XValuesNonHom = nullptr;
-  _Axis = nullptr;
-  _ValuesResampled = nullptr;
 }
 
 // ---- pixel values -------------------------------------------------------------------------------
@@ -319,13 +299,13 @@ CATPixelImage QVTFddColormapAlgoLineair::MakeBitmap() {
   if (lReady && lXJobs) {
     sFillByColumns(lImage, [&](int p, int r, unsigned char* oPixel) {
       double lValue = 0.0;
-      const eValueType lType = CalculatePixelValue(lXJobs[p], lZJobs[r], _Values, lValue);
+      const eValueType lType = CalculatePixelValue(lXJobs[p], lZJobs[r], _Values.Get(), lValue);
       ColourPixel(lType, lValue, oPixel);
     });
   } else if (lReady) {
     sFillByColumns(lImage, [&](int p, int r, unsigned char* oPixel) {
       double lValue = 0.0;
-      const eValueType lType = CalculateColumnValue(p, lZJobs[r], _ValuesResampled, lValue);
+      const eValueType lType = CalculateColumnValue(p, lZJobs[r], _ValuesResampled.Get(), lValue);
       ColourPixel(lType, lValue, oPixel);
     });
   }
@@ -333,8 +313,8 @@ CATPixelImage QVTFddColormapAlgoLineair::MakeBitmap() {
 }
 
 QVTFddColormapAlgo::eValueType QVTFddColormapAlgoLineair::PixelValue(int iXPixel, int iZPixel, double& oValue) {
-  if (_XJobs) return CalculatePixelValue(_XJobs[iXPixel], _ZJobs[iZPixel], _Values, oValue);
-  return CalculateColumnValue(iXPixel, _ZJobs[iZPixel], _ValuesResampled, oValue);
+  if (_XJobs) return CalculatePixelValue(_XJobs[iXPixel], _ZJobs[iZPixel], _Values.Get(), oValue);
+  return CalculateColumnValue(iXPixel, _ZJobs[iZPixel], _ValuesResampled.Get(), oValue);
 }
 
 bool QVTFddColormapAlgoLineair::Prepare() {
@@ -352,8 +332,8 @@ bool QVTFddColormapAlgoLineair::PrepareHomogeneous() {
     return false;
   }
   // An exhausted heap refuses nothing for good: the next call tries again.
-  if (!_XJobs) _XJobs = NewJobs(_XVector, _XMinLimit, _XMaxLimit, _XInterpolate, _Width);
-  if (!_ZJobs) _ZJobs = NewJobs(_ZVector, _ZMinLimit, _ZMaxLimit, _ZInterpolate, _Height);
+  if (!_XJobs) _XJobs = NewJobs(_XVector.Get(), _XMinLimit, _XMaxLimit, _XInterpolate, _Width);
+  if (!_ZJobs) _ZJobs = NewJobs(_ZVector.Get(), _ZMinLimit, _ZMaxLimit, _ZInterpolate, _Height);
   return _XJobs && _ZJobs;
 }
 
@@ -369,7 +349,7 @@ bool QVTFddColormapAlgoLineair::PrepareNonHom() {
     _Preparation = kRefused;
     return false;
   }
-  if (!_ZJobs) _ZJobs = NewJobs(_ZVector, _ZMinLimit, _ZMaxLimit, _ZInterpolate, _Height);
+  if (!_ZJobs) _ZJobs = NewJobs(_ZVector.Get(), _ZMinLimit, _ZMaxLimit, _ZInterpolate, _Height);
   return _ValuesResampled && _ZJobs;
 }
 
@@ -378,30 +358,28 @@ void QVTFddColormapAlgoLineair::ResampleNonHom() {
   if (_Width < 1 || _Width >= kMaxPixels) return;
   const unsigned int n = NonHomRows();
   if (n >= static_cast<unsigned int>(kMaxPixels)) return;
-  _ValuesResampled = new QVTFddDoubleMatrix(static_cast<unsigned int>(_Width), n, CATUnicodeString(),
-                                            CATSamPhysicalTypeNone);
+  _ValuesResampled = RefPtr<QVTFddDoubleMatrix>(
+      new QVTFddDoubleMatrix(static_cast<unsigned int>(_Width), n, CATUnicodeString(), CATSamPhysicalTypeNone));
   if (!_ValuesResampled) return;
   std::unique_ptr<QVTFddPixelJob[]> lJobs(new (std::nothrow) QVTFddPixelJob[_Width]);
   if (!lJobs) return;
   for (unsigned int j = 0; j < n; ++j) {
-    CATSamIDoubleVector* pResult = _ValuesNonHom->GetRow(j);
-    CATSamIDoubleVector* pArgument = _XValuesNonHom->GetXVector(j);
-    if (pResult && pArgument) {
-      if (pResult->GetLength() != pArgument->GetLength()) {
+    const RefPtr<CATSamIDoubleVector> lResult(_ValuesNonHom->GetRow(j));
+    const RefPtr<CATSamIDoubleVector> lArgument(_XValuesNonHom->GetXVector(j));
+    if (lResult && lArgument) {
+      if (lResult->GetLength() != lArgument->GetLength()) {
         // The row keeps the NaN of the new matrix: it shows no value.
         QVTFDD_ASSERTION(kSource, "pResult->GetLength() == pArgument->GetLength()");
       } else {
         for (int p = 0; p < _Width; ++p) lJobs[p] = QVTFddPixelJob();
-        QVTFddComputePixelJobs(pArgument, _XMinLimit, _XMaxLimit, _XInterpolate, lJobs.get(), _Width);
+        QVTFddComputePixelJobs(lArgument.Get(), _XMinLimit, _XMaxLimit, _XInterpolate, lJobs.get(), _Width);
         for (int p = 0; p < _Width; ++p) {
           double lValue = 0.0;
-          const bool lFound = CalculatePixelValue(lJobs[p], pResult, lValue) == ValueFound;
+          const bool lFound = CalculatePixelValue(lJobs[p], lResult.Get(), lValue) == ValueFound;
           _ValuesResampled->SetValue(static_cast<unsigned int>(p), j, lFound ? lValue : QVTFddDoubleNaN);
         }
       }
     }
-    if (pResult) pResult->Release();
-    if (pArgument) pArgument->Release();
   }
 }
 

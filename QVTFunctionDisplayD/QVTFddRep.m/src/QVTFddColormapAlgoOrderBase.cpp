@@ -29,9 +29,7 @@ QVTFddColormapAlgoOrderBase::QVTFddColormapAlgoOrderBase(double iXMinLimit, doub
                                                          double iZMinLimit, double iZMaxLimit, int iZInterpolate,
                                                          int iWidth, int iHeight, QVTIFddScaling* iXScaling,
                                                          QVTIFddScaling* iZScaling, double iOrderTolerance)
-    : _Axis(nullptr),
-      _ZVector(nullptr),
-      _Width(iWidth),
+    : _Width(iWidth),
       _Height(iHeight),
       _XMinLimit(iXMinLimit),
       _XMaxLimit(iXMaxLimit),
@@ -42,37 +40,22 @@ QVTFddColormapAlgoOrderBase::QVTFddColormapAlgoOrderBase(double iXMinLimit, doub
       _Orders(new (std::nothrow) QVTFddOrderTable(iXScaling)),
       _OutOfMemory(0),
       _OrderTolerance(iOrderTolerance),
-      _XScaling(iXScaling),
-      _ZScaling(iZScaling) {
-  if (_XScaling) _XScaling->AddRef();
-  if (_ZScaling) _ZScaling->AddRef();
+      _XScaling(RefPtr<QVTIFddScaling>::Hold(iXScaling)),
+      _ZScaling(RefPtr<QVTIFddScaling>::Hold(iZScaling)) {
   if (!_Orders) _OutOfMemory = 1;
 }
 
 QVTFddColormapAlgoOrderBase::~QVTFddColormapAlgoOrderBase() {
-  ReleaseZVector();
   delete _Orders;
   _Orders = nullptr;
-  if (_XScaling) _XScaling->Release();
-  if (_ZScaling) _ZScaling->Release();
-  if (_Axis) _Axis->Release();
-  _XScaling = _ZScaling = nullptr;
-  _Axis = nullptr;
 }
 
 void QVTFddColormapAlgoOrderBase::HoldZVector(CATSamIDoubleVector* iZVector) {
-  _ZVector = iZVector;
-  if (_ZVector) _ZVector->AddRef();
+  _ZVector = RefPtr<CATSamIDoubleVector>::Hold(iZVector);
 }
 
 void QVTFddColormapAlgoOrderBase::HoldAxis(QVTIFddContinuousAxis* iAxis) {
-  _Axis = iAxis;
-  if (_Axis) _Axis->AddRef();
-}
-
-void QVTFddColormapAlgoOrderBase::ReleaseZVector() {
-  if (_ZVector) _ZVector->Release();
-  _ZVector = nullptr;
+  _Axis = RefPtr<QVTIFddContinuousAxis>::Hold(iAxis);
 }
 
 int QVTFddColormapAlgoOrderBase::GetOrderCount() const {

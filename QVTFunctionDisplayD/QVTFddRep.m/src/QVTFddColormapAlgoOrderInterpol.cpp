@@ -13,22 +13,14 @@ QVTFddColormapAlgoOrderInterpol::QVTFddColormapAlgoOrderInterpol(
     QVTIFddScaling* iZScaling, double iOrderTolerance)
     : QVTFddColormapAlgoOrderBase(iXMinLimit, iXMaxLimit, iXInterpolate, iZMinLimit, iZMaxLimit, iZInterpolate,
                                   iWidth, iHeight, iXScaling, iZScaling, iOrderTolerance),
-      _XVector(iXVector),
-      _Values(iValues) {
-  if (_XVector) _XVector->AddRef();
+      _XVector(RefPtr<CATSamIDoubleVector>::Hold(iXVector)) {
   HoldZVector(iZVector);
-  if (_Values) _Values->AddRef();
+  _Values = RefPtr<CATSamIDoubleMatrix>::Hold(iValues);
   HoldAxis(iAxis);
   BuildOrders();
 }
 
-QVTFddColormapAlgoOrderInterpol::~QVTFddColormapAlgoOrderInterpol() {
-  if (_XVector) _XVector->Release();
-  ReleaseZVector();
-  if (_Values) _Values->Release();
-  _XVector = nullptr;
-  _Values = nullptr;
-}
+QVTFddColormapAlgoOrderInterpol::~QVTFddColormapAlgoOrderInterpol() = default;
 
 int QVTFddColormapAlgoOrderInterpol::HasData() const { return _XVector && _Values; }
 
@@ -42,7 +34,7 @@ int QVTFddColormapAlgoOrderInterpol::AddOrders() {
   const unsigned int lLengthX = _Values->GetLengthX(), lLengthZ = _Values->GetLengthY();
   if (lLengthX == 0 || lLengthZ == 0) return 1;
   // Every row shares the X vector: it is read and converted once.
-  if (!_Orders->SetSharedX(_XVector, lLengthX) || !_Orders->ReserveRows(lLengthZ)) return 0;
+  if (!_Orders->SetSharedX(_XVector.Get(), lLengthX) || !_Orders->ReserveRows(lLengthZ)) return 0;
   for (unsigned int k = 0; k < lLengthZ; ++k) {
     const double lZ = _ZVector->GetValue(k);
     if (!_Orders->AddRow(static_cast<int>(k), lZ, ConvertZ(lZ), nullptr)) return 0;

@@ -17,36 +17,27 @@ QVTFddColormapAlgoOrderInterpolNH::QVTFddColormapAlgoOrderInterpolNH(
     QVTIFddScaling* iZScaling, double iOrderTolerance)
     : QVTFddColormapAlgoOrderBase(iXMinLimit, iXMaxLimit, iXInterpolate, iZMinLimit, iZMaxLimit, iZInterpolate,
                                   iWidth, iHeight, iXScaling, iZScaling, iOrderTolerance),
-      _XValuesNonHom(iXValues),
-      _ValuesNonHom(iValues) {
-  if (_XValuesNonHom) _XValuesNonHom->AddRef();
+      _XValuesNonHom(RefPtr<CATSamIDouble1p5D>::Hold(iXValues)) {
   HoldZVector(iZVector);
-  if (_ValuesNonHom) _ValuesNonHom->AddRef();
+  _ValuesNonHom = RefPtr<CATSamIDouble2DDim2NH>::Hold(iValues);
   HoldAxis(iAxis);
   BuildOrders();
 }
 
-QVTFddColormapAlgoOrderInterpolNH::~QVTFddColormapAlgoOrderInterpolNH() {
-  if (_XValuesNonHom) _XValuesNonHom->Release();
-  ReleaseZVector();
-  if (_ValuesNonHom) _ValuesNonHom->Release();
-  _XValuesNonHom = nullptr;
-  _ValuesNonHom = nullptr;
-}
+QVTFddColormapAlgoOrderInterpolNH::~QVTFddColormapAlgoOrderInterpolNH() = default;
 
 int QVTFddColormapAlgoOrderInterpolNH::HasData() const { return _XValuesNonHom && _ValuesNonHom; }
 
-CATSamIDoubleVector* QVTFddColormapAlgoOrderInterpolNH::UsableRow(unsigned int iRow, unsigned int iZLength) const {
-  if (iRow >= iZLength || iRow >= _ValuesNonHom->GetLengthY()) return nullptr;
-  CATSamIDoubleVector* lX = _XValuesNonHom->GetXVector(iRow);
-  if (!lX) return nullptr;
-  CATSamIDoubleVector* lValues = _ValuesNonHom->GetRow(iRow);
+RefPtr<CATSamIDoubleVector> QVTFddColormapAlgoOrderInterpolNH::UsableRow(unsigned int iRow,
+                                                                         unsigned int iZLength) const {
+  if (iRow >= iZLength || iRow >= _ValuesNonHom->GetLengthY()) return RefPtr<CATSamIDoubleVector>();
+  RefPtr<CATSamIDoubleVector> lX(_XValuesNonHom->GetXVector(iRow));
+  if (!lX) return lX;
+  const RefPtr<CATSamIDoubleVector> lValues(_ValuesNonHom->GetRow(iRow));
   // Values and X samples are read by the same index: a row is used only when they pair up.
   const int lPaired = lValues && lValues->GetLength() == lX->GetLength() && lX->GetLength() <= INT_MAX;
-  if (lValues) lValues->Release();
-  if (lPaired) return lX;
-  lX->Release();
-  return nullptr;
+  if (!lPaired) lX.Reset();
+  return lX;
 }
 
 int QVTFddColormapAlgoOrderInterpolNH::AddOrders() {
@@ -56,12 +47,10 @@ int QVTFddColormapAlgoOrderInterpolNH::AddOrders() {
   if (!_Orders->ReserveRows(lRows)) return 0;
   // Row by row: the table keeps each row's X vector and reads it when a pixel needs it.
   for (unsigned int k = 0; k < lRows; ++k) {
-    CATSamIDoubleVector* lX = UsableRow(k, lZLength);
+    const RefPtr<CATSamIDoubleVector> lX = UsableRow(k, lZLength);
     if (!lX) continue;
     const double lZ = _ZVector->GetValue(k);
-    const int lAdded = _Orders->AddRow(static_cast<int>(k), lZ, ConvertZ(lZ), lX);
-    lX->Release();
-    if (!lAdded) return 0;
+    if (!_Orders->AddRow(static_cast<int>(k), lZ, ConvertZ(lZ), lX.Get())) return 0;
   }
   return 1;
 }
@@ -75,11 +64,8 @@ int QVTFddColormapAlgoOrderInterpolNH::CheckData() {
 }
 
 double QVTFddColormapAlgoOrderInterpolNH::SampleValue(int iZIndex, unsigned int iXIndex) const {
-  CATSamIDoubleVector* lRow = _ValuesNonHom->GetRow(static_cast<unsigned int>(iZIndex));
-  if (!lRow) return QVTFddDoubleNaN;
-  const double lValue = lRow->GetValue(iXIndex);
-  lRow->Release();
-  return lValue;
+  const RefPtr<CATSamIDoubleVector> lRow(_ValuesNonHom->GetRow(static_cast<unsigned int>(iZIndex)));
+  return lRow ? lRow->GetValue(iXIndex) : QVTFddDoubleNaN;
 }
 
 const char* QVTFddColormapAlgoOrderInterpolNH::SourceName() const { return "QVTFddColormapAlgoOrderInterpolNH"; }

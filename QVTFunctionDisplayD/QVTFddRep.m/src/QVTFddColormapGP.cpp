@@ -21,17 +21,6 @@ namespace {
 static_assert(QVTFddColormapAlgoLineair::kMaxPixels == QVTFddImageCache::kMaxPixels,
               "the cache drops what the algorithm would not compute");
 
-template <class T>
-void sAddRef(T* iObject) {
-  if (iObject) iObject->AddRef();
-}
-
-template <class T>
-void sRelease(T*& ioObject) {
-  if (ioObject) ioObject->Release();
-  ioObject = nullptr;
-}
-
 }  // namespace
 
 QVTFddColormapGP::QVTFddColormapGP(const CATMathBox2D& iBox, CATSamIDoubleVector* iXVector, double iXMinLimit,
@@ -61,13 +50,13 @@ QVTFddColormapGP::QVTFddColormapGP(const CATMathBox2D& iBox, CATSamIDoubleVector
                                    CATSamIDouble2DDim2NH* iValuesNonHom, QVTIFddContinuousAxis* iAxis,
                                    QVTIFddScaling* iXScaling, QVTIFddScaling* iZScaling, int iOrderInterpolation,
                                    double iOrderTolerance)
-    : _Axis(iAxis),
+    : _Axis(RefPtr<QVTIFddContinuousAxis>::Hold(iAxis)),
       _Box(iBox),
-      _XVector(iXVector),
-      _XValuesNonHom(iXValues),
-      _ZVector(iZVector),
-      _Values(iValues),
-      _ValuesNonHom(iValuesNonHom),
+      _XVector(RefPtr<CATSamIDoubleVector>::Hold(iXVector)),
+      _XValuesNonHom(RefPtr<CATSamIDouble1p5D>::Hold(iXValues)),
+      _ZVector(RefPtr<CATSamIDoubleVector>::Hold(iZVector)),
+      _Values(RefPtr<CATSamIDoubleMatrix>::Hold(iValues)),
+      _ValuesNonHom(RefPtr<CATSamIDouble2DDim2NH>::Hold(iValuesNonHom)),
       _Image(NewCachedImage(*this)),
       _XMinLimit(iXMinLimit),
       _XMaxLimit(iXMaxLimit),
@@ -77,28 +66,12 @@ QVTFddColormapGP::QVTFddColormapGP(const CATMathBox2D& iBox, CATSamIDoubleVector
       _ZInterpolate(iZInterpolate),
       _OrderInterpolation(iOrderInterpolation),
       _OrderTolerance(iOrderTolerance),
-      _XScaling(iXScaling),
-      _ZScaling(iZScaling) {
-  // Each data object the primitive was given, held once (null ones are skipped).
-  sAddRef(_XScaling);
-  sAddRef(_ZScaling);
-  sAddRef(_XVector);
-  sAddRef(_ZVector);
-  sAddRef(_Values);
-  sAddRef(_ValuesNonHom);
-  sAddRef(_XValuesNonHom);
-  sAddRef(_Axis);
-}
+      _XScaling(RefPtr<QVTIFddScaling>::Hold(iXScaling)),
+      _ZScaling(RefPtr<QVTIFddScaling>::Hold(iZScaling)) {}
 
 QVTFddColormapGP::QVTFddColormapGP(const QVTFddColormapGP& iOther)
     : CATDynamicGP(iOther),
-      _Axis(nullptr),
       _Box(),
-      _XVector(nullptr),
-      _XValuesNonHom(nullptr),
-      _ZVector(nullptr),
-      _Values(nullptr),
-      _ValuesNonHom(nullptr),
       _Image(NewCachedImage(*this)),
       _XMinLimit(0.0),
       _XMaxLimit(0.0),
@@ -107,9 +80,7 @@ QVTFddColormapGP::QVTFddColormapGP(const QVTFddColormapGP& iOther)
       _ZMaxLimit(0.0),
       _ZInterpolate(0),
       _OrderInterpolation(0),
-      _OrderTolerance(0.0),
-      _XScaling(nullptr),
-      _ZScaling(nullptr) {}
+      _OrderTolerance(0.0) {}
 
 QVTFddColormapGP& QVTFddColormapGP::operator=(const QVTFddColormapGP& iOther) {
   CATGraphicPrimitive::operator=(iOther);
@@ -120,14 +91,6 @@ QVTFddColormapGP& QVTFddColormapGP::operator=(const QVTFddColormapGP& iOther) {
 QVTFddColormapGP::~QVTFddColormapGP() {
   delete _Image;
   _Image = nullptr;
-  sRelease(_XScaling);
-  sRelease(_ZScaling);
-  sRelease(_XVector);
-  sRelease(_ZVector);
-  sRelease(_Values);
-  sRelease(_ValuesNonHom);
-  sRelease(_XValuesNonHom);
-  sRelease(_Axis);
 }
 
 QVTFddColormapGP::CachedImage* QVTFddColormapGP::NewCachedImage(const QVTFddColormapGP& iPrimitive) {
@@ -143,30 +106,30 @@ QVTFddColormapAlgo* QVTFddColormapGP::NewAlgorithm(int iWidth, int iHeight) cons
     if (!_XScaling || !_ZScaling) return nullptr;
     if (_Values) {
       if (!_XVector) return nullptr;
-      return new (std::nothrow) QVTFddColormapAlgoOrderInterpol(_XVector, _XMinLimit, _XMaxLimit, _XInterpolate,
-                                                                _ZVector, _ZMinLimit, _ZMaxLimit, _ZInterpolate,
-                                                                _Values, iWidth, iHeight, _Axis, _XScaling,
-                                                                _ZScaling, _OrderTolerance);
+      return new (std::nothrow) QVTFddColormapAlgoOrderInterpol(
+          _XVector.Get(), _XMinLimit, _XMaxLimit, _XInterpolate, _ZVector.Get(), _ZMinLimit, _ZMaxLimit, _ZInterpolate,
+          _Values.Get(), iWidth, iHeight, _Axis.Get(), _XScaling.Get(), _ZScaling.Get(), _OrderTolerance);
     }
     if (_ValuesNonHom) {
       if (!_XValuesNonHom) return nullptr;
-      return new (std::nothrow) QVTFddColormapAlgoOrderInterpolNH(
-          _XValuesNonHom, _XMinLimit, _XMaxLimit, _XInterpolate, _ZVector, _ZMinLimit, _ZMaxLimit, _ZInterpolate,
-          _ValuesNonHom, iWidth, iHeight, _Axis, _XScaling, _ZScaling, _OrderTolerance);
+      return new (std::nothrow)
+          QVTFddColormapAlgoOrderInterpolNH(_XValuesNonHom.Get(), _XMinLimit, _XMaxLimit, _XInterpolate, _ZVector.Get(),
+                                            _ZMinLimit, _ZMaxLimit, _ZInterpolate, _ValuesNonHom.Get(), iWidth, iHeight,
+                                            _Axis.Get(), _XScaling.Get(), _ZScaling.Get(), _OrderTolerance);
     }
     return nullptr;
   }
   if (_Values) {
     if (!_XVector) return nullptr;
-    return new (std::nothrow) QVTFddColormapAlgoLineair(_XVector, _XMinLimit, _XMaxLimit, _XInterpolate, _ZVector,
-                                                        _ZMinLimit, _ZMaxLimit, _ZInterpolate, _Values, iWidth,
-                                                        iHeight, _Axis);
+    return new (std::nothrow)
+        QVTFddColormapAlgoLineair(_XVector.Get(), _XMinLimit, _XMaxLimit, _XInterpolate, _ZVector.Get(), _ZMinLimit,
+                                  _ZMaxLimit, _ZInterpolate, _Values.Get(), iWidth, iHeight, _Axis.Get());
   }
   if (_ValuesNonHom) {
     if (!_XValuesNonHom) return nullptr;
-    return new (std::nothrow) QVTFddColormapAlgoLineair(_XValuesNonHom, _XMinLimit, _XMaxLimit, _XInterpolate,
-                                                        _ZVector, _ZMinLimit, _ZMaxLimit, _ZInterpolate,
-                                                        _ValuesNonHom, iWidth, iHeight, _Axis);
+    return new (std::nothrow) QVTFddColormapAlgoLineair(_XValuesNonHom.Get(), _XMinLimit, _XMaxLimit, _XInterpolate,
+                                                        _ZVector.Get(), _ZMinLimit, _ZMaxLimit, _ZInterpolate,
+                                                        _ValuesNonHom.Get(), iWidth, iHeight, _Axis.Get());
   }
   return nullptr;
 }

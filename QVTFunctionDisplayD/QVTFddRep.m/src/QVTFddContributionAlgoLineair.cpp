@@ -16,14 +16,6 @@ unsigned char sByte(int iComponent) {
   return static_cast<unsigned char>(iComponent < 0 ? 0 : (iComponent > 255 ? 255 : iComponent));
 }
 
-void sAddRef(const CATSamIDoubleVector* iVector) {
-  if (iVector) const_cast<CATSamIDoubleVector*>(iVector)->AddRef();
-}
-
-void sRelease(const CATSamIDoubleVector* iVector) {
-  if (iVector) const_cast<CATSamIDoubleVector*>(iVector)->Release();
-}
-
 }  // namespace
 
 QVTFddContributionAlgoLineair::QVTFddContributionAlgoLineair(const CATSamIDoubleVector* iArgVector, double iMinLimit,
@@ -31,9 +23,9 @@ QVTFddContributionAlgoLineair::QVTFddContributionAlgoLineair(const CATSamIDouble
                                                              const CATSamIDoubleVector* iResVector, int iWidth,
                                                              int iHeight, QVTIFddContinuousAxis* iAxis,
                                                              eBarDirection iDirection)
-    : _Axis(iAxis),
-      _ArgVector(iArgVector),
-      _ResVector(iResVector),
+    : _Axis(RefPtr<QVTIFddContinuousAxis>::Hold(iAxis)),
+      _ArgVector(RefPtr<const CATSamIDoubleVector>::Hold(iArgVector)),
+      _ResVector(RefPtr<const CATSamIDoubleVector>::Hold(iResVector)),
       _MinLimit(iMinLimit),
       _MaxLimit(iMaxLimit),
       _Interpolate(iInterpolate),
@@ -41,9 +33,7 @@ QVTFddContributionAlgoLineair::QVTFddContributionAlgoLineair(const CATSamIDouble
       _Height(iHeight),
       _Direction(iDirection),
       _Refused(false),
-      _Jobs(nullptr) {
-  Acquire();
-}
+      _Jobs(nullptr) {}
 
 QVTFddContributionAlgoLineair::QVTFddContributionAlgoLineair(const QVTFddContributionAlgoLineair& iOther)
     : _Axis(iOther._Axis),
@@ -56,17 +46,10 @@ QVTFddContributionAlgoLineair::QVTFddContributionAlgoLineair(const QVTFddContrib
       _Height(iOther._Height),
       _Direction(iOther._Direction),
       _Refused(false),
-      _Jobs(nullptr) {
-  Acquire();
-}
+      _Jobs(nullptr) {}
 
 QVTFddContributionAlgoLineair& QVTFddContributionAlgoLineair::operator=(const QVTFddContributionAlgoLineair& iOther) {
   if (this == &iOther) return *this;
-  // The new references are taken before the old ones are given up: both may be the same objects,
-  // and the last reference must not go in between.
-  QVTIFddContinuousAxis* lOldAxis = _Axis;
-  const CATSamIDoubleVector* lOldArg = _ArgVector;
-  const CATSamIDoubleVector* lOldRes = _ResVector;
   _Axis = iOther._Axis;
   _ArgVector = iOther._ArgVector;
   _ResVector = iOther._ResVector;
@@ -77,36 +60,15 @@ QVTFddContributionAlgoLineair& QVTFddContributionAlgoLineair::operator=(const QV
   _Height = iOther._Height;
   _Direction = iOther._Direction;
   Unprepare();
-  Acquire();
-  if (lOldAxis) lOldAxis->Release();
-  sRelease(lOldArg);
-  sRelease(lOldRes);
   return *this;
 }
 
-QVTFddContributionAlgoLineair::~QVTFddContributionAlgoLineair() {
-  ReleaseAll();
-  Unprepare();
-}
+QVTFddContributionAlgoLineair::~QVTFddContributionAlgoLineair() { Unprepare(); }
 
 void QVTFddContributionAlgoLineair::Unprepare() {
   delete[] _Jobs;
   _Jobs = nullptr;
   _Refused = false;
-}
-
-void QVTFddContributionAlgoLineair::Acquire() {
-  sAddRef(_ArgVector);
-  sAddRef(_ResVector);
-  if (_Axis) _Axis->AddRef();
-}
-
-void QVTFddContributionAlgoLineair::ReleaseAll() {
-  sRelease(_ArgVector);
-  sRelease(_ResVector);
-  if (_Axis) _Axis->Release();
-  _ArgVector = _ResVector = nullptr;
-  _Axis = nullptr;
 }
 
 int QVTFddContributionAlgoLineair::IsUsable() const {
@@ -131,7 +93,7 @@ bool QVTFddContributionAlgoLineair::Prepare() {
   // An exhausted heap refuses nothing for good: the next call tries again.
   const int n = StripLength();
   _Jobs = new (std::nothrow) QVTFddPixelJob[n];
-  if (_Jobs) QVTFddComputePixelJobs(_ArgVector, _MinLimit, _MaxLimit, _Interpolate, _Jobs, n);
+  if (_Jobs) QVTFddComputePixelJobs(_ArgVector.Get(), _MinLimit, _MaxLimit, _Interpolate, _Jobs, n);
   return _Jobs != nullptr;
 }
 
@@ -155,7 +117,7 @@ CATPixelImage QVTFddContributionAlgoLineair::MakeBitmap() {
   if (!lPixels) return CATPixelImage();
   for (int k = 0; k < n; ++k, lPixels += 4) {
     double v = 0.0;
-    if (CalculatePixelValue(_Jobs[k], _ResVector, v) == ValueFound && !std::isnan(v)) {
+    if (CalculatePixelValue(_Jobs[k], _ResVector.Get(), v) == ValueFound && !std::isnan(v)) {
       int lRed = 0, lGreen = 0, lBlue = 0;
       _Axis->GetColor(v, 0.0, lRed, lGreen, lBlue);
       lPixels[0] = sByte(lRed);
@@ -182,7 +144,7 @@ long QVTFddContributionAlgoLineair::GetValue(double iArgument, double& oValue) {
   // Equal limits, for one, put the argument on no pixel of the strip.
   if (k < 0 || k >= n) return E_FAIL;
   double lValue = 0.0;
-  if (CalculatePixelValue(_Jobs[k], _ResVector, lValue) != ValueFound) return E_FAIL;
+  if (CalculatePixelValue(_Jobs[k], _ResVector.Get(), lValue) != ValueFound) return E_FAIL;
   oValue = lValue;
   return S_OK;
 }

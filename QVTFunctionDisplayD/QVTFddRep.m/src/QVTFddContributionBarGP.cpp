@@ -19,26 +19,19 @@ QVTFddContributionBarGP::QVTFddContributionBarGP(const CATMathBox2D& iBox, eBarD
                                                  QVTIFddContinuousAxis* iAxis)
     : _Box(iBox),
       _Direction(iDirection),
-      _ArgVector(iArgVector),
-      _ResVector(iResVector),
+      _ArgVector(RefPtr<const CATSamIDoubleVector>::Hold(iArgVector)),
+      _ResVector(RefPtr<const CATSamIDoubleVector>::Hold(iResVector)),
       _MinLimit(iMinLimit),
       _MaxLimit(iMaxLimit),
-      _Axis(iAxis),
-      _Image(NewCachedImage(*this)) {
-  if (_ArgVector) const_cast<CATSamIDoubleVector*>(_ArgVector)->AddRef();
-  if (_ResVector) const_cast<CATSamIDoubleVector*>(_ResVector)->AddRef();
-  if (_Axis) _Axis->AddRef();
-}
+      _Axis(RefPtr<QVTIFddContinuousAxis>::Hold(iAxis)),
+      _Image(NewCachedImage(*this)) {}
 
 QVTFddContributionBarGP::QVTFddContributionBarGP(const QVTFddContributionBarGP& iOther)
     : CATDynamicGP(iOther),
       _Box(),
       _Direction(iOther._Direction),
-      _ArgVector(nullptr),
-      _ResVector(nullptr),
       _MinLimit(iOther._MinLimit),
       _MaxLimit(iOther._MaxLimit),
-      _Axis(nullptr),
       _Image(NewCachedImage(*this)) {}
 
 QVTFddContributionBarGP& QVTFddContributionBarGP::operator=(const QVTFddContributionBarGP& iOther) {
@@ -61,11 +54,9 @@ QVTFddContributionBarGP::CachedImage* QVTFddContributionBarGP::NewCachedImage(
 }
 
 void QVTFddContributionBarGP::Detach() {
-  if (_ArgVector) const_cast<CATSamIDoubleVector*>(_ArgVector)->Release();
-  if (_ResVector) const_cast<CATSamIDoubleVector*>(_ResVector)->Release();
-  if (_Axis) _Axis->Release();
-  _ArgVector = _ResVector = nullptr;
-  _Axis = nullptr;
+  _ArgVector.Reset();
+  _ResVector.Reset();
+  _Axis.Reset();
   if (_Image) _Image->Drop();
 }
 
@@ -73,7 +64,8 @@ QVTFddContributionAlgoLineair* QVTFddContributionBarGP::NewAlgorithm(int iWidth,
   // A detached primitive (a copy) has nothing to draw.
   if (!_ArgVector || !_ResVector || !_Axis) return nullptr;
   return new (std::nothrow)
-      QVTFddContributionAlgoLineair(_ArgVector, _MinLimit, _MaxLimit, 1, _ResVector, iWidth, iHeight, _Axis, _Direction);
+      QVTFddContributionAlgoLineair(_ArgVector.Get(), _MinLimit, _MaxLimit, 1, _ResVector.Get(), iWidth, iHeight,
+                                    _Axis.Get(), _Direction);
 }
 
 void QVTFddContributionBarGP::ImmediateDraw(CATRender& iRender, const CATViewpoint* iViewpoint,

@@ -1,23 +1,21 @@
 #include "QVTFddImageCache.h"
 
 #include <cmath>
+#include <utility>
 
 #include "CATPixelImage.h"
 #include "QVTFddMathSaturateToInt.h"
 
-QVTFddImageCache::QVTFddImageCache() : _Image(nullptr), _ComputedWidth(0), _ComputedHeight(0) {}
+QVTFddImageCache::QVTFddImageCache() : _ComputedWidth(0), _ComputedHeight(0) {}
 
-QVTFddImageCache::~QVTFddImageCache() { Drop(); }
+QVTFddImageCache::~QVTFddImageCache() = default;
 
-void QVTFddImageCache::Drop() {
-  if (_Image) _Image->Release();
-  _Image = nullptr;
-}
+void QVTFddImageCache::Drop() { _Image.Reset(); }
 
 void QVTFddImageCache::Store(const CATPixelImage& iBitmap, int iWidth, int iHeight) {
   Drop();
   // The image class allocates without throwing: null when the heap is exhausted.
-  _Image = new CATPixelImage(iBitmap);
+  _Image = RefPtr<CATPixelImage>(new CATPixelImage(iBitmap));
   _ComputedWidth = iWidth;
   _ComputedHeight = iHeight;
 }
@@ -39,14 +37,10 @@ QVTFddImageCache::eFit QVTFddImageCache::Fit(int iWidth, int iHeight) {
   if (!lComputable || iWidth < 1 || iHeight < 1 || _Image->IsEmpty() || !lSmallChange) {
     Drop();
   } else {
-    CATPixelImage* lZoomed = _Image->CreateZoomedImage(iWidth, iHeight, 1);
-    Drop();
+    RefPtr<CATPixelImage> lZoomed(_Image->CreateZoomedImage(iWidth, iHeight, 1));
     // An empty zoom would stand in for a real image at every later draw of this size.
-    if (lZoomed && lZoomed->IsEmpty()) {
-      lZoomed->Release();
-      lZoomed = nullptr;
-    }
-    _Image = lZoomed;
+    if (lZoomed && lZoomed->IsEmpty()) lZoomed.Reset();
+    _Image = std::move(lZoomed);
   }
   return _Image || !lComputable ? kReplaced : kCompute;
 }
