@@ -26,4 +26,16 @@ TEST(RefPtr, KeepsTheCountBalanced) {
   EXPECT_EQ(lDetached->GetRefCount(), 1u);
   lDetached->Release();
   EXPECT_FALSE(RefPtr<MemoryDoubleVector>::Hold(nullptr));
+  // A holder of a const object counts it too; Receive gives the place a getter fills.
+  MemoryDoubleVector* lObject = new MemoryDoubleVector(std::vector<double>{3});
+  {
+    RefPtr<const MemoryDoubleVector> lConst = RefPtr<const MemoryDoubleVector>::Hold(lObject);
+    EXPECT_EQ(lObject->GetRefCount(), 2u);
+    RefPtr<MemoryDoubleVector> lFilled;
+    *lFilled.Receive() = lObject;  // as a getter hands out a new reference
+    lObject->AddRef();
+    EXPECT_EQ(lObject->GetRefCount(), 3u);
+  }
+  EXPECT_EQ(lObject->GetRefCount(), 1u);
+  lObject->Release();
 }
