@@ -47,10 +47,8 @@ void ColorScaleBar::Show(CATViewer& ioViewer, const CATMathBox2D& iBar, ColorSca
     lValues[static_cast<size_t>(i)] = lMin * (1.0 - t) + lMax * t;
   }
   const RefPtr<MemoryDoubleVector> lVector(new MemoryDoubleVector(lValues));
-  if (lVector) {
-    const RefPtr<QVTFddContributionBarRep> lRep(new QVTFddContributionBarRep(
-        iBar, QVTFddContributionAlgoLineair::VerticalBar, lVector.Get(), lMin, lMax, lVector.Get(), &iColors));
-    if (lRep) ioViewer.AddRep(lRep.Get());
-  }
+  if (lVector)
+    Scene::Add(ioViewer, new QVTFddContributionBarRep(iBar, QVTFddContributionAlgoLineair::VerticalBar, lVector.Get(),
+                                                      lMin, lMax, lVector.Get(), &iColors));
   if (iAxis) Scene::Show(ioViewer, new QVTFdd2DAxisGP(iAxis, 0), Scene::Color(g, g, g));
 }

@@ -10,6 +10,7 @@
 #include "PlotFrame.h"
 #include "QVTFddContributionBarRep.h"
 #include "SampleOrder.h"
+#include "Scene.h"
 
 std::unique_ptr<ContributionSeries> ContributionSeries::Make(CATSamIDoubleVector* iArg, CATSamIDoubleVector* iRes,
                                                              bool iVertical, std::string& oWarning) {
@@ -68,9 +69,9 @@ void ContributionSeries::Show(CATViewer& ioViewer, const PlotFrame& iFrame, Colo
     for (const ImageTiles::Tile& tc : ImageTiles::Cut(lAcross0, lAcross1, 0.0, 1.0)) {
       const CATMathBox2D lBox = _Vertical ? CATMathBox2D(tc.low, tc.high, ta.low, ta.high)
                                           : CATMathBox2D(ta.low, ta.high, tc.low, tc.high);
-      const RefPtr<QVTFddContributionBarRep> lRep(new QVTFddContributionBarRep(
-          lBox, _Vertical ? QVTFddContributionAlgoLineair::VerticalBar : QVTFddContributionAlgoLineair::HorizontalBar,
-          _Arg.Get(), ta.min, ta.max, _Res.Get(), iColors));
-      if (lRep) ioViewer.AddRep(lRep.Get());
+      Scene::Add(ioViewer, new QVTFddContributionBarRep(lBox,
+                                                        _Vertical ? QVTFddContributionAlgoLineair::VerticalBar
+                                                                  : QVTFddContributionAlgoLineair::HorizontalBar,
+                                                        _Arg.Get(), ta.min, ta.max, _Res.Get(), iColors));
     }
 }

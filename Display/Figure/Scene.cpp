@@ -17,7 +17,11 @@ CATGraphicAttributeSet Scene::Color(int iRed, int iGreen, int iBlue, int iAlpha,
 void Scene::Show(CATViewer& ioViewer, CATGraphicPrimitive* iPrimitive, const CATGraphicAttributeSet& iAttribute) {
   const RefPtr<CATGraphicPrimitive> lPrimitive(iPrimitive);
   if (!lPrimitive) return;
-  const RefPtr<PrimitiveRep> lRep(new PrimitiveRep(lPrimitive.Get(), iAttribute));
+  Add(ioViewer, new PrimitiveRep(lPrimitive.Get(), iAttribute));
+}
+
+void Scene::Add(CATViewer& ioViewer, CATRep* iRep) {
+  const RefPtr<CATRep> lRep(iRep);
   if (lRep) ioViewer.AddRep(lRep.Get());
 }
 
