@@ -18,17 +18,24 @@
 
 namespace {
 
+// Samples 0 .. n - 1.
+RefPtr<MemoryDoubleVector> Samples(unsigned int n) {
+  std::vector<double> lValues(n);
+  for (unsigned int i = 0; i < n; ++i) lValues[i] = i;
+  return RefPtr<MemoryDoubleVector>(new MemoryDoubleVector(std::move(lValues)));
+}
+
+// Smooth waves over n x n samples.
+RefPtr<MemoryDoubleMatrix> Waves(unsigned int n) {
+  std::vector<double> lCells(size_t(n) * n);
+  for (unsigned int i = 0; i < n; ++i)
+    for (unsigned int k = 0; k < n; ++k) lCells[size_t(i) * n + k] = std::sin(0.01 * i) * std::cos(0.013 * k);
+  return RefPtr<MemoryDoubleMatrix>(new MemoryDoubleMatrix(n, n, std::move(lCells)));
+}
+
 // An n x n field of smooth waves, X and Z samples at 0 .. n - 1.
 struct Field {
-  explicit Field(unsigned int n) {
-    std::vector<double> lAxis(n), lCells(size_t(n) * n);
-    for (unsigned int i = 0; i < n; ++i) lAxis[i] = i;
-    for (unsigned int i = 0; i < n; ++i)
-      for (unsigned int k = 0; k < n; ++k) lCells[size_t(i) * n + k] = std::sin(0.01 * i) * std::cos(0.013 * k);
-    X = RefPtr<MemoryDoubleVector>(new MemoryDoubleVector(lAxis));
-    Z = RefPtr<MemoryDoubleVector>(new MemoryDoubleVector(lAxis));
-    Values = RefPtr<MemoryDoubleMatrix>(new MemoryDoubleMatrix(n, n, std::move(lCells)));
-  }
+  explicit Field(unsigned int n) : X(Samples(n)), Z(Samples(n)), Values(Waves(n)) {}
 
   RefPtr<MemoryDoubleVector> X;
   RefPtr<MemoryDoubleVector> Z;
