@@ -14,31 +14,32 @@
 #include "MemoryDoubleMatrix.h"
 #include "MemoryDoubleVector.h"
 #include "QVTFddColormapAlgoLineair.h"
+#include "RefPtr.h"
 
 namespace {
 
+// Samples 0 .. n - 1.
+RefPtr<MemoryDoubleVector> Samples(unsigned int n) {
+  std::vector<double> lValues(n);
+  for (unsigned int i = 0; i < n; ++i) lValues[i] = i;
+  return RefPtr<MemoryDoubleVector>(new MemoryDoubleVector(std::move(lValues)));
+}
+
+// Smooth waves over n x n samples.
+RefPtr<MemoryDoubleMatrix> Waves(unsigned int n) {
+  std::vector<double> lCells(size_t(n) * n);
+  for (unsigned int i = 0; i < n; ++i)
+    for (unsigned int k = 0; k < n; ++k) lCells[size_t(i) * n + k] = std::sin(0.01 * i) * std::cos(0.013 * k);
+  return RefPtr<MemoryDoubleMatrix>(new MemoryDoubleMatrix(n, n, std::move(lCells)));
+}
+
 // An n x n field of smooth waves, X and Z samples at 0 .. n - 1.
 struct Field {
-  explicit Field(unsigned int n) {
-    std::vector<double> lAxis(n), lCells(size_t(n) * n);
-    for (unsigned int i = 0; i < n; ++i) lAxis[i] = i;
-    for (unsigned int i = 0; i < n; ++i)
-      for (unsigned int k = 0; k < n; ++k) lCells[size_t(i) * n + k] = std::sin(0.01 * i) * std::cos(0.013 * k);
-    X = new MemoryDoubleVector(lAxis);
-    Z = new MemoryDoubleVector(lAxis);
-    Values = new MemoryDoubleMatrix(n, n, std::move(lCells));
-  }
-  ~Field() {
-    X->Release();
-    Z->Release();
-    Values->Release();
-  }
-  Field(const Field&) = delete;
-  Field& operator=(const Field&) = delete;
+  explicit Field(unsigned int n) : X(Samples(n)), Z(Samples(n)), Values(Waves(n)) {}
 
-  MemoryDoubleVector* X;
-  MemoryDoubleVector* Z;
-  MemoryDoubleMatrix* Values;
+  RefPtr<MemoryDoubleVector> X;
+  RefPtr<MemoryDoubleVector> Z;
+  RefPtr<MemoryDoubleMatrix> Values;
 };
 
 }  // namespace
@@ -47,22 +48,21 @@ static void BM_ColormapLinear(benchmark::State& state) {
   const unsigned int n = static_cast<unsigned int>(state.range(0));
   const int kSize = 1999;
   Field lField(n);
-  ColorScaleAxis* lAxis = new ColorScaleAxis(-1.0, 1.0, ColorScaleAxis::Viridis);
+  const RefPtr<ColorScaleAxis> lAxis(new ColorScaleAxis(-1.0, 1.0, ColorScaleAxis::Viridis));
   for (auto _ : state) {
-    QVTFddColormapAlgoLineair lAlgo(lField.X, 0.0, n - 1.0, 1, lField.Z, 0.0, n - 1.0, 1, lField.Values, kSize, kSize,
-                                    lAxis);
+    QVTFddColormapAlgoLineair lAlgo(lField.X.Get(), 0.0, n - 1.0, 1, lField.Z.Get(), 0.0, n - 1.0, 1,
+                                    lField.Values.Get(), kSize, kSize, lAxis.Get());
     CATPixelImage lImage = lAlgo.MakeBitmap();
     benchmark::DoNotOptimize(lImage.GetPixels());
   }
   state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * kSize * kSize);
-  lAxis->Release();
 }
 BENCHMARK(BM_ColormapLinear)->Arg(500)->Arg(4000)->Unit(benchmark::kMillisecond);
 
 static void BM_MatrixReadBaseline(benchmark::State& state) {
   const unsigned int n = static_cast<unsigned int>(state.range(0));
   Field lField(n);
-  const CATSamIDoubleMatrix* lValues = lField.Values;
+  const CATSamIDoubleMatrix* lValues = lField.Values.Get();
   for (auto _ : state) {
     double lSum = 0.0;
     for (unsigned int i = 0; i < n; ++i)
@@ -87,14 +87,14 @@ static void BM_ColormapNonHom(benchmark::State& state) {
       lValues[size_t(k)].push_back(std::sin(0.003 * i * lStep) * std::cos(0.01 * k));
     }
   }
-  MemoryDouble1p5D* lXRows = new MemoryDouble1p5D(lX);
-  MemoryDouble2DDim2NH* lRowValues = new MemoryDouble2DDim2NH(lValues);
-  MemoryDoubleVector* lZVector = new MemoryDoubleVector(lZ);
-  ColorScaleAxis* lAxis = new ColorScaleAxis(-1.0, 1.0, ColorScaleAxis::Viridis);
+  const RefPtr<MemoryDouble1p5D> lXRows(new MemoryDouble1p5D(lX));
+  const RefPtr<MemoryDouble2DDim2NH> lRowValues(new MemoryDouble2DDim2NH(lValues));
+  const RefPtr<MemoryDoubleVector> lZVector(new MemoryDoubleVector(lZ));
+  const RefPtr<ColorScaleAxis> lAxis(new ColorScaleAxis(-1.0, 1.0, ColorScaleAxis::Viridis));
   double lFirst = 0.0, lSecond = 0.0;
   for (auto _ : state) {
-    QVTFddColormapAlgoLineair lAlgo(lXRows, 0.0, kSamples - 1.0, 1, lZVector, 0.0, lRows - 1.0, 1, lRowValues, kSize,
-                                    kSize, lAxis);
+    QVTFddColormapAlgoLineair lAlgo(lXRows.Get(), 0.0, kSamples - 1.0, 1, lZVector.Get(), 0.0, lRows - 1.0, 1,
+                                    lRowValues.Get(), kSize, kSize, lAxis.Get());
     const auto t0 = std::chrono::steady_clock::now();
     CATPixelImage lImage = lAlgo.MakeBitmap();
     const auto t1 = std::chrono::steady_clock::now();
@@ -109,10 +109,6 @@ static void BM_ColormapNonHom(benchmark::State& state) {
   state.counters["first_image_ms"] = lFirst / lIterations;
   state.counters["second_image_ms"] = lSecond / lIterations;
   state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * 2 * kSize * kSize);
-  lXRows->Release();
-  lRowValues->Release();
-  lZVector->Release();
-  lAxis->Release();
 }
 BENCHMARK(BM_ColormapNonHom)->Arg(1000)->Unit(benchmark::kMillisecond);
 
@@ -122,9 +118,9 @@ static void BM_ColormapGetValue(benchmark::State& state) {
   const unsigned int n = static_cast<unsigned int>(state.range(0));
   const int kSize = 1999;
   Field lField(n);
-  ColorScaleAxis* lAxis = new ColorScaleAxis(-1.0, 1.0, ColorScaleAxis::Viridis);
-  QVTFddColormapAlgoLineair lAlgo(lField.X, 0.0, n - 1.0, 1, lField.Z, 0.0, n - 1.0, 1, lField.Values, kSize, kSize,
-                                  lAxis);
+  const RefPtr<ColorScaleAxis> lAxis(new ColorScaleAxis(-1.0, 1.0, ColorScaleAxis::Viridis));
+  QVTFddColormapAlgoLineair lAlgo(lField.X.Get(), 0.0, n - 1.0, 1, lField.Z.Get(), 0.0, n - 1.0, 1, lField.Values.Get(),
+                                  kSize, kSize, lAxis.Get());
   CATPixelImage lImage = lAlgo.MakeBitmap();
   benchmark::DoNotOptimize(lImage.GetPixels());
   const double lStep = (n - 1.0) / 997.0;
@@ -137,6 +133,5 @@ static void BM_ColormapGetValue(benchmark::State& state) {
   }
   benchmark::DoNotOptimize(lSum);
   state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
-  lAxis->Release();
 }
 BENCHMARK(BM_ColormapGetValue)->Arg(500)->Arg(4000);

@@ -14,6 +14,7 @@
 #include "MemoryDoubleVector.h"
 #include "QVTFddColormapAlgoOrderInterpol.h"
 #include "QVTIFddScaling.h"
+#include "RefPtr.h"
 
 namespace {
 
@@ -61,27 +62,16 @@ struct RunUp {
     std::mt19937 lRandom(1);
     for (int i = 0; i < lColumns; ++i)
       for (int k = 0; k < lRows; ++k) lValues[static_cast<size_t>(i) * lRows + k] = sRunUpLevel(lF[i], lS[k], lRandom);
-    _X = new MemoryDoubleVector(lF);
-    _Z = new MemoryDoubleVector(lS);
-    _Values = new MemoryDoubleMatrix(lColumns, lRows, std::move(lValues));
-    _Axis = new ColorScaleAxis(0.0, 70.0, ColorScaleAxis::Rainbow);
-    _XScaling = new FactorScaling(1.0);
-    _ZScaling = new FactorScaling(1.0 / 60.0);
+    _X = RefPtr<MemoryDoubleVector>(new MemoryDoubleVector(lF));
+    _Z = RefPtr<MemoryDoubleVector>(new MemoryDoubleVector(lS));
+    _Values = RefPtr<MemoryDoubleMatrix>(new MemoryDoubleMatrix(lColumns, lRows, std::move(lValues)));
   }
-  ~RunUp() {
-    _X->Release();
-    _Z->Release();
-    _Values->Release();
-    _Axis->Release();
-    _XScaling->Release();
-    _ZScaling->Release();
-  }
-  MemoryDoubleVector* _X;
-  MemoryDoubleVector* _Z;
-  MemoryDoubleMatrix* _Values;
-  ColorScaleAxis* _Axis;
-  FactorScaling* _XScaling;
-  FactorScaling* _ZScaling;
+  RefPtr<MemoryDoubleVector> _X;
+  RefPtr<MemoryDoubleVector> _Z;
+  RefPtr<MemoryDoubleMatrix> _Values;
+  RefPtr<ColorScaleAxis> _Axis{new ColorScaleAxis(0.0, 70.0, ColorScaleAxis::Rainbow)};
+  RefPtr<FactorScaling> _XScaling{new FactorScaling(1.0)};
+  RefPtr<FactorScaling> _ZScaling{new FactorScaling(1.0 / 60.0)};
 };
 
 }  // namespace
@@ -90,9 +80,9 @@ static void BM_ColormapOrder(benchmark::State& state) {
   RunUp lData(static_cast<int>(state.range(0)));
   long long lShown = 0;
   for (auto _ : state) {
-    QVTFddColormapAlgoOrderInterpol lAlgo(lData._X, 0.0, kMaxFrequency, 0, lData._Z, kMinSpeed, kMaxSpeed, 0,
-                                          lData._Values, kPixels, kPixels, lData._Axis, lData._XScaling,
-                                          lData._ZScaling, 0.02);
+    QVTFddColormapAlgoOrderInterpol lAlgo(lData._X.Get(), 0.0, kMaxFrequency, 0, lData._Z.Get(), kMinSpeed, kMaxSpeed,
+                                          0, lData._Values.Get(), kPixels, kPixels, lData._Axis.Get(),
+                                          lData._XScaling.Get(), lData._ZScaling.Get(), 0.02);
     CATPixelImage lImage = lAlgo.MakeBitmap();
     const unsigned char* lPixels = lImage.GetPixels();
     lShown = 0;

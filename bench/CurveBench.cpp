@@ -12,6 +12,7 @@
 #include "MemoryDoubleVector.h"
 #include "QVTFdd2DCurveGP.h"
 #include "RecordingRender.h"
+#include "RefPtr.h"
 
 namespace {
 
@@ -26,19 +27,13 @@ struct CurveData {
       lX[i] = i;
       lY[i] = std::sin(0.001 * i);
     }
-    _X = new MemoryDoubleVector(std::move(lX));
-    _Y = new MemoryDoubleVector(std::move(lY));
+    _X = RefPtr<MemoryDoubleVector>(new MemoryDoubleVector(std::move(lX)));
+    _Y = RefPtr<MemoryDoubleVector>(new MemoryDoubleVector(std::move(lY)));
     _DataBox = CATMathBox2D(0.0, iNbSamples > 1 ? iNbSamples - 1.0 : 1.0, -1.0, 1.0);
   }
-  ~CurveData() {
-    _X->Release();
-    _Y->Release();
-  }
-  CurveData(const CurveData&) = delete;
-  CurveData& operator=(const CurveData&) = delete;
 
-  MemoryDoubleVector* _X;
-  MemoryDoubleVector* _Y;
+  RefPtr<MemoryDoubleVector> _X;
+  RefPtr<MemoryDoubleVector> _Y;
   CATMathBox2D _DataBox;
 };
 
@@ -54,11 +49,10 @@ static void BM_CurveFirstDraw(benchmark::State& state) {
   RecordingRender lRender(kWidth, kHeight);
   lRender.SetViewpoint(&kViewpoint, nullptr);
   for (auto _ : state) {
-    QVTFdd2DCurveGP* lCurve =
-        new QVTFdd2DCurveGP(lData._DataBox, kDisplayBox, QVTFdd2DCurveGP::ReduceAlongX, lData._X, lData._Y);
+    const RefPtr<QVTFdd2DCurveGP> lCurve(new QVTFdd2DCurveGP(lData._DataBox, kDisplayBox,
+                                                             QVTFdd2DCurveGP::ReduceAlongX, lData._X.Get(), lData._Y.Get()));
     lCurve->Draw(lRender);
     benchmark::DoNotOptimize(lRender.Calls().data());
-    lCurve->Destroy();
     lRender.Clear();
   }
   state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * n);
@@ -70,8 +64,8 @@ static void BM_CurveCachedDraw(benchmark::State& state) {
   CurveData lData(n);
   RecordingRender lRender(kWidth, kHeight);
   lRender.SetViewpoint(&kViewpoint, nullptr);
-  QVTFdd2DCurveGP* lCurve =
-      new QVTFdd2DCurveGP(lData._DataBox, kDisplayBox, QVTFdd2DCurveGP::ReduceAlongX, lData._X, lData._Y);
+  const RefPtr<QVTFdd2DCurveGP> lCurve(new QVTFdd2DCurveGP(lData._DataBox, kDisplayBox, QVTFdd2DCurveGP::ReduceAlongX,
+                                                           lData._X.Get(), lData._Y.Get()));
   lCurve->Draw(lRender);
   for (auto _ : state) {
     lRender.Clear();
@@ -79,6 +73,5 @@ static void BM_CurveCachedDraw(benchmark::State& state) {
     benchmark::DoNotOptimize(lRender.Calls().data());
   }
   state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * n);
-  lCurve->Destroy();
 }
 BENCHMARK(BM_CurveCachedDraw)->Arg(100000)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMicrosecond);

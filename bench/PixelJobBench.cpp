@@ -9,16 +9,17 @@
 #include "MemoryDoubleVector.h"
 #include "QVTFddContributionAlgoLineair.h"
 #include "QVTFddPixelJob.h"
+#include "RefPtr.h"
 
 namespace {
 
 constexpr int kPixels = 1999;
 
 // Arguments 0 .. n - 1, as the baseline reads them.
-MemoryDoubleVector* NewArguments(unsigned int n) {
+RefPtr<MemoryDoubleVector> NewArguments(unsigned int n) {
   std::vector<double> lValues(n);
   for (unsigned int i = 0; i < n; ++i) lValues[i] = i;
-  return new MemoryDoubleVector(std::move(lValues));
+  return RefPtr<MemoryDoubleVector>(new MemoryDoubleVector(std::move(lValues)));
 }
 
 }  // namespace
@@ -26,15 +27,14 @@ MemoryDoubleVector* NewArguments(unsigned int n) {
 // n samples mapped onto a strip of 1999 pixels covering all of them.
 static void BM_PixelJobs(benchmark::State& state) {
   const unsigned int n = static_cast<unsigned int>(state.range(0));
-  MemoryDoubleVector* lArgs = NewArguments(n);
+  const RefPtr<MemoryDoubleVector> lArgs = NewArguments(n);
   std::vector<QVTFddPixelJob> lJobs(kPixels);
   for (auto _ : state) {
-    QVTFddComputePixelJobs(lArgs, 0.0, n - 1.0, 1, lJobs.data(), kPixels);
+    QVTFddComputePixelJobs(lArgs.Get(), 0.0, n - 1.0, 1, lJobs.data(), kPixels);
     benchmark::DoNotOptimize(lJobs.data());
     benchmark::ClobberMemory();
   }
   state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * n);
-  lArgs->Release();
 }
 BENCHMARK(BM_PixelJobs)->Arg(1000)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);
 
@@ -42,13 +42,13 @@ BENCHMARK(BM_PixelJobs)->Arg(1000)->Arg(1000000)->Arg(10000000)->Unit(benchmark:
 // the copied rows.
 static void BM_ContributionBitmap(benchmark::State& state) {
   const unsigned int n = static_cast<unsigned int>(state.range(0));
-  MemoryDoubleVector* lArgs = NewArguments(n);
+  const RefPtr<MemoryDoubleVector> lArgs = NewArguments(n);
   std::vector<double> lValues(n);
   for (unsigned int i = 0; i < n; ++i) lValues[i] = std::sin(0.001 * i);
-  MemoryDoubleVector* lRes = new MemoryDoubleVector(std::move(lValues));
-  ColorScaleAxis* lAxis = new ColorScaleAxis(-1.0, 1.0);
+  const RefPtr<MemoryDoubleVector> lRes(new MemoryDoubleVector(std::move(lValues)));
+  const RefPtr<ColorScaleAxis> lAxis(new ColorScaleAxis(-1.0, 1.0));
   {
-    QVTFddContributionAlgoLineair lAlgo(lArgs, 0.0, n - 1.0, 1, lRes, kPixels, 40, lAxis,
+    QVTFddContributionAlgoLineair lAlgo(lArgs.Get(), 0.0, n - 1.0, 1, lRes.Get(), kPixels, 40, lAxis.Get(),
                                         QVTFddContributionAlgoLineair::HorizontalBar);
     for (auto _ : state) {
       CATPixelImage lImage = lAlgo.MakeBitmap();
@@ -58,8 +58,5 @@ static void BM_ContributionBitmap(benchmark::State& state) {
   state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * n);
   state.counters["pixels/s"] =
       benchmark::Counter(static_cast<double>(state.iterations()) * kPixels * 40, benchmark::Counter::kIsRate);
-  lArgs->Release();
-  lRes->Release();
-  lAxis->Release();
 }
 BENCHMARK(BM_ContributionBitmap)->Arg(1000)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "MemoryDoubleVector.h"
+#include "RefPtr.h"
 
 static void BM_ReadBaseline(benchmark::State& state) {
   const unsigned int n = static_cast<unsigned int>(state.range(0));
@@ -14,17 +15,15 @@ static void BM_ReadBaseline(benchmark::State& state) {
     x[i] = i;
     y[i] = std::sin(0.001 * i);
   }
-  MemoryDoubleVector* lX = new MemoryDoubleVector(std::move(x));
-  MemoryDoubleVector* lY = new MemoryDoubleVector(std::move(y));
-  const CATSamIVector* lXRead = lX;
-  const CATSamIVector* lYRead = lY;
+  const RefPtr<MemoryDoubleVector> lX(new MemoryDoubleVector(std::move(x)));
+  const RefPtr<MemoryDoubleVector> lY(new MemoryDoubleVector(std::move(y)));
+  const CATSamIVector* lXRead = lX.Get();
+  const CATSamIVector* lYRead = lY.Get();
   for (auto _ : state) {
     double lSum = 0.0;
     for (unsigned int i = 0; i < n; ++i) lSum += lXRead->GetValue(i) + lYRead->GetValue(i);
     benchmark::DoNotOptimize(lSum);
   }
   state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * n);
-  lX->Release();
-  lY->Release();
 }
 BENCHMARK(BM_ReadBaseline)->Arg(100000)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);

@@ -14,6 +14,7 @@
 #include "CsvFile.h"
 #include "NpyFile.h"
 #include "NumericArray.h"
+#include "RefPtr.h"
 
 namespace {
 
@@ -27,14 +28,13 @@ void ReadNpy(const unsigned char* iBytes, size_t iSize) {
   void* lMapping = mmap(nullptr, iSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (lMapping == MAP_FAILED) return;
   std::memcpy(lMapping, iBytes, iSize);
-  NumericArray* lArray = NumericArray::FromMapping(lMapping, iSize, lLayout._DataOffset, lLayout._Stored,
-                                                   lLayout._Swapped, lLayout._Rows, lLayout._Columns,
-                                                   lLayout._Dimensions == 2);
+  const RefPtr<NumericArray> lArray(NumericArray::FromMapping(lMapping, iSize, lLayout._DataOffset, lLayout._Stored,
+                                                              lLayout._Swapped, lLayout._Rows, lLayout._Columns,
+                                                              lLayout._Dimensions == 2));
   if (!lArray) return;
   double lMin = 0, lMax = 0;
   lArray->GetFiniteRange(lMin, lMax);
   lArray->GetValue(lValues - 1);
-  lArray->Release();
 }
 
 }  // namespace
@@ -55,11 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* iData, size_t iSize) {
   unsigned int lFound = 0;
   if (!lCsv.GetNames().empty() && !lCsv.FindColumn(lCsv.GetNames().back(), lFound, lError)) std::abort();
   for (unsigned int c = 0; c < lCsv.GetNames().size() && c < 4; ++c) {
-    NumericArray* lColumn = lCsv.LoadColumn(c, lError);
+    const RefPtr<NumericArray> lColumn(lCsv.LoadColumn(c, lError));
     if (lColumn && lColumn->GetSize() > lSize) std::abort();  // more values than bytes
-    if (lColumn) lColumn->Release();
   }
-  NumericArray* lMatrix = lCsv.LoadMatrix(lError);
-  if (lMatrix) lMatrix->Release();
+  const RefPtr<NumericArray> lMatrix(lCsv.LoadMatrix(lError));
   return 0;
 }

@@ -23,6 +23,7 @@
 #include "MemoryDoubleVector.h"
 #include "PlotArea.h"
 #include "RecordingRender.h"
+#include "RefPtr.h"
 
 namespace {
 
@@ -67,6 +68,13 @@ void Limits(FuzzedDataProvider& ioData, double& oLow, double& oHigh) {
   }
 }
 
+// Keeps a new data object until the run ends; the figure takes references of its own.
+template <class T>
+T* Held(std::vector<RefPtr<CATBaseUnknown>>& ioHeld, T* iNew) {
+  ioHeld.emplace_back(iNew);
+  return iNew;
+}
+
 CATFont* Font() {
   static CATFont* sFont = CATFont::CreateDefault();
   return sFont;
@@ -81,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* iData, size_t iSize) {
   const int lMaxSide = lKind == 1 ? 320 : 2200;
   const int lWidth = lData.ConsumeIntegralInRange(16, lMaxSide);
   const int lHeight = lData.ConsumeIntegralInRange(16, lKind == 1 ? 320 : 500);
-  std::vector<CATBaseUnknown*> lHeld;
+  std::vector<RefPtr<CATBaseUnknown>> lHeld;
   Figure lFigure(lWidth, lHeight);
   PlotArea& lPlot = lFigure.AddPlot();
   lPlot.SetTitle(lData.ConsumeRandomLengthString(40));
@@ -96,9 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* iData, size_t iSize) {
     const int lCurves = lData.ConsumeIntegralInRange(1, 3);
     for (int c = 0; c < lCurves; ++c) {
       const size_t n = lData.ConsumeIntegralInRange<size_t>(0, 64);
-      MemoryDoubleVector* x = new MemoryDoubleVector(Axis(lData, n));
-      MemoryDoubleVector* y = new MemoryDoubleVector(Values(lData, lData.ConsumeBool() ? n : n / 2));
-      lHeld.insert(lHeld.end(), {x, y});
+      MemoryDoubleVector* x = Held(lHeld, new MemoryDoubleVector(Axis(lData, n)));
+      MemoryDoubleVector* y = Held(lHeld, new MemoryDoubleVector(Values(lData, lData.ConsumeBool() ? n : n / 2)));
       if (lData.ConsumeBool())
         lPlot.AddBars(x, y, "bars");
       else
@@ -107,14 +114,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* iData, size_t iSize) {
   } else if (lKind == 1 || lKind == 2) {  // colour maps
     ColormapData lMap;
     const size_t nx = lData.ConsumeIntegralInRange<size_t>(0, 12), nz = lData.ConsumeIntegralInRange<size_t>(0, 12);
-    MemoryDoubleVector* z = new MemoryDoubleVector(Axis(lData, nz));
-    lHeld.push_back(z);
+    MemoryDoubleVector* z = Held(lHeld, new MemoryDoubleVector(Axis(lData, nz)));
     lMap.Z = z;
     if (lData.ConsumeBool()) {
-      MemoryDoubleVector* x = new MemoryDoubleVector(Axis(lData, nx));
-      MemoryDoubleMatrix* v = new MemoryDoubleMatrix(static_cast<unsigned int>(nx), static_cast<unsigned int>(nz),
-                                                     Values(lData, lData.ConsumeBool() ? nx * nz : nx));
-      lHeld.insert(lHeld.end(), {x, v});
+      MemoryDoubleVector* x = Held(lHeld, new MemoryDoubleVector(Axis(lData, nx)));
+      MemoryDoubleMatrix* v =
+          Held(lHeld, new MemoryDoubleMatrix(static_cast<unsigned int>(nx), static_cast<unsigned int>(nz),
+                                             Values(lData, lData.ConsumeBool() ? nx * nz : nx)));
       lMap.X = x;
       lMap.Values = v;
     } else {
@@ -124,9 +130,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* iData, size_t iSize) {
         lRows.push_back(Axis(lData, n));
         lValueRows.push_back(Values(lData, lData.ConsumeBool() ? n : n / 2));
       }
-      MemoryDouble1p5D* x = new MemoryDouble1p5D(lRows);
-      MemoryDouble2DDim2NH* v = new MemoryDouble2DDim2NH(lValueRows);
-      lHeld.insert(lHeld.end(), {x, v});
+      MemoryDouble1p5D* x = Held(lHeld, new MemoryDouble1p5D(lRows));
+      MemoryDouble2DDim2NH* v = Held(lHeld, new MemoryDouble2DDim2NH(lValueRows));
       lMap.XRows = x;
       lMap.ValueRows = v;
     }
@@ -134,15 +139,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* iData, size_t iSize) {
     Limits(lData, lMap.ZMin, lMap.ZMax);
     lMap.Order = lKind == 1;
     lMap.Tolerance = lData.ConsumeBool() ? 0.02 : Value(lData);
-    LinearScaling* lScaling = new LinearScaling(lData.ConsumeBool() ? 1.0 / 60.0 : Value(lData));
-    lHeld.push_back(lScaling);
-    lMap.ZScaling = lScaling;
+    lMap.ZScaling = Held(lHeld, new LinearScaling(lData.ConsumeBool() ? 1.0 / 60.0 : Value(lData)));
     lPlot.SetColormap(lMap);
   } else {  // contribution bars
     const size_t n = lData.ConsumeIntegralInRange<size_t>(0, 64);
-    MemoryDoubleVector* x = new MemoryDoubleVector(Axis(lData, n));
-    MemoryDoubleVector* y = new MemoryDoubleVector(Values(lData, lData.ConsumeBool() ? n : n / 2));
-    lHeld.insert(lHeld.end(), {x, y});
+    MemoryDoubleVector* x = Held(lHeld, new MemoryDoubleVector(Axis(lData, n)));
+    MemoryDoubleVector* y = Held(lHeld, new MemoryDoubleVector(Values(lData, lData.ConsumeBool() ? n : n / 2)));
     lPlot.AddContributionBar(x, y, lData.ConsumeBool());
   }
 
@@ -154,6 +156,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* iData, size_t iSize) {
     double lValue = 0.0;
     lPlot.GetMapValue(Value(lData), Value(lData), lValue);
   }
-  for (CATBaseUnknown* lObject : lHeld) lObject->Release();
   return 0;
 }

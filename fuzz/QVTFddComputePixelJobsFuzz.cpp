@@ -15,6 +15,7 @@
 #include "QVTFddConstants.h"
 #include "QVTFddPixelJob.h"
 #include "QVTFddVirtualVector.h"
+#include "RefPtr.h"
 
 namespace {
 
@@ -120,10 +121,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* iData, size_t iSize) {
   const int lPixel = QVTFddValueToPixel(lValues.empty() ? lMin : lValues[0], lMin, lMax, lLength);
   Check(lPixel >= -536870912 && lPixel <= 536870912);
 
-  MemoryDoubleVector* lVector = new MemoryDoubleVector(lValues);
+  const RefPtr<MemoryDoubleVector> lVector(new MemoryDoubleVector(lValues));
   const size_t lSlots = lLength > 0 ? static_cast<size_t>(lLength) : 1;
   std::vector<QVTFddPixelJob> lJobs(lSlots);
-  QVTFddComputePixelJobs(lVector, lMin, lMax, lInterpolate, lJobs.data(), lLength);
+  QVTFddComputePixelJobs(lVector.Get(), lMin, lMax, lInterpolate, lJobs.data(), lLength);
 
   const long long n = static_cast<long long>(lValues.size());
   for (const QVTFddPixelJob& j : lJobs) {
@@ -151,6 +152,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* iData, size_t iSize) {
     Reference(lValues, lMin, lMax, lInterpolate, lExpected.data(), lLength);
     for (size_t k = 0; k < lSlots; ++k) Check(lJobs[k] == lExpected[k]);
   }
-  lVector->Release();
   return 0;
 }

@@ -4,13 +4,10 @@
 
 #include "NumericArray.h"
 
-ArrayMatrix::ArrayMatrix(NumericArray* iArray, eLayout iLayout) : _Array(iArray), _Layout(iLayout) {
-  if (_Array) _Array->AddRef();
-}
+ArrayMatrix::ArrayMatrix(NumericArray* iArray, eLayout iLayout)
+    : _Array(RefPtr<NumericArray>::Hold(iArray)), _Layout(iLayout) {}
 
-ArrayMatrix::~ArrayMatrix() {
-  if (_Array) _Array->Release();
-}
+ArrayMatrix::~ArrayMatrix() = default;
 
 unsigned int ArrayMatrix::GetLengthX() const {
   if (!_Array) return 0;

@@ -6,6 +6,7 @@
 #define ArrayMatrix_H
 
 #include "CATSamIDoubleMatrix.h"
+#include "RefPtr.h"
 
 class NumericArray;
 
@@ -24,7 +25,7 @@ class ArrayMatrix : public CATSamIDoubleMatrix {
   double GetValue(unsigned int iX, unsigned int iZ) const override;
 
  private:
-  NumericArray* _Array = nullptr;
+  RefPtr<NumericArray> _Array;
   eLayout _Layout = RowPerZ;
 };
 

@@ -4,13 +4,9 @@
 #include "NumericArray.h"
 
 ArrayValueRows::ArrayValueRows(NumericArray* iArray, std::vector<unsigned int> iLengths)
-    : _Array(iArray), _Lengths(std::move(iLengths)) {
-  if (_Array) _Array->AddRef();
-}
+    : _Array(RefPtr<NumericArray>::Hold(iArray)), _Lengths(std::move(iLengths)) {}
 
-ArrayValueRows::~ArrayValueRows() {
-  if (_Array) _Array->Release();
-}
+ArrayValueRows::~ArrayValueRows() = default;
 
 unsigned int ArrayValueRows::GetLengthY() const { return _Array ? _Array->GetRows() : 0; }
 
@@ -19,5 +15,5 @@ CATSamIDoubleVector* ArrayValueRows::GetRow(unsigned int iRow) const {
   const unsigned int lColumns = _Array->GetColumns();
   unsigned int lLength = iRow < _Lengths.size() ? _Lengths[iRow] : lColumns;
   if (lLength > lColumns) lLength = lColumns;
-  return new ArrayVector(_Array, static_cast<unsigned long long>(iRow) * lColumns, lLength);
+  return new ArrayVector(_Array.Get(), static_cast<unsigned long long>(iRow) * lColumns, lLength);
 }

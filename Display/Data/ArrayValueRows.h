@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CATSamIDouble2DDim2NH.h"
+#include "RefPtr.h"
 
 class NumericArray;
 
@@ -24,7 +25,7 @@ class ArrayValueRows : public CATSamIDouble2DDim2NH {
   CATSamIDoubleVector* GetRow(unsigned int iRow) const override;
 
  private:
-  NumericArray* _Array = nullptr;
+  RefPtr<NumericArray> _Array;
   std::vector<unsigned int> _Lengths;
 };
 

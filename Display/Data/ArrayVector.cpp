@@ -6,9 +6,8 @@
 
 ArrayVector::ArrayVector(NumericArray* iArray, unsigned long long iFirst, unsigned int iLength,
                          unsigned long long iStride)
-    : _Array(iArray), _First(iFirst), _Stride(iStride ? iStride : 1) {
+    : _Array(RefPtr<NumericArray>::Hold(iArray)), _First(iFirst), _Stride(iStride ? iStride : 1) {
   if (!_Array) return;
-  _Array->AddRef();
   const unsigned long long lSize = _Array->GetSize();
   if (_First >= lSize) return;
   // Values at _First, _First + _Stride, ... below lSize.
@@ -16,9 +15,7 @@ ArrayVector::ArrayVector(NumericArray* iArray, unsigned long long iFirst, unsign
   _Length = lReach < iLength ? static_cast<unsigned int>(lReach) : iLength;
 }
 
-ArrayVector::~ArrayVector() {
-  if (_Array) _Array->Release();
-}
+ArrayVector::~ArrayVector() = default;
 
 double ArrayVector::GetValue(unsigned int iIndex) const {
   if (iIndex >= _Length) return std::numeric_limits<double>::quiet_NaN();

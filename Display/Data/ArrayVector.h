@@ -4,6 +4,7 @@
 #define ArrayVector_H
 
 #include "CATSamIDoubleVector.h"
+#include "RefPtr.h"
 
 class NumericArray;
 
@@ -21,7 +22,7 @@ class ArrayVector : public CATSamIDoubleVector {
   unsigned int GetValues(unsigned int iFirst, unsigned int iCount, double* oValues) const override;
 
  private:
-  NumericArray* _Array = nullptr;
+  RefPtr<NumericArray> _Array;
   unsigned long long _First = 0;
   unsigned long long _Stride = 1;
   unsigned int _Length = 0;

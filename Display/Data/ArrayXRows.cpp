@@ -5,9 +5,8 @@
 #include "ArrayVector.h"
 #include "NumericArray.h"
 
-ArrayXRows::ArrayXRows(NumericArray* iArray) : _Array(iArray) {
+ArrayXRows::ArrayXRows(NumericArray* iArray) : _Array(RefPtr<NumericArray>::Hold(iArray)) {
   if (!_Array) return;
-  _Array->AddRef();
   const unsigned int lRows = _Array->GetRows(), lColumns = _Array->GetColumns();
   _Lengths.resize(lRows);
   for (unsigned int r = 0; r < lRows; ++r) {
@@ -17,13 +16,11 @@ ArrayXRows::ArrayXRows(NumericArray* iArray) : _Array(iArray) {
   }
 }
 
-ArrayXRows::~ArrayXRows() {
-  if (_Array) _Array->Release();
-}
+ArrayXRows::~ArrayXRows() = default;
 
 CATSamIDoubleVector* ArrayXRows::GetXVector(unsigned int iRow) const {
   if (iRow >= _Lengths.size()) return nullptr;
-  return new ArrayVector(_Array, static_cast<unsigned long long>(iRow) * _Array->GetColumns(), _Lengths[iRow]);
+  return new ArrayVector(_Array.Get(), static_cast<unsigned long long>(iRow) * _Array->GetColumns(), _Lengths[iRow]);
 }
 
 unsigned int ArrayXRows::GetRowLength(unsigned int iRow) const {

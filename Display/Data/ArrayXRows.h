@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CATSamIDouble1p5D.h"
+#include "RefPtr.h"
 
 class NumericArray;
 
@@ -26,7 +27,7 @@ class ArrayXRows : public CATSamIDouble1p5D {
   const std::vector<unsigned int>& GetRowLengths() const { return _Lengths; }
 
  private:
-  NumericArray* _Array = nullptr;
+  RefPtr<NumericArray> _Array;
   std::vector<unsigned int> _Lengths;
 };
 

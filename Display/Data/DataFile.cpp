@@ -12,6 +12,7 @@
 #include "MessageText.h"
 #include "NpyFile.h"
 #include "NumericArray.h"
+#include "RefPtr.h"
 
 namespace {
 
@@ -25,25 +26,22 @@ bool IsRegularFile(const std::string& iPath) {
 
 NumericArray* NpyVector(const FileDescriptor& iFile, const std::string& iPath, const std::string& iColumn, bool iHasColumn,
                         std::string& oError, std::string& oName) {
-  NumericArray* lArray = NpyFile::Load(iFile, iPath, !iHasColumn, oError);
+  RefPtr<NumericArray> lArray(NpyFile::Load(iFile, iPath, !iHasColumn, oError));
   if (!lArray) return nullptr;
   if (!iHasColumn) {
-    if (!lArray->IsMatrix()) return lArray;
+    if (!lArray->IsMatrix()) return lArray.Detach();
     oError = iPath + ": 2-D array of " + std::to_string(lArray->GetRows()) + " x " +
              std::to_string(lArray->GetColumns()) + ": choose a column with " + iPath + ":COLUMN";
-    lArray->Release();
     return nullptr;
   }
   if (!lArray->IsMatrix()) {
     oError = iPath + ": holds 1-D data, it has no column '" + iColumn + "' to choose";
-    lArray->Release();
     return nullptr;
   }
   unsigned long long lIndex = 0;
   if (!ColumnIndex::Parse(iColumn, lIndex) || lIndex >= lArray->GetColumns()) {
     oError = iPath + ": no column '" + iColumn + "': the columns of this 2-D array are numbered 0 to " +
              std::to_string(lArray->GetColumns() - 1);
-    lArray->Release();
     return nullptr;
   }
   const unsigned int lColumn = static_cast<unsigned int>(lIndex);
@@ -55,12 +53,11 @@ NumericArray* NpyVector(const FileDescriptor& iFile, const std::string& iPath, c
   try {
     lValues.resize(lRows);
   } catch (const std::bad_alloc&) {
-    lArray->Release();
     oError = MessageText::OutOfMemory(iPath, lNeeded);
     return nullptr;
   }
   for (unsigned int r = 0; r < lRows; ++r) lValues[r] = lArray->GetValue(r, lColumn);
-  lArray->Release();
+  lArray.Reset();
   NumericArray* lVector = NumericArray::FromValues(std::move(lValues), lRows, 1, false);
   if (!lVector) oError = MessageText::OutOfMemory(iPath, lNeeded);
   return lVector;
@@ -111,13 +108,12 @@ NumericArray* Matrix(const std::string& iPath, std::string& oError, unsigned lon
     if (!lCsv.Read(lFile, iPath, oError)) return nullptr;
     return lCsv.LoadMatrix(oError);
   }
-  NumericArray* lArray = NpyFile::Load(lFile, iPath, false, oError);
+  RefPtr<NumericArray> lArray(NpyFile::Load(lFile, iPath, false, oError));
   if (lArray && !lArray->IsMatrix()) {
     oError = iPath + ": holds 1-D data, a matrix is needed";
-    lArray->Release();
     return nullptr;
   }
-  return lArray;
+  return lArray.Detach();
 }
 
 }  // namespace

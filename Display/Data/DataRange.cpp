@@ -7,6 +7,7 @@
 #include "CATSamIDouble2DDim2NH.h"
 #include "CATSamIDoubleMatrix.h"
 #include "CATSamIDoubleVector.h"
+#include "RefPtr.h"
 
 namespace {
 
@@ -15,9 +16,8 @@ namespace {
 template <typename RowOf>
 void AddRows(unsigned int iCount, RowOf iRow, double& ioMin, double& ioMax) {
   for (unsigned int r = 0; r < iCount; ++r) {
-    CATSamIDoubleVector* lRow = iRow(r);
-    DataRange::Add(lRow, false, ioMin, ioMax);
-    if (lRow) lRow->Release();
+    const RefPtr<CATSamIDoubleVector> lRow(iRow(r));
+    DataRange::Add(lRow.Get(), false, ioMin, ioMax);
   }
 }
 

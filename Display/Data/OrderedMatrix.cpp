@@ -3,13 +3,9 @@
 #include <limits>
 
 OrderedMatrix::OrderedMatrix(CATSamIDoubleMatrix* iValues, const SampleOrder& iXOrder, const SampleOrder& iZOrder)
-    : _Values(iValues), _XOrder(iXOrder), _ZOrder(iZOrder) {
-  if (_Values) _Values->AddRef();
-}
+    : _Values(RefPtr<CATSamIDoubleMatrix>::Hold(iValues)), _XOrder(iXOrder), _ZOrder(iZOrder) {}
 
-OrderedMatrix::~OrderedMatrix() {
-  if (_Values) _Values->Release();
-}
+OrderedMatrix::~OrderedMatrix() = default;
 
 double OrderedMatrix::GetValue(unsigned int iX, unsigned int iZ) const {
   if (!_Values || iX >= GetLengthX() || iZ >= GetLengthY()) return std::numeric_limits<double>::quiet_NaN();

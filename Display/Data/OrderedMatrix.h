@@ -6,6 +6,7 @@
 #define OrderedMatrix_H
 
 #include "CATSamIDoubleMatrix.h"
+#include "RefPtr.h"
 #include "SampleOrder.h"
 
 class OrderedMatrix : public CATSamIDoubleMatrix {
@@ -20,7 +21,7 @@ class OrderedMatrix : public CATSamIDoubleMatrix {
   double GetValue(unsigned int iX, unsigned int iZ) const override;
 
  private:
-  CATSamIDoubleMatrix* _Values = nullptr;
+  RefPtr<CATSamIDoubleMatrix> _Values;
   SampleOrder _XOrder;
   SampleOrder _ZOrder;
 };

@@ -5,6 +5,7 @@
 #define OrderedValueRows_H
 
 #include "CATSamIDouble2DDim2NH.h"
+#include "RefPtr.h"
 
 class OrderedXRows;
 
@@ -20,8 +21,8 @@ class OrderedValueRows : public CATSamIDouble2DDim2NH {
   CATSamIDoubleVector* GetRow(unsigned int iRow) const override;
 
  private:
-  CATSamIDouble2DDim2NH* _Rows = nullptr;
-  OrderedXRows* _XRows = nullptr;
+  RefPtr<CATSamIDouble2DDim2NH> _Rows;
+  RefPtr<OrderedXRows> _XRows;
 };
 
 #endif

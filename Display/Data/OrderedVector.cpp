@@ -3,13 +3,10 @@
 #include <algorithm>
 #include <limits>
 
-OrderedVector::OrderedVector(CATSamIVector* iVector, const SampleOrder& iOrder) : _Vector(iVector), _Order(iOrder) {
-  if (_Vector) _Vector->AddRef();
-}
+OrderedVector::OrderedVector(CATSamIVector* iVector, const SampleOrder& iOrder)
+    : _Vector(RefPtr<CATSamIVector>::Hold(iVector)), _Order(iOrder) {}
 
-OrderedVector::~OrderedVector() {
-  if (_Vector) _Vector->Release();
-}
+OrderedVector::~OrderedVector() = default;
 
 double OrderedVector::GetValue(unsigned int iIndex) const {
   if (!_Vector || iIndex >= GetLength()) return std::numeric_limits<double>::quiet_NaN();

@@ -5,6 +5,7 @@
 #define OrderedVector_H
 
 #include "CATSamIDoubleVector.h"
+#include "RefPtr.h"
 #include "SampleOrder.h"
 
 class OrderedVector : public CATSamIDoubleVector {
@@ -20,7 +21,7 @@ class OrderedVector : public CATSamIDoubleVector {
   unsigned int GetValues(unsigned int iFirst, unsigned int iCount, double* oValues) const override;
 
  private:
-  CATSamIVector* _Vector = nullptr;
+  RefPtr<CATSamIVector> _Vector;
   SampleOrder _Order;
 };
 

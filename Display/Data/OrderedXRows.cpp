@@ -2,23 +2,20 @@
 
 #include "OrderedVector.h"
 
-OrderedXRows::OrderedXRows(CATSamIDouble1p5D* iRows, const SampleOrder& iZOrder) : _Rows(iRows), _ZOrder(iZOrder) {
+OrderedXRows::OrderedXRows(CATSamIDouble1p5D* iRows, const SampleOrder& iZOrder)
+    : _Rows(RefPtr<CATSamIDouble1p5D>::Hold(iRows)), _ZOrder(iZOrder) {
   if (!_Rows) return;
-  _Rows->AddRef();
   const unsigned int lRows = _Rows->GetNbrRows();
   _RowOrders.resize(lRows);
   for (unsigned int r = 0; r < lRows; ++r) {
-    CATSamIDoubleVector* lRow = _Rows->GetXVector(r);
-    _RowOrders[r] = SampleOrder(lRow);
+    const RefPtr<CATSamIDoubleVector> lRow(_Rows->GetXVector(r));
+    _RowOrders[r] = SampleOrder(lRow.Get());
     _NaNCount += _RowOrders[r].GetNaNCount();
     _Ordered = _Ordered && _RowOrders[r].IsOrdered();
-    if (lRow) lRow->Release();
   }
 }
 
-OrderedXRows::~OrderedXRows() {
-  if (_Rows) _Rows->Release();
-}
+OrderedXRows::~OrderedXRows() = default;
 
 const SampleOrder& OrderedXRows::GetRowOrder(unsigned int iDataRow) const {
   static const SampleOrder kNone;
@@ -28,9 +25,7 @@ const SampleOrder& OrderedXRows::GetRowOrder(unsigned int iDataRow) const {
 CATSamIDoubleVector* OrderedXRows::GetXVector(unsigned int iRow) const {
   if (!_Rows || iRow >= GetNbrRows()) return nullptr;
   const unsigned int lDataRow = ToDataRow(iRow);
-  CATSamIDoubleVector* lRow = _Rows->GetXVector(lDataRow);
+  const RefPtr<CATSamIDoubleVector> lRow(_Rows->GetXVector(lDataRow));
   if (!lRow) return nullptr;
-  OrderedVector* lView = new OrderedVector(lRow, GetRowOrder(lDataRow));
-  lRow->Release();
-  return lView;
+  return new OrderedVector(lRow.Get(), GetRowOrder(lDataRow));
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "CATSamIDouble1p5D.h"
+#include "RefPtr.h"
 #include "SampleOrder.h"
 
 class OrderedXRows : public CATSamIDouble1p5D {
@@ -30,7 +31,7 @@ class OrderedXRows : public CATSamIDouble1p5D {
   bool IsOrdered() const { return _Ordered; }
 
  private:
-  CATSamIDouble1p5D* _Rows = nullptr;
+  RefPtr<CATSamIDouble1p5D> _Rows;
   SampleOrder _ZOrder;
   std::vector<SampleOrder> _RowOrders;
   unsigned long long _NaNCount = 0;

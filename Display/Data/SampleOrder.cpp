@@ -6,6 +6,7 @@
 
 #include "CATSamIDouble1p5D.h"
 #include "CATSamIDoubleVector.h"
+#include "RefPtr.h"
 
 SampleOrder::SampleOrder(const CATSamIVector* iVector) {
   if (!iVector) return;
@@ -68,9 +69,8 @@ std::string SampleOrder::Check(const CATSamIVector* iVector, const std::string& 
 std::string SampleOrder::DescribeBreak(const CATSamIDouble1p5D* iRows, const std::string& iName) {
   const unsigned int lRows = iRows ? iRows->GetNbrRows() : 0;
   for (unsigned int r = 0; r < lRows; ++r) {
-    CATSamIDoubleVector* lRow = iRows->GetXVector(r);
-    const std::string lBreak = SampleOrder(lRow).DescribeBreak(iName, static_cast<long>(r));
-    if (lRow) lRow->Release();
+    const RefPtr<CATSamIDoubleVector> lRow(iRows->GetXVector(r));
+    const std::string lBreak = SampleOrder(lRow.Get()).DescribeBreak(iName, static_cast<long>(r));
     if (!lBreak.empty()) return lBreak;
   }
   return "";

@@ -19,19 +19,16 @@ namespace {
 const int kSteps = 2048;
 }  // namespace
 
-QVTFdd2DAxisDrawing* ColorScaleBar::MakeAxis(const CATMathBox2D& iBar, ColorScaleAxis& iColors,
-                                             const std::string& iLabel, const FigureStyle& iStyle, CATFont& iFont) {
+RefPtr<QVTFdd2DAxisDrawing> ColorScaleBar::MakeAxis(const CATMathBox2D& iBar, ColorScaleAxis& iColors,
+                                                    const std::string& iLabel, const FigureStyle& iStyle,
+                                                    CATFont& iFont) {
   PlotAxis lAxis;
-  QVTIFddTicks *lMajor = nullptr, *lMinor = nullptr;
+  RefPtr<QVTIFddTicks> lMajor, lMinor;
   lAxis.MakeTicks(iColors.GetMin(), iColors.GetMax(), iBar.GetHigh().GetY() - iBar.GetLow().GetY(), false, iStyle,
                   lMajor, lMinor);
   const double x = iBar.GetHigh().GetX();
-  QVTFdd2DAxisDrawing* lDrawing =
-      PlotAxis::MakeDrawing(CATMathPoint2D(x, iBar.GetLow().GetY()), CATMathPoint2D(x, iBar.GetHigh().GetY()),
-                            CATMathDirection2D(1, 0), lMajor, lMinor, iLabel, iStyle, iFont);
-  if (lMajor) lMajor->Release();
-  if (lMinor) lMinor->Release();
-  return lDrawing;
+  return PlotAxis::MakeDrawing(CATMathPoint2D(x, iBar.GetLow().GetY()), CATMathPoint2D(x, iBar.GetHigh().GetY()),
+                               CATMathDirection2D(1, 0), lMajor.Get(), lMinor.Get(), iLabel, iStyle, iFont);
 }
 
 void ColorScaleBar::Show(CATViewer& ioViewer, const CATMathBox2D& iBar, ColorScaleAxis& iColors,
@@ -49,15 +46,9 @@ void ColorScaleBar::Show(CATViewer& ioViewer, const CATMathBox2D& iBar, ColorSca
     const double t = static_cast<double>(i) / (kSteps - 1);
     lValues[static_cast<size_t>(i)] = lMin * (1.0 - t) + lMax * t;
   }
-  MemoryDoubleVector* lVector = new MemoryDoubleVector(lValues);
-  if (lVector) {
-    QVTFddContributionBarRep* lRep = new QVTFddContributionBarRep(
-        iBar, QVTFddContributionAlgoLineair::VerticalBar, lVector, lMin, lMax, lVector, &iColors);
-    if (lRep) {
-      ioViewer.AddRep(lRep);
-      lRep->Release();
-    }
-    lVector->Release();
-  }
+  const RefPtr<MemoryDoubleVector> lVector(new MemoryDoubleVector(lValues));
+  if (lVector)
+    Scene::Add(ioViewer, new QVTFddContributionBarRep(iBar, QVTFddContributionAlgoLineair::VerticalBar, lVector.Get(),
+                                                      lMin, lMax, lVector.Get(), &iColors));
   if (iAxis) Scene::Show(ioViewer, new QVTFdd2DAxisGP(iAxis, 0), Scene::Color(g, g, g));
 }

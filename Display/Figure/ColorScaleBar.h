@@ -7,6 +7,7 @@
 #include <string>
 
 #include "CATMathBox2D.h"
+#include "RefPtr.h"
 
 class CATFont;
 class CATViewer;
@@ -16,10 +17,10 @@ struct FigureStyle;
 
 class ColorScaleBar {
  public:
-  // The value axis along the right edge of iBar, one reference for the caller (null when the heap
-  // refuses); measured for the layout, then shown.
-  static QVTFdd2DAxisDrawing* MakeAxis(const CATMathBox2D& iBar, ColorScaleAxis& iColors, const std::string& iLabel,
-                                       const FigureStyle& iStyle, CATFont& iFont);
+  // The value axis along the right edge of iBar (empty when the heap refuses); measured for the
+  // layout, then shown.
+  static RefPtr<QVTFdd2DAxisDrawing> MakeAxis(const CATMathBox2D& iBar, ColorScaleAxis& iColors,
+                                              const std::string& iLabel, const FigureStyle& iStyle, CATFont& iFont);
   // The strip and its frame, and iAxis (from MakeAxis; may be null).
   static void Show(CATViewer& ioViewer, const CATMathBox2D& iBar, ColorScaleAxis& iColors,
                    QVTFdd2DAxisDrawing* iAxis, const FigureStyle& iStyle);

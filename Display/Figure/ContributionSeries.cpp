@@ -10,6 +10,7 @@
 #include "PlotFrame.h"
 #include "QVTFddContributionBarRep.h"
 #include "SampleOrder.h"
+#include "Scene.h"
 
 std::unique_ptr<ContributionSeries> ContributionSeries::Make(CATSamIDoubleVector* iArg, CATSamIDoubleVector* iRes,
                                                              bool iVertical, std::string& oWarning) {
@@ -24,19 +25,16 @@ std::unique_ptr<ContributionSeries> ContributionSeries::Make(CATSamIDoubleVector
     oWarning = "left out " + std::to_string(lOrder.GetNaNCount()) + " samples whose x is NaN";
   if (!lOrder.IsIdentity())
     return std::unique_ptr<ContributionSeries>(
-        new ContributionSeries(new OrderedVector(iArg, lOrder), new OrderedVector(iRes, lOrder), iVertical));
-  iArg->AddRef();
-  iRes->AddRef();
-  return std::unique_ptr<ContributionSeries>(new ContributionSeries(iArg, iRes, iVertical));
+        new ContributionSeries(RefPtr<CATSamIDoubleVector>(new OrderedVector(iArg, lOrder)),
+                               RefPtr<CATSamIDoubleVector>(new OrderedVector(iRes, lOrder)), iVertical));
+  return std::unique_ptr<ContributionSeries>(new ContributionSeries(RefPtr<CATSamIDoubleVector>::Hold(iArg),
+                                                                    RefPtr<CATSamIDoubleVector>::Hold(iRes), iVertical));
 }
 
-ContributionSeries::ContributionSeries(CATSamIDoubleVector* iArg, CATSamIDoubleVector* iRes, bool iVertical)
-    : _Arg(iArg), _Res(iRes), _Vertical(iVertical) {}
+ContributionSeries::ContributionSeries(RefPtr<CATSamIDoubleVector> iArg, RefPtr<CATSamIDoubleVector> iRes, bool iVertical)
+    : _Arg(std::move(iArg)), _Res(std::move(iRes)), _Vertical(iVertical) {}
 
-ContributionSeries::~ContributionSeries() {
-  if (_Arg) _Arg->Release();
-  if (_Res) _Res->Release();
-}
+ContributionSeries::~ContributionSeries() = default;
 
 void ContributionSeries::SetBand(double iFrom, double iTo) {
   _From = iFrom;
@@ -47,12 +45,12 @@ void ContributionSeries::Fit(const PlotAxis& iXAxis, const PlotAxis& iYAxis, Dat
   (void)iXAxis;
   (void)iYAxis;
   if (_Vertical)
-    DataRange::Add(_Arg, false, ioExtent.YMin, ioExtent.YMax);
+    DataRange::Add(_Arg.Get(), false, ioExtent.YMin, ioExtent.YMax);
   else
-    DataRange::Add(_Arg, false, ioExtent.XMin, ioExtent.XMax);
+    DataRange::Add(_Arg.Get(), false, ioExtent.XMin, ioExtent.XMax);
 }
 
-void ContributionSeries::FitValues(double& ioMin, double& ioMax) const { DataRange::Add(_Res, false, ioMin, ioMax); }
+void ContributionSeries::FitValues(double& ioMin, double& ioMax) const { DataRange::Add(_Res.Get(), false, ioMin, ioMax); }
 
 void ContributionSeries::Show(CATViewer& ioViewer, const PlotFrame& iFrame, ColorScaleAxis* iColors,
                               const FigureStyle& iStyle) {
@@ -71,12 +69,9 @@ void ContributionSeries::Show(CATViewer& ioViewer, const PlotFrame& iFrame, Colo
     for (const ImageTiles::Tile& tc : ImageTiles::Cut(lAcross0, lAcross1, 0.0, 1.0)) {
       const CATMathBox2D lBox = _Vertical ? CATMathBox2D(tc.low, tc.high, ta.low, ta.high)
                                           : CATMathBox2D(ta.low, ta.high, tc.low, tc.high);
-      QVTFddContributionBarRep* lRep = new QVTFddContributionBarRep(
-          lBox, _Vertical ? QVTFddContributionAlgoLineair::VerticalBar : QVTFddContributionAlgoLineair::HorizontalBar,
-          _Arg, ta.min, ta.max, _Res, iColors);
-      if (lRep) {
-        ioViewer.AddRep(lRep);
-        lRep->Release();
-      }
+      Scene::Add(ioViewer, new QVTFddContributionBarRep(lBox,
+                                                        _Vertical ? QVTFddContributionAlgoLineair::VerticalBar
+                                                                  : QVTFddContributionAlgoLineair::HorizontalBar,
+                                                        _Arg.Get(), ta.min, ta.max, _Res.Get(), iColors));
     }
 }

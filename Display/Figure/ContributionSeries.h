@@ -9,6 +9,7 @@
 #include <string>
 
 #include "PlotSeries.h"
+#include "RefPtr.h"
 
 class CATSamIDoubleVector;
 
@@ -29,11 +30,10 @@ class ContributionSeries : public PlotSeries {
   void Show(CATViewer& ioViewer, const PlotFrame& iFrame, ColorScaleAxis* iColors, const FigureStyle& iStyle) override;
 
  private:
-  // Takes over one reference on each vector.
-  ContributionSeries(CATSamIDoubleVector* iArg, CATSamIDoubleVector* iRes, bool iVertical);
+  ContributionSeries(RefPtr<CATSamIDoubleVector> iArg, RefPtr<CATSamIDoubleVector> iRes, bool iVertical);
 
-  CATSamIDoubleVector* _Arg;
-  CATSamIDoubleVector* _Res;
+  RefPtr<CATSamIDoubleVector> _Arg;
+  RefPtr<CATSamIDoubleVector> _Res;
   bool _Vertical;
   double _From = 0.0, _To = 1.0;
 };

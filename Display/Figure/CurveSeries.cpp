@@ -16,18 +16,16 @@ void CurveSeries::Show(CATViewer& ioViewer, const PlotFrame& iFrame, ColorScaleA
   const CATMathBox2D& lBox = iFrame.GetBox();
   const double lWidth = lBox.GetHigh().GetX() - lBox.GetLow().GetX();
   // A logarithmic axis gets the logarithms, computed as the curve reads them.
-  CATSamIVector* x = iFrame.GetXAxis().IsLog() ? new Log10Vector(_X) : _X;
-  CATSamIVector* y = iFrame.GetYAxis().IsLog() ? new Log10Vector(_Y) : _Y;
+  const RefPtr<CATSamIVector> x = iFrame.GetXAxis().IsLog() ? RefPtr<CATSamIVector>(new Log10Vector(_X.Get())) : _X;
+  const RefPtr<CATSamIVector> y = iFrame.GetYAxis().IsLog() ? RefPtr<CATSamIVector>(new Log10Vector(_Y.Get())) : _Y;
   if (x && y) {
     // Dense curves thin: a 2-pixel line over a sample a pixel is a blur.
     const int lThickness = _Y->GetLength() > 2 * lWidth ? 1 : iStyle.CurveThickness;
     const CATMathBox2D lAxisBox = iFrame.GetAxisBox();
-    Scene::Show(ioViewer, new QVTFdd2DCurveGP(lAxisBox, lBox, QVTFdd2DCurveGP::ReduceAlongX, x, y),
+    Scene::Show(ioViewer, new QVTFdd2DCurveGP(lAxisBox, lBox, QVTFdd2DCurveGP::ReduceAlongX, x.Get(), y.Get()),
                 Scene::Color(_Style.Red, _Style.Green, _Style.Blue, 255, lThickness));
     if (_Style.Symbols)
-      Scene::Show(ioViewer, new QVTFdd2DCurveSymbolsGP(_Style.Symbol, lAxisBox, lBox, x, y),
+      Scene::Show(ioViewer, new QVTFdd2DCurveSymbolsGP(_Style.Symbol, lAxisBox, lBox, x.Get(), y.Get()),
                   Scene::Color(_Style.Red, _Style.Green, _Style.Blue));
   }
-  if (x && x != _X) x->Release();
-  if (y && y != _Y) y->Release();
 }

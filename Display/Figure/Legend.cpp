@@ -10,6 +10,7 @@
 #include "FigureStyle.h"
 #include "Scene.h"
 #include "QVTFdd2DBackgroundGP.h"
+#include "RefPtr.h"
 #include "QVTFdd2DCurveSymbolsGP.h"
 #include "MemoryDoubleVector.h"
 
@@ -60,16 +61,14 @@ void Legend::Show(CATViewer& ioViewer, double iLeft, double iTop, const FigureSt
     }
     if (e.sample == LineAndMarker) {
       // The marker through the same primitive as the curve's markers: one point in a unit box.
-      MemoryDoubleVector* lX = new MemoryDoubleVector({0.5});
-      MemoryDoubleVector* lY = new MemoryDoubleVector({0.5});
+      const RefPtr<MemoryDoubleVector> lX(new MemoryDoubleVector({0.5}));
+      const RefPtr<MemoryDoubleVector> lY(new MemoryDoubleVector({0.5}));
       const double c = (x0 + x1) / 2;
       if (lX && lY)
         Scene::Show(ioViewer,
                     new QVTFdd2DCurveSymbolsGP(e.symbol, CATMathBox2D(0, 1, 0, 1),
-                                               CATMathBox2D(c - 1, c + 1, lMid - 1, lMid + 1), lX, lY),
+                                               CATMathBox2D(c - 1, c + 1, lMid - 1, lMid + 1), lX.Get(), lY.Get()),
                     Scene::Color(e.red, e.green, e.blue));
-      if (lX) lX->Release();
-      if (lY) lY->Release();
     }
     Scene::Caption(ioViewer, iFont, x1 + 0.5 * iStyle.TextHeight, lMid - lAscent * iStyle.TextHeight / 2,
                    iStyle.TextHeight, e.name.c_str());

@@ -3,13 +3,9 @@
 #include <cmath>
 #include <limits>
 
-Log10Vector::Log10Vector(CATSamIVector* iVector) : _Vector(iVector) {
-  if (_Vector) _Vector->AddRef();
-}
+Log10Vector::Log10Vector(CATSamIVector* iVector) : _Vector(RefPtr<CATSamIVector>::Hold(iVector)) {}
 
-Log10Vector::~Log10Vector() {
-  if (_Vector) _Vector->Release();
-}
+Log10Vector::~Log10Vector() = default;
 
 unsigned int Log10Vector::GetLength() const { return _Vector ? _Vector->GetLength() : 0; }
 

@@ -5,6 +5,7 @@
 #define Log10Vector_H
 
 #include "CATSamIVector.h"
+#include "RefPtr.h"
 
 class Log10Vector : public CATSamIVector {
  public:
@@ -20,7 +21,7 @@ class Log10Vector : public CATSamIVector {
   static double Log10(double iValue);
 
  private:
-  CATSamIVector* _Vector;
+  RefPtr<CATSamIVector> _Vector;
 };
 
 #endif

@@ -21,17 +21,6 @@
 #include "QVTFddColormapRep.h"
 #include "SampleOrder.h"
 
-namespace {
-
-// Puts iView (one reference, taken over) in place of the object ioHeld held.
-template <class T, class V>
-void Replace(T*& ioHeld, V* iView) {
-  if (ioHeld) ioHeld->Release();
-  ioHeld = iView;
-}
-
-}  // namespace
-
 std::unique_ptr<MapSeries> MapSeries::Make(const ColormapData& iData, std::string& oWarning) {
   std::unique_ptr<MapSeries> lMap(new MapSeries(iData));
   const std::string lBreak = lMap->Order(oWarning);
@@ -40,27 +29,26 @@ std::unique_ptr<MapSeries> MapSeries::Make(const ColormapData& iData, std::strin
   return nullptr;
 }
 
-MapSeries::MapSeries(const ColormapData& iData) : _Map(iData) {
-  for (CATBaseUnknown* lObject : Objects())
-    if (lObject) lObject->AddRef();
-}
+MapSeries::MapSeries(const ColormapData& iData)
+    : _Map(iData),
+      _X(RefPtr<CATSamIDoubleVector>::Hold(iData.X)),
+      _Z(RefPtr<CATSamIDoubleVector>::Hold(iData.Z)),
+      _Values(RefPtr<CATSamIDoubleMatrix>::Hold(iData.Values)),
+      _XRows(RefPtr<CATSamIDouble1p5D>::Hold(iData.XRows)),
+      _ValueRows(RefPtr<CATSamIDouble2DDim2NH>::Hold(iData.ValueRows)),
+      _XScaling(RefPtr<QVTIFddScaling>::Hold(iData.XScaling)),
+      _ZScaling(RefPtr<QVTIFddScaling>::Hold(iData.ZScaling)) {}
 
-MapSeries::~MapSeries() {
-  DropTiles();
-  for (CATBaseUnknown* lObject : Objects())
-    if (lObject) lObject->Release();
-}
+// The tiles go before the data they show.
+MapSeries::~MapSeries() = default;
 
-std::array<CATBaseUnknown*, 7> MapSeries::Objects() const {
-  return {_Map.X, _Map.Values, _Map.XRows, _Map.ValueRows, _Map.Z, _Map.XScaling, _Map.ZScaling};
+template <class T, class V>
+void MapSeries::Replace(T*& ioShown, RefPtr<T>& ioHeld, V* iView) {
+  ioShown = iView;
+  ioHeld = RefPtr<T>(iView);
 }
 
 bool MapSeries::NonHomogeneous() const { return _Map.XRows && _Map.ValueRows; }
-
-void MapSeries::DropTiles() {
-  for (Tile& t : _Tiles) t.rep->Release();
-  _Tiles.clear();
-}
 
 std::string MapSeries::Order(std::string& oWarning) {
   const SampleOrder lZOrder(_Map.Z);
@@ -71,18 +59,18 @@ std::string MapSeries::Order(std::string& oWarning) {
     OrderedValueRows* lValues = new OrderedValueRows(_Map.ValueRows, lRows);
     if (lBreak.empty() && !lRows->IsOrdered()) lBreak = SampleOrder::DescribeBreak(_Map.XRows, "x");
     lNaN += lRows->GetNaNCount();
-    Replace(_Map.XRows, lRows);
-    Replace(_Map.ValueRows, lValues);
+    Replace(_Map.XRows, _XRows, lRows);
+    Replace(_Map.ValueRows, _ValueRows, lValues);
   } else {
     const SampleOrder lXOrder(_Map.X);
     if (lBreak.empty()) lBreak = lXOrder.DescribeBreak("x");
     lNaN += lXOrder.GetNaNCount();
     if (!lXOrder.IsIdentity() || !lZOrder.IsIdentity()) {
-      Replace(_Map.X, _Map.X ? new OrderedVector(_Map.X, lXOrder) : nullptr);
-      Replace(_Map.Values, _Map.Values ? new OrderedMatrix(_Map.Values, lXOrder, lZOrder) : nullptr);
+      Replace(_Map.X, _X, _Map.X ? new OrderedVector(_Map.X, lXOrder) : nullptr);
+      Replace(_Map.Values, _Values, _Map.Values ? new OrderedMatrix(_Map.Values, lXOrder, lZOrder) : nullptr);
     }
   }
-  if (!lZOrder.IsIdentity()) Replace(_Map.Z, _Map.Z ? new OrderedVector(_Map.Z, lZOrder) : nullptr);
+  if (!lZOrder.IsIdentity()) Replace(_Map.Z, _Z, _Map.Z ? new OrderedVector(_Map.Z, lZOrder) : nullptr);
   if (lBreak.empty() && lNaN > 0) oWarning = "left out " + std::to_string(lNaN) + " samples whose x or z is NaN";
   return lBreak;
 }
@@ -125,28 +113,26 @@ void MapSeries::FitValues(double& ioMin, double& ioMax) const {
 void MapSeries::Show(CATViewer& ioViewer, const PlotFrame& iFrame, ColorScaleAxis* iColors,
                      const FigureStyle& iStyle) {
   (void)iStyle;
-  DropTiles();
+  _Tiles.clear();
   if (!iColors) return;
   const CATMathPoint2D lLow = iFrame.GetBox().GetLow(), lHigh = iFrame.GetBox().GetHigh();
   // Order interpolation needs both scalings; the identity stands in for a missing one.
-  QVTIFddScaling* lXScaling = _Map.XScaling ? _Map.XScaling : new LinearScaling(1.0);
-  QVTIFddScaling* lZScaling = _Map.ZScaling ? _Map.ZScaling : new LinearScaling(1.0);
+  const RefPtr<QVTIFddScaling> lXScaling = _XScaling ? _XScaling : RefPtr<QVTIFddScaling>(new LinearScaling(1.0));
+  const RefPtr<QVTIFddScaling> lZScaling = _ZScaling ? _ZScaling : RefPtr<QVTIFddScaling>(new LinearScaling(1.0));
   // The map is drawn with the axis ranges: its own limits may lie inside them.
   for (const ImageTiles::Tile& tx : ImageTiles::Cut(lLow.GetX(), lHigh.GetX(), _Map.XMin, _Map.XMax))
     for (const ImageTiles::Tile& tz : ImageTiles::Cut(lLow.GetY(), lHigh.GetY(), _Map.ZMin, _Map.ZMax)) {
       const CATMathBox2D lBox(tx.low, tx.high, tz.low, tz.high);
-      QVTFddColormapRep* lRep =
+      RefPtr<QVTFddColormapRep> lRep(
           NonHomogeneous()
               ? new QVTFddColormapRep(lBox, _Map.XRows, tx.min, tx.max, 1, _Map.Z, tz.min, tz.max, 1, _Map.ValueRows,
-                                      iColors, lXScaling, lZScaling, _Map.Order ? 1 : 0, _Map.Tolerance)
+                                      iColors, lXScaling.Get(), lZScaling.Get(), _Map.Order ? 1 : 0, _Map.Tolerance)
               : new QVTFddColormapRep(lBox, _Map.X, tx.min, tx.max, 1, _Map.Z, tz.min, tz.max, 1, _Map.Values,
-                                      iColors, lXScaling, lZScaling, _Map.Order ? 1 : 0, _Map.Tolerance);
+                                      iColors, lXScaling.Get(), lZScaling.Get(), _Map.Order ? 1 : 0, _Map.Tolerance));
       if (!lRep) continue;
-      _Tiles.push_back({lRep, tx.min, tx.max, tz.min, tz.max});
-      ioViewer.AddRep(lRep);
+      ioViewer.AddRep(lRep.Get());
+      _Tiles.push_back({std::move(lRep), tx.min, tx.max, tz.min, tz.max});
     }
-  if (!_Map.XScaling && lXScaling) lXScaling->Release();
-  if (!_Map.ZScaling && lZScaling) lZScaling->Release();
 }
 
 long MapSeries::GetValue(double iX, double iZ, double& oValue) const {

@@ -6,15 +6,14 @@
 #ifndef MapSeries_H
 #define MapSeries_H
 
-#include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "ColormapData.h"
 #include "PlotSeries.h"
+#include "RefPtr.h"
 
-class CATBaseUnknown;
 class QVTFddColormapRep;
 
 class MapSeries : public PlotSeries {
@@ -37,14 +36,20 @@ class MapSeries : public PlotSeries {
   // Puts the data in ascending views; returns where its order breaks (empty when it has one).
   std::string Order(std::string& oWarning);
   bool NonHomogeneous() const;
-  // Every data object, null ones included.
-  std::array<CATBaseUnknown*, 7> Objects() const;
-  void DropTiles();
+  // Puts iView (one reference, taken over) in place of the data object ioShown names.
+  template <class T, class V>
+  static void Replace(T*& ioShown, RefPtr<T>& ioHeld, V* iView);
 
+  // The data shown; the holders below keep each of its objects.
   ColormapData _Map;
+  RefPtr<CATSamIDoubleVector> _X, _Z;
+  RefPtr<CATSamIDoubleMatrix> _Values;
+  RefPtr<CATSamIDouble1p5D> _XRows;
+  RefPtr<CATSamIDouble2DDim2NH> _ValueRows;
+  RefPtr<QVTIFddScaling> _XScaling, _ZScaling;
   // The tiles shown and the data limits each shows.
   struct Tile {
-    QVTFddColormapRep* rep;
+    RefPtr<QVTFddColormapRep> rep;
     double x0, x1, z0, z1;
   };
   std::vector<Tile> _Tiles;

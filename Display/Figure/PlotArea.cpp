@@ -29,9 +29,6 @@ const int kLayoutRounds = 8;
 // The data box never shrinks below this, however small the page.
 const double kMinBox = 16.0;
 
-void Drop(CATBaseUnknown* iObject) {
-  if (iObject) iObject->Release();
-}
 // A line in model units, in the given attributes.
 void ShowLine(CATViewer& ioViewer, double x0, double y0, double x1, double y1, const CATGraphicAttributeSet& iColor) {
   const CATMathPoint2Df lPoints[2] = {CATMathPoint2Df(static_cast<float>(x0), static_cast<float>(y0)),
@@ -41,18 +38,9 @@ void ShowLine(CATViewer& ioViewer, double x0, double y0, double x1, double y1, c
 
 }  // namespace
 
-void PlotArea::Decoration::Release() {
-  for (QVTFdd2DAxisDrawing*& lAxis : axes) {
-    Drop(lAxis);
-    lAxis = nullptr;
-  }
-  Drop(scaleAxis);
-  scaleAxis = nullptr;
-}
-
 PlotArea::PlotArea() = default;
 
-PlotArea::~PlotArea() { Drop(_Colors); }
+PlotArea::~PlotArea() = default;
 
 SeriesStyle PlotArea::NextStyle(bool iSymbols) {
   const SeriesStyle lStyle = SeriesStyle::Next(static_cast<int>(_Styles.size()), _SymbolSeries, iSymbols);
@@ -128,8 +116,8 @@ void PlotArea::ComputeRanges() {
   }
 }
 
-ColorScaleAxis* PlotArea::MakeColors() const {
-  if (!_Map && _Contributions.empty()) return nullptr;
+RefPtr<ColorScaleAxis> PlotArea::MakeColors() const {
+  if (!_Map && _Contributions.empty()) return {};
   double lMin = _ColorMin, lMax = _ColorMax;
   if (!std::isfinite(lMin) || !std::isfinite(lMax) || !(lMax > lMin)) {
     lMin = lMax = NAN;
@@ -137,7 +125,7 @@ ColorScaleAxis* PlotArea::MakeColors() const {
     for (const std::unique_ptr<ContributionSeries>& lBar : _Contributions) lBar->FitValues(lMin, lMax);
     DataRange::Axis(lMin, lMax, 0.0, false, lMin, lMax);
   }
-  return new ColorScaleAxis(lMin, lMax, _Table);
+  return RefPtr<ColorScaleAxis>(new ColorScaleAxis(lMin, lMax, _Table));
 }
 
 long PlotArea::GetMapValue(double iX, double iZ, double& oValue) const {
@@ -152,7 +140,7 @@ CAT2DBoundingBox PlotArea::Decorate(const CATMathBox2D& iBox, const FigureStyle&
   CAT2DBoundingBox lExtent(static_cast<float>(x0), static_cast<float>(x1), static_cast<float>(y0),
                            static_cast<float>(y1));
   // Major and minor ticks of x, then of y, for the lengths of this box.
-  QVTIFddTicks* lTicks[4] = {nullptr, nullptr, nullptr, nullptr};
+  RefPtr<QVTIFddTicks> lTicks[4];
   _XAxis.MakeTicks(_XMin, _XMax, x1 - x0, true, iStyle, lTicks[0], lTicks[1]);
   _YAxis.MakeTicks(_YMin, _YMax, y1 - y0, false, iStyle, lTicks[2], lTicks[3]);
   const struct {
@@ -166,7 +154,7 @@ CAT2DBoundingBox PlotArea::Decorate(const CATMathBox2D& iBox, const FigureStyle&
     if (!_Shown[lSide]) continue;
     const PlotAxis& lAxis = lSide == Bottom ? _XAxis : _YAxis;
     oDecoration.axes[lSide] = PlotAxis::MakeDrawing(lEdges[lSide].start, lEdges[lSide].end, lEdges[lSide].side,
-                                                    lTicks[2 * lSide], lTicks[2 * lSide + 1], lAxis.GetLabel(), iStyle,
+                                                    lTicks[2 * lSide].Get(), lTicks[2 * lSide + 1].Get(), lAxis.GetLabel(), iStyle,
                                                     iFont);
   }
   // Top and right repeat the ticks of the level their opposite axis chose, without values.
@@ -174,15 +162,12 @@ CAT2DBoundingBox PlotArea::Decorate(const CATMathBox2D& iBox, const FigureStyle&
     if (!_Shown[lSide]) continue;
     const int lOpposite = lSide - 2;
     const int lLevel = oDecoration.axes[lOpposite] ? oDecoration.axes[lOpposite]->GetDetailLevel() : 0;
-    MirrorTicks* lMajor = new MirrorTicks(lTicks[2 * lOpposite], lLevel, iStyle.MajorTickLength);
-    MirrorTicks* lMinor = new MirrorTicks(lTicks[2 * lOpposite + 1], lLevel, iStyle.MinorTickLength);
+    const RefPtr<MirrorTicks> lMajor(new MirrorTicks(lTicks[2 * lOpposite].Get(), lLevel, iStyle.MajorTickLength));
+    const RefPtr<MirrorTicks> lMinor(new MirrorTicks(lTicks[2 * lOpposite + 1].Get(), lLevel, iStyle.MinorTickLength));
     oDecoration.axes[lSide] = PlotAxis::MakeDrawing(lEdges[lSide].start, lEdges[lSide].end, lEdges[lSide].side,
-                                                    lMajor, lMinor, "", iStyle, iFont);
-    Drop(lMajor);
-    Drop(lMinor);
+                                                    lMajor.Get(), lMinor.Get(), "", iStyle, iFont);
   }
-  for (QVTIFddTicks* t : lTicks) Drop(t);
-  for (QVTFdd2DAxisDrawing* lAxis : oDecoration.axes)
+  for (const RefPtr<QVTFdd2DAxisDrawing>& lAxis : oDecoration.axes)
     if (lAxis) lExtent += lAxis->GetBoundingElement();
 
   double lRight = lExtent.GetXMax();
@@ -253,8 +238,7 @@ void PlotArea::Fit(CATFont& iFont, const CATMathBox2D& iRoom, const FigureStyle&
     if (y1 - y0 < kMinBox) y1 = y0 + kMinBox;
     _DataBox = CATMathBox2D(x0, x1, y0, y1);
     Decoration lDecoration;
-    const CAT2DBoundingBox lExtent = Decorate(_DataBox, iStyle, iFont, _Colors, iRoom, lDecoration);
-    lDecoration.Release();
+    const CAT2DBoundingBox lExtent = Decorate(_DataBox, iStyle, iFont, _Colors.Get(), iRoom, lDecoration);
     const double lOver[4] = {q0 - lExtent.GetYMin(), p0 - lExtent.GetXMin(), lExtent.GetYMax() - q1,
                              lExtent.GetXMax() - p1};
     bool lFits = true;
@@ -284,10 +268,9 @@ void PlotArea::Build(CATViewer& ioViewer, CATFont& iFont, const CATMathBox2D& iP
   Layout(iFont, iPage, iStyle);
   _Warning.clear();
   Decoration lDecoration;
-  Decorate(_DataBox, iStyle, iFont, _Colors, Room(iPage, iStyle), lDecoration);
-  ShowData(ioViewer, _Colors, iStyle);
-  ShowDecoration(ioViewer, iFont, lDecoration, _Colors, iStyle);
-  lDecoration.Release();
+  Decorate(_DataBox, iStyle, iFont, _Colors.Get(), Room(iPage, iStyle), lDecoration);
+  ShowData(ioViewer, _Colors.Get(), iStyle);
+  ShowDecoration(ioViewer, iFont, lDecoration, _Colors.Get(), iStyle);
   if (!_DataWarning.empty()) _Warning = _Warning.empty() ? _DataWarning : _DataWarning + "; " + _Warning;
 }
 
@@ -315,9 +298,9 @@ void PlotArea::ShowDecoration(CATViewer& ioViewer, CATFont& iFont, const Decorat
   if (!_Shown[Right]) ShowLine(ioViewer, lHigh.GetX(), lLow.GetY(), lHigh.GetX(), lHigh.GetY(), Scene::Color(f, f, f));
   if (!_Shown[Bottom]) ShowLine(ioViewer, lLow.GetX(), lLow.GetY(), lHigh.GetX(), lLow.GetY(), Scene::Color(f, f, f));
   if (!_Shown[Left]) ShowLine(ioViewer, lLow.GetX(), lLow.GetY(), lLow.GetX(), lHigh.GetY(), Scene::Color(f, f, f));
-  for (QVTFdd2DAxisDrawing* lAxis : iDecoration.axes)
-    if (lAxis) Scene::Show(ioViewer, new QVTFdd2DAxisGP(lAxis, 0), Scene::Color(a, a, a));
-  if (iColors) ColorScaleBar::Show(ioViewer, iDecoration.scaleBar, *iColors, iDecoration.scaleAxis, iStyle);
+  for (const RefPtr<QVTFdd2DAxisDrawing>& lAxis : iDecoration.axes)
+    if (lAxis) Scene::Show(ioViewer, new QVTFdd2DAxisGP(lAxis.Get(), 0), Scene::Color(a, a, a));
+  if (iColors) ColorScaleBar::Show(ioViewer, iDecoration.scaleBar, *iColors, iDecoration.scaleAxis.Get(), iStyle);
   if (HasLegend()) _Legend.Show(ioViewer, iDecoration.legendLeft, iDecoration.legendTop, iStyle, iFont);
   if (!_Title.empty()) {
     Scene::Caption(ioViewer, iFont, iDecoration.titleX, iDecoration.titleY, iStyle.TitleHeight, _Title.c_str());

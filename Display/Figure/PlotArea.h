@@ -21,6 +21,7 @@
 #include "ColormapData.h"
 #include "Legend.h"
 #include "PlotAxis.h"
+#include "RefPtr.h"
 #include "SeriesStyle.h"
 
 class CATFont;
@@ -87,19 +88,18 @@ class PlotArea {
  private:
   // The axis drawings and boxes that surround a data box; built again for every trial box.
   struct Decoration {
-    QVTFdd2DAxisDrawing* axes[4] = {nullptr, nullptr, nullptr, nullptr};
-    QVTFdd2DAxisDrawing* scaleAxis = nullptr;
+    RefPtr<QVTFdd2DAxisDrawing> axes[4];
+    RefPtr<QVTFdd2DAxisDrawing> scaleAxis;
     CATMathBox2D scaleBar;
     double legendLeft = 0.0, legendTop = 0.0, legendWidth = 0.0, legendHeight = 0.0;
     double titleX = 0.0, titleY = 0.0;
-    void Release();
   };
 
   // Moves the data box's edges inward from the current margins until everything fits iRoom.
   void Fit(CATFont& iFont, const CATMathBox2D& iRoom, const FigureStyle& iStyle);
   static CATMathBox2D Room(const CATMathBox2D& iPage, const FigureStyle& iStyle);
   void ComputeRanges();
-  ColorScaleAxis* MakeColors() const;
+  RefPtr<ColorScaleAxis> MakeColors() const;
   // Builds the decoration of iBox and returns the extent of all of it (data box included).
   CAT2DBoundingBox Decorate(const CATMathBox2D& iBox, const FigureStyle& iStyle, CATFont& iFont,
                             ColorScaleAxis* iColors, const CATMathBox2D& iRoom,
@@ -131,7 +131,7 @@ class PlotArea {
   double _XMin = 0.0, _XMax = 1.0, _YMin = 0.0, _YMax = 1.0;
   bool _Prepared = false;
   bool _LegendInside = false;
-  ColorScaleAxis* _Colors = nullptr;
+  RefPtr<ColorScaleAxis> _Colors;
   double _Margins[4] = {0.0, 0.0, 0.0, 0.0};
   CATMathBox2D _DataBox;
   std::string _Warning;

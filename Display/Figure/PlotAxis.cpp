@@ -24,7 +24,7 @@ bool PlotAxis::HasRange() const {
 double PlotAxis::ToAxis(double iValue) const { return _Log ? Log10Vector::Log10(iValue) : iValue; }
 
 void PlotAxis::MakeTicks(double iMin, double iMax, double iLength, bool iHorizontal, const FigureStyle& iStyle,
-                         QVTIFddTicks*& oMajor, QVTIFddTicks*& oMinor) const {
+                         RefPtr<QVTIFddTicks>& oMajor, RefPtr<QVTIFddTicks>& oMinor) const {
   LeveledTicks* lMajor = nullptr;
   LeveledTicks* lMinor = nullptr;
   if (_Log) {
@@ -42,18 +42,18 @@ void PlotAxis::MakeTicks(double iMin, double iMax, double iLength, bool iHorizon
     if (lMinor) lMinor->DropFirstLevels(lDropped);
   }
   if (lMinor) lMinor->SetTickLength(iStyle.MinorTickLength);
-  oMajor = lMajor;
-  oMinor = lMinor;
+  oMajor = RefPtr<QVTIFddTicks>(lMajor);
+  oMinor = RefPtr<QVTIFddTicks>(lMinor);
 }
 
-QVTFdd2DAxisDrawing* PlotAxis::MakeDrawing(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd,
-                                           const CATMathDirection2D& iSide, QVTIFddTicks* iMajor,
-                                           QVTIFddTicks* iMinor, const std::string& iLabel,
-                                           const FigureStyle& iStyle, CATFont& iFont) {
+RefPtr<QVTFdd2DAxisDrawing> PlotAxis::MakeDrawing(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd,
+                                                  const CATMathDirection2D& iSide, QVTIFddTicks* iMajor,
+                                                  QVTIFddTicks* iMinor, const std::string& iLabel,
+                                                  const FigureStyle& iStyle, CATFont& iFont) {
   // One SPS without limit texts: the ticks say where the range lies.
   CATUnicodeString lMinTexts[1] = {""};
   CATUnicodeString lMaxTexts[1] = {""};
-  return new QVTFdd2DAxisDrawing(iStart, iEnd, iSide, static_cast<float>(iStyle.TextHeight), &iFont, lMinTexts,
-                                 lMaxTexts, 1, 0, 0, QVTFdd2DAxisDrawing::eOutside, iMajor, iMinor, nullptr,
-                                 iLabel.c_str(), "", 1, CATListValCATUnicodeString());
+  return RefPtr<QVTFdd2DAxisDrawing>(new QVTFdd2DAxisDrawing(
+      iStart, iEnd, iSide, static_cast<float>(iStyle.TextHeight), &iFont, lMinTexts, lMaxTexts, 1, 0, 0,
+      QVTFdd2DAxisDrawing::eOutside, iMajor, iMinor, nullptr, iLabel.c_str(), "", 1, CATListValCATUnicodeString()));
 }

@@ -8,6 +8,7 @@
 
 #include "CATMathDirection2D.h"
 #include "CATMathPoint2D.h"
+#include "RefPtr.h"
 
 class CATFont;
 class QVTFdd2DAxisDrawing;
@@ -31,17 +32,17 @@ class PlotAxis {
   double ToAxis(double iValue) const;
 
   // Major and minor ticks over [iMin, iMax] (data units) for an axis iLength model units long,
-  // horizontal or not, one reference each (null when the heap refuses). Levels denser than the
+  // horizontal or not (empty when the heap refuses). Levels denser than the
   // style's tick spacing are left out.
   void MakeTicks(double iMin, double iMax, double iLength, bool iHorizontal, const FigureStyle& iStyle,
-                 QVTIFddTicks*& oMajor, QVTIFddTicks*& oMinor) const;
+                 RefPtr<QVTIFddTicks>& oMajor, RefPtr<QVTIFddTicks>& oMinor) const;
 
   // The axis drawing from iStart to iEnd with its texts towards iSide; takes its own references on
-  // the ticks. One reference for the caller, or null.
-  static QVTFdd2DAxisDrawing* MakeDrawing(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd,
-                                          const CATMathDirection2D& iSide, QVTIFddTicks* iMajor,
-                                          QVTIFddTicks* iMinor, const std::string& iLabel,
-                                          const FigureStyle& iStyle, CATFont& iFont);
+  // the ticks. Empty when the heap refuses.
+  static RefPtr<QVTFdd2DAxisDrawing> MakeDrawing(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd,
+                                                 const CATMathDirection2D& iSide, QVTIFddTicks* iMajor,
+                                                 QVTIFddTicks* iMinor, const std::string& iLabel,
+                                                 const FigureStyle& iStyle, CATFont& iFont);
 
  private:
   std::string _Label;

@@ -4,14 +4,11 @@
 #include "CATRender.h"
 
 PrimitiveRep::PrimitiveRep(CATGraphicPrimitive* iPrimitive, const CATGraphicAttributeSet& iAttribute)
-    : _Primitive(iPrimitive) {
-  if (_Primitive) _Primitive->AddRef();
+    : _Primitive(RefPtr<CATGraphicPrimitive>::Hold(iPrimitive)) {
   SetAttribute(iAttribute);
 }
 
-PrimitiveRep::~PrimitiveRep() {
-  if (_Primitive) _Primitive->Release();
-}
+PrimitiveRep::~PrimitiveRep() = default;
 
 void PrimitiveRep::DrawShading(CATRender& iRender, int) {
   if (!_Primitive || !iRender.IsDrawable(GetAttribute(), this, nullptr)) return;

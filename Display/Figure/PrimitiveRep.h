@@ -5,6 +5,7 @@
 #define PrimitiveRep_H
 
 #include "CAT2DRep.h"
+#include "RefPtr.h"
 
 class CATGraphicPrimitive;
 
@@ -18,7 +19,7 @@ class PrimitiveRep : public CAT2DRep {
   void DrawShading(CATRender& iRender, int iInside) override;
 
  private:
-  CATGraphicPrimitive* _Primitive;
+  RefPtr<CATGraphicPrimitive> _Primitive;
 };
 
 #endif

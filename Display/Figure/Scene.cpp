@@ -5,6 +5,7 @@
 #include "CATGraphicPrimitive.h"
 #include "CATViewer.h"
 #include "PrimitiveRep.h"
+#include "RefPtr.h"
 
 CATGraphicAttributeSet Scene::Color(int iRed, int iGreen, int iBlue, int iAlpha, int iThickness) {
   CATGraphicAttributeSet lSet;
@@ -14,12 +15,14 @@ CATGraphicAttributeSet Scene::Color(int iRed, int iGreen, int iBlue, int iAlpha,
 }
 
 void Scene::Show(CATViewer& ioViewer, CATGraphicPrimitive* iPrimitive, const CATGraphicAttributeSet& iAttribute) {
-  if (!iPrimitive) return;
-  PrimitiveRep* lRep = new PrimitiveRep(iPrimitive, iAttribute);
-  iPrimitive->Release();
-  if (!lRep) return;
-  ioViewer.AddRep(lRep);
-  lRep->Release();
+  const RefPtr<CATGraphicPrimitive> lPrimitive(iPrimitive);
+  if (!lPrimitive) return;
+  Add(ioViewer, new PrimitiveRep(lPrimitive.Get(), iAttribute));
+}
+
+void Scene::Add(CATViewer& ioViewer, CATRep* iRep) {
+  const RefPtr<CATRep> lRep(iRep);
+  if (lRep) ioViewer.AddRep(lRep.Get());
 }
 
 void Scene::Caption(CATViewer& ioViewer, CATFont& iFont, double iX, double iY, double iHeight,

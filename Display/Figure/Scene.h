@@ -7,11 +7,14 @@
 
 class CATFont;
 class CATGraphicPrimitive;
+class CATRep;
 class CATViewer;
 
 class Scene {
  public:
   static CATGraphicAttributeSet Color(int iRed, int iGreen, int iBlue, int iAlpha = 255, int iThickness = 0);
+  // Adds iRep and gives up the creator's reference (null is ignored).
+  static void Add(CATViewer& ioViewer, CATRep* iRep);
   // Adds iPrimitive in iAttribute and gives up the creator's reference (null is ignored).
   static void Show(CATViewer& ioViewer, CATGraphicPrimitive* iPrimitive, const CATGraphicAttributeSet& iAttribute);
   // A caption whose box starts at (iX, iY) in model units.

@@ -6,18 +6,12 @@
 #include "PlotAxis.h"
 
 XYSeries::XYSeries(CATSamIVector* iX, CATSamIVector* iY, const SeriesStyle& iStyle)
-    : _X(iX), _Y(iY), _Style(iStyle) {
-  if (_X) _X->AddRef();
-  if (_Y) _Y->AddRef();
-}
+    : _X(RefPtr<CATSamIVector>::Hold(iX)), _Y(RefPtr<CATSamIVector>::Hold(iY)), _Style(iStyle) {}
 
-XYSeries::~XYSeries() {
-  if (_X) _X->Release();
-  if (_Y) _Y->Release();
-}
+XYSeries::~XYSeries() = default;
 
 void XYSeries::Fit(const PlotAxis& iXAxis, const PlotAxis& iYAxis, DataExtent& ioExtent) {
-  DataRange::Add(_X, iXAxis.IsLog(), ioExtent.XMin, ioExtent.XMax);
-  DataRange::Add(_Y, iYAxis.IsLog(), ioExtent.YMin, ioExtent.YMax);
+  DataRange::Add(_X.Get(), iXAxis.IsLog(), ioExtent.XMin, ioExtent.XMax);
+  DataRange::Add(_Y.Get(), iYAxis.IsLog(), ioExtent.YMin, ioExtent.YMax);
   ioExtent.YMargin = DataExtent::kValueMargin;
 }

@@ -4,6 +4,7 @@
 #define XYSeries_H
 
 #include "PlotSeries.h"
+#include "RefPtr.h"
 #include "SeriesStyle.h"
 
 class CATSamIVector;
@@ -18,8 +19,8 @@ class XYSeries : public PlotSeries {
   void Fit(const PlotAxis& iXAxis, const PlotAxis& iYAxis, DataExtent& ioExtent) override;
 
  protected:
-  CATSamIVector* _X;
-  CATSamIVector* _Y;
+  RefPtr<CATSamIVector> _X;
+  RefPtr<CATSamIVector> _Y;
   SeriesStyle _Style;
 };
 

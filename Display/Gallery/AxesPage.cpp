@@ -13,6 +13,7 @@
 #include "QVTFdd2DAxisGP.h"
 #include "QVTFdd2DBackgroundGP.h"
 #include "QVTFdd3DAxisTickRep.h"
+#include "RefPtr.h"
 
 // Model units: a 600 x 450 page, two pixels per unit on the 1200 x 900 picture.
 namespace {
@@ -29,8 +30,8 @@ struct Axis {
   CATMathPoint2D start, end;
   CATMathDirection2D side;
   QVTFdd2DAxisDrawing::eTickPosition position = QVTFdd2DAxisDrawing::eOutside;
-  QVTIFddTicks* major = nullptr;  // the axis takes over these references
-  QVTIFddTicks* minor = nullptr;
+  RefPtr<QVTIFddTicks> major;
+  RefPtr<QVTIFddTicks> minor;
   const char* firstLabel = "";
   const char* secondLabel = "";
   std::vector<CATUnicodeString> minTexts{""}, maxTexts{""};
@@ -40,14 +41,15 @@ struct Axis {
   CATListValCATUnicodeString values;
 };
 
-LeveledTicks* Lengthened(LeveledTicks* iTicks, int iLength) {
+// Takes over the reference of a new iTicks.
+RefPtr<QVTIFddTicks> Lengthened(LeveledTicks* iTicks, int iLength) {
   if (iTicks) iTicks->SetTickLength(iLength);
-  return iTicks;
+  return RefPtr<QVTIFddTicks>(iTicks);
 }
-QVTIFddTicks* Major(double iMin, double iMax) {
+RefPtr<QVTIFddTicks> Major(double iMin, double iMax) {
   return Lengthened(new LinearTicks(iMin, iMax, LinearTicks::eMajor), kMajorLength);
 }
-QVTIFddTicks* Minor(double iMin, double iMax) {
+RefPtr<QVTIFddTicks> Minor(double iMin, double iMax) {
   return Lengthened(new LinearTicks(iMin, iMax, LinearTicks::eMinor), kMinorLength);
 }
 
@@ -61,19 +63,15 @@ CATGraphicAttributeSet SPSColor(int iSPS) {
 // Builds the drawing and shows every SPS through its own axis GP: the active one, which carries
 // the axis, in dark grey.
 void Show(CATViewer& ioViewer, CATFont& iFont, Axis& ioAxis) {
-  QVTFdd2DAxisDrawing* lDrawing = new QVTFdd2DAxisDrawing(
+  const RefPtr<QVTFdd2DAxisDrawing> lDrawing(new QVTFdd2DAxisDrawing(
       ioAxis.start, ioAxis.end, ioAxis.side, kTextHeight, &iFont, ioAxis.minTexts.data(), ioAxis.maxTexts.data(),
-      static_cast<int>(ioAxis.minTexts.size()), ioAxis.activeSPS, ioAxis.showLimits, ioAxis.position, ioAxis.major,
-      ioAxis.minor, nullptr, ioAxis.firstLabel, ioAxis.secondLabel, ioAxis.continuous, ioAxis.values);
-  if (ioAxis.major) ioAxis.major->Release();
-  if (ioAxis.minor) ioAxis.minor->Release();
-  ioAxis.major = ioAxis.minor = nullptr;
+      static_cast<int>(ioAxis.minTexts.size()), ioAxis.activeSPS, ioAxis.showLimits, ioAxis.position, ioAxis.major.Get(),
+      ioAxis.minor.Get(), nullptr, ioAxis.firstLabel, ioAxis.secondLabel, ioAxis.continuous, ioAxis.values));
   if (!lDrawing) return;
   // The active SPS last, so that its axis line and end ticks lie on top.
   for (int i = 0; i < lDrawing->GetNbrSPS(); ++i)
-    if (i != ioAxis.activeSPS) Scene::Show(ioViewer, new QVTFdd2DAxisGP(lDrawing, i), SPSColor(i));
-  Scene::Show(ioViewer, new QVTFdd2DAxisGP(lDrawing, ioAxis.activeSPS), AxisColor());
-  lDrawing->Release();
+    if (i != ioAxis.activeSPS) Scene::Show(ioViewer, new QVTFdd2DAxisGP(lDrawing.Get(), i), SPSColor(i));
+  Scene::Show(ioViewer, new QVTFdd2DAxisGP(lDrawing.Get(), ioAxis.activeSPS), AxisColor());
 }
 
 void Line(CATViewer& ioViewer, const std::vector<CATMathPoint2D>& iPoints, const CATGraphicAttributeSet& iColor) {
@@ -232,14 +230,10 @@ void ThreeDPanel(CATViewer& ioViewer, CATFont& iFont) {
     const float lCoords[6] = {500, 290, 0, static_cast<float>(lAxis.end.GetX()), static_cast<float>(lAxis.end.GetY()),
                               static_cast<float>(lAxis.end.GetZ())};
     Scene::Show(ioViewer, new CAT3DLineGP(lCoords, 2, 1, 0), AxisColor());
-    LinearTicks* lTicks = new LinearTicks(0, lAxis.max, LinearTicks::eMajor, 5);
+    const RefPtr<LinearTicks> lTicks(new LinearTicks(0, lAxis.max, LinearTicks::eMajor, 5));
     if (!lTicks) continue;
     lTicks->SetTickLength(kMajorLength);
-    QVTFdd3DAxisTickRep* lRep = new QVTFdd3DAxisTickRep(lOrigin, lAxis.end, lAxis.tick, lTicks, 1, lAxis.anchor);
-    lTicks->Release();
-    if (!lRep) continue;
-    ioViewer.AddRep(lRep);
-    lRep->Release();
+    Scene::Add(ioViewer, new QVTFdd3DAxisTickRep(lOrigin, lAxis.end, lAxis.tick, lTicks.Get(), 1, lAxis.anchor));
   }
   Scene::Caption(ioViewer, iFont, 442, 238, 5, "x 0 .. 10, y 0 .. 1, z 0 .. 50 (receding); no value");
   Scene::Caption(ioViewer, iFont, 442, 230, 5, "is written within 15 units of an axis end");

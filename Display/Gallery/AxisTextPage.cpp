@@ -14,6 +14,7 @@
 #include "QVTFdd2DEmptyAxisRep.h"
 #include "QVTFddGPList.h"
 #include "QVTFddMathRegion.h"
+#include "RefPtr.h"
 
 // Model units are millimetres of a 200 x 125 page.
 namespace {
@@ -60,9 +61,7 @@ void Dot(CATViewer& ioViewer, const CATMathPoint2D& iPoint, double iRadius = 0.5
 // Hands the list's primitives to the viewer (which keeps its own reference) and destroys the list.
 void ShowList(CATViewer& ioViewer, QVTFddGPList*& ioList, const CATGraphicAttributeSet& iColor) {
   for (QVTFddGPList* lNode = ioList; lNode; lNode = lNode->GetNext()) {
-    if (!lNode->GetGP()) continue;
-    lNode->GetGP()->AddRef();
-    Scene::Show(ioViewer, lNode->GetGP(), iColor);
+    if (lNode->GetGP()) Scene::Show(ioViewer, RefPtr<CATGraphicPrimitive>::Hold(lNode->GetGP()).Detach(), iColor);
   }
   delete ioList;
   ioList = nullptr;
@@ -190,18 +189,16 @@ void EmptyFrame(CATViewer& ioViewer, CATFont& iFont) {
   const CATMathPoint2D lCorner(118, 12);
   const CATMathPoint2D lEnds[2][2] = {{lCorner, CATMathPoint2D(118, 46)}, {lCorner, CATMathPoint2D(190, 12)}};
   for (const auto& lEnd : lEnds) {
-    QVTFdd2DEmptyAxisRep* lRep = new QVTFdd2DEmptyAxisRep(lEnd[0], lEnd[1]);
+    const RefPtr<QVTFdd2DEmptyAxisRep> lRep(new QVTFdd2DEmptyAxisRep(lEnd[0], lEnd[1]));
     if (!lRep) continue;
     lRep->SetAttribute(lFrameColor);
-    ioViewer.AddRep(lRep);
-    lRep->Release();
+    ioViewer.AddRep(lRep.Get());
   }
-  QVTFdd2DEmptyAxisRep* lMoved = new QVTFdd2DEmptyAxisRep(CATMathPoint2D(0, 0), CATMathPoint2D(1, 1));
+  const RefPtr<QVTFdd2DEmptyAxisRep> lMoved(new QVTFdd2DEmptyAxisRep(CATMathPoint2D(0, 0), CATMathPoint2D(1, 1)));
   if (lMoved) {
     lMoved->SetPosition(CATMathPoint2D(128, 18), CATMathPoint2D(184, 42));
     lMoved->SetAttribute(Scene::Color(49, 130, 189, 255, 2));
-    ioViewer.AddRep(lMoved);
-    lMoved->Release();
+    ioViewer.AddRep(lMoved.Get());
   }
   Scene::Caption(ioViewer, iFont, 140, 16, 2.6, "an axis moved with SetPosition");
 }

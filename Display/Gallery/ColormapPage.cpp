@@ -18,6 +18,7 @@
 #include "QVTFddColormapRep.h"
 #include "QVTFddContributionBarRep.h"
 #include "RunUpData.h"
+#include "RefPtr.h"
 
 // Model units are millimetres of a 160 x 100 page: four maps in two rows, the level scale on the
 // right. Every map shows speed upwards (rpm) and frequency to the right (Hz).
@@ -37,12 +38,6 @@ const int kFineRows = 1000;
 const int kFineLines = 3000;
 const int kKnockLine = 1725;
 const int kKnockRow = 250;
-
-void AddRep(CATViewer& ioViewer, CATRep* iRep) {
-  if (!iRep) return;
-  ioViewer.AddRep(iRep);
-  iRep->Release();
-}
 
 // The plot area: a thin dark border and a light ground, which shows through pixels without data.
 void Area(CATViewer& ioViewer, const CATMathBox2D& iBox) {
@@ -85,12 +80,10 @@ void Ring(CATViewer& ioViewer, double iX, double iY, double iRadius) {
 void LevelBar(CATViewer& ioViewer, CATFont& iFont, const CATMathBox2D& iBox, QVTIFddContinuousAxis* iAxis) {
   std::vector<double> lLevels;
   for (double l = RunUpData::kMinLevel; l <= RunUpData::kMaxLevel; l += 0.5) lLevels.push_back(l);
-  MemoryDoubleVector* lArgs = new MemoryDoubleVector(lLevels);
-  if (lArgs) {
-    AddRep(ioViewer, new QVTFddContributionBarRep(iBox, QVTFddContributionAlgoLineair::VerticalBar, lArgs,
-                                                  RunUpData::kMinLevel, RunUpData::kMaxLevel, lArgs, iAxis));
-    lArgs->Release();
-  }
+  const RefPtr<MemoryDoubleVector> lArgs(new MemoryDoubleVector(lLevels));
+  if (lArgs)
+    Scene::Add(ioViewer, new QVTFddContributionBarRep(iBox, QVTFddContributionAlgoLineair::VerticalBar, lArgs.Get(),
+                                                      RunUpData::kMinLevel, RunUpData::kMaxLevel, lArgs.Get(), iAxis));
   const double x = iBox.GetHigh().GetX() + 1.0;
   const double y0 = iBox.GetLow().GetY(), y1 = iBox.GetHigh().GetY();
   const double lPerDb = (y1 - y0) / (RunUpData::kMaxLevel - RunUpData::kMinLevel);
@@ -108,51 +101,52 @@ void ColormapPage::Build(CATViewer& ioViewer, CATFont& iFont) {
   ioViewer.FitBox(0.0, 160.0, 0.0, 100.0);
   Scene::Caption(ioViewer, iFont, 4, 94.5, kTitle, "Colour maps: a machine run-up, vibration spectra over speed");
 
-  ColorScaleAxis* lAxis = new ColorScaleAxis(RunUpData::kMinLevel, RunUpData::kMaxLevel, ColorScaleAxis::Viridis);
-  LinearScaling* lHz = new LinearScaling(1.0);            // X is in Hz already
-  LinearScaling* lRps = new LinearScaling(1.0 / 60.0);   // rpm to revolutions per second
+  const RefPtr<ColorScaleAxis> lAxis(
+      new ColorScaleAxis(RunUpData::kMinLevel, RunUpData::kMaxLevel, ColorScaleAxis::Viridis));
+  const RefPtr<LinearScaling> lHz(new LinearScaling(1.0));           // X is in Hz already
+  const RefPtr<LinearScaling> lRps(new LinearScaling(1.0 / 60.0));  // rpm to revolutions per second
   const double kLow = RunUpData::kMinRpm, kHigh = RunUpData::kMaxRpm, kSpan = RunUpData::kMaxHz;
 
   const CATMathBox2D lTopLeft(11, 72, 53, 82), lTopRight(83, 144, 53, 82);
   const CATMathBox2D lBottomLeft(11, 72, 10, 39), lBottomRight(83, 144, 10, 39);
 
-  MemoryDoubleVector *lX = nullptr, *lZ = nullptr;
-  MemoryDoubleMatrix* lLevels = nullptr;
+  RefPtr<MemoryDoubleVector> lX, lZ;
+  RefPtr<MemoryDoubleMatrix> lLevels;
   RunUpData::Homogeneous(kCoarseRows, kCoarseLines, lX, lZ, lLevels);
 
   // The coarse run-up, interpolated linearly between its speed rows.
   Area(ioViewer, lTopLeft);
-  AddRep(ioViewer, new QVTFddColormapRep(lTopLeft, lX, 0.0, kSpan, 1, lZ, kLow, kHigh, 1, lLevels, lAxis, lHz, lRps,
-                                         0, 0.0));
+  Scene::Add(ioViewer, new QVTFddColormapRep(lTopLeft, lX.Get(), 0.0, kSpan, 1, lZ.Get(), kLow, kHigh, 1, lLevels.Get(),
+                                             lAxis.Get(), lHz.Get(), lRps.Get(), 0, 0.0));
   Labels(ioViewer, iFont, lTopLeft, "Linear map",
          "28 speed rows of 801 lines, linear between rows: lines break up");
 
   // The same run-up analysed with order tracking: every row has its own frequency grid.
-  MemoryDouble1p5D* lXRows = nullptr;
-  MemoryDoubleVector* lZRows = nullptr;
-  MemoryDouble2DDim2NH* lRows = nullptr;
+  RefPtr<MemoryDouble1p5D> lXRows;
+  RefPtr<MemoryDoubleVector> lZRows;
+  RefPtr<MemoryDouble2DDim2NH> lRows;
   RunUpData::NonHomogeneous(kCoarseRows, 10.0, lXRows, lZRows, lRows);
   Area(ioViewer, lTopRight);
-  AddRep(ioViewer, new QVTFddColormapRep(lTopRight, lXRows, 0.0, kSpan, 1, lZRows, kLow, kHigh, 1, lRows, lAxis, lHz,
-                                         lRps, 0, 0.0));
+  Scene::Add(ioViewer, new QVTFddColormapRep(lTopRight, lXRows.Get(), 0.0, kSpan, 1, lZRows.Get(), kLow, kHigh, 1,
+                                             lRows.Get(), lAxis.Get(), lHz.Get(), lRps.Get(), 0, 0.0));
   Labels(ioViewer, iFont, lTopRight, "Non-homogeneous map",
          "each row its own grid: 1/16 order steps up to order 10");
 
   // The coarse run-up again, its samples joined along lines of equal order.
   Area(ioViewer, lBottomLeft);
-  AddRep(ioViewer, new QVTFddColormapRep(lBottomLeft, lX, 0.0, kSpan, 1, lZ, kLow, kHigh, 1, lLevels, lAxis, lHz,
-                                         lRps, 1, 0.05));
+  Scene::Add(ioViewer, new QVTFddColormapRep(lBottomLeft, lX.Get(), 0.0, kSpan, 1, lZ.Get(), kLow, kHigh, 1,
+                                             lLevels.Get(), lAxis.Get(), lHz.Get(), lRps.Get(), 1, 0.05));
   Labels(ioViewer, iFont, lBottomLeft, "Order-interpolated map",
          "the same 28 rows joined along lines of equal order");
 
   // A fine run-up of three million samples in a few hundred pixels each way: a pixel shows the
   // maximum of its samples, so that a one-sample knock stays visible.
-  MemoryDoubleVector *lFineX = nullptr, *lFineZ = nullptr;
-  MemoryDoubleMatrix* lFineLevels = nullptr;
+  RefPtr<MemoryDoubleVector> lFineX, lFineZ;
+  RefPtr<MemoryDoubleMatrix> lFineLevels;
   RunUpData::Homogeneous(kFineRows, kFineLines, lFineX, lFineZ, lFineLevels, kKnockLine, kKnockRow);
   Area(ioViewer, lBottomRight);
-  AddRep(ioViewer, new QVTFddColormapRep(lBottomRight, lFineX, 0.0, kSpan, 1, lFineZ, kLow, kHigh, 1, lFineLevels,
-                                         lAxis, lHz, lRps, 0, 0.0));
+  Scene::Add(ioViewer, new QVTFddColormapRep(lBottomRight, lFineX.Get(), 0.0, kSpan, 1, lFineZ.Get(), kLow, kHigh, 1,
+                                             lFineLevels.Get(), lAxis.Get(), lHz.Get(), lRps.Get(), 0, 0.0));
   Labels(ioViewer, iFont, lBottomRight, "Downsampled map",
          "1000 rows of 3000 lines; the ringed knock is one sample");
   if (lFineX && lFineZ) {
@@ -163,9 +157,5 @@ void ColormapPage::Build(CATViewer& ioViewer, CATFont& iFont) {
     Ring(ioViewer, lKnockX, lKnockY, 1.6);
   }
 
-  LevelBar(ioViewer, iFont, CATMathBox2D(150, 153, 10, 82), lAxis);
-
-  for (CATBaseUnknown* lObject : std::vector<CATBaseUnknown*>{lAxis, lHz, lRps, lX, lZ, lLevels, lXRows, lZRows, lRows,
-                                                              lFineX, lFineZ, lFineLevels})
-    if (lObject) lObject->Release();
+  LevelBar(ioViewer, iFont, CATMathBox2D(150, 153, 10, 82), lAxis.Get());
 }

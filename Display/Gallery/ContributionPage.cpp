@@ -12,6 +12,7 @@
 #include "MemoryDoubleVector.h"
 #include "QVTFdd2DBackgroundGP.h"
 #include "QVTFddContributionBarRep.h"
+#include "RefPtr.h"
 
 // Model units are millimetres of a 160 x 100 page: three horizontal bars on the left, a spectrum
 // below them, and the three colour tables as vertical bars on the right.
@@ -42,19 +43,12 @@ void Frame(CATViewer& ioViewer, const CATMathBox2D& iBox) {
 // iTable axis over [0, 1]. The representation holds its own references.
 void Bar(CATViewer& ioViewer, const CATMathBox2D& iBox, Algo::eBarDirection iDirection, std::vector<double> iArgs,
          std::vector<double> iRes, double iMin, double iMax, ColorScaleAxis::eTable iTable) {
-  MemoryDoubleVector* lArgs = new MemoryDoubleVector(std::move(iArgs));
-  MemoryDoubleVector* lRes = new MemoryDoubleVector(std::move(iRes));
-  ColorScaleAxis* lAxis = new ColorScaleAxis(0.0, 1.0, iTable);
-  if (lArgs && lRes && lAxis) {
-    QVTFddContributionBarRep* lRep = new QVTFddContributionBarRep(iBox, iDirection, lArgs, iMin, iMax, lRes, lAxis);
-    if (lRep) {
-      ioViewer.AddRep(lRep);
-      lRep->Release();
-    }
-  }
-  if (lArgs) lArgs->Release();
-  if (lRes) lRes->Release();
-  if (lAxis) lAxis->Release();
+  const RefPtr<MemoryDoubleVector> lArgs(new MemoryDoubleVector(std::move(iArgs)));
+  const RefPtr<MemoryDoubleVector> lRes(new MemoryDoubleVector(std::move(iRes)));
+  const RefPtr<ColorScaleAxis> lAxis(new ColorScaleAxis(0.0, 1.0, iTable));
+  if (lArgs && lRes && lAxis)
+    Scene::Add(ioViewer,
+               new QVTFddContributionBarRep(iBox, iDirection, lArgs.Get(), iMin, iMax, lRes.Get(), lAxis.Get()));
   Frame(ioViewer, iBox);
 }
 

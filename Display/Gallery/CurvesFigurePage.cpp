@@ -7,18 +7,19 @@
 #include "Figure.h"
 #include "MemoryDoubleVector.h"
 #include "PlotArea.h"
+#include "RefPtr.h"
 
 namespace {
 
 const double kPi = 3.14159265358979323846;
 
-// A vector of iCount values of iFunction at x_i; one reference for the caller.
+// A vector of iCount values of iFunction at x_i.
 template <typename F>
-MemoryDoubleVector* Sample(const std::vector<double>& iX, F iFunction) {
+RefPtr<MemoryDoubleVector> Sample(const std::vector<double>& iX, F iFunction) {
   std::vector<double> lValues;
   lValues.reserve(iX.size());
   for (double x : iX) lValues.push_back(iFunction(x));
-  return new MemoryDoubleVector(lValues);
+  return RefPtr<MemoryDoubleVector>(new MemoryDoubleVector(lValues));
 }
 
 std::vector<double> Even(double iFrom, double iTo, int iCount) {
@@ -27,39 +28,32 @@ std::vector<double> Even(double iFrom, double iTo, int iCount) {
   return lValues;
 }
 
-void Release(std::initializer_list<CATBaseUnknown*> iObjects) {
-  for (CATBaseUnknown* lObject : iObjects)
-    if (lObject) lObject->Release();
-}
-
 // Step responses of a second-order system for three dampings, and a noisy measurement with symbols.
 void Signals(PlotArea& ioPlot) {
   ioPlot.SetTitle("Step response of a second-order system");
   ioPlot.GetXAxis().SetLabel("Time [s]");
   ioPlot.GetYAxis().SetLabel("Position [mm]");
   const std::vector<double> lTime = Even(0.0, 10.0, 2001);
-  MemoryDoubleVector* lT = new MemoryDoubleVector(lTime);
+  const RefPtr<MemoryDoubleVector> lT(new MemoryDoubleVector(lTime));
   for (double lZeta : {0.1, 0.3, 0.7}) {
-    MemoryDoubleVector* lY = Sample(lTime, [lZeta](double t) {
+    const RefPtr<MemoryDoubleVector> lY = Sample(lTime, [lZeta](double t) {
       const double w = std::sqrt(1.0 - lZeta * lZeta);
       return 1.0 - std::exp(-lZeta * 2.0 * t) * (std::cos(2.0 * w * t) + lZeta / w * std::sin(2.0 * w * t));
     });
     char lName[32];
     std::snprintf(lName, sizeof lName, "damping %.1f", lZeta);
-    ioPlot.AddCurve(lT, lY, lName, false);
-    Release({lY});
+    ioPlot.AddCurve(lT.Get(), lY.Get(), lName, false);
   }
   // A measurement: 41 samples with a little deterministic scatter.
   const std::vector<double> lSampled = Even(0.0, 10.0, 41);
-  MemoryDoubleVector* lS = new MemoryDoubleVector(lSampled);
+  const RefPtr<MemoryDoubleVector> lS(new MemoryDoubleVector(lSampled));
   int k = 0;
-  MemoryDoubleVector* lM = Sample(lSampled, [&k](double t) {
+  const RefPtr<MemoryDoubleVector> lM = Sample(lSampled, [&k](double t) {
     const double w = std::sqrt(1.0 - 0.09);
     const double lExact = 1.0 - std::exp(-0.6 * t) * (std::cos(2.0 * w * t) + 0.3 / w * std::sin(2.0 * w * t));
     return lExact + 0.04 * std::sin(12.9898 * (++k));
   });
-  ioPlot.AddCurve(lS, lM, "measured", true);
-  Release({lT, lS, lM});
+  ioPlot.AddCurve(lS.Get(), lM.Get(), "measured", true);
 }
 
 // The magnitude of a low-pass filter with a resonance, over five decades.
@@ -73,13 +67,12 @@ void FrequencyResponse(PlotArea& ioPlot) {
   ioPlot.ShowAxis(PlotArea::Right, true);
   std::vector<double> lHz;
   for (int i = 0; i <= 1000; ++i) lHz.push_back(std::pow(10.0, -1.0 + 5.0 * i / 1000));
-  MemoryDoubleVector* lF = new MemoryDoubleVector(lHz);
-  MemoryDoubleVector* lGain = Sample(lHz, [](double f) {
+  const RefPtr<MemoryDoubleVector> lF(new MemoryDoubleVector(lHz));
+  const RefPtr<MemoryDoubleVector> lGain = Sample(lHz, [](double f) {
     const double u = f / 100.0, d = 0.08;
     return 1.0 / std::sqrt((1 - u * u) * (1 - u * u) + (2 * d * u) * (2 * d * u));
   });
-  ioPlot.AddCurve(lF, lGain, "", false);
-  Release({lF, lGain});
+  ioPlot.AddCurve(lF.Get(), lGain.Get(), "", false);
 }
 
 void Bars(PlotArea& ioPlot) {
@@ -87,10 +80,9 @@ void Bars(PlotArea& ioPlot) {
   ioPlot.GetXAxis().SetLabel("Month");
   ioPlot.GetYAxis().SetLabel("Energy [MWh]");
   const std::vector<double> lMonths = Even(1, 12, 12);
-  MemoryDoubleVector* lX = new MemoryDoubleVector(lMonths);
-  MemoryDoubleVector* lPlanned = Sample(lMonths, [](double m) { return 300 + 220 * std::cos(2 * kPi * (m - 1) / 12); });
-  ioPlot.AddBars(lX, lPlanned, "");
-  Release({lX, lPlanned});
+  const RefPtr<MemoryDoubleVector> lX(new MemoryDoubleVector(lMonths));
+  const RefPtr<MemoryDoubleVector> lPlanned = Sample(lMonths, [](double m) { return 300 + 220 * std::cos(2 * kPi * (m - 1) / 12); });
+  ioPlot.AddBars(lX.Get(), lPlanned.Get(), "");
 }
 
 // Values near a million that differ in their last digits: long value texts widen the left margin.
@@ -99,10 +91,9 @@ void LongTexts(PlotArea& ioPlot) {
   ioPlot.GetXAxis().SetLabel("Sample");
   ioPlot.GetYAxis().SetLabel("Count");
   const std::vector<double> lIndex = Even(0, 200, 201);
-  MemoryDoubleVector* lX = new MemoryDoubleVector(lIndex);
-  MemoryDoubleVector* lCount = Sample(lIndex, [](double i) { return 1234500.0 + 0.25 * i + 3.0 * std::sin(i / 9.0); });
-  ioPlot.AddCurve(lX, lCount, "", false);
-  Release({lX, lCount});
+  const RefPtr<MemoryDoubleVector> lX(new MemoryDoubleVector(lIndex));
+  const RefPtr<MemoryDoubleVector> lCount = Sample(lIndex, [](double i) { return 1234500.0 + 0.25 * i + 3.0 * std::sin(i / 9.0); });
+  ioPlot.AddCurve(lX.Get(), lCount.Get(), "", false);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "CairoRender.h"
 #include "ColormapPage.h"
 #include "PlotPrimitivesPage.h"
+#include "RefPtr.h"
 
 const std::vector<GalleryPage>& Gallery::Pages() {
   static const std::vector<GalleryPage> sPages = {
@@ -36,7 +37,7 @@ bool Gallery::Render(const std::string& iDirectory, std::vector<std::string>& oF
     oError = "cannot create the folder " + iDirectory;
     return false;
   }
-  CATFont* lFont = CATFont::CreateDefault();
+  const RefPtr<CATFont> lFont(CATFont::CreateDefault());
   if (!lFont) {
     oError = "no text font: install the package fonts-dejavu-core";
     return false;
@@ -63,6 +64,5 @@ bool Gallery::Render(const std::string& iDirectory, std::vector<std::string>& oF
     }
     if (!lOk) break;
   }
-  lFont->Release();
   return lOk;
 }

@@ -13,17 +13,13 @@
 #include "MemoryDoubleVector.h"
 #include "PlotArea.h"
 #include "RunUpData.h"
+#include "RefPtr.h"
 
 namespace {
 
 // A quick run-up: few speed rows, as an engineer gets when the machine speeds up fast.
 const int kRows = 28;
 const int kLines = 801;
-
-void Release(std::initializer_list<CATBaseUnknown*> iObjects) {
-  for (CATBaseUnknown* lObject : iObjects)
-    if (lObject) lObject->Release();
-}
 
 void Labels(PlotArea& ioPlot, const char* iTitle) {
   ioPlot.SetTitle(iTitle);
@@ -36,32 +32,32 @@ void Labels(PlotArea& ioPlot, const char* iTitle) {
 
 void MapFigurePage::Build(CATViewer& ioViewer, CATFont& iFont) {
   Figure lFigure(ioViewer.GetViewport().GetWidth(), ioViewer.GetViewport().GetHeight());
-  MemoryDoubleVector *lHz = nullptr, *lRpm = nullptr;
-  MemoryDoubleMatrix* lLevels = nullptr;
+  RefPtr<MemoryDoubleVector> lHz, lRpm;
+  RefPtr<MemoryDoubleMatrix> lLevels;
   RunUpData::Homogeneous(kRows, kLines, lHz, lRpm, lLevels);
   // Orders are ratios of frequency to speed: both in Hz.
-  LinearScaling* lHzScaling = new LinearScaling(1.0);
-  LinearScaling* lRpmScaling = new LinearScaling(1.0 / 60.0);
+  const RefPtr<LinearScaling> lHzScaling(new LinearScaling(1.0));
+  const RefPtr<LinearScaling> lRpmScaling(new LinearScaling(1.0 / 60.0));
 
   ColormapData lOrder;
-  lOrder.X = lHz;
-  lOrder.Z = lRpm;
-  lOrder.Values = lLevels;
+  lOrder.X = lHz.Get();
+  lOrder.Z = lRpm.Get();
+  lOrder.Values = lLevels.Get();
   lOrder.Order = true;
-  lOrder.XScaling = lHzScaling;
-  lOrder.ZScaling = lRpmScaling;
+  lOrder.XScaling = lHzScaling.Get();
+  lOrder.ZScaling = lRpmScaling.Get();
   PlotArea& lLeft = lFigure.AddPlot(0.0, 0.0, 0.5, 1.0);
   Labels(lLeft, "Run-up, 28 speed rows joined along orders");
   lLeft.SetColormap(lOrder);
 
-  MemoryDouble1p5D* lRowsHz = nullptr;
-  MemoryDoubleVector* lRowsRpm = nullptr;
-  MemoryDouble2DDim2NH* lRows = nullptr;
+  RefPtr<MemoryDouble1p5D> lRowsHz;
+  RefPtr<MemoryDoubleVector> lRowsRpm;
+  RefPtr<MemoryDouble2DDim2NH> lRows;
   RunUpData::NonHomogeneous(kRows, 10.0, lRowsHz, lRowsRpm, lRows);
   ColormapData lTracked;
-  lTracked.XRows = lRowsHz;
-  lTracked.ValueRows = lRows;
-  lTracked.Z = lRowsRpm;
+  lTracked.XRows = lRowsHz.Get();
+  lTracked.ValueRows = lRows.Get();
+  lTracked.Z = lRowsRpm.Get();
   lTracked.XMin = 0.0;
   lTracked.XMax = RunUpData::kMaxHz;
   PlotArea& lRight = lFigure.AddPlot(0.5, 0.0, 1.0, 1.0);
@@ -69,14 +65,13 @@ void MapFigurePage::Build(CATViewer& ioViewer, CATFont& iFont) {
   lRight.SetColormap(lTracked);
 
   lFigure.Build(ioViewer, iFont);
-  Release({lHz, lRpm, lLevels, lHzScaling, lRpmScaling, lRowsHz, lRowsRpm, lRows});
 }
 
 void MapFigurePage::BuildContribution(CATViewer& ioViewer, CATFont& iFont) {
   Figure lFigure(ioViewer.GetViewport().GetWidth(), ioViewer.GetViewport().GetHeight());
   // The overall level at each speed: the power sum of the spectrum's lines.
-  MemoryDoubleVector *lHz = nullptr, *lRpm = nullptr;
-  MemoryDoubleMatrix* lLevels = nullptr;
+  RefPtr<MemoryDoubleVector> lHz, lRpm;
+  RefPtr<MemoryDoubleMatrix> lLevels;
   RunUpData::Homogeneous(400, 401, lHz, lRpm, lLevels);
   std::vector<double> lOverall;
   for (unsigned int z = 0; lLevels && z < lLevels->GetLengthY(); ++z) {
@@ -84,20 +79,19 @@ void MapFigurePage::BuildContribution(CATViewer& ioViewer, CATFont& iFont) {
     for (unsigned int x = 0; x < lLevels->GetLengthX(); ++x) lPower += std::pow(10.0, lLevels->GetValue(x, z) / 10.0);
     lOverall.push_back(10.0 * std::log10(lPower));
   }
-  MemoryDoubleVector* lLevel = new MemoryDoubleVector(lOverall);
+  const RefPtr<MemoryDoubleVector> lLevel(new MemoryDoubleVector(lOverall));
 
   PlotArea& lBar = lFigure.AddPlot(0.0, 0.62, 1.0, 1.0);
   lBar.SetTitle("Overall level over the run-up");
   lBar.GetXAxis().SetLabel("Speed [rpm]");
   lBar.ShowAxis(PlotArea::Left, false);
-  lBar.AddContributionBar(lRpm, lLevel, false);
+  lBar.AddContributionBar(lRpm.Get(), lLevel.Get(), false);
   lBar.SetColorScale(ColorScaleAxis::Rainbow, 0.0 / 0.0, 0.0 / 0.0, "dB");
 
   PlotArea& lCurve = lFigure.AddPlot(0.0, 0.0, 1.0, 0.62);
   lCurve.GetXAxis().SetLabel("Speed [rpm]");
   lCurve.GetYAxis().SetLabel("Overall level [dB]");
-  lCurve.AddCurve(lRpm, lLevel, "", false);
+  lCurve.AddCurve(lRpm.Get(), lLevel.Get(), "", false);
 
   lFigure.Build(ioViewer, iFont);
-  Release({lHz, lRpm, lLevels, lLevel});
 }

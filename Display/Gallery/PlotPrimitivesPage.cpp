@@ -16,6 +16,7 @@
 #include "QVTFdd2DCurveGP.h"
 #include "QVTFdd2DCurveSymbolsGP.h"
 #include "QVTFdd2DResizeHandleGP.h"
+#include "RefPtr.h"
 
 // Model units are millimetres of a 160 x 100 page: four panels, each a plot area with a frame.
 namespace {
@@ -50,15 +51,14 @@ void PlotArea(CATViewer& ioViewer, const CATMathBox2D& iBox) {
 void Series(CATViewer& ioViewer, std::vector<double> iX, std::vector<double> iY, const CATMathBox2D& iData,
             const CATMathBox2D& iDisplay, const CATGraphicAttributeSet& iColor, int iSymbol = -1,
             const CATGraphicAttributeSet& iSymbolColor = CATGraphicAttributeSet()) {
-  MemoryDoubleVector* lX = new MemoryDoubleVector(std::move(iX));
-  MemoryDoubleVector* lY = new MemoryDoubleVector(std::move(iY));
+  const RefPtr<MemoryDoubleVector> lX(new MemoryDoubleVector(std::move(iX)));
+  const RefPtr<MemoryDoubleVector> lY(new MemoryDoubleVector(std::move(iY)));
   if (lX && lY) {
-    Scene::Show(ioViewer, new QVTFdd2DCurveGP(iData, iDisplay, QVTFdd2DCurveGP::ReduceAlongX, lX, lY), iColor);
+    Scene::Show(ioViewer, new QVTFdd2DCurveGP(iData, iDisplay, QVTFdd2DCurveGP::ReduceAlongX, lX.Get(), lY.Get()),
+                iColor);
     if (iSymbol >= 0)
-      Scene::Show(ioViewer, new QVTFdd2DCurveSymbolsGP(iSymbol, iData, iDisplay, lX, lY), iSymbolColor);
+      Scene::Show(ioViewer, new QVTFdd2DCurveSymbolsGP(iSymbol, iData, iDisplay, lX.Get(), lY.Get()), iSymbolColor);
   }
-  if (lX) lX->Release();
-  if (lY) lY->Release();
 }
 
 void CurvesPanel(CATViewer& ioViewer, CATFont& iFont) {

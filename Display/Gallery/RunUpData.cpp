@@ -68,11 +68,11 @@ double RunUpData::Level(double iHz, double iRpm, double iLineWidth, double iNois
   return 20.0 * std::log10(lAmplitude);
 }
 
-void RunUpData::Homogeneous(int iRows, int iLines, MemoryDoubleVector*& oHz, MemoryDoubleVector*& oRpm,
-                            MemoryDoubleMatrix*& oLevels, int iKnockLine, int iKnockRow) {
-  oHz = nullptr;
-  oRpm = nullptr;
-  oLevels = nullptr;
+void RunUpData::Homogeneous(int iRows, int iLines, RefPtr<MemoryDoubleVector>& oHz, RefPtr<MemoryDoubleVector>& oRpm,
+                            RefPtr<MemoryDoubleMatrix>& oLevels, int iKnockLine, int iKnockRow) {
+  oHz.Reset();
+  oRpm.Reset();
+  oLevels.Reset();
   if (iRows < 2 || iLines < 2) return;
   std::vector<double> lHz(static_cast<size_t>(iLines)), lRpm(static_cast<size_t>(iRows));
   for (int i = 0; i < iLines; ++i) lHz[size_t(i)] = kMaxHz * i / (iLines - 1);
@@ -85,17 +85,17 @@ void RunUpData::Homogeneous(int iRows, int iLines, MemoryDoubleVector*& oHz, Mem
       lLevels[size_t(i) * size_t(iRows) + size_t(k)] = Level(lHz[size_t(i)], lRpm[size_t(k)], lWidth, lNoise.Next());
   if (iKnockLine >= 0 && iKnockLine < iLines && iKnockRow >= 0 && iKnockRow < iRows)
     lLevels[size_t(iKnockLine) * size_t(iRows) + size_t(iKnockRow)] = 0.0;
-  oHz = new MemoryDoubleVector(std::move(lHz));
-  oRpm = new MemoryDoubleVector(std::move(lRpm));
-  oLevels = new MemoryDoubleMatrix(static_cast<unsigned int>(iLines), static_cast<unsigned int>(iRows),
-                                   std::move(lLevels));
+  oHz = RefPtr<MemoryDoubleVector>(new MemoryDoubleVector(std::move(lHz)));
+  oRpm = RefPtr<MemoryDoubleVector>(new MemoryDoubleVector(std::move(lRpm)));
+  oLevels = RefPtr<MemoryDoubleMatrix>(new MemoryDoubleMatrix(static_cast<unsigned int>(iLines),
+                                                              static_cast<unsigned int>(iRows), std::move(lLevels)));
 }
 
-void RunUpData::NonHomogeneous(int iRows, double iMaxOrder, MemoryDouble1p5D*& oHz, MemoryDoubleVector*& oRpm,
-                               MemoryDouble2DDim2NH*& oLevels) {
-  oHz = nullptr;
-  oRpm = nullptr;
-  oLevels = nullptr;
+void RunUpData::NonHomogeneous(int iRows, double iMaxOrder, RefPtr<MemoryDouble1p5D>& oHz,
+                               RefPtr<MemoryDoubleVector>& oRpm, RefPtr<MemoryDouble2DDim2NH>& oLevels) {
+  oHz.Reset();
+  oRpm.Reset();
+  oLevels.Reset();
   if (iRows < 2 || !(iMaxOrder > 0.0)) return;
   const double lOrderStep = 1.0 / 16.0;
   std::vector<std::vector<double>> lHz(static_cast<size_t>(iRows)), lLevels(static_cast<size_t>(iRows));
@@ -113,7 +113,7 @@ void RunUpData::NonHomogeneous(int iRows, double iMaxOrder, MemoryDouble1p5D*& o
       if (j * lStep > kMaxHz) break;
     }
   }
-  oHz = new MemoryDouble1p5D(lHz);
-  oRpm = new MemoryDoubleVector(std::move(lRpm));
-  oLevels = new MemoryDouble2DDim2NH(lLevels);
+  oHz = RefPtr<MemoryDouble1p5D>(new MemoryDouble1p5D(lHz));
+  oRpm = RefPtr<MemoryDoubleVector>(new MemoryDoubleVector(std::move(lRpm)));
+  oLevels = RefPtr<MemoryDouble2DDim2NH>(new MemoryDouble2DDim2NH(lLevels));
 }

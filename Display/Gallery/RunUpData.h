@@ -2,10 +2,11 @@
 // speeds from 600 to 6000 rpm, with order lines (components at whole and half multiples of the
 // rotation frequency) that grow with speed, two structural resonances at fixed frequencies that
 // amplify whatever passes through them, and a noise floor. Levels are in dB (about -60 to +5),
-// frequencies in Hz, speeds in rpm. The data objects handed out hold one reference each, which
-// the caller releases.
+// frequencies in Hz, speeds in rpm.
 #ifndef RunUpData_H
 #define RunUpData_H
+
+#include "RefPtr.h"
 
 class MemoryDouble1p5D;
 class MemoryDouble2DDim2NH;
@@ -27,15 +28,15 @@ class RunUpData {
   // iRows speeds evenly from kMinRpm to kMaxRpm, each with the same iLines frequencies from 0 to
   // kMaxHz: oHz (X), oRpm (Z) and oLevels (X index, Z index). A knock shows in the one sample
   // (iKnockLine, iKnockRow) at 0 dB, when both lie in the data. Null outputs when a size is below 2.
-  static void Homogeneous(int iRows, int iLines, MemoryDoubleVector*& oHz, MemoryDoubleVector*& oRpm,
-                          MemoryDoubleMatrix*& oLevels, int iKnockLine = -1, int iKnockRow = -1);
+  static void Homogeneous(int iRows, int iLines, RefPtr<MemoryDoubleVector>& oHz, RefPtr<MemoryDoubleVector>& oRpm,
+                          RefPtr<MemoryDoubleMatrix>& oLevels, int iKnockLine = -1, int iKnockRow = -1);
 
   // iRows speeds as above, each analysed with its own grid: a fixed resolution in orders (1/16
   // of the rotation frequency) up to order iMaxOrder (and no further than one sample past
   // kMaxHz), as an order-tracking analyser gives, so that slow rows have fine, short grids and
   // fast rows coarse, long ones.
-  static void NonHomogeneous(int iRows, double iMaxOrder, MemoryDouble1p5D*& oHz, MemoryDoubleVector*& oRpm,
-                             MemoryDouble2DDim2NH*& oLevels);
+  static void NonHomogeneous(int iRows, double iMaxOrder, RefPtr<MemoryDouble1p5D>& oHz,
+                             RefPtr<MemoryDoubleVector>& oRpm, RefPtr<MemoryDouble2DDim2NH>& oLevels);
 };
 
 #endif

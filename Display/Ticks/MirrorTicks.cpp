@@ -5,24 +5,20 @@
 #include "QVTIFddTickScaling.h"
 
 MirrorTicks::MirrorTicks(QVTIFddTicks* iSource, int iLevel, int iLength)
-    : LeveledTicks(iSource ? iSource->GetMin(0) : 0.0, iSource ? iSource->GetMax(0) : 0.0, iLength, 0),
-      _Scaling(nullptr) {
+    : LeveledTicks(iSource ? iSource->GetMin(0) : 0.0, iSource ? iSource->GetMax(0) : 0.0, iLength, 0) {
   if (!iSource) return;
   std::vector<double> lValues;
   const int lCount = iSource->GetNbrTicks(iLevel);
   for (int i = 0; i < lCount; ++i) lValues.push_back(iSource->GetTickValue(i, iLevel));
   AddLevel(lValues);
-  if (FAILED(iSource->GetScaling(&_Scaling))) _Scaling = nullptr;
+  QVTIFddTickScaling* lScaling = nullptr;
+  if (SUCCEEDED(iSource->GetScaling(&lScaling))) _Scaling = RefPtr<QVTIFddTickScaling>(lScaling);
 }
 
-MirrorTicks::~MirrorTicks() {
-  if (_Scaling) _Scaling->Release();
-}
+MirrorTicks::~MirrorTicks() = default;
 
 HRESULT MirrorTicks::GetScaling(QVTIFddTickScaling** oScaling) {
   if (!oScaling) return E_FAIL;
-  *oScaling = _Scaling;
-  if (!_Scaling) return E_FAIL;
-  _Scaling->AddRef();
-  return S_OK;
+  *oScaling = RefPtr<QVTIFddTickScaling>::Hold(_Scaling.Get()).Detach();
+  return *oScaling ? S_OK : E_FAIL;
 }

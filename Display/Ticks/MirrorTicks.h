@@ -5,6 +5,7 @@
 #define MirrorTicks_H
 
 #include "LeveledTicks.h"
+#include "RefPtr.h"
 
 class MirrorTicks : public LeveledTicks {
  public:
@@ -17,7 +18,7 @@ class MirrorTicks : public LeveledTicks {
   HRESULT GetScaling(QVTIFddTickScaling** oScaling) override;
 
  private:
-  QVTIFddTickScaling* _Scaling;
+  RefPtr<QVTIFddTickScaling> _Scaling;
 };
 
 #endif

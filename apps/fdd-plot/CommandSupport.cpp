@@ -84,29 +84,28 @@ bool CommandSupport::ParseLimits(const std::string& iOption, const std::string& 
   return false;
 }
 
-ArrayVector* CommandSupport::LoadVector(const std::string& iSpec) {
+RefPtr<ArrayVector> CommandSupport::LoadVector(const std::string& iSpec) {
   std::string lError, lName;
-  NumericArray* lArray = DataFile::LoadVector(iSpec, lError, lName);
+  const RefPtr<NumericArray> lArray(DataFile::LoadVector(iSpec, lError, lName));
   if (!lArray) {
     Fail(lError);
-    return nullptr;
+    return {};
   }
   LoadedNames()[iSpec] = lName;
-  ArrayVector* lVector = new ArrayVector(lArray, 0, lArray->GetRows());
-  lArray->Release();
+  RefPtr<ArrayVector> lVector(new ArrayVector(lArray.Get(), 0, lArray->GetRows()));
   if (!lVector) Fail(iSpec + ": out of memory");
   return lVector;
 }
 
-NumericArray* CommandSupport::LoadMatrix(const std::string& iPath) {
+RefPtr<NumericArray> CommandSupport::LoadMatrix(const std::string& iPath) {
   std::string lError;
-  NumericArray* lArray = DataFile::LoadMatrix(iPath, lError);
+  RefPtr<NumericArray> lArray(DataFile::LoadMatrix(iPath, lError));
   if (!lArray) Fail(lError);
   return lArray;
 }
 
-CATFont* CommandSupport::LoadFont() {
-  CATFont* lFont = CATFont::CreateDefault();
+RefPtr<CATFont> CommandSupport::LoadFont() {
+  RefPtr<CATFont> lFont(CATFont::CreateDefault());
   if (!lFont) Fail("no text font: install the package fonts-dejavu-core");
   return lFont;
 }

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "RefPtr.h"
+
 class ArrayVector;
 class CATFont;
 class Figure;
@@ -24,14 +26,14 @@ class CommandSupport {
   static bool ParseLimits(const std::string& iOption, const std::string& iText, double& oLow, double& oHigh,
                           std::string& oError);
 
-  // A 1-D data file (see DataFile::LoadVector) as a data vector with one reference; null after
-  // printing the file's message.
-  static ArrayVector* LoadVector(const std::string& iSpec);
-  // A matrix with one reference; null after printing the file's message.
-  static NumericArray* LoadMatrix(const std::string& iPath);
+  // A 1-D data file (see DataFile::LoadVector) as a data vector; empty after printing the file's
+  // message.
+  static RefPtr<ArrayVector> LoadVector(const std::string& iSpec);
+  // A matrix; empty after printing the file's message.
+  static RefPtr<NumericArray> LoadMatrix(const std::string& iPath);
 
-  // The default text font with one reference; null after printing what is missing.
-  static CATFont* LoadFont();
+  // The default text font; empty after printing what is missing.
+  static RefPtr<CATFont> LoadFont();
   // Writes the figure to iPath, after its warnings; false after printing why not.
   static bool Write(Figure& ioFigure, const std::string& iPath, CATFont& iFont);
   // "fdd-plot: warning: <message>" on standard error: the picture is made, but not all of it.

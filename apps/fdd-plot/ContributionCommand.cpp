@@ -35,31 +35,26 @@ int ContributionCommand::Run() {
       !CommandSupport::ParseLimits("--x-limits", _XLimits, lX0, lX1, lError) || !_Colors.Check(lError))
     return CommandSupport::Usage(lError);
 
-  ArrayVector* lX = CommandSupport::LoadVector(_X);
-  ArrayVector* lY = lX ? CommandSupport::LoadVector(_Y) : nullptr;
-  int lStatus = lX && lY ? 0 : 1;
-  if (lStatus == 0 && lX->GetLength() != lY->GetLength())
-    lStatus = CommandSupport::Fail(_Y + ": " + std::to_string(lY->GetLength()) + " values for " +
-                                   std::to_string(lX->GetLength()) + " arguments: one value per argument is needed");
+  const RefPtr<ArrayVector> lX = CommandSupport::LoadVector(_X);
+  if (!lX) return 1;
+  const RefPtr<ArrayVector> lY = CommandSupport::LoadVector(_Y);
+  if (!lY) return 1;
+  if (lX->GetLength() != lY->GetLength())
+    return CommandSupport::Fail(_Y + ": " + std::to_string(lY->GetLength()) + " values for " +
+                                std::to_string(lX->GetLength()) + " arguments: one value per argument is needed");
   // Descending arguments are drawn; any other order is refused where it breaks.
-  const std::string lOrder = lStatus == 0 ? SampleOrder::Check(lX, _X, "x") : "";
-  if (!lOrder.empty()) lStatus = CommandSupport::Fail(lOrder);
-  CATFont* lFont = lStatus == 0 ? CommandSupport::LoadFont() : nullptr;
-  if (lStatus == 0 && !lFont) lStatus = 1;
-  if (lStatus == 0) {
-    Figure lFigure(_Output.Width, _Output.Height);
-    PlotArea& lPlot = lFigure.AddPlot();
-    lPlot.SetTitle(_Title);
-    PlotAxis& lAxis = lVertical ? lPlot.GetYAxis() : lPlot.GetXAxis();
-    lAxis.SetLabel(_XLabel);
-    lAxis.SetRange(lX0, lX1);
-    lPlot.ShowAxis(lVertical ? PlotArea::Bottom : PlotArea::Left, false);
-    lPlot.SetColorScale(_Colors.Table, _Colors.Min, _Colors.Max, _Colors.Label);
-    lPlot.AddContributionBar(lX, lY, lVertical);
-    if (!_Output.Write(lFigure, *lFont)) lStatus = 1;
-  }
-  if (lFont) lFont->Release();
-  if (lX) lX->Release();
-  if (lY) lY->Release();
-  return lStatus;
+  const std::string lOrder = SampleOrder::Check(lX.Get(), _X, "x");
+  if (!lOrder.empty()) return CommandSupport::Fail(lOrder);
+  const RefPtr<CATFont> lFont = CommandSupport::LoadFont();
+  if (!lFont) return 1;
+  Figure lFigure(_Output.Width, _Output.Height);
+  PlotArea& lPlot = lFigure.AddPlot();
+  lPlot.SetTitle(_Title);
+  PlotAxis& lAxis = lVertical ? lPlot.GetYAxis() : lPlot.GetXAxis();
+  lAxis.SetLabel(_XLabel);
+  lAxis.SetRange(lX0, lX1);
+  lPlot.ShowAxis(lVertical ? PlotArea::Bottom : PlotArea::Left, false);
+  lPlot.SetColorScale(_Colors.Table, _Colors.Min, _Colors.Max, _Colors.Label);
+  lPlot.AddContributionBar(lX.Get(), lY.Get(), lVertical);
+  return _Output.Write(lFigure, *lFont) ? 0 : 1;
 }

@@ -29,19 +29,17 @@ int CurveCommand::Run() {
   std::string lError;
   if (!_Output.Check("", lError)) return CommandSupport::Usage(lError);
 
-  CATSamIVector* lX = nullptr;
+  RefPtr<ArrayVector> lX;
   if (!_X.empty()) {
     lX = CommandSupport::LoadVector(_X);
     if (!lX) return 1;
   }
-  std::vector<ArrayVector*> lYs;
+  std::vector<RefPtr<ArrayVector>> lYs;
   for (const std::string& lSpec : _Y) {
-    ArrayVector* lY = CommandSupport::LoadVector(lSpec);
-    if (!lY) break;
-    lYs.push_back(lY);
+    lYs.push_back(CommandSupport::LoadVector(lSpec));
+    if (!lYs.back()) return 1;
   }
-  int lStatus = lYs.size() == _Y.size() ? 0 : 1;
-  if (lStatus == 0 && lX) {
+  if (lX) {
     for (size_t i = 0; i < lYs.size(); ++i)
       if (lYs[i]->GetLength() != lX->GetLength())
         CommandSupport::Warn(_Y[i] + " has " + std::to_string(lYs[i]->GetLength()) + " values and the x values " +
@@ -49,35 +47,21 @@ int CurveCommand::Run() {
                              std::to_string(std::min(lYs[i]->GetLength(), lX->GetLength())) + " are plotted");
   }
   // Without x values each curve is drawn over its own sample numbers, computed as they are read.
-  std::vector<CATSamIVector*> lXs;
-  for (size_t i = 0; lStatus == 0 && i < lYs.size(); ++i) {
-    CATSamIVector* lCurveX = lX ? lX : new IndexVector(lYs[i]->GetLength());
-    if (!lCurveX) {
-      lStatus = CommandSupport::Fail("out of memory");
-      break;
-    }
-    if (lX) lX->AddRef();
-    lXs.push_back(lCurveX);
+  std::vector<RefPtr<CATSamIVector>> lXs;
+  for (const RefPtr<ArrayVector>& lY : lYs) {
+    lXs.push_back(lX ? RefPtr<CATSamIVector>::Hold(lX.Get()) : RefPtr<CATSamIVector>(new IndexVector(lY->GetLength())));
+    if (!lXs.back()) return CommandSupport::Fail("out of memory");
   }
-  if (lStatus == 0) {
-    CATFont* lFont = CommandSupport::LoadFont();
-    if (!lFont) {
-      lStatus = 1;
-    } else {
-      Figure lFigure(_Output.Width, _Output.Height);
-      PlotArea& lPlot = lFigure.AddPlot();
-      lPlot.SetTitle(_Title);
-      lPlot.GetXAxis().SetLabel(_XLabel);
-      lPlot.GetYAxis().SetLabel(_YLabel);
-      lPlot.GetXAxis().SetLog(_LogX);
-      lPlot.GetYAxis().SetLog(_LogY);
-      for (size_t i = 0; i < lYs.size(); ++i) lPlot.AddCurve(lXs[i], lYs[i], CommandSupport::NameOf(_Y[i]), _Symbols);
-      if (!_Output.Write(lFigure, *lFont)) lStatus = 1;
-      lFont->Release();
-    }
-  }
-  for (CATSamIVector* lCurveX : lXs) lCurveX->Release();
-  for (ArrayVector* lY : lYs) lY->Release();
-  if (lX) lX->Release();
-  return lStatus;
+  const RefPtr<CATFont> lFont = CommandSupport::LoadFont();
+  if (!lFont) return 1;
+  Figure lFigure(_Output.Width, _Output.Height);
+  PlotArea& lPlot = lFigure.AddPlot();
+  lPlot.SetTitle(_Title);
+  lPlot.GetXAxis().SetLabel(_XLabel);
+  lPlot.GetYAxis().SetLabel(_YLabel);
+  lPlot.GetXAxis().SetLog(_LogX);
+  lPlot.GetYAxis().SetLog(_LogY);
+  for (size_t i = 0; i < lYs.size(); ++i)
+    lPlot.AddCurve(lXs[i].Get(), lYs[i].Get(), CommandSupport::NameOf(_Y[i]), _Symbols);
+  return _Output.Write(lFigure, *lFont) ? 0 : 1;
 }

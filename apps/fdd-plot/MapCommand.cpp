@@ -41,7 +41,7 @@ int MapCommand::Run() {
   // An order map whose tables and image cannot fit is refused before it starts.
   if (_Data.Order && !MemoryBudget::Fits("order map", lInput.OrderMapBytes(_Output.Width, _Output.Height), lError))
     return CommandSupport::Fail(lError);
-  CATFont* lFont = CommandSupport::LoadFont();
+  const RefPtr<CATFont> lFont = CommandSupport::LoadFont();
   if (!lFont) return 1;
   int lStatus = 0;
   {
@@ -54,6 +54,5 @@ int MapCommand::Run() {
     }
     lStatus = lInterrupts.Finish(lStatus, Target());
   }
-  lFont->Release();
   return lStatus;
 }

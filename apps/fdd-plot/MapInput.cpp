@@ -26,13 +26,8 @@ std::string Shape(const NumericArray& iArray) {
 
 }  // namespace
 
-MapInput::~MapInput() {
-  for (CATBaseUnknown* lObject : {static_cast<CATBaseUnknown*>(_X), static_cast<CATBaseUnknown*>(_Z),
-                                  static_cast<CATBaseUnknown*>(_Values), static_cast<CATBaseUnknown*>(_XRows),
-                                  static_cast<CATBaseUnknown*>(_Matrix), static_cast<CATBaseUnknown*>(_Rows),
-                                  static_cast<CATBaseUnknown*>(_ValueRows), static_cast<CATBaseUnknown*>(_ZScaling)})
-    if (lObject) lObject->Release();
-}
+MapInput::MapInput() = default;
+MapInput::~MapInput() = default;
 
 int MapInput::Load(const MapDataOptions& iOptions, ColorOptions& ioColors) {
   if (!(_Z = CommandSupport::LoadVector(iOptions.Z)) || !(_Values = CommandSupport::LoadMatrix(iOptions.Values)))
@@ -41,18 +36,18 @@ int MapInput::Load(const MapDataOptions& iOptions, ColorOptions& ioColors) {
   if (!_Matrix && !(_Rows && _ValueRows)) return CommandSupport::Fail("out of memory");
   // Descending X and Z are drawn; any other order is refused where it breaks.
   std::string lOrder =
-      _Rows ? SampleOrder::Check(_Rows, iOptions.XRows, "x") : SampleOrder::Check(_X, iOptions.X, "x");
-  if (lOrder.empty()) lOrder = SampleOrder::Check(_Z, iOptions.Z, "z");
+      _Rows ? SampleOrder::Check(_Rows.Get(), iOptions.XRows, "x") : SampleOrder::Check(_X.Get(), iOptions.X, "x");
+  if (lOrder.empty()) lOrder = SampleOrder::Check(_Z.Get(), iOptions.Z, "z");
   if (!lOrder.empty()) return CommandSupport::Fail(lOrder);
-  _Data.Z = _Z;
+  _Data.Z = _Z.Get();
   _Data.XMin = iOptions.XMin;
   _Data.XMax = iOptions.XMax;
   _Data.ZMin = iOptions.ZMin;
   _Data.ZMax = iOptions.ZMax;
   _Data.Order = iOptions.Order;
   _Data.Tolerance = iOptions.Tolerance;
-  _ZScaling = new LinearScaling(iOptions.ZFactor);
-  _Data.ZScaling = _ZScaling;
+  _ZScaling = RefPtr<LinearScaling>(new LinearScaling(iOptions.ZFactor));
+  _Data.ZScaling = _ZScaling.Get();
   return 0;
 }
 
@@ -66,7 +61,8 @@ unsigned long long MapInput::OrderMapBytes(int iWidth, int iHeight) const {
 
 int MapInput::LoadRegular(const MapDataOptions& iOptions, ColorOptions& ioColors) {
   if (!(_X = CommandSupport::LoadVector(iOptions.X))) return 1;
-  _Matrix = new ArrayMatrix(_Values, iOptions.Transpose ? ArrayMatrix::RowPerX : ArrayMatrix::RowPerZ);
+  _Matrix = RefPtr<ArrayMatrix>(
+      new ArrayMatrix(_Values.Get(), iOptions.Transpose ? ArrayMatrix::RowPerX : ArrayMatrix::RowPerZ));
   if (!_Matrix) return CommandSupport::Fail("out of memory");
   if (_Matrix->GetLengthX() != _X->GetLength() || _Matrix->GetLengthY() != _Z->GetLength()) {
     const std::string lNeeded = iOptions.Transpose ? std::to_string(_X->GetLength()) + " x " +
@@ -79,8 +75,8 @@ int MapInput::LoadRegular(const MapDataOptions& iOptions, ColorOptions& ioColors
   }
   // The colour range straight from the file's values: one fast pass instead of a cell-by-cell one.
   if (ioColors.Limits.empty() && !_Values->GetFiniteRange(ioColors.Min, ioColors.Max)) ioColors.Min = ioColors.Max = NAN;
-  _Data.X = _X;
-  _Data.Values = _Matrix;
+  _Data.X = _X.Get();
+  _Data.Values = _Matrix.Get();
   return 0;
 }
 
@@ -92,14 +88,14 @@ int MapInput::LoadRows(const MapDataOptions& iOptions) {
   if (_Values->GetRows() != _XRows->GetRows() || _Values->GetColumns() != _XRows->GetColumns())
     return CommandSupport::Fail(iOptions.Values + ": " + Shape(*_Values) + " values, but --x-rows is " +
                                 Shape(*_XRows) + ": row j of both belongs to Z sample j");
-  _Rows = new ArrayXRows(_XRows);
+  _Rows = RefPtr<ArrayXRows>(new ArrayXRows(_XRows.Get()));
   if (_Rows) {
     std::vector<unsigned int> lLengths;
     for (unsigned int j = 0; j < _XRows->GetRows(); ++j) lLengths.push_back(_Rows->GetRowLength(j));
-    _ValueRows = new ArrayValueRows(_Values, lLengths);
+    _ValueRows = RefPtr<ArrayValueRows>(new ArrayValueRows(_Values.Get(), lLengths));
   }
-  _Data.XRows = _Rows;
-  _Data.ValueRows = _ValueRows;
+  _Data.XRows = _Rows.Get();
+  _Data.ValueRows = _ValueRows.Get();
   return 0;
 }
 

@@ -4,6 +4,7 @@
 #define MapInput_H
 
 #include "ColormapData.h"
+#include "RefPtr.h"
 
 class ArrayMatrix;
 class ArrayValueRows;
@@ -17,7 +18,7 @@ struct MapDataOptions;
 
 class MapInput {
  public:
-  MapInput() = default;
+  MapInput();
   ~MapInput();
   MapInput(const MapInput&) = delete;
   MapInput& operator=(const MapInput&) = delete;
@@ -34,14 +35,14 @@ class MapInput {
   int LoadRegular(const MapDataOptions& iOptions, ColorOptions& ioColors);
   int LoadRows(const MapDataOptions& iOptions);
 
-  ArrayVector* _X = nullptr;
-  ArrayVector* _Z = nullptr;
-  NumericArray* _Values = nullptr;
-  NumericArray* _XRows = nullptr;
-  ArrayMatrix* _Matrix = nullptr;
-  ArrayXRows* _Rows = nullptr;
-  ArrayValueRows* _ValueRows = nullptr;
-  LinearScaling* _ZScaling = nullptr;
+  RefPtr<ArrayVector> _X;
+  RefPtr<ArrayVector> _Z;
+  RefPtr<NumericArray> _Values;
+  RefPtr<NumericArray> _XRows;
+  RefPtr<ArrayMatrix> _Matrix;
+  RefPtr<ArrayXRows> _Rows;
+  RefPtr<ArrayValueRows> _ValueRows;
+  RefPtr<LinearScaling> _ZScaling;
   ColormapData _Data;
 };
 
