@@ -55,12 +55,14 @@ std::string MapSeries::Order(std::string& oWarning) {
   std::string lBreak = lZOrder.DescribeBreak("z");
   unsigned long long lNaN = lZOrder.GetNaNCount();
   if (NonHomogeneous()) {
-    OrderedXRows* lRows = new OrderedXRows(_Map.XRows, lZOrder);
-    OrderedValueRows* lValues = new OrderedValueRows(_Map.ValueRows, lRows);
+    RefPtr<OrderedXRows> lRows(new OrderedXRows(_Map.XRows, lZOrder));
+    if (!lRows) return "out of memory";
+    RefPtr<OrderedValueRows> lValues(new OrderedValueRows(_Map.ValueRows, lRows.Get()));
+    if (!lValues) return "out of memory";
     if (lBreak.empty() && !lRows->IsOrdered()) lBreak = SampleOrder::DescribeBreak(_Map.XRows, "x");
     lNaN += lRows->GetNaNCount();
-    Replace(_Map.XRows, _XRows, lRows);
-    Replace(_Map.ValueRows, _ValueRows, lValues);
+    Replace(_Map.XRows, _XRows, lRows.Detach());
+    Replace(_Map.ValueRows, _ValueRows, lValues.Detach());
   } else {
     const SampleOrder lXOrder(_Map.X);
     if (lBreak.empty()) lBreak = lXOrder.DescribeBreak("x");
