@@ -15,7 +15,6 @@
 #include "CATMathPoint2Df.h"
 #include "MemoryDoubleVector.h"
 #include "QVTFdd2DCurveGP.h"
-#include "QVTFddMathClipLines.h"
 #include "RecordingRender.h"
 
 namespace {
