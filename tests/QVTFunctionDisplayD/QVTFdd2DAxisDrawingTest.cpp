@@ -55,14 +55,6 @@ CATListValCATUnicodeString Values(const std::vector<const char*>& iTexts) {
   return lList;
 }
 
-struct RegistrationRow {
-  const char* name;
-  CATMetaClass* (*meta)();
-  CATBaseUnknown* (*create)();
-  std::vector<const char*> kinds;
-  std::vector<const char*> notKinds;
-};
-
 class QVTFdd2DAxisDrawingFixture : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -251,56 +243,4 @@ TEST_F(QVTFdd2DAxisDrawingFixture, DestroyingWithAndWithoutListsGivesEverythingB
   lMin[0] = "changed";
   _Drawing->GetBoundingElement();
   EXPECT_NE(TextX(_Drawing->GetList(0), "lo"), -1e9);
-}
-
-TEST(QVTFdd2DAxisDrawing, RegistrationOfTheAxisLayoutClasses) {
-  const RegistrationRow lRows[] = {
-      {"QVTFdd2DAxisDrawing",
-       &QVTFdd2DAxisDrawing::MetaObject,
-       &QVTFdd2DAxisDrawing::CreateItself,
-       {"QVTFdd2DAxisDrawing", "CATBaseUnknown"},
-       {"CATGraphicPrimitive", "QVTFdd2DAxisPart"}},
-      {"QVTFdd2DAxisGP",
-       &QVTFdd2DAxisGP::MetaObject,
-       &QVTFdd2DAxisGP::CreateItself,
-       {"QVTFdd2DAxisGP", "CATDynamicGP", "CATGraphicPrimitive", "CATBaseUnknown"},
-       {"CAT2DLineGP", "QVTFdd2DAxisDrawing"}},
-      {"QVTFdd2DAxisTickPart",
-       &QVTFdd2DAxisTickPart::MetaObject,
-       &QVTFdd2DAxisTickPart::CreateItself,
-       {"QVTFdd2DAxisTickPart", "QVTFdd2DAxisPart", "CATBaseUnknown"},
-       {"QVTFdd2DAxisMajorTickPart", "QVTFdd2DAxisLabelPart"}},
-      {"QVTFdd2DAxisMajorTickPart",
-       &QVTFdd2DAxisMajorTickPart::MetaObject,
-       &QVTFdd2DAxisMajorTickPart::CreateItself,
-       {"QVTFdd2DAxisMajorTickPart", "QVTFdd2DAxisTickPart", "QVTFdd2DAxisPart", "CATBaseUnknown"},
-       {"QVTFdd2DAxisLimitPart"}},
-      {"QVTFdd2DAxisLimitPart",
-       &QVTFdd2DAxisLimitPart::MetaObject,
-       &QVTFdd2DAxisLimitPart::CreateItself,
-       {"QVTFdd2DAxisLimitPart", "QVTFdd2DAxisPart", "CATBaseUnknown"},
-       {"QVTFdd2DAxisTickPart"}},
-      {"QVTFdd2DDiscreteAxisValuesPart",
-       &QVTFdd2DDiscreteAxisValuesPart::MetaObject,
-       &QVTFdd2DDiscreteAxisValuesPart::CreateItself,
-       {"QVTFdd2DDiscreteAxisValuesPart", "QVTFdd2DAxisPart", "CATBaseUnknown"},
-       {"QVTFdd2DAxisLabelPart"}},
-      {"QVTFdd3DAxisTickRep",
-       &QVTFdd3DAxisTickRep::MetaObject,
-       &QVTFdd3DAxisTickRep::CreateItself,
-       {"QVTFdd3DAxisTickRep", "CAT3DRep", "CATBaseUnknown"},
-       {"CAT2DRep", "CATGraphicPrimitive"}},
-  };
-  for (const RegistrationRow& lRow : lRows) {
-    CATMetaClass* lMeta = lRow.meta();
-    ASSERT_NE(lMeta, nullptr);
-    EXPECT_STREQ(lMeta->GetName(), lRow.name);
-    EXPECT_STREQ(lMeta->GetFramework(), "QVTFunctionDisplayD") << lRow.name;
-    EXPECT_EQ(lMeta->GetKind(), 1) << lRow.name;
-    for (const char* lKind : lRow.kinds) EXPECT_TRUE(lMeta->IsAKindOf(lKind)) << lRow.name << " " << lKind;
-    for (const char* lKind : lRow.notKinds) EXPECT_FALSE(lMeta->IsAKindOf(lKind)) << lRow.name << " " << lKind;
-    EXPECT_EQ(lRow.create(), nullptr) << lRow.name;
-    lRow.meta();
-    EXPECT_EQ(CATMetaClass::RetrieveCount(lRow.name), 1) << lRow.name;
-  }
 }

@@ -8,6 +8,7 @@
 #include "QVTFdd2DAxisLabelPart.h"
 #include "QVTFddGPList.h"
 #include "QVTFddModule.h"
+#include "QVTFddTestLog.h"
 
 namespace {
 
@@ -140,5 +141,5 @@ TEST_F(QVTFdd2DAxisLabelPartFixture, WithoutFontNothingIsPlaced) {
   EXPECT_TRUE(lPart.AddPrim(_List).mf_IsEmpty());
   EXPECT_EQ(_List, nullptr);
   ASSERT_EQ(QVTFddModuleLog().Count(), lBefore + 1);
-  EXPECT_EQ(QVTFddModuleLog().Records().back().Text, "Cannot draw because I'm not initialized\n");
+  EXPECT_EQ(QVTFddModuleLog().Records().back().Text, testlog::kNotInitialized);
 }

@@ -27,14 +27,6 @@ class ProbePart : public QVTFdd2DAxisPart {
   QVTFdd2DAxisDrawing::eTickPosition TickPosition() const { return _TickPosition; }
 };
 
-struct RegistrationRow {
-  const char* name;
-  CATMetaClass* (*meta)();
-  CATBaseUnknown* (*create)();
-  std::vector<const char*> kinds;
-  std::vector<const char*> notKinds;
-};
-
 }  // namespace
 
 TEST(QVTFdd2DAxisPart, KeepsTheGeometryAndBorrowsTheFont) {
@@ -68,50 +60,6 @@ TEST(QVTFdd2DAxisPart, KeepsTheGeometryAndBorrowsTheFont) {
 }
 
 TEST(QVTFdd2DAxisPart, RegistrationOfTheAxisClasses) {
-  const RegistrationRow lRows[] = {
-      {"QVTFdd2DAxisPart",
-       &QVTFdd2DAxisPart::MetaObject,
-       &QVTFdd2DAxisPart::CreateItself,
-       {"QVTFdd2DAxisPart", "CATBaseUnknown"},
-       {"QVTFdd2DAxisLabelPart", "CATGraphicPrimitive"}},
-      {"QVTFdd2DAxisLabelPart",
-       &QVTFdd2DAxisLabelPart::MetaObject,
-       &QVTFdd2DAxisLabelPart::CreateItself,
-       {"QVTFdd2DAxisLabelPart", "QVTFdd2DAxisPart", "CATBaseUnknown"},
-       {"QVTFdd2DAxisText", "QVTFdd2DAxisTickPart"}},
-      {"QVTFdd2DAxisText",
-       &QVTFdd2DAxisText::MetaObject,
-       &QVTFdd2DAxisText::CreateItself,
-       {"QVTFdd2DAxisText", "CATBaseUnknown"},
-       {"QVTFdd2DAxisPart", "CATGraphicPrimitive"}},
-      {"QVTFdd2DLineGP",
-       &QVTFdd2DLineGP::MetaObject,
-       &QVTFdd2DLineGP::CreateItself,
-       {"QVTFdd2DLineGP", "CAT2DLineGP", "CATGraphicPrimitive", "CATBaseUnknown"},
-       {"CATDynamicGP", "CAT2DRep"}},
-      {"QVTFdd2DEmptyAxisRep",
-       &QVTFdd2DEmptyAxisRep::MetaObject,
-       &QVTFdd2DEmptyAxisRep::CreateItself,
-       {"QVTFdd2DEmptyAxisRep", "CAT2DRep", "CATBaseUnknown"},
-       {"CATGraphicPrimitive", "CAT3DRep"}},
-      {"QVTFddSizeRender",
-       &QVTFddSizeRender::MetaObject,
-       &QVTFddSizeRender::CreateItself,
-       {"QVTFddSizeRender", "CATRender", "CATBaseUnknown"},
-       {"CATPickingRender", "CATGraphicPrimitive"}},
-  };
-  for (const RegistrationRow& lRow : lRows) {
-    CATMetaClass* lMeta = lRow.meta();
-    ASSERT_NE(lMeta, nullptr);
-    EXPECT_STREQ(lMeta->GetName(), lRow.name);
-    EXPECT_STREQ(lMeta->GetFramework(), "QVTFunctionDisplayD") << lRow.name;
-    EXPECT_EQ(lMeta->GetKind(), 1) << lRow.name;
-    for (const char* lKind : lRow.kinds) EXPECT_TRUE(lMeta->IsAKindOf(lKind)) << lRow.name << " " << lKind;
-    for (const char* lKind : lRow.notKinds) EXPECT_FALSE(lMeta->IsAKindOf(lKind)) << lRow.name << " " << lKind;
-    EXPECT_EQ(lRow.create(), nullptr) << lRow.name;
-    lRow.meta();
-    EXPECT_EQ(CATMetaClass::RetrieveCount(lRow.name), 1) << lRow.name;
-  }
 
   // Instances answer with their own class.
   QVTFddSizeRender lRender;

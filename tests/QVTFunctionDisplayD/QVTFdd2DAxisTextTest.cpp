@@ -15,6 +15,7 @@
 #include "QVTFdd2DAxisText.h"
 #include "QVTFddGPList.h"
 #include "QVTFddModule.h"
+#include "QVTFddTestLog.h"
 
 namespace {
 
@@ -160,8 +161,8 @@ TEST_F(QVTFdd2DAxisTextFixture, NotInitialisedTextLogsAndPlacesNothing) {
   EXPECT_TRUE(lDefault.GetRegion(Empty()).mf_IsEmpty());
   ASSERT_EQ(QVTFddModuleLog().Count(), lBefore + 2);  // once per call
   const QVTSydLogRecord& lRecord = QVTFddModuleLog().Records().back();
-  EXPECT_EQ(lRecord.Text, "Cannot draw because I'm not initialized\n");
-  EXPECT_EQ(lRecord.Source, "QVTFunctionDisplayD\\QVTFddRep.m\\src\\QVTFdd2DAxisText");
+  EXPECT_EQ(lRecord.Text, testlog::kNotInitialized);
+  EXPECT_EQ(lRecord.Source, testlog::Source("QVTFdd2DAxisText"));
   EXPECT_EQ(lRecord.Type, 0);
 
   QVTFdd2DAxisText lNoFont(10.0f, nullptr, "text", kPosition, CATMathDirection2D(0, -1), CATMathDirection2D(0, 1), 1);
@@ -224,7 +225,7 @@ TEST_F(QVTFdd2DAxisTextFixture, NoFacingEdgeIsLoggedAndTheOriginGoesOnThePositio
   const unsigned long long lBefore = QVTFddModuleLog().Count();
   QVTFdd2DAxisText lText = Text(CATMathDirection2D(lNaN, 1), CATMathDirection2D(0, 1), 1);
   ASSERT_EQ(QVTFddModuleLog().Count(), lBefore + 1);
-  EXPECT_EQ(QVTFddModuleLog().Records().back().Text, "A line between 0 and 3 must be selected\n");
+  EXPECT_EQ(QVTFddModuleLog().Records().back().Text, testlog::kLineNotSelected);
   ExpectPlaced(lText, 100, 130, 50, 60, 100, 50, 0);
 
   // A NaN up vector or height, or an infinite position, places a text without crashing.

@@ -16,6 +16,7 @@
 #include "QVTFddConstants.h"
 #include "QVTFddGPList.h"
 #include "QVTFddModule.h"
+#include "QVTFddTestLog.h"
 #include "QVTFddTestTicks.h"
 
 namespace {
@@ -319,7 +320,7 @@ TEST_F(QVTFdd2DAxisTickPartFixture, WithoutFontEveryLevelFailsAndOnlyMarksAreDra
   EXPECT_EQ(Lines(_List).size(), 2u);
   EXPECT_TRUE(Texts(_List).empty());
   EXPECT_GT(QVTFddModuleLog().Count(), lBefore);
-  EXPECT_EQ(QVTFddModuleLog().Records().back().Text, "Cannot draw because I'm not initialized\n");
+  EXPECT_EQ(QVTFddModuleLog().Records().back().Text, testlog::kNotInitialized);
 }
 
 TEST_F(QVTFdd2DAxisTickPartFixture, AbsurdCountsAreBounded) {

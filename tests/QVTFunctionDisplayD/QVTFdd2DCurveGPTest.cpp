@@ -5,6 +5,7 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <random>
 #include <vector>
 
@@ -14,7 +15,6 @@
 #include "CATMathPoint2Df.h"
 #include "MemoryDoubleVector.h"
 #include "QVTFdd2DCurveGP.h"
-#include "QVTFddMathClipLines.h"
 #include "RecordingRender.h"
 
 namespace {
@@ -85,62 +85,58 @@ std::vector<float> DrawnSegments(QVTFdd2DCurveGP& iGP, const CATViewpoint* iView
   return lCall.Floats;
 }
 
-// The curve's drawing written out plainly, for comparison with the primitive's streamed, chunked
-// computation: the whole working array, every value read one by one, then the reduction, the
-// conversion back and the clipping, each over the whole array.
-std::vector<float> ReferenceSegments(const std::vector<double>& iX, const std::vector<double>& iY,
-                                     const CATMathBox2D& iData, const CATMathBox2D& iDisplay, bool iAlongY,
-                                     const CAT2DViewpoint& iViewpoint, float iWidth, float iHeight) {
-  const size_t n = std::min(iX.size(), iY.size());
+// What a reduced drawing must keep, in pixels of the sort axis (columns; rows when reducing along
+// Y): each visit of the curve to a column (a run of consecutive samples in it) gives at most two
+// segments, and the drawn segments' ends reach the lowest and the highest value of the samples in
+// every column. The pixels of the samples are computed apart from the primitive, so a sample may
+// land one pixel off; samples within two pixels of the display box's border, where the clipping
+// moves the ends, are left out.
+void ExpectColumnsKeepTheirRange(const std::vector<float>& iDrawn, const std::vector<double>& iX,
+                                 const std::vector<double>& iY, const CATMathBox2D& iData, const CATMathBox2D& iDisplay,
+                                 bool iAlongY, const CAT2DViewpoint& iViewpoint, float iWidth, float iHeight) {
+  auto lPixel = [&](double iModelX, double iModelY) {
+    CATMathPoint2Df P;
+    iViewpoint.ModelToPixel(CATMathPointf(float(iModelX), float(iModelY), 0), P, iWidth, iHeight, 1, 1);
+    return std::array<double, 2>{std::floor(double(P.x)), std::floor(double(P.y))};
+  };
+  const int s = iAlongY ? 1 : 0, v = 1 - s;
+  struct Range {
+    double Low = kInf, High = -kInf;
+  };
+  std::map<long long, Range> lDrawn;
+  for (size_t i = 0; i + 3 < iDrawn.size(); i += 4)
+    for (int lEnd = 0; lEnd < 2; ++lEnd) {
+      const std::array<double, 2> p = lPixel(iDrawn[i + 2 * lEnd], iDrawn[i + 2 * lEnd + 1]);
+      Range& r = lDrawn[static_cast<long long>(p[s])];
+      r.Low = std::min(r.Low, p[v]);
+      r.High = std::max(r.High, p[v]);
+    }
+
   const double sx = (iDisplay.GetHigh().GetX() - iDisplay.GetLow().GetX()) / (iData.GetHigh().GetX() - iData.GetLow().GetX());
   const double sy = (iDisplay.GetHigh().GetY() - iDisplay.GetLow().GetY()) / (iData.GetHigh().GetY() - iData.GetLow().GetY());
   const double bx = iDisplay.GetLow().GetX() - iData.GetLow().GetX() * sx;
   const double by = iDisplay.GetLow().GetY() - iData.GetLow().GetY() * sy;
-  const std::vector<double>& lSort = iAlongY ? iY : iX;
-  std::vector<std::array<float, 4>> lWork;
-  for (size_t k = 0; k + 1 < n; ++k) {
-    float c[4] = {float(iX[k] * sx + bx), float(iY[k] * sy + by), float(iX[k + 1] * sx + bx), float(iY[k + 1] * sy + by)};
-    if (std::isnan(c[0]) || std::isnan(c[1]) || std::isnan(c[2]) || std::isnan(c[3])) continue;
-    for (float& v : c) v = v > kLimit ? kLimit : (v < -kLimit ? -kLimit : v);
-    CATMathPoint2Df P, Q;
-    iViewpoint.ModelToPixel(CATMathPointf(c[0], c[1], 0), P, iWidth, iHeight, 1, 1);
-    iViewpoint.ModelToPixel(CATMathPointf(c[2], c[3], 0), Q, iWidth, iHeight, 1, 1);
-    std::array<float, 4> e = lSort[k + 1] > lSort[k] ? std::array<float, 4>{P.x, P.y, Q.x, Q.y}
-                                                     : std::array<float, 4>{Q.x, Q.y, P.x, P.y};
-    for (float& v : e) v = float(std::floor(double(v) + 0.5));
-    lWork.push_back(e);
-  }
-  const int s0 = iAlongY ? 1 : 0, s1 = s0 + 2, v0 = 1 - s0, v1 = v0 + 2;
-  std::vector<std::array<float, 4>> lOut;
-  float lo = lWork.empty() ? 0.0f : lWork[0][s0];
-  for (const std::array<float, 4>& e : lWork) {
-    if (!(e[s0] < lo + 1)) lo = e[s0];
-    if (!lOut.empty()) {
-      std::array<float, 4>& o = lOut.back();
-      if (o[s0] >= lo && o[s1] < lo + 1 && e[s0] >= lo && e[s1] < lo + 1) {
-        const float lMin = std::min(std::min(o[v0], o[v1]), std::min(e[v0], e[v1]));
-        const float lMax = std::max(std::max(o[v0], o[v1]), std::max(e[v0], e[v1]));
-        o[v0] = lMin;
-        o[v1] = lMax;
-        o[s1] = e[s1];
-        continue;
-      }
+  const std::array<double, 2> lLow = lPixel(iDisplay.GetLow().GetX(), iDisplay.GetLow().GetY());
+  const std::array<double, 2> lHigh = lPixel(iDisplay.GetHigh().GetX(), iDisplay.GetHigh().GetY());
+  size_t lVisits = 0;
+  double lColumn = kNaN;
+  for (size_t k = 0; k < std::min(iX.size(), iY.size()); ++k) {
+    if (std::isnan(iX[k]) || std::isnan(iY[k])) {
+      lColumn = kNaN;
+      continue;
     }
-    lOut.push_back(e);
-    if (lOut.back()[3] < lOut.back()[1]) lOut.back()[3] -= 1.0f;
+    const std::array<double, 2> p = lPixel(iX[k] * sx + bx, iY[k] * sy + by);
+    if (!(p[s] == lColumn)) ++lVisits;
+    lColumn = p[s];
+    if (p[0] < lLow[0] + 2 || p[0] > lHigh[0] - 2 || p[1] < lLow[1] + 2 || p[1] > lHigh[1] - 2) continue;
+    bool lReached = false;
+    for (long long c = static_cast<long long>(p[s]) - 1; c <= static_cast<long long>(p[s]) + 1; ++c) {
+      const auto r = lDrawn.find(c);
+      lReached = lReached || (r != lDrawn.end() && r->second.Low - 1 <= p[v] && p[v] <= r->second.High + 1);
+    }
+    EXPECT_TRUE(lReached) << "sample " << k << " at pixel " << p[0] << ", " << p[1];
   }
-  QVTFddMathClipLines lClipper(iDisplay);
-  std::vector<float> lResult(4 * lOut.size() + 4);
-  int c = 0;
-  for (std::array<float, 4>& e : lOut) {
-    CATMathPoint2Df A, B;
-    iViewpoint.PixelToModel(CATMathPoint2Df(e[0] + 0.5f, e[1] + 0.5f), A, iWidth, iHeight, 1, 1);
-    iViewpoint.PixelToModel(CATMathPoint2Df(e[2] + 0.5f, e[3] + 0.5f), B, iWidth, iHeight, 1, 1);
-    const float lEntry[4] = {A.x, A.y, B.x, B.y};
-    lClipper.Clip(lEntry, lResult.data(), c);
-  }
-  lResult.resize(4 * size_t(c));
-  return lResult;
+  EXPECT_LE(iDrawn.size() / 4, 2 * lVisits);
 }
 
 }  // namespace
@@ -275,7 +271,7 @@ TEST(QVTFdd2DCurveGP, NotANumberPixelStepNeverFreezesTheCache) {
   EXPECT_EQ(DrawnSegments(*lCurve._GP, &lGood).size(), 8u);
 }
 
-TEST(QVTFdd2DCurveGP, StreamedComputationMatchesThePlainReference) {
+TEST(QVTFdd2DCurveGP, StreamedReductionKeepsEachColumnsRangeInAtMostTwoSegments) {
   // Random walks across several read chunks, leaving and re-entering the display box, with holes,
   // duplicates and steps back along the sort axis, at an unround zoom and pan.
   std::mt19937 lRandom(12345);
@@ -301,11 +297,9 @@ TEST(QVTFdd2DCurveGP, StreamedComputationMatchesThePlainReference) {
       Curve lCurve(lX, lY, lData, lDisplay,
                    lAlongY ? QVTFdd2DCurveGP::ReduceAlongY : QVTFdd2DCurveGP::ReduceAlongX);
       const std::vector<float> lDrawn = DrawnSegments(*lCurve._GP, &lViewpoint, 300, 200);
-      EXPECT_EQ(lDrawn, ReferenceSegments(lX, lY, lData, lDisplay, lAlongY, lViewpoint, 300, 200))
-          << "along y " << lAlongY << ", density " << lDensity;
+      SCOPED_TRACE(testing::Message() << "along y " << lAlongY << ", density " << lDensity);
       EXPECT_GT(lDrawn.size(), 100u);
-      // The reduction bounds the segments by the pixels, not the samples.
-      EXPECT_LT(lDrawn.size() / 4, size_t(n) / 2);
+      ExpectColumnsKeepTheirRange(lDrawn, lX, lY, lData, lDisplay, lAlongY, lViewpoint, 300, 200);
     }
   }
 }

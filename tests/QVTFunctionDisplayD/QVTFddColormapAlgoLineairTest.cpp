@@ -15,6 +15,7 @@
 #include "QVTFddColormapTestAxis.h"
 #include "QVTFddConstants.h"
 #include "QVTFddModule.h"
+#include "QVTFddTestLog.h"
 
 namespace {
 
@@ -22,15 +23,6 @@ typedef QVTFddColormapAlgoLineair Algo;
 typedef QVTFddColormapTestAxis TestAxis;
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 const double kInf = std::numeric_limits<double>::infinity();
-
-std::vector<std::string> LogSince(unsigned long long iBefore) {
-  std::vector<std::string> lTexts;
-  const auto& lRecords = QVTFddModuleLog().Records();
-  unsigned long long lNew = QVTFddModuleLog().Count() - iBefore;
-  if (lNew > lRecords.size()) lNew = lRecords.size();
-  for (size_t k = lRecords.size() - lNew; k < lRecords.size(); ++k) lTexts.push_back(lRecords[k].Text);
-  return lTexts;
-}
 
 // Cells v(i, k) of an nx x nz matrix, in the in-memory matrix's layout (Z index fastest).
 std::vector<double> Cells(int nx, int nz, const std::function<double(int, int)>& v) {
@@ -292,7 +284,7 @@ TEST(QVTFddColormapAlgoLineair, MismatchedLengthsAreLoggedOnceAndRefused) {
   HomData d({0, 1, 2}, {0, 1}, std::vector<double>(4, 1.0));  // a 3 x 2 matrix of 4 cells is 0 x 0
   unsigned long long lBefore = QVTFddModuleLog().Count();
   EXPECT_TRUE(d.New(10, 10, 0, 2, 0, 1)->MakeBitmap().IsEmpty());
-  EXPECT_EQ(LogSince(lBefore), (std::vector<std::string>{"_Values->GetLengthX() should be equal to _XVector->GetLength()"}));
+  EXPECT_EQ(testlog::Since(lBefore), (std::vector<std::string>{testlog::kLinearXNotMatrix}));
 
   HomData e({0, 1}, {0, 1, 2}, std::vector<double>(4, 1.0));  // 2 x 2 matrix, 3 Z samples
   e.V->Release();
@@ -303,7 +295,7 @@ TEST(QVTFddColormapAlgoLineair, MismatchedLengthsAreLoggedOnceAndRefused) {
   double lValue = 0.0;
   for (int i = 0; i < 3; ++i) EXPECT_EQ(lAlgo->GetValue(0.5, 0.5, lValue), E_FAIL);
   EXPECT_TRUE(lAlgo->MakeBitmap().IsEmpty());
-  EXPECT_EQ(LogSince(lBefore), (std::vector<std::string>{"_Values->GetLengthY() should be equal to _ZVector->GetLength()"}));
+  EXPECT_EQ(testlog::Since(lBefore), (std::vector<std::string>{testlog::kLinearZNotMatrix}));
 }
 
 TEST(QVTFddColormapAlgoLineair, GetValueStaysInsideTheLimitsAndTheJobs) {
@@ -407,7 +399,7 @@ TEST(QVTFddColormapAlgoLineair, MismatchedAndMissingRowsShowNoValue) {
   CATPixelImage lImage = lAlgo->MakeBitmap();
   lAlgo->MakeBitmap();
   // Logged once: the rows are resampled once.
-  EXPECT_EQ(LogSince(lBefore), (std::vector<std::string>{"pResult->GetLength() == pArgument->GetLength()"}));
+  EXPECT_EQ(testlog::Since(lBefore), (std::vector<std::string>{testlog::kResultNotArgument}));
   double lValue = 0.0;
   for (int p = 0; p < 5; ++p) {
     EXPECT_EQ(TestAxis::ValueOf(lImage, p, 0), 1.0 + p);
@@ -469,7 +461,7 @@ TEST(QVTFddColormapAlgoLineair, NonHomogeneousSizeLimitsAndZMismatch) {
   EXPECT_TRUE(lAlgo->MakeBitmap().IsEmpty());
   double lValue = 0.0;
   for (int i = 0; i < 3; ++i) EXPECT_EQ(lAlgo->GetValue(0.5, 0.5, lValue), E_FAIL);
-  EXPECT_EQ(LogSince(lBefore), (std::vector<std::string>{"_ValuesNonHom->GetLengthY() == _ZVector->GetLength()"}));
+  EXPECT_EQ(testlog::Since(lBefore), (std::vector<std::string>{testlog::kLinearNHZNotMatrix}));
 
   // 2000 rows are refused without reading them.
   std::vector<std::vector<double>> lX(2000, std::vector<double>{0, 1}), lRows(2000, std::vector<double>{1, 2});

@@ -11,6 +11,7 @@
 #include "QVTFddColormapAlgoOrderInterpolNH.h"
 #include "QVTFddColormapAlgoOrderTestSupport.h"
 #include "QVTFddModule.h"
+#include "QVTFddTestLog.h"
 
 using namespace ordertest;
 
@@ -115,9 +116,9 @@ TEST(QVTFddColormapAlgoOrderInterpolNH, RowsTakePartOnlyWhenWhole) {
     const unsigned long long lBefore = QVTFddModuleLog().Count();
     EXPECT_EQ(a->MakeBitmap().GetPixels(), nullptr);
     ASSERT_EQ(QVTFddModuleLog().Count(), lBefore + 1);
-    EXPECT_EQ(QVTFddModuleLog().Records().back().Text, "_Values->GetLengthY() != _ZVector->GetLength()");
+    EXPECT_EQ(QVTFddModuleLog().Records().back().Text, testlog::kOrderNHZNotMatrix);
     EXPECT_EQ(QVTFddModuleLog().Records().back().Source,
-              "QVTFunctionDisplayD\\QVTFddRep.m\\src\\QVTFddColormapAlgoOrderInterpolNH");
+              testlog::Source("QVTFddColormapAlgoOrderInterpolNH"));
     delete a;
   }
   {
@@ -271,7 +272,7 @@ TEST(QVTFddColormapAlgoOrderInterpolNH, ATableThatDoesNotFitGivesAnEmptyImageAnd
   EXPECT_EQ(a->MakeBitmap().GetPixels(), nullptr);
   EXPECT_TRUE(std::isnan(sGet(*a, 1, 1)));
   ASSERT_EQ(QVTFddModuleLog().Count(), lBefore + 1);
-  EXPECT_EQ(QVTFddModuleLog().Records().back().Text, "order map: out of memory");
+  EXPECT_EQ(QVTFddModuleLog().Records().back().Text, testlog::kOrderOutOfMemory);
   delete a;
   EXPECT_EQ(lRows->GetRefCount(), 1u);
   lRows->Release();

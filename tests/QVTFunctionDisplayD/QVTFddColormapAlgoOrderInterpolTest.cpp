@@ -19,6 +19,7 @@
 #include "QVTFddColormapAlgoOrderTestSupport.h"
 #include "QVTFddModule.h"
 #include "QVTFddProgressBar.h"
+#include "QVTFddTestLog.h"
 
 using namespace ordertest;
 
@@ -160,9 +161,9 @@ TEST(QVTFddColormapAlgoOrderInterpol, TiesAreBrokenByZIndexThenXIndex) {
 TEST(QVTFddColormapAlgoOrderInterpol, VectorsThatDoNotFitTheMatrixGiveAnEmptyTable) {
   const struct {
     std::vector<double> x, z;
-    const char* text;
-  } lCases[] = {{{1, 2, 3}, {1, 2}, "_Values->GetLengthX() == _XVector->GetLength()"},
-                {{1, 2, 3, 4}, {1, 2, 3}, "_Values->GetLengthY() == _ZVector->GetLength()"}};
+    std::string text;
+  } lCases[] = {{{1, 2, 3}, {1, 2}, testlog::kOrderXNotMatrix},
+                {{1, 2, 3, 4}, {1, 2, 3}, testlog::kOrderZNotMatrix}};
   for (const auto& c : lCases) {
     Data d(c.x, c.z, [](unsigned int, unsigned int) { return 1.0; });
     // The matrix is 4 x 2 whatever the vectors say.
@@ -175,7 +176,7 @@ TEST(QVTFddColormapAlgoOrderInterpol, VectorsThatDoNotFitTheMatrixGiveAnEmptyTab
     ASSERT_EQ(QVTFddModuleLog().Count(), lBefore + 1);
     EXPECT_EQ(QVTFddModuleLog().Records().back().Text, c.text);
     EXPECT_EQ(QVTFddModuleLog().Records().back().Source,
-              "QVTFunctionDisplayD\\QVTFddRep.m\\src\\QVTFddColormapAlgoOrderInterpol");
+              testlog::Source("QVTFddColormapAlgoOrderInterpol"));
     EXPECT_TRUE(std::isnan(sGet(*a, 1, 1)));
     delete a;
   }
@@ -192,7 +193,7 @@ TEST(QVTFddColormapAlgoOrderInterpol, GetValueFailsForAPointOnNoPixel) {
   EXPECT_TRUE(std::isnan(sGet(*a, 1, 1)));
   ASSERT_GT(QVTFddModuleLog().Count(), lBefore);
   EXPECT_EQ(QVTFddModuleLog().Records().back().Source,
-            "QVTFunctionDisplayD\\QVTFddRep.m\\src\\QVTFddColormapAlgoOrderInterpol");
+            testlog::Source("QVTFddColormapAlgoOrderInterpol"));
   delete a;
   a = d.Make(0, 4, 0, 4, 4, 4);
   EXPECT_FALSE(std::isnan(sGet(*a, 1, 1)));

@@ -97,29 +97,6 @@ void ExpectSize(const std::vector<RecordedCall>& iCalls, long long iWidth, long 
 }  // namespace
 
 TEST(QVTFddColormapGP, Registration) {
-  struct Row {
-    CATMetaClass* (*meta)();
-    const char* name;
-    std::vector<const char*> kinds;
-    std::vector<const char*> notKinds;
-  };
-  const Row lRows[] = {
-      {&QVTFddColormapGP::MetaObject, "QVTFddColormapGP",
-       {"QVTFddColormapGP", "CATDynamicGP", "CATGraphicPrimitive", "CATBaseUnknown"}, {"CAT2DRep", "QVTFddColormapRep"}},
-      {&QVTFddColormapRep::MetaObject, "QVTFddColormapRep", {"QVTFddColormapRep", "CATBaseUnknown"},
-       {"CAT2DRep", "CATRep", "QVTFddColormapGP"}},
-  };
-  for (const Row& lRow : lRows) {
-    CATMetaClass* lMeta = lRow.meta();
-    ASSERT_NE(lMeta, nullptr);
-    EXPECT_STREQ(lMeta->GetName(), lRow.name);
-    EXPECT_STREQ(lMeta->GetFramework(), "QVTFunctionDisplayD");
-    EXPECT_EQ(lMeta->GetKind(), 1);
-    for (const char* lKind : lRow.kinds) EXPECT_TRUE(lMeta->IsAKindOf(lKind)) << lRow.name << " " << lKind;
-    for (const char* lKind : lRow.notKinds) EXPECT_FALSE(lMeta->IsAKindOf(lKind)) << lRow.name << " " << lKind;
-    lRow.meta();
-    EXPECT_EQ(CATMetaClass::RetrieveCount(lRow.name), 1) << lRow.name;
-  }
   QVTFddColormapRep lRep;
   EXPECT_STREQ(lRep.IsA(), "QVTFddColormapRep");
   EXPECT_EQ(QVTFddColormapGP::CreateItself(), nullptr);

@@ -10,6 +10,7 @@
 #include "MemoryDoubleVector.h"
 #include "QVTFddContributionAlgoLineair.h"
 #include "QVTFddModule.h"
+#include "QVTFddTestLog.h"
 
 namespace {
 
@@ -59,15 +60,6 @@ std::string Rgba(const unsigned char* p) {
 
 std::string Grey(int v) { return std::to_string(v) + "," + std::to_string(v) + "," + std::to_string(v) + ",255"; }
 const std::string kTransparent = "0,0,0,0";
-
-std::vector<std::string> LogSince(unsigned long long iBefore) {
-  std::vector<std::string> lTexts;
-  const auto& lRecords = QVTFddModuleLog().Records();
-  unsigned long long lNew = QVTFddModuleLog().Count() - iBefore;
-  if (lNew > lRecords.size()) lNew = lRecords.size();
-  for (size_t k = lRecords.size() - lNew; k < lRecords.size(); ++k) lTexts.push_back(lRecords[k].Text);
-  return lTexts;
-}
 
 }  // namespace
 
@@ -214,10 +206,10 @@ TEST(QVTFddContributionAlgoLineair, VectorsOfDifferentLengthsAreRefused) {
   double lValue = 0.0;
   for (int i = 0; i < 3; ++i) EXPECT_EQ(lAlgo.GetValue(2.0, lValue), E_FAIL);
   // Logged once per algorithm, however often it is asked.
-  const std::string lText = "_ResVector->GetLength() != _ArgVector->GetLength()";
-  EXPECT_EQ(LogSince(lBefore), (std::vector<std::string>{lText}));
+  const std::string lText = testlog::kContributionResultNotArgument;
+  EXPECT_EQ(testlog::Since(lBefore), (std::vector<std::string>{lText}));
   EXPECT_EQ(QVTFddModuleLog().Records().back().Source,
-            "QVTFunctionDisplayD\\QVTFddRep.m\\src\\QVTFddContributionAlgoLineair");
+            testlog::Source("QVTFddContributionAlgoLineair"));
 }
 
 TEST(QVTFddContributionAlgoLineair, SizesAndMissingInputsGiveNoBitmap) {

@@ -24,30 +24,6 @@ class RefusingRender : public RecordingRender {
 }  // namespace
 
 TEST(QVTFddContributionBarRep, Registration) {
-  // Registered bases as the module's registration table gives them.
-  struct Row {
-    CATMetaClass* (*meta)();
-    const char* name;
-    std::vector<const char*> kinds;
-    std::vector<const char*> notKinds;
-  };
-  const Row lRows[] = {
-      {&QVTFddContributionBarGP::MetaObject, "QVTFddContributionBarGP",
-       {"QVTFddContributionBarGP", "CAT2DRep", "CATBaseUnknown"}, {"CATDynamicGP", "CATGraphicPrimitive"}},
-      {&QVTFddContributionBarRep::MetaObject, "QVTFddContributionBarRep",
-       {"QVTFddContributionBarRep", "CATBaseUnknown"}, {"CAT2DRep", "QVTFddContributionBarGP"}},
-  };
-  for (const Row& lRow : lRows) {
-    CATMetaClass* lMeta = lRow.meta();
-    ASSERT_NE(lMeta, nullptr);
-    EXPECT_STREQ(lMeta->GetName(), lRow.name);
-    EXPECT_STREQ(lMeta->GetFramework(), "QVTFunctionDisplayD");
-    EXPECT_EQ(lMeta->GetKind(), 1);
-    for (const char* lKind : lRow.kinds) EXPECT_TRUE(lMeta->IsAKindOf(lKind)) << lRow.name << " " << lKind;
-    for (const char* lKind : lRow.notKinds) EXPECT_FALSE(lMeta->IsAKindOf(lKind)) << lRow.name << " " << lKind;
-    lRow.meta();
-    EXPECT_EQ(CATMetaClass::RetrieveCount(lRow.name), 1) << lRow.name;
-  }
   QVTFddContributionBarRep lRep;
   EXPECT_STREQ(lRep.IsA(), "QVTFddContributionBarRep");
   EXPECT_TRUE(lRep.IsAKindOf("CATBaseUnknown"));

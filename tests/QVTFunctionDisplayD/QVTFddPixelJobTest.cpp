@@ -9,6 +9,7 @@
 #include "QVTFddConstants.h"
 #include "QVTFddModule.h"
 #include "QVTFddPixelJob.h"
+#include "QVTFddTestLog.h"
 
 namespace {
 
@@ -57,19 +58,6 @@ bool AllSentinels(const std::vector<QVTFddPixelJob>& iJobs) {
   return true;
 }
 
-// Texts of the records written since iBefore.
-std::vector<std::string> LogSince(unsigned long long iBefore) {
-  std::vector<std::string> lTexts;
-  const auto& lRecords = QVTFddModuleLog().Records();
-  unsigned long long lNew = QVTFddModuleLog().Count() - iBefore;
-  if (lNew > lRecords.size()) lNew = lRecords.size();
-  for (size_t k = lRecords.size() - lNew; k < lRecords.size(); ++k) {
-    EXPECT_EQ(lRecords[k].Source, "QVTFunctionDisplayD\\QVTFddRep.m\\src\\QVTFddPixelJob");
-    lTexts.push_back(lRecords[k].Text);
-  }
-  return lTexts;
-}
-
 }  // namespace
 
 TEST(QVTFddPixelJob, ConstructionAndNamedJobs) {
@@ -115,7 +103,7 @@ TEST(QVTFddPixelJob, ValueToPixelSaturatesHugeAndNonFiniteValues) {
   EXPECT_EQ(QVTFddValueToPixel(-kInf, 0.0, 1.0, 1000), -kBound);
   EXPECT_EQ(QVTFddValueToPixel(kNaN, 0.0, 1.0, 1000), -kBound);
   EXPECT_EQ(QVTFddValueToPixel(0.5, 0.0, 1.0, std::numeric_limits<int>::max()), kBound);
-  EXPECT_TRUE(LogSince(lBefore).empty());
+  EXPECT_TRUE(testlog::Since(lBefore, "QVTFddPixelJob").empty());
 }
 
 TEST(QVTFddPixelJob, LimitsAtTheEndsOfTheDoublesMapTheirSamples) {
@@ -144,13 +132,13 @@ TEST(QVTFddPixelJob, ValueToPixelLogsLimitsThatMissTheEndPixels) {
   // Equal limits: 0/0 is NaN, saturated to the negative bound, which is neither end pixel.
   unsigned long long lBefore = QVTFddModuleLog().Count();
   EXPECT_EQ(QVTFddValueToPixel(5.0, 5.0, 5.0, 11), -kBound);
-  EXPECT_EQ(LogSince(lBefore), (std::vector<std::string>{"lIntResult != 0", "lIntResult != iLength-1"}));
-
+  EXPECT_EQ(testlog::Since(lBefore, "QVTFddPixelJob"),
+            (std::vector<std::string>{testlog::kFirstJobNotFirst, testlog::kLastJobNotLast}));
 
   // iLength - 1 is taken without int overflow.
   lBefore = QVTFddModuleLog().Count();
   EXPECT_EQ(QVTFddValueToPixel(1.0, 0.0, 1.0, std::numeric_limits<int>::min()), -kBound);
-  EXPECT_EQ(LogSince(lBefore), (std::vector<std::string>{"lIntResult != iLength-1"}));
+  EXPECT_EQ(testlog::Since(lBefore, "QVTFddPixelJob"), (std::vector<std::string>{testlog::kLastJobNotLast}));
 }
 
 TEST(QVTFddPixelJob, TwoSamplesWithAndWithoutInterpolation) {
@@ -267,7 +255,7 @@ TEST(QVTFddPixelJob, OneSampleTakesItsPixel) {
         EXPECT_EQ(lJobs[c.pixel]._First, 0);
       }
     }
-    EXPECT_TRUE(LogSince(lBefore).empty());
+    EXPECT_TRUE(testlog::Since(lBefore, "QVTFddPixelJob").empty());
   }
   lVector->Release();
 }
@@ -279,16 +267,16 @@ TEST(QVTFddPixelJob, PreconditionFailuresLogAndLeaveTheArray) {
     std::string text;
   };
   const Case lCases[] = {
-      {{}, 0, 10, "iVector->GetLength() <2"},
-      {{0, 10}, 10, 10, "iMaxLimit <= iMinLimit"},
-      {{0, 10}, 10, 0, "iMaxLimit <= iMinLimit"},
-      {{0, 10}, kNaN, 10, "iMaxLimit <= iMinLimit"},
-      {{0, 10}, 0, kNaN, "iMaxLimit <= iMinLimit"},
+      {{}, 0, 10, testlog::kVectorTooShort},
+      {{0, 10}, 10, 10, testlog::kLimitsReversed},
+      {{0, 10}, 10, 0, testlog::kLimitsReversed},
+      {{0, 10}, kNaN, 10, testlog::kLimitsReversed},
+      {{0, 10}, 0, kNaN, testlog::kLimitsReversed},
   };
   for (const Case& c : lCases) {
     unsigned long long lBefore = QVTFddModuleLog().Count();
     EXPECT_TRUE(AllSentinels(Map(c.values, c.min, c.max, 6)));
-    EXPECT_EQ(LogSince(lBefore), std::vector<std::string>{c.text});
+    EXPECT_EQ(testlog::Since(lBefore, "QVTFddPixelJob"), std::vector<std::string>{c.text});
   }
 
   // No vector, no array, or no pixel: nothing happens and nothing is logged.
@@ -311,15 +299,15 @@ TEST(QVTFddPixelJob, VectorsOutsideTheContractEndTheMappingUntouched) {
   // A NaN among the samples, an unsorted vector: the caller's array stays as it was.
   unsigned long long lBefore = QVTFddModuleLog().Count();
   EXPECT_TRUE(AllSentinels(Map({0, kNaN, 10}, 0, 10, 11)));
-  EXPECT_EQ(LogSince(lBefore), std::vector<std::string>{"iVector value is NaN"});
+  EXPECT_EQ(testlog::Since(lBefore, "QVTFddPixelJob"), std::vector<std::string>{testlog::kVectorValueNaN});
 
   lBefore = QVTFddModuleLog().Count();
   EXPECT_TRUE(AllSentinels(Map({kNaN, 5, 10}, 0, 10, 11)));
-  EXPECT_EQ(LogSince(lBefore), std::vector<std::string>{"iVector value is NaN"});
+  EXPECT_EQ(testlog::Since(lBefore, "QVTFddPixelJob"), std::vector<std::string>{testlog::kVectorValueNaN});
 
   lBefore = QVTFddModuleLog().Count();
   EXPECT_TRUE(AllSentinels(Map({0, 8, 2, 10}, 0, 10, 11)));
-  EXPECT_EQ(LogSince(lBefore), std::vector<std::string>{"iVector is not sorted"});
+  EXPECT_EQ(testlog::Since(lBefore, "QVTFddPixelJob"), std::vector<std::string>{"iVector is not sorted"});
 
   // An alternating vector of a million samples ends at its first step back instead of filling
   // the whole strip again for every sample.
@@ -329,7 +317,7 @@ TEST(QVTFddPixelJob, VectorsOutsideTheContractEndTheMappingUntouched) {
   lAlternating.back() = 10.0;
   lBefore = QVTFddModuleLog().Count();
   EXPECT_TRUE(AllSentinels(Map(lAlternating, 0, 10, 1999)));
-  EXPECT_EQ(LogSince(lBefore), std::vector<std::string>{"iVector is not sorted"});
+  EXPECT_EQ(testlog::Since(lBefore, "QVTFddPixelJob"), std::vector<std::string>{"iVector is not sorted"});
 }
 
 TEST(QVTFddPixelJob, UnsortedSamplesInsideOnePixelStayARange) {

@@ -245,32 +245,6 @@ TEST(QVTFddPlotPrimitivesRaster, ResizeHandlesMatchTheirGoldenImage) {
 // The registered classes of this family: name, then the names IsAKindOf accepts along the
 // registered chain, then names it must refuse.
 TEST(QVTFddPlotPrimitivesRaster, RegistrationTable) {
-  struct Row {
-    const char* name;
-    CATMetaClass* (*meta)();
-    std::vector<const char*> kinds;
-    std::vector<const char*> notKinds;
-  };
-  const Row lRows[] = {
-      {"QVTFdd2DCurveGP", &QVTFdd2DCurveGP::MetaObject, {"QVTFdd2DCurveGP", "CAT2DRep", "CATBaseUnknown"},
-       {"CATDynamicGP", "CATGraphicPrimitive", "QVTFdd2DCurveSymbolsGP"}},
-      {"QVTFdd2DCurveSymbolsGP", &QVTFdd2DCurveSymbolsGP::MetaObject,
-       {"QVTFdd2DCurveSymbolsGP", "CATDynamicGP", "CATGraphicPrimitive", "CATBaseUnknown"},
-       {"CAT2DRep", "QVTFdd2DCurveGP"}},
-      {"QVTFdd2DBarGP", &QVTFdd2DBarGP::MetaObject,
-       {"QVTFdd2DBarGP", "CATDynamicGP", "CATGraphicPrimitive", "CATBaseUnknown"}, {"CAT2DRep", "CATRender"}},
-  };
-  for (const Row& lRow : lRows) {
-    CATMetaClass* lMeta = lRow.meta();
-    ASSERT_NE(lMeta, nullptr);
-    EXPECT_STREQ(lMeta->GetName(), lRow.name);
-    EXPECT_STREQ(lMeta->GetFramework(), "QVTFunctionDisplayD") << lRow.name;
-    EXPECT_EQ(lMeta->GetKind(), 1) << lRow.name;
-    for (const char* lKind : lRow.kinds) EXPECT_TRUE(lMeta->IsAKindOf(lKind)) << lRow.name << " " << lKind;
-    for (const char* lKind : lRow.notKinds) EXPECT_FALSE(lMeta->IsAKindOf(lKind)) << lRow.name << " " << lKind;
-    lRow.meta();
-    EXPECT_EQ(CATMetaClass::RetrieveCount(lRow.name), 1) << lRow.name;
-  }
   // An instance answers through its class's meta-object.
   const float lCorner[2] = {0, 0};
   QVTFdd2DBarGP* lBar = new QVTFdd2DBarGP(lCorner, lCorner, QVTFdd2DBarGP::Vertical);

@@ -5,22 +5,10 @@
 #include <vector>
 
 #include "QVTFddModule.h"
+#include "QVTFddTestLog.h"
 #include "QVTFddVirtualVector.h"
 
 namespace {
-
-// Texts of the records written since iBefore, checking that they name the virtual vector.
-std::vector<std::string> LogSince(unsigned long long iBefore) {
-  std::vector<std::string> lTexts;
-  const auto& lRecords = QVTFddModuleLog().Records();
-  unsigned long long lNew = QVTFddModuleLog().Count() - iBefore;
-  if (lNew > lRecords.size()) lNew = lRecords.size();
-  for (size_t k = lRecords.size() - lNew; k < lRecords.size(); ++k) {
-    EXPECT_EQ(lRecords[k].Source, "QVTFunctionDisplayD\\QVTFddRep.m\\src\\QVTFddVirtualVector");
-    lTexts.push_back(lRecords[k].Text);
-  }
-  return lTexts;
-}
 
 }  // namespace
 
@@ -34,23 +22,23 @@ TEST(QVTFddVirtualVector, WindowAndSpare) {
     lVector.At(i) = QVTFddPixelJob::Index(i * 10);
   }
   for (int i = 3; i <= 7; ++i) EXPECT_EQ(lVector.Get(i), QVTFddPixelJob::Index(i * 10));
-  EXPECT_TRUE(LogSince(lBefore).empty());
+  EXPECT_TRUE(testlog::Since(lBefore, "QVTFddVirtualVector").empty());
 
   // A write outside the window lands in the spare, which then answers for that position only.
   lVector.At(10) = QVTFddPixelJob::Range(1, 2);
   EXPECT_EQ(lVector.Get(10), QVTFddPixelJob::Range(1, 2));
-  EXPECT_TRUE(LogSince(lBefore).empty());
+  EXPECT_TRUE(testlog::Since(lBefore, "QVTFddVirtualVector").empty());
   EXPECT_EQ(lVector.Get(11), QVTFddPixelJob::Range(1, 2));
-  EXPECT_EQ(LogSince(lBefore), std::vector<std::string>{"Error"});
+  EXPECT_EQ(testlog::Since(lBefore, "QVTFddVirtualVector"), std::vector<std::string>{testlog::kVirtualError});
 
   // The next write outside the window takes the spare over; the window is untouched.
   lVector.At(1) = QVTFddPixelJob::Index(99);
   lBefore = QVTFddModuleLog().Count();
   EXPECT_EQ(lVector.Get(1), QVTFddPixelJob::Index(99));
   EXPECT_EQ(lVector.Get(3), QVTFddPixelJob::Index(30));
-  EXPECT_TRUE(LogSince(lBefore).empty());
+  EXPECT_TRUE(testlog::Since(lBefore, "QVTFddVirtualVector").empty());
   lVector.Get(10);
-  EXPECT_EQ(LogSince(lBefore), std::vector<std::string>{"Error"});
+  EXPECT_EQ(testlog::Since(lBefore, "QVTFddVirtualVector"), std::vector<std::string>{testlog::kVirtualError});
 }
 
 TEST(QVTFddVirtualVector, NegativePositionsAreLoggedAndKeepTheSparePosition) {
@@ -60,11 +48,12 @@ TEST(QVTFddVirtualVector, NegativePositionsAreLoggedAndKeepTheSparePosition) {
   QVTFddPixelJob& lSpare = lVector.At(-1);
   EXPECT_EQ(lSpare, QVTFddPixelJob::Index(4));
   EXPECT_EQ(lVector.Get(-7), QVTFddPixelJob::Index(4));
-  EXPECT_EQ(LogSince(lBefore), (std::vector<std::string>{"i < 0", "i < 0"}));
+  EXPECT_EQ(testlog::Since(lBefore, "QVTFddVirtualVector"),
+            (std::vector<std::string>{testlog::kNegativeIndex, testlog::kNegativeIndex}));
   // The spare still stands for position 10.
   lBefore = QVTFddModuleLog().Count();
   EXPECT_EQ(lVector.Get(10), QVTFddPixelJob::Index(4));
-  EXPECT_TRUE(LogSince(lBefore).empty());
+  EXPECT_TRUE(testlog::Since(lBefore, "QVTFddVirtualVector").empty());
 }
 
 TEST(QVTFddVirtualVector, FillInterpolatesOrTakesTheNearerSample) {
@@ -107,10 +96,10 @@ TEST(QVTFddVirtualVector, FillWritesOnlyTheWindow) {
   lVector.Fill(1, 0, 10, QVTFddPixelJob::Index(0), QVTFddPixelJob::Index(1));
   for (int p = 5; p <= 9; ++p) EXPECT_DOUBLE_EQ(lVector.Get(p)._Fraction, p / 10.0);
   for (int p = 10; p <= 15; ++p) EXPECT_EQ(lVector.Get(p), QVTFddPixelJob());
-  EXPECT_TRUE(LogSince(lBefore).empty());
+  EXPECT_TRUE(testlog::Since(lBefore, "QVTFddVirtualVector").empty());
   // Writes outside the window do not move the spare either.
   lVector.Get(3);
-  EXPECT_EQ(LogSince(lBefore), std::vector<std::string>{"Error"});
+  EXPECT_EQ(testlog::Since(lBefore, "QVTFddVirtualVector"), std::vector<std::string>{testlog::kVirtualError});
 
   // A gap of two billion positions costs only the window.
   QVTFddVirtualVector lFar(4, 1000);

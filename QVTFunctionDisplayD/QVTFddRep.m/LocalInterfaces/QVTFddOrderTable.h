@@ -15,6 +15,9 @@
 
 #include <memory>
 
+#include "QVTFddRunRanges.h"
+#include "QVTFddSampleOrder.h"
+
 class CATSamIDoubleVector;
 class QVTFddOrderPoint;
 class QVTIFddScaling;
@@ -59,11 +62,6 @@ class QVTFddOrderTable {
   double SlotOrder(int iRow, unsigned int iSlot) const {
     return RowXScaled(iRow, Sample(iRow, iSlot)) / _ZScaled[iRow];
   }
-  // Sorts the samples of a row by order: oSlots gets the samples with an order (and an X) in
-  // order; 0 when memory runs out. Null oSlots with oCount = iLength: already in order.
-  int SortRow(const double* iX, const double* iXScaled, double iZScaled, unsigned int iLength,
-              std::unique_ptr<unsigned int[]>& oSlots, unsigned int& oCount, int& oXAscends, double& oX2Min,
-              double& oX2Max) const;
   // Positions of the samples of row iRow in the band; 0 when none.
   int RowBand(int iRow, double iLow, double iHigh, unsigned int& oFirst, unsigned int& oLast) const;
   // Offers the nearest samples of row iRow in the band to the running choice of each side.
@@ -83,12 +81,8 @@ class QVTFddOrderTable {
   std::unique_ptr<double[]> _SharedX;
   std::unique_ptr<double[]> _SharedXScaled;
   unsigned int _SharedLength;
-  // The shared samples in order of converted X (for rows of a positive converted Z), as SortRow.
-  std::unique_ptr<unsigned int[]> _SharedSlots;
-  unsigned int _SharedCount;
-  int _SharedXAscends;
-  double _SharedX2Min, _SharedX2Max;
-
+  // The shared samples in order of converted X (for rows of a positive converted Z).
+  QVTFddSampleOrder _SharedOrder;
   // Rows, sorted by (Z, Z index) by Finish.
   int _RowCount, _RowCapacity;
   std::unique_ptr<double[]> _Z;
@@ -99,9 +93,8 @@ class QVTFddOrderTable {
   std::unique_ptr<CATSamIDoubleVector*[]> _X;
   std::unique_ptr<const unsigned int*[]> _Slots;               // null: the samples are in order
   std::unique_ptr<std::unique_ptr<unsigned int[]>[]> _OwnSlots;  // the rows' own orders
-  // Order and squared-radius ranges of runs of 2^k rows: level k at [k * _RowCapacity + row].
-  int _Levels;
-  std::unique_ptr<double[]> _OrderMin, _OrderMax, _Radius2Min, _Radius2Max;
+  // Ranges of the orders and of the squared radii of runs of rows.
+  QVTFddRunRanges _Orders, _Radii2;
   long long _Count;
 };
 

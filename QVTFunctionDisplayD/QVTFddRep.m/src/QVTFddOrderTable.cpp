@@ -55,13 +55,8 @@ void sReadAll(const CATSamIDoubleVector* iVector, double* oValues, unsigned int 
 QVTFddOrderTable::QVTFddOrderTable(QVTIFddScaling* iXScaling)
     : _XScaling(iXScaling),
       _SharedLength(0),
-      _SharedCount(0),
-      _SharedXAscends(0),
-      _SharedX2Min(kInfinity),
-      _SharedX2Max(-kInfinity),
       _RowCount(0),
       _RowCapacity(0),
-      _Levels(0),
       _Count(0) {}
 
 QVTFddOrderTable::~QVTFddOrderTable() { Clear(); }
@@ -71,8 +66,8 @@ void QVTFddOrderTable::Clear() {
     if (_X[r]) _X[r]->Release();
   _SharedX.reset();
   _SharedXScaled.reset();
-  _SharedSlots.reset();
-  _SharedLength = _SharedCount = 0;
+  _SharedOrder = QVTFddSampleOrder();
+  _SharedLength = 0;
   _Z.reset();
   _ZScaled.reset();
   _ZIndex.reset();
@@ -81,53 +76,20 @@ void QVTFddOrderTable::Clear() {
   _X.reset();
   _Slots.reset();
   _OwnSlots.reset();
-  _OrderMin.reset();
-  _OrderMax.reset();
-  _Radius2Min.reset();
-  _Radius2Max.reset();
-  _RowCount = _RowCapacity = _Levels = 0;
+  _Orders.Clear();
+  _Radii2.Clear();
+  _RowCount = _RowCapacity = 0;
   _Count = 0;
 }
 
 long long QVTFddOrderTable::EstimateBytes(long long iLengthX, long long iRows) {
-  long long lLevels = 1;
-  while (lLevels < 62 && (1LL << lLevels) <= iRows) ++lLevels;
   const long long lPerRow = 2 * sizeof(double) + sizeof(int) + sizeof(unsigned int) + sizeof(char) +
                             sizeof(CATSamIDoubleVector*) + sizeof(unsigned int*) +
-                            sizeof(std::unique_ptr<unsigned int[]>) + 4 * sizeof(double) * lLevels;
+                            sizeof(std::unique_ptr<unsigned int[]>) + 2 * QVTFddRunRanges::BytesPerEntry(iRows);
   // Shared X, converted and in order; a row's X and converted X while it is added; Finish sorts
   // the rows through a second copy of their records.
   const long long lPerX = 2 * sizeof(double) + sizeof(unsigned int);
   return lPerX * iLengthX + (2 * sizeof(double) + sizeof(unsigned int)) * iLengthX + 2 * lPerRow * iRows;
-}
-
-int QVTFddOrderTable::SortRow(const double* iX, const double* iXScaled, double iZScaled, unsigned int iLength,
-                              std::unique_ptr<unsigned int[]>& oSlots, unsigned int& oCount, int& oXAscends,
-                              double& oX2Min, double& oX2Max) const {
-  oSlots.reset();
-  oCount = 0;
-  oXAscends = 1;
-  oX2Min = kInfinity;
-  oX2Max = -kInfinity;
-  std::unique_ptr<unsigned int[]> lSlots(sNew<unsigned int>(iLength));
-  if (!lSlots) return 0;
-  auto lOrder = [&](unsigned int i) { return iXScaled[i] / iZScaled; };
-  bool lInOrder = true;
-  for (unsigned int i = 0; i < iLength; ++i) {
-    if (std::isnan(lOrder(i)) || std::isnan(iX[i])) continue;
-    if (oCount > 0 && lOrder(i) < lOrder(lSlots[oCount - 1])) lInOrder = false;
-    lSlots[oCount++] = i;
-    oX2Min = std::min(oX2Min, iX[i] * iX[i]);
-    oX2Max = std::max(oX2Max, iX[i] * iX[i]);
-  }
-  if (!lInOrder)
-    std::sort(lSlots.get(), lSlots.get() + oCount, [&](unsigned int a, unsigned int b) {
-      return lOrder(a) < lOrder(b) || (lOrder(a) == lOrder(b) && a < b);
-    });
-  for (unsigned int j = 1; j < oCount; ++j)
-    if (!(iX[lSlots[j - 1]] <= iX[lSlots[j]])) oXAscends = 0;
-  if (oCount < iLength || !lInOrder) oSlots = std::move(lSlots);
-  return 1;
 }
 
 int QVTFddOrderTable::SetSharedX(const CATSamIDoubleVector* iX, unsigned int iLength) {
@@ -142,8 +104,7 @@ int QVTFddOrderTable::SetSharedX(const CATSamIDoubleVector* iX, unsigned int iLe
   for (unsigned int i = 0; i < iLength; ++i) _SharedXScaled[i] = _XScaling->Convert(_SharedX[i]);
   _SharedLength = iLength;
   // The order of rows of a positive converted Z: that of the converted X values.
-  if (!SortRow(_SharedX.get(), _SharedXScaled.get(), 1.0, iLength, _SharedSlots, _SharedCount, _SharedXAscends,
-               _SharedX2Min, _SharedX2Max)) {
+  if (!_SharedOrder.Build(_SharedX.get(), _SharedXScaled.get(), 1.0, iLength)) {
     Clear();
     return 0;
   }
@@ -155,9 +116,7 @@ int QVTFddOrderTable::ReserveRows(unsigned int iRows) {
     Clear();
     return 0;
   }
-  int lLevels = 1;
-  while (lLevels < 31 && (1u << lLevels) <= iRows) ++lLevels;
-  const size_t n = iRows, lLevelled = n * static_cast<size_t>(lLevels);
+  const size_t n = iRows;
   _Z.reset(sNew<double>(n));
   _ZScaled.reset(sNew<double>(n));
   _ZIndex.reset(sNew<int>(n));
@@ -166,17 +125,13 @@ int QVTFddOrderTable::ReserveRows(unsigned int iRows) {
   _X.reset(sNew<CATSamIDoubleVector*>(n));
   _Slots.reset(sNew<const unsigned int*>(n));
   _OwnSlots.reset(new (std::nothrow) std::unique_ptr<unsigned int[]>[n > 0 ? n : 1]);
-  _OrderMin.reset(sNew<double>(lLevelled));
-  _OrderMax.reset(sNew<double>(lLevelled));
-  _Radius2Min.reset(sNew<double>(lLevelled));
-  _Radius2Max.reset(sNew<double>(lLevelled));
-  if (!_Z || !_ZScaled || !_ZIndex || !_Length || !_XAscends || !_X || !_Slots || !_OwnSlots || !_OrderMin || !_OrderMax || !_Radius2Min ||
-      !_Radius2Max) {
+  const int lRows = static_cast<int>(iRows);
+  if (!_Z || !_ZScaled || !_ZIndex || !_Length || !_XAscends || !_X || !_Slots || !_OwnSlots ||
+      !_Orders.Reserve(lRows) || !_Radii2.Reserve(lRows)) {
     Clear();
     return 0;
   }
-  _RowCapacity = static_cast<int>(iRows);
-  _Levels = lLevels;
+  _RowCapacity = lRows;
   _RowCount = 0;
   return 1;
 }
@@ -193,19 +148,10 @@ int QVTFddOrderTable::AddRow(int iZIndex, double iZ, double iZScaled, CATSamIDou
   if (_RowCount >= _RowCapacity || std::isnan(iZ) || std::isnan(iZScaled) || !_XScaling) return 1;
   if (!iX && !_SharedX) return 1;
   const unsigned int lLength = iX ? iX->GetLength() : _SharedLength;
-  std::unique_ptr<unsigned int[]> lOwn;
-  const unsigned int* lSlots = nullptr;
-  unsigned int lCount = 0;
-  int lXAscends = 0;
-  double lX2Min = 0.0, lX2Max = 0.0;
-  if (!iX && iZScaled > 0.0 && iZScaled < kInfinity) {
-    // Dividing by a positive number keeps the order of the shared converted X values.
-    lSlots = _SharedSlots.get();
-    lCount = _SharedCount;
-    lXAscends = _SharedXAscends;
-    lX2Min = _SharedX2Min;
-    lX2Max = _SharedX2Max;
-  } else {
+  QVTFddSampleOrder lOwn;
+  // Dividing by a positive number keeps the order of the shared converted X values.
+  const bool lShared = !iX && iZScaled > 0.0 && iZScaled < kInfinity;
+  if (!lShared) {
     // The row's X and converted X, read once to put its samples in order.
     std::unique_ptr<double[]> lX(sNew<double>(lLength)), lXScaled(sNew<double>(lLength));
     if (!lX || !lXScaled) return 0;
@@ -216,25 +162,24 @@ int QVTFddOrderTable::AddRow(int iZIndex, double iZ, double iZScaled, CATSamIDou
       std::copy(_SharedX.get(), _SharedX.get() + lLength, lX.get());
       std::copy(_SharedXScaled.get(), _SharedXScaled.get() + lLength, lXScaled.get());
     }
-    if (!SortRow(lX.get(), lXScaled.get(), iZScaled, lLength, lOwn, lCount, lXAscends, lX2Min, lX2Max)) return 0;
-    lSlots = lOwn.get();
+    if (!lOwn.Build(lX.get(), lXScaled.get(), iZScaled, lLength)) return 0;
   }
+  const QVTFddSampleOrder& lOrder = lShared ? _SharedOrder : lOwn;
+  const unsigned int lCount = lOrder.GetCount();
   if (lCount == 0) return 1;
   const int r = _RowCount++;
   _Z[r] = iZ;
   _ZScaled[r] = iZScaled;
   _ZIndex[r] = iZIndex;
   _Length[r] = lCount;
-  _XAscends[r] = static_cast<char>(lXAscends);
+  _XAscends[r] = static_cast<char>(lOrder.XAscends());
   _X[r] = iX;
   if (iX) iX->AddRef();
-  _Slots[r] = lSlots;
-  _OwnSlots[r] = std::move(lOwn);
-  _OrderMin[r] = SlotOrder(r, 0);
-  _OrderMax[r] = SlotOrder(r, lCount - 1);
+  _Slots[r] = lOrder.GetSlots();
   // A sample's squared radius is x * x + z * z: its range follows from that of x * x.
-  _Radius2Min[r] = lX2Min + iZ * iZ;
-  _Radius2Max[r] = lX2Max + iZ * iZ;
+  _Radii2.Set(r, lOrder.GetX2Min() + iZ * iZ, lOrder.GetX2Max() + iZ * iZ);
+  _OwnSlots[r] = lOwn.ReleaseSlots();
+  _Orders.Set(r, SlotOrder(r, 0), SlotOrder(r, lCount - 1));
   _Count += lCount;
   return 1;
 }
@@ -263,9 +208,9 @@ int QVTFddOrderTable::Finish() {
     for (int r = 0; r < n; ++r) iSpare[r] = ioValues[lOrder[r]];
     std::copy(iSpare, iSpare + n, ioValues);
   };
-  for (double* lArray : {_Z.get(), _ZScaled.get(), _OrderMin.get(), _OrderMax.get(), _Radius2Min.get(),
-                         _Radius2Max.get()})
-    lPermute(lArray, lDoubles.get());
+  for (double* lArray : {_Z.get(), _ZScaled.get()}) lPermute(lArray, lDoubles.get());
+  _Orders.Permute(lOrder.get(), n, lDoubles.get());
+  _Radii2.Permute(lOrder.get(), n, lDoubles.get());
   lPermute(_ZIndex.get(), lInts.get());
   lPermute(_Length.get(), lUnsigned.get());
   lPermute(_XAscends.get(), lChars.get());
@@ -273,26 +218,15 @@ int QVTFddOrderTable::Finish() {
   // The rows' own slot lists stay where they were added: only the pointers to them move.
   lPermute(_Slots.get(), lSlots.get());
 
-  // Ranges of runs of 2^k rows.
-  const size_t c = static_cast<size_t>(_RowCapacity);
-  for (int k = 1; k < _Levels; ++k) {
-    const int lHalf = 1 << (k - 1);
-    for (int r = 0; r + (1 << k) <= n; ++r) {
-      const size_t a = (k - 1) * c + r, b = a + lHalf, o = k * c + r;
-      _OrderMin[o] = std::min(_OrderMin[a], _OrderMin[b]);
-      _OrderMax[o] = std::max(_OrderMax[a], _OrderMax[b]);
-      _Radius2Min[o] = std::min(_Radius2Min[a], _Radius2Min[b]);
-      _Radius2Max[o] = std::max(_Radius2Max[a], _Radius2Max[b]);
-    }
-  }
+  _Orders.Build(n);
+  _Radii2.Build(n);
   return 1;
 }
 
 int QVTFddOrderTable::MayHold(int iLevel, int iStart, double iLow, double iHigh, double iR, int iInner,
                               int iOuter) const {
-  const size_t i = static_cast<size_t>(iLevel) * static_cast<size_t>(_RowCapacity) + iStart;
-  if (!(_OrderMax[i] >= iLow && _OrderMin[i] <= iHigh)) return 0;
-  return (iInner && _Radius2Min[i] <= iR) || (iOuter && _Radius2Max[i] >= iR);
+  if (!(_Orders.Max(iLevel, iStart) >= iLow && _Orders.Min(iLevel, iStart) <= iHigh)) return 0;
+  return (iInner && _Radii2.Min(iLevel, iStart) <= iR) || (iOuter && _Radii2.Max(iLevel, iStart) >= iR);
 }
 
 int QVTFddOrderTable::RowBand(int iRow, double iLow, double iHigh, unsigned int& oFirst, unsigned int& oLast) const {
@@ -430,10 +364,10 @@ int QVTFddOrderTable::FindPoints(double iOrder, double iLow, double iHigh, doubl
         lUp = n;
         break;
       }
-      if (MayHold(0, lUp, iLow, iHigh, lR, lIn, lOut)) break;
-      int k = 0;
-      while (k + 1 < _Levels && lUp + (2 << k) <= n && !MayHold(k + 1, lUp, iLow, iHigh, lR, lIn, lOut)) ++k;
-      lUp += 1 << k;
+      auto lMayHold = [&](int iLevel, int iStart) { return MayHold(iLevel, iStart, iLow, iHigh, lR, lIn, lOut); };
+      const int lSkip = _Orders.SkipUp(lUp, n, lMayHold);
+      if (lSkip == 0) break;
+      lUp += lSkip;
     }
     while (lDown >= 0) {
       const double dz = iZ - lZ[lDown], lDz2 = dz * dz;
@@ -442,12 +376,10 @@ int QVTFddOrderTable::FindPoints(double iOrder, double iLow, double iHigh, doubl
         lDown = -1;
         break;
       }
-      if (MayHold(0, lDown, iLow, iHigh, lR, lIn, lOut)) break;
-      int k = 0;
-      while (k + 1 < _Levels && lDown - (2 << k) + 1 >= 0 &&
-             !MayHold(k + 1, lDown - (2 << k) + 1, iLow, iHigh, lR, lIn, lOut))
-        ++k;
-      lDown -= 1 << k;
+      auto lMayHold = [&](int iLevel, int iStart) { return MayHold(iLevel, iStart, iLow, iHigh, lR, lIn, lOut); };
+      const int lSkip = _Orders.SkipDown(lDown, lMayHold);
+      if (lSkip == 0) break;
+      lDown -= lSkip;
     }
     int r = -1;
     if (lUp < n && (lDown < 0 || lZ[lUp] - iZ <= iZ - lZ[lDown]))
