@@ -17,6 +17,7 @@
 
 #include "QVTFddRunRanges.h"
 #include "QVTFddSampleOrder.h"
+#include "RefPtr.h"
 
 class CATSamIDoubleVector;
 class QVTFddOrderPoint;
@@ -90,7 +91,7 @@ class QVTFddOrderTable {
   std::unique_ptr<int[]> _ZIndex;
   std::unique_ptr<unsigned int[]> _Length;  // samples with an order
   std::unique_ptr<char[]> _XAscends;        // X ascends with the order: nearest samples by bisection
-  std::unique_ptr<CATSamIDoubleVector*[]> _X;
+  std::unique_ptr<RefPtr<CATSamIDoubleVector>[]> _X;
   std::unique_ptr<const unsigned int*[]> _Slots;               // null: the samples are in order
   std::unique_ptr<std::unique_ptr<unsigned int[]>[]> _OwnSlots;  // the rows' own orders
   // Ranges of the orders and of the squared radii of runs of rows.

@@ -62,8 +62,6 @@ QVTFddOrderTable::QVTFddOrderTable(QVTIFddScaling* iXScaling)
 QVTFddOrderTable::~QVTFddOrderTable() { Clear(); }
 
 void QVTFddOrderTable::Clear() {
-  for (int r = 0; _X && r < _RowCount; ++r)
-    if (_X[r]) _X[r]->Release();
   _SharedX.reset();
   _SharedXScaled.reset();
   _SharedOrder = QVTFddSampleOrder();
@@ -122,7 +120,7 @@ int QVTFddOrderTable::ReserveRows(unsigned int iRows) {
   _ZIndex.reset(sNew<int>(n));
   _Length.reset(sNew<unsigned int>(n));
   _XAscends.reset(sNew<char>(n));
-  _X.reset(sNew<CATSamIDoubleVector*>(n));
+  _X.reset(sNew<RefPtr<CATSamIDoubleVector>>(n));
   _Slots.reset(sNew<const unsigned int*>(n));
   _OwnSlots.reset(new (std::nothrow) std::unique_ptr<unsigned int[]>[n > 0 ? n : 1]);
   const int lRows = static_cast<int>(iRows);
@@ -173,8 +171,7 @@ int QVTFddOrderTable::AddRow(int iZIndex, double iZ, double iZScaled, CATSamIDou
   _ZIndex[r] = iZIndex;
   _Length[r] = lCount;
   _XAscends[r] = static_cast<char>(lOrder.XAscends());
-  _X[r] = iX;
-  if (iX) iX->AddRef();
+  _X[r] = RefPtr<CATSamIDoubleVector>::Hold(iX);
   _Slots[r] = lOrder.GetSlots();
   // A sample's squared radius is x * x + z * z: its range follows from that of x * x.
   _Radii2.Set(r, lOrder.GetX2Min() + iZ * iZ, lOrder.GetX2Max() + iZ * iZ);
@@ -192,7 +189,7 @@ int QVTFddOrderTable::Finish() {
   std::unique_ptr<int[]> lInts(sNew<int>(n));
   std::unique_ptr<unsigned int[]> lUnsigned(sNew<unsigned int>(n));
   std::unique_ptr<char[]> lChars(sNew<char>(n));
-  std::unique_ptr<CATSamIDoubleVector*[]> lVectors(sNew<CATSamIDoubleVector*>(n));
+  std::unique_ptr<RefPtr<CATSamIDoubleVector>[]> lVectors(sNew<RefPtr<CATSamIDoubleVector>>(n));
   std::unique_ptr<const unsigned int*[]> lSlots(sNew<const unsigned int*>(n));
   if (!lOrder || !lDoubles || !lInts || !lUnsigned || !lChars || !lVectors || !lSlots) {
     Clear();
