@@ -1,6 +1,8 @@
 #include "Scene.h"
 
 #include "CAT2DGeometricTextGP.h"
+#include "CAT2DLineGP.h"
+#include "CATMathBox2D.h"
 #include "CATFont.h"
 #include "CATGraphicPrimitive.h"
 #include "CATViewer.h"
@@ -23,6 +25,20 @@ void Scene::Show(CATViewer& ioViewer, CATGraphicPrimitive* iPrimitive, const CAT
 void Scene::Add(CATViewer& ioViewer, CATRep* iRep) {
   const RefPtr<CATRep> lRep(iRep);
   if (lRep) ioViewer.AddRep(lRep.Get());
+}
+
+void Scene::Polyline(CATViewer& ioViewer, const std::vector<CATMathPoint2D>& iPoints,
+                     const CATGraphicAttributeSet& iAttribute) {
+  std::vector<CATMathPoint2Df> lPoints;
+  for (const CATMathPoint2D& lPoint : iPoints) lPoints.push_back(CATMathPoint2Df(lPoint));
+  Show(ioViewer, new CAT2DLineGP(lPoints.data(), static_cast<int>(lPoints.size()), 1, 0), iAttribute);
+}
+
+void Scene::Outline(CATViewer& ioViewer, const CATMathBox2D& iBox, const CATGraphicAttributeSet& iAttribute) {
+  const CATMathPoint2D lLow = iBox.GetLow(), lHigh = iBox.GetHigh();
+  Polyline(ioViewer,
+           {lLow, CATMathPoint2D(lLow.GetX(), lHigh.GetY()), lHigh, CATMathPoint2D(lHigh.GetX(), lLow.GetY()), lLow},
+           iAttribute);
 }
 
 void Scene::Caption(CATViewer& ioViewer, CATFont& iFont, double iX, double iY, double iHeight,

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "CAT2DLineGP.h"
 #include "CAT2DPolygonGP.h"
 #include "CATViewer.h"
 #include "Scene.h"
@@ -30,20 +29,13 @@ CATGraphicAttributeSet GuideColor() { return Scene::Color(170, 170, 170); }
 QVTFddMathRegion EmptyRegion() { return QVTFddMathRegion(kTolerance, nullptr); }
 
 void Line(CATViewer& ioViewer, double x0, double y0, double x1, double y1, const CATGraphicAttributeSet& iColor) {
-  const CATMathPoint2Df lPoints[2] = {CATMathPoint2Df(CATMathPoint2D(x0, y0)), CATMathPoint2Df(CATMathPoint2D(x1, y1))};
-  Scene::Show(ioViewer, new CAT2DLineGP(lPoints, 2, 1, 0), iColor);
+  Scene::Polyline(ioViewer, {CATMathPoint2D(x0, y0), CATMathPoint2D(x1, y1)}, iColor);
 }
 
 // Thin outline of every box of the region.
 void Outline(CATViewer& ioViewer, const QVTFddMathRegion& iRegion, const CATGraphicAttributeSet& iColor) {
-  for (QVTFddMathRegionIterator lIt = iRegion.mf_Begin(); lIt != iRegion.mf_End(); ++lIt) {
-    const CATMathBox2D lBox = *lIt;
-    const CATMathPoint2D lLow = lBox.GetLow(), lHigh = lBox.GetHigh();
-    const CATMathPoint2Df lPoints[5] = {
-        CATMathPoint2Df(lLow), CATMathPoint2Df(CATMathPoint2D(lLow.GetX(), lHigh.GetY())), CATMathPoint2Df(lHigh),
-        CATMathPoint2Df(CATMathPoint2D(lHigh.GetX(), lLow.GetY())), CATMathPoint2Df(lLow)};
-    Scene::Show(ioViewer, new CAT2DLineGP(lPoints, 5, 1, 0), iColor);
-  }
+  for (QVTFddMathRegionIterator lIt = iRegion.mf_Begin(); lIt != iRegion.mf_End(); ++lIt)
+    Scene::Outline(ioViewer, *lIt, iColor);
 }
 
 // A small filled disc at the point.

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <vector>
 
-#include "CAT2DLineGP.h"
 #include "CATMathBox2D.h"
 #include "CATMathPoint2Df.h"
 #include "CATViewer.h"
@@ -66,14 +65,12 @@ void Labels(CATViewer& ioViewer, CATFont& iFont, const CATMathBox2D& iBox, const
 
 // A thin ring of radius iRadius around (iX, iY), drawn in white over the map.
 void Ring(CATViewer& ioViewer, double iX, double iY, double iRadius) {
-  std::vector<CATMathPoint2Df> lPoints;
+  std::vector<CATMathPoint2D> lPoints;
   for (int k = 0; k <= 48; ++k) {
     const double a = 2.0 * kPi * k / 48;
-    lPoints.push_back(CATMathPoint2Df(static_cast<float>(iX + iRadius * std::cos(a)),
-                                      static_cast<float>(iY + iRadius * std::sin(a))));
+    lPoints.push_back(CATMathPoint2D(iX + iRadius * std::cos(a), iY + iRadius * std::sin(a)));
   }
-  Scene::Show(ioViewer, new CAT2DLineGP(lPoints.data(), static_cast<int>(lPoints.size()), 1, 0),
-              Scene::Color(255, 255, 255, 255, 1));
+  Scene::Polyline(ioViewer, lPoints, Scene::Color(255, 255, 255, 255, 1));
 }
 
 // The level scale as a vertical contribution bar of the levels themselves.

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "CAT2DLineGP.h"
 #include "CATMathBox2D.h"
 #include "CATViewer.h"
 #include "ColorScaleAxis.h"
@@ -26,19 +25,6 @@ const double kSmall = 2.4;
 
 CATGraphicAttributeSet FrameColor() { return Scene::Color(150, 155, 165); }
 
-void Polyline(CATViewer& ioViewer, const std::vector<CATMathPoint2D>& iPoints, const CATGraphicAttributeSet& iColor) {
-  std::vector<CATMathPoint2Df> lPoints;
-  for (const CATMathPoint2D& lPoint : iPoints) lPoints.push_back(CATMathPoint2Df(lPoint));
-  Scene::Show(ioViewer, new CAT2DLineGP(lPoints.data(), static_cast<int>(lPoints.size()), 1, 0), iColor);
-}
-
-void Frame(CATViewer& ioViewer, const CATMathBox2D& iBox) {
-  const CATMathPoint2D lLow = iBox.GetLow(), lHigh = iBox.GetHigh();
-  Polyline(ioViewer,
-           {lLow, CATMathPoint2D(lLow.GetX(), lHigh.GetY()), lHigh, CATMathPoint2D(lHigh.GetX(), lLow.GetY()), lLow},
-           FrameColor());
-}
-
 // A framed contribution bar of the samples (iArgs, iRes) over [iMin, iMax], coloured by a
 // iTable axis over [0, 1]. The representation holds its own references.
 void Bar(CATViewer& ioViewer, const CATMathBox2D& iBox, Algo::eBarDirection iDirection, std::vector<double> iArgs,
@@ -49,7 +35,7 @@ void Bar(CATViewer& ioViewer, const CATMathBox2D& iBox, Algo::eBarDirection iDir
   if (lArgs && lRes && lAxis)
     Scene::Add(ioViewer,
                new QVTFddContributionBarRep(iBox, iDirection, lArgs.Get(), iMin, iMax, lRes.Get(), lAxis.Get()));
-  Frame(ioViewer, iBox);
+  Scene::Outline(ioViewer, iBox, FrameColor());
 }
 
 // Deterministic noise in [0, 1).
@@ -88,7 +74,7 @@ void FewSamples(CATViewer& ioViewer, CATFont& iFont) {
     lArgs.push_back(k / 7.0);
     lRes.push_back(lValues[k]);
     const double x = 6 + 110 * k / 7.0;
-    Polyline(ioViewer, {CATMathPoint2D(x, 49.8), CATMathPoint2D(x, 51.5)}, Scene::Color(60, 60, 60, 255, 1));
+    Scene::Polyline(ioViewer, {CATMathPoint2D(x, 49.8), CATMathPoint2D(x, 51.5)}, Scene::Color(60, 60, 60, 255, 1));
   }
   Bar(ioViewer, CATMathBox2D(6, 116, 52, 61), Algo::HorizontalBar, std::move(lArgs), std::move(lRes), 0.0, 1.0,
       ColorScaleAxis::Viridis);
@@ -107,7 +93,7 @@ void WiderRange(CATViewer& ioViewer, CATFont& iFont) {
     lRes.push_back(0.5 + 0.4 * std::sin(2 * kPi * 1.5 * x));
   }
   for (double x = 6.4; x < 116; x += 2.2)
-    Polyline(ioViewer, {CATMathPoint2D(x, 31.3), CATMathPoint2D(x + 1.6, 39.7)}, Scene::Color(200, 203, 210, 255, 1));
+    Scene::Polyline(ioViewer, {CATMathPoint2D(x, 31.3), CATMathPoint2D(x + 1.6, 39.7)}, Scene::Color(200, 203, 210, 255, 1));
   Bar(ioViewer, lBox, Algo::HorizontalBar, std::move(lArgs), std::move(lRes), -0.25, 1.25, ColorScaleAxis::Viridis);
   Scene::Caption(ioViewer, iFont, 6, 42, kCaption, "range wider than the data: transparent ends");
 }

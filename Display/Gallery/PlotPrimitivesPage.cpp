@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "CAT2DLineGP.h"
 #include "CATMathBox2D.h"
 #include "CATMathLine2D.h"
 #include "CATSymbolType.h"
@@ -31,19 +30,11 @@ CATGraphicAttributeSet Orange(int iThickness = 0) { return Scene::Color(230, 110
 CATGraphicAttributeSet Green(int iThickness = 0) { return Scene::Color(40, 150, 70, 255, iThickness); }
 CATGraphicAttributeSet Purple(int iThickness = 0) { return Scene::Color(140, 60, 170, 255, iThickness); }
 
-void Polyline(CATViewer& ioViewer, const std::vector<CATMathPoint2D>& iPoints, const CATGraphicAttributeSet& iColor) {
-  std::vector<CATMathPoint2Df> lPoints;
-  for (const CATMathPoint2D& lPoint : iPoints) lPoints.push_back(CATMathPoint2Df(lPoint));
-  Scene::Show(ioViewer, new CAT2DLineGP(lPoints.data(), static_cast<int>(lPoints.size()), 1, 0), iColor);
-}
-
 // A light plot area with a thin frame.
 void PlotArea(CATViewer& ioViewer, const CATMathBox2D& iBox) {
   const CATMathPoint2D lLow = iBox.GetLow(), lHigh = iBox.GetHigh();
   Scene::Show(ioViewer, new QVTFdd2DBackgroundGP(lLow, lHigh, 0), Scene::Color(246, 248, 251));
-  Polyline(ioViewer,
-           {lLow, CATMathPoint2D(lLow.GetX(), lHigh.GetY()), lHigh, CATMathPoint2D(lHigh.GetX(), lLow.GetY()), lLow},
-           FrameColor());
+  Scene::Outline(ioViewer, iBox, FrameColor());
 }
 
 // Shows the samples as a curve over iData mapped onto iDisplay and, when iSymbol is not negative,
@@ -133,7 +124,7 @@ void BarsPanel(CATViewer& ioViewer, CATFont& iFont) {
   // Twenty values over a base line at y = 12; the small ones are under a pixel tall and come out
   // as one-pixel lines, the zero one as the base line in the bars' own thickness.
   const double lValues[] = {18, 24, 27, 21, 0.1, 14, 9, 0.05, 16, 25, 29, 26, 0, 12, 7, 0.12, 19, 23, 15, 10};
-  Polyline(ioViewer, {CATMathPoint2D(6, 12), CATMathPoint2D(77, 12)}, FrameColor());
+  Scene::Polyline(ioViewer, {CATMathPoint2D(6, 12), CATMathPoint2D(77, 12)}, FrameColor());
   for (int i = 0; i < 20; ++i) {
     const float lBase[2] = {float(7.5 + 3.45 * i), 12.0f};
     const float lTop[2] = {float(7.5 + 3.45 * i + 2.6), float(12.0 + lValues[i])};
@@ -149,7 +140,7 @@ void HandlesPanel(CATViewer& ioViewer, CATFont& iFont) {
   Scene::Caption(ioViewer, iFont, 84, 46, kCaption, "Resize handles");
   // A selected rectangle with its nine marks.
   const double lXs[3] = {92, 110, 128}, lYs[3] = {14, 24, 34};
-  Polyline(ioViewer,
+  Scene::Polyline(ioViewer,
            {CATMathPoint2D(92, 14), CATMathPoint2D(92, 34), CATMathPoint2D(128, 34), CATMathPoint2D(128, 14),
             CATMathPoint2D(92, 14)},
            FrameColor());
@@ -162,7 +153,7 @@ void HandlesPanel(CATViewer& ioViewer, CATFont& iFont) {
     for (int c = 0; c < 3; ++c)
       Scene::Show(ioViewer, new Handle(CATMathPoint2D(lXs[c], lYs[r]), lMarks[r][c]), Blue(3));
   // A selected line: its handle runs along it.
-  Polyline(ioViewer, {CATMathPoint2D(136, 12), CATMathPoint2D(150, 38)}, FrameColor());
+  Scene::Polyline(ioViewer, {CATMathPoint2D(136, 12), CATMathPoint2D(150, 38)}, FrameColor());
   Scene::Show(ioViewer,
               new Handle(CATMathLine2D(CATMathPoint2D(139, 17.5), CATMathPoint2D(147, 32.5)), Handle::FreeLine),
               Orange(3));
