@@ -3,7 +3,6 @@
 #include <cmath>
 #include <vector>
 
-#include "CAT2DLineGP.h"
 #include "CAT3DLineGP.h"
 #include "CATViewer.h"
 #include "Scene.h"
@@ -53,6 +52,23 @@ RefPtr<QVTIFddTicks> Minor(double iMin, double iMax) {
   return Lengthened(new LinearTicks(iMin, iMax, LinearTicks::eMinor), kMinorLength);
 }
 
+// Lays out oAxis from iStart to iEnd, its texts towards iSide.
+void Place(Axis& oAxis, const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd, const CATMathDirection2D& iSide,
+           const char* iFirstLabel) {
+  oAxis.start = iStart;
+  oAxis.end = iEnd;
+  oAxis.side = iSide;
+  oAxis.firstLabel = iFirstLabel;
+}
+
+// Place, with linear major and minor ticks over [iMin, iMax].
+void PlaceLinear(Axis& oAxis, const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd,
+                 const CATMathDirection2D& iSide, double iMin, double iMax, const char* iFirstLabel) {
+  Place(oAxis, iStart, iEnd, iSide, iFirstLabel);
+  oAxis.major = Major(iMin, iMax);
+  oAxis.minor = Minor(iMin, iMax);
+}
+
 // The limits of SPSs other than the active one, in the colours their curves would have.
 CATGraphicAttributeSet SPSColor(int iSPS) {
   static const int kPalette[3][3] = {{31, 119, 180}, {44, 160, 44}, {214, 96, 20}};
@@ -74,12 +90,6 @@ void Show(CATViewer& ioViewer, CATFont& iFont, Axis& ioAxis) {
   Scene::Show(ioViewer, new QVTFdd2DAxisGP(lDrawing.Get(), ioAxis.activeSPS), AxisColor());
 }
 
-void Line(CATViewer& ioViewer, const std::vector<CATMathPoint2D>& iPoints, const CATGraphicAttributeSet& iColor) {
-  std::vector<CATMathPoint2Df> lPoints;
-  for (const CATMathPoint2D& lPoint : iPoints) lPoints.push_back(CATMathPoint2Df(lPoint));
-  Scene::Show(ioViewer, new CAT2DLineGP(lPoints.data(), static_cast<int>(lPoints.size()), 1, 0), iColor);
-}
-
 // A plot: light area, a damped oscillation over x in [0, 100], y in [-1, 1], and its two axes.
 void Plot(CATViewer& ioViewer, CATFont& iFont, double iX0, double iY0, double iWidth, double iHeight,
           const char* iXLabel, const char* iYLabel) {
@@ -91,24 +101,16 @@ void Plot(CATViewer& ioViewer, CATFont& iFont, double iX0, double iY0, double iW
     const double x = 100.0 * i / 400, y = std::exp(-x / 60.0) * std::sin(x / 5.0);
     lCurve.emplace_back(iX0 + iWidth * x / 100.0, iY0 + iHeight * (y + 1.0) / 2.0);
   }
-  Line(ioViewer, lCurve, Scene::Color(31, 119, 180, 255, 2));
+  Scene::Polyline(ioViewer, lCurve, Scene::Color(31, 119, 180, 255, 2));
 
   Axis lBottom;
-  lBottom.start = CATMathPoint2D(iX0, iY0);
-  lBottom.end = CATMathPoint2D(iX0 + iWidth, iY0);
-  lBottom.side = CATMathDirection2D(0, -1);
-  lBottom.major = Major(0, 100);
-  lBottom.minor = Minor(0, 100);
-  lBottom.firstLabel = iXLabel;
+  PlaceLinear(lBottom, CATMathPoint2D(iX0, iY0), CATMathPoint2D(iX0 + iWidth, iY0), CATMathDirection2D(0, -1), 0, 100,
+              iXLabel);
   Show(ioViewer, iFont, lBottom);
 
   Axis lLeft;
-  lLeft.start = CATMathPoint2D(iX0, iY0);
-  lLeft.end = CATMathPoint2D(iX0, iY0 + iHeight);
-  lLeft.side = CATMathDirection2D(-1, 0);
-  lLeft.major = Major(-1, 1);
-  lLeft.minor = Minor(-1, 1);
-  lLeft.firstLabel = iYLabel;
+  PlaceLinear(lLeft, CATMathPoint2D(iX0, iY0), CATMathPoint2D(iX0, iY0 + iHeight), CATMathDirection2D(-1, 0), -1, 1,
+              iYLabel);
   Show(ioViewer, iFont, lLeft);
 }
 
@@ -132,16 +134,12 @@ void TickPositionsPanel(CATViewer& ioViewer, CATFont& iFont) {
   for (int i = 0; i < 3; ++i) {
     Axis lAxis;
     const double y = 196 - 62 * i;
-    lAxis.start = CATMathPoint2D(22, y);
-    lAxis.end = CATMathPoint2D(212, y);
-    lAxis.side = CATMathDirection2D(0, -1);
+    PlaceLinear(lAxis, CATMathPoint2D(22, y), CATMathPoint2D(212, y), CATMathDirection2D(0, -1), -2.5, 12.5,
+                lRows[i].label);
     lAxis.position = lRows[i].position;
-    lAxis.major = Major(-2.5, 12.5);
-    lAxis.minor = Minor(-2.5, 12.5);
     lAxis.minTexts = {"-2.5"};
     lAxis.maxTexts = {"12.5"};
     lAxis.showLimits = 1;
-    lAxis.firstLabel = lRows[i].label;
     Show(ioViewer, iFont, lAxis);
   }
 }
@@ -151,25 +149,19 @@ void TickPositionsPanel(CATViewer& ioViewer, CATFont& iFont) {
 void SPSPanel(CATViewer& ioViewer, CATFont& iFont) {
   Scene::Caption(ioViewer, iFont, 242, 218, kTitleHeight, "Three SPSs, staggered limits");
   Axis lAxis;
-  lAxis.start = CATMathPoint2D(252, 196);
-  lAxis.end = CATMathPoint2D(402, 196);
-  lAxis.side = CATMathDirection2D(0, -1);
-  lAxis.major = Major(0, 40);
-  lAxis.minor = Minor(0, 40);
+  PlaceLinear(lAxis, CATMathPoint2D(252, 196), CATMathPoint2D(402, 196), CATMathDirection2D(0, -1), 0, 40,
+              "limits of SPS 0 (blue), 1 (active) and 2 (orange)");
   lAxis.minTexts = {"-5", "0", "5"};
   lAxis.maxTexts = {"60", "40", "25"};
   lAxis.activeSPS = 1;
   lAxis.showLimits = 1;
-  lAxis.firstLabel = "limits of SPS 0 (blue), 1 (active) and 2 (orange)";
   Show(ioViewer, iFont, lAxis);
 }
 
 void DiscretePanel(CATViewer& ioViewer, CATFont& iFont) {
   Scene::Caption(ioViewer, iFont, 242, 148, kTitleHeight, "Discrete axis");
   Axis lAxis;
-  lAxis.start = CATMathPoint2D(252, 120);
-  lAxis.end = CATMathPoint2D(402, 120);
-  lAxis.side = CATMathDirection2D(0, -1);
+  Place(lAxis, CATMathPoint2D(252, 120), CATMathPoint2D(402, 120), CATMathDirection2D(0, -1), "");
   lAxis.continuous = 0;
   for (const char* lName : {"Mercury", "Venus", "Earth", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune"})
     lAxis.values.Append(lName);
@@ -180,12 +172,9 @@ void DiscretePanel(CATViewer& ioViewer, CATFont& iFont) {
 void LogPanel(CATViewer& ioViewer, CATFont& iFont) {
   Scene::Caption(ioViewer, iFont, 432, 218, kTitleHeight, "Logarithmic axis");
   Axis lAxis;
-  lAxis.start = CATMathPoint2D(442, 196);
-  lAxis.end = CATMathPoint2D(590, 196);
-  lAxis.side = CATMathDirection2D(0, -1);
+  Place(lAxis, CATMathPoint2D(442, 196), CATMathPoint2D(590, 196), CATMathDirection2D(0, -1), "Frequency [Hz]");
   lAxis.major = Lengthened(new LogTicks(1, 1e6, LogTicks::eMajor), kMajorLength);
   lAxis.minor = Lengthened(new LogTicks(1, 1e6, LogTicks::eMinor), kMinorLength);
-  lAxis.firstLabel = "Frequency [Hz]";
   Show(ioViewer, iFont, lAxis);
 }
 
@@ -193,23 +182,14 @@ void LogPanel(CATViewer& ioViewer, CATFont& iFont) {
 void VerticalPanel(CATViewer& ioViewer, CATFont& iFont) {
   Scene::Caption(ioViewer, iFont, 432, 148, kTitleHeight, "Vertical axes, turned labels");
   Axis lLeft;
-  lLeft.start = CATMathPoint2D(492, 22);
-  lLeft.end = CATMathPoint2D(492, 132);
-  lLeft.side = CATMathDirection2D(-1, 0);
-  lLeft.major = Major(-40, 120);
-  lLeft.minor = Minor(-40, 120);
-  lLeft.firstLabel = "Temperature [\xC2\xB0" "C]";
+  PlaceLinear(lLeft, CATMathPoint2D(492, 22), CATMathPoint2D(492, 132), CATMathDirection2D(-1, 0), -40, 120,
+              "Temperature [\xC2\xB0" "C]");
   lLeft.secondLabel = "sensor T1";
   Show(ioViewer, iFont, lLeft);
 
   Axis lRight;
-  lRight.start = CATMathPoint2D(542, 132);
-  lRight.end = CATMathPoint2D(542, 22);
-  lRight.side = CATMathDirection2D(1, 0);
+  PlaceLinear(lRight, CATMathPoint2D(542, 132), CATMathPoint2D(542, 22), CATMathDirection2D(1, 0), 0, 1, "Humidity");
   lRight.position = QVTFdd2DAxisDrawing::eInside;
-  lRight.major = Major(0, 1);
-  lRight.minor = Minor(0, 1);
-  lRight.firstLabel = "Humidity";
   Show(ioViewer, iFont, lRight);
 }
 
