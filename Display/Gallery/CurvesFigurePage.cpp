@@ -13,13 +13,23 @@ namespace {
 
 const double kPi = 3.14159265358979323846;
 
+RefPtr<MemoryDoubleVector> Vector(const std::vector<double>& iValues) {
+  return RefPtr<MemoryDoubleVector>(new MemoryDoubleVector(iValues));
+}
+
 // A vector of iCount values of iFunction at x_i.
 template <typename F>
 RefPtr<MemoryDoubleVector> Sample(const std::vector<double>& iX, F iFunction) {
   std::vector<double> lValues;
   lValues.reserve(iX.size());
   for (double x : iX) lValues.push_back(iFunction(x));
-  return RefPtr<MemoryDoubleVector>(new MemoryDoubleVector(lValues));
+  return Vector(lValues);
+}
+
+void Label(PlotArea& ioPlot, const char* iTitle, const char* iXLabel, const char* iYLabel) {
+  ioPlot.SetTitle(iTitle);
+  ioPlot.GetXAxis().SetLabel(iXLabel);
+  ioPlot.GetYAxis().SetLabel(iYLabel);
 }
 
 std::vector<double> Even(double iFrom, double iTo, int iCount) {
@@ -30,11 +40,9 @@ std::vector<double> Even(double iFrom, double iTo, int iCount) {
 
 // Step responses of a second-order system for three dampings, and a noisy measurement with symbols.
 void Signals(PlotArea& ioPlot) {
-  ioPlot.SetTitle("Step response of a second-order system");
-  ioPlot.GetXAxis().SetLabel("Time [s]");
-  ioPlot.GetYAxis().SetLabel("Position [mm]");
+  Label(ioPlot, "Step response of a second-order system", "Time [s]", "Position [mm]");
   const std::vector<double> lTime = Even(0.0, 10.0, 2001);
-  const RefPtr<MemoryDoubleVector> lT(new MemoryDoubleVector(lTime));
+  const RefPtr<MemoryDoubleVector> lT = Vector(lTime);
   for (double lZeta : {0.1, 0.3, 0.7}) {
     const RefPtr<MemoryDoubleVector> lY = Sample(lTime, [lZeta](double t) {
       const double w = std::sqrt(1.0 - lZeta * lZeta);
@@ -46,7 +54,7 @@ void Signals(PlotArea& ioPlot) {
   }
   // A measurement: 41 samples with a little deterministic scatter.
   const std::vector<double> lSampled = Even(0.0, 10.0, 41);
-  const RefPtr<MemoryDoubleVector> lS(new MemoryDoubleVector(lSampled));
+  const RefPtr<MemoryDoubleVector> lS = Vector(lSampled);
   int k = 0;
   const RefPtr<MemoryDoubleVector> lM = Sample(lSampled, [&k](double t) {
     const double w = std::sqrt(1.0 - 0.09);
@@ -58,16 +66,14 @@ void Signals(PlotArea& ioPlot) {
 
 // The magnitude of a low-pass filter with a resonance, over five decades.
 void FrequencyResponse(PlotArea& ioPlot) {
-  ioPlot.SetTitle("Frequency response");
-  ioPlot.GetXAxis().SetLabel("Frequency [Hz]");
-  ioPlot.GetYAxis().SetLabel("Gain");
+  Label(ioPlot, "Frequency response", "Frequency [Hz]", "Gain");
   ioPlot.GetXAxis().SetLog(true);
   ioPlot.GetYAxis().SetLog(true);
   ioPlot.ShowAxis(PlotArea::Top, true);
   ioPlot.ShowAxis(PlotArea::Right, true);
   std::vector<double> lHz;
   for (int i = 0; i <= 1000; ++i) lHz.push_back(std::pow(10.0, -1.0 + 5.0 * i / 1000));
-  const RefPtr<MemoryDoubleVector> lF(new MemoryDoubleVector(lHz));
+  const RefPtr<MemoryDoubleVector> lF = Vector(lHz);
   const RefPtr<MemoryDoubleVector> lGain = Sample(lHz, [](double f) {
     const double u = f / 100.0, d = 0.08;
     return 1.0 / std::sqrt((1 - u * u) * (1 - u * u) + (2 * d * u) * (2 * d * u));
@@ -76,22 +82,18 @@ void FrequencyResponse(PlotArea& ioPlot) {
 }
 
 void Bars(PlotArea& ioPlot) {
-  ioPlot.SetTitle("Energy per month");
-  ioPlot.GetXAxis().SetLabel("Month");
-  ioPlot.GetYAxis().SetLabel("Energy [MWh]");
+  Label(ioPlot, "Energy per month", "Month", "Energy [MWh]");
   const std::vector<double> lMonths = Even(1, 12, 12);
-  const RefPtr<MemoryDoubleVector> lX(new MemoryDoubleVector(lMonths));
+  const RefPtr<MemoryDoubleVector> lX = Vector(lMonths);
   const RefPtr<MemoryDoubleVector> lPlanned = Sample(lMonths, [](double m) { return 300 + 220 * std::cos(2 * kPi * (m - 1) / 12); });
   ioPlot.AddBars(lX.Get(), lPlanned.Get(), "");
 }
 
 // Values near a million that differ in their last digits: long value texts widen the left margin.
 void LongTexts(PlotArea& ioPlot) {
-  ioPlot.SetTitle("Counter readings");
-  ioPlot.GetXAxis().SetLabel("Sample");
-  ioPlot.GetYAxis().SetLabel("Count");
+  Label(ioPlot, "Counter readings", "Sample", "Count");
   const std::vector<double> lIndex = Even(0, 200, 201);
-  const RefPtr<MemoryDoubleVector> lX(new MemoryDoubleVector(lIndex));
+  const RefPtr<MemoryDoubleVector> lX = Vector(lIndex);
   const RefPtr<MemoryDoubleVector> lCount = Sample(lIndex, [](double i) { return 1234500.0 + 0.25 * i + 3.0 * std::sin(i / 9.0); });
   ioPlot.AddCurve(lX.Get(), lCount.Get(), "", false);
 }
