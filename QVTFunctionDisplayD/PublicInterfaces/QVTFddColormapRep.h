@@ -43,6 +43,9 @@ class QVTFddColormapRep : public CAT2DRep {
   long GetValue(double iX, double iZ, double& oValue);
 
  private:
+  // Both argument lists end here, with the primitive they made (null when it could not be made).
+  QVTFddColormapRep(const CATMathBox2D& iBox, QVTFddColormapGP* iGP);
+
   void SetBox(const CATMathBox2D& iBox);
 
   QVTFddColormapGP* _GP;

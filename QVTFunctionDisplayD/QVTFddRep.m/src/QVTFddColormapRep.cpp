@@ -13,12 +13,10 @@ QVTFddColormapRep::QVTFddColormapRep(const CATMathBox2D& iBox, CATSamIDoubleVect
                                      CATSamIDoubleMatrix* iValues, QVTIFddContinuousAxis* iAxis,
                                      QVTIFddScaling* iXScaling, QVTIFddScaling* iZScaling, int iOrderInterpolation,
                                      double iOrderTolerance)
-    : _GP(nullptr) {
-  SetBox(iBox);
-  _GP = new (nullptr, nullptr, 0)
-      QVTFddColormapGP(iBox, iXVector, iXMinLimit, iXMaxLimit, iXInterpolate, iZVector, iZMinLimit, iZMaxLimit,
-                       iZInterpolate, iValues, iAxis, iXScaling, iZScaling, iOrderInterpolation, iOrderTolerance);
-}
+    : QVTFddColormapRep(iBox, new (nullptr, nullptr, 0) QVTFddColormapGP(
+                                    iBox, iXVector, iXMinLimit, iXMaxLimit, iXInterpolate, iZVector, iZMinLimit,
+                                    iZMaxLimit, iZInterpolate, iValues, iAxis, iXScaling, iZScaling,
+                                    iOrderInterpolation, iOrderTolerance)) {}
 
 QVTFddColormapRep::QVTFddColormapRep(const CATMathBox2D& iBox, CATSamIDouble1p5D* iXValues, double iXMinLimit,
                                      double iXMaxLimit, int iXInterpolate, CATSamIDoubleVector* iZVector,
@@ -26,12 +24,12 @@ QVTFddColormapRep::QVTFddColormapRep(const CATMathBox2D& iBox, CATSamIDouble1p5D
                                      CATSamIDouble2DDim2NH* iValues, QVTIFddContinuousAxis* iAxis,
                                      QVTIFddScaling* iXScaling, QVTIFddScaling* iZScaling, int iOrderInterpolation,
                                      double iOrderTolerance)
-    : _GP(nullptr) {
-  SetBox(iBox);
-  _GP = new (nullptr, nullptr, 0)
-      QVTFddColormapGP(iBox, iXValues, iXMinLimit, iXMaxLimit, iXInterpolate, iZVector, iZMinLimit, iZMaxLimit,
-                       iZInterpolate, iValues, iAxis, iXScaling, iZScaling, iOrderInterpolation, iOrderTolerance);
-}
+    : QVTFddColormapRep(iBox, new (nullptr, nullptr, 0) QVTFddColormapGP(
+                                    iBox, iXValues, iXMinLimit, iXMaxLimit, iXInterpolate, iZVector, iZMinLimit,
+                                    iZMaxLimit, iZInterpolate, iValues, iAxis, iXScaling, iZScaling,
+                                    iOrderInterpolation, iOrderTolerance)) {}
+
+QVTFddColormapRep::QVTFddColormapRep(const CATMathBox2D& iBox, QVTFddColormapGP* iGP) : _GP(iGP) { SetBox(iBox); }
 
 QVTFddColormapRep::QVTFddColormapRep() : _GP(nullptr) {}
 
