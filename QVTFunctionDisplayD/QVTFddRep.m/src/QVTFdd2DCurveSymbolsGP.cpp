@@ -140,11 +140,11 @@ void QVTFdd2DCurveSymbolsGP::ComputePoints(const CAT2DViewpoint* iViewpoint, flo
   float* lWork = static_cast<float*>(std::malloc(lCapacity * 2 * sizeof(float)));
   if (!lWork) return;
   size_t lNbPoints = 0;
-  bool lThinned = false;
+  bool lThinned = false, lOutOfMemory = false;
   // The pixel of the previous kept marker (none yet), checked first: dense curves stay on it.
   double lPixelX = std::nan(""), lPixelY = std::nan("");
   PixelSet lMarked = {nullptr, 0, 0};
-  for (unsigned int i = 0; i < lNbSamples; ++i) {
+  for (unsigned int i = 0; i < lNbSamples && !lOutOfMemory; ++i) {
     const double lX = lMapX.Map(_XVector->GetValue(i));
     const double lY = lMapY.Map(_YVector->GetValue(i));
     if (!_DisplayBox.IsContaining(CATMathPoint2D(lX, lY))) continue;
@@ -165,9 +165,8 @@ void QVTFdd2DCurveSymbolsGP::ComputePoints(const CAT2DViewpoint* iViewpoint, flo
         const uint64_t lKey = (uint64_t(uint32_t(int64_t(lColumn) + int64_t(kFarPixel))) << 32) |
                               uint32_t(int64_t(lRow) + int64_t(kFarPixel));
         if (!AddPixel(lMarked, lKey, lNew)) {
-          std::free(lWork);
-          std::free(lMarked._Slots);
-          return;
+          lOutOfMemory = true;
+          continue;
         }
       }
       if (!lNew) {
@@ -179,9 +178,8 @@ void QVTFdd2DCurveSymbolsGP::ComputePoints(const CAT2DViewpoint* iViewpoint, flo
       const size_t lGrown = lCapacity > lNbSamples / 2 ? lNbSamples : 2 * lCapacity;
       float* lMore = static_cast<float*>(std::realloc(lWork, lGrown * 2 * sizeof(float)));
       if (!lMore) {
-        std::free(lWork);
-        std::free(lMarked._Slots);
-        return;
+        lOutOfMemory = true;
+        continue;
       }
       lWork = lMore;
       lCapacity = lGrown;
@@ -191,7 +189,8 @@ void QVTFdd2DCurveSymbolsGP::ComputePoints(const CAT2DViewpoint* iViewpoint, flo
     ++lNbPoints;
   }
   std::free(lMarked._Slots);
-  if (lNbPoints == 0) {
+  // Out of memory, no marker at all: a partial set would hide samples.
+  if (lOutOfMemory || lNbPoints == 0) {
     std::free(lWork);
     return;
   }
