@@ -45,6 +45,12 @@ void RecordingRender::KeepImage(const char* iOp, const float* iPosition, int iNb
   Keep(iOp, iPosition, iNbCoords, {lWidth, lHeight, iZoom, iFlag1, iFlag2, static_cast<long long>(lSum >> 1)});
 }
 
+void RecordingRender::KeepText(const char* iOp, const float* iPosition, int iNbCoords, const CATUnicodeString& iText,
+                               CATAnchorPoint iAnchor, float iSize, int iFlag) {
+  Keep(iOp, iPosition, iNbCoords, {static_cast<long long>(iAnchor), iFlag}, iText.ToUTF8());
+  _Calls.back().Floats.push_back(iSize);
+}
+
 void RecordingRender::SetCurrentAttribute(const CATGraphicAttributeSet& iAttribute) {
   CATRender::SetCurrentAttribute(iAttribute);
   int r, g, b, a;
@@ -66,8 +72,7 @@ void RecordingRender::ImmediateDraw3DLine(const float* iPoints, int iNbPoints, i
 
 void RecordingRender::ImmediateDraw3DAnnotationText(const float* iPosition, const CATUnicodeString& iText,
                                                     CATAnchorPoint iAnchor, float iSize, int iFlag) {
-  Keep("ImmediateDraw3DAnnotationText", iPosition, 3, {static_cast<long long>(iAnchor), iFlag}, iText.ToUTF8());
-  _Calls.back().Floats.push_back(iSize);
+  KeepText("ImmediateDraw3DAnnotationText", iPosition, 3, iText, iAnchor, iSize, iFlag);
 }
 
 void RecordingRender::ImmediateDraw3DImagePixel(const float* iPosition, const CATPixelImage* iImage, int iZoom,
@@ -90,8 +95,7 @@ void RecordingRender::ImmediateDraw2DLine(const float* iPoints, int iNbPoints, i
 void RecordingRender::ImmediateDraw2DAnnotationText(const float* iPosition, const CATUnicodeString& iText,
                                                     CATAnchorPoint iAnchor, float iSize, int iFlag,
                                                     const CATGraphicAttributeSet*, const CATGraphicAttributeSet*) {
-  Keep("ImmediateDraw2DAnnotationText", iPosition, 2, {static_cast<long long>(iAnchor), iFlag}, iText.ToUTF8());
-  _Calls.back().Floats.push_back(iSize);
+  KeepText("ImmediateDraw2DAnnotationText", iPosition, 2, iText, iAnchor, iSize, iFlag);
 }
 
 void RecordingRender::ImmediateDraw2DImagePixel(const float* iPosition, const CATPixelImage* iImage, int iZoom,

@@ -51,6 +51,8 @@ class RecordingRender : private OwnedSupport, public CATRender {
             const std::string& iText = std::string());
   void KeepImage(const char* iOp, const float* iPosition, int iNbCoords, const CATPixelImage* iImage, int iZoom,
                  int iFlag1, int iFlag2);
+  void KeepText(const char* iOp, const float* iPosition, int iNbCoords, const CATUnicodeString& iText,
+                CATAnchorPoint iAnchor, float iSize, int iFlag);
 
   std::vector<RecordedCall> _Calls;
 };
