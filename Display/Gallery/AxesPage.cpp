@@ -5,6 +5,7 @@
 
 #include "CAT3DLineGP.h"
 #include "CATViewer.h"
+#include "PagePanels.h"
 #include "Scene.h"
 #include "LinearTicks.h"
 #include "LogTicks.h"
@@ -227,11 +228,7 @@ void AxesPage::Build(CATViewer& ioViewer, CATFont& iFont) {
   Scene::Caption(ioViewer, iFont, 50, 435, 5,
                  "each axis is one axis drawing, laid out once and drawn through its axis GPs; no two texts "
                  "overlap");
-  PlotsPanel(ioViewer, iFont);
-  TickPositionsPanel(ioViewer, iFont);
-  SPSPanel(ioViewer, iFont);
-  DiscretePanel(ioViewer, iFont);
-  LogPanel(ioViewer, iFont);
-  VerticalPanel(ioViewer, iFont);
-  ThreeDPanel(ioViewer, iFont);
+  PagePanels::Build(ioViewer, iFont,
+                    {&PlotsPanel, &TickPositionsPanel, &SPSPanel, &DiscretePanel, &LogPanel, &VerticalPanel,
+                     &ThreeDPanel});
 }

@@ -6,6 +6,7 @@
 
 #include "CAT2DPolygonGP.h"
 #include "CATViewer.h"
+#include "PagePanels.h"
 #include "Scene.h"
 #include "QVTFdd2DAxisLabelPart.h"
 #include "QVTFdd2DAxisText.h"
@@ -202,8 +203,5 @@ void AxisTextPage::Build(CATViewer& ioViewer, CATFont& iFont) {
   Scene::Caption(ioViewer, iFont, 5, 117, 5, "Axis texts");
   Scene::Caption(ioViewer, iFont, 60, 117.6, 2.8,
                  "each text with the box its layout computed (blue outline) and its anchor point (red)");
-  PlacementGrid(ioViewer, iFont);
-  TurnedTexts(ioViewer, iFont);
-  LabelBeyondOccupied(ioViewer, iFont);
-  EmptyFrame(ioViewer, iFont);
+  PagePanels::Build(ioViewer, iFont, {&PlacementGrid, &TurnedTexts, &LabelBeyondOccupied, &EmptyFrame});
 }

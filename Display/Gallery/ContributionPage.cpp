@@ -7,6 +7,7 @@
 #include "CATMathBox2D.h"
 #include "CATViewer.h"
 #include "ColorScaleAxis.h"
+#include "PagePanels.h"
 #include "Scene.h"
 #include "MemoryDoubleVector.h"
 #include "QVTFdd2DBackgroundGP.h"
@@ -134,9 +135,5 @@ void ColourTables(CATViewer& ioViewer, CATFont& iFont) {
 void ContributionPage::Build(CATViewer& ioViewer, CATFont& iFont) {
   ioViewer.FitBox(0.0, 160.0, 0.0, 100.0);
   Scene::Caption(ioViewer, iFont, 5, 92, 5, "Contribution bars");
-  ManySamples(ioViewer, iFont);
-  FewSamples(ioViewer, iFont);
-  WiderRange(ioViewer, iFont);
-  Spectrum(ioViewer, iFont);
-  ColourTables(ioViewer, iFont);
+  PagePanels::Build(ioViewer, iFont, {&ManySamples, &FewSamples, &WiderRange, &Spectrum, &ColourTables});
 }

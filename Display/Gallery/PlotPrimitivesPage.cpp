@@ -8,6 +8,7 @@
 #include "CATMathLine2D.h"
 #include "CATSymbolType.h"
 #include "CATViewer.h"
+#include "PagePanels.h"
 #include "Scene.h"
 #include "MemoryDoubleVector.h"
 #include "QVTFdd2DBackgroundGP.h"
@@ -165,8 +166,5 @@ void HandlesPanel(CATViewer& ioViewer, CATFont& iFont) {
 void PlotPrimitivesPage::Build(CATViewer& ioViewer, CATFont& iFont) {
   ioViewer.FitBox(0.0, 160.0, 0.0, 100.0);
   Scene::Caption(ioViewer, iFont, 5, 94, 4.5, "Plot primitives");
-  CurvesPanel(ioViewer, iFont);
-  SymbolsPanel(ioViewer, iFont);
-  BarsPanel(ioViewer, iFont);
-  HandlesPanel(ioViewer, iFont);
+  PagePanels::Build(ioViewer, iFont, {&CurvesPanel, &SymbolsPanel, &BarsPanel, &HandlesPanel});
 }
