@@ -10,6 +10,7 @@
 #include "QVTFddColormapAlgoOrderInterpol.h"
 #include "QVTFddColormapAlgoOrderInterpolNH.h"
 #include "QVTFddColormapAlgoOrderTestSupport.h"
+#include "QVTFddTestRelease.h"
 #include "QVTFddModule.h"
 #include "QVTFddTestLog.h"
 
@@ -66,10 +67,7 @@ struct NHData {
         XScaling(new FactorScaling(1.0)),
         ZScaling(new FactorScaling(iZFactor)) {}
   ~NHData() {
-    for (CATBaseUnknown* o : std::vector<CATBaseUnknown*>{X, Z, Values, Axis, XScaling, ZScaling}) {
-      EXPECT_EQ(o->GetRefCount(), 1u);
-      o->Release();
-    }
+    ExpectLastAndRelease({X, Z, Values, Axis, XScaling, ZScaling});
   }
   QVTFddColormapAlgoOrderInterpolNH* Make(double iX0, double iX1, double iZ0, double iZ1, int iWidth, int iHeight,
                                           double iTolerance = 0.02) {
@@ -83,12 +81,6 @@ struct NHData {
   FactorScaling* XScaling;
   FactorScaling* ZScaling;
 };
-
-double sGet(QVTFddColormapAlgo& iAlgo, double iX, double iZ) {
-  double v = -12345.0;
-  return iAlgo.GetValue(iX, iZ, v) == 0 ? v : kNaN;
-}
-
 }  // namespace
 
 TEST(QVTFddColormapAlgoOrderInterpolNH, EachRowIsReadWithItsOwnXVector) {
@@ -258,7 +250,6 @@ class HugeRows : public CATSamIDouble1p5D {
   unsigned int GetNbrRows() const override { return 1u << 30; }
   CATSamIDoubleVector* GetXVector(unsigned int) const override { return nullptr; }
 };
-
 }  // namespace
 
 // An order table that cannot be had leaves the map empty, says so once in the module log, and

@@ -17,6 +17,7 @@
 #include "CATDlgProgress.h"
 #include "QVTFddColormapAlgoOrderInterpol.h"
 #include "QVTFddColormapAlgoOrderTestSupport.h"
+#include "QVTFddTestRelease.h"
 #include "QVTFddModule.h"
 #include "QVTFddProgressBar.h"
 #include "QVTFddTestLog.h"
@@ -39,10 +40,7 @@ struct Data {
         XScaling(new FactorScaling(iXFactor)),
         ZScaling(new FactorScaling(iZFactor)) {}
   ~Data() {
-    for (CATBaseUnknown* o : std::vector<CATBaseUnknown*>{X, Z, Values, Axis, XScaling, ZScaling}) {
-      EXPECT_EQ(o->GetRefCount(), 1u);
-      o->Release();
-    }
+    ExpectLastAndRelease({X, Z, Values, Axis, XScaling, ZScaling});
   }
   QVTFddColormapAlgoOrderInterpol* Make(double iX0, double iX1, double iZ0, double iZ1, int iWidth, int iHeight,
                                         double iTolerance = 0.02, int iXInterpolate = 0, int iZInterpolate = 0) {
@@ -57,11 +55,6 @@ struct Data {
   FactorScaling* ZScaling;
 };
 
-double sGet(QVTFddColormapAlgo& iAlgo, double iX, double iZ) {
-  double v = -12345.0;
-  return iAlgo.GetValue(iX, iZ, v) == 0 ? v : kNaN;
-}
-
 // The progress dialog of the running computation: the main window's box.
 QVTFddProgressBar* sRunningDialog() {
   CATDialog* lMain = CATApplicationFrame::GetFrame()->GetMainWindow();
@@ -75,7 +68,6 @@ std::vector<double> sOneToTwenty() {
   for (int i = 1; i <= 20; ++i) v.push_back(i);
   return v;
 }
-
 }  // namespace
 
 // Samples (1, 1) = 10 and (5, 5) = 50 share order 1 with the pixel at (2, 2): the inner one is

@@ -1,6 +1,6 @@
 // Test doubles shared by the tests of the order-interpolation colour maps: a colour axis that
 // writes the value into the colour (so that image assertions are exact), a scaling by a factor,
-// and short-hands for in-memory data.
+// short-hands for in-memory data and the reading of a value back.
 #ifndef QVTFddColormapAlgoOrderTestSupport_H
 #define QVTFddColormapAlgoOrderTestSupport_H
 
@@ -11,6 +11,7 @@
 #include "CATPixelImage.h"
 #include "MemoryDoubleMatrix.h"
 #include "MemoryDoubleVector.h"
+#include "QVTFddColormapAlgo.h"
 #include "QVTIFddContinuousAxis.h"
 #include "QVTIFddScaling.h"
 
@@ -74,6 +75,12 @@ inline MemoryDoubleMatrix* Matrix(unsigned int iLengthX, unsigned int iLengthZ,
   for (unsigned int x = 0; x < iLengthX; ++x)
     for (unsigned int z = 0; z < iLengthZ; ++z) lValues[static_cast<size_t>(x) * iLengthZ + z] = iValue(x, z);
   return new MemoryDoubleMatrix(iLengthX, iLengthZ, std::move(lValues));
+}
+
+// The value an algorithm answers at (iX, iZ), NaN where it answers a failure.
+inline double sGet(QVTFddColormapAlgo& iAlgo, double iX, double iZ) {
+  double v = -12345.0;
+  return iAlgo.GetValue(iX, iZ, v) == 0 ? v : std::nan("");
 }
 
 }  // namespace ordertest
