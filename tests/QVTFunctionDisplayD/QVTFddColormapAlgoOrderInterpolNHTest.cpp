@@ -126,17 +126,7 @@ TEST(QVTFddColormapAlgoOrderInterpolNH, RowsTakePartOnlyWhenWhole) {
 
 TEST(QVTFddColormapAlgoOrderInterpolNH, MissingPiecesDrawNothingAndHoldNothing) {
   NHData d({{1, 5}, {1, 5}}, {}, {1, 5}, {{1, 2}, {3, 4}}, {});
-  for (int lMissing = 0; lMissing < 6; ++lMissing) {
-    QVTFddColormapAlgoOrderInterpolNH* a = new QVTFddColormapAlgoOrderInterpolNH(
-        lMissing == 0 ? nullptr : d.X, 0, 8, 0, lMissing == 1 ? nullptr : d.Z, 0, 8, 0,
-        lMissing == 2 ? nullptr : d.Values, 8, 8, lMissing == 3 ? nullptr : d.Axis,
-        lMissing == 4 ? nullptr : d.XScaling, lMissing == 5 ? nullptr : d.ZScaling, 0.02);
-    EXPECT_EQ(a->MakeBitmap().GetPixels(), nullptr) << lMissing;
-    if (lMissing != 3) {
-      EXPECT_TRUE(std::isnan(sGet(*a, 1, 1))) << lMissing;
-    }
-    delete a;
-  }
+  ExpectMissingPiecesShowNothing<QVTFddColormapAlgoOrderInterpolNH>(d, {3});
 }
 
 // The same samples as homogeneous data give the same image and values (4 800 samples: the

@@ -284,17 +284,7 @@ TEST(QVTFddColormapAlgoOrderInterpol, ImagesStopBelow2000PixelsEachWay) {
 
 TEST(QVTFddColormapAlgoOrderInterpol, MissingPiecesDrawNothingAndHoldNothing) {
   Data d({1, 5}, {1, 5}, [](unsigned int, unsigned int) { return 1.0; });
-  for (int lMissing = 0; lMissing < 6; ++lMissing) {
-    QVTFddColormapAlgoOrderInterpol* a = new QVTFddColormapAlgoOrderInterpol(
-        lMissing == 0 ? nullptr : d.X, 0, 8, 0, lMissing == 1 ? nullptr : d.Z, 0, 8, 0,
-        lMissing == 2 ? nullptr : d.Values, 8, 8, lMissing == 3 ? nullptr : d.Axis,
-        lMissing == 4 ? nullptr : d.XScaling, lMissing == 5 ? nullptr : d.ZScaling, 0.02);
-    EXPECT_EQ(a->MakeBitmap().GetPixels(), nullptr) << lMissing;
-    if (lMissing != 1 && lMissing != 3) {
-      EXPECT_TRUE(std::isnan(sGet(*a, 1, 1))) << lMissing;
-    }
-    delete a;
-  }
+  ExpectMissingPiecesShowNothing<QVTFddColormapAlgoOrderInterpol>(d, {1, 3});
 }
 
 // A plain computation of the rules over every sample: in the band, the nearest sample inside and
