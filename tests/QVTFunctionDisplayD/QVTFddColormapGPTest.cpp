@@ -71,6 +71,15 @@ struct Scene : QVTFddTestImageScene<QVTFddColormapGP> {
   IdentityScaling* ZScaling;
 };
 
+// A primitive that cannot show its data draws nothing into iRender and answers no value at
+// (iX, iZ); it is then destroyed.
+void ExpectShowsNothingAndDestroy(QVTFddColormapGP* iGP, RecordingRender& iRender, double iX, double iZ) {
+  iGP->Draw(iRender);
+  double lValue = 0.0;
+  EXPECT_EQ(iGP->GetValue(iX, iZ, lValue), E_FAIL);
+  iGP->Destroy();
+}
+
 void ExpectSize(const std::vector<RecordedCall>& iCalls, long long iWidth, long long iHeight) {
   ASSERT_EQ(iCalls.size(), 1u);
   ASSERT_EQ(iCalls[0].Ints.size(), 6u);
@@ -174,10 +183,7 @@ TEST(QVTFddColormapGP, HugeOrNonFiniteExtentsCountAsTooLarge) {
                                    CATMathBox2D(0, 10, kNaN, 10), CATMathBox2D(-1e300, 1e300, 0, 10)}) {
     QVTFddColormapGP* lGP =
         new QVTFddColormapGP(lBox, s.X, 0.0, 100.0, 1, s.Z, 0.0, 100.0, 1, s.V, lAxis, nullptr, nullptr, 0, 0.0);
-    lGP->Draw(lRender);
-    double lValue = 0.0;
-    EXPECT_EQ(lGP->GetValue(50.0, 50.0, lValue), E_FAIL);
-    lGP->Destroy();
+    ExpectShowsNothingAndDestroy(lGP, lRender, 50.0, 50.0);
   }
   EXPECT_TRUE(lRender.Calls().empty());
   EXPECT_EQ(lAxis->Calls, 0);
@@ -232,9 +238,7 @@ TEST(QVTFddColormapGP, CopiesDrawNothingAndAssignmentRecomputes) {
   {
     QVTFddColormapGP lCopy(*s.GP);
     EXPECT_EQ(s.X->GetRefCount(), 3u);
-    RecordingRender lRender;
-    lCopy.ImmediateDraw(lRender, &s.Viewpoint, nullptr);
-    EXPECT_TRUE(lRender.Calls().empty());
+    EXPECT_TRUE(s.DrawOther(lCopy).empty());
     double lValue = 0.0;
     EXPECT_EQ(lCopy.GetValue(50.0, 50.0, lValue), E_FAIL);
   }
@@ -273,12 +277,7 @@ TEST(QVTFddColormapGP, MissingPiecesCreateNoAlgorithm) {
       new QVTFddColormapGP(lBox, lX, 0, 1, 1, lX, 0, 1, 1, lV, lAxis, lScaling, nullptr, 1, 0.02),  // order, no Z scaling
       new QVTFddColormapGP(lBox, lXRows, 0, 1, 1, lX, 0, 1, 1, lRows, lAxis, nullptr, lScaling, 1, 0.02),
   };
-  for (QVTFddColormapGP* lGP : lGPs) {
-    lGP->Draw(lRender);
-    double lValue = 0.0;
-    EXPECT_EQ(lGP->GetValue(0.5, 0.5, lValue), E_FAIL);
-    lGP->Destroy();
-  }
+  for (QVTFddColormapGP* lGP : lGPs) ExpectShowsNothingAndDestroy(lGP, lRender, 0.5, 0.5);
   EXPECT_TRUE(lRender.Calls().empty());
   EXPECT_EQ(lAxis->Calls, 0);
   ExpectLastAndRelease({lX, lV, lXRows, lRows, lAxis, lScaling});

@@ -212,9 +212,7 @@ TEST(QVTFddContributionBarGP, CopiesAreDetachedAndReferencesBalanced) {
   {
     QVTFddContributionBarGP lCopy(*s.GP);
     EXPECT_EQ(s.Args->GetRefCount(), 3u);
-    RecordingRender lRender;
-    lCopy.ImmediateDraw(lRender, &s.Viewpoint, nullptr);
-    EXPECT_TRUE(lRender.Calls().empty());
+    EXPECT_TRUE(s.DrawOther(lCopy).empty());
     double lValue = 0.0;
     EXPECT_EQ(lCopy.GetValue(50.0, lValue), E_FAIL);
   }

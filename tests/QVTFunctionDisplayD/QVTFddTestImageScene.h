@@ -24,6 +24,13 @@ struct QVTFddTestImageScene {
     return Render.CallsOf("ImmediateDraw2DImagePixel");
   }
 
+  // The calls iOther (a copy, say) makes when drawn through the scene's viewpoint.
+  std::vector<RecordedCall> DrawOther(TGP& iOther) {
+    RecordingRender lRender;
+    iOther.ImmediateDraw(lRender, &Viewpoint, nullptr);
+    return lRender.Calls();
+  }
+
   TGP* GP = nullptr;
   CAT2DViewpoint Viewpoint;
   RecordingRender Render{1000, 600};
