@@ -11,13 +11,14 @@
 #include "CAT2DGeometricTextGP.h"
 #include "CATFont.h"
 #include "CairoRender.h"
+#include "ColourAttribute.h"
 #include "ImageCompare.h"
 #include "QVTFdd2DAxisText.h"
 #include "QVTFddGPList.h"
 #include "QVTFddModule.h"
-#include "QVTFddTestLog.h"
 #include "QVTFddTestAxisPartFixture.h"
 #include "QVTFddTestExpectNear.h"
+#include "QVTFddTestLog.h"
 
 namespace {
 
@@ -238,12 +239,6 @@ void DrawOutline(CATRender& iRender, const CATMathBox2D& iBox) {
   const float x1 = static_cast<float>(iBox.GetHigh().GetX()), y1 = static_cast<float>(iBox.GetHigh().GetY());
   const float lPoints[10] = {x0, y0, x0, y1, x1, y1, x1, y0, x0, y0};
   iRender.ImmediateDraw2DLine(lPoints, 5, 1, 0);
-}
-
-CATGraphicAttributeSet Colour(int iRed, int iGreen, int iBlue) {
-  CATGraphicAttributeSet lSet;
-  lSet.SetColor(iRed, iGreen, iBlue);
-  return lSet;
 }
 
 }  // namespace

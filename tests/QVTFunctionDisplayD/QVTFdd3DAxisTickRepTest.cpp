@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CairoRender.h"
+#include "ColourAttribute.h"
 #include "ImageCompare.h"
 #include "QVTFdd3DAxisTickRep.h"
 #include "QVTFddConstants.h"
@@ -172,9 +173,7 @@ TEST(QVTFdd3DAxisTickRepDrawn, ObliqueAxisTicksMatchTheGolden) {
   {
     CairoRender lRender(220, 180, CairoRender::PNG, lPath);
     ASSERT_TRUE(lRender.IsValid());
-    CATGraphicAttributeSet lColour;
-    lColour.SetColor(40, 40, 40);
-    lRender.SetCurrentAttribute(lColour);
+    lRender.SetCurrentAttribute(Colour(40, 40, 40));
     const CATMathPoint lOrigin(110, 70, 0);
     const struct {
       CATMathPoint end;
