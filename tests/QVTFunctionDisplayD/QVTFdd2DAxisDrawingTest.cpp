@@ -19,8 +19,8 @@
 #include "QVTFdd2DDiscreteAxisValuesPart.h"
 #include "QVTFdd3DAxisTickRep.h"
 #include "QVTFddGPList.h"
-#include "QVTFddTestTicks.h"
 #include "QVTFddTestAxisPartFixture.h"
+#include "QVTFddTestTicks.h"
 
 namespace {
 

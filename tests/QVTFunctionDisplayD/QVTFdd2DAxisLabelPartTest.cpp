@@ -8,9 +8,9 @@
 #include "QVTFdd2DAxisLabelPart.h"
 #include "QVTFddGPList.h"
 #include "QVTFddModule.h"
-#include "QVTFddTestLog.h"
 #include "QVTFddTestAxisPartFixture.h"
 #include "QVTFddTestExpectNear.h"
+#include "QVTFddTestLog.h"
 
 namespace {
 

@@ -16,10 +16,10 @@
 #include "QVTFddConstants.h"
 #include "QVTFddGPList.h"
 #include "QVTFddModule.h"
-#include "QVTFddTestLog.h"
-#include "QVTFddTestTicks.h"
 #include "QVTFddTestAxisPartFixture.h"
 #include "QVTFddTestExpectNear.h"
+#include "QVTFddTestLog.h"
+#include "QVTFddTestTicks.h"
 
 namespace {
 

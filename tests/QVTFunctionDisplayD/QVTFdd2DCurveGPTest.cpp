@@ -14,8 +14,8 @@
 #include "CATMathPoint.h"
 #include "CATMathPoint2Df.h"
 #include "QVTFdd2DCurveGP.h"
-#include "RecordingRender.h"
 #include "QVTFddTestCountingVectors.h"
+#include "RecordingRender.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "CATSymbolType.h"
 #include "CairoRender.h"
 #include "QVTFdd2DCurveSymbolsGP.h"
-#include "RecordingRender.h"
 #include "QVTFddTestCountingVectors.h"
+#include "RecordingRender.h"
 
 namespace {
 

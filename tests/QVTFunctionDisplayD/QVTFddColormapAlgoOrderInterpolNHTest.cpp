@@ -10,9 +10,9 @@
 #include "QVTFddColormapAlgoOrderInterpol.h"
 #include "QVTFddColormapAlgoOrderInterpolNH.h"
 #include "QVTFddColormapAlgoOrderTestSupport.h"
-#include "QVTFddTestRelease.h"
 #include "QVTFddModule.h"
 #include "QVTFddTestLog.h"
+#include "QVTFddTestRelease.h"
 
 using namespace ordertest;
 

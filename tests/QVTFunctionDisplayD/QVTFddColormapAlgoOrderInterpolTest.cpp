@@ -17,10 +17,10 @@
 #include "CATDlgProgress.h"
 #include "QVTFddColormapAlgoOrderInterpol.h"
 #include "QVTFddColormapAlgoOrderTestSupport.h"
-#include "QVTFddTestRelease.h"
 #include "QVTFddModule.h"
 #include "QVTFddProgressBar.h"
 #include "QVTFddTestLog.h"
+#include "QVTFddTestRelease.h"
 
 using namespace ordertest;
 

@@ -21,11 +21,11 @@
 #include "QVTFddColormapGP.h"
 #include "QVTFddColormapRep.h"
 #include "QVTFddColormapTestAxis.h"
-#include "QVTIFddScaling.h"
-#include "RecordingRender.h"
 #include "QVTFddTestImageScene.h"
 #include "QVTFddTestRelease.h"
 #include "QVTFddTestRepsPng.h"
+#include "QVTIFddScaling.h"
+#include "RecordingRender.h"
 
 namespace {
 

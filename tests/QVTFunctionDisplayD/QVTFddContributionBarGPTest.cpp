@@ -15,10 +15,10 @@
 #include "QVTFddContributionAlgoLineair.h"
 #include "QVTFddContributionBarGP.h"
 #include "QVTFddContributionBarRep.h"
-#include "RecordingRender.h"
 #include "QVTFddTestImageScene.h"
 #include "QVTFddTestRelease.h"
 #include "QVTFddTestRepsPng.h"
+#include "RecordingRender.h"
 
 namespace {
 
@@ -224,9 +224,7 @@ TEST(QVTFddContributionBarGP, CopiesAreDetachedAndReferencesBalanced) {
   EXPECT_EQ(lOtherArgs->GetRefCount(), 3u);
   *lOther = *s.GP;
   EXPECT_EQ(lOtherArgs->GetRefCount(), 1u);
-  RecordingRender lRender;
-  lOther->ImmediateDraw(lRender, &s.Viewpoint, nullptr);
-  EXPECT_TRUE(lRender.Calls().empty());
+  EXPECT_TRUE(s.DrawOther(*lOther).empty());
   EXPECT_EQ(lOther->GetRefCount(), 1u);
   lOther->Destroy();
   lOtherArgs->Release();
