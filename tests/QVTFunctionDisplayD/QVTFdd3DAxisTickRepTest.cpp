@@ -10,20 +10,16 @@
 #include "ImageCompare.h"
 #include "QVTFdd3DAxisTickRep.h"
 #include "QVTFddConstants.h"
+#include "QVTFddTestCopyable.h"
 #include "QVTFddTestTicks.h"
 #include "RecordingRender.h"
 
 namespace {
 
 // Shows what a representation holds.
-class ProbeRep : public QVTFdd3DAxisTickRep {
+class ProbeRep : public QVTFddTestCopyable<QVTFdd3DAxisTickRep> {
  public:
-  using QVTFdd3DAxisTickRep::QVTFdd3DAxisTickRep;
-  ProbeRep(ProbeRep& iOther) : QVTFdd3DAxisTickRep(iOther) {}
-  ProbeRep& operator=(ProbeRep& iOther) {
-    QVTFdd3DAxisTickRep::operator=(iOther);
-    return *this;
-  }
+  using QVTFddTestCopyable::QVTFddTestCopyable;
   unsigned char ShowValues() const { return _ShowValues; }
   CATAnchorPoint Anchor() const { return _Anchor; }
   const CATMathPoint& Start() const { return _Start; }
