@@ -14,6 +14,7 @@
 #include "CATMathPoint.h"
 #include "CATMathPoint2Df.h"
 #include "QVTFdd2DCurveGP.h"
+#include "QVTFddTestCopiesDrawNothing.h"
 #include "QVTFddTestCountingVectors.h"
 #include "RecordingRender.h"
 
@@ -337,19 +338,8 @@ TEST(QVTFdd2DCurveGP, CopySharesTheVectorsAndDrawsNothing) {
   CAT2DViewpoint lViewpoint = PixelViewpoint();
   const std::vector<float> lDrawn = DrawnSegments(*lCurve._GP, &lViewpoint);
   ASSERT_FALSE(lDrawn.empty());
-  {
-    // The copy holds its own references and no cache of the original.
-    QVTFdd2DCurveGP lCopy(*lCurve._GP);
-    EXPECT_EQ(lCurve._X->GetRefCount(), 3u);
-    EXPECT_EQ(lCurve._Y->GetRefCount(), 3u);
-    EXPECT_TRUE(DrawnSegments(lCopy, &lViewpoint).empty());
-    // Assignment leaves each primitive its own data and cache.
-    lCopy = *lCurve._GP;
-    EXPECT_TRUE(DrawnSegments(lCopy, &lViewpoint).empty());
-    *lCurve._GP = lCopy;
-    EXPECT_EQ(DrawnSegments(*lCurve._GP, &lViewpoint), lDrawn);
-  }
-  EXPECT_EQ(lCurve._X->GetRefCount(), 2u);
+  ExpectCopiesDrawNothing(*lCurve._GP, lCurve, lDrawn,
+                          [&](QVTFdd2DCurveGP& iGP) { return DrawnSegments(iGP, &lViewpoint); });
 }
 
 TEST(QVTFdd2DCurveGP, DataBoxesAtTheEndsOfTheDoublesDrawAsOrdinaryOnes) {

@@ -10,6 +10,7 @@
 #include "CATSymbolType.h"
 #include "CairoRender.h"
 #include "QVTFdd2DCurveSymbolsGP.h"
+#include "QVTFddTestCopiesDrawNothing.h"
 #include "QVTFddTestCountingVectors.h"
 #include "RecordingRender.h"
 
@@ -117,16 +118,8 @@ TEST(QVTFdd2DCurveSymbolsGP, CopySharesTheVectorsAndDrawsNothing) {
   Symbols lSymbols({1, 2}, {1, 2}, CATSymbolDiamond);
   const std::vector<RecordedCall> lDrawn = Draw(*lSymbols._GP, &kViewpoint);
   ASSERT_EQ(lDrawn.size(), 1u);
-  {
-    QVTFdd2DCurveSymbolsGP lCopy(*lSymbols._GP);
-    EXPECT_EQ(lSymbols._X->GetRefCount(), 3u);
-    EXPECT_TRUE(Draw(lCopy, &kViewpoint).empty());
-    lCopy = *lSymbols._GP;
-    EXPECT_TRUE(Draw(lCopy, &kViewpoint).empty());
-    *lSymbols._GP = lCopy;
-    EXPECT_EQ(Draw(*lSymbols._GP, &kViewpoint), lDrawn);
-  }
-  EXPECT_EQ(lSymbols._X->GetRefCount(), 2u);
+  ExpectCopiesDrawNothing(*lSymbols._GP, lSymbols, lDrawn,
+                          [](QVTFdd2DCurveSymbolsGP& iGP) { return Draw(iGP, &kViewpoint); });
 }
 
 TEST(QVTFdd2DCurveSymbolsGP, SamplesOnAMarkedPixelAreLeftOutUntilZoomedIn) {
