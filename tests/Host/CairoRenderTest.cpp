@@ -20,19 +20,13 @@
 #include "CATPixelImage.h"
 #include "CATViewer.h"
 #include "CairoRender.h"
+#include "ColourAttribute.h"
 #include "ImageCompare.h"
 
 namespace {
 
 const float kNaN = std::numeric_limits<float>::quiet_NaN();
 const float kInf = std::numeric_limits<float>::infinity();
-
-CATGraphicAttributeSet Colour(int iRed, int iGreen, int iBlue, int iThickness = 0) {
-  CATGraphicAttributeSet lSet;
-  lSet.SetColor(iRed, iGreen, iBlue);
-  lSet.SetThickness(iThickness);
-  return lSet;
-}
 
 // Darkness of a pixel of a white surface: 0 for white, 1 for black.
 double Ink(const CairoRender& iRender, int iX, int iY) {

@@ -19,6 +19,7 @@
 #include "QVTFdd2DDiscreteAxisValuesPart.h"
 #include "QVTFdd3DAxisTickRep.h"
 #include "QVTFddGPList.h"
+#include "QVTFddTestAxisPartFixture.h"
 #include "QVTFddTestTicks.h"
 
 namespace {
@@ -49,17 +50,10 @@ double TextX(QVTFddGPList* iHead, const std::string& iText) {
   return -1e9;
 }
 
-CATListValCATUnicodeString Values(const std::vector<const char*>& iTexts) {
-  CATListValCATUnicodeString lList;
-  for (const char* lText : iTexts) lList.Append(lText);
-  return lList;
-}
-
-class QVTFdd2DAxisDrawingFixture : public ::testing::Test {
+class QVTFdd2DAxisDrawingFixture : public QVTFddTestAxisPartFixture {
  protected:
   void SetUp() override {
-    _Font = CATFont::CreateFixedMetric();
-    ASSERT_NE(_Font, nullptr);
+    QVTFddTestAxisPartFixture::SetUp();
     for (QVTFddTestTicks*& lTicks : _Ticks) {
       lTicks = new QVTFddTestTicks;
       ASSERT_NE(lTicks, nullptr);
@@ -81,7 +75,7 @@ class QVTFdd2DAxisDrawingFixture : public ::testing::Test {
       EXPECT_EQ(lTicks->Scaling->GetRefCount(), 1u);
       lTicks->Release();
     }
-    if (_Font) _Font->Release();
+    QVTFddTestAxisPartFixture::TearDown();
   }
 
   QVTFdd2DAxisDrawing* Make(int iNbrSPS, int iActive, int iShowLimits, int iContinuous = 1,
@@ -96,7 +90,6 @@ class QVTFdd2DAxisDrawingFixture : public ::testing::Test {
     return lDrawing;
   }
 
-  CATFont* _Font = nullptr;
   QVTFddTestTicks* _Ticks[3] = {nullptr, nullptr, nullptr};
   QVTFdd2DAxisDrawing* _Drawing = nullptr;
 };

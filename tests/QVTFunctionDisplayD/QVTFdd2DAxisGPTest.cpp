@@ -6,6 +6,7 @@
 
 #include "CATFont.h"
 #include "CairoRender.h"
+#include "ColourAttribute.h"
 #include "ImageCompare.h"
 #include "LinearTicks.h"
 #include "QVTFdd2DAxisDrawing.h"
@@ -112,9 +113,7 @@ TEST(QVTFdd2DAxisGPDrawn, PlotAxesMatchTheGolden) {
   {
     CairoRender lRender(240, 180, CairoRender::PNG, lPath);
     ASSERT_TRUE(lRender.IsValid());
-    CATGraphicAttributeSet lColour;
-    lColour.SetColor(50, 50, 50);
-    lRender.SetCurrentAttribute(lColour);
+    lRender.SetCurrentAttribute(Colour(50, 50, 50));
     for (QVTFdd2DAxisGP* lGP : lGPs) {
       ASSERT_NE(lGP, nullptr);
       lGP->Draw(lRender);

@@ -8,37 +8,24 @@
 #include "QVTFdd2DAxisLabelPart.h"
 #include "QVTFddGPList.h"
 #include "QVTFddModule.h"
+#include "QVTFddTestAxisPartFixture.h"
+#include "QVTFddTestExpectNear.h"
 #include "QVTFddTestLog.h"
 
 namespace {
 
 const double kEps = 1e-9;
 
-QVTFddMathRegion Empty() { return QVTFddMathRegion(0.00001, nullptr); }
 QVTFddMathRegion BoxRegion(double x0, double x1, double y0, double y1) {
   return QVTFddMathRegion(CATMathBox2D(x0, x1, y0, y1), 0.00001, nullptr, nullptr);
 }
 
 void ExpectBox(const QVTFddMathRegion& iRegion, double x0, double x1, double y0, double y1) {
-  ASSERT_EQ(iRegion.mf_GetNbBoxes(), 1);
-  CATMathBox2D lBox = iRegion.mf_GetBox(0);
-  EXPECT_NEAR(lBox.GetLow().GetX(), x0, kEps);
-  EXPECT_NEAR(lBox.GetHigh().GetX(), x1, kEps);
-  EXPECT_NEAR(lBox.GetLow().GetY(), y0, kEps);
-  EXPECT_NEAR(lBox.GetHigh().GetY(), y1, kEps);
+  ExpectOneBoxNear(iRegion, x0, x1, y0, y1, kEps);
 }
 
-class QVTFdd2DAxisLabelPartFixture : public ::testing::Test {
+class QVTFdd2DAxisLabelPartFixture : public QVTFddTestAxisPartFixture {
  protected:
-  void SetUp() override {
-    _Font = CATFont::CreateFixedMetric();
-    ASSERT_NE(_Font, nullptr);
-  }
-  void TearDown() override {
-    delete _List;
-    if (_Font) _Font->Release();
-  }
-
   QVTFddMathRegion Lay(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd, const CATMathDirection2D& iDirection,
                        const QVTFddMathRegion& iOccupied, const char* iLabel = "Label",
                        QVTFdd2DAxisDrawing::eTickPosition iTicks = QVTFdd2DAxisDrawing::eOutside) {
@@ -50,9 +37,6 @@ class QVTFdd2DAxisLabelPartFixture : public ::testing::Test {
   const CAT2DGeometricTextGP* Head() const {
     return _List ? dynamic_cast<const CAT2DGeometricTextGP*>(_List->GetGP()) : nullptr;
   }
-
-  CATFont* _Font = nullptr;
-  QVTFddGPList* _List = nullptr;
 };
 
 }  // namespace

@@ -10,12 +10,13 @@
 #include "QVTFdd2DAxisLimitPart.h"
 #include "QVTFddGPList.h"
 #include "QVTFddModule.h"
+#include "QVTFddTestAxisPartFixture.h"
+#include "QVTFddTestExpectNear.h"
 
 namespace {
 
 const double kEps = 1e-5;
 
-QVTFddMathRegion Empty() { return QVTFddMathRegion(0.00001, nullptr); }
 
 // The list's primitives from the head.
 std::vector<CATGraphicPrimitive*> FromHead(QVTFddGPList* iHead) {
@@ -25,14 +26,7 @@ std::vector<CATGraphicPrimitive*> FromHead(QVTFddGPList* iHead) {
 }
 
 void ExpectLine(CATGraphicPrimitive* iGP, double x0, double y0, double x1, double y1) {
-  const CAT2DLineGP* lLine = dynamic_cast<const CAT2DLineGP*>(iGP);
-  ASSERT_NE(lLine, nullptr);
-  ASSERT_EQ(lLine->GetNbPoints(), 2);
-  const float* p = lLine->GetPoints();
-  EXPECT_NEAR(p[0], x0, kEps);
-  EXPECT_NEAR(p[1], y0, kEps);
-  EXPECT_NEAR(p[2], x1, kEps);
-  EXPECT_NEAR(p[3], y1, kEps);
+  ExpectSegmentNear(dynamic_cast<const CAT2DLineGP*>(iGP), x0, y0, x1, y1, kEps);
 }
 
 void ExpectText(CATGraphicPrimitive* iGP, const char* iText, double x, double y) {
@@ -44,23 +38,11 @@ void ExpectText(CATGraphicPrimitive* iGP, const char* iText, double x, double y)
 }
 
 void ExpectBox(const CATMathBox2D& iBox, double x0, double x1, double y0, double y1) {
-  EXPECT_NEAR(iBox.GetLow().GetX(), x0, kEps);
-  EXPECT_NEAR(iBox.GetHigh().GetX(), x1, kEps);
-  EXPECT_NEAR(iBox.GetLow().GetY(), y0, kEps);
-  EXPECT_NEAR(iBox.GetHigh().GetY(), y1, kEps);
+  ExpectBoxNear(iBox, x0, x1, y0, y1, kEps);
 }
 
-class QVTFdd2DAxisLimitPartFixture : public ::testing::Test {
+class QVTFdd2DAxisLimitPartFixture : public QVTFddTestAxisPartFixture {
  protected:
-  void SetUp() override {
-    _Font = CATFont::CreateFixedMetric();
-    ASSERT_NE(_Font, nullptr);
-  }
-  void TearDown() override {
-    delete _List;
-    if (_Font) _Font->Release();
-  }
-
   QVTFddMathRegion Lay(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd, int iShowLimits, int iActive,
                        int iSPS, QVTFdd2DAxisDrawing::eTickPosition iPosition = QVTFdd2DAxisDrawing::eOutside,
                        const char* iMin = "lo", const char* iMax = "hi", bool iNoFont = false) {
@@ -68,9 +50,6 @@ class QVTFdd2DAxisLimitPartFixture : public ::testing::Test {
                                 Empty(), iMin, iMax, iShowLimits, iActive, iSPS);
     return lPart.AddPrim(_List);
   }
-
-  CATFont* _Font = nullptr;
-  QVTFddGPList* _List = nullptr;
 };
 
 }  // namespace

@@ -11,10 +11,13 @@
 #include "CAT2DGeometricTextGP.h"
 #include "CATFont.h"
 #include "CairoRender.h"
+#include "ColourAttribute.h"
 #include "ImageCompare.h"
 #include "QVTFdd2DAxisText.h"
 #include "QVTFddGPList.h"
 #include "QVTFddModule.h"
+#include "QVTFddTestAxisPartFixture.h"
+#include "QVTFddTestExpectNear.h"
 #include "QVTFddTestLog.h"
 
 namespace {
@@ -22,22 +25,12 @@ namespace {
 const double kEps = 1e-9;
 const CATMathPoint2D kPosition(100, 50);
 
-QVTFddMathRegion Empty() { return QVTFddMathRegion(0.00001, nullptr); }
 QVTFddMathRegion BoxRegion(double x0, double x1, double y0, double y1) {
   return QVTFddMathRegion(CATMathBox2D(x0, x1, y0, y1), 0.00001, nullptr, nullptr);
 }
 
-class QVTFdd2DAxisTextFixture : public ::testing::Test {
+class QVTFdd2DAxisTextFixture : public QVTFddTestAxisPartFixture {
  protected:
-  void SetUp() override {
-    _Font = CATFont::CreateFixedMetric();
-    ASSERT_NE(_Font, nullptr);
-  }
-  void TearDown() override {
-    delete _List;
-    if (_Font) _Font->Release();
-  }
-
   // "ABCDE" at height 10: 30 wide, 10 tall.
   QVTFdd2DAxisText Text(const CATMathDirection2D& iPlacement, const CATMathDirection2D& iUp, int iMode,
                         const char* iText = "ABCDE") {
@@ -50,12 +43,7 @@ class QVTFdd2DAxisTextFixture : public ::testing::Test {
                     float iDegrees) {
     QVTFddGPList* lBefore = _List;
     QVTFddMathRegion lRegion = iText.AddPrim(_List, Empty());
-    ASSERT_EQ(lRegion.mf_GetNbBoxes(), 1);
-    CATMathBox2D lBox = lRegion.mf_GetBox(0);
-    EXPECT_NEAR(lBox.GetLow().GetX(), x0, kEps);
-    EXPECT_NEAR(lBox.GetHigh().GetX(), x1, kEps);
-    EXPECT_NEAR(lBox.GetLow().GetY(), y0, kEps);
-    EXPECT_NEAR(lBox.GetHigh().GetY(), y1, kEps);
+    ExpectOneBoxNear(lRegion, x0, x1, y0, y1, kEps);
     ASSERT_NE(_List, lBefore);
     EXPECT_EQ(_List->GetNext(), lBefore);
     auto* lGP = dynamic_cast<CAT2DGeometricTextGP*>(_List->GetGP());
@@ -66,9 +54,6 @@ class QVTFdd2DAxisTextFixture : public ::testing::Test {
     EXPECT_FLOAT_EQ(lGP->GetHeight(), 10.0f);
     EXPECT_EQ(lGP->GetFont(), _Font);
   }
-
-  CATFont* _Font = nullptr;
-  QVTFddGPList* _List = nullptr;
 };
 
 }  // namespace
@@ -254,12 +239,6 @@ void DrawOutline(CATRender& iRender, const CATMathBox2D& iBox) {
   const float x1 = static_cast<float>(iBox.GetHigh().GetX()), y1 = static_cast<float>(iBox.GetHigh().GetY());
   const float lPoints[10] = {x0, y0, x0, y1, x1, y1, x1, y0, x0, y0};
   iRender.ImmediateDraw2DLine(lPoints, 5, 1, 0);
-}
-
-CATGraphicAttributeSet Colour(int iRed, int iGreen, int iBlue) {
-  CATGraphicAttributeSet lSet;
-  lSet.SetColor(iRed, iGreen, iBlue);
-  return lSet;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "CAT2DViewpoint.h"
@@ -27,6 +28,12 @@ CATGraphicAttributeSet Attribute(unsigned int iWord) {
 
 RecordedCall SetAttributeCall(unsigned int iWord) {
   return RecordedCall{"SetCurrentAttribute", {}, {static_cast<long long>(iWord), 10, 20, 30, 200}, ""};
+}
+
+// The calls of a bar drawn as one line through iPoints in the attribute iWord, kWord set back.
+std::vector<RecordedCall> LineCalls(unsigned int iWord, std::vector<float> iPoints) {
+  return {SetAttributeCall(iWord), {"ImmediateDraw2DLine", std::move(iPoints), kLineInts, ""},
+          SetAttributeCall(kWord)};
 }
 
 // Draws the bar in a 200 x 200 viewport whose model units are pixels (unless a viewpoint is
@@ -63,30 +70,18 @@ TEST(QVTFdd2DBarGP, TallBarIsOneFilledPolygon) {
 TEST(QVTFdd2DBarGP, BarInAdjacentPixelRowsIsAOnePixelBaseLine) {
   // Rows 20 and 21: one pixel step, so the base line, drawn one pixel thick.
   const float lBase[2] = {10, 20.2f}, lTop[2] = {30, 21.7f};
-  EXPECT_EQ(Draw(lBase, lTop, QVTFdd2DBarGP::Vertical, &kPixels),
-            (std::vector<RecordedCall>{SetAttributeCall(kThinWord),
-                                       {"ImmediateDraw2DLine", {10, 20.2f, 30, 20.2f}, kLineInts, ""},
-                                       SetAttributeCall(kWord)}));
+  EXPECT_EQ(Draw(lBase, lTop, QVTFdd2DBarGP::Vertical, &kPixels), LineCalls(kThinWord, {10, 20.2f, 30, 20.2f}));
   EXPECT_EQ(Attribute(kThinWord).GetThickness(), 1);
   // Horizontally: columns 10 and 11, a line along x = x1.
   const float lLeft[2] = {10.2f, 5}, lRight[2] = {11.9f, 9};
-  EXPECT_EQ(Draw(lLeft, lRight, QVTFdd2DBarGP::Horizontal, &kPixels),
-            (std::vector<RecordedCall>{SetAttributeCall(kThinWord),
-                                       {"ImmediateDraw2DLine", {10.2f, 5, 10.2f, 9}, kLineInts, ""},
-                                       SetAttributeCall(kWord)}));
+  EXPECT_EQ(Draw(lLeft, lRight, QVTFdd2DBarGP::Horizontal, &kPixels), LineCalls(kThinWord, {10.2f, 5, 10.2f, 9}));
 }
 
 TEST(QVTFdd2DBarGP, FlatBarIsABaseLineInTheCurrentAttribute) {
   const float lBase[2] = {10, 20.5f}, lTop[2] = {30, 20.5f};
-  EXPECT_EQ(Draw(lBase, lTop, QVTFdd2DBarGP::Vertical, &kPixels),
-            (std::vector<RecordedCall>{SetAttributeCall(kWord),
-                                       {"ImmediateDraw2DLine", {10, 20.5f, 30, 20.5f}, kLineInts, ""},
-                                       SetAttributeCall(kWord)}));
+  EXPECT_EQ(Draw(lBase, lTop, QVTFdd2DBarGP::Vertical, &kPixels), LineCalls(kWord, {10, 20.5f, 30, 20.5f}));
   const float lLow[2] = {15, 10}, lHigh[2] = {15, 40};
-  EXPECT_EQ(Draw(lLow, lHigh, QVTFdd2DBarGP::Horizontal, &kPixels),
-            (std::vector<RecordedCall>{SetAttributeCall(kWord),
-                                       {"ImmediateDraw2DLine", {15, 10, 15, 40}, kLineInts, ""},
-                                       SetAttributeCall(kWord)}));
+  EXPECT_EQ(Draw(lLow, lHigh, QVTFdd2DBarGP::Horizontal, &kPixels), LineCalls(kWord, {15, 10, 15, 40}));
 }
 
 TEST(QVTFdd2DBarGP, ThicknessInPixelsFollowsTheZoom) {

@@ -13,8 +13,9 @@
 #include "CATMathBox2D.h"
 #include "CATMathPoint.h"
 #include "CATMathPoint2Df.h"
-#include "MemoryDoubleVector.h"
 #include "QVTFdd2DCurveGP.h"
+#include "QVTFddTestCopiesDrawNothing.h"
+#include "QVTFddTestCountingVectors.h"
 #include "RecordingRender.h"
 
 namespace {
@@ -24,44 +25,15 @@ const double kInf = std::numeric_limits<double>::infinity();
 // Model coordinates are drawn at most this far from 0.
 const float kLimit = static_cast<float>(double(FLT_MAX) * double(0.01f));
 
-// In-memory vector that counts its reads and remembers the highest index asked for.
-class CountingVector : public MemoryDoubleVector {
- public:
-  explicit CountingVector(std::vector<double> iValues) : MemoryDoubleVector(std::move(iValues)) {}
-  double GetValue(unsigned int iIndex) const override {
-    ++_Reads;
-    _End = std::max<unsigned long long>(_End, iIndex + 1ULL);
-    return MemoryDoubleVector::GetValue(iIndex);
-  }
-  unsigned int GetValues(unsigned int iFirst, unsigned int iCount, double* oValues) const override {
-    ++_Reads;
-    _End = std::max<unsigned long long>(_End, 0ULL + iFirst + iCount);
-    return MemoryDoubleVector::GetValues(iFirst, iCount, oValues);
-  }
-  mutable long _Reads = 0;
-  mutable unsigned long long _End = 0;  // one past the highest index asked for
-};
-
 // A curve over two counting vectors, released with the fixture.
-struct Curve {
+struct Curve : QVTFddTestCountingVectors {
   Curve(std::vector<double> iX, std::vector<double> iY, const CATMathBox2D& iDataBox,
         const CATMathBox2D& iDisplayBox, QVTFdd2DCurveGP::eReduceAxis iAxis = QVTFdd2DCurveGP::ReduceAlongX)
-      : _X(new CountingVector(std::move(iX))), _Y(new CountingVector(std::move(iY))) {
+      : QVTFddTestCountingVectors(std::move(iX), std::move(iY)) {
     _GP = new QVTFdd2DCurveGP(iDataBox, iDisplayBox, iAxis, _X, _Y);
   }
-  ~Curve() {
-    _GP->Destroy();
-    EXPECT_EQ(_X->GetRefCount(), 1u);
-    EXPECT_EQ(_Y->GetRefCount(), 1u);
-    _X->Release();
-    _Y->Release();
-  }
-  Curve(const Curve&) = delete;
-  Curve& operator=(const Curve&) = delete;
-  long Reads() const { return _X->_Reads + _Y->_Reads; }
+  ~Curve() { _GP->Destroy(); }
 
-  CountingVector* _X;
-  CountingVector* _Y;
   QVTFdd2DCurveGP* _GP;
 };
 
@@ -366,19 +338,8 @@ TEST(QVTFdd2DCurveGP, CopySharesTheVectorsAndDrawsNothing) {
   CAT2DViewpoint lViewpoint = PixelViewpoint();
   const std::vector<float> lDrawn = DrawnSegments(*lCurve._GP, &lViewpoint);
   ASSERT_FALSE(lDrawn.empty());
-  {
-    // The copy holds its own references and no cache of the original.
-    QVTFdd2DCurveGP lCopy(*lCurve._GP);
-    EXPECT_EQ(lCurve._X->GetRefCount(), 3u);
-    EXPECT_EQ(lCurve._Y->GetRefCount(), 3u);
-    EXPECT_TRUE(DrawnSegments(lCopy, &lViewpoint).empty());
-    // Assignment leaves each primitive its own data and cache.
-    lCopy = *lCurve._GP;
-    EXPECT_TRUE(DrawnSegments(lCopy, &lViewpoint).empty());
-    *lCurve._GP = lCopy;
-    EXPECT_EQ(DrawnSegments(*lCurve._GP, &lViewpoint), lDrawn);
-  }
-  EXPECT_EQ(lCurve._X->GetRefCount(), 2u);
+  ExpectCopiesDrawNothing(*lCurve._GP, lCurve, lDrawn,
+                          [&](QVTFdd2DCurveGP& iGP) { return DrawnSegments(iGP, &lViewpoint); });
 }
 
 TEST(QVTFdd2DCurveGP, DataBoxesAtTheEndsOfTheDoublesDrawAsOrdinaryOnes) {

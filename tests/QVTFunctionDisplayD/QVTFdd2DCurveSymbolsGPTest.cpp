@@ -9,56 +9,28 @@
 #include "CATMathBox2D.h"
 #include "CATSymbolType.h"
 #include "CairoRender.h"
-#include "MemoryDoubleVector.h"
 #include "QVTFdd2DCurveSymbolsGP.h"
+#include "QVTFddTestCopiesDrawNothing.h"
+#include "QVTFddTestCountingVectors.h"
 #include "RecordingRender.h"
 
 namespace {
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// In-memory vector that counts its reads and remembers the highest index asked for.
-class CountingVector : public MemoryDoubleVector {
- public:
-  explicit CountingVector(std::vector<double> iValues) : MemoryDoubleVector(std::move(iValues)) {}
-  double GetValue(unsigned int iIndex) const override {
-    ++_Reads;
-    _End = std::max<unsigned long long>(_End, iIndex + 1ULL);
-    return MemoryDoubleVector::GetValue(iIndex);
-  }
-  unsigned int GetValues(unsigned int iFirst, unsigned int iCount, double* oValues) const override {
-    ++_Reads;
-    _End = std::max<unsigned long long>(_End, 0ULL + iFirst + iCount);
-    return MemoryDoubleVector::GetValues(iFirst, iCount, oValues);
-  }
-  mutable long _Reads = 0;
-  mutable unsigned long long _End = 0;
-};
-
 // Data box [0, 10] x [0, 10] onto the display box [100, 200] x [50, 150]: ten model units per
 // data unit.
 const CATMathBox2D kData(0, 10, 0, 10);
 const CATMathBox2D kDisplay(100, 200, 50, 150);
 
-struct Symbols {
+struct Symbols : QVTFddTestCountingVectors {
   Symbols(std::vector<double> iX, std::vector<double> iY, int iType = CATSymbolCircle,
           const CATMathBox2D& iData = kData)
-      : _X(new CountingVector(std::move(iX))), _Y(new CountingVector(std::move(iY))) {
+      : QVTFddTestCountingVectors(std::move(iX), std::move(iY)) {
     _GP = new QVTFdd2DCurveSymbolsGP(iType, iData, kDisplay, _X, _Y);
   }
-  ~Symbols() {
-    _GP->Destroy();
-    EXPECT_EQ(_X->GetRefCount(), 1u);
-    EXPECT_EQ(_Y->GetRefCount(), 1u);
-    _X->Release();
-    _Y->Release();
-  }
-  Symbols(const Symbols&) = delete;
-  Symbols& operator=(const Symbols&) = delete;
-  long Reads() const { return _X->_Reads + _Y->_Reads; }
+  ~Symbols() { _GP->Destroy(); }
 
-  CountingVector* _X;
-  CountingVector* _Y;
   QVTFdd2DCurveSymbolsGP* _GP;
 };
 
@@ -146,16 +118,8 @@ TEST(QVTFdd2DCurveSymbolsGP, CopySharesTheVectorsAndDrawsNothing) {
   Symbols lSymbols({1, 2}, {1, 2}, CATSymbolDiamond);
   const std::vector<RecordedCall> lDrawn = Draw(*lSymbols._GP, &kViewpoint);
   ASSERT_EQ(lDrawn.size(), 1u);
-  {
-    QVTFdd2DCurveSymbolsGP lCopy(*lSymbols._GP);
-    EXPECT_EQ(lSymbols._X->GetRefCount(), 3u);
-    EXPECT_TRUE(Draw(lCopy, &kViewpoint).empty());
-    lCopy = *lSymbols._GP;
-    EXPECT_TRUE(Draw(lCopy, &kViewpoint).empty());
-    *lSymbols._GP = lCopy;
-    EXPECT_EQ(Draw(*lSymbols._GP, &kViewpoint), lDrawn);
-  }
-  EXPECT_EQ(lSymbols._X->GetRefCount(), 2u);
+  ExpectCopiesDrawNothing(*lSymbols._GP, lSymbols, lDrawn,
+                          [](QVTFdd2DCurveSymbolsGP& iGP) { return Draw(iGP, &kViewpoint); });
 }
 
 TEST(QVTFdd2DCurveSymbolsGP, SamplesOnAMarkedPixelAreLeftOutUntilZoomedIn) {

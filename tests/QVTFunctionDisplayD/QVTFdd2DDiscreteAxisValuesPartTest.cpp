@@ -12,18 +12,12 @@
 #include "QVTFdd2DDiscreteAxisValuesPart.h"
 #include "QVTFddGPList.h"
 #include "QVTFddModule.h"
+#include "QVTFddTestAxisPartFixture.h"
 
 namespace {
 
 const double kEps = 1e-5;
 
-QVTFddMathRegion Empty() { return QVTFddMathRegion(0.00001, nullptr); }
-
-CATListValCATUnicodeString Values(const std::vector<const char*>& iTexts) {
-  CATListValCATUnicodeString lList;
-  for (const char* lText : iTexts) lList.Append(lText);
-  return lList;
-}
 
 std::vector<std::string> Strings(QVTFddGPList* iHead) {
   std::vector<std::string> lStrings;
@@ -33,25 +27,14 @@ std::vector<std::string> Strings(QVTFddGPList* iHead) {
   return lStrings;
 }
 
-class QVTFdd2DDiscreteAxisValuesPartFixture : public ::testing::Test {
+class QVTFdd2DDiscreteAxisValuesPartFixture : public QVTFddTestAxisPartFixture {
  protected:
-  void SetUp() override {
-    _Font = CATFont::CreateFixedMetric();
-    ASSERT_NE(_Font, nullptr);
-  }
-  void TearDown() override {
-    delete _List;
-    if (_Font) _Font->Release();
-  }
   QVTFddMathRegion Lay(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd, const CATMathDirection2D& iDirection,
                        const std::vector<const char*>& iTexts, CATFont* iFont) {
     QVTFdd2DDiscreteAxisValuesPart lPart(iStart, iEnd, iDirection, 2.0f, iFont, QVTFdd2DAxisDrawing::eOutside,
                                          Empty(), Values(iTexts));
     return lPart.AddPrim(_List);
   }
-
-  CATFont* _Font = nullptr;
-  QVTFddGPList* _List = nullptr;
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "CATMathLine2D.h"
 #include "CATMathPoint2D.h"
 #include "QVTFdd2DResizeHandleGP.h"
+#include "QVTFddTestCopyable.h"
 #include "RecordingRender.h"
 
 namespace {
@@ -28,16 +29,7 @@ RecordedCall Line(std::vector<float> iPoints) {
   return RecordedCall{"ImmediateDraw2DLine", std::move(iPoints), {lCount, 1, 0}, ""};
 }
 
-// Exposes the protected copy operations.
-class CopyableHandle : public QVTFdd2DResizeHandleGP {
- public:
-  using QVTFdd2DResizeHandleGP::QVTFdd2DResizeHandleGP;
-  CopyableHandle(CopyableHandle& iOther) : QVTFdd2DResizeHandleGP(iOther) {}
-  CopyableHandle& operator=(CopyableHandle& iOther) {
-    QVTFdd2DResizeHandleGP::operator=(iOther);
-    return *this;
-  }
-};
+typedef QVTFddTestCopyable<QVTFdd2DResizeHandleGP> CopyableHandle;
 
 }  // namespace
 

@@ -6,23 +6,20 @@
 #include <vector>
 
 #include "CairoRender.h"
+#include "ColourAttribute.h"
 #include "ImageCompare.h"
 #include "QVTFdd3DAxisTickRep.h"
 #include "QVTFddConstants.h"
+#include "QVTFddTestCopyable.h"
 #include "QVTFddTestTicks.h"
 #include "RecordingRender.h"
 
 namespace {
 
 // Shows what a representation holds.
-class ProbeRep : public QVTFdd3DAxisTickRep {
+class ProbeRep : public QVTFddTestCopyable<QVTFdd3DAxisTickRep> {
  public:
-  using QVTFdd3DAxisTickRep::QVTFdd3DAxisTickRep;
-  ProbeRep(ProbeRep& iOther) : QVTFdd3DAxisTickRep(iOther) {}
-  ProbeRep& operator=(ProbeRep& iOther) {
-    QVTFdd3DAxisTickRep::operator=(iOther);
-    return *this;
-  }
+  using QVTFddTestCopyable::QVTFddTestCopyable;
   unsigned char ShowValues() const { return _ShowValues; }
   CATAnchorPoint Anchor() const { return _Anchor; }
   const CATMathPoint& Start() const { return _Start; }
@@ -172,9 +169,7 @@ TEST(QVTFdd3DAxisTickRepDrawn, ObliqueAxisTicksMatchTheGolden) {
   {
     CairoRender lRender(220, 180, CairoRender::PNG, lPath);
     ASSERT_TRUE(lRender.IsValid());
-    CATGraphicAttributeSet lColour;
-    lColour.SetColor(40, 40, 40);
-    lRender.SetCurrentAttribute(lColour);
+    lRender.SetCurrentAttribute(Colour(40, 40, 40));
     const CATMathPoint lOrigin(110, 70, 0);
     const struct {
       CATMathPoint end;

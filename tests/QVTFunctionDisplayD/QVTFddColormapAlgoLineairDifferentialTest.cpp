@@ -147,6 +147,25 @@ int Compare(const CATPixelImage& iImage, int w, int h, const std::function<doubl
   return lWithValue;
 }
 
+// The bitmap of a linear map of the data over the test axis; the data's references are then
+// given back.
+template <class TX, class TV>
+CATPixelImage BitmapOf(TX* iX, double iXMin, double iXMax, int iXInterpolate, MemoryDoubleVector* iZ, double iZMin,
+                       double iZMax, int iZInterpolate, TV* iV, int iWidth, int iHeight) {
+  TestAxis* lAxis = new TestAxis();
+  CATPixelImage lImage;
+  {
+    QVTFddColormapAlgoLineair lAlgo(iX, iXMin, iXMax, iXInterpolate, iZ, iZMin, iZMax, iZInterpolate, iV, iWidth,
+                                    iHeight, lAxis);
+    lImage = lAlgo.MakeBitmap();
+  }
+  iX->Release();
+  iZ->Release();
+  iV->Release();
+  lAxis->Release();
+  return lImage;
+}
+
 }  // namespace
 
 TEST(QVTFddColormapAlgoLineairDifferential, HomogeneousImageEqualsPlainComputation) {
@@ -166,16 +185,7 @@ TEST(QVTFddColormapAlgoLineairDifferential, HomogeneousImageEqualsPlainComputati
     MemoryDoubleVector* lX = new MemoryDoubleVector(x);
     MemoryDoubleVector* lZ = new MemoryDoubleVector(z);
     MemoryDoubleMatrix* lV = new MemoryDoubleMatrix(nx, nz, lCells);
-    TestAxis* lAxis = new TestAxis();
-    CATPixelImage lImage;
-    {
-      QVTFddColormapAlgoLineair lAlgo(lX, xmn, xmx, xi, lZ, zmn, zmx, zi, lV, w, h, lAxis);
-      lImage = lAlgo.MakeBitmap();
-    }
-    lX->Release();
-    lZ->Release();
-    lV->Release();
-    lAxis->Release();
+    const CATPixelImage lImage = BitmapOf(lX, xmn, xmx, xi, lZ, zmn, zmx, zi, lV, w, h);
 
     // Plain: the X cover gives, per Z index, the candidates along X; the Z cover then combines
     // them. Every candidate of one pixel goes into one maximum.
@@ -224,16 +234,7 @@ TEST(QVTFddColormapAlgoLineairDifferential, NonHomogeneousImageEqualsPlainComput
     MemoryDouble1p5D* lX = new MemoryDouble1p5D(lXRows);
     MemoryDoubleVector* lZ = new MemoryDoubleVector(z);
     MemoryDouble2DDim2NH* lV = new MemoryDouble2DDim2NH(lRows);
-    TestAxis* lAxis = new TestAxis();
-    CATPixelImage lImage;
-    {
-      QVTFddColormapAlgoLineair lAlgo(lX, xmn, xmx, xi, lZ, zmn, zmx, zi, lV, w, h, lAxis);
-      lImage = lAlgo.MakeBitmap();
-    }
-    lX->Release();
-    lZ->Release();
-    lV->Release();
-    lAxis->Release();
+    const CATPixelImage lImage = BitmapOf(lX, xmn, xmx, xi, lZ, zmn, zmx, zi, lV, w, h);
 
     // Plain: each row's value at X pixel p (its own samples), then along Z every row involved
     // must have a number.

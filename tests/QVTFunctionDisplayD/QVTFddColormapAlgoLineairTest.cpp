@@ -16,6 +16,7 @@
 #include "QVTFddConstants.h"
 #include "QVTFddModule.h"
 #include "QVTFddTestLog.h"
+#include "QVTFddTestRelease.h"
 
 namespace {
 
@@ -32,23 +33,14 @@ std::vector<double> Cells(int nx, int nz, const std::function<double(int, int)>&
   return lCells;
 }
 
-// Homogeneous data and the axis of a test; reference counts are checked to be back at one.
-struct HomData {
-  HomData(const std::vector<double>& iX, const std::vector<double>& iZ, const std::vector<double>& iCells)
-      : X(new MemoryDoubleVector(iX)),
-        Z(new MemoryDoubleVector(iZ)),
-        V(new MemoryDoubleMatrix(static_cast<unsigned int>(iX.size()), static_cast<unsigned int>(iZ.size()), iCells)),
-        Axis(new TestAxis()) {}
-  HomData(const std::vector<double>& iX, const std::vector<double>& iZ, const std::function<double(int, int)>& v)
-      : HomData(iX, iZ, Cells(static_cast<int>(iX.size()), static_cast<int>(iZ.size()), v)) {}
-  ~HomData() {
-    for (CATBaseUnknown* lObject : std::vector<CATBaseUnknown*>{X, Z, V, Axis}) {
-      EXPECT_EQ(lObject->GetRefCount(), 1u);
-      lObject->Release();
-    }
-  }
-  HomData(const HomData&) = delete;
-  HomData& operator=(const HomData&) = delete;
+// The data and the axis of a test; reference counts are checked to be back at one.
+template <class TX, class TV>
+struct MapData {
+  MapData(TX* iX, const std::vector<double>& iZ, TV* iV)
+      : X(iX), Z(new MemoryDoubleVector(iZ)), V(iV), Axis(new TestAxis()) {}
+  ~MapData() { ExpectLastAndRelease({X, Z, V, Axis}); }
+  MapData(const MapData&) = delete;
+  MapData& operator=(const MapData&) = delete;
 
   std::unique_ptr<Algo> New(int iWidth, int iHeight, double iXMin, double iXMax, double iZMin, double iZMax,
                             int iXInterpolate = 1, int iZInterpolate = 1) {
@@ -56,10 +48,19 @@ struct HomData {
         new Algo(X, iXMin, iXMax, iXInterpolate, Z, iZMin, iZMax, iZInterpolate, V, iWidth, iHeight, Axis));
   }
 
-  MemoryDoubleVector* X;
+  TX* X;
   MemoryDoubleVector* Z;
-  MemoryDoubleMatrix* V;
+  TV* V;
   TestAxis* Axis;
+};
+
+struct HomData : MapData<MemoryDoubleVector, MemoryDoubleMatrix> {
+  HomData(const std::vector<double>& iX, const std::vector<double>& iZ, const std::vector<double>& iCells)
+      : MapData(new MemoryDoubleVector(iX), iZ,
+                new MemoryDoubleMatrix(static_cast<unsigned int>(iX.size()), static_cast<unsigned int>(iZ.size()),
+                                       iCells)) {}
+  HomData(const std::vector<double>& iX, const std::vector<double>& iZ, const std::function<double(int, int)>& v)
+      : HomData(iX, iZ, Cells(static_cast<int>(iX.size()), static_cast<int>(iZ.size()), v)) {}
 };
 
 // Non-homogeneous value rows that count how often a row is handed out.
@@ -74,29 +75,10 @@ class CountingRows : public MemoryDouble2DDim2NH {
   unsigned int Missing = ~0u;  // a row that has no vector
 };
 
-struct NonHomData {
+struct NonHomData : MapData<MemoryDouble1p5D, CountingRows> {
   NonHomData(const std::vector<std::vector<double>>& iX, const std::vector<double>& iZ,
              const std::vector<std::vector<double>>& iRows)
-      : X(new MemoryDouble1p5D(iX)), Z(new MemoryDoubleVector(iZ)), V(new CountingRows(iRows)), Axis(new TestAxis()) {}
-  ~NonHomData() {
-    for (CATBaseUnknown* lObject : std::vector<CATBaseUnknown*>{X, Z, V, Axis}) {
-      EXPECT_EQ(lObject->GetRefCount(), 1u);
-      lObject->Release();
-    }
-  }
-  NonHomData(const NonHomData&) = delete;
-  NonHomData& operator=(const NonHomData&) = delete;
-
-  std::unique_ptr<Algo> New(int iWidth, int iHeight, double iXMin, double iXMax, double iZMin, double iZMax,
-                            int iXInterpolate = 1, int iZInterpolate = 1) {
-    return std::unique_ptr<Algo>(
-        new Algo(X, iXMin, iXMax, iXInterpolate, Z, iZMin, iZMax, iZInterpolate, V, iWidth, iHeight, Axis));
-  }
-
-  MemoryDouble1p5D* X;
-  MemoryDoubleVector* Z;
-  CountingRows* V;
-  TestAxis* Axis;
+      : MapData(new MemoryDouble1p5D(iX), iZ, new CountingRows(iRows)) {}
 };
 
 // Samples whose pixel jobs over [0, 8] on 9 pixels are, pixel by pixel: index 0; range 1..3;

@@ -12,6 +12,7 @@
 #include "QVTFddColormapAlgoOrderTestSupport.h"
 #include "QVTFddModule.h"
 #include "QVTFddTestLog.h"
+#include "QVTFddTestRelease.h"
 
 using namespace ordertest;
 
@@ -66,10 +67,7 @@ struct NHData {
         XScaling(new FactorScaling(1.0)),
         ZScaling(new FactorScaling(iZFactor)) {}
   ~NHData() {
-    for (CATBaseUnknown* o : std::vector<CATBaseUnknown*>{X, Z, Values, Axis, XScaling, ZScaling}) {
-      EXPECT_EQ(o->GetRefCount(), 1u);
-      o->Release();
-    }
+    ExpectLastAndRelease({X, Z, Values, Axis, XScaling, ZScaling});
   }
   QVTFddColormapAlgoOrderInterpolNH* Make(double iX0, double iX1, double iZ0, double iZ1, int iWidth, int iHeight,
                                           double iTolerance = 0.02) {
@@ -83,12 +81,6 @@ struct NHData {
   FactorScaling* XScaling;
   FactorScaling* ZScaling;
 };
-
-double sGet(QVTFddColormapAlgo& iAlgo, double iX, double iZ) {
-  double v = -12345.0;
-  return iAlgo.GetValue(iX, iZ, v) == 0 ? v : kNaN;
-}
-
 }  // namespace
 
 TEST(QVTFddColormapAlgoOrderInterpolNH, EachRowIsReadWithItsOwnXVector) {
@@ -134,17 +126,7 @@ TEST(QVTFddColormapAlgoOrderInterpolNH, RowsTakePartOnlyWhenWhole) {
 
 TEST(QVTFddColormapAlgoOrderInterpolNH, MissingPiecesDrawNothingAndHoldNothing) {
   NHData d({{1, 5}, {1, 5}}, {}, {1, 5}, {{1, 2}, {3, 4}}, {});
-  for (int lMissing = 0; lMissing < 6; ++lMissing) {
-    QVTFddColormapAlgoOrderInterpolNH* a = new QVTFddColormapAlgoOrderInterpolNH(
-        lMissing == 0 ? nullptr : d.X, 0, 8, 0, lMissing == 1 ? nullptr : d.Z, 0, 8, 0,
-        lMissing == 2 ? nullptr : d.Values, 8, 8, lMissing == 3 ? nullptr : d.Axis,
-        lMissing == 4 ? nullptr : d.XScaling, lMissing == 5 ? nullptr : d.ZScaling, 0.02);
-    EXPECT_EQ(a->MakeBitmap().GetPixels(), nullptr) << lMissing;
-    if (lMissing != 3) {
-      EXPECT_TRUE(std::isnan(sGet(*a, 1, 1))) << lMissing;
-    }
-    delete a;
-  }
+  ExpectMissingPiecesShowNothing<QVTFddColormapAlgoOrderInterpolNH>(d, {3});
 }
 
 // The same samples as homogeneous data give the same image and values (4 800 samples: the
@@ -258,7 +240,6 @@ class HugeRows : public CATSamIDouble1p5D {
   unsigned int GetNbrRows() const override { return 1u << 30; }
   CATSamIDoubleVector* GetXVector(unsigned int) const override { return nullptr; }
 };
-
 }  // namespace
 
 // An order table that cannot be had leaves the map empty, says so once in the module log, and

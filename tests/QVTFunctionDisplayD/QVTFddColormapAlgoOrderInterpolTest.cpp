@@ -20,6 +20,7 @@
 #include "QVTFddModule.h"
 #include "QVTFddProgressBar.h"
 #include "QVTFddTestLog.h"
+#include "QVTFddTestRelease.h"
 
 using namespace ordertest;
 
@@ -39,10 +40,7 @@ struct Data {
         XScaling(new FactorScaling(iXFactor)),
         ZScaling(new FactorScaling(iZFactor)) {}
   ~Data() {
-    for (CATBaseUnknown* o : std::vector<CATBaseUnknown*>{X, Z, Values, Axis, XScaling, ZScaling}) {
-      EXPECT_EQ(o->GetRefCount(), 1u);
-      o->Release();
-    }
+    ExpectLastAndRelease({X, Z, Values, Axis, XScaling, ZScaling});
   }
   QVTFddColormapAlgoOrderInterpol* Make(double iX0, double iX1, double iZ0, double iZ1, int iWidth, int iHeight,
                                         double iTolerance = 0.02, int iXInterpolate = 0, int iZInterpolate = 0) {
@@ -57,11 +55,6 @@ struct Data {
   FactorScaling* ZScaling;
 };
 
-double sGet(QVTFddColormapAlgo& iAlgo, double iX, double iZ) {
-  double v = -12345.0;
-  return iAlgo.GetValue(iX, iZ, v) == 0 ? v : kNaN;
-}
-
 // The progress dialog of the running computation: the main window's box.
 QVTFddProgressBar* sRunningDialog() {
   CATDialog* lMain = CATApplicationFrame::GetFrame()->GetMainWindow();
@@ -75,7 +68,6 @@ std::vector<double> sOneToTwenty() {
   for (int i = 1; i <= 20; ++i) v.push_back(i);
   return v;
 }
-
 }  // namespace
 
 // Samples (1, 1) = 10 and (5, 5) = 50 share order 1 with the pixel at (2, 2): the inner one is
@@ -292,17 +284,7 @@ TEST(QVTFddColormapAlgoOrderInterpol, ImagesStopBelow2000PixelsEachWay) {
 
 TEST(QVTFddColormapAlgoOrderInterpol, MissingPiecesDrawNothingAndHoldNothing) {
   Data d({1, 5}, {1, 5}, [](unsigned int, unsigned int) { return 1.0; });
-  for (int lMissing = 0; lMissing < 6; ++lMissing) {
-    QVTFddColormapAlgoOrderInterpol* a = new QVTFddColormapAlgoOrderInterpol(
-        lMissing == 0 ? nullptr : d.X, 0, 8, 0, lMissing == 1 ? nullptr : d.Z, 0, 8, 0,
-        lMissing == 2 ? nullptr : d.Values, 8, 8, lMissing == 3 ? nullptr : d.Axis,
-        lMissing == 4 ? nullptr : d.XScaling, lMissing == 5 ? nullptr : d.ZScaling, 0.02);
-    EXPECT_EQ(a->MakeBitmap().GetPixels(), nullptr) << lMissing;
-    if (lMissing != 1 && lMissing != 3) {
-      EXPECT_TRUE(std::isnan(sGet(*a, 1, 1))) << lMissing;
-    }
-    delete a;
-  }
+  ExpectMissingPiecesShowNothing<QVTFddColormapAlgoOrderInterpol>(d, {1, 3});
 }
 
 // A plain computation of the rules over every sample: in the band, the nearest sample inside and

@@ -1,16 +1,22 @@
 // Test doubles shared by the tests of the order-interpolation colour maps: a colour axis that
 // writes the value into the colour (so that image assertions are exact), a scaling by a factor,
-// and short-hands for in-memory data.
+// short-hands for in-memory data, the reading of a value back and the check of an algorithm
+// missing a piece.
 #ifndef QVTFddColormapAlgoOrderTestSupport_H
 #define QVTFddColormapAlgoOrderTestSupport_H
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 #include "CATPixelImage.h"
 #include "MemoryDoubleMatrix.h"
 #include "MemoryDoubleVector.h"
+#include "QVTFddColormapAlgo.h"
 #include "QVTIFddContinuousAxis.h"
 #include "QVTIFddScaling.h"
 
@@ -74,6 +80,28 @@ inline MemoryDoubleMatrix* Matrix(unsigned int iLengthX, unsigned int iLengthZ,
   for (unsigned int x = 0; x < iLengthX; ++x)
     for (unsigned int z = 0; z < iLengthZ; ++z) lValues[static_cast<size_t>(x) * iLengthZ + z] = iValue(x, z);
   return new MemoryDoubleMatrix(iLengthX, iLengthZ, std::move(lValues));
+}
+
+// The value an algorithm answers at (iX, iZ), NaN where it answers a failure.
+inline double sGet(QVTFddColormapAlgo& iAlgo, double iX, double iZ) {
+  double v = -12345.0;
+  return iAlgo.GetValue(iX, iZ, v) == 0 ? v : std::nan("");
+}
+
+// The algorithm made with each of its pieces missing in turn (0 X, 1 Z, 2 values, 3 axis, 4 X
+// scaling, 5 Z scaling) draws nothing and, but without the pieces iValueUnchecked, answers no value.
+template <class TAlgo, class TData>
+void ExpectMissingPiecesShowNothing(TData& iData, std::initializer_list<int> iValueUnchecked) {
+  for (int lMissing = 0; lMissing < 6; ++lMissing) {
+    TAlgo* a = new TAlgo(lMissing == 0 ? nullptr : iData.X, 0, 8, 0, lMissing == 1 ? nullptr : iData.Z, 0, 8, 0,
+                         lMissing == 2 ? nullptr : iData.Values, 8, 8, lMissing == 3 ? nullptr : iData.Axis,
+                         lMissing == 4 ? nullptr : iData.XScaling, lMissing == 5 ? nullptr : iData.ZScaling, 0.02);
+    EXPECT_EQ(a->MakeBitmap().GetPixels(), nullptr) << lMissing;
+    if (std::find(iValueUnchecked.begin(), iValueUnchecked.end(), lMissing) == iValueUnchecked.end()) {
+      EXPECT_TRUE(std::isnan(sGet(*a, 1, 1))) << lMissing;
+    }
+    delete a;
+  }
 }
 
 }  // namespace ordertest

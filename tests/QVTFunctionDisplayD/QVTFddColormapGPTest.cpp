@@ -21,6 +21,9 @@
 #include "QVTFddColormapGP.h"
 #include "QVTFddColormapRep.h"
 #include "QVTFddColormapTestAxis.h"
+#include "QVTFddTestImageScene.h"
+#include "QVTFddTestRelease.h"
+#include "QVTFddTestRepsPng.h"
 #include "QVTIFddScaling.h"
 #include "RecordingRender.h"
 
@@ -38,36 +41,20 @@ class IdentityScaling : public QVTIFddScaling {
 // A map over the model box (0, 0)-(400, 300) [or a given box] of 2 x 2 samples at 0 and 100 whose
 // value is the X position (0 to 100), seen through a viewpoint centred on the origin: at zoom z
 // the map is 400 z by 300 z pixels. The axis counts one lookup per pixel computed.
-struct Scene {
+struct Scene : QVTFddTestImageScene<QVTFddColormapGP> {
   explicit Scene(const CATMathBox2D& iBox = CATMathBox2D(0, 400, 0, 300), int iOrder = 0)
       : X(new MemoryDoubleVector({0.0, 100.0})),
         Z(new MemoryDoubleVector({0.0, 100.0})),
         V(new MemoryDoubleMatrix(2, 2, {0.0, 0.0, 100.0, 100.0})),
         Axis(new TestAxis()),
         XScaling(new IdentityScaling()),
-        ZScaling(new IdentityScaling()),
-        GP(new QVTFddColormapGP(iBox, X, 0.0, 100.0, 1, Z, 0.0, 100.0, 1, V, Axis, XScaling, ZScaling, iOrder, 0.02)),
-        Viewpoint(CATMathPoint2D(0, 0), 1.0) {
-    Render.SetViewpoint(&Viewpoint, nullptr);
+        ZScaling(new IdentityScaling()) {
+    GP = new QVTFddColormapGP(iBox, X, 0.0, 100.0, 1, Z, 0.0, 100.0, 1, V, Axis, XScaling, ZScaling, iOrder, 0.02);
   }
   ~Scene() {
     if (GP) GP->Destroy();
-    for (CATBaseUnknown* lObject : std::vector<CATBaseUnknown*>{X, Z, V, Axis, XScaling, ZScaling}) {
-      EXPECT_EQ(lObject->GetRefCount(), 1u);
-      lObject->Release();
-    }
+    ExpectLastAndRelease({X, Z, V, Axis, XScaling, ZScaling});
   }
-  Scene(const Scene&) = delete;
-  Scene& operator=(const Scene&) = delete;
-
-  // Draws at iZoom; the image calls the render received.
-  std::vector<RecordedCall> Draw(double iZoom) {
-    Viewpoint.SetZoom(iZoom);
-    Render.Clear();
-    GP->Draw(Render);
-    return Render.CallsOf("ImmediateDraw2DImagePixel");
-  }
-
   // The value a fresh algorithm of the given size gives at (iX, iZ).
   double AlgorithmValue(int iWidth, int iHeight, double iX, double iZ) {
     QVTFddColormapAlgoLineair lAlgo(X, 0.0, 100.0, 1, Z, 0.0, 100.0, 1, V, iWidth, iHeight, Axis);
@@ -82,10 +69,16 @@ struct Scene {
   TestAxis* Axis;
   IdentityScaling* XScaling;
   IdentityScaling* ZScaling;
-  QVTFddColormapGP* GP;
-  CAT2DViewpoint Viewpoint;
-  RecordingRender Render{1000, 600};
 };
+
+// A primitive that cannot show its data draws nothing into iRender and answers no value at
+// (iX, iZ); it is then destroyed.
+void ExpectShowsNothingAndDestroy(QVTFddColormapGP* iGP, RecordingRender& iRender, double iX, double iZ) {
+  iGP->Draw(iRender);
+  double lValue = 0.0;
+  EXPECT_EQ(iGP->GetValue(iX, iZ, lValue), E_FAIL);
+  iGP->Destroy();
+}
 
 void ExpectSize(const std::vector<RecordedCall>& iCalls, long long iWidth, long long iHeight) {
   ASSERT_EQ(iCalls.size(), 1u);
@@ -190,10 +183,7 @@ TEST(QVTFddColormapGP, HugeOrNonFiniteExtentsCountAsTooLarge) {
                                    CATMathBox2D(0, 10, kNaN, 10), CATMathBox2D(-1e300, 1e300, 0, 10)}) {
     QVTFddColormapGP* lGP =
         new QVTFddColormapGP(lBox, s.X, 0.0, 100.0, 1, s.Z, 0.0, 100.0, 1, s.V, lAxis, nullptr, nullptr, 0, 0.0);
-    lGP->Draw(lRender);
-    double lValue = 0.0;
-    EXPECT_EQ(lGP->GetValue(50.0, 50.0, lValue), E_FAIL);
-    lGP->Destroy();
+    ExpectShowsNothingAndDestroy(lGP, lRender, 50.0, 50.0);
   }
   EXPECT_TRUE(lRender.Calls().empty());
   EXPECT_EQ(lAxis->Calls, 0);
@@ -248,9 +238,7 @@ TEST(QVTFddColormapGP, CopiesDrawNothingAndAssignmentRecomputes) {
   {
     QVTFddColormapGP lCopy(*s.GP);
     EXPECT_EQ(s.X->GetRefCount(), 3u);
-    RecordingRender lRender;
-    lCopy.ImmediateDraw(lRender, &s.Viewpoint, nullptr);
-    EXPECT_TRUE(lRender.Calls().empty());
+    EXPECT_TRUE(s.DrawOther(lCopy).empty());
     double lValue = 0.0;
     EXPECT_EQ(lCopy.GetValue(50.0, 50.0, lValue), E_FAIL);
   }
@@ -289,18 +277,10 @@ TEST(QVTFddColormapGP, MissingPiecesCreateNoAlgorithm) {
       new QVTFddColormapGP(lBox, lX, 0, 1, 1, lX, 0, 1, 1, lV, lAxis, lScaling, nullptr, 1, 0.02),  // order, no Z scaling
       new QVTFddColormapGP(lBox, lXRows, 0, 1, 1, lX, 0, 1, 1, lRows, lAxis, nullptr, lScaling, 1, 0.02),
   };
-  for (QVTFddColormapGP* lGP : lGPs) {
-    lGP->Draw(lRender);
-    double lValue = 0.0;
-    EXPECT_EQ(lGP->GetValue(0.5, 0.5, lValue), E_FAIL);
-    lGP->Destroy();
-  }
+  for (QVTFddColormapGP* lGP : lGPs) ExpectShowsNothingAndDestroy(lGP, lRender, 0.5, 0.5);
   EXPECT_TRUE(lRender.Calls().empty());
   EXPECT_EQ(lAxis->Calls, 0);
-  for (CATBaseUnknown* lObject : std::vector<CATBaseUnknown*>{lX, lV, lXRows, lRows, lAxis, lScaling}) {
-    EXPECT_EQ(lObject->GetRefCount(), 1u);
-    lObject->Release();
-  }
+  ExpectLastAndRelease({lX, lV, lXRows, lRows, lAxis, lScaling});
 }
 
 TEST(QVTFddColormapGP, OrderFlagDrawsWithOrderInterpolation) {
@@ -359,10 +339,7 @@ TEST(QVTFddColormapGP, OrderFlagDrawsWithOrderInterpolation) {
     EXPECT_EQ(lValue, lOrderValue) << lNonHom;
     lGP->Destroy();
   }
-  for (CATBaseUnknown* lObject : std::vector<CATBaseUnknown*>{lX, lZ, lV, lXNonHom, lVNonHom, lAxis, lScaling}) {
-    EXPECT_EQ(lObject->GetRefCount(), 1u);
-    lObject->Release();
-  }
+  ExpectLastAndRelease({lX, lZ, lV, lXNonHom, lVNonHom, lAxis, lScaling});
 }
 
 TEST(QVTFddColormapGP, NonHomogeneousMapAndEmptyAlgorithmImages) {
@@ -400,17 +377,13 @@ TEST(QVTFddColormapGP, NonHomogeneousMapAndEmptyAlgorithmImages) {
   EXPECT_EQ(lGP->GetValue(50.0, 50.0, lValue), E_FAIL);
   lGP->Destroy();
 
-  for (CATBaseUnknown* lObject : std::vector<CATBaseUnknown*>{lXRows, lRows, lZ, lZ3, lAxis}) {
-    EXPECT_EQ(lObject->GetRefCount(), 1u);
-    lObject->Release();
-  }
+  ExpectLastAndRelease({lXRows, lRows, lZ, lZ3, lAxis});
 }
 
 TEST(QVTFddColormapGP, MatchesItsGoldenImage) {
   // A smooth field with a ridge and one single-sample peak among many more samples than pixels
   // (viridis), a coarse non-homogeneous map interpolated between few samples (rainbow), and a
   // map whose range reaches beyond its data (transparent margins) over a grey background.
-  CATViewer lViewer(160, 100);
   const int nx = 600, nz = 300;
   std::vector<double> lXs(nx), lZs(nz), lCells;
   for (int i = 0; i < nx; ++i) lXs[i] = i;
@@ -429,7 +402,7 @@ TEST(QVTFddColormapGP, MatchesItsGoldenImage) {
   MemoryDoubleVector* lZRows = new MemoryDoubleVector({0, 1, 2, 3});
   ColorScaleAxis* lViridis = new ColorScaleAxis(0, 1, ColorScaleAxis::Viridis);
   ColorScaleAxis* lRainbow = new ColorScaleAxis(0, 1, ColorScaleAxis::Rainbow);
-  QVTFddColormapRep* lReps[] = {
+  const std::vector<CATRep*> lReps = {
       new QVTFddColormapRep(CATMathBox2D(5, 95, 40, 95), lX, 0, 599, 1, lZ, 0, 299, 1, lV, lViridis, nullptr,
                             nullptr, 0, 0.0),
       new QVTFddColormapRep(CATMathBox2D(100, 155, 40, 95), lXRows, 0, 4, 1, lZRows, 0, 3, 1, lRows, lRainbow,
@@ -437,23 +410,9 @@ TEST(QVTFddColormapGP, MatchesItsGoldenImage) {
       new QVTFddColormapRep(CATMathBox2D(5, 155, 5, 35), lX, -150, 749, 1, lZ, -40, 339, 1, lV, lViridis, nullptr,
                             nullptr, 0, 0.0),
   };
-  for (QVTFddColormapRep* lRep : lReps) {
-    lViewer.AddRep(lRep);
-    lRep->Release();
-  }
-  std::string lPath = TestOutputPath("QVTFddColormapGP.png");
-  {
-    CairoRender lRender(160, 100, CairoRender::PNG, lPath);
-    lRender.SetBackground(200, 200, 200);
-    lViewer.Draw(lRender);
-    ASSERT_EQ(lRender.Finish(), S_OK);
-  }
-  lViewer.Clear();
-  for (CATBaseUnknown* lObject :
-       std::vector<CATBaseUnknown*>{lX, lZ, lV, lXRows, lRows, lZRows, lViridis, lRainbow}) {
-    EXPECT_EQ(lObject->GetRefCount(), 1u);
-    lObject->Release();
-  }
+  const std::string lPath = TestOutputPath("QVTFddColormapGP.png");
+  ASSERT_EQ(DrawRepsToPng(lReps, lPath), S_OK);
+  ExpectLastAndRelease({lX, lZ, lV, lXRows, lRows, lZRows, lViridis, lRainbow});
   ImageDiff lDiff = CompareWithGolden(lPath, "QVTFddColormapGP.png", 2.0, 20);
   EXPECT_TRUE(lDiff.ok) << lDiff.message;
 }

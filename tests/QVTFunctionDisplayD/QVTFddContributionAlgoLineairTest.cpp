@@ -11,6 +11,7 @@
 #include "QVTFddContributionAlgoLineair.h"
 #include "QVTFddModule.h"
 #include "QVTFddTestLog.h"
+#include "QVTFddTestRelease.h"
 
 namespace {
 
@@ -32,14 +33,7 @@ std::vector<double> Ramp(int n, double iStep = 1.0) {
 struct Data {
   Data(const std::vector<double>& iArgs, const std::vector<double>& iRes)
       : Args(new MemoryDoubleVector(iArgs)), Res(new MemoryDoubleVector(iRes)), Axis(NewGreyAxis()) {}
-  ~Data() {
-    EXPECT_EQ(Args->GetRefCount(), 1u);
-    EXPECT_EQ(Res->GetRefCount(), 1u);
-    EXPECT_EQ(Axis->GetRefCount(), 1u);
-    Args->Release();
-    Res->Release();
-    Axis->Release();
-  }
+  ~Data() { ExpectLastAndRelease({Args, Res, Axis}); }
   Data(const Data&) = delete;
   Data& operator=(const Data&) = delete;
 

@@ -15,6 +15,9 @@
 #include "QVTFddContributionAlgoLineair.h"
 #include "QVTFddContributionBarGP.h"
 #include "QVTFddContributionBarRep.h"
+#include "QVTFddTestImageScene.h"
+#include "QVTFddTestRelease.h"
+#include "QVTFddTestRepsPng.h"
 #include "RecordingRender.h"
 
 namespace {
@@ -37,41 +40,20 @@ class CountingAxis : public ColorScaleAxis {
 
 // A bar over the model box (0, 0)-(400, 100) of two samples (0, 0) and (100, 100), seen through
 // a viewpoint centred on the origin: at zoom z the bar is 400 z by 100 z pixels.
-struct Scene {
+struct Scene : QVTFddTestImageScene<QVTFddContributionBarGP> {
   Scene(Algo::eBarDirection iDirection = Algo::HorizontalBar)
       : Args(new MemoryDoubleVector({0.0, 100.0})),
         Res(new MemoryDoubleVector({0.0, 100.0})),
-        Axis(new CountingAxis()),
-        GP(new QVTFddContributionBarGP(CATMathBox2D(0, 400, 0, 100), iDirection, Args, 0.0, 100.0, Res, Axis)),
-        Viewpoint(CATMathPoint2D(0, 0), 1.0) {
-    Render.SetViewpoint(&Viewpoint, nullptr);
+        Axis(new CountingAxis()) {
+    GP = new QVTFddContributionBarGP(CATMathBox2D(0, 400, 0, 100), iDirection, Args, 0.0, 100.0, Res, Axis);
   }
   ~Scene() {
     if (GP) GP->Destroy();
-    EXPECT_EQ(Args->GetRefCount(), 1u);
-    EXPECT_EQ(Res->GetRefCount(), 1u);
-    EXPECT_EQ(Axis->GetRefCount(), 1u);
-    Args->Release();
-    Res->Release();
-    Axis->Release();
+    ExpectLastAndRelease({Args, Res, Axis});
   }
-  Scene(const Scene&) = delete;
-  Scene& operator=(const Scene&) = delete;
-
-  // Draws at iZoom; the image calls the render received.
-  std::vector<RecordedCall> Draw(double iZoom) {
-    Viewpoint.SetZoom(iZoom);
-    Render.Clear();
-    GP->Draw(Render);
-    return Render.CallsOf("ImmediateDraw2DImagePixel");
-  }
-
   MemoryDoubleVector* Args;
   MemoryDoubleVector* Res;
   CountingAxis* Axis;
-  QVTFddContributionBarGP* GP;
-  CAT2DViewpoint Viewpoint;
-  RecordingRender Render{1000, 600};
 };
 
 // The value a freshly made algorithm of the given size answers.
@@ -230,9 +212,7 @@ TEST(QVTFddContributionBarGP, CopiesAreDetachedAndReferencesBalanced) {
   {
     QVTFddContributionBarGP lCopy(*s.GP);
     EXPECT_EQ(s.Args->GetRefCount(), 3u);
-    RecordingRender lRender;
-    lCopy.ImmediateDraw(lRender, &s.Viewpoint, nullptr);
-    EXPECT_TRUE(lRender.Calls().empty());
+    EXPECT_TRUE(s.DrawOther(lCopy).empty());
     double lValue = 0.0;
     EXPECT_EQ(lCopy.GetValue(50.0, lValue), E_FAIL);
   }
@@ -244,9 +224,7 @@ TEST(QVTFddContributionBarGP, CopiesAreDetachedAndReferencesBalanced) {
   EXPECT_EQ(lOtherArgs->GetRefCount(), 3u);
   *lOther = *s.GP;
   EXPECT_EQ(lOtherArgs->GetRefCount(), 1u);
-  RecordingRender lRender;
-  lOther->ImmediateDraw(lRender, &s.Viewpoint, nullptr);
-  EXPECT_TRUE(lRender.Calls().empty());
+  EXPECT_TRUE(s.DrawOther(*lOther).empty());
   EXPECT_EQ(lOther->GetRefCount(), 1u);
   lOther->Destroy();
   lOtherArgs->Release();
@@ -260,7 +238,6 @@ TEST(QVTFddContributionBarGP, MatchesItsGoldenImage) {
   // A horizontal bar of many samples with narrow peaks, a vertical bar of few samples
   // (interpolated) and a horizontal bar whose range reaches beyond its data (transparent ends)
   // over a grey background.
-  CATViewer lViewer(160, 100);
   std::vector<double> lArgs(4000), lRes(4000);
   for (size_t i = 0; i < lArgs.size(); ++i) {
     lArgs[i] = static_cast<double>(i);
@@ -275,29 +252,16 @@ TEST(QVTFddContributionBarGP, MatchesItsGoldenImage) {
   MemoryDoubleVector* lFewRes = new MemoryDoubleVector({0, 1, 0.2, 0.8, 0.5});
   ColorScaleAxis* lViridis = new ColorScaleAxis(0, 1, ColorScaleAxis::Viridis);
   ColorScaleAxis* lRainbow = new ColorScaleAxis(0, 1, ColorScaleAxis::Rainbow);
-  QVTFddContributionBarRep* lReps[] = {
+  const std::vector<CATRep*> lReps = {
       new QVTFddContributionBarRep(CATMathBox2D(10, 150, 70, 90), Algo::HorizontalBar, lManyArgs, 0, 3999, lManyRes,
                                    lViridis),
       new QVTFddContributionBarRep(CATMathBox2D(10, 30, 5, 60), Algo::VerticalBar, lFewArgs, 0, 4, lFewRes, lRainbow),
       new QVTFddContributionBarRep(CATMathBox2D(40, 150, 30, 50), Algo::HorizontalBar, lFewArgs, -2, 6, lFewRes,
                                    lViridis),
   };
-  for (QVTFddContributionBarRep* lRep : lReps) {
-    lViewer.AddRep(lRep);
-    lRep->Release();
-  }
-  std::string lPath = TestOutputPath("QVTFddContributionBarGP.png");
-  {
-    CairoRender lRender(160, 100, CairoRender::PNG, lPath);
-    lRender.SetBackground(200, 200, 200);
-    lViewer.Draw(lRender);
-    ASSERT_EQ(lRender.Finish(), S_OK);
-  }
-  lViewer.Clear();
-  for (CATBaseUnknown* lObject : std::vector<CATBaseUnknown*>{lManyArgs, lManyRes, lFewArgs, lFewRes, lViridis, lRainbow}) {
-    EXPECT_EQ(lObject->GetRefCount(), 1u);
-    lObject->Release();
-  }
+  const std::string lPath = TestOutputPath("QVTFddContributionBarGP.png");
+  ASSERT_EQ(DrawRepsToPng(lReps, lPath), S_OK);
+  ExpectLastAndRelease({lManyArgs, lManyRes, lFewArgs, lFewRes, lViridis, lRainbow});
   ImageDiff lDiff = CompareWithGolden(lPath, "QVTFddContributionBarGP.png", 2.0, 20);
   EXPECT_TRUE(lDiff.ok) << lDiff.message;
 }

@@ -46,6 +46,15 @@ std::map<std::string, std::string> HelpEntries(const std::string& iHelp) {
   return lEntries;
 }
 
+// Loads the picture iPath a run wrote, of the size iWidth x iHeight.
+void LoadPng(const std::string& iPath, int iWidth, int iHeight, PngPixels& oPng) {
+  int w = 0, h = 0;
+  ASSERT_TRUE(PngSize(iPath, w, h));
+  EXPECT_EQ(w, iWidth);
+  EXPECT_EQ(h, iHeight);
+  ASSERT_TRUE(oPng.Load(iPath));
+}
+
 }  // namespace
 
 TEST(FddPlot, HelpListsEveryOptionWithItsDefault) {
@@ -103,13 +112,10 @@ TEST(FddPlot, CurveIsDrawnWhereItsDataLies) {
   const std::string lOut = Dir() + "line.png";
   const Result r = RunFddPlot("curve --x " + x + " --y " + y + " --size 640x400 --xlabel t --title Line -o " + lOut);
   ASSERT_EQ(r.status, 0) << r.output;
-  int w = 0, h = 0;
-  ASSERT_TRUE(PngSize(lOut, w, h));
-  EXPECT_EQ(w, 640);
-  EXPECT_EQ(h, 400);
-  // Find the ground in a row and column the curve does not cross.
+  const int w = 640, h = 400;
   PngPixels lPng;
-  ASSERT_TRUE(lPng.Load(lOut));
+  ASSERT_NO_FATAL_FAILURE(LoadPng(lOut, w, h, lPng));
+  // Find the ground in a row and column the curve does not cross.
   const Box b = GroundBox(lPng, h / 2 - 40, w / 2 + 40);
   ASSERT_GT(b.right - b.left, 300);
   ASSERT_GT(b.bottom - b.top, 200);
@@ -141,13 +147,10 @@ TEST(FddPlot, MapShowsItsValuesAndProbeAnswersThem) {
   const std::string lOut = Dir() + "map.png";
   const Result r = RunFddPlot("map " + lData + " --size 500x400 --colors grey -o " + lOut);
   ASSERT_EQ(r.status, 0) << r.output;
-  int w = 0, h = 0;
-  ASSERT_TRUE(PngSize(lOut, w, h));
-  EXPECT_EQ(w, 500);
-  EXPECT_EQ(h, 400);
-  // Grey scale: the peak is white, the rest black. Find the map's extent from its black pixels.
+  const int w = 500, h = 400;
   PngPixels lPng;
-  ASSERT_TRUE(lPng.Load(lOut));
+  ASSERT_NO_FATAL_FAILURE(LoadPng(lOut, w, h, lPng));
+  // Grey scale: the peak is white, the rest black. Find the map's extent from its black pixels.
   Box b;
   for (int x = 0; x < w; ++x) {
     unsigned char p[4];
