@@ -142,9 +142,9 @@ void HandlesPanel(CATViewer& ioViewer, CATFont& iFont) {
   // A selected rectangle with its nine marks.
   const double lXs[3] = {92, 110, 128}, lYs[3] = {14, 24, 34};
   Scene::Polyline(ioViewer,
-           {CATMathPoint2D(92, 14), CATMathPoint2D(92, 34), CATMathPoint2D(128, 34), CATMathPoint2D(128, 14),
-            CATMathPoint2D(92, 14)},
-           FrameColor());
+                  {CATMathPoint2D(92, 14), CATMathPoint2D(92, 34), CATMathPoint2D(128, 34), CATMathPoint2D(128, 14),
+                   CATMathPoint2D(92, 14)},
+                  FrameColor());
   typedef QVTFdd2DResizeHandleGP Handle;
   const Handle::eRectangleType lMarks[3][3] = {
       {Handle::BottomLeftCorner, Handle::BottomEdge, Handle::BottomRightCorner},

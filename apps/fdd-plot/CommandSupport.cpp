@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <charconv>
 #include <cstring>
-#include <map>
 #include <vector>
 
 #include "ArrayVector.h"
@@ -32,12 +31,6 @@ bool ReadSide(const char*& ioText, int& oValue) {
   while (*ioText >= '0' && *ioText <= '9' && lValue < 1000000) lValue = lValue * 10 + (*ioText++ - '0');
   oValue = static_cast<int>(lValue);
   return ioText != lStart && !(*ioText >= '0' && *ioText <= '9');
-}
-
-// The names of the vectors loaded, by the argument that named them, for the legend.
-std::map<std::string, std::string>& LoadedNames() {
-  static std::map<std::string, std::string> sNames;
-  return sNames;
 }
 
 }  // namespace
@@ -84,14 +77,14 @@ bool CommandSupport::ParseLimits(const std::string& iOption, const std::string& 
   return false;
 }
 
-RefPtr<ArrayVector> CommandSupport::LoadVector(const std::string& iSpec) {
+RefPtr<ArrayVector> CommandSupport::LoadVector(const std::string& iSpec, std::string* oName) {
   std::string lError, lName;
   const RefPtr<NumericArray> lArray(DataFile::LoadVector(iSpec, lError, lName));
   if (!lArray) {
     Fail(lError);
     return {};
   }
-  LoadedNames()[iSpec] = lName;
+  if (oName) *oName = lName;
   RefPtr<ArrayVector> lVector(new ArrayVector(lArray.Get(), 0, lArray->GetRows()));
   if (!lVector) Fail(iSpec + ": out of memory");
   return lVector;
@@ -133,13 +126,4 @@ int CommandSupport::Fail(const std::string& iMessage) {
 int CommandSupport::Usage(const std::string& iMessage) {
   Fail(iMessage);
   return 2;
-}
-
-std::string CommandSupport::NameOf(const std::string& iSpec) {
-  const auto lLoaded = LoadedNames().find(iSpec);
-  if (lLoaded != LoadedNames().end()) return lLoaded->second;
-  std::string lPath, lColumn;
-  bool lHasColumn = false;
-  DataFile::SplitSpec(iSpec, lPath, lColumn, lHasColumn);
-  return lHasColumn && !lColumn.empty() ? lColumn : DataFile::Stem(lPath);
 }

@@ -27,8 +27,9 @@ class CommandSupport {
                           std::string& oError);
 
   // A 1-D data file (see DataFile::LoadVector) as a data vector; empty after printing the file's
-  // message.
-  static RefPtr<ArrayVector> LoadVector(const std::string& iSpec);
+  // message. oName, when given, receives the name a legend shows for it: its column's header
+  // name (its number in a file without header), else the file's name without folder and extension.
+  static RefPtr<ArrayVector> LoadVector(const std::string& iSpec, std::string* oName = nullptr);
   // A matrix; empty after printing the file's message.
   static RefPtr<NumericArray> LoadMatrix(const std::string& iPath);
 
@@ -45,8 +46,6 @@ class CommandSupport {
   static int Fail(const std::string& iMessage);
   // The same for a command line that cannot be carried out as written; returns the usage status 2.
   static int Usage(const std::string& iMessage);
-  // The name a file gives a curve in a legend: its column, else its name without folder and extension.
-  static std::string NameOf(const std::string& iSpec);
 };
 
 #endif

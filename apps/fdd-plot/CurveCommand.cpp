@@ -35,8 +35,9 @@ int CurveCommand::Run() {
     if (!lX) return 1;
   }
   std::vector<RefPtr<ArrayVector>> lYs;
+  std::vector<std::string> lNames(_Y.size());
   for (const std::string& lSpec : _Y) {
-    lYs.push_back(CommandSupport::LoadVector(lSpec));
+    lYs.push_back(CommandSupport::LoadVector(lSpec, &lNames[lYs.size()]));
     if (!lYs.back()) return 1;
   }
   if (lX) {
@@ -62,6 +63,6 @@ int CurveCommand::Run() {
   lPlot.GetXAxis().SetLog(_LogX);
   lPlot.GetYAxis().SetLog(_LogY);
   for (size_t i = 0; i < lYs.size(); ++i)
-    lPlot.AddCurve(lXs[i].Get(), lYs[i].Get(), CommandSupport::NameOf(_Y[i]), _Symbols);
+    lPlot.AddCurve(lXs[i].Get(), lYs[i].Get(), lNames[i], _Symbols);
   return _Output.Write(lFigure, *lFont) ? 0 : 1;
 }
