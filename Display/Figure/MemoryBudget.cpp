@@ -44,8 +44,7 @@ unsigned long long MemoryBudget::Available() { return std::min(MachineAvailable(
 bool MemoryBudget::Fits(const std::string& iWhat, unsigned long long iBytes, std::string& oError) {
   const unsigned long long lAvailable = Available();
   if (iBytes <= lAvailable) return true;
-  oError = MessageText::OutOfMemory(iWhat, iBytes);
-  if (!oError.empty() && oError.back() == ')')
-    oError.insert(oError.size() - 1, ", about " + MessageText::Bytes(lAvailable) + " available");
+  oError = iWhat + ": out of memory (needs about " + MessageText::Bytes(iBytes) + ", about " +
+           MessageText::Bytes(lAvailable) + " available)";
   return false;
 }
