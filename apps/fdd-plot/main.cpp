@@ -22,6 +22,14 @@ namespace {
 constexpr int kUsageError = 2;
 const char* const kCommands[] = {"demo", "curve", "map", "probe", "contribution"};
 
+// "demo, curve, map, probe <iLast> contribution": the commands named in a sentence.
+std::string CommandList(const char* iLast) {
+  std::string lList;
+  const size_t n = sizeof(kCommands) / sizeof(kCommands[0]);
+  for (size_t i = 0; i < n; ++i) lList += (i == 0 ? "" : i + 1 == n ? std::string(" ") + iLast + " " : ", ") + kCommands[i];
+  return lList;
+}
+
 int RunDemo(const std::string& iOutDir) {
   std::error_code lError;
   std::filesystem::create_directories(iOutDir, lError);
@@ -94,12 +102,12 @@ int Main(int argc, char** argv) {
   const std::string lCommand = CommandOf(argc, argv);
   if (argc > 1 && argv[1][0] != '-' && lCommand.empty())
     return UsageError("", std::string("unknown command '") + argv[1] +
-                              "': the commands are demo, curve, map, probe and contribution");
+                              "': the commands are " + CommandList("and"));
   try {
     lApp.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     if (e.get_exit_code() == 0) return lApp.exit(e);  // --help, --version
-    if (lCommand.empty()) return UsageError("", "name a command: demo, curve, map, probe or contribution");
+    if (lCommand.empty()) return UsageError("", "name a command: " + CommandList("or"));
     return UsageError(lCommand, Sentence(e));
   }
   for (CLI::App* lSub : lApp.get_subcommands())
