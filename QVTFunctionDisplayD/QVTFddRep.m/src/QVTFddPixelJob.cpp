@@ -7,19 +7,14 @@
 #include "QVTFddConstants.h"
 #include "QVTFddMathSaturateToInt.h"
 #include "QVTFddModuleFrame.h"
+#include "QVTFddVectorReader.h"
 #include "QVTFddVirtualVector.h"
 
 namespace {
 
-// Samples are read in chunks of this many values: few virtual calls, bounded memory.
+// Samples without direct access are read in chunks of this many values: few virtual calls,
+// bounded memory.
 constexpr unsigned int kChunk = 1024;
-
-// Reads iCount values from iFirst; values the vector does not deliver read as NaN, as the
-// vector's own value at an index beyond its length does.
-void sRead(const CATSamIDoubleVector* iVector, unsigned int iFirst, unsigned int iCount, double* oValues) {
-  unsigned int lGot = iVector->GetValues(iFirst, iCount, oValues);
-  for (unsigned int k = lGot < iCount ? lGot : iCount; k < iCount; ++k) oValues[k] = QVTFddDoubleNaN;
-}
 
 // QVTFddValueToPixel itself, inlined into the mapping's loop over the samples.
 inline int sValueToPixel(double iValue, double iMinLimit, double iMaxLimit, int iLength) {
@@ -78,7 +73,8 @@ void QVTFddComputePixelJobs(const CATSamIDoubleVector* iVector, double iMinLimit
     return;
   }
 
-  double lValues[kChunk];
+  const QVTFddVectorReader lReader(*iVector);
+  double lBuffer[kChunk];
 
   // The last sample before the range, or sample 0 when the range starts at or before it.
   unsigned int lMinIndex = 0;
@@ -87,7 +83,7 @@ void QVTFddComputePixelJobs(const CATSamIDoubleVector* iVector, double iMinLimit
     bool lFound = false;
     while (i < lLength && !lFound) {
       const unsigned int lCount = lLength - i < kChunk ? lLength - i : kChunk;
-      sRead(iVector, i, lCount, lValues);
+      const double* lValues = lReader.Read(i, lCount, lBuffer);
       unsigned int k = 0;
       while (k < lCount && !(lValues[k] >= iMinLimit)) ++k;
       lFound = k < lCount;
@@ -108,7 +104,7 @@ void QVTFddComputePixelJobs(const CATSamIDoubleVector* iVector, double iMinLimit
     while (!lFound) {
       const unsigned int lCount = lMaxIndex + 1 < kChunk ? lMaxIndex + 1 : kChunk;
       const unsigned int lFirst = lMaxIndex + 1 - lCount;
-      sRead(iVector, lFirst, lCount, lValues);
+      const double* lValues = lReader.Read(lFirst, lCount, lBuffer);
       unsigned int k = lCount;
       while (k > 0 && lValues[k - 1] > iMaxLimit) --k;
       lFound = k > 0 || lFirst == 0;
@@ -151,7 +147,7 @@ void QVTFddComputePixelJobs(const CATSamIDoubleVector* iVector, double iMinLimit
   int lRunFirst = 0, lRunLast = 0;
   for (unsigned int lChunkFirst = lMinIndex; lChunkFirst <= lMaxIndex;) {
     const unsigned int lCount = lMaxIndex - lChunkFirst < kChunk ? lMaxIndex - lChunkFirst + 1 : kChunk;
-    sRead(iVector, lChunkFirst, lCount, lValues);
+    const double* lValues = lReader.Read(lChunkFirst, lCount, lBuffer);
     for (unsigned int k = 0; k < lCount; ++k) {
       const int i = static_cast<int>(lChunkFirst + k);
       double w = lValues[k];
