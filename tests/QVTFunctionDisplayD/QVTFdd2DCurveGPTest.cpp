@@ -362,3 +362,34 @@ TEST(QVTFdd2DCurveGP, DataBoxesAtTheEndsOfTheDoublesDrawAsOrdinaryOnes) {
     for (size_t i = 0; i < lDrawn.size(); ++i) EXPECT_NEAR(lDrawn[i], lExpected[i], 1e-3) << r.first << " " << i;
   }
 }
+
+TEST(QVTFdd2DCurveGP, SamplesInMemoryDrawAsTheSampleBySampleReduction) {
+  // Ascending x with repeats, at densities from a sample every few columns to thousands per
+  // column, y with holes, infinities and huge values: the curve over vectors in memory (runs of
+  // columns, SIMD extremes) draws exactly what it draws over vectors read in chunks.
+  std::mt19937 lRandom(2026);
+  std::uniform_real_distribution<double> lUniform(0.0, 1.0);
+  for (double lPerColumn : {0.3, 3.0, 50.0, 2000.0}) {
+    for (double lHoles : {0.0, 0.001, 0.2}) {
+      const int n = static_cast<int>(300 * lPerColumn) + 7;
+      std::vector<double> lX, lY;
+      double lA = 0.0, lB = 0.0;
+      for (int k = 0; k < n; ++k) {
+        if (lUniform(lRandom) > 0.1) lA += 2.0 * lUniform(lRandom) / lPerColumn;  // else a repeated x
+        lB += lUniform(lRandom) - 0.5;
+        const double u = lUniform(lRandom);
+        lX.push_back(lA);
+        lY.push_back(u < lHoles ? kNaN : u > 0.9995 ? (u > 0.99975 ? kInf : -kInf) : u > 0.999 ? 1e300 : lB);
+      }
+      const CATMathBox2D lData(-1.5, lA * 0.9, -20, 25), lDisplay(-20, 140, -10, 95);
+      CAT2DViewpoint lViewpoint(CATMathPoint2D(63.3, 41.7), 2.37);
+      Curve lChunked(lX, lY, lData, lDisplay), lInMemory(lX, lY, lData, lDisplay);
+      lInMemory._X->_Direct = lInMemory._Y->_Direct = true;
+      SCOPED_TRACE(testing::Message() << lPerColumn << " samples a column, holes " << lHoles);
+      const std::vector<float> lExpected = DrawnSegments(*lChunked._GP, &lViewpoint, 300, 200);
+      EXPECT_GT(lExpected.size(), 40u);
+      EXPECT_EQ(DrawnSegments(*lInMemory._GP, &lViewpoint, 300, 200), lExpected);
+      EXPECT_EQ(lInMemory.Reads(), 0);
+    }
+  }
+}
