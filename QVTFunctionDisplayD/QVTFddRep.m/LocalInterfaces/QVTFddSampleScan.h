@@ -8,8 +8,8 @@
 
 class QVTFddSampleScan {
  public:
-  // True when the iCount values are finite and none is below the one before it.
-  static bool IsAscendingAndFinite(const double* iValues, size_t iCount);
+  // True when none of the iCount values is NaN or below the one before it.
+  static bool IsAscending(const double* iValues, size_t iCount);
   // Smallest and largest of iCount (at least one) values; false, the outputs untouched, when one
   // of them is NaN.
   static bool Extremes(const double* iValues, size_t iCount, double& oMin, double& oMax);

@@ -391,12 +391,13 @@ void QVTFdd2DCurveGP::ComputeSegments(const CAT2DViewpoint& iViewpoint, float iW
   const SamplePixel lSamplePixel = {iViewpoint, lMapX, lMapY, iWidth, iHeight, iScaleA, iScaleB};
   const QVTFddVectorReader lXReader(*_XVector), lYReader(*_YVector);
   ReductionState lState = {0.0f, 0.0f, 0.0, false, false, 0.0f, false, 0.0f, 0.0f, 0.0f, 0.0f};
-  // Samples in memory with x ascending, through the plain viewpoint (whose pixel x follows model x
+  // Samples in memory with x ascending and finite (as its ends are then), through the plain viewpoint (whose pixel x follows model x
   // alone), take the run-by-run reduction when their columns do not fall.
   const double* lDirectX = lXReader.Direct();
   const double* lDirectY = lYReader.Direct();
   if (_ReduceAxis == ReduceAlongX && lDirectX && lDirectY && typeid(iViewpoint) == typeid(CAT2DViewpoint) &&
-      QVTFddSampleScan::IsAscendingAndFinite(lDirectX, lNbSamples) &&
+      QVTFddSampleScan::IsAscending(lDirectX, lNbSamples) && std::isfinite(lDirectX[0]) &&
+      std::isfinite(lDirectX[lNbSamples - 1]) &&
       lSamplePixel.Column(lDirectX[0]) <= lSamplePixel.Column(lDirectX[lNbSamples - 1])) {
     if (!ReduceAscendingX(lList, lDirectX, lDirectY, lNbSamples, lSamplePixel, lState)) return;
   } else {

@@ -117,15 +117,15 @@ bool sAscending(const double* iValues, size_t iCount) {
 
 }  // namespace
 
-bool QVTFddSampleScan::IsAscendingAndFinite(const double* iValues, size_t iCount) {
-  if (iCount == 0) return true;
+bool QVTFddSampleScan::IsAscending(const double* iValues, size_t iCount) {
+  // One value is compared with none; it must be a number still.
+  if (iCount < 2) return iCount == 0 || iValues[0] == iValues[0];
   // Blocks overlap by one value, so that every neighbouring pair is compared.
   for (size_t lFirst = 0; lFirst + 1 < iCount; lFirst += kBlock) {
     const size_t lCount = iCount - lFirst < kBlock + 1 ? iCount - lFirst : kBlock + 1;
     if (!sAscending(iValues + lFirst, lCount)) return false;
   }
-  // Ascending without NaN: finite when its ends are.
-  return std::isfinite(iValues[0]) && std::isfinite(iValues[iCount - 1]);
+  return true;
 }
 
 bool QVTFddSampleScan::Extremes(const double* iValues, size_t iCount, double& oMin, double& oMax) {
