@@ -423,15 +423,16 @@ void QVTFdd2DCurveGP::ComputeSegments(const CAT2DViewpoint& iViewpoint, float iW
   }
   if (!CloseOpenEntry(lList, lState, _ReduceAxis == ReduceAlongY)) return;
 
-  // Back to model coordinates at the pixel centres, clipped to the display box, in place.
+  // Back to model coordinates at the pixel positions the samples were rounded to (where the axes
+  // place the same values), clipped to the display box, in place.
   QVTFddMathClipLines lClipper(_DisplayBox);
   int lNbVisible = 0;
   for (size_t i = 0; i < lList._Count; ++i) {
     float* lEntry = lList._Entries.get() + 4 * i;
     CATMathPoint2Df lStart, lEnd;
-    iViewpoint.PixelToModel(CATMathPoint2Df(lEntry[0] + 0.5f, lEntry[1] + 0.5f), lStart, iWidth, iHeight, iScaleA,
+    iViewpoint.PixelToModel(CATMathPoint2Df(lEntry[0], lEntry[1]), lStart, iWidth, iHeight, iScaleA,
                             iScaleB);
-    iViewpoint.PixelToModel(CATMathPoint2Df(lEntry[2] + 0.5f, lEntry[3] + 0.5f), lEnd, iWidth, iHeight, iScaleA,
+    iViewpoint.PixelToModel(CATMathPoint2Df(lEntry[2], lEntry[3]), lEnd, iWidth, iHeight, iScaleA,
                             iScaleB);
     lEntry[0] = lStart.x;
     lEntry[1] = lStart.y;
