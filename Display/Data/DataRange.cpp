@@ -32,6 +32,10 @@ void DataRange::Add(double iValue, double& ioMin, double& ioMax) {
 void DataRange::Add(CATSamIVector* iVector, bool iPositive, double& ioMin, double& ioMax) {
   if (!iVector) return;
   const unsigned int lLength = iVector->GetLength();
+  if (const double* lDirect = iVector->GetDirectValues()) {
+    Add(lDirect, lLength, iPositive, ioMin, ioMax);
+    return;
+  }
   double lChunk[1024];
   for (unsigned int lFirst = 0; lFirst < lLength;) {
     const unsigned int lCount = iVector->GetValues(lFirst, 1024, lChunk);

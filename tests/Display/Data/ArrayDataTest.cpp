@@ -111,6 +111,15 @@ TEST(ArrayMatrix, ReadsOneRowPerZOrPerX) {
   EXPECT_EQ(lRowPerX->GetValue(1, 2), 12.0);
   EXPECT_TRUE(std::isnan(lRowPerZ->GetValue(3, 0)));
   EXPECT_TRUE(std::isnan(lRowPerX->GetValue(2, 0)));
+  // Direct access finds every value where GetValue reads it.
+  for (ArrayMatrix* lMatrix : {lRowPerZ, lRowPerX}) {
+    unsigned long long lStrideX = 0, lStrideZ = 0;
+    const double* lDirect = lMatrix->GetDirectValues(lStrideX, lStrideZ);
+    ASSERT_NE(lDirect, nullptr);
+    for (unsigned int x = 0; x < lMatrix->GetLengthX(); ++x)
+      for (unsigned int z = 0; z < lMatrix->GetLengthY(); ++z)
+        EXPECT_EQ(lDirect[x * lStrideX + z * lStrideZ], lMatrix->GetValue(x, z));
+  }
   lRowPerZ->Release();
   lRowPerX->Release();
   EXPECT_EQ(lArray->GetRefCount(), 1u);

@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "DataRange.h"
+#include "MemoryDoubleVector.h"
+#include "RefPtr.h"
+
+namespace {
+
+// The same values without direct access: read in chunks.
+class ChunkedVector : public MemoryDoubleVector {
+ public:
+  explicit ChunkedVector(std::vector<double> iValues) : MemoryDoubleVector(std::move(iValues)) {}
+  const double* GetDirectValues() const override { return nullptr; }
+};
+
+}  // namespace
+
+TEST(DataRange, VectorsInMemoryAndInChunksGiveTheSameFiniteRange) {
+  const double kNaN = std::numeric_limits<double>::quiet_NaN(), kInf = std::numeric_limits<double>::infinity();
+  // More values than one chunk, the extremes past the first chunk, with non-finite values.
+  std::vector<double> lValues(3000, 1.0);
+  lValues[10] = kNaN;
+  lValues[20] = -kInf;
+  lValues[2500] = -4.0;
+  lValues[2999] = 0.25;
+  lValues[1500] = 9.0;
+  const RefPtr<MemoryDoubleVector> lDirect(new MemoryDoubleVector(lValues));
+  const RefPtr<ChunkedVector> lChunked(new ChunkedVector(lValues));
+  ASSERT_NE(lDirect->GetDirectValues(), nullptr);
+  for (bool lPositive : {false, true}) {
+    double lMin = kNaN, lMax = kNaN, lChunkedMin = kNaN, lChunkedMax = kNaN;
+    DataRange::Add(lDirect.Get(), lPositive, lMin, lMax);
+    DataRange::Add(lChunked.Get(), lPositive, lChunkedMin, lChunkedMax);
+    EXPECT_EQ(lMin, lPositive ? 0.25 : -4.0);
+    EXPECT_EQ(lMax, 9.0);
+    EXPECT_EQ(lChunkedMin, lMin);
+    EXPECT_EQ(lChunkedMax, lMax);
+  }
+}
