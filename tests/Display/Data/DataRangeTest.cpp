@@ -21,12 +21,12 @@ class ChunkedVector : public MemoryDoubleVector {
 
 TEST(DataRange, VectorsInMemoryAndInChunksGiveTheSameFiniteRange) {
   const double kNaN = std::numeric_limits<double>::quiet_NaN(), kInf = std::numeric_limits<double>::infinity();
-  // More values than one chunk, the extremes past the first chunk, with non-finite values.
-  std::vector<double> lValues(3000, 1.0);
+  // More values than one chunk, an odd count, the extremes past the first chunk, with non-finite values.
+  std::vector<double> lValues(3001, 1.0);
   lValues[10] = kNaN;
   lValues[20] = -kInf;
   lValues[2500] = -4.0;
-  lValues[2999] = 0.25;
+  lValues[3000] = 0.25;  // the odd one after the pairs
   lValues[1500] = 9.0;
   const RefPtr<MemoryDoubleVector> lDirect(new MemoryDoubleVector(lValues));
   const RefPtr<ChunkedVector> lChunked(new ChunkedVector(lValues));
