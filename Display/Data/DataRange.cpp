@@ -92,6 +92,13 @@ void DataRange::Add(const double* iValues, size_t iCount, bool iPositive, double
 void DataRange::Add(CATSamIDoubleMatrix* iValues, double& ioMin, double& ioMax) {
   if (!iValues) return;
   const unsigned int lX = iValues->GetLengthX(), lZ = iValues->GetLengthY();
+  // Cells in memory one after another, whichever index runs fastest: one pass over them.
+  unsigned long long lStrideX = 0, lStrideZ = 0;
+  const double* lDirect = iValues->GetDirectValues(lStrideX, lStrideZ);
+  if (lDirect && ((lStrideZ == 1 && lStrideX == lZ) || (lStrideX == 1 && lStrideZ == lX))) {
+    Add(lDirect, size_t(lX) * lZ, false, ioMin, ioMax);
+    return;
+  }
   for (unsigned int x = 0; x < lX; ++x)
     for (unsigned int z = 0; z < lZ; ++z) Add(iValues->GetValue(x, z), ioMin, ioMax);
 }

@@ -4,8 +4,10 @@
 #include <limits>
 #include <vector>
 
+#include "ArrayMatrix.h"
 #include "DataRange.h"
 #include "MemoryDoubleVector.h"
+#include "NumericArray.h"
 #include "RefPtr.h"
 
 namespace {
@@ -15,6 +17,18 @@ class ChunkedVector : public MemoryDoubleVector {
  public:
   explicit ChunkedVector(std::vector<double> iValues) : MemoryDoubleVector(std::move(iValues)) {}
   const double* GetDirectValues() const override { return nullptr; }
+};
+
+// A matrix read cell by cell.
+class ChunkedMatrix : public CATSamIDoubleMatrix {
+ public:
+  explicit ChunkedMatrix(CATSamIDoubleMatrix* iCells) : _Cells(iCells) {}
+  unsigned int GetLengthX() const override { return _Cells->GetLengthX(); }
+  unsigned int GetLengthY() const override { return _Cells->GetLengthY(); }
+  double GetValue(unsigned int iX, unsigned int iZ) const override { return _Cells->GetValue(iX, iZ); }
+
+ private:
+  CATSamIDoubleMatrix* _Cells;
 };
 
 }  // namespace
@@ -39,5 +53,21 @@ TEST(DataRange, VectorsInMemoryAndInChunksGiveTheSameFiniteRange) {
     EXPECT_EQ(lMax, 9.0);
     EXPECT_EQ(lChunkedMin, lMin);
     EXPECT_EQ(lChunkedMax, lMax);
+  }
+}
+
+TEST(DataRange, MatricesInMemoryGiveTheRangeOfTheirCells) {
+  const double kNaN = std::numeric_limits<double>::quiet_NaN();
+  // 2 x 3 cells, each way round, in memory and through an interface without direct access.
+  NumericArray* lArray = NumericArray::FromValues({4, kNaN, -2, 7, 1, 0}, 2, 3, true);
+  ASSERT_NE(lArray, nullptr);
+  const RefPtr<ArrayMatrix> lByZ(new ArrayMatrix(lArray)), lByX(new ArrayMatrix(lArray, ArrayMatrix::RowPerX));
+  lArray->Release();
+  const RefPtr<ChunkedMatrix> lRead(new ChunkedMatrix(lByZ.Get()));
+  for (CATSamIDoubleMatrix* lMatrix : std::vector<CATSamIDoubleMatrix*>{lByZ.Get(), lByX.Get(), lRead.Get()}) {
+    double lMin = kNaN, lMax = kNaN;
+    DataRange::Add(lMatrix, lMin, lMax);
+    EXPECT_EQ(lMin, -2.0);
+    EXPECT_EQ(lMax, 7.0);
   }
 }
