@@ -103,13 +103,17 @@ __attribute__((target("avx2"))) bool sExtremesAvx2(const double* iValues, size_t
   return true;
 }
 
-const bool sAvx2 = __builtin_cpu_supports("avx2");
+// Asked at the first scan, when the processor's features are known for sure.
+bool sAvx2() {
+  static const bool sHas = __builtin_cpu_supports("avx2");
+  return sHas;
+}
 
 #endif
 
 bool sAscending(const double* iValues, size_t iCount) {
 #ifdef QVTFDD_SCAN_X86
-  return sAvx2 ? sAscendingAvx2(iValues, iCount) : sAscendingSse2(iValues, iCount);
+  return sAvx2() ? sAscendingAvx2(iValues, iCount) : sAscendingSse2(iValues, iCount);
 #else
   return sAscendingPlain(iValues, iCount);
 #endif
@@ -131,7 +135,7 @@ bool QVTFddSampleScan::IsAscending(const double* iValues, size_t iCount) {
 bool QVTFddSampleScan::Extremes(const double* iValues, size_t iCount, double& oMin, double& oMax) {
   if (iCount == 0) return false;
 #ifdef QVTFDD_SCAN_X86
-  return sAvx2 ? sExtremesAvx2(iValues, iCount, oMin, oMax) : sExtremesSse2(iValues, iCount, oMin, oMax);
+  return sAvx2() ? sExtremesAvx2(iValues, iCount, oMin, oMax) : sExtremesSse2(iValues, iCount, oMin, oMax);
 #else
   return sExtremesPlain(iValues, iCount, oMin, oMax);
 #endif
