@@ -197,13 +197,13 @@ void QVTFddComputePixelJobs(const CATSamIDoubleVector* iVector, double iMinLimit
     return true;
   };
 
-  // Samples in memory that ascend, with ends whose positions the plain formula gives (so every
-  // sample's does, and the position grows with the sample): each run of samples in one pixel is
-  // found by galloping and bisection, and only its first and last samples are taken, which
-  // leaves the jobs that taking every sample leaves.
+  // More samples than pixels in memory that ascend, with ends whose positions the plain formula
+  // gives (so every sample's does, and the position grows with the sample): each run of samples
+  // in one pixel is found by galloping and bisection, and only its first and last samples are
+  // taken, which leaves the jobs that taking every sample leaves.
   const double* lDirect = lReader.Direct();
   const double lPixels = static_cast<double>(iLength) - 1.0, lSpan = iMaxLimit - iMinLimit;
-  if (lDirect && std::isfinite((vMin - iMinLimit) * lPixels / lSpan) && std::isfinite((vMax - iMinLimit) * lPixels / lSpan) &&
+  if (lDirect && lMaxIndex - lMinIndex >= static_cast<unsigned int>(iLength) && std::isfinite((vMin - iMinLimit) * lPixels / lSpan) && std::isfinite((vMax - iMinLimit) * lPixels / lSpan) &&
       QVTFddSampleScan::IsAscending(lDirect + lMinIndex, lMaxIndex - lMinIndex + 1)) {
     for (unsigned int lFirst = lMinIndex; lFirst <= lMaxIndex;) {
       int lPos = 0, lOther = 0;
