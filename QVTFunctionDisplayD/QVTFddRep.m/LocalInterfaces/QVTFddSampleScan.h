@@ -1,6 +1,6 @@
-// Scans of samples held contiguously in memory, at the speed memory delivers them: SSE2 on every
-// x86-64 processor, AVX2 where the processor has it (chosen once, at run time), plain loops
-// elsewhere. The results are the same whichever code runs.
+// Scans of samples held contiguously in memory, at the speed memory delivers them: two values at a
+// time (SSE2 on x86-64), four where the processor has AVX2 (chosen once, at run time). The
+// results are the same whichever code runs.
 #ifndef QVTFddSampleScan_H
 #define QVTFddSampleScan_H
 
