@@ -21,13 +21,16 @@ TEST(QVTFddSampleScan, AgreesWithPlainLoopsOnRandomSamples) {
     const size_t lAt = static_cast<size_t>(lRandom()) % lValues.size();
     if (lTrial % 5 == 1) lValues[lAt] = kNaN;
     if (lTrial % 5 == 2) lValues[lAt] = lTrial % 3 ? kInf : -kInf;
+    if (lTrial % 7 == 3) std::fill(lValues.begin(), lValues.end(), kNaN);  // no number at all
     for (size_t lFirst = 0; lFirst < 3; ++lFirst) {
       const double* v = lValues.data() + lFirst;
       const size_t n = lValues.size() - lFirst;
-      bool lAscending = !std::isnan(v[0]), lNaN = false;
-      double lMin = v[0], lMax = v[0];
+      bool lAscending = !std::isnan(v[0]), lNaN = false, lNumber = false;
+      double lMin = v[0], lMax = v[0], lLargest = -kInf;
       for (size_t i = 0; i < n; ++i) {
         lNaN |= std::isnan(v[i]);
+        lNumber |= !std::isnan(v[i]);
+        if (v[i] > lLargest) lLargest = v[i];
         if (i > 0) lAscending &= v[i - 1] <= v[i];
         lMin = std::min(lMin, v[i]);
         lMax = std::max(lMax, v[i]);
@@ -42,6 +45,9 @@ TEST(QVTFddSampleScan, AgreesWithPlainLoopsOnRandomSamples) {
       } else {
         EXPECT_EQ(lScanMin, 99.0);  // untouched
       }
+      double lScanLargest = 99.0;
+      EXPECT_EQ(QVTFddSampleScan::Maximum(v, n, lScanLargest), lNumber);
+      EXPECT_EQ(lScanLargest, lNumber ? lLargest : 99.0);
     }
   }
   // Long vectors are scanned in blocks: a step back where two blocks meet is seen too.

@@ -13,6 +13,9 @@ class QVTFddSampleScan {
   // Smallest and largest of iCount (at least one) values; false, the outputs untouched, when one
   // of them is NaN.
   static bool Extremes(const double* iValues, size_t iCount, double& oMin, double& oMax);
+  // Largest number of iCount values, NaN skipped; false, the output untouched, when there is none.
+  // Of a +0 and a -0 either may be returned.
+  static bool Maximum(const double* iValues, size_t iCount, double& oMax);
 };
 
 #endif

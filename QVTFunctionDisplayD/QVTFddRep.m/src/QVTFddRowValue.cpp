@@ -3,6 +3,7 @@
 #include "CATSamIDoubleVector.h"
 #include "QVTFddConstants.h"
 #include "QVTFddPixelJob.h"
+#include "QVTFddSampleScan.h"
 
 namespace {
 
@@ -30,7 +31,12 @@ bool QVTFddRowValue(const QVTFddPixelJob& iJob, const CATSamIDoubleVector* iRow,
       if (const double* lDirect = iRow->GetDirectValues()) {
         // The row ends where the vector does.
         const long long lEnd = lLast < static_cast<long long>(iRow->GetLength()) ? lLast + 1 : iRow->GetLength();
-        for (long long i = lFirst; i < lEnd; ++i) QVTFddRaiseMaximum(lMax, lDirect[i]);
+        // A zero's sign is the first one's among equal zeros: those go one by one, as the
+        // reduction takes them.
+        if (lEnd > lFirst && !(QVTFddSampleScan::Maximum(lDirect + lFirst, size_t(lEnd - lFirst), lMax) && lMax != 0.0)) {
+          lMax = QVTFddDoubleNaN;
+          for (long long i = lFirst; i < lEnd; ++i) QVTFddRaiseMaximum(lMax, lDirect[i]);
+        }
         oValue = lMax;
         return true;
       }

@@ -75,7 +75,38 @@ __attribute__((always_inline)) inline bool ExtremesIn(const double* iValues, siz
   return true;
 }
 
+template <class V>
+__attribute__((always_inline)) inline bool MaximumIn(const double* iValues, size_t iCount, double& oMax) {
+  constexpr size_t kLanes = sizeof(V) / sizeof(double);
+  const double kLowest = -__builtin_inf();
+  V lMax = V{} + kLowest;
+  auto lAny = V{} != V{};
+  size_t i = 0;
+  for (; i + kLanes <= iCount; i += kLanes) {
+    V a;
+    Load(iValues + i, a);
+    lAny |= a == a;
+    lMax = a > lMax ? a : lMax;
+  }
+  double lResult = kLowest;
+  bool lAnyNumber = false;
+  for (size_t k = 0; k < kLanes; ++k) {
+    lAnyNumber |= lAny[k] != 0;
+    lResult = lMax[k] > lResult ? lMax[k] : lResult;
+  }
+  for (; i < iCount; ++i) {
+    lAnyNumber |= iValues[i] == iValues[i];
+    lResult = iValues[i] > lResult ? iValues[i] : lResult;
+  }
+  if (!lAnyNumber) return false;
+  oMax = lResult;
+  return true;
+}
+
 #if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target("avx2"))) bool MaximumAvx2(const double* iValues, size_t iCount, double& oMax) {
+  return MaximumIn<Lanes4>(iValues, iCount, oMax);
+}
 __attribute__((target("avx2"))) bool AscendingAvx2(const double* iValues, size_t iCount) {
   return AscendingIn<Lanes4>(iValues, iCount);
 }
@@ -116,4 +147,11 @@ bool QVTFddSampleScan::Extremes(const double* iValues, size_t iCount, double& oM
   if (HasAvx2()) return ExtremesAvx2(iValues, iCount, oMin, oMax);
 #endif
   return ExtremesIn<Lanes2>(iValues, iCount, oMin, oMax);
+}
+
+bool QVTFddSampleScan::Maximum(const double* iValues, size_t iCount, double& oMax) {
+#if defined(__x86_64__) && defined(__GNUC__)
+  if (HasAvx2()) return MaximumAvx2(iValues, iCount, oMax);
+#endif
+  return MaximumIn<Lanes2>(iValues, iCount, oMax);
 }
