@@ -16,7 +16,7 @@
 void CurveCommand::Register(CLI::App& ioApp) {
   _Command = ioApp.add_subcommand("curve", "Plot one or more curves y(x) from .npy or CSV files");
   CLI::App& c = *_Command;
-  c.add_option("--x", _X, "X values: FILE or FILE:COLUMN (default: the sample numbers 0, 1, 2 ...)");
+  c.add_option("--x", _X, "X values: FILE or FILE:COLUMN, - for standard input (default: the sample numbers 0, 1, 2 ...)");
   c.add_option("--y", _Y, "Y values of a curve: FILE or FILE:COLUMN (- reads standard input); repeat for more curves")
       ->required();
   c.add_option("--y2", _Y2, "Y values of a curve against a second value axis on the right; repeatable");
