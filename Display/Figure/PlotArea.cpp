@@ -93,12 +93,16 @@ void PlotArea::SetColormap(const ColormapData& iData) {
 }
 
 void PlotArea::AddContributionBar(CATSamIDoubleVector* iArg, CATSamIDoubleVector* iRes, bool iVertical) {
-  std::unique_ptr<ContributionSeries> lBar = ContributionSeries::Make(iArg, iRes, iVertical, _DataWarning);
+  const bool lLog = (iVertical ? _YAxis : _XAxis).IsLog();
+  std::unique_ptr<ContributionSeries> lBar = ContributionSeries::Make(iArg, iRes, iVertical, _DataWarning, lLog);
   if (lBar) _Contributions.push_back(std::move(lBar));
 }
 
-void PlotArea::SetColorScale(ColorScaleAxis::eTable iTable, double iMin, double iMax, const std::string& iLabel) {
+void PlotArea::SetColorScale(ColorScaleAxis::eTable iTable, double iMin, double iMax, const std::string& iLabel,
+                             bool iReversed, bool iLog) {
   _Table = iTable;
+  _Reversed = iReversed;
+  _LogColors = iLog;
   _ColorMin = iMin;
   _ColorMax = iMax;
   _ColorLabel = iLabel;
@@ -144,13 +148,16 @@ void PlotArea::ComputeRanges() {
 RefPtr<ColorScaleAxis> PlotArea::MakeColors() const {
   if (!_Map && _Contributions.empty()) return {};
   double lMin = _ColorMin, lMax = _ColorMax;
-  if (!std::isfinite(lMin) || !std::isfinite(lMax) || !(lMax > lMin)) {
+  if (!std::isfinite(lMin) || !std::isfinite(lMax) || !(lMax > lMin) || (_LogColors && !(lMin > 0.0))) {
     lMin = lMax = NAN;
     if (_Map) _Map->FitValues(lMin, lMax);
     for (const std::unique_ptr<ContributionSeries>& lBar : _Contributions) lBar->FitValues(lMin, lMax);
-    DataRange::Axis(lMin, lMax, 0.0, false, lMin, lMax);
+    if (_LogColors && lMax > 0.0 && !(lMin > 0.0)) lMin = lMax / 1000.0;
+    DataRange::Axis(lMin, lMax, 0.0, _LogColors, lMin, lMax);
   }
-  return RefPtr<ColorScaleAxis>(new ColorScaleAxis(lMin, lMax, _Table));
+  RefPtr<ColorScaleAxis> lAxis(new ColorScaleAxis(lMin, lMax, _Table, _Reversed));
+  if (lAxis) lAxis->SetLog(_LogColors);
+  return lAxis;
 }
 
 long PlotArea::GetMapValue(double iX, double iZ, double& oValue) const {

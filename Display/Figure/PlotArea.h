@@ -70,10 +70,13 @@ class PlotArea {
   // in any other order is not drawn, with a warning (SampleOrder::Check refuses it beforehand).
   void SetColormap(const ColormapData& iData);
   // A strip over the whole data box (several share it in bands): iRes over iArg, along x, or along
-  // y when iVertical.
+  // y when iVertical; logarithmic when that axis is (set the axis first).
   void AddContributionBar(CATSamIDoubleVector* iArg, CATSamIDoubleVector* iRes, bool iVertical);
-  // Colour table, value range (NaN: the data's) and label of the colour scale.
-  void SetColorScale(ColorScaleAxis::eTable iTable, double iMin, double iMax, const std::string& iLabel);
+  // Colour table (reversed on request), value range (NaN: the data's) and label of the colour
+  // scale. A logarithmic scale over data that reaches zero or below shows three decades below
+  // the largest value.
+  void SetColorScale(ColorScaleAxis::eTable iTable, double iMin, double iMax, const std::string& iLabel,
+                     bool iReversed = false, bool iLog = false);
 
   // Finds the data box in iPage: its margins grow from the least ones (SetMargins, none at first)
   // until every text fits. The data's ranges are read at the first layout: set the content first.
@@ -153,6 +156,8 @@ class PlotArea {
   std::vector<std::unique_ptr<ContributionSeries>> _Contributions;
   std::unique_ptr<MapSeries> _Map;
   ColorScaleAxis::eTable _Table = ColorScaleAxis::Viridis;
+  bool _Reversed = false;
+  bool _LogColors = false;
   double _ColorMin = 0.0 / 0.0;
   double _ColorMax = 0.0 / 0.0;
   std::string _ColorLabel;

@@ -64,6 +64,7 @@ TEST(FddPlot, HelpListsEveryOptionWithItsDefault) {
   const std::vector<std::pair<std::string, std::string>> kMap = {
       {"--x", ""},          {"--z", "REQUIRED"},       {"--values", "REQUIRED"}, {"--x-rows", ""},
       {"--transpose", ""},  {"--order", ""},           {"--tolerance", "=0.05"}, {"--z-factor", "=1"},
+      {"--log-x", ""},      {"--log-z", ""},           {"--log-values", ""},
       {"--x-limits", kData}, {"--z-limits", kData},    {"--colors", "=viridis"}, {"--value-limits", kData},
       {"--xlabel", ""},     {"--zlabel", ""},          {"--value-label", ""},    {"--title", ""},
       {"--size", "=900x700"}};
@@ -88,6 +89,7 @@ TEST(FddPlot, HelpListsEveryOptionWithItsDefault) {
       {"probe", lWith(kMap, "--at", "REQUIRED")},
       {"contribution",
        {{"--x", "REQUIRED"}, {"--y", "REQUIRED"}, {"--direction", "=horizontal"}, {"--colors", "=viridis"},
+        {"--log-x", ""}, {"--log-values", ""},
         {"--x-limits", kData}, {"--value-limits", kData}, {"--xlabel", ""}, {"--value-label", ""}, {"--title", ""},
         {"--size", "default 1000x220, vertical 300x700"}, {"--output", "REQUIRED"}}},
   };
