@@ -146,15 +146,18 @@ void MapSeries::Show(CATViewer& ioViewer, const PlotFrame& iFrame, ColorScaleAxi
   // Order interpolation needs both scalings; the identity stands in for a missing one.
   const RefPtr<QVTIFddScaling> lXScaling = _XScaling ? _XScaling : RefPtr<QVTIFddScaling>(new LinearScaling(1.0));
   const RefPtr<QVTIFddScaling> lZScaling = _ZScaling ? _ZScaling : RefPtr<QVTIFddScaling>(new LinearScaling(1.0));
+  const int lInterpolate = _Map.Nearest ? 0 : 1;
   // The map is drawn with the axis ranges: its own limits may lie inside them.
   for (const ImageTiles::Tile& tx : ImageTiles::Cut(lLow.GetX(), lHigh.GetX(), _Map.XMin, _Map.XMax))
     for (const ImageTiles::Tile& tz : ImageTiles::Cut(lLow.GetY(), lHigh.GetY(), _Map.ZMin, _Map.ZMax)) {
       const CATMathBox2D lBox(tx.low, tx.high, tz.low, tz.high);
       RefPtr<QVTFddColormapRep> lRep(
           NonHomogeneous()
-              ? new QVTFddColormapRep(lBox, _Map.XRows, tx.min, tx.max, 1, _Map.Z, tz.min, tz.max, 1, _Map.ValueRows,
+              ? new QVTFddColormapRep(lBox, _Map.XRows, tx.min, tx.max, lInterpolate, _Map.Z, tz.min, tz.max,
+                                      lInterpolate, _Map.ValueRows,
                                       iColors, lXScaling.Get(), lZScaling.Get(), _Map.Order ? 1 : 0, _Map.Tolerance)
-              : new QVTFddColormapRep(lBox, _Map.X, tx.min, tx.max, 1, _Map.Z, tz.min, tz.max, 1, _Map.Values,
+              : new QVTFddColormapRep(lBox, _Map.X, tx.min, tx.max, lInterpolate, _Map.Z, tz.min, tz.max,
+                                      lInterpolate, _Map.Values,
                                       iColors, lXScaling.Get(), lZScaling.Get(), _Map.Order ? 1 : 0, _Map.Tolerance));
       if (!lRep) continue;
       ioViewer.AddRep(lRep.Get());

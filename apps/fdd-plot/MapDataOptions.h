@@ -22,6 +22,7 @@ struct MapDataOptions {
   bool Transpose = false;
   bool LogX = false;
   bool LogZ = false;
+  std::string Shading = "linear";
   bool Order = false;
   double Tolerance = 0.05;
   double ZFactor = 1.0;

@@ -46,6 +46,7 @@ int MapInput::Load(const MapDataOptions& iOptions, ColorOptions& ioColors) {
   _Data.ZMax = iOptions.ZMax;
   _Data.LogX = iOptions.LogX;
   _Data.LogZ = iOptions.LogZ;
+  _Data.Nearest = iOptions.Shading == "nearest";
   _Data.Order = iOptions.Order;
   _Data.Tolerance = iOptions.Tolerance;
   _ZScaling = RefPtr<LinearScaling>(new LinearScaling(iOptions.ZFactor));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -104,4 +105,44 @@ TEST(FddPlotMapOptions, ColourTablesAndLogValues) {
   EXPECT_NE(r.output.find("--colors jet: choose viridis, magma, inferno, plasma, cividis, turbo, rainbow or grey"),
             std::string::npos)
       << r.output;
+}
+
+TEST(FddPlotMapOptions, NearestShadingShowsEachSampleAsAFlatCell) {
+  // Four X samples, three Z samples: the middle row of the map is the samples 3, 2, 1, 0.
+  const std::string lX = Npy("cell_x.npy", {0, 1, 2, 3}), lZ = Npy("cell_z.npy", {0, 1, 2});
+  const std::string lV = Npy("cell_v.npy", {0, 1, 2, 3, 3, 2, 1, 0, 1, 3, 0, 2}, {3, 4});
+  const struct {
+    const char* shading;
+    // Distinct colours along a row through the middle samples: all, and those wider than the
+    // blend of a box edge (2 pixels).
+    size_t minAll, minWide, maxWide;
+  } kCases[] = {{"linear", 40, 0, 1000}, {"nearest", 4, 4, 4}};
+  for (const auto& c : kCases) {
+    const std::string lOut = Dir() + "cells.png";
+    const Result r = RunFddPlot("map --x " + lX + " --z " + lZ + " --values " + lV + " --shading " + c.shading +
+                                " --size 400x300 -o " + lOut);
+    ASSERT_EQ(r.status, 0) << r.output;
+    PngPixels lPng;
+    ASSERT_TRUE(lPng.Load(lOut));
+    // A row in the middle third of the box, clear of the tick value "1": the first run of colours
+    // (no grey, no white) is the map, the colour scale comes after a gap.
+    const int y = lPng.height / 2 - 30;
+    std::map<unsigned int, int> lCount;
+    bool lStarted = false;
+    for (int x = 0; x < lPng.width; ++x) {
+      unsigned char p[4];
+      lPng.Pixel(x, y, p);
+      const bool lColour = !(p[0] == p[1] && p[1] == p[2]);
+      if (!lColour && lStarted) break;
+      if (!lColour) continue;
+      lStarted = true;
+      const unsigned int lRgb = (p[0] << 16) | (p[1] << 8) | p[2];
+      ++lCount[lRgb];
+    }
+    size_t lWide = 0;
+    for (const auto& e : lCount) lWide += e.second > 2 ? 1 : 0;
+    EXPECT_GE(lCount.size(), c.minAll) << c.shading;
+    EXPECT_GE(lWide, c.minWide) << c.shading;
+    EXPECT_LE(lWide, c.maxWide) << c.shading;
+  }
 }

@@ -64,7 +64,7 @@ TEST(FddPlot, HelpListsEveryOptionWithItsDefault) {
   const std::vector<std::pair<std::string, std::string>> kMap = {
       {"--x", ""},          {"--z", "REQUIRED"},       {"--values", "REQUIRED"}, {"--x-rows", ""},
       {"--transpose", ""},  {"--order", ""},           {"--tolerance", "=0.05"}, {"--z-factor", "=1"},
-      {"--log-x", ""},      {"--log-z", ""},           {"--log-values", ""},
+      {"--log-x", ""},      {"--log-z", ""},           {"--log-values", ""},     {"--shading", "=linear"},
       {"--x-limits", kData}, {"--z-limits", kData},    {"--colors", "=viridis"}, {"--value-limits", kData},
       {"--xlabel", ""},     {"--zlabel", ""},          {"--value-label", ""},    {"--title", ""},
       {"--size", "=900x700"}};
