@@ -44,6 +44,9 @@ int MapInput::Load(const MapDataOptions& iOptions, ColorOptions& ioColors) {
   _Data.XMax = iOptions.XMax;
   _Data.ZMin = iOptions.ZMin;
   _Data.ZMax = iOptions.ZMax;
+  _Data.LogX = iOptions.LogX;
+  _Data.LogZ = iOptions.LogZ;
+  _Data.Nearest = iOptions.Shading == "nearest";
   _Data.Order = iOptions.Order;
   _Data.Tolerance = iOptions.Tolerance;
   _ZScaling = RefPtr<LinearScaling>(new LinearScaling(iOptions.ZFactor));
@@ -103,6 +106,8 @@ void MapInput::Show(PlotArea& ioPlot, const MapDataOptions& iOptions, const Colo
   ioPlot.SetTitle(iOptions.Title);
   ioPlot.GetXAxis().SetLabel(iOptions.XLabel);
   ioPlot.GetYAxis().SetLabel(iOptions.ZLabel);
-  ioPlot.SetColorScale(iColors.Table, iColors.Min, iColors.Max, iColors.Label);
+  ioPlot.GetXAxis().SetLog(iOptions.LogX);
+  ioPlot.GetYAxis().SetLog(iOptions.LogZ);
+  ioPlot.SetColorScale(iColors.Table, iColors.Min, iColors.Max, iColors.Label, iColors.Reversed, iColors.Log);
   ioPlot.SetColormap(_Data);
 }
