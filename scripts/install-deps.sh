@@ -16,6 +16,7 @@ PACKAGES=(
   libbenchmark-dev
   libcairo2-dev
   libpng-dev
+  libdeflate-dev
   libfreetype-dev
   libfontconfig-dev
   fonts-dejavu-core    # the fonts the renders and golden images are made with

@@ -23,3 +23,10 @@ double ArrayMatrix::GetValue(unsigned int iX, unsigned int iZ) const {
   if (!_Array) return std::numeric_limits<double>::quiet_NaN();
   return _Layout == RowPerZ ? _Array->GetValue(iZ, iX) : _Array->GetValue(iX, iZ);
 }
+
+const double* ArrayMatrix::GetDirectValues(unsigned long long& oStrideX, unsigned long long& oStrideZ) const {
+  const unsigned long long lColumns = _Array ? _Array->GetColumns() : 0;
+  oStrideX = _Layout == RowPerZ ? 1 : lColumns;
+  oStrideZ = _Layout == RowPerZ ? lColumns : 1;
+  return _Array ? _Array->GetDirectValues(0) : nullptr;
+}

@@ -29,3 +29,8 @@ unsigned int ArrayVector::GetValues(unsigned int iFirst, unsigned int iCount, do
   for (unsigned int i = 0; i < lCount; ++i) oValues[i] = _Array->GetValue(_First + (iFirst + i) * _Stride);
   return lCount;
 }
+
+const double* ArrayVector::GetDirectValues() const {
+  if (_Length == 0 || (_Stride != 1 && _Length > 1)) return nullptr;
+  return _Array->GetDirectValues(_First);
+}

@@ -20,6 +20,8 @@ class ArrayVector : public CATSamIDoubleVector {
   unsigned int GetLength() const override { return _Length; }
   double GetValue(unsigned int iIndex) const override;
   unsigned int GetValues(unsigned int iFirst, unsigned int iCount, double* oValues) const override;
+  // The array's own values when they are doubles in the machine's order and one follows another.
+  const double* GetDirectValues() const override;
 
  private:
   RefPtr<NumericArray> _Array;

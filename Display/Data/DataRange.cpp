@@ -1,7 +1,12 @@
 #include "DataRange.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "CATSamIDouble1p5D.h"
 #include "CATSamIDouble2DDim2NH.h"
@@ -32,6 +37,10 @@ void DataRange::Add(double iValue, double& ioMin, double& ioMax) {
 void DataRange::Add(CATSamIVector* iVector, bool iPositive, double& ioMin, double& ioMax) {
   if (!iVector) return;
   const unsigned int lLength = iVector->GetLength();
+  if (const double* lDirect = iVector->GetDirectValues()) {
+    Add(lDirect, lLength, iPositive, ioMin, ioMax);
+    return;
+  }
   double lChunk[1024];
   for (unsigned int lFirst = 0; lFirst < lLength;) {
     const unsigned int lCount = iVector->GetValues(lFirst, 1024, lChunk);
@@ -46,8 +55,29 @@ void DataRange::Add(const double* iValues, size_t iCount, bool iPositive, double
   // A pass over every sample of large data: branch-free, and NaN fails every comparison.
   const double lFloor = iPositive ? 0.0 : -std::numeric_limits<double>::max();
   const double lCeiling = std::numeric_limits<double>::max();
-  double lMin = std::numeric_limits<double>::infinity(), lMax = -lMin;
-  for (size_t i = 0; i < iCount; ++i) {
+  const double lInfinity = std::numeric_limits<double>::infinity();
+  double lMin = lInfinity, lMax = -lInfinity;
+  size_t i = 0;
+#ifdef __SSE2__
+  // Two values at a time: a value left out stands as +inf for the minimum and -inf for the maximum.
+  const __m128d lFloors = _mm_set1_pd(lFloor), lCeilings = _mm_set1_pd(lCeiling), lZeros = _mm_setzero_pd();
+  const __m128d lAnySign = iPositive ? _mm_setzero_pd() : _mm_castsi128_pd(_mm_set1_epi32(-1));
+  const __m128d lHighs = _mm_set1_pd(lInfinity), lLows = _mm_set1_pd(-lInfinity);
+  __m128d lMins = lHighs, lMaxs = lLows;
+  for (; i + 2 <= iCount; i += 2) {
+    const __m128d v = _mm_loadu_pd(iValues + i);
+    const __m128d lTaken = _mm_and_pd(_mm_and_pd(_mm_cmpge_pd(v, lFloors), _mm_cmple_pd(v, lCeilings)),
+                                      _mm_or_pd(_mm_cmpgt_pd(v, lZeros), lAnySign));
+    lMins = _mm_min_pd(lMins, _mm_or_pd(_mm_and_pd(lTaken, v), _mm_andnot_pd(lTaken, lHighs)));
+    lMaxs = _mm_max_pd(lMaxs, _mm_or_pd(_mm_and_pd(lTaken, v), _mm_andnot_pd(lTaken, lLows)));
+  }
+  double lPair[2];
+  _mm_storeu_pd(lPair, lMins);
+  lMin = std::min(lPair[0], lPair[1]);
+  _mm_storeu_pd(lPair, lMaxs);
+  lMax = std::max(lPair[0], lPair[1]);
+#endif
+  for (; i < iCount; ++i) {
     const double v = iValues[i];
     const bool lTaken = v >= lFloor && v <= lCeiling && (v > 0.0 || !iPositive);
     lMin = lTaken && v < lMin ? v : lMin;
@@ -62,6 +92,13 @@ void DataRange::Add(const double* iValues, size_t iCount, bool iPositive, double
 void DataRange::Add(CATSamIDoubleMatrix* iValues, double& ioMin, double& ioMax) {
   if (!iValues) return;
   const unsigned int lX = iValues->GetLengthX(), lZ = iValues->GetLengthY();
+  // Cells in memory one after another, whichever index runs fastest: one pass over them.
+  unsigned long long lStrideX = 0, lStrideZ = 0;
+  const double* lDirect = iValues->GetDirectValues(lStrideX, lStrideZ);
+  if (lDirect && ((lStrideZ == 1 && lStrideX == lZ) || (lStrideX == 1 && lStrideZ == lX))) {
+    Add(lDirect, size_t(lX) * lZ, false, ioMin, ioMax);
+    return;
+  }
   for (unsigned int x = 0; x < lX; ++x)
     for (unsigned int z = 0; z < lZ; ++z) Add(iValues->GetValue(x, z), ioMin, ioMax);
 }

@@ -13,7 +13,8 @@ class CATSamIDouble2DDim2NH;
 class DataRange {
  public:
   // Widens [ioMin, ioMax] by the finite values of the vector (only those above zero when
-  // iPositive); a range that starts as NaN, NaN is empty. Reads in chunks.
+  // iPositive); a range that starts as NaN, NaN is empty. Reads the values in place when the
+  // vector offers them, in chunks otherwise.
   static void Add(CATSamIVector* iVector, bool iPositive, double& ioMin, double& ioMax);
   static void Add(CATSamIDoubleMatrix* iValues, double& ioMin, double& ioMax);
   static void Add(CATSamIDouble1p5D* iRows, double& ioMin, double& ioMax);

@@ -90,6 +90,14 @@ unsigned long long NumericArray::GetValues(unsigned long long iFirst, unsigned l
   return lCount;
 }
 
+const double* NumericArray::GetDirectValues(unsigned long long iFirst) const {
+  if (iFirst >= GetSize()) return nullptr;
+  if (!_Data) return _Values.data() + iFirst;
+  // A mapping has no declared type, so its bytes may be read as the doubles they hold.
+  if (!_Direct || reinterpret_cast<uintptr_t>(_Data) % alignof(double) != 0) return nullptr;
+  return reinterpret_cast<const double*>(_Data) + iFirst;
+}
+
 void NumericArray::Convert(unsigned long long iFirst, unsigned long long iCount, double* oValues) const {
   const unsigned char* lFrom = _Data + iFirst * SizeOf(_Stored);
   switch (_Stored) {

@@ -61,6 +61,9 @@ class NumericArray : public CATBaseUnknown {
   }
   // Copies up to iCount values from flat index iFirst into oValues; returns how many.
   unsigned long long GetValues(unsigned long long iFirst, unsigned long long iCount, double* oValues) const;
+  // The values from flat index iFirst on as doubles in memory, when they are stored so (held, or
+  // mapped float64 in the machine's order at an address aligned for doubles); null otherwise.
+  const double* GetDirectValues(unsigned long long iFirst) const;
   // Smallest and largest finite value; false when there is none.
   bool GetFiniteRange(double& oMin, double& oMax) const;
 

@@ -13,6 +13,9 @@ class CATSamIVector : public CATBaseUnknown {
   // Bulk read for hot loops: copies the values iFirst .. iFirst + iCount - 1 (as far as the vector
   // reaches) into oValues and returns how many were copied. The default reads value by value.
   virtual unsigned int GetValues(unsigned int iFirst, unsigned int iCount, double* oValues) const;
+  // Direct access, optional: the GetLength() values as contiguous doubles, valid and unchanged while
+  // the vector lives; null when the vector does not hold them so (read them with GetValues then).
+  virtual const double* GetDirectValues() const { return nullptr; }
 };
 
 #endif

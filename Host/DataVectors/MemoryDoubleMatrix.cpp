@@ -13,3 +13,9 @@ double MemoryDoubleMatrix::GetValue(unsigned int iX, unsigned int iZ) const {
   if (iX >= _LengthX || iZ >= _LengthY) return std::numeric_limits<double>::quiet_NaN();
   return _Values[size_t(iX) * _LengthY + iZ];
 }
+
+const double* MemoryDoubleMatrix::GetDirectValues(unsigned long long& oStrideX, unsigned long long& oStrideZ) const {
+  oStrideX = _LengthY;
+  oStrideZ = 1;
+  return _Values.empty() ? nullptr : _Values.data();
+}

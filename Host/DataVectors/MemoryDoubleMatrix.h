@@ -15,6 +15,7 @@ class MemoryDoubleMatrix : public CATSamIDoubleMatrix {
   unsigned int GetLengthX() const override { return _LengthX; }
   unsigned int GetLengthY() const override { return _LengthY; }
   double GetValue(unsigned int iX, unsigned int iZ) const override;
+  const double* GetDirectValues(unsigned long long& oStrideX, unsigned long long& oStrideZ) const override;
 
  private:
   unsigned int _LengthX = 0;

@@ -14,6 +14,7 @@ class MemoryDoubleVector : public CATSamIDoubleVector {
   unsigned int GetLength() const override { return static_cast<unsigned int>(_Values.size()); }
   double GetValue(unsigned int iIndex) const override;
   unsigned int GetValues(unsigned int iFirst, unsigned int iCount, double* oValues) const override;
+  const double* GetDirectValues() const override { return _Values.empty() ? nullptr : _Values.data(); }
   const std::vector<double>& Values() const { return _Values; }
 
  private:

@@ -1,26 +1,16 @@
 #include "PngWriter.h"
 
-#include <png.h>
+#include <libdeflate.h>
 
 #include <cerrno>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
+#include <new>
+#include <vector>
 
 #include "WholeFile.h"
 
 namespace {
-
-// libpng's own messages would be a second line beside the program's one: errors end the write
-// through the jump buffer, warnings are dropped.
-void OnPngError(png_structp iPng, png_const_charp) { png_longjmp(iPng, 1); }
-void OnPngWarning(png_structp, png_const_charp) {}
-
-void OnPngWrite(png_structp iPng, png_bytep iData, png_size_t iSize) {
-  WholeFile* lFile = static_cast<WholeFile*>(png_get_io_ptr(iPng));
-  if (!lFile->Write(iData, iSize)) png_error(iPng, "write failed");
-}
-void OnPngFlush(png_structp) {}
 
 // One row to RGB(A) bytes with straight alpha.
 void ConvertRow(const unsigned char* iRow, int iWidth, bool iOpaque, unsigned char* oRow) {
@@ -46,31 +36,62 @@ void ConvertRow(const unsigned char* iRow, int iWidth, bool iOpaque, unsigned ch
   }
 }
 
-// The libpng part, apart so that no C++ object lives across its longjmp.
-bool WritePng(WholeFile& ioFile, const unsigned char* iData, int iWidth, int iHeight, int iStride, int iLevel,
-              bool iOpaque, unsigned char* ioRow) {
-  png_structp lPng = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, OnPngError, OnPngWarning);
-  if (!lPng) return false;
-  png_infop lInfo = png_create_info_struct(lPng);
-  if (!lInfo || setjmp(png_jmpbuf(lPng))) {
-    png_destroy_write_struct(&lPng, lInfo ? &lInfo : nullptr);
+// Appends a chunk: length, type, data and the CRC of type and data.
+void AppendChunk(std::vector<unsigned char>& ioPng, const char* iType, const unsigned char* iData, size_t iSize) {
+  const unsigned char lLength[4] = {static_cast<unsigned char>(iSize >> 24), static_cast<unsigned char>(iSize >> 16),
+                                    static_cast<unsigned char>(iSize >> 8), static_cast<unsigned char>(iSize)};
+  ioPng.insert(ioPng.end(), lLength, lLength + 4);
+  const size_t lTypeAt = ioPng.size();
+  ioPng.insert(ioPng.end(), iType, iType + 4);
+  if (iSize) ioPng.insert(ioPng.end(), iData, iData + iSize);
+  const uint32_t lCrc = libdeflate_crc32(0, ioPng.data() + lTypeAt, 4 + iSize);
+  const unsigned char lCrcBytes[4] = {static_cast<unsigned char>(lCrc >> 24), static_cast<unsigned char>(lCrc >> 16),
+                                      static_cast<unsigned char>(lCrc >> 8), static_cast<unsigned char>(lCrc)};
+  ioPng.insert(ioPng.end(), lCrcBytes, lCrcBytes + 4);
+}
+
+// The whole PNG file in memory: the rows, each after its filter byte (none), compressed as one
+// zlib stream in one go, which libdeflate does about twice as fast as zlib's streaming at the same
+// size. False when memory runs out or the image is too large for one chunk.
+bool EncodePng(const unsigned char* iData, int iWidth, int iHeight, int iStride, int iLevel, bool iOpaque,
+               std::vector<unsigned char>& oPng) {
+  const size_t lRowBytes = (iOpaque ? 3 : 4) * static_cast<size_t>(iWidth) + 1;
+  const size_t lRawBytes = lRowBytes * static_cast<size_t>(iHeight);
+  std::vector<unsigned char> lRaw, lPacked;
+  libdeflate_compressor* lCompressor = libdeflate_alloc_compressor(iLevel);
+  if (!lCompressor) return false;
+  size_t lPackedBytes = 0;
+  try {
+    lRaw.resize(lRawBytes);
+    for (int y = 0; y < iHeight; ++y) {
+      unsigned char* lRow = lRaw.data() + static_cast<size_t>(y) * lRowBytes;
+      lRow[0] = 0;
+      ConvertRow(iData + static_cast<size_t>(y) * static_cast<size_t>(iStride), iWidth, iOpaque, lRow + 1);
+    }
+    lPacked.resize(libdeflate_zlib_compress_bound(lCompressor, lRawBytes));
+    lPackedBytes = libdeflate_zlib_compress(lCompressor, lRaw.data(), lRawBytes, lPacked.data(), lPacked.size());
+  } catch (const std::bad_alloc&) {
+    lPackedBytes = 0;
+  }
+  libdeflate_free_compressor(lCompressor);
+  // A chunk holds at most 2^31 - 1 bytes.
+  if (lPackedBytes == 0 || lPackedBytes > 0x7fffffffu) return false;
+  lRaw = std::vector<unsigned char>();
+  const unsigned char lHeader[13] = {static_cast<unsigned char>(iWidth >> 24), static_cast<unsigned char>(iWidth >> 16),
+                                     static_cast<unsigned char>(iWidth >> 8), static_cast<unsigned char>(iWidth),
+                                     static_cast<unsigned char>(iHeight >> 24), static_cast<unsigned char>(iHeight >> 16),
+                                     static_cast<unsigned char>(iHeight >> 8), static_cast<unsigned char>(iHeight),
+                                     8, static_cast<unsigned char>(iOpaque ? 2 : 6), 0, 0, 0};
+  static const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+  try {
+    oPng.reserve(lPackedBytes + 64);
+    oPng.assign(kSignature, kSignature + 8);
+    AppendChunk(oPng, "IHDR", lHeader, sizeof(lHeader));
+    AppendChunk(oPng, "IDAT", lPacked.data(), lPackedBytes);
+    AppendChunk(oPng, "IEND", nullptr, 0);
+  } catch (const std::bad_alloc&) {
     return false;
   }
-  png_set_write_fn(lPng, &ioFile, OnPngWrite, OnPngFlush);
-  png_set_compression_level(lPng, iLevel);
-  // Plots are large flat areas and sharp edges: unfiltered rows compress as well as filtered ones
-  // here, and the filter search would cost more than the compression.
-  png_set_filter(lPng, 0, PNG_FILTER_NONE);
-  png_set_IHDR(lPng, lInfo, static_cast<png_uint_32>(iWidth), static_cast<png_uint_32>(iHeight), 8,
-               iOpaque ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-               PNG_FILTER_TYPE_DEFAULT);
-  png_write_info(lPng, lInfo);
-  for (int y = 0; y < iHeight; ++y) {
-    ConvertRow(iData + static_cast<size_t>(y) * static_cast<size_t>(iStride), iWidth, iOpaque, ioRow);
-    png_write_row(lPng, ioRow);
-  }
-  png_write_end(lPng, lInfo);
-  png_destroy_write_struct(&lPng, &lInfo);
   return true;
 }
 
@@ -92,18 +113,13 @@ bool PngWriter::Write(const std::string& iPath, const unsigned char* iData, int 
       }
     }
   }
-  unsigned char* lRow = static_cast<unsigned char*>(std::malloc(4 * static_cast<size_t>(iWidth)));
-  if (!lRow) {
+  std::vector<unsigned char> lPng;
+  if (!EncodePng(iData, iWidth, iHeight, iStride, iLevel < 0 ? 0 : (iLevel > 9 ? 9 : iLevel), lOpaque, lPng)) {
     if (oError) *oError = std::strerror(ENOMEM);
     return false;
   }
   WholeFile lFile(iPath);
-  const bool lOk = lFile.IsGood() &&
-                   WritePng(lFile, iData, iWidth, iHeight, iStride, iLevel < 0 ? 0 : (iLevel > 9 ? 9 : iLevel), lOpaque,
-                            lRow) &&
-                   lFile.Commit();
-  std::free(lRow);
-  // A failure inside libpng itself (no memory) leaves the file without a system reason.
-  if (!lOk && oError) *oError = lFile.GetError().empty() ? "the PNG encoder failed" : lFile.GetError();
+  const bool lOk = lFile.IsGood() && lFile.Write(lPng.data(), lPng.size()) && lFile.Commit();
+  if (!lOk && oError) *oError = lFile.GetError().empty() ? "the PNG file could not be written" : lFile.GetError();
   return lOk;
 }

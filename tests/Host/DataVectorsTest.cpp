@@ -43,8 +43,14 @@ TEST(DataVectors, MatrixIsIndexedXThenZAndRefusesAMismatchedSize) {
   EXPECT_EQ(lMatrix->GetLengthY(), 3u);
   EXPECT_EQ(lMatrix->GetValue(1, 2), 12.0);
   EXPECT_TRUE(std::isnan(lMatrix->GetValue(2, 0)));
+  unsigned long long lStrideX = 0, lStrideZ = 0;
+  const double* lDirect = lMatrix->GetDirectValues(lStrideX, lStrideZ);
+  ASSERT_NE(lDirect, nullptr);
+  EXPECT_EQ(lDirect[1 * lStrideX + 2 * lStrideZ], 12.0);
+  EXPECT_EQ(lDirect[0 * lStrideX + 1 * lStrideZ], 1.0);
   lMatrix->Release();
   MemoryDoubleMatrix lBad(2, 3, {1, 2});
+  EXPECT_EQ(lBad.GetDirectValues(lStrideX, lStrideZ), nullptr);
   EXPECT_EQ(lBad.GetLengthX(), 0u);
   EXPECT_EQ(lBad.GetLengthY(), 0u);
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "QVTFddConstants.h"
 #include "QVTFddModule.h"
 #include "QVTFddPixelJob.h"
+#include "QVTFddTestCountingVector.h"
 #include "QVTFddTestLog.h"
 
 namespace {
@@ -323,4 +325,36 @@ TEST(QVTFddPixelJob, VectorsOutsideTheContractEndTheMappingUntouched) {
 TEST(QVTFddPixelJob, UnsortedSamplesInsideOnePixelStayARange) {
   // Out of order but within pixel 0: the range still covers them; the strip is whole.
   ExpectJobs(Map({0, 0.2, 0.1, 10}, 0, 10, 3), {Range(0, 2), Interp(2, 3, 0.5), Index(3)});
+}
+
+TEST(QVTFddPixelJob, SamplesInMemoryMapAsSamplesReadOneByOne) {
+  // Ascending samples with repeats and infinite ends, from a few per strip to thousands per pixel,
+  // over limits inside and beyond them: the mapping over a vector in memory (runs found by
+  // bisection) writes the jobs that the mapping over the same vector read in chunks writes.
+  std::mt19937 lRandom(15);
+  std::uniform_real_distribution<double> lUniform(0.0, 1.0);
+  for (double lPerPixel : {0.2, 3.0, 2500.0}) {
+    for (bool lInfiniteEnds : {false, true}) {
+      const int lPixels = 301, n = static_cast<int>(lPixels * lPerPixel) + 3;
+      std::vector<double> lValues;
+      double v = -5.0;
+      for (int k = 0; k < n; ++k) lValues.push_back(v += lUniform(lRandom) < 0.2 ? 0.0 : lUniform(lRandom));
+      if (lInfiniteEnds) lValues.front() = -kInf, lValues.back() = kInf;
+      for (int lInterpolate : {0, 1}) {
+        QVTFddTestCountingVector* lChunked = new QVTFddTestCountingVector(lValues);
+        QVTFddTestCountingVector* lInMemory = new QVTFddTestCountingVector(lValues);
+        lInMemory->_Direct = true;
+        const double lMax = lValues[size_t(n) / 2] + 0.37;
+        std::vector<QVTFddPixelJob> lExpected(lPixels, Sentinel()), lActual(lPixels, Sentinel());
+        QVTFddComputePixelJobs(lChunked, -2.0, lMax, lInterpolate, lExpected.data(), lPixels);
+        QVTFddComputePixelJobs(lInMemory, -2.0, lMax, lInterpolate, lActual.data(), lPixels);
+        SCOPED_TRACE(testing::Message() << lPerPixel << " per pixel, infinite ends " << lInfiniteEnds);
+        EXPECT_FALSE(AllSentinels(lExpected));
+        EXPECT_EQ(lActual, lExpected);
+        EXPECT_LT(lInMemory->_Reads, 10);
+        lChunked->Release();
+        lInMemory->Release();
+      }
+    }
+  }
 }

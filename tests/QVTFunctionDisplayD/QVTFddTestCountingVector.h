@@ -1,4 +1,4 @@
-// An in-memory vector that counts its reads and remembers the highest index asked for, so that a
+// An in-memory vector that counts its reads (bulk and single) and remembers the highest index asked for, so that a
 // test can tell what a primitive read and whether it stayed within its data.
 #ifndef QVTFddTestCountingVector_H
 #define QVTFddTestCountingVector_H
@@ -22,6 +22,9 @@ class QVTFddTestCountingVector : public MemoryDoubleVector {
     _End = std::max<unsigned long long>(_End, 0ULL + iFirst + iCount);
     return MemoryDoubleVector::GetValues(iFirst, iCount, oValues);
   }
+  // Without direct access unless a test asks for it: reads through a pointer cannot be counted.
+  const double* GetDirectValues() const override { return _Direct ? MemoryDoubleVector::GetDirectValues() : nullptr; }
+  bool _Direct = false;
   mutable long _Reads = 0;
   mutable unsigned long long _End = 0;  // one past the highest index asked for
 };

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <limits>
 #include <memory>
+#include <typeinfo>
 
 #include "CAT2DRep.h"
 #include "CAT2DViewpoint.h"
@@ -17,12 +18,14 @@
 #include "QVTFddMathClipLines.h"
 #include "QVTFddMathLinearMap.h"
 #include "QVTFddModuleFrame.h"
+#include "QVTFddSampleScan.h"
+#include "QVTFddVectorReader.h"
 
 QVTFDD_META_IMPLEMENT(QVTFdd2DCurveGP, CAT2DRep)
 
 namespace {
 
-// Samples fetched per bulk read. The read buffers live on the stack, so the only heap memory of a
+// Samples handled at a time (and fetched per bulk read when a vector has no direct access). The buffers live on the stack, so the only heap memory of a
 // computation is the reduced list, which follows the pixels rather than the samples.
 constexpr unsigned int kChunk = 1024;
 // The render takes the point count as an int.
@@ -43,13 +46,6 @@ float ClampToModelLimit(float iValue) {
 
 // Nearest pixel, halves rounded up: floor(v + 0.5).
 float RoundToPixel(float iValue) { return static_cast<float>(std::floor(double(iValue) + 0.5)); }
-
-// Reads iCount values from iFirst on; values the vector does not deliver count as gaps.
-void ReadChunk(const CATSamIVector& iVector, unsigned int iFirst, unsigned int iCount, double* oValues) {
-  unsigned int lRead = iVector.GetValues(iFirst, iCount, oValues);
-  for (unsigned int i = lRead < iCount ? lRead : iCount; i < iCount; ++i)
-    oValues[i] = std::numeric_limits<double>::quiet_NaN();
-}
 
 // Floats from malloc, so that they can be resized with realloc.
 typedef std::unique_ptr<float[], decltype(&std::free)> FloatBuffer;
@@ -116,73 +112,79 @@ struct ReductionState {
   float _OpenS0, _OpenV0, _OpenS1, _OpenV1;
 };
 
-// Makes the pixel-space segments of one chunk of converted samples and reduces them. False when
-// the list cannot grow. The state is worked on in plain locals, which stay in registers.
-template <bool tAlongY>
 #if defined(__x86_64__) && defined(__GNUC__)
-__attribute__((always_inline))
+#define QVTFDD_ALWAYS_INLINE __attribute__((always_inline)) inline
+#else
+#define QVTFDD_ALWAYS_INLINE inline
 #endif
-inline bool ReduceChunk(ReducedList& ioList, unsigned int iCount, const float* iPixels, const bool* iValid,
-                        const double* iSortValues, ReductionState& ioState) {
-  float lPreviousS = ioState._PreviousS, lPreviousV = ioState._PreviousV;
-  double lPreviousSort = ioState._PreviousSort;
-  bool lPreviousValid = ioState._PreviousValid, lStarted = ioState._Started, lHasOpen = ioState._HasOpen;
-  float lLow = ioState._Low;
-  float lOpenS0 = ioState._OpenS0, lOpenV0 = ioState._OpenV0, lOpenS1 = ioState._OpenS1, lOpenV1 = ioState._OpenV1;
+
+// Feeds one valid sample, at pixel (iS, iV) rounded and with sort value iSort, to the reduction:
+// the segment from the previous sample, if that was valid, is made and reduced. False when the
+// list cannot grow.
+template <bool tAlongY>
+QVTFDD_ALWAYS_INLINE bool Step(ReducedList& ioList, float iS, float iV, double iSort, ReductionState& ioState) {
+  ReductionState& s = ioState;
+  if (s._PreviousValid) {
+    // Each entry runs towards the larger sort value (from the later sample when they are equal
+    // or unordered).
+    const bool lForward = iSort > s._PreviousSort;
+    const float lS0 = lForward ? s._PreviousS : iS, lV0 = lForward ? s._PreviousV : iV;
+    const float lS1 = lForward ? iS : s._PreviousS, lV1 = lForward ? iV : s._PreviousV;
+
+    if (!s._Started) {
+      s._Low = lS0;
+      s._Started = true;
+    }
+    if (!(lS0 < s._Low + 1.0f)) s._Low = lS0;
+    const float lHigh = s._Low + 1.0f;
+    if (s._HasOpen && s._OpenS0 >= s._Low && s._OpenS1 < lHigh && lS0 >= s._Low && lS1 < lHigh) {
+      // Both in the bucket: one segment from the lowest to the highest value of the run.
+      float lMin = s._OpenV0, lMax = s._OpenV0;
+      for (float lValue : {s._OpenV1, lV0, lV1}) {
+        if (lValue < lMin) lMin = lValue;
+        if (lValue > lMax) lMax = lValue;
+      }
+      s._OpenV0 = lMin;
+      s._OpenV1 = lMax;
+      s._OpenS1 = lS1;
+    } else {
+      if (s._HasOpen && !AppendAlong<tAlongY>(ioList, s._OpenS0, s._OpenV0, s._OpenS1, s._OpenV1)) return false;
+      s._OpenS0 = lS0;
+      s._OpenV0 = lV0;
+      s._OpenS1 = lS1;
+      s._OpenV1 = lV1;
+      // A descending segment reaches one pixel further down: its end pixel is the one below.
+      // This is about y, whichever the reduction axis.
+      if (tAlongY) {
+        if (s._OpenS1 < s._OpenS0) s._OpenS1 -= 1.0f;
+      } else {
+        if (s._OpenV1 < s._OpenV0) s._OpenV1 -= 1.0f;
+      }
+      s._HasOpen = true;
+    }
+  }
+  s._PreviousS = iS;
+  s._PreviousV = iV;
+  s._PreviousSort = iSort;
+  s._PreviousValid = true;
+  return true;
+}
+
+// Makes the pixel-space segments of one chunk of converted samples and reduces them. False when
+// the list cannot grow. The state is worked on in a local copy, which stays in registers.
+template <bool tAlongY>
+QVTFDD_ALWAYS_INLINE bool ReduceChunk(ReducedList& ioList, unsigned int iCount, const float* iPixels,
+                                      const bool* iValid, const double* iSortValues, ReductionState& ioState) {
+  ReductionState lState = ioState;
   for (unsigned int i = 0; i < iCount; ++i) {
     if (!iValid[i]) {
-      lPreviousValid = false;
+      lState._PreviousValid = false;
       continue;
     }
     const float lX = RoundToPixel(iPixels[2 * i]), lY = RoundToPixel(iPixels[2 * i + 1]);
-    const float lS = tAlongY ? lY : lX, lV = tAlongY ? lX : lY;
-    const double lSort = iSortValues[i];
-    if (lPreviousValid) {
-      // Each entry runs towards the larger sort value (from the later sample when they are equal
-      // or unordered).
-      const bool lForward = lSort > lPreviousSort;
-      const float lS0 = lForward ? lPreviousS : lS, lV0 = lForward ? lPreviousV : lV;
-      const float lS1 = lForward ? lS : lPreviousS, lV1 = lForward ? lV : lPreviousV;
-
-      if (!lStarted) {
-        lLow = lS0;
-        lStarted = true;
-      }
-      if (!(lS0 < lLow + 1.0f)) lLow = lS0;
-      const float lHigh = lLow + 1.0f;
-      if (lHasOpen && lOpenS0 >= lLow && lOpenS1 < lHigh && lS0 >= lLow && lS1 < lHigh) {
-        // Both in the bucket: one segment from the lowest to the highest value of the run.
-        float lMin = lOpenV0, lMax = lOpenV0;
-        for (float lValue : {lOpenV1, lV0, lV1}) {
-          if (lValue < lMin) lMin = lValue;
-          if (lValue > lMax) lMax = lValue;
-        }
-        lOpenV0 = lMin;
-        lOpenV1 = lMax;
-        lOpenS1 = lS1;
-      } else {
-        if (lHasOpen && !AppendAlong<tAlongY>(ioList, lOpenS0, lOpenV0, lOpenS1, lOpenV1)) return false;
-        lOpenS0 = lS0;
-        lOpenV0 = lV0;
-        lOpenS1 = lS1;
-        lOpenV1 = lV1;
-        // A descending segment reaches one pixel further down: its end pixel is the one below.
-        // This is about y, whichever the reduction axis.
-        if (tAlongY) {
-          if (lOpenS1 < lOpenS0) lOpenS1 -= 1.0f;
-        } else {
-          if (lOpenV1 < lOpenV0) lOpenV1 -= 1.0f;
-        }
-        lHasOpen = true;
-      }
-    }
-    lPreviousS = lS;
-    lPreviousV = lV;
-    lPreviousSort = lSort;
-    lPreviousValid = true;
+    if (!Step<tAlongY>(ioList, tAlongY ? lY : lX, tAlongY ? lX : lY, iSortValues[i], lState)) return false;
   }
-  ioState = {lPreviousS, lPreviousV, lPreviousSort, lPreviousValid, lStarted, lLow, lHasOpen,
-             lOpenS0,    lOpenV0,    lOpenS1,       lOpenV1};
+  ioState = lState;
   return true;
 }
 
@@ -213,6 +215,98 @@ bool CloseOpenEntry(ReducedList& ioList, const ReductionState& iState, bool iAlo
   if (!iState._HasOpen) return true;
   return iAlongY ? AppendAlong<true>(ioList, iState._OpenS0, iState._OpenV0, iState._OpenS1, iState._OpenV1)
                  : AppendAlong<false>(ioList, iState._OpenS0, iState._OpenV0, iState._OpenS1, iState._OpenV1);
+}
+
+// Pixel of a sample, computed the one way every path of the reduction computes it: data to model
+// units by the maps, model to pixels by the viewpoint.
+struct SamplePixel {
+  const CAT2DViewpoint& _Viewpoint;
+  const QVTFddMathLinearMap& _MapX;
+  const QVTFddMathLinearMap& _MapY;
+  float _Width, _Height, _ScaleA, _ScaleB;
+
+  // False for a sample that is not a number (it leaves out both segments that touch it).
+  bool Convert(double iX, double iY, float& oPixelX, float& oPixelY) const {
+    const float lX = static_cast<float>(_MapX.Map(iX));
+    const float lY = static_cast<float>(_MapY.Map(iY));
+    if (std::isnan(lX) || std::isnan(lY)) return false;
+    CATMathPoint2Df lPixel;
+    _Viewpoint.ModelToPixel(CATMathPointf(ClampToModelLimit(lX), ClampToModelLimit(lY), 0.0f), lPixel, _Width, _Height,
+                            _ScaleA, _ScaleB);
+    oPixelX = lPixel.x;
+    oPixelY = lPixel.y;
+    return true;
+  }
+  // The rounded pixel column of a finite x.
+  float Column(double iX) const {
+    float lX = 0.0f, lY = 0.0f;
+    Convert(iX, 0.0, lX, lY);
+    return RoundToPixel(lX);
+  }
+};
+
+// The reduction along x of iCount samples whose x ascends and is finite, with columns that do not
+// fall as x grows, run by run of samples in one pixel column. Its output is the sample-by-sample
+// reduction's: the runs' ends are found by bisection, since the column grows with x; the first
+// two samples of a run and its last go through the reduction one by one; the samples between
+// them, when none is missing and the open entry lies in the column, each merge into that entry,
+// so only their extremes matter, which are found with SIMD and converted (pixels grow or fall
+// with y, so the extremes of y are those of the pixels). False when the list cannot grow.
+bool ReduceAscendingX(ReducedList& ioList, const double* iX, const double* iY, size_t iCount,
+                      const SamplePixel& iPixel, ReductionState& ioState) {
+  ReductionState& s = ioState;
+  auto lStep = [&](size_t i) {
+    float lX = 0.0f, lY = 0.0f;
+    if (!iPixel.Convert(iX[i], iY[i], lX, lY)) {
+      s._PreviousValid = false;
+      return true;
+    }
+    return Step<false>(ioList, RoundToPixel(lX), RoundToPixel(lY), iX[i], s);
+  };
+  for (size_t lFirst = 0; lFirst < iCount;) {
+    const float lColumn = iPixel.Column(iX[lFirst]);
+    // The run ends before the first sample of a later column: galloping, then bisection.
+    size_t lIn = lFirst, lOut = lFirst + 1, lStride = 1;
+    while (lOut < iCount && !(iPixel.Column(iX[lOut]) > lColumn)) {
+      lIn = lOut;
+      lStride *= 2;
+      lOut = iCount - lFirst > lStride ? lFirst + lStride : iCount;
+    }
+    while (lOut - lIn > 1) {
+      const size_t lMiddle = lIn + (lOut - lIn) / 2;
+      (iPixel.Column(iX[lMiddle]) > lColumn ? lOut : lIn) = lMiddle;
+    }
+    const size_t lEnd = lOut;
+    size_t k = lFirst;
+    for (; k < lEnd && k < lFirst + 2; ++k)
+      if (!lStep(k)) return false;
+    const float lHigh = s._Low + 1.0f;
+    const bool lMerging = s._PreviousValid && s._HasOpen && lColumn >= s._Low && lColumn < lHigh &&
+                          s._OpenS0 >= s._Low && s._OpenS1 < lHigh;
+    double lMinY = 0.0, lMaxY = 0.0;
+    if (lMerging && k + 1 < lEnd && QVTFddSampleScan::Extremes(iY + k, lEnd - 1 - k, lMinY, lMaxY)) {
+      float lX = 0.0f, lLowY = 0.0f, lHighY = 0.0f, lLastY = 0.0f;
+      iPixel.Convert(iX[k], lMinY, lX, lLowY);
+      iPixel.Convert(iX[k], lMaxY, lX, lHighY);
+      iPixel.Convert(iX[lEnd - 2], iY[lEnd - 2], lX, lLastY);
+      float lMin = s._OpenV0, lMax = s._OpenV0;
+      for (float lValue : {s._OpenV1, RoundToPixel(lLowY), RoundToPixel(lHighY)}) {
+        if (lValue < lMin) lMin = lValue;
+        if (lValue > lMax) lMax = lValue;
+      }
+      s._OpenV0 = lMin;
+      s._OpenV1 = lMax;
+      s._OpenS1 = lColumn;
+      s._PreviousS = lColumn;
+      s._PreviousV = RoundToPixel(lLastY);
+      s._PreviousSort = iX[lEnd - 2];
+      k = lEnd - 1;
+    }
+    for (; k < lEnd; ++k)
+      if (!lStep(k)) return false;
+    lFirst = lEnd;
+  }
+  return true;
 }
 
 }  // namespace
@@ -294,47 +388,51 @@ void QVTFdd2DCurveGP::ComputeSegments(const CAT2DViewpoint& iViewpoint, float iW
   lList._Capacity = lList._Limit < kFirstCapacity ? (lList._Limit > 0 ? lList._Limit : 1) : kFirstCapacity;
   if (!Resize(lList._Entries, lList._Capacity * 4)) return;
 
-  // Segments in pixel space, each fed to the reduction as soon as it is made. Each sample is
-  // converted once and serves the segments on both its sides. The conversions of a chunk run
-  // first, apart from the reduction, so that the reduction's state stays in registers.
-  double lXValues[kChunk], lYValues[kChunk];
-  float lPixels[2 * kChunk];
-  bool lValid[kChunk];
-  const double* lSortValues = _ReduceAxis == ReduceAlongY ? lYValues : lXValues;
+  const SamplePixel lSamplePixel = {iViewpoint, lMapX, lMapY, iWidth, iHeight, iScaleA, iScaleB};
+  const QVTFddVectorReader lXReader(*_XVector), lYReader(*_YVector);
   ReductionState lState = {0.0f, 0.0f, 0.0, false, false, 0.0f, false, 0.0f, 0.0f, 0.0f, 0.0f};
-  unsigned int lCount = 0;
-  for (unsigned int lFirst = 0; lFirst < lNbSamples; lFirst += lCount) {
-    lCount = lNbSamples - lFirst < kChunk ? lNbSamples - lFirst : kChunk;
-    ReadChunk(*_XVector, lFirst, lCount, lXValues);
-    ReadChunk(*_YVector, lFirst, lCount, lYValues);
-    for (unsigned int i = 0; i < lCount; ++i) {
-      const float lX = static_cast<float>(lMapX.Map(lXValues[i]));
-      const float lY = static_cast<float>(lMapY.Map(lYValues[i]));
-      // A sample that is not a number leaves out both segments that touch it.
-      lValid[i] = !std::isnan(lX) && !std::isnan(lY);
-      if (!lValid[i]) continue;
-      CATMathPoint2Df lPixel;
-      iViewpoint.ModelToPixel(CATMathPointf(ClampToModelLimit(lX), ClampToModelLimit(lY), 0.0f), lPixel, iWidth,
-                              iHeight, iScaleA, iScaleB);
-      lPixels[2 * i] = lPixel.x;
-      lPixels[2 * i + 1] = lPixel.y;
+  // Samples in memory with x ascending and finite (as its ends are then), through the plain viewpoint (whose pixel x follows model x
+  // alone), take the run-by-run reduction when their columns do not fall.
+  const double* lDirectX = lXReader.Direct();
+  const double* lDirectY = lYReader.Direct();
+  if (_ReduceAxis == ReduceAlongX && lDirectX && lDirectY && typeid(iViewpoint) == typeid(CAT2DViewpoint) &&
+      QVTFddSampleScan::IsAscending(lDirectX, lNbSamples) && std::isfinite(lDirectX[0]) &&
+      std::isfinite(lDirectX[lNbSamples - 1]) &&
+      lSamplePixel.Column(lDirectX[0]) <= lSamplePixel.Column(lDirectX[lNbSamples - 1])) {
+    if (!ReduceAscendingX(lList, lDirectX, lDirectY, lNbSamples, lSamplePixel, lState)) return;
+  } else {
+    // Segments in pixel space, each fed to the reduction as soon as it is made. Each sample is
+    // converted once and serves the segments on both its sides. The conversions of a chunk run
+    // first, apart from the reduction, so that the reduction's state stays in registers.
+    double lXBuffer[kChunk], lYBuffer[kChunk];
+    float lPixels[2 * kChunk];
+    bool lValid[kChunk];
+    unsigned int lCount = 0;
+    for (unsigned int lFirst = 0; lFirst < lNbSamples; lFirst += lCount) {
+      lCount = lNbSamples - lFirst < kChunk ? lNbSamples - lFirst : kChunk;
+      const double* lXValues = lXReader.Read(lFirst, lCount, lXBuffer);
+      const double* lYValues = lYReader.Read(lFirst, lCount, lYBuffer);
+      const double* lSortValues = _ReduceAxis == ReduceAlongY ? lYValues : lXValues;
+      for (unsigned int i = 0; i < lCount; ++i)
+        lValid[i] = lSamplePixel.Convert(lXValues[i], lYValues[i], lPixels[2 * i], lPixels[2 * i + 1]);
+      const bool lReduced = _ReduceAxis == ReduceAlongY
+                                ? Reduce<true>(lList, lCount, lPixels, lValid, lSortValues, lState)
+                                : Reduce<false>(lList, lCount, lPixels, lValid, lSortValues, lState);
+      if (!lReduced) return;
     }
-    const bool lReduced = _ReduceAxis == ReduceAlongY
-                              ? Reduce<true>(lList, lCount, lPixels, lValid, lSortValues, lState)
-                              : Reduce<false>(lList, lCount, lPixels, lValid, lSortValues, lState);
-    if (!lReduced) return;
   }
   if (!CloseOpenEntry(lList, lState, _ReduceAxis == ReduceAlongY)) return;
 
-  // Back to model coordinates at the pixel centres, clipped to the display box, in place.
+  // Back to model coordinates at the pixel positions the samples were rounded to (where the axes
+  // place the same values), clipped to the display box, in place.
   QVTFddMathClipLines lClipper(_DisplayBox);
   int lNbVisible = 0;
   for (size_t i = 0; i < lList._Count; ++i) {
     float* lEntry = lList._Entries.get() + 4 * i;
     CATMathPoint2Df lStart, lEnd;
-    iViewpoint.PixelToModel(CATMathPoint2Df(lEntry[0] + 0.5f, lEntry[1] + 0.5f), lStart, iWidth, iHeight, iScaleA,
+    iViewpoint.PixelToModel(CATMathPoint2Df(lEntry[0], lEntry[1]), lStart, iWidth, iHeight, iScaleA,
                             iScaleB);
-    iViewpoint.PixelToModel(CATMathPoint2Df(lEntry[2] + 0.5f, lEntry[3] + 0.5f), lEnd, iWidth, iHeight, iScaleA,
+    iViewpoint.PixelToModel(CATMathPoint2Df(lEntry[2], lEntry[3]), lEnd, iWidth, iHeight, iScaleA,
                             iScaleB);
     lEntry[0] = lStart.x;
     lEntry[1] = lStart.y;

@@ -7,19 +7,15 @@
 #include "QVTFddConstants.h"
 #include "QVTFddMathSaturateToInt.h"
 #include "QVTFddModuleFrame.h"
+#include "QVTFddSampleScan.h"
+#include "QVTFddVectorReader.h"
 #include "QVTFddVirtualVector.h"
 
 namespace {
 
-// Samples are read in chunks of this many values: few virtual calls, bounded memory.
+// Samples without direct access are read in chunks of this many values: few virtual calls,
+// bounded memory.
 constexpr unsigned int kChunk = 1024;
-
-// Reads iCount values from iFirst; values the vector does not deliver read as NaN, as the
-// vector's own value at an index beyond its length does.
-void sRead(const CATSamIDoubleVector* iVector, unsigned int iFirst, unsigned int iCount, double* oValues) {
-  unsigned int lGot = iVector->GetValues(iFirst, iCount, oValues);
-  for (unsigned int k = lGot < iCount ? lGot : iCount; k < iCount; ++k) oValues[k] = QVTFddDoubleNaN;
-}
 
 inline double sPixelPosition(double iValue, double iMinLimit, double iMaxLimit, int iLength) {
   // iLength - 1 is taken in double so that no int overflows.
@@ -88,7 +84,8 @@ void QVTFddComputePixelJobs(const CATSamIDoubleVector* iVector, double iMinLimit
     return;
   }
 
-  double lValues[kChunk];
+  const QVTFddVectorReader lReader(*iVector);
+  double lBuffer[kChunk];
 
   // The last sample before the range, or sample 0 when the range starts at or before it.
   unsigned int lMinIndex = 0;
@@ -97,7 +94,7 @@ void QVTFddComputePixelJobs(const CATSamIDoubleVector* iVector, double iMinLimit
     bool lFound = false;
     while (i < lLength && !lFound) {
       const unsigned int lCount = lLength - i < kChunk ? lLength - i : kChunk;
-      sRead(iVector, i, lCount, lValues);
+      const double* lValues = lReader.Read(i, lCount, lBuffer);
       unsigned int k = 0;
       while (k < lCount && !(lValues[k] >= iMinLimit)) ++k;
       lFound = k < lCount;
@@ -118,7 +115,7 @@ void QVTFddComputePixelJobs(const CATSamIDoubleVector* iVector, double iMinLimit
     while (!lFound) {
       const unsigned int lCount = lMaxIndex + 1 < kChunk ? lMaxIndex + 1 : kChunk;
       const unsigned int lFirst = lMaxIndex + 1 - lCount;
-      sRead(iVector, lFirst, lCount, lValues);
+      const double* lValues = lReader.Read(lFirst, lCount, lBuffer);
       unsigned int k = lCount;
       while (k > 0 && lValues[k - 1] > iMaxLimit) --k;
       lFound = k > 0 || lFirst == 0;
@@ -159,52 +156,93 @@ void QVTFddComputePixelJobs(const CATSamIDoubleVector* iVector, double iMinLimit
   // complete, which leaves the same jobs as writing an index job and growing it sample by sample.
   int lPrev = -1;
   int lRunFirst = 0, lRunLast = 0;
-  for (unsigned int lChunkFirst = lMinIndex; lChunkFirst <= lMaxIndex;) {
-    const unsigned int lCount = lMaxIndex - lChunkFirst < kChunk ? lMaxIndex - lChunkFirst + 1 : kChunk;
-    sRead(iVector, lChunkFirst, lCount, lValues);
-    for (unsigned int k = 0; k < lCount; ++k) {
-      const int i = static_cast<int>(lChunkFirst + k);
-      double w = lValues[k];
-      if (w == QVTFddDoubleInfinity)
-        w = vMax;
-      else if (w == -QVTFddDoubleInfinity)
-        w = vMin;
-      if (std::isnan(w)) {
-        QVTFDD_ASSERTION("QVTFddPixelJob", "iVector value is NaN");
-        return;
-      }
-      const int lPos = sValueToPixel(w, iMinLimit, iMaxLimit, iLength) - p0;
-      if (!(lPos >= 0 && lPos <= lSize)) {
-        QVTFDD_ASSERTION("QVTFddPixelJob", "!(lPos>=0 && lPos <= lSize)");
-        return;
-      }
-      if (!(i > 0 || (i == 0 && lPos == 0))) {
-        QVTFDD_ASSERTION("QVTFddPixelJob", "!(i > 0 || (i == 0 && lPos == 0))");
-        return;
-      }
-      if (!(i < static_cast<int>(lMaxIndex) || (i == static_cast<int>(lMaxIndex) && lPos == lSize - 1))) {
-        QVTFDD_ASSERTION("QVTFddPixelJob", "!(i < lMaxIndex || (i == lMaxIndex && lPos == lSize-1))");
-        return;
-      }
-      if (lPos == lPrev) {
-        lRunLast = i;
-        continue;
-      }
-      // A step back means the vector is not sorted; filling forward again after it could cost
-      // a whole window per sample.
-      if (lPos < lPrev) {
-        QVTFDD_ASSERTION("QVTFddPixelJob", "iVector is not sorted");
-        return;
-      }
-      if (lPrev >= 0) lJobs.At(lPrev) = sRunJob(lRunFirst, lRunLast);
-      if (lPos > lPrev + 1) {
-        const QVTFddPixelJob lJobBefore = lJobs.Get(lPrev);
-        lJobs.Fill(iInterpolate, lPrev, lPos, lJobBefore, QVTFddPixelJob::Index(i));
-      }
-      lRunFirst = lRunLast = i;
-      lPrev = lPos;
+  // Strip position of a sample's value, infinite ends standing in for their samples; false (logged)
+  // for a NaN.
+  auto lPositionOf = [&](double iValue, int& oPos) {
+    double w = iValue;
+    if (w == QVTFddDoubleInfinity)
+      w = vMax;
+    else if (w == -QVTFddDoubleInfinity)
+      w = vMin;
+    if (std::isnan(w)) {
+      QVTFDD_ASSERTION("QVTFddPixelJob", "iVector value is NaN");
+      return false;
     }
-    lChunkFirst += lCount;
+    oPos = sValueToPixel(w, iMinLimit, iMaxLimit, iLength) - p0;
+    return true;
+  };
+  // Takes sample iIndex at strip position lPos into the runs; false (logged) when the mapping must
+  // end.
+  auto lTake = [&](unsigned int iIndex, int lPos) {
+    const int i = static_cast<int>(iIndex);
+    if (!(lPos >= 0 && lPos <= lSize)) {
+      QVTFDD_ASSERTION("QVTFddPixelJob", "!(lPos>=0 && lPos <= lSize)");
+      return false;
+    }
+    if (!(i > 0 || (i == 0 && lPos == 0))) {
+      QVTFDD_ASSERTION("QVTFddPixelJob", "!(i > 0 || (i == 0 && lPos == 0))");
+      return false;
+    }
+    if (!(i < static_cast<int>(lMaxIndex) || (i == static_cast<int>(lMaxIndex) && lPos == lSize - 1))) {
+      QVTFDD_ASSERTION("QVTFddPixelJob", "!(i < lMaxIndex || (i == lMaxIndex && lPos == lSize-1))");
+      return false;
+    }
+    if (lPos == lPrev) {
+      lRunLast = i;
+      return true;
+    }
+    // A step back means the vector is not sorted; filling forward again after it could cost
+    // a whole window per sample.
+    if (lPos < lPrev) {
+      QVTFDD_ASSERTION("QVTFddPixelJob", "iVector is not sorted");
+      return false;
+    }
+    if (lPrev >= 0) lJobs.At(lPrev) = sRunJob(lRunFirst, lRunLast);
+    if (lPos > lPrev + 1) {
+      const QVTFddPixelJob lJobBefore = lJobs.Get(lPrev);
+      lJobs.Fill(iInterpolate, lPrev, lPos, lJobBefore, QVTFddPixelJob::Index(i));
+    }
+    lRunFirst = lRunLast = i;
+    lPrev = lPos;
+    return true;
+  };
+
+  // Samples in memory that ascend, with ends whose positions the plain formula gives (so every
+  // sample's does, and the position grows with the sample): each run of samples in one pixel is
+  // found by galloping and bisection, and only its first and last samples are taken, which
+  // leaves the jobs that taking every sample leaves.
+  const double* lDirect = lReader.Direct();
+  const double lPixels = static_cast<double>(iLength) - 1.0, lSpan = iMaxLimit - iMinLimit;
+  if (lDirect && std::isfinite((vMin - iMinLimit) * lPixels / lSpan) && std::isfinite((vMax - iMinLimit) * lPixels / lSpan) &&
+      QVTFddSampleScan::IsAscending(lDirect + lMinIndex, lMaxIndex - lMinIndex + 1)) {
+    for (unsigned int lFirst = lMinIndex; lFirst <= lMaxIndex;) {
+      int lPos = 0, lOther = 0;
+      lPositionOf(lDirect[lFirst], lPos);
+      // The run ends before lOut, the first sample in a later pixel (or past lMaxIndex).
+      unsigned int lIn = lFirst, lOut = lFirst + 1, lStride = 1;
+      while (lOut <= lMaxIndex && lPositionOf(lDirect[lOut], lOther) && lOther == lPos) {
+        lIn = lOut;
+        lStride = lStride < (1u << 30) ? 2 * lStride : lStride;
+        lOut = lMaxIndex - lFirst >= lStride ? lFirst + lStride : lMaxIndex + 1;
+      }
+      while (lOut - lIn > 1) {
+        const unsigned int lMiddle = lIn + (lOut - lIn) / 2;
+        lPositionOf(lDirect[lMiddle], lOther);
+        (lOther == lPos ? lIn : lOut) = lMiddle;
+      }
+      if (!lTake(lFirst, lPos) || (lIn > lFirst && !lTake(lIn, lPos))) return;
+      lFirst = lOut;
+    }
+  } else {
+    for (unsigned int lChunkFirst = lMinIndex; lChunkFirst <= lMaxIndex;) {
+      const unsigned int lCount = lMaxIndex - lChunkFirst < kChunk ? lMaxIndex - lChunkFirst + 1 : kChunk;
+      const double* lValues = lReader.Read(lChunkFirst, lCount, lBuffer);
+      for (unsigned int k = 0; k < lCount; ++k) {
+        int lPos = 0;
+        if (!lPositionOf(lValues[k], lPos) || !lTake(lChunkFirst + k, lPos)) return;
+      }
+      lChunkFirst += lCount;
+    }
   }
   if (lPrev >= 0) lJobs.At(lPrev) = sRunJob(lRunFirst, lRunLast);
 

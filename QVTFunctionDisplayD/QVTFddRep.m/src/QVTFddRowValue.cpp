@@ -25,9 +25,17 @@ bool QVTFddRowValue(const QVTFddPixelJob& iJob, const CATSamIDoubleVector* iRow,
     case QVTFddPixelJob::RangeJob: {
       // The maximum keeps single-sample peaks visible when many samples share a pixel.
       double lMax = QVTFddDoubleNaN;
-      double lValues[kChunk];
       const long long lLast = iJob._Second;
-      for (long long i = iJob._First < 0 ? 0 : iJob._First; i <= lLast;) {
+      const long long lFirst = iJob._First < 0 ? 0 : iJob._First;
+      if (const double* lDirect = iRow->GetDirectValues()) {
+        // The row ends where the vector does.
+        const long long lEnd = lLast < static_cast<long long>(iRow->GetLength()) ? lLast + 1 : iRow->GetLength();
+        for (long long i = lFirst; i < lEnd; ++i) QVTFddRaiseMaximum(lMax, lDirect[i]);
+        oValue = lMax;
+        return true;
+      }
+      double lValues[kChunk];
+      for (long long i = lFirst; i <= lLast;) {
         const unsigned int lCount = lLast - i + 1 < kChunk ? static_cast<unsigned int>(lLast - i + 1) : kChunk;
         const unsigned int lGot = iRow->GetValues(static_cast<unsigned int>(i), lCount, lValues);
         for (unsigned int k = 0; k < lGot && k < lCount; ++k) QVTFddRaiseMaximum(lMax, lValues[k]);

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/mman.h>
+
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -108,6 +111,15 @@ TEST(ArrayMatrix, ReadsOneRowPerZOrPerX) {
   EXPECT_EQ(lRowPerX->GetValue(1, 2), 12.0);
   EXPECT_TRUE(std::isnan(lRowPerZ->GetValue(3, 0)));
   EXPECT_TRUE(std::isnan(lRowPerX->GetValue(2, 0)));
+  // Direct access finds every value where GetValue reads it.
+  for (ArrayMatrix* lMatrix : {lRowPerZ, lRowPerX}) {
+    unsigned long long lStrideX = 0, lStrideZ = 0;
+    const double* lDirect = lMatrix->GetDirectValues(lStrideX, lStrideZ);
+    ASSERT_NE(lDirect, nullptr);
+    for (unsigned int x = 0; x < lMatrix->GetLengthX(); ++x)
+      for (unsigned int z = 0; z < lMatrix->GetLengthY(); ++z)
+        EXPECT_EQ(lDirect[x * lStrideX + z * lStrideZ], lMatrix->GetValue(x, z));
+  }
   lRowPerZ->Release();
   lRowPerX->Release();
   EXPECT_EQ(lArray->GetRefCount(), 1u);
@@ -157,4 +169,43 @@ TEST(ArrayXRows, TrailingNaNsEndTheRows) {
   EXPECT_EQ(lLevels->GetRefCount(), 1u);
   lArray->Release();
   lLevels->Release();
+}
+
+TEST(ArrayVector, DirectAccessOnlyToContiguousDoublesInTheMachinesOrder) {
+  // Five doubles in a mapping, read from byte 0 (aligned) or byte 4 (not), as stored or swapped,
+  // as float64 or float32; and a held array viewed by row and by column.
+  const size_t lBytes = 4096;
+  struct Case {
+    size_t Offset;
+    NumericArray::Stored Stored;
+    bool Swapped;
+    bool Direct;
+  };
+  for (const Case& c : {Case{0, NumericArray::Stored::Float64, false, true}, Case{4, NumericArray::Stored::Float64, false, false},
+                        Case{0, NumericArray::Stored::Float64, true, false}, Case{0, NumericArray::Stored::Float32, false, false}}) {
+    void* lMapping = mmap(nullptr, lBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(lMapping, MAP_FAILED);
+    const double lStored[5] = {1.5, 2.5, 3.5, 4.5, 5.5};
+    std::memcpy(static_cast<char*>(lMapping) + c.Offset, lStored, sizeof(lStored));
+    NumericArray* lArray = NumericArray::FromMapping(lMapping, lBytes, c.Offset, c.Stored, c.Swapped, 5, 1, false);
+    ASSERT_NE(lArray, nullptr);
+    ArrayVector* lVector = new ArrayVector(lArray, 1, 4);
+    const double* lDirect = lVector->GetDirectValues();
+    EXPECT_EQ(lDirect != nullptr, c.Direct) << "offset " << c.Offset;
+    if (lDirect) {
+      EXPECT_EQ(std::vector<double>(lDirect, lDirect + 4), Read(lVector));
+    }
+    lVector->Release();
+    lArray->Release();
+  }
+  NumericArray* lHeld = NumericArray::FromValues({0, 1, 2, 10, 11, 12}, 2, 3, true);
+  ASSERT_NE(lHeld, nullptr);
+  ArrayVector* lRow = new ArrayVector(lHeld, 3, 3);
+  ArrayVector* lColumn = new ArrayVector(lHeld, 1, 2, 3);
+  ASSERT_NE(lRow->GetDirectValues(), nullptr);
+  EXPECT_EQ(lRow->GetDirectValues()[2], 12.0);
+  EXPECT_EQ(lColumn->GetDirectValues(), nullptr);
+  lRow->Release();
+  lColumn->Release();
+  lHeld->Release();
 }

@@ -1,0 +1,31 @@
+// The cells of a value matrix for the loops of a colour map: read in place when the matrix holds
+// its values as doubles in memory, through the matrix otherwise. Indices outside the matrix
+// (negative ones included) read as NaN, as the matrix itself answers them.
+#ifndef QVTFddMatrixCells_H
+#define QVTFddMatrixCells_H
+
+#include "CATSamIDoubleMatrix.h"
+#include "QVTFddConstants.h"
+
+class QVTFddMatrixCells {
+ public:
+  explicit QVTFddMatrixCells(const CATSamIDoubleMatrix& iMatrix)
+      : _Matrix(iMatrix),
+        _Direct(iMatrix.GetDirectValues(_StrideX, _StrideZ)),
+        _LengthX(iMatrix.GetLengthX()),
+        _LengthZ(iMatrix.GetLengthY()) {}
+
+  double At(int iX, int iZ) const {
+    const unsigned int x = static_cast<unsigned int>(iX), z = static_cast<unsigned int>(iZ);
+    if (!_Direct) return _Matrix.GetValue(x, z);
+    return x < _LengthX && z < _LengthZ ? _Direct[x * _StrideX + z * _StrideZ] : QVTFddDoubleNaN;
+  }
+
+ private:
+  const CATSamIDoubleMatrix& _Matrix;
+  unsigned long long _StrideX = 0, _StrideZ = 0;
+  const double* _Direct;
+  unsigned int _LengthX, _LengthZ;
+};
+
+#endif
