@@ -3,16 +3,14 @@
 #include <cmath>
 #include <vector>
 
-#include "CATSymbolType.h"
 #include "CATViewer.h"
 #include "ColormapData.h"
 #include "Figure.h"
-#include "LinearScaling.h"
-#include "MemoryDoubleMatrix.h"
 #include "MemoryDoubleVector.h"
 #include "PlotArea.h"
 #include "RefPtr.h"
 #include "RunUpData.h"
+#include "RunUpOrderMap.h"
 #include "StyleNames.h"
 
 namespace {
@@ -73,16 +71,8 @@ void EverydayFigurePage::Build(CATViewer& ioViewer, CATFont& iFont) {
   Figure lFigure(ioViewer.GetViewport().GetWidth(), ioViewer.GetViewport().GetHeight());
   Levels(lFigure.AddPlot(0.0, 0.0, 0.52, 1.0));
 
-  RefPtr<MemoryDoubleVector> lHz, lRpm;
-  RefPtr<MemoryDoubleMatrix> lLevels;
-  RunUpData::Homogeneous(40, 801, lHz, lRpm, lLevels);
-  const RefPtr<LinearScaling> lRpmScaling(new LinearScaling(1.0 / 60.0));
-  ColormapData lMap;
-  lMap.X = lHz.Get();
-  lMap.Z = lRpm.Get();
-  lMap.Values = lLevels.Get();
-  lMap.Order = true;
-  lMap.ZScaling = lRpmScaling.Get();
+  RunUpOrderMap lRunUp(40, 801);
+  ColormapData& lMap = lRunUp.GetData();
   lMap.LogX = true;
   lMap.XMin = 5.0;
   lMap.XMax = RunUpData::kMaxHz;
