@@ -71,8 +71,9 @@ void DashedLine::Segment(double x0, double y0, double x1, double y1) {
       if (!(_PenDown && a == t)) {
         if (!_Points.empty()) _Points.push_back(lBreak);
         _Points.emplace_back(static_cast<float>(x0 + dx * a / lLength), static_cast<float>(y0 + dy * a / lLength));
+        _Interior = false;
       }
-      _Points.push_back(lEnd);
+      AddPoint(lEnd, _PenDown && a == t);
       _PenDown = b == t + lStep;
     } else {
       _PenDown = false;
@@ -91,4 +92,23 @@ void DashedLine::Segment(double x0, double y0, double x1, double y1) {
       }
     }
   }
+}
+
+void DashedLine::AddPoint(const CATMathPoint2Df& iPoint, bool iGoesOn) {
+  // Dense samples: a point close to the one before the last replaces the last, when that was close
+  // too, so that a dash keeps a point per half unit, not per sample; the line moves less than that.
+  const size_t n = _Points.size();
+  if (iGoesOn && _Interior && n >= 2) {
+    const CATMathPoint2Df& lAnchor = _Points[n - 2];
+    const CATMathPoint2Df& lLast = _Points[n - 1];
+    auto lNear = [&lAnchor](const CATMathPoint2Df& p) {
+      return std::fabs(p.x - lAnchor.x) + std::fabs(p.y - lAnchor.y) < kMerge;
+    };
+    if (lNear(lLast) && lNear(iPoint)) {
+      _Points[n - 1] = iPoint;
+      return;
+    }
+  }
+  _Points.push_back(iPoint);
+  _Interior = true;
 }

@@ -48,7 +48,14 @@ TEST(DashedLine, CutsDashesAlongTheLine) {
     DashedLine lLine(c.pattern, c.clip);
     for (const auto& p : c.points) lLine.Add(p.first, p.second);
     EXPECT_EQ(Points(lLine.GetPoints()), c.dashes) << c.what;
-  }
+  }  // Samples closer than half a unit merge: a dense line keeps about two points a unit, and its ends.
+  DashedLine lDense({}, CATMathBox2D(-50, 50, -50, 50));
+  for (int i = 0; i <= 1000; ++i) lDense.Add(i / 100.0, 0.0);
+  const std::vector<CATMathPoint2Df>& lPoints = lDense.GetPoints();
+  ASSERT_FALSE(lPoints.empty());
+  EXPECT_LE(lPoints.size(), 30u);
+  EXPECT_EQ(lPoints.front().x, 0.0f);
+  EXPECT_EQ(lPoints.back().x, 10.0f);
 }
 
 TEST(StyleNames, CompactFormAndLongWords) {
