@@ -55,7 +55,15 @@ TEST(DashedLine, CutsDashesAlongTheLine) {
   ASSERT_FALSE(lPoints.empty());
   EXPECT_LE(lPoints.size(), 30u);
   EXPECT_EQ(lPoints.front().x, 0.0f);
-  EXPECT_EQ(lPoints.back().x, 10.0f);
+  EXPECT_EQ(lPoints.back().x, 10.0f);  // Far points (a value far outside the range shown) cost no more than the box is long.
+  DashedLine lFar({2, 1}, CATMathBox2D(0, 10, 0, 10));
+  lFar.Add(-1e300, 5.0);
+  lFar.Add(1e300, 5.0);
+  lFar.Add(1e300, 1e300);
+  EXPECT_LE(lFar.GetPoints().size(), 20u);
+  for (const CATMathPoint2Df& p : lFar.GetPoints()) {
+    EXPECT_TRUE(std::isnan(p.x) || (p.x >= 0 && p.x <= 10 && p.y == 5.0f)) << p.x << "," << p.y;
+  }
 }
 
 TEST(StyleNames, CompactFormAndLongWords) {
