@@ -4,12 +4,15 @@
 #include <cmath>
 
 DashedLine::DashedLine(const std::vector<double>& iPattern, const CATMathBox2D& iClip) : _Clip(iClip) {
-  double lTotal = 0.0;
-  for (double lLength : iPattern) lTotal += std::isfinite(lLength) && lLength > 0.0 ? lLength : 0.0;
-  if (lTotal > 0.0)
-    for (double lLength : iPattern) _Pattern.push_back(std::isfinite(lLength) && lLength > 0.0 ? lLength : 0.0);
-  // One length, or none: a line without gaps.
-  if (_Pattern.size() < 2) _Pattern = {HUGE_VAL};
+  for (double lLength : iPattern) {
+    _Pattern.push_back(std::isfinite(lLength) && lLength > 0.0 ? lLength : 0.0);
+    _Total += _Pattern.back();
+  }
+  // One length, none, or a pattern finer than a unit: a line without gaps.
+  if (_Pattern.size() < 2 || !(_Total >= kMinPattern) || !std::isfinite(_Total)) {
+    _Pattern = {HUGE_VAL};
+    _Total = HUGE_VAL;
+  }
   if (_Pattern.size() % 2 == 1) _Pattern.push_back(0.0);
   Restart();
 }
@@ -52,28 +55,57 @@ bool DashedLine::Clip(double x0, double y0, double dx, double dy, double& oLow, 
   return oLow <= oHigh;
 }
 
+void DashedLine::Advance(double iLength) {
+  if (!(iLength > 0.0)) return;
+  _PenDown = false;
+  // Whole rounds of the pattern change nothing (a solid line has one of infinite length).
+  double d = std::isfinite(_Total) ? std::fmod(iLength, _Total) : 0.0;
+  if (!std::isfinite(d)) return;
+  while (d >= _Left) {
+    d -= _Left;
+    _Phase = (_Phase + 1) % _Pattern.size();
+    _Left = _Pattern[_Phase];
+  }
+  _Left -= d;
+}
+
 void DashedLine::Segment(double x0, double y0, double x1, double y1) {
   const double dx = x1 - x0, dy = y1 - y0;
   const double lLength = std::hypot(dx, dy);
-  if (!(lLength > 0.0)) return;
-  double c0 = 1.0, c1 = 0.0;
-  if (!Clip(x0, y0, dx, dy, c0, c1)) c0 = 2.0;
-  c0 *= lLength;
-  c1 *= lLength;
+  if (!std::isfinite(lLength)) {
+    _PenDown = false;
+    return;
+  }
+  double c0 = 0.0, c1 = 0.0;
+  if (!(lLength > 0.0) || !Clip(x0, y0, dx, dy, c0, c1)) {
+    Advance(lLength);
+    return;
+  }
+  // The part in the box, its ends kept in the box: far points lose precision, not the box.
+  const double lLow[2] = {_Clip.GetLow().GetX(), _Clip.GetLow().GetY()};
+  const double lHigh[2] = {_Clip.GetHigh().GetX(), _Clip.GetHigh().GetY()};
+  auto lClamp = [](double v, double lo, double hi) { return std::min(hi, std::max(lo, v)); };
+  const double ax = lClamp(x0 + dx * c0, lLow[0], lHigh[0]), ay = lClamp(y0 + dy * c0, lLow[1], lHigh[1]);
+  const double bx = lClamp(x0 + dx * c1, lLow[0], lHigh[0]), by = lClamp(y0 + dy * c1, lLow[1], lHigh[1]);
+  Advance(c0 * lLength);
+  const double lInside = std::hypot(bx - ax, by - ay);
   const CATMathPoint2Df lBreak(NAN, NAN);
-  double t = 0.0;
-  // Pattern elements along the segment; a very long one (far outside the box) skips whole rounds.
-  while (t < lLength) {
-    const double lStep = std::min(_Left, lLength - t);
-    const double a = std::max(t, c0), b = std::min(t + lStep, c1);
-    if (_Phase % 2 == 0 && a <= b) {
-      const CATMathPoint2Df lEnd(static_cast<float>(x0 + dx * b / lLength), static_cast<float>(y0 + dy * b / lLength));
-      if (!(_PenDown && a == t)) {
+  auto lAt = [&](double t) {
+    const double f = lInside > 0.0 ? t / lInside : 0.0;
+    return CATMathPoint2Df(static_cast<float>(ax + (bx - ax) * f), static_cast<float>(ay + (by - ay) * f));
+  };
+  // The pattern's elements along the part in the box: no more than it is long over the pattern's.
+  for (double t = 0.0; t < lInside;) {
+    const double lStep = std::min(_Left, lInside - t);
+    if (_Phase % 2 == 0) {
+      const bool lGoesOn = _PenDown && t == 0.0;
+      if (!lGoesOn) {
         if (!_Points.empty()) _Points.push_back(lBreak);
-        _Points.emplace_back(static_cast<float>(x0 + dx * a / lLength), static_cast<float>(y0 + dy * a / lLength));
+        _Points.push_back(lAt(t));
+        _Interior = false;
       }
-      _Points.push_back(lEnd);
-      _PenDown = b == t + lStep;
+      AddPoint(lAt(t + lStep), lGoesOn);
+      _PenDown = true;
     } else {
       _PenDown = false;
     }
@@ -82,13 +114,26 @@ void DashedLine::Segment(double x0, double y0, double x1, double y1) {
     if (_Left <= 0.0) {
       _Phase = (_Phase + 1) % _Pattern.size();
       _Left = _Pattern[_Phase];
-      if (t < c0 || t > c1) {
-        // Outside the box only the phase matters: go round the pattern without stepping.
-        double lTotal = 0.0;
-        for (double lPart : _Pattern) lTotal += lPart;
-        const double lTarget = t < c0 ? c0 : lLength;
-        if (lTarget - t > lTotal) t += std::floor((lTarget - t) / lTotal) * lTotal;
-      }
     }
   }
+  Advance((1.0 - c1) * lLength);
+}
+
+void DashedLine::AddPoint(const CATMathPoint2Df& iPoint, bool iGoesOn) {
+  // Dense samples: a point close to the one before the last replaces the last, when that was close
+  // too, so that a dash keeps a point per half unit, not per sample; the line moves less than that.
+  const size_t n = _Points.size();
+  if (iGoesOn && _Interior && n >= 2) {
+    const CATMathPoint2Df& lAnchor = _Points[n - 2];
+    const CATMathPoint2Df& lLast = _Points[n - 1];
+    auto lNear = [&lAnchor](const CATMathPoint2Df& p) {
+      return std::fabs(p.x - lAnchor.x) + std::fabs(p.y - lAnchor.y) < kMerge;
+    };
+    if (lNear(lLast) && lNear(iPoint)) {
+      _Points[n - 1] = iPoint;
+      return;
+    }
+  }
+  _Points.push_back(iPoint);
+  _Interior = true;
 }

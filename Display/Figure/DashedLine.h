@@ -24,8 +24,18 @@ class DashedLine {
   // The parameter range [oLow, oHigh] of the segment that lies in the clip box; false when none.
   bool Clip(double x0, double y0, double dx, double dy, double& oLow, double& oHigh) const;
   void Restart();
+  // Moves the pattern on by iLength without drawing (a piece outside the box).
+  void Advance(double iLength);
+  // Adds a point to the dash being drawn (iGoesOn: it continues the last point's dash).
+  void AddPoint(const CATMathPoint2Df& iPoint, bool iGoesOn);
+
+  // Points of a dash closer than this (sum of the coordinate differences) are merged.
+  static constexpr float kMerge = 0.5f;
+  // Patterns shorter than this, in all, draw the line whole: finer dashes would not show.
+  static constexpr double kMinPattern = 1.0;
 
   std::vector<double> _Pattern;
+  double _Total = 0.0;
   CATMathBox2D _Clip;
   bool _Started = false;
   double _LastX = 0.0, _LastY = 0.0;
@@ -33,6 +43,8 @@ class DashedLine {
   double _Left = 0.0;
   // The last point kept ends a dash that goes on from there.
   bool _PenDown = false;
+  // The last point kept lies inside its dash, not at its start.
+  bool _Interior = false;
   std::vector<CATMathPoint2Df> _Points;
 };
 

@@ -69,12 +69,14 @@ TEST(FddPlotCurveStyle, LinesShowTheirColourAndDashes) {
     const char* options;
     int red, green, blue;
     int minRuns, maxRuns;  // runs of the colour along the row
+    int width;             // the line's width across it, in pixels (-1: not checked)
   } kCases[] = {
-      {"--color '#00c000'", 0, 192, 0, 1, 1},
-      {"--color '#00c000' --dashes dashed", 0, 192, 0, 12, 200},
-      {"--style 'r:'", 255, 0, 0, 30, 300},
-      {"--style 'k--' --dashes dotted --line-width 3", 0, 0, 0, 30, 300},
-      {"--style 'mo'", 191, 0, 191, 9, 9},  // symbols only: one run per sample
+      {"--color '#00c000'", 0, 192, 0, 1, 1, 2},
+      {"--color '#00c000' --line-width 5", 0, 192, 0, 1, 1, 5},
+      {"--color '#00c000' --dashes dashed", 0, 192, 0, 12, 200, -1},
+      {"--style 'r:'", 255, 0, 0, 30, 300, -1},
+      {"--style 'k--' --dashes dotted --line-width 3", 0, 0, 0, 30, 300, -1},
+      {"--style 'mo'", 191, 0, 191, 9, 9, -1},  // symbols only: one run per sample
   };
   int lCase = 0;
   for (const auto& c : kCases) {
@@ -96,7 +98,29 @@ TEST(FddPlotCurveStyle, LinesShowTheirColourAndDashes) {
     }
     EXPECT_GE(lBest, c.minRuns) << c.options;
     EXPECT_LE(lBest, c.maxRuns) << c.options;
+    if (c.width < 0) continue;
+    // The coverage of the pixels of a column, from the red channel: ground 250, the line 0.
+    double lWidth = 0.0;
+    for (int y = b.top + 2; y <= b.bottom - 2; ++y) {
+      unsigned char p[4];
+      if (lPng.Pixel((b.left + b.right) / 2, y, p)) lWidth += (250.0 - p[0]) / 250.0;
+    }
+    EXPECT_NEAR(lWidth, c.width, 0.3) << c.options;
   }
+}
+
+TEST(FddPlotCurveStyle, LabelsNameTheCurvesInTheLegend) {
+  // The legend's white box grows with the name given to the curve.
+  const std::string y = Npy("label_y.npy", {0, 1, 2});
+  int lWhite[2] = {0, 0};
+  for (int i = 0; i < 2; ++i) {
+    PngPixels lPng;
+    ASSERT_NO_FATAL_FAILURE(Plot("--y " + y + " --legend upper-left --label " + (i ? "'a much longer name'" : "a"),
+                                 "label" + std::to_string(i), lPng));
+    for (int y2 = 0; y2 < kH / 2; ++y2)
+      for (int x = 0; x < kW; ++x) lWhite[i] += Is(lPng, x, y2, 255, 255, 255) && x > 60 && x < kW - 60;
+  }
+  EXPECT_GT(lWhite[1], lWhite[0] + 1000);
 }
 
 TEST(FddPlotCurveStyle, GridLinesMeetTheMajorTicks) {

@@ -16,10 +16,25 @@ int Grey(const PngPixels& iPng, int x, int y) {
   return iPng.Pixel(x, y, p) ? (p[0] + p[1] + p[2]) / 3 : -1;
 }
 
+// A contribution strip along row y: from the first pixel that is not page white to the last
+// before white again (the colour scale lies beyond).
+void Strip(const PngPixels& iPng, int y, int& oX0, int& oX1) {
+  oX0 = oX1 = -1;
+  for (int x = 0; x < iPng.width; ++x) {
+    unsigned char p[4];
+    iPng.Pixel(x, y, p);
+    const bool lWhite = p[0] == 255 && p[1] == 255 && p[2] == 255;
+    if (!lWhite && oX0 < 0) oX0 = x;
+    if (lWhite && oX0 >= 0 && x > oX0 + 3) break;
+    oX1 = x;
+  }
+}
+
 }  // namespace
 
-TEST(FddPlotMapOptions, LogXMapPutsOrderLinesWhereTheDataDoes) {
-  // Order 2 of a run-up (f = 2 * rpm / 60) as the only bright line, on a log axis of 10 .. 1000 Hz.
+TEST(FddPlotMapOptions, LogAxesPutOrderLinesWhereTheDataDoes) {
+  // Order 2 of a run-up (f = 2 * rpm / 60) as the only bright line, on a log axis of 10 .. 1000 Hz,
+  // the speed on a linear or a logarithmic axis (600 .. 6000 rpm: one decade).
   std::vector<double> f, rpm, v;
   for (int i = 0; i <= 2000; ++i) f.push_back(i);
   for (int j = 0; j <= 90; ++j) rpm.push_back(600 + 60 * j);
@@ -27,7 +42,8 @@ TEST(FddPlotMapOptions, LogXMapPutsOrderLinesWhereTheDataDoes) {
     for (double x : f) v.push_back(std::fabs(x - 2 * r / 60) < 1.5 ? 1.0 : 0.0);
   const std::string lX = Npy("logx_f.npy", f), lZ = Npy("logx_rpm.npy", rpm);
   const std::string lV = Npy("logx_v.npy", v, {rpm.size(), f.size()});
-  for (const char* lMode : {"", " --order --z-factor 0.0166667"}) {
+  for (const char* lMode : {"", " --order --z-factor 0.0166667", " --log-z", " --order --z-factor 0.0166667 --log-z"}) {
+    const bool lLogZ = std::string(lMode).find("--log-z") != std::string::npos;
     const std::string lOut = Dir() + "logx.png";
     const Result r = RunFddPlot("map --x " + lX + " --z " + lZ + " --values " + lV + lMode +
                                 " --log-x --x-limits 10,1000 --colors grey --size 500x400 -o " + lOut);
@@ -43,7 +59,8 @@ TEST(FddPlotMapOptions, LogXMapPutsOrderLinesWhereTheDataDoes) {
     ASSERT_GT(x1 - x0, 200) << lMode;
     ASSERT_GT(y1 - y0, 200) << lMode;
     for (const double lRpm : {1200.0, 3000.0, 5400.0}) {
-      const int y = y1 - static_cast<int>(std::lround((lRpm - 600) / 5400 * (y1 - y0)));
+      const double lPlace = lLogZ ? std::log10(lRpm / 600) : (lRpm - 600) / 5400;
+      const int y = y1 - static_cast<int>(std::lround(lPlace * (y1 - y0)));
       int lBright = -1;
       for (int x = x0; x <= x1 + 2; ++x)
         if (lBright < 0 || Grey(lPng, x, y) > Grey(lPng, lBright, y)) lBright = x;
@@ -78,18 +95,9 @@ TEST(FddPlotMapOptions, ColourTablesAndLogValues) {
     ASSERT_EQ(r.status, 0) << r.output;
     PngPixels lPng;
     ASSERT_TRUE(lPng.Load(lOut));
-    // The strip along its middle row: from the first pixel that is not page white to the last
-    // before white again (the colour scale lies beyond), its edges inside.
     const int y = 60;
     int x0 = -1, x1 = -1;
-    for (int x = 0; x < lPng.width; ++x) {
-      unsigned char p[4];
-      lPng.Pixel(x, y, p);
-      const bool lWhite = p[0] == 255 && p[1] == 255 && p[2] == 255;
-      if (!lWhite && x0 < 0) x0 = x;
-      if (lWhite && x0 >= 0 && x > x0 + 3) break;
-      x1 = x;
-    }
+    Strip(lPng, y, x0, x1);
     ASSERT_GT(x1 - x0, 300) << c.options;
     const int* lWant[3] = {c.low, c.middle, c.high};
     const int lAt[3] = {x0 + 2, (x0 + x1) / 2, x1 - 2};
@@ -144,5 +152,33 @@ TEST(FddPlotMapOptions, NearestShadingShowsEachSampleAsAFlatCell) {
     EXPECT_GE(lCount.size(), c.minAll) << c.shading;
     EXPECT_GE(lWide, c.minWide) << c.shading;
     EXPECT_LE(lWide, c.maxWide) << c.shading;
+  }
+}
+
+TEST(FddPlotMapOptions, LogXContributionSpacesDecadesEvenly) {
+  // Values log10(x) over x = 1 .. 1000 in grey: on a logarithmic axis the grey grows evenly along
+  // the strip, on a linear one it is nearly white from a fifth of the way on.
+  std::vector<double> x, y;
+  for (int i = 0; i <= 600; ++i) {
+    x.push_back(std::pow(10.0, 3.0 * i / 600));
+    y.push_back(3.0 * i / 600);
+  }
+  const std::string lX = Npy("logbar_x.npy", x), lY = Npy("logbar_y.npy", y);
+  for (const bool lLog : {false, true}) {
+    const std::string lOut = Dir() + "logbar.png";
+    const Result r = RunFddPlot("contribution --x " + lX + " --y " + lY + " --colors grey --x-limits 1,1000" +
+                                (lLog ? " --log-x" : "") + " --size 700x200 -o " + lOut);
+    ASSERT_EQ(r.status, 0) << r.output;
+    PngPixels lPng;
+    ASSERT_TRUE(lPng.Load(lOut));
+    int x0 = -1, x1 = -1;
+    Strip(lPng, 60, x0, x1);
+    ASSERT_GT(x1 - x0, 300);
+    for (const double f : {0.25, 0.5, 0.75}) {
+      const int lGrey = Grey(lPng, x0 + static_cast<int>(f * (x1 - x0)), 60);
+      // Linear axis: x = 1 + 999 f, grey = 255 log10(x) / 3.
+      const double lExpected = lLog ? 255 * f : 255 * std::log10(1 + 999 * f) / 3;
+      EXPECT_NEAR(lGrey, lExpected, 8) << (lLog ? "log " : "linear ") << f;
+    }
   }
 }
