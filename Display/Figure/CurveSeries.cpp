@@ -3,6 +3,7 @@
 #include "CATSamIVector.h"
 #include "CATViewer.h"
 #include "FigureStyle.h"
+#include "LevelCurveGP.h"
 #include "Log10Vector.h"
 #include "PlotAxis.h"
 #include "PlotFrame.h"
@@ -22,7 +23,11 @@ void CurveSeries::Show(CATViewer& ioViewer, const PlotFrame& iFrame, ColorScaleA
     // Dense curves thin: a 2-pixel line over a sample a pixel is a blur.
     const int lThickness = _Y->GetLength() > 2 * lWidth ? 1 : iStyle.CurveThickness;
     const CATMathBox2D lAxisBox = iFrame.GetAxisBox();
-    Scene::Show(ioViewer, new QVTFdd2DCurveGP(lAxisBox, lBox, QVTFdd2DCurveGP::ReduceAlongX, x.Get(), y.Get()),
+    CATGraphicPrimitive* lLine =
+        _Levels && x.Get() == _X.Get() && y.Get() == _Y.Get()
+            ? static_cast<CATGraphicPrimitive*>(new LevelCurveGP(_Levels, lAxisBox, lBox))
+            : new QVTFdd2DCurveGP(lAxisBox, lBox, QVTFdd2DCurveGP::ReduceAlongX, x.Get(), y.Get());
+    Scene::Show(ioViewer, lLine,
                 Scene::Color(_Style.Red, _Style.Green, _Style.Blue, 255, lThickness));
     if (_Style.Symbols)
       Scene::Show(ioViewer, new QVTFdd2DCurveSymbolsGP(_Style.Symbol, lAxisBox, lBox, x.Get(), y.Get()),

@@ -53,13 +53,16 @@ void PlotArea::ShowAxis(eSide iSide, bool iShown) {
   if (iSide >= Bottom && iSide <= Right) _Shown[iSide] = iShown;
 }
 
-void PlotArea::AddCurve(CATSamIVector* iX, CATSamIVector* iY, const std::string& iName, bool iSymbols) {
+void PlotArea::AddCurve(CATSamIVector* iX, CATSamIVector* iY, const std::string& iName, bool iSymbols,
+                        std::shared_ptr<const CurveLevels> iLevels) {
   if (!iX || !iY) return;
   const SeriesStyle lStyle = NextStyle(iSymbols);
   if (!iName.empty())
     _Legend.Add(iName, lStyle.Red, lStyle.Green, lStyle.Blue, iSymbols ? Legend::LineAndMarker : Legend::Line,
                 lStyle.Symbol);
-  _Series.push_back(std::make_unique<CurveSeries>(iX, iY, lStyle));
+  auto lCurve = std::make_unique<CurveSeries>(iX, iY, lStyle);
+  lCurve->SetLevels(std::move(iLevels));
+  _Series.push_back(std::move(lCurve));
 }
 
 void PlotArea::AddBars(CATSamIVector* iX, CATSamIVector* iHeights, const std::string& iName) {
@@ -99,9 +102,12 @@ bool PlotArea::HasLegend() const { return _Legend.GetNbrEntries() >= 2; }
 
 void PlotArea::ComputeRanges() {
   DataExtent lExtent;
-  for (const std::unique_ptr<PlotSeries>& lSeries : _Series) lSeries->Fit(_XAxis, _YAxis, lExtent);
-  if (_Map) _Map->Fit(_XAxis, _YAxis, lExtent);
-  for (const std::unique_ptr<ContributionSeries>& lBar : _Contributions) lBar->Fit(_XAxis, _YAxis, lExtent);
+  // Ranges given for both axes need no pass over the data: a window's view costs none per frame.
+  if (!(_XAxis.HasRange() && _YAxis.HasRange())) {
+    for (const std::unique_ptr<PlotSeries>& lSeries : _Series) lSeries->Fit(_XAxis, _YAxis, lExtent);
+    if (_Map) _Map->Fit(_XAxis, _YAxis, lExtent);
+    for (const std::unique_ptr<ContributionSeries>& lBar : _Contributions) lBar->Fit(_XAxis, _YAxis, lExtent);
+  }
   if (_XAxis.HasRange()) {
     _XMin = _XAxis.GetMin();
     _XMax = _XAxis.GetMax();

@@ -28,6 +28,7 @@ class CATFont;
 class CATSamIVector;
 class CATViewer;
 class ContributionSeries;
+class CurveLevels;
 class MapSeries;
 class PlotSeries;
 class QVTFdd2DAxisDrawing;
@@ -50,7 +51,9 @@ class PlotArea {
 
   // Curves and bars take colours of the palette in the order they are added, and curves with
   // symbols the symbol kinds in turn; the style is fixed here, for the legend and the drawing.
-  void AddCurve(CATSamIVector* iX, CATSamIVector* iY, const std::string& iName, bool iSymbols);
+  // With levels of iX and iY (CurveLevels), a curve of ascending x is drawn from them on linear axes.
+  void AddCurve(CATSamIVector* iX, CATSamIVector* iY, const std::string& iName, bool iSymbols,
+                std::shared_ptr<const CurveLevels> iLevels = nullptr);
   void AddBars(CATSamIVector* iX, CATSamIVector* iHeights, const std::string& iName);
   // Colour maps and contribution bars are drawn on linear axes. X and Z (the arguments of a bar)
   // may be ascending or descending and hold NaN samples, which are left out with a warning; data
