@@ -102,12 +102,12 @@ bool PlotArea::HasLegend() const { return _Legend.GetNbrEntries() >= 2; }
 
 void PlotArea::ComputeRanges() {
   DataExtent lExtent;
-  // Ranges given for both axes need no pass over the data: a window's view costs none per frame.
-  if (!(_XAxis.HasRange() && _YAxis.HasRange())) {
+  // Curves and bars given ranges for both axes need no pass over their samples: a window's view
+  // of them costs none per frame. (A map's fit also fixes the limits it is drawn with.)
+  if (!(_XAxis.HasRange() && _YAxis.HasRange()))
     for (const std::unique_ptr<PlotSeries>& lSeries : _Series) lSeries->Fit(_XAxis, _YAxis, lExtent);
-    if (_Map) _Map->Fit(_XAxis, _YAxis, lExtent);
-    for (const std::unique_ptr<ContributionSeries>& lBar : _Contributions) lBar->Fit(_XAxis, _YAxis, lExtent);
-  }
+  if (_Map) _Map->Fit(_XAxis, _YAxis, lExtent);
+  for (const std::unique_ptr<ContributionSeries>& lBar : _Contributions) lBar->Fit(_XAxis, _YAxis, lExtent);
   if (_XAxis.HasRange()) {
     _XMin = _XAxis.GetMin();
     _XMax = _XAxis.GetMax();

@@ -12,7 +12,9 @@
 #include "IndexVector.h"
 #include "PlotArea.h"
 
-void CurveCommand::Register(CLI::App& ioApp) {
+void CurveCommand::Register(CLI::App& ioApp) { RegisterCurve(ioApp, true); }
+
+void CurveCommand::RegisterCurve(CLI::App& ioApp, bool iFile) {
   _Command = ioApp.add_subcommand("curve", "Plot one or more curves y(x) from .npy or CSV files");
   _Command->add_option("--x", _X, "X values: FILE or FILE:COLUMN (default: the sample numbers 0, 1, 2 ...)");
   _Command->add_option("--y", _Y, "Y values of a curve: FILE or FILE:COLUMN; repeat for more curves")->required();
@@ -22,7 +24,7 @@ void CurveCommand::Register(CLI::App& ioApp) {
   _Command->add_option("--xlabel", _XLabel, "Label of the x axis");
   _Command->add_option("--ylabel", _YLabel, "Label of the y axis");
   _Command->add_option("--title", _Title, "Title above the plot");
-  _Output.Register(*_Command, "1000x600", "Picture size WIDTHxHEIGHT in pixels", true);
+  _Output.Register(*_Command, "1000x600", "Picture size WIDTHxHEIGHT in pixels", iFile);
 }
 
 int CurveCommand::Run() {
@@ -53,16 +55,30 @@ int CurveCommand::Run() {
     lXs.push_back(lX ? RefPtr<CATSamIVector>::Hold(lX.Get()) : RefPtr<CATSamIVector>(new IndexVector(lY->GetLength())));
     if (!lXs.back()) return CommandSupport::Fail("out of memory");
   }
+  for (size_t i = 0; i < lYs.size(); ++i) {
+    _Xs.push_back(lXs[i]);
+    _Ys.push_back(RefPtr<CATSamIVector>::Hold(lYs[i].Get()));
+  }
+  _Names = lNames;
   const RefPtr<CATFont> lFont = CommandSupport::LoadFont();
   if (!lFont) return 1;
   Figure lFigure(_Output.Width, _Output.Height);
   PlotArea& lPlot = lFigure.AddPlot();
-  lPlot.SetTitle(_Title);
-  lPlot.GetXAxis().SetLabel(_XLabel);
-  lPlot.GetYAxis().SetLabel(_YLabel);
-  lPlot.GetXAxis().SetLog(_LogX);
-  lPlot.GetYAxis().SetLog(_LogY);
-  for (size_t i = 0; i < lYs.size(); ++i)
-    lPlot.AddCurve(lXs[i].Get(), lYs[i].Get(), lNames[i], _Symbols);
-  return _Output.Write(lFigure, *lFont) ? 0 : 1;
+  Show(lPlot, {});
+  return Output(lFigure, lPlot, *lFont);
+}
+
+int CurveCommand::Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) {
+  (void)ioPlot;
+  return _Output.Write(ioFigure, iFont) ? 0 : 1;
+}
+
+void CurveCommand::Show(PlotArea& ioPlot, const std::vector<std::shared_ptr<const CurveLevels>>& iLevels) const {
+  ioPlot.SetTitle(_Title);
+  ioPlot.GetXAxis().SetLabel(_XLabel);
+  ioPlot.GetYAxis().SetLabel(_YLabel);
+  ioPlot.GetXAxis().SetLog(_LogX);
+  ioPlot.GetYAxis().SetLog(_LogY);
+  for (size_t i = 0; i < _Ys.size(); ++i)
+    ioPlot.AddCurve(_Xs[i].Get(), _Ys[i].Get(), _Names[i], _Symbols, i < iLevels.size() ? iLevels[i] : nullptr);
 }

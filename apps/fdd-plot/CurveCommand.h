@@ -2,17 +2,41 @@
 #ifndef CurveCommand_H
 #define CurveCommand_H
 
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "CATSamIVector.h"
+#include "RefPtr.h"
 
 #include "OutputOptions.h"
 
 #include "Subcommand.h"
 
+class CATFont;
+class CurveLevels;
+class Figure;
+class PlotArea;
+
 class CurveCommand : public Subcommand {
  public:
   void Register(CLI::App& ioApp) override;
   int Run() override;
+
+ protected:
+  // The options on the subcommand "curve"; -o only when iFile.
+  void RegisterCurve(CLI::App& ioApp, bool iFile);
+  // Does with the figure what the subcommand is for; the exit status.
+  virtual int Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont);
+  // Gives the plot area the loaded curves (drawn from iLevels[i] where given), labels and title.
+  void Show(PlotArea& ioPlot, const std::vector<std::shared_ptr<const CurveLevels>>& iLevels) const;
+
+  const OutputOptions& GetOutput() const { return _Output; }
+
+  // The loaded curves, kept while Output runs.
+  std::vector<RefPtr<CATSamIVector>> _Xs;
+  std::vector<RefPtr<CATSamIVector>> _Ys;
+  std::vector<std::string> _Names;
 
  private:
   std::string _X;
