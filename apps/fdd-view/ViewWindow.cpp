@@ -42,6 +42,9 @@ ViewWindow::ViewWindow(ViewContent& iContent, CATFont& iFont, const Options& iOp
 ViewWindow::~ViewWindow() = default;
 
 int ViewWindow::Run() {
+  // The name files saved through the chooser are remembered under.
+  g_set_prgname("fdd-view");
+  g_set_application_name("fdd-view");
   if (!gtk_init_check()) {
     std::fprintf(stderr, "fdd-view: cannot open a window (no display)\n");
     return 1;
@@ -218,10 +221,35 @@ void ViewWindow::Status(double iX, double iY) {
 }
 
 void ViewWindow::Save() {
-  std::unique_ptr<Figure> lFigure = MakeFigure(_Width > 0 ? _Width : _Options.Width, _Height > 0 ? _Height : _Options.Height);
-  const std::string lMessage = CommandSupport::Write(*lFigure, _Options.SavePath, _Font)
-                                   ? "wrote " + _Options.SavePath
-                                   : "could not write " + _Options.SavePath;
+  if (!_Options.SavePath.empty()) {
+    Write(_Options.SavePath);
+    return;
+  }
+  GtkFileChooserNative* lChooser = gtk_file_chooser_native_new("Save the view", GTK_WINDOW(_Window),
+                                                               GTK_FILE_CHOOSER_ACTION_SAVE, "_Save", "_Cancel");
+  gtk_file_chooser_set_current_name(GTK_FILE_CHOOSER(lChooser), "view.png");
+  g_signal_connect(lChooser, "response", G_CALLBACK(OnChosen), this);
+  gtk_native_dialog_show(GTK_NATIVE_DIALOG(lChooser));
+}
+
+void ViewWindow::OnChosen(void* iChooser, int iResponse, void* iSelf) {
+  GtkFileChooserNative* lChooser = static_cast<GtkFileChooserNative*>(iChooser);
+  if (iResponse == GTK_RESPONSE_ACCEPT) {
+    GFile* lFile = gtk_file_chooser_get_file(GTK_FILE_CHOOSER(lChooser));
+    char* lPath = lFile ? g_file_get_path(lFile) : nullptr;
+    if (lPath) static_cast<ViewWindow*>(iSelf)->Write(lPath);
+    g_free(lPath);
+    if (lFile) g_object_unref(lFile);
+  }
+  g_object_unref(lChooser);
+}
+
+void ViewWindow::Write(const std::string& iPath) {
+  std::unique_ptr<Figure> lFigure =
+      MakeFigure(_Width > 0 ? _Width : _Options.Width, _Height > 0 ? _Height : _Options.Height);
+  // Why a file could not be written goes to the standard error, as fdd-plot says it.
+  const std::string lMessage =
+      CommandSupport::Write(*lFigure, iPath, _Font) ? "wrote " + iPath : "could not write " + iPath;
   std::printf("%s\n", lMessage.c_str());
   std::fflush(stdout);
   gtk_label_set_text(GTK_LABEL(_StatusLine), lMessage.c_str());

@@ -5,7 +5,8 @@
 //
 // Mouse and keys: the wheel zooms about the cursor (Shift: x only, Ctrl: y only); left drag pans;
 // right drag or Ctrl + left drag zooms to the box drawn; a double click or Home shows the whole
-// data; the arrow keys pan and + and - zoom; s saves the view as fdd-plot writes pictures; Esc
+// data; the arrow keys pan and + and - zoom; s saves the view as fdd-plot writes pictures (PNG,
+// SVG or PDF by the name's extension, into the file given or one a file chooser asks for); Esc
 // stops work in progress; q closes. With a trace, one line per frame goes to the standard output:
 //   frame N ms=T input_ms=I size=WxH area=AX,AY box=L,T,R,B x=X0,X1 y=Y0,Y1 ticks=TEXT|TEXT|...
 // (T: the frame's drawing time; I: from the input event that asked for it to the frame drawn;
@@ -35,7 +36,8 @@ class ViewWindow {
     int Width = 1000;
     int Height = 650;
     bool Trace = false;
-    std::string SavePath = "fdd-view.png";
+    // Where s writes; empty: a file chooser asks.
+    std::string SavePath;
   };
 
   ViewWindow(ViewContent& iContent, CATFont& iFont, const Options& iOptions);
@@ -62,6 +64,8 @@ class ViewWindow {
   void Redraw();
   void Status(double iX, double iY);
   void Save();
+  void Write(const std::string& iPath);
+  static void OnChosen(void* iChooser, int iResponse, void* iSelf);
 
   // Input handlers, connected to GTK's signals.
   static int OnScroll(void* iController, double iDX, double iDY, void* iSelf);

@@ -31,7 +31,7 @@ int Main(int argc, char** argv) {
   lApp.set_version_flag("--version", "fdd-view " FDD_VERSION);
   ViewWindow::Options lOptions;
   lApp.add_flag("--trace", lOptions.Trace, "Print one line per frame: view box, texts drawn, frame time");
-  lApp.add_option("--save", lOptions.SavePath, "File the s key writes (.png, .svg or .pdf)")->capture_default_str();
+  lApp.add_option("--save", lOptions.SavePath, "File the s key writes (.png, .svg or .pdf; default: a file chooser asks)");
   lApp.require_subcommand(1);
   ViewCurveCommand lCurve(lOptions);
   ViewMapCommand lMap(lOptions);
@@ -46,7 +46,7 @@ int Main(int argc, char** argv) {
     return 2;
   }
   CairoRender::eOutput lKind;
-  if (!Figure::KindOf(lOptions.SavePath, lKind)) {
+  if (!lOptions.SavePath.empty() && !Figure::KindOf(lOptions.SavePath, lKind)) {
     std::fprintf(stderr, "fdd-view: --save: name the file .png, .svg or .pdf\n");
     return 2;
   }
