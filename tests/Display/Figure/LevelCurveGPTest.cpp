@@ -22,7 +22,7 @@ namespace {
 
 const CATMathBox2D kDisplayBox(40.0, 960.0, 30.0, 570.0);
 const double kYLow = -6.0, kYHigh = 12.0;
-const unsigned int kSpike = 25001;
+const unsigned int kSpike = 15001;
 
 // Ascending x with repeats; y a wave with noise, spikes of +-5, runs of gaps, and one spike of 10.
 struct Curve {
@@ -56,7 +56,7 @@ struct Curve {
 };
 
 const Curve& TheCurve() {
-  static const Curve sCurve(50000);
+  static const Curve sCurve(30000);
   return sCurve;
 }
 
