@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "CATViewer.h"
 #include "CurveLevels.h"
+#include "Gallery.h"
 #include "IndexVector.h"
 #include "MemoryDoubleVector.h"
 #include "PlotArea.h"
@@ -28,7 +30,7 @@ DemoContent::DemoContent(unsigned int iLength) {
 DemoContent::~DemoContent() = default;
 
 void DemoContent::Fill(PlotArea& ioPlot, const ViewBox*) {
-  ioPlot.SetTitle("Run-up, 10 million samples: wheel zooms, drag pans, right drag zooms to a box, Home shows all");
+  ioPlot.SetTitle("Run-up, 10 million samples: wheel zooms, drag pans, right drag zooms to a box, n: gallery");
   ioPlot.GetXAxis().SetLabel("Sample");
   ioPlot.GetYAxis().SetLabel("Acceleration [g]");
   ioPlot.AddCurve(_X.Get(), _Y.Get(), "", false, _Levels);
@@ -52,3 +54,17 @@ double DemoContent::GetProgress() const {
 }
 
 void DemoContent::Cancel() { _Levels->Cancel(); }
+
+bool DemoContent::NextPage() {
+  _Page = (_Page + 1) % (Gallery::Pages().size() + 1);
+  return true;
+}
+
+bool DemoContent::FillPage(CATViewer& ioViewer, CATFont& iFont) {
+  if (_Page == 0) return false;
+  const GalleryPage& lPage = Gallery::Pages()[_Page - 1];
+  // Pages whose model units are their pixels are fitted whole; the others fit their own box.
+  ioViewer.FitBox(0.0, lPage.Width, 0.0, lPage.Height);
+  lPage.Build(ioViewer, iFont);
+  return true;
+}

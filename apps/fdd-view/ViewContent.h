@@ -5,6 +5,8 @@
 
 #include <string>
 
+class CATFont;
+class CATViewer;
 class PlotArea;
 class ViewBox;
 
@@ -21,6 +23,16 @@ class ViewContent {
   virtual double GetProgress() const { return -1.0; }
   // Stops that work; what is drawn then does without it.
   virtual void Cancel() {}
+  // Content of several pages turns to the next one (after the last, the first); false when it has
+  // only one.
+  virtual bool NextPage() { return false; }
+  // A page that is a fixed picture rather than a plot of the view fills the viewer, which has the
+  // area's size, and returns true; false for a plot.
+  virtual bool FillPage(CATViewer& ioViewer, CATFont& iFont) {
+    (void)ioViewer;
+    (void)iFont;
+    return false;
+  }
 };
 
 #endif

@@ -119,11 +119,16 @@ void ViewWindow::OnDraw(GtkWidget*, cairo_t* iContext, int iWidth, int iHeight, 
 void ViewWindow::Draw(cairo_t* iContext, int iWidth, int iHeight) {
   if (iWidth < CommandSupport::kMinSide || iHeight < CommandSupport::kMinSide) return;
   const auto lStart = std::chrono::steady_clock::now();
-  _Figure = MakeFigure(iWidth, iHeight);
   _Width = iWidth;
   _Height = iHeight;
   CATViewer lViewer(iWidth, iHeight);
-  _Figure->Build(lViewer, _Font);
+  if (_Content.FillPage(lViewer, _Font)) {
+    // A fixed page: nothing under the pointer has data coordinates.
+    _Figure.reset();
+  } else {
+    _Figure = MakeFigure(iWidth, iHeight);
+    _Figure->Build(lViewer, _Font);
+  }
   {
     CairoRender lRender(iContext, iWidth, iHeight);
     lRender.SetBackground(255, 255, 255);
@@ -143,9 +148,8 @@ void ViewWindow::Draw(cairo_t* iContext, int iWidth, int iHeight) {
   const double lMilliseconds =
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count();
   ++_Frames;
-  if (_Options.Trace) Trace(lViewer, iWidth, iHeight, lMilliseconds);
+  if (_Options.Trace && _Figure) Trace(lViewer, iWidth, iHeight, lMilliseconds);
   _InputPending = false;
-  if (_PointerX >= 0.0) Status(_PointerX, _PointerY);
 }
 
 void ViewWindow::Trace(CATViewer& iViewer, int iWidth, int iHeight, double iMilliseconds) {
@@ -206,6 +210,8 @@ void ViewWindow::Redraw() {
   if (!_InputPending) _Input = std::chrono::steady_clock::now();
   _InputPending = true;
   if (_Area) gtk_widget_queue_draw(_Area);
+  // The view under the pointer has changed, the area's size not.
+  if (_PointerX >= 0.0) Status(_PointerX, _PointerY);
 }
 
 void ViewWindow::Status(double iX, double iY) {
@@ -221,6 +227,7 @@ void ViewWindow::Status(double iX, double iY) {
 }
 
 void ViewWindow::Save() {
+  if (!_Figure) return;
   if (!_Options.SavePath.empty()) {
     Write(_Options.SavePath);
     return;
@@ -335,6 +342,12 @@ int ViewWindow::OnKey(void*, unsigned int iKey, unsigned int, int, void* iSelf) 
     case GDK_KEY_Escape:
       lSelf._Content.Cancel();
       return TRUE;
+    case GDK_KEY_n:
+    case GDK_KEY_Page_Down:
+      if (!lSelf._Content.NextPage()) return FALSE;
+      // Nothing of the last page lies under the pointer any more.
+      lSelf._Figure.reset();
+      break;
     case GDK_KEY_s:
     case GDK_KEY_S:
       lSelf.Save();
@@ -373,6 +386,7 @@ int ViewWindow::OnKey(void*, unsigned int iKey, unsigned int, int, void* iSelf) 
 
 int ViewWindow::OnTick(void* iSelf) {
   ViewWindow& lSelf = *static_cast<ViewWindow*>(iSelf);
+  if (lSelf._Closed) return G_SOURCE_CONTINUE;
   const double lProgress = lSelf._Content.GetProgress();
   const bool lWorking = lProgress >= 0.0;
   gtk_widget_set_visible(lSelf._Progress, lWorking);

@@ -7,7 +7,7 @@
 // right drag or Ctrl + left drag zooms to the box drawn; a double click or Home shows the whole
 // data; the arrow keys pan and + and - zoom; s saves the view as fdd-plot writes pictures (PNG,
 // SVG or PDF by the name's extension, into the file given or one a file chooser asks for); Esc
-// stops work in progress; q closes. With a trace, one line per frame goes to the standard output:
+// stops work in progress; n or Page Down turns to the content's next page; q closes. With a trace, one line per frame goes to the standard output:
 //   frame N ms=T input_ms=I size=WxH area=AX,AY box=L,T,R,B x=X0,X1 y=Y0,Y1 ticks=TEXT|TEXT|...
 // (T: the frame's drawing time; I: from the input event that asked for it to the frame drawn;
 // area: the drawing area's place in the window; box: the data box in the area, pixels, y down).
