@@ -36,7 +36,18 @@ ViewWindow::ViewWindow(ViewContent& iContent, CATFont& iFont, const Options& iOp
   double lX0, lX1, lY0, lY1;
   lPlot.GetXRange(lX0, lX1);
   lPlot.GetYRange(lY0, lY1);
-  _View = ViewBox(lX0, lX1, lY0, lY1);
+  _LogX = lPlot.GetXAxis().IsLog();
+  _LogY = lPlot.GetYAxis().IsLog();
+  _View = ViewBox(ToAxis(lX0, _LogX), ToAxis(lX1, _LogX), ToAxis(lY0, _LogY), ToAxis(lY1, _LogY));
+}
+
+double ViewWindow::ToAxis(double iValue, bool iLog) { return iLog ? std::log10(iValue) : iValue; }
+
+double ViewWindow::FromAxis(double iValue, bool iLog) { return iLog ? std::pow(10.0, iValue) : iValue; }
+
+ViewBox ViewWindow::DataView() const {
+  return ViewBox(FromAxis(_View.GetX0(), _LogX), FromAxis(_View.GetX1(), _LogX), FromAxis(_View.GetY0(), _LogY),
+                 FromAxis(_View.GetY1(), _LogY));
 }
 
 ViewWindow::~ViewWindow() = default;
@@ -106,9 +117,10 @@ int ViewWindow::Run() {
 std::unique_ptr<Figure> ViewWindow::MakeFigure(int iWidth, int iHeight) const {
   auto lFigure = std::make_unique<Figure>(iWidth, iHeight);
   PlotArea& lPlot = lFigure->AddPlot();
-  _Content.Fill(lPlot, &_View);
-  lPlot.GetXAxis().SetRange(_View.GetX0(), _View.GetX1());
-  lPlot.GetYAxis().SetRange(_View.GetY0(), _View.GetY1());
+  const ViewBox lView = DataView();
+  _Content.Fill(lPlot, &lView);
+  lPlot.GetXAxis().SetRange(lView.GetX0(), lView.GetX1());
+  lPlot.GetYAxis().SetRange(lView.GetY0(), lView.GetY1());
   return lFigure;
 }
 
@@ -169,12 +181,13 @@ void ViewWindow::Trace(CATViewer& iViewer, int iWidth, int iHeight, double iMill
   if (!lNative || !gtk_widget_compute_point(_Area, GTK_WIDGET(lNative), &lOrigin, &lInWindow)) lInWindow = lOrigin;
   if (lNative) gtk_native_get_surface_transform(lNative, &lSurfaceX, &lSurfaceY);
   const CATMathBox2D& lBox = _Figure->GetPlot(0).GetDataBox();
+  const ViewBox lView = DataView();
   std::printf(
       "frame %ld ms=%.2f input_ms=%.2f size=%dx%d area=%.0f,%.0f box=%.1f,%.1f,%.1f,%.1f x=%.17g,%.17g y=%.17g,%.17g "
       "ticks=%s\n",
       _Frames, iMilliseconds, lInput, iWidth, iHeight, lInWindow.x + lSurfaceX, lInWindow.y + lSurfaceY,
       lBox.GetLow().GetX(), iHeight - lBox.GetHigh().GetY(), lBox.GetHigh().GetX(), iHeight - lBox.GetLow().GetY(),
-      _View.GetX0(), _View.GetX1(), _View.GetY0(), _View.GetY1(), lTexts.c_str());
+      lView.GetX0(), lView.GetX1(), lView.GetY0(), lView.GetY1(), lTexts.c_str());
   std::fflush(stdout);
 }
 
@@ -222,7 +235,10 @@ void ViewWindow::Status(double iX, double iY) {
   }
   double lColumn, lRow;
   DataPerPixel(lColumn, lRow);
-  const std::string lText = _Content.Describe(_Figure->GetPlot(0), lX, lY, lColumn);
+  // The pixel column around the pointer, in data units.
+  const double lWidth = FromAxis(lX + 0.5 * lColumn, _LogX) - FromAxis(lX - 0.5 * lColumn, _LogX);
+  const std::string lText =
+      _Content.Describe(_Figure->GetPlot(0), FromAxis(lX, _LogX), FromAxis(lY, _LogY), lWidth);
   gtk_label_set_text(GTK_LABEL(_StatusLine), lText.c_str());
 }
 

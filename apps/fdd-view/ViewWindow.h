@@ -55,10 +55,16 @@ class ViewWindow {
   std::unique_ptr<Figure> MakeFigure(int iWidth, int iHeight) const;
   void Trace(CATViewer& iViewer, int iWidth, int iHeight, double iMilliseconds);
 
-  // Data coordinates of the area's point (iX, iY) (GTK's, y down) in the last figure; false
+  // Axis coordinates (the data's, their decimal logarithms on a logarithmic axis), in which the
+  // view zooms and pans evenly.
+  static double ToAxis(double iValue, bool iLog);
+  static double FromAxis(double iValue, bool iLog);
+  // The view in data units.
+  ViewBox DataView() const;
+  // Axis coordinates of the area's point (iX, iY) (GTK's, y down) in the last figure; false
   // outside its data box.
   bool ToData(double iX, double iY, double& oX, double& oY, bool iClamp = false) const;
-  // Data units per pixel along x and y in the last figure.
+  // Axis units per pixel along x and y in the last figure.
   void DataPerPixel(double& oX, double& oY) const;
   // Asks for a new frame after an input.
   void Redraw();
@@ -81,7 +87,9 @@ class ViewWindow {
   ViewContent& _Content;
   CATFont& _Font;
   Options _Options;
+  // The view in axis coordinates.
   ViewBox _View;
+  bool _LogX = false, _LogY = false;
   GtkWidget* _Window = nullptr;
   GtkWidget* _Area = nullptr;
   GtkWidget* _Progress = nullptr;

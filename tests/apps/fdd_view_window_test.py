@@ -47,6 +47,7 @@ def make_data(work):
     nx, nz = 300, 200
     write_npy(os.path.join(work, "x.npy"), "<f8", "(%d,)" % nx, array.array("d", (float(i) for i in range(nx))))
     write_npy(os.path.join(work, "z.npy"), "<f8", "(%d,)" % nz, array.array("d", (10.0 * k for k in range(nz))))
+    write_npy(os.path.join(work, "decades.npy"), "<f8", "(601,)", array.array("d", (10 ** (i / 100) for i in range(601))))
     cells = array.array("d", (math.sin(0.05 * i) * math.cos(0.03 * k) for k in range(nz) for i in range(nx)))
     write_npy(os.path.join(work, "values.npy"), "<f8", "(%d, %d)" % (nz, nx), cells)
 
@@ -187,7 +188,7 @@ def screenshot(display, png_path=None):
 
 
 def window_origin(viewer):
-    out = subprocess.run(["xdotool", "search", "--sync", "--name", "fdd-view", "getwindowgeometry"],
+    out = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "fdd-view", "getwindowgeometry"],
                          env=dict(os.environ, DISPLAY=viewer.display), capture_output=True, text=True,
                          timeout=STEP_TIMEOUT).stdout
     for line in out.splitlines():
@@ -310,6 +311,31 @@ def run_map(program, display, work):
         viewer.close()
 
 
+def run_log(program, display, work):
+    """On a logarithmic x axis the wheel zooms about the cursor in decades, never below zero."""
+    viewer = Viewer(program, display, ["curve", "--x", os.path.join(work, "decades.npy"), "--y",
+                                       os.path.join(work, "decades.npy"), "--log-x", "--size", "800x500"], work)
+    try:
+        home = viewer.frame(lambda f: True, "a first frame of the logarithmic axis")
+        origin = window_origin(viewer)
+        left = origin[0] + home["area"][0]
+        l, t, r, b = home["box"]
+        at = 0.25
+        viewer.xdotool("mousemove", int(left + l + at * (r - l)), int(origin[1] + home["area"][1] + (t + b) / 2))
+        time.sleep(0.3)
+        viewer.xdotool("click", "--repeat", 4, "--delay", 50, 5)
+        wider = viewer.frame(lambda f: f["x"][1] / f["x"][0] > 1.5 * home["x"][1] / home["x"][0], "a frame zoomed out")
+        import math
+        before = math.log10(home["x"][0]) + at * (math.log10(home["x"][1]) - math.log10(home["x"][0]))
+        after = math.log10(wider["x"][0]) + at * (math.log10(wider["x"][1]) - math.log10(wider["x"][0]))
+        if not wider["x"][0] > 0 or abs(after - before) > 0.02 * (math.log10(wider["x"][1]) - math.log10(wider["x"][0])):
+            fail("the wheel did not zoom about the cursor on the logarithmic axis: %s" % wider["x"])
+        viewer.xdotool("key", "q")
+        viewer.process.wait(STEP_TIMEOUT)
+    finally:
+        viewer.close()
+
+
 def main():
     if len(sys.argv) != 3:
         fail(__doc__)
@@ -323,6 +349,7 @@ def main():
     try:
         run_curve(program, display.name, work)
         run_map(program, display.name, work)
+        run_log(program, display.name, work)
     finally:
         display.close()
     print("fdd-view window test passed", flush=True)
