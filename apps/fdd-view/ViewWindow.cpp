@@ -240,6 +240,10 @@ void ViewWindow::Status(double iX, double iY) {
   const std::string lText =
       _Content.Describe(_Figure->GetPlot(0), FromAxis(lX, _LogX), FromAxis(lY, _LogY), lWidth);
   gtk_label_set_text(GTK_LABEL(_StatusLine), lText.c_str());
+  if (_Options.Trace) {
+    std::printf("status %s\n", lText.c_str());
+    std::fflush(stdout);
+  }
 }
 
 void ViewWindow::Save() {

@@ -238,6 +238,12 @@ def run_curve(program, display, work):
         check_spike(rows, viewer.last, origin)
         width = home["x"][1] - home["x"][0]
 
+        # The status line names the sample under the pointer: the spike's top in its pixel column.
+        spike_x = left + l + (SPIKE_AT - home["x"][0]) / width * (r - l)
+        spike_y = top + t + (home["y"][1] - 4.0) / (home["y"][1] - home["y"][0]) * (b - t)
+        viewer.xdotool("mousemove", int(spike_x + 0.5), int(spike_y + 0.5))
+        viewer.next_line(lambda line: line.startswith("status ") and ("#%d " % SPIKE_AT) in line, "the spike in the status line")
+
         viewer.xdotool("mousemove", centre[0], centre[1])
         time.sleep(0.3)
         viewer.xdotool("click", "--repeat", 3, "--delay", 50, 4)
@@ -295,7 +301,7 @@ def run_map(program, display, work):
         left, top = origin[0] + home["area"][0], origin[1] + home["area"][1]
         l, t, r, b = home["box"]
         viewer.xdotool("mousemove", int(left + (l + r) / 2), int(top + (t + b) / 2))
-        time.sleep(0.3)
+        viewer.next_line(lambda line: line.startswith("status ") and " value " in line, "the map's value in the status line")
         viewer.xdotool("click", "--repeat", 2, "--delay", 50, 4)
         zoomed = viewer.frame(lambda f: f["x"][1] - f["x"][0] < 0.8 * (home["x"][1] - home["x"][0]), "a zoomed map")
         print("map wheel: frame %.1f ms, input to frame %.1f ms" % (zoomed["ms"], zoomed["input_ms"]), flush=True)
