@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <exception>
 #include <string>
 
 #include "CATFont.h"
@@ -125,7 +126,12 @@ std::unique_ptr<Figure> ViewWindow::MakeFigure(int iWidth, int iHeight) const {
 }
 
 void ViewWindow::OnDraw(GtkWidget*, cairo_t* iContext, int iWidth, int iHeight, void* iSelf) {
-  static_cast<ViewWindow*>(iSelf)->Draw(iContext, iWidth, iHeight);
+  // Nothing may unwind through GTK's C frames: a frame that cannot be made is left out.
+  try {
+    static_cast<ViewWindow*>(iSelf)->Draw(iContext, iWidth, iHeight);
+  } catch (const std::exception& iError) {
+    std::fprintf(stderr, "fdd-view: a frame could not be drawn: %s\n", iError.what());
+  }
 }
 
 void ViewWindow::Draw(cairo_t* iContext, int iWidth, int iHeight) {
@@ -228,21 +234,25 @@ void ViewWindow::Redraw() {
 }
 
 void ViewWindow::Status(double iX, double iY) {
-  double lX, lY;
-  if (!_Figure || !ToData(iX, iY, lX, lY)) {
-    gtk_label_set_text(GTK_LABEL(_StatusLine), "");
-    return;
-  }
-  double lColumn, lRow;
-  DataPerPixel(lColumn, lRow);
-  // The pixel column around the pointer, in data units.
-  const double lWidth = FromAxis(lX + 0.5 * lColumn, _LogX) - FromAxis(lX - 0.5 * lColumn, _LogX);
-  const std::string lText =
-      _Content.Describe(_Figure->GetPlot(0), FromAxis(lX, _LogX), FromAxis(lY, _LogY), lWidth);
-  gtk_label_set_text(GTK_LABEL(_StatusLine), lText.c_str());
-  if (_Options.Trace) {
-    std::printf("status %s\n", lText.c_str());
-    std::fflush(stdout);
+  // Called from GTK's handlers: nothing may unwind through them; the text is then left as it was.
+  try {
+    double lX, lY;
+    if (!_Figure || !ToData(iX, iY, lX, lY)) {
+      gtk_label_set_text(GTK_LABEL(_StatusLine), "");
+      return;
+    }
+    double lColumn, lRow;
+    DataPerPixel(lColumn, lRow);
+    // The pixel column around the pointer, in data units.
+    const double lWidth = FromAxis(lX + 0.5 * lColumn, _LogX) - FromAxis(lX - 0.5 * lColumn, _LogX);
+    const std::string lText =
+        _Content.Describe(_Figure->GetPlot(0), FromAxis(lX, _LogX), FromAxis(lY, _LogY), lWidth);
+    gtk_label_set_text(GTK_LABEL(_StatusLine), lText.c_str());
+    if (_Options.Trace) {
+      std::printf("status %s\n", lText.c_str());
+      std::fflush(stdout);
+    }
+  } catch (const std::exception&) {
   }
 }
 
@@ -272,11 +282,17 @@ void ViewWindow::OnChosen(void* iChooser, int iResponse, void* iSelf) {
 }
 
 void ViewWindow::Write(const std::string& iPath) {
-  std::unique_ptr<Figure> lFigure =
-      MakeFigure(_Width > 0 ? _Width : _Options.Width, _Height > 0 ? _Height : _Options.Height);
-  // Why a file could not be written goes to the standard error, as fdd-plot says it.
-  const std::string lMessage =
-      CommandSupport::Write(*lFigure, iPath, _Font) ? "wrote " + iPath : "could not write " + iPath;
+  // Why a file could not be written goes to the standard error, as fdd-plot says it; nothing may
+  // unwind through GTK's handlers.
+  bool lWritten = false;
+  try {
+    std::unique_ptr<Figure> lFigure =
+        MakeFigure(_Width > 0 ? _Width : _Options.Width, _Height > 0 ? _Height : _Options.Height);
+    lWritten = CommandSupport::Write(*lFigure, iPath, _Font);
+  } catch (const std::exception& iError) {
+    std::fprintf(stderr, "fdd-view: %s: %s\n", iPath.c_str(), iError.what());
+  }
+  const std::string lMessage = (lWritten ? "wrote " : "could not write ") + iPath;
   std::printf("%s\n", lMessage.c_str());
   std::fflush(stdout);
   gtk_label_set_text(GTK_LABEL(_StatusLine), lMessage.c_str());
