@@ -8,7 +8,7 @@
 
 namespace {
 
-// Samples read per bulk read: a whole number of finest blocks.
+// Samples read per bulk read: a whole number of finest blocks, 2^CurveLevels::kChunkLevel.
 const unsigned int kChunk = 4096;
 
 unsigned int ShorterLength(const CATSamIVector* iX, const CATSamIVector* iY) {
@@ -61,11 +61,20 @@ CurveLevels::eState CurveLevels::Build() {
   // Indices at the top of the range mark gaps; such a curve is drawn from all its samples.
   if (!_X || !_Y || _Length >= kSomeGaps) return eUnsorted;
   try {
-    const eState lFirst = BuildFirst();
+    // Every level exists at once, down to one block; the levels of blocks up to a chunk are made
+    // while the chunk's values are at hand, the others from the values they name.
+    for (int k = kFirst;; ++k) {
+      const size_t lNbBlocks = (size_t(_Length) + (size_t(1) << k) - 1) >> k;
+      _Min.emplace_back(lNbBlocks);
+      _Max.emplace_back(lNbBlocks);
+      if (lNbBlocks <= 1) break;
+    }
+    const eState lFirst = BuildChunks();
     if (lFirst != eReady) return lFirst;
-    for (size_t k = 1; _Min.back().size() > 1; ++k) {
+    const CATSamIVector& lY = *_Y;
+    for (size_t k = kChunkLevel - kFirst + 1; k < _Min.size(); ++k) {
       if (_Cancel.load(std::memory_order_relaxed)) return eCancelled;
-      BuildNext(k);
+      for (size_t j = 0; j < _Min[k].size(); ++j) Combine(k, j, [&](uint32_t i) { return lY.GetValue(i); });
     }
   } catch (const std::bad_alloc&) {
     _Min.clear();
@@ -75,13 +84,10 @@ CurveLevels::eState CurveLevels::Build() {
   return eReady;
 }
 
-CurveLevels::eState CurveLevels::BuildFirst() {
+CurveLevels::eState CurveLevels::BuildChunks() {
   const unsigned int lBlock = 1u << kFirst;
-  const size_t lNbBlocks = (size_t(_Length) + lBlock - 1) / lBlock;
-  _Min.emplace_back(lNbBlocks);
-  _Max.emplace_back(lNbBlocks);
-  uint32_t* lMin = _Min.back().data();
-  uint32_t* lMax = _Max.back().data();
+  uint32_t* lMin = _Min[0].data();
+  uint32_t* lMax = _Max[0].data();
   std::vector<double> lX(kChunk), lY(kChunk);
   double lPrevious = -INFINITY;
   for (unsigned int lFirst = 0; lFirst < _Length; lFirst += kChunk) {
@@ -116,32 +122,34 @@ CurveLevels::eState CurveLevels::BuildFirst() {
         lMin[lIndex] = lMax[lIndex] = lGaps == lEnd - lStart ? kAllGaps : kSomeGaps;
       }
     }
+    // The chunk is a whole number of blocks of the levels up to its own size.
+    const double* lValues = lY.data();
+    for (size_t k = 1; k <= kChunkLevel - kFirst && k < _Min.size(); ++k) {
+      const size_t lLast = (size_t(lFirst) + lCount - 1) >> (k + kFirst);
+      for (size_t j = size_t(lFirst) >> (k + kFirst); j <= lLast; ++j)
+        Combine(k, j, [&](uint32_t i) { return lValues[i - lFirst]; });
+    }
     _Done.store(lFirst + lCount, std::memory_order_relaxed);
   }
   return eReady;
 }
 
-void CurveLevels::BuildNext(size_t iLevel) {
-  const size_t lNbBlocks = (_Min[iLevel - 1].size() + 1) / 2;
-  _Min.emplace_back(lNbBlocks);
-  _Max.emplace_back(lNbBlocks);
+template <class tValueOf>
+void CurveLevels::Combine(size_t iLevel, size_t iBlock, const tValueOf& iValueOf) {
   const std::vector<uint32_t>& lLowerMin = _Min[iLevel - 1];
   const std::vector<uint32_t>& lLowerMax = _Max[iLevel - 1];
-  std::vector<uint32_t>& lMin = _Min[iLevel];
-  std::vector<uint32_t>& lMax = _Max[iLevel];
-  const CATSamIVector& lY = *_Y;
-  for (size_t j = 0; j < lNbBlocks; ++j) {
-    const size_t lLeft = 2 * j, lRight = 2 * j + 1;
-    if (lRight == lLowerMin.size()) {
-      lMin[j] = lLowerMin[lLeft];
-      lMax[j] = lLowerMax[lLeft];
-    } else if (lLowerMin[lLeft] >= kSomeGaps || lLowerMin[lRight] >= kSomeGaps) {
-      const bool lAll = lLowerMin[lLeft] == kAllGaps && lLowerMin[lRight] == kAllGaps;
-      lMin[j] = lMax[j] = lAll ? kAllGaps : kSomeGaps;
-    } else {
-      // Ties keep the earlier sample, as within a block.
-      lMin[j] = lY.GetValue(lLowerMin[lRight]) < lY.GetValue(lLowerMin[lLeft]) ? lLowerMin[lRight] : lLowerMin[lLeft];
-      lMax[j] = lY.GetValue(lLowerMax[lRight]) > lY.GetValue(lLowerMax[lLeft]) ? lLowerMax[lRight] : lLowerMax[lLeft];
-    }
+  const size_t lLeft = 2 * iBlock, lRight = 2 * iBlock + 1;
+  uint32_t& oMin = _Min[iLevel][iBlock];
+  uint32_t& oMax = _Max[iLevel][iBlock];
+  if (lRight >= lLowerMin.size()) {
+    oMin = lLowerMin[lLeft];
+    oMax = lLowerMax[lLeft];
+  } else if (lLowerMin[lLeft] >= kSomeGaps || lLowerMin[lRight] >= kSomeGaps) {
+    const bool lAll = lLowerMin[lLeft] == kAllGaps && lLowerMin[lRight] == kAllGaps;
+    oMin = oMax = lAll ? kAllGaps : kSomeGaps;
+  } else {
+    // Ties keep the earlier sample, as within a block.
+    oMin = iValueOf(lLowerMin[lRight]) < iValueOf(lLowerMin[lLeft]) ? lLowerMin[lRight] : lLowerMin[lLeft];
+    oMax = iValueOf(lLowerMax[lRight]) > iValueOf(lLowerMax[lLeft]) ? lLowerMax[lRight] : lLowerMax[lLeft];
   }
 }

@@ -57,10 +57,16 @@ class CurveLevels {
 
  private:
   static const int kFirst = 4;
+  // The level whose blocks are the samples read at once.
+  static const size_t kChunkLevel = 12;
   void Run();
   eState Build();
-  eState BuildFirst();
-  void BuildNext(size_t iLevel);
+  // Reads the samples chunk by chunk and makes the levels up to the chunk's size.
+  eState BuildChunks();
+  // Block iBlock of level FirstLevel() + iLevel from its two halves one level below, whose y
+  // values iValueOf gives.
+  template <class tValueOf>
+  void Combine(size_t iLevel, size_t iBlock, const tValueOf& iValueOf);
 
   RefPtr<CATSamIVector> _X;
   RefPtr<CATSamIVector> _Y;
