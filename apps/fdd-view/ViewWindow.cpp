@@ -2,11 +2,13 @@
 
 #include <gtk/gtk.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <exception>
 #include <string>
 
+#include "CAT2DGeometricTextGP.h"
 #include "CATFont.h"
 #include "CATViewer.h"
 #include "CairoRender.h"
@@ -23,6 +25,26 @@ const double kWheelZoom = 1.25;
 const double kKeyPan = 0.1;
 // A box smaller than this many pixels is a click, not a zoom.
 const double kSmallestBox = 4.0;
+
+// The trace's recorder: every call, and the box of each geometric text as laid out (model units).
+class TextBoxRecorder : public RecordingRender {
+ public:
+  using RecordingRender::RecordingRender;
+  void Draw2DGeometricText(CAT2DGeometricTextGP& iText) override {
+    float c[8];
+    iText.GetBoundingBox(c);
+    char lBox[128];
+    std::snprintf(lBox, sizeof lBox, "%.1f,%.1f,%.1f,%.1f", std::min({c[0], c[2], c[4], c[6]}),
+                  std::min({c[1], c[3], c[5], c[7]}), std::max({c[0], c[2], c[4], c[6]}),
+                  std::max({c[1], c[3], c[5], c[7]}));
+    _Boxes += (_Boxes.empty() ? "" : ";") + std::string(lBox);
+    RecordingRender::Draw2DGeometricText(iText);
+  }
+  const std::string& GetBoxes() const { return _Boxes; }
+
+ private:
+  std::string _Boxes;
+};
 
 }  // namespace
 
@@ -172,7 +194,7 @@ void ViewWindow::Draw(cairo_t* iContext, int iWidth, int iHeight) {
 
 void ViewWindow::Trace(CATViewer& iViewer, int iWidth, int iHeight, double iMilliseconds) {
   // The texts as drawn: the same scene, recorded.
-  RecordingRender lRecorder(iWidth, iHeight);
+  TextBoxRecorder lRecorder(iWidth, iHeight);
   iViewer.Draw(lRecorder);
   std::string lTexts;
   for (const RecordedCall& lCall : lRecorder.Calls())
@@ -190,10 +212,10 @@ void ViewWindow::Trace(CATViewer& iViewer, int iWidth, int iHeight, double iMill
   const ViewBox lView = DataView();
   std::printf(
       "frame %ld ms=%.2f input_ms=%.2f size=%dx%d area=%.0f,%.0f box=%.1f,%.1f,%.1f,%.1f x=%.17g,%.17g y=%.17g,%.17g "
-      "ticks=%s\n",
+      "text_boxes=%s ticks=%s\n",
       _Frames, iMilliseconds, lInput, iWidth, iHeight, lInWindow.x + lSurfaceX, lInWindow.y + lSurfaceY,
       lBox.GetLow().GetX(), iHeight - lBox.GetHigh().GetY(), lBox.GetHigh().GetX(), iHeight - lBox.GetLow().GetY(),
-      lView.GetX0(), lView.GetX1(), lView.GetY0(), lView.GetY1(), lTexts.c_str());
+      lView.GetX0(), lView.GetX1(), lView.GetY0(), lView.GetY1(), lRecorder.GetBoxes().c_str(), lTexts.c_str());
   std::fflush(stdout);
 }
 

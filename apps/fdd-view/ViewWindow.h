@@ -8,9 +8,11 @@
 // data; the arrow keys pan and + and - zoom; s saves the view as fdd-plot writes pictures (PNG,
 // SVG or PDF by the name's extension, into the file given or one a file chooser asks for); Esc
 // stops work in progress; n or Page Down turns to the content's next page; q closes. With a trace, one line per frame goes to the standard output:
-//   frame N ms=T input_ms=I size=WxH area=AX,AY box=L,T,R,B x=X0,X1 y=Y0,Y1 ticks=TEXT|TEXT|...
+//   frame N ms=T input_ms=I size=WxH area=AX,AY box=L,T,R,B x=X0,X1 y=Y0,Y1 text_boxes=X0,Y0,X1,Y1;...
+//   ticks=TEXT|TEXT|...
 // (T: the frame's drawing time; I: from the input event that asked for it to the frame drawn;
-// area: the drawing area's place in the window; box: the data box in the area, pixels, y down),
+// area: the drawing area's place in the window; box: the data box in the area, pixels, y down;
+// text_boxes: the geometric texts' boxes, model units),
 // and the status line's text as it changes: status TEXT.
 // Borrows the content and the font; owns its GTK widgets through the window.
 #ifndef ViewWindow_H

@@ -156,6 +156,13 @@ def parse_frame(line):
     frame["area"] = [float(v) for v in fields["area"].split(",")]
     frame["box"] = [float(v) for v in fields["box"].split(",")]
     frame["size"] = [int(v) for v in fields["size"].split("x")]
+    boxes = [[float(v) for v in box.split(",")] for box in fields["text_boxes"].split(";") if box]
+    # No two texts of a frame overlap, at any zoom (touching is allowed).
+    for i, a in enumerate(boxes):
+        for b in boxes[i + 1:]:
+            if min(a[2], b[2]) - max(a[0], b[0]) > 1e-3 and min(a[3], b[3]) - max(a[1], b[1]) > 1e-3:
+                fail("two texts overlap in frame %s: %s and %s" % (line.split()[1], a, b))
+    frame["texts"] = len(boxes)
     return frame
 
 
@@ -229,7 +236,7 @@ def run_curve(program, display, work):
     viewer = Viewer(program, display, ["curve", "--y", os.path.join(work, "curve.npy"), "--size", "1000x600"], work)
     try:
         # The first frames; the levels' end draws another.
-        home = viewer.frame(lambda f: True, "a first frame")
+        home = viewer.frame(lambda f: f["texts"] >= 10, "a first frame with its axes' texts")
         origin = window_origin(viewer)
         left, top = origin[0] + home["area"][0], origin[1] + home["area"][1]
         l, t, r, b = home["box"]
