@@ -8,14 +8,13 @@
 #include <exception>
 #include <string>
 
-#include "CAT2DGeometricTextGP.h"
 #include "CATFont.h"
 #include "CATViewer.h"
 #include "CairoRender.h"
 #include "CommandSupport.h"
 #include "Figure.h"
 #include "PlotArea.h"
-#include "RecordingRender.h"
+#include "TextBoxRecorder.h"
 #include "ViewContent.h"
 
 namespace {
@@ -25,26 +24,6 @@ const double kWheelZoom = 1.25;
 const double kKeyPan = 0.1;
 // A box smaller than this many pixels is a click, not a zoom.
 const double kSmallestBox = 4.0;
-
-// The trace's recorder: every call, and the box of each geometric text as laid out (model units).
-class TextBoxRecorder : public RecordingRender {
- public:
-  using RecordingRender::RecordingRender;
-  void Draw2DGeometricText(CAT2DGeometricTextGP& iText) override {
-    float c[8];
-    iText.GetBoundingBox(c);
-    char lBox[128];
-    std::snprintf(lBox, sizeof lBox, "%.1f,%.1f,%.1f,%.1f", std::min({c[0], c[2], c[4], c[6]}),
-                  std::min({c[1], c[3], c[5], c[7]}), std::max({c[0], c[2], c[4], c[6]}),
-                  std::max({c[1], c[3], c[5], c[7]}));
-    _Boxes += (_Boxes.empty() ? "" : ";") + std::string(lBox);
-    RecordingRender::Draw2DGeometricText(iText);
-  }
-  const std::string& GetBoxes() const { return _Boxes; }
-
- private:
-  std::string _Boxes;
-};
 
 }  // namespace
 
