@@ -8,6 +8,7 @@
 #include "CATViewer.h"
 #include "DashedLine.h"
 #include "FigureStyle.h"
+#include "LevelCurveGP.h"
 #include "Log10Vector.h"
 #include "PlotAxis.h"
 #include "PlotFrame.h"
@@ -31,7 +32,12 @@ void CurveSeries::Show(CATViewer& ioViewer, const PlotFrame& iFrame, ColorScaleA
   const CATMathBox2D lAxisBox = iFrame.GetAxisBox();
   const std::vector<double> lDashes = _Style.GetDashes(lThickness);
   if (_Style.Line && lDashes.empty()) {
-    Scene::Show(ioViewer, new QVTFdd2DCurveGP(lAxisBox, lBox, QVTFdd2DCurveGP::ReduceAlongX, x.Get(), y.Get()), lLine);
+    // Levels stand for the samples themselves, not for their logarithms.
+    CATGraphicPrimitive* lCurve =
+        _Levels && x.Get() == _X.Get() && y.Get() == _Y.Get()
+            ? static_cast<CATGraphicPrimitive*>(new LevelCurveGP(_Levels, lAxisBox, lBox))
+            : new QVTFdd2DCurveGP(lAxisBox, lBox, QVTFdd2DCurveGP::ReduceAlongX, x.Get(), y.Get());
+    Scene::Show(ioViewer, lCurve, lLine);
   } else if (_Style.Line) {
     // Dashes follow the samples themselves: a pattern is read along the line, not per pixel column.
     DashedLine lDashed(lDashes, lBox);

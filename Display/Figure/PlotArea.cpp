@@ -66,16 +66,19 @@ void PlotArea::ShowAxis(eSide iSide, bool iShown) {
   if (iSide >= Bottom && iSide <= Right) _Shown[iSide] = iShown;
 }
 
-void PlotArea::AddCurve(CATSamIVector* iX, CATSamIVector* iY, const std::string& iName, bool iSymbols) {
-  AddCurve(iX, iY, iName, GetNextStyle(iSymbols));
+void PlotArea::AddCurve(CATSamIVector* iX, CATSamIVector* iY, const std::string& iName, bool iSymbols,
+                        std::shared_ptr<const CurveLevels> iLevels) {
+  AddCurve(iX, iY, iName, GetNextStyle(iSymbols), false, std::move(iLevels));
 }
 
 void PlotArea::AddCurve(CATSamIVector* iX, CATSamIVector* iY, const std::string& iName, const SeriesStyle& iStyle,
-                        bool iRight) {
+                        bool iRight, std::shared_ptr<const CurveLevels> iLevels) {
   if (!iX || !iY) return;
   KeepStyle(iStyle);
   if (!iName.empty()) _Legend.Add(iName, iStyle, Legend::Line);
-  _Series.push_back(std::make_unique<CurveSeries>(iX, iY, iStyle));
+  auto lCurve = std::make_unique<CurveSeries>(iX, iY, iStyle);
+  lCurve->SetLevels(std::move(iLevels));
+  _Series.push_back(std::move(lCurve));
   _OnRight.push_back(iRight);
 }
 
@@ -132,8 +135,11 @@ bool PlotArea::HasY2() const { return std::find(_OnRight.begin(), _OnRight.end()
 
 void PlotArea::ComputeRanges() {
   DataExtent lExtent, lRight;
-  for (size_t i = 0; i < _Series.size(); ++i)
-    _Series[i]->Fit(_XAxis, _OnRight[i] ? _Y2Axis : _YAxis, _OnRight[i] ? lRight : lExtent);
+  // Curves and bars given ranges for all their axes need no pass over their samples: a window's
+  // view of them costs none per frame. (A map's fit also fixes the limits it is drawn with.)
+  if (!(_XAxis.HasRange() && _YAxis.HasRange() && (!HasY2() || _Y2Axis.HasRange())))
+    for (size_t i = 0; i < _Series.size(); ++i)
+      _Series[i]->Fit(_XAxis, _OnRight[i] ? _Y2Axis : _YAxis, _OnRight[i] ? lRight : lExtent);
   if (_Map) _Map->Fit(_XAxis, _YAxis, lExtent);
   for (const std::unique_ptr<ContributionSeries>& lBar : _Contributions) lBar->Fit(_XAxis, _YAxis, lExtent);
   // Both value axes share x.

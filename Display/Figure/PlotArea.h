@@ -29,6 +29,7 @@ class CATFont;
 class CATSamIVector;
 class CATViewer;
 class ContributionSeries;
+class CurveLevels;
 class MapSeries;
 class PlotFrame;
 class PlotSeries;
@@ -58,12 +59,14 @@ class PlotArea {
 
   // Curves and bars take colours of the palette in the order they are added, and curves with
   // symbols the symbol kinds in turn; the style is fixed here, for the legend and the drawing.
-  void AddCurve(CATSamIVector* iX, CATSamIVector* iY, const std::string& iName, bool iSymbols);
+  // With levels of iX and iY (CurveLevels), a curve of ascending x is drawn from them on linear axes.
+  void AddCurve(CATSamIVector* iX, CATSamIVector* iY, const std::string& iName, bool iSymbols,
+                std::shared_ptr<const CurveLevels> iLevels = nullptr);
   // The style the next curve or bar series gets unless told otherwise.
   SeriesStyle GetNextStyle(bool iSymbols) const;
   // A curve in its own style, against the right value axis when iRight.
   void AddCurve(CATSamIVector* iX, CATSamIVector* iY, const std::string& iName, const SeriesStyle& iStyle,
-                bool iRight = false);
+                bool iRight = false, std::shared_ptr<const CurveLevels> iLevels = nullptr);
   void AddBars(CATSamIVector* iX, CATSamIVector* iHeights, const std::string& iName);
   // Colour maps and contribution bars are drawn on linear axes. X and Z (the arguments of a bar)
   // may be ascending or descending and hold NaN samples, which are left out with a warning; data

@@ -13,7 +13,9 @@
 #include "IndexVector.h"
 #include "PlotArea.h"
 
-void CurveCommand::Register(CLI::App& ioApp) {
+void CurveCommand::Register(CLI::App& ioApp) { RegisterCurve(ioApp, true); }
+
+void CurveCommand::RegisterCurve(CLI::App& ioApp, bool iFile) {
   _Command = ioApp.add_subcommand("curve", "Plot one or more curves y(x) from .npy or CSV files");
   CLI::App& c = *_Command;
   c.add_option("--x", _X, "X values: FILE or FILE:COLUMN, - for standard input (default: the sample numbers 0, 1, 2 ...)");
@@ -32,16 +34,15 @@ void CurveCommand::Register(CLI::App& ioApp) {
   c.add_option("--ylabel", _YLabel, "Label of the y axis");
   c.add_option("--y2-label", _Y2Label, "Label of the right value axis");
   c.add_option("--title", _Title, "Title above the plot");
-  _Output.Register(c, "1000x600", "Picture size WIDTHxHEIGHT in pixels", true);
+  _Output.Register(c, "1000x600", "Picture size WIDTHxHEIGHT in pixels", iFile);
 }
 
 int CurveCommand::Run() {
   std::string lError;
-  double lLimits[6] = {NAN, NAN, NAN, NAN, NAN, NAN};
   if (!_Output.Check("", lError) || !_Styles.Check(_Y.size() + _Y2.size(), lError) ||
-      !CommandSupport::ParseLimits("--x-limits", _XLimits, lLimits[0], lLimits[1], lError) ||
-      !CommandSupport::ParseLimits("--y-limits", _YLimits, lLimits[2], lLimits[3], lError) ||
-      !CommandSupport::ParseLimits("--y2-limits", _Y2Limits, lLimits[4], lLimits[5], lError))
+      !CommandSupport::ParseLimits("--x-limits", _XLimits, _Limits[0], _Limits[1], lError) ||
+      !CommandSupport::ParseLimits("--y-limits", _YLimits, _Limits[2], _Limits[3], lError) ||
+      !CommandSupport::ParseLimits("--y2-limits", _Y2Limits, _Limits[4], _Limits[5], lError))
     return CommandSupport::Usage(lError);
 
   RefPtr<ArrayVector> lX;
@@ -71,23 +72,38 @@ int CurveCommand::Run() {
     lXs.push_back(lX ? RefPtr<CATSamIVector>::Hold(lX.Get()) : RefPtr<CATSamIVector>(new IndexVector(lY->GetLength())));
     if (!lXs.back()) return CommandSupport::Fail("out of memory");
   }
+  for (size_t i = 0; i < lYs.size(); ++i) {
+    _Xs.push_back(lXs[i]);
+    _Ys.push_back(RefPtr<CATSamIVector>::Hold(lYs[i].Get()));
+  }
+  _Names = lNames;
   const RefPtr<CATFont> lFont = CommandSupport::LoadFont();
   if (!lFont) return 1;
   Figure lFigure(_Output.Width, _Output.Height);
   PlotArea& lPlot = lFigure.AddPlot();
-  lPlot.SetTitle(_Title);
-  lPlot.GetXAxis().SetLabel(_XLabel);
-  lPlot.GetYAxis().SetLabel(_YLabel);
-  lPlot.GetY2Axis().SetLabel(_Y2Label);
-  lPlot.GetXAxis().SetLog(_LogX);
-  lPlot.GetYAxis().SetLog(_LogY);
-  lPlot.GetXAxis().SetRange(lLimits[0], lLimits[1]);
-  lPlot.GetYAxis().SetRange(lLimits[2], lLimits[3]);
-  lPlot.GetY2Axis().SetRange(lLimits[4], lLimits[5]);
-  lPlot.SetGrid(_Grid);
-  lPlot.SetLegendPlace(_Styles.LegendPlace);
-  for (size_t i = 0; i < lYs.size(); ++i)
-    lPlot.AddCurve(lXs[i].Get(), lYs[i].Get(), _Styles.Label(i, lNames[i]),
-                   _Styles.Style(i, lPlot.GetNextStyle(_Symbols)), i >= _Y.size());
-  return _Output.Write(lFigure, *lFont) ? 0 : 1;
+  Show(lPlot, {});
+  return Output(lFigure, lPlot, *lFont);
+}
+
+int CurveCommand::Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) {
+  (void)ioPlot;
+  return _Output.Write(ioFigure, iFont) ? 0 : 1;
+}
+
+void CurveCommand::Show(PlotArea& ioPlot, const std::vector<std::shared_ptr<const CurveLevels>>& iLevels) const {
+  ioPlot.SetTitle(_Title);
+  ioPlot.GetXAxis().SetLabel(_XLabel);
+  ioPlot.GetYAxis().SetLabel(_YLabel);
+  ioPlot.GetY2Axis().SetLabel(_Y2Label);
+  ioPlot.GetXAxis().SetLog(_LogX);
+  ioPlot.GetYAxis().SetLog(_LogY);
+  ioPlot.GetXAxis().SetRange(_Limits[0], _Limits[1]);
+  ioPlot.GetYAxis().SetRange(_Limits[2], _Limits[3]);
+  ioPlot.GetY2Axis().SetRange(_Limits[4], _Limits[5]);
+  ioPlot.SetGrid(_Grid);
+  ioPlot.SetLegendPlace(_Styles.LegendPlace);
+  for (size_t i = 0; i < _Ys.size(); ++i)
+    ioPlot.AddCurve(_Xs[i].Get(), _Ys[i].Get(), _Styles.Label(i, _Names[i]),
+                    _Styles.Style(i, ioPlot.GetNextStyle(_Symbols)), i >= _Y.size(),
+                    i < iLevels.size() ? iLevels[i] : nullptr);
 }

@@ -103,11 +103,21 @@ int MapInput::LoadRows(const MapDataOptions& iOptions) {
 }
 
 void MapInput::Show(PlotArea& ioPlot, const MapDataOptions& iOptions, const ColorOptions& iColors) const {
+  Show(ioPlot, iOptions, iColors, _Data.XMin, _Data.XMax, _Data.ZMin, _Data.ZMax);
+}
+
+void MapInput::Show(PlotArea& ioPlot, const MapDataOptions& iOptions, const ColorOptions& iColors, double iXMin,
+                    double iXMax, double iZMin, double iZMax) const {
+  ColormapData lView = _Data;
+  lView.XMin = iXMin;
+  lView.XMax = iXMax;
+  lView.ZMin = iZMin;
+  lView.ZMax = iZMax;
   ioPlot.SetTitle(iOptions.Title);
   ioPlot.GetXAxis().SetLabel(iOptions.XLabel);
   ioPlot.GetYAxis().SetLabel(iOptions.ZLabel);
   ioPlot.GetXAxis().SetLog(iOptions.LogX);
   ioPlot.GetYAxis().SetLog(iOptions.LogZ);
   ioPlot.SetColorScale(iColors.Table, iColors.Min, iColors.Max, iColors.Label, iColors.Reversed, iColors.Log);
-  ioPlot.SetColormap(_Data);
+  ioPlot.SetColormap(lView);
 }
