@@ -20,6 +20,10 @@ PACKAGES=(
   libfontconfig-dev
   fonts-dejavu-core    # the fonts the renders and golden images are made with
   libcli11-dev
+  pybind11-dev         # the Python module fddplot, with Debian's Python
+  python3-dev
+  python3-numpy
+  python3-pytest
   git
   file
 )

@@ -1,0 +1,53 @@
+// Numbers in a Python buffer (a NumPy array or anything else that exports the buffer protocol),
+// read where they lie: 1-D or 2-D, any strides (a column of a matrix, a[::2]), float64, float32 or
+// integers of either byte order, converted to double as they are read; nothing is copied. Holds
+// the buffer, and so the array, until the last data vector over it is released; that release
+// takes the interpreter lock, whatever thread it runs in.
+#ifndef BufferArray_H
+#define BufferArray_H
+
+#include <pybind11/pybind11.h>
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+#include "CATBaseUnknown.h"
+#include "NumericArray.h"
+
+class BufferArray : public CATBaseUnknown {
+ public:
+  // The numbers of iObject; null with oError ("<iName>: what is wrong") when it holds none that
+  // can be drawn. iMatrix asks for a 2-D array, else a 1-D one. Needs the interpreter lock.
+  static BufferArray* Make(const pybind11::handle& iObject, const std::string& iName, bool iMatrix,
+                           std::string& oError);
+  ~BufferArray() override;
+  BufferArray(const BufferArray&) = delete;
+  BufferArray& operator=(const BufferArray&) = delete;
+
+  // A 1-D array has one column.
+  unsigned int GetRows() const { return _Rows; }
+  unsigned int GetColumns() const { return _Columns; }
+  // NaN outside the array.
+  double GetValue(unsigned int iRow, unsigned int iColumn) const;
+  // Up to iCount values down column iColumn from row iFirst into oValues; returns how many.
+  unsigned int GetColumnValues(unsigned int iColumn, unsigned int iFirst, unsigned int iCount, double* oValues) const;
+  // Smallest and largest finite value; false when there is none.
+  bool GetFiniteRange(double& oMin, double& oMax) const;
+
+ private:
+  BufferArray() = default;
+  // iCount values from iFrom, iStride bytes apart, as doubles.
+  void ReadRun(const unsigned char* iFrom, std::ptrdiff_t iStride, unsigned int iCount, double* oValues) const;
+
+  std::unique_ptr<pybind11::buffer_info> _Info;
+  const unsigned char* _Data = nullptr;
+  std::ptrdiff_t _RowStride = 0;
+  std::ptrdiff_t _ColumnStride = 0;
+  unsigned int _Rows = 0;
+  unsigned int _Columns = 1;
+  NumericArray::Stored _Stored = NumericArray::Stored::Float64;
+  bool _Swapped = false;
+};
+
+#endif
