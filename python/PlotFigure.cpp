@@ -123,6 +123,15 @@ PlotFigure::~PlotFigure() {
   _Figure.reset();
 }
 
+void PlotFigure::Prepare() {
+  const RefPtr<CATFont> lFont(CATFont::CreateDefault());
+  if (!lFont) return;
+  Figure lFigure(kMinSide * 4, kMinSide * 4);
+  lFigure.AddPlot();
+  CATViewer lViewer(lFigure.GetWidth(), lFigure.GetHeight());
+  lFigure.Build(lViewer, *lFont);
+}
+
 int PlotFigure::GetNbrPlots() const { return _Figure->GetNbrPlots(); }
 
 PlotArea& PlotFigure::NewPlot(const Part& iPart) {

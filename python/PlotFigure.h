@@ -33,6 +33,10 @@ class PlotFigure {
   PlotFigure(const PlotFigure&) = delete;
   PlotFigure& operator=(const PlotFigure&) = delete;
 
+  // Lays out a small figure once, so that what the library makes on first use (the default font,
+  // the measuring support) exists before threads draw at once. At import.
+  static void Prepare();
+
   int GetWidth() const { return _Width; }
   int GetHeight() const { return _Height; }
   int GetNbrPlots() const;

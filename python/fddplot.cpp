@@ -94,6 +94,7 @@ PYBIND11_MODULE(fddplot, m) {
   m.doc() = kModuleDoc;
   // The progress of order maps shows a title for people, not the dialog's resource name.
   DialogTitles::Set("QVTFddProgressBar", "Order map");
+  PlotFigure::Prepare();
 
   py::class_<PlotFigure>(m, "Figure", kFigureDoc)
       .def(py::init<const py::object&>(), "size"_a = py::make_tuple(1000, 600),
