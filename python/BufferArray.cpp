@@ -113,6 +113,14 @@ unsigned int BufferArray::GetColumnValues(unsigned int iColumn, unsigned int iFi
   return lCount;
 }
 
+unsigned int BufferArray::GetRowValues(unsigned int iRow, unsigned int iFirst, unsigned int iCount,
+                                       double* oValues) const {
+  if (!oValues || iFirst >= _Columns || iRow >= _Rows) return 0;
+  const unsigned int lCount = iCount < _Columns - iFirst ? iCount : _Columns - iFirst;
+  ReadRun(_Data + iRow * _RowStride + iFirst * _ColumnStride, _ColumnStride, lCount, oValues);
+  return lCount;
+}
+
 void BufferArray::ReadRun(const unsigned char* iFrom, std::ptrdiff_t iStride, unsigned int iCount,
                           double* oValues) const {
   if (_Stored == NumericArray::Stored::Float64 && !_Swapped && iStride == sizeof(double))

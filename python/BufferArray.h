@@ -32,6 +32,8 @@ class BufferArray : public CATBaseUnknown {
   double GetValue(unsigned int iRow, unsigned int iColumn) const;
   // Up to iCount values down column iColumn from row iFirst into oValues; returns how many.
   unsigned int GetColumnValues(unsigned int iColumn, unsigned int iFirst, unsigned int iCount, double* oValues) const;
+  // Up to iCount values along row iRow from column iFirst into oValues; returns how many.
+  unsigned int GetRowValues(unsigned int iRow, unsigned int iFirst, unsigned int iCount, double* oValues) const;
   // Smallest and largest finite value; false when there is none.
   bool GetFiniteRange(double& oMin, double& oMax) const;
 

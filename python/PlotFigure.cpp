@@ -3,6 +3,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -11,7 +12,9 @@
 
 #include "BufferArray.h"
 #include "BufferMatrix.h"
+#include "BufferValueRows.h"
 #include "BufferVector.h"
+#include "BufferXRows.h"
 #include "CATFont.h"
 #include "CATViewer.h"
 #include "CairoRender.h"
@@ -83,6 +86,10 @@ ColorScaleAxis::eTable TableOf(const std::string& iName) {
   if (!ColorScaleAxis::TableFromName(iName, lTable))
     Raise(PyExc_ValueError, "colors " + iName + ": choose viridis, rainbow or grey");
   return lTable;
+}
+
+std::string Shape(const BufferArray& iArray) {
+  return std::to_string(iArray.GetRows()) + " x " + std::to_string(iArray.GetColumns());
 }
 
 // The first break of order of iVector, read without the interpreter lock; raises it.
@@ -193,7 +200,8 @@ void PlotFigure::AddCurve(const py::object& iY, const py::object& iX, const py::
   }
 }
 
-void PlotFigure::AddMap(const py::object& iX, const py::object& iZ, const py::object& iValues, bool iTranspose,
+void PlotFigure::AddMap(const py::object& iX, const py::object& iZ, const py::object& iValues,
+                        const py::object& iXRows, bool iTranspose,
                         bool iOrder, double iTolerance, double iZFactor, const Limits& iXLimits,
                         const Limits& iZLimits, const Limits& iValueLimits, const std::string& iColors,
                         const std::string& iXLabel, const std::string& iZLabel, const std::string& iValueLabel,
@@ -206,29 +214,55 @@ void PlotFigure::AddMap(const py::object& iX, const py::object& iZ, const py::ob
   const ColorScaleAxis::eTable lTable = TableOf(iColors);
   if (!(iTolerance >= 0.0) || !std::isfinite(iZFactor) || iZFactor == 0.0)
     Raise(PyExc_ValueError, "tolerance needs a number >= 0 and z_factor a number other than 0");
-  const RefPtr<BufferVector> lX = VectorOf(iX, "x");
+  if (iZ.is_none() || iValues.is_none()) Raise(PyExc_ValueError, "give the Z values (z) and the values (values)");
+  if (iX.is_none() == iXRows.is_none()) Raise(PyExc_ValueError, "give the X values with x or with x_rows, not both");
+  if (iTranspose && !iXRows.is_none()) Raise(PyExc_ValueError, "transpose reads values with x, not with x_rows");
   const RefPtr<BufferVector> lZ = VectorOf(iZ, "z");
   const RefPtr<BufferArray> lValues = ArrayOf(iValues, "values", true);
-  const RefPtr<BufferMatrix> lMatrix(
-      new BufferMatrix(lValues.Get(), iTranspose ? BufferMatrix::RowPerX : BufferMatrix::RowPerZ));
-  if (lMatrix->GetLengthX() != lX->GetLength() || lMatrix->GetLengthY() != lZ->GetLength()) {
-    const std::string lX0 = std::to_string(lX->GetLength()), lZ0 = std::to_string(lZ->GetLength());
-    Raise(PyExc_ValueError, "values: " + std::to_string(lValues->GetRows()) + " x " +
-                                std::to_string(lValues->GetColumns()) + " values, but the map needs " +
-                                (iTranspose ? lX0 + " x " + lZ0 + " (values[i_x, i_z], the lengths of x and z)"
-                                            : lZ0 + " x " + lX0 + " (values[i_z, i_x], the lengths of z and x)"));
+  RefPtr<BufferVector> lX;
+  RefPtr<BufferMatrix> lMatrix;
+  RefPtr<BufferXRows> lRows;
+  RefPtr<BufferValueRows> lValueRows;
+  unsigned int lLengthX = 0;
+  if (iXRows.is_none()) {
+    lX = VectorOf(iX, "x");
+    lMatrix = RefPtr<BufferMatrix>(
+        new BufferMatrix(lValues.Get(), iTranspose ? BufferMatrix::RowPerX : BufferMatrix::RowPerZ));
+    if (lMatrix->GetLengthX() != lX->GetLength() || lMatrix->GetLengthY() != lZ->GetLength()) {
+      const std::string lX0 = std::to_string(lX->GetLength()), lZ0 = std::to_string(lZ->GetLength());
+      Raise(PyExc_ValueError, "values: " + Shape(*lValues) + " values, but the map needs " +
+                                  (iTranspose ? lX0 + " x " + lZ0 + " (values[i_x, i_z], the lengths of x and z)"
+                                              : lZ0 + " x " + lX0 + " (values[i_z, i_x], the lengths of z and x)"));
+    }
+    CheckOrder(lX.Get(), "x");
+    lLengthX = lX->GetLength();
+  } else {
+    const RefPtr<BufferArray> lXRows = ArrayOf(iXRows, "x_rows", true);
+    if (lXRows->GetRows() != lZ->GetLength())
+      Raise(PyExc_ValueError, "x_rows: " + std::to_string(lXRows->GetRows()) + " rows, but z has " +
+                                  std::to_string(lZ->GetLength()) + " values (one row per Z value)");
+    if (lValues->GetRows() != lXRows->GetRows() || lValues->GetColumns() != lXRows->GetColumns())
+      Raise(PyExc_ValueError, "values: " + Shape(*lValues) + " values, but x_rows is " + Shape(*lXRows) +
+                                  ": row j of both belongs to Z sample j");
+    std::string lBreak;
+    {
+      const py::gil_scoped_release lFree;
+      lRows = RefPtr<BufferXRows>(new BufferXRows(lXRows.Get()));
+      lBreak = SampleOrder::Check(lRows.Get(), "x_rows", "x");
+    }
+    if (!lBreak.empty()) Raise(PyExc_ValueError, lBreak);
+    lValueRows = RefPtr<BufferValueRows>(new BufferValueRows(lValues.Get(), lRows->GetRowLengths()));
+    for (const unsigned int lLength : lRows->GetRowLengths()) lLengthX = std::max(lLengthX, lLength);
   }
-  CheckOrder(lX.Get(), "x");
   CheckOrder(lZ.Get(), "z");
   if (iOrder) {
     std::string lError;
-    const long long lBytes =
-        QVTFddColormapAlgoOrderBase::EstimateBytes(lX->GetLength(), lZ->GetLength(), _Width, _Height);
+    const long long lBytes = QVTFddColormapAlgoOrderBase::EstimateBytes(lLengthX, lZ->GetLength(), _Width, _Height);
     if (!MemoryBudget::Fits("order map", lBytes > 0 ? static_cast<unsigned long long>(lBytes) : 0, lError))
       Raise(PyExc_MemoryError, lError);
   }
   // The colour range straight from the array: one fast pass instead of a cell-by-cell one.
-  if (iValueLimits.is_none()) {
+  if (iValueLimits.is_none() && lMatrix) {
     const py::gil_scoped_release lFree;
     if (!lValues->GetFiniteRange(lValueMin, lValueMax)) lValueMin = lValueMax = NAN;
   }
@@ -236,6 +270,8 @@ void PlotFigure::AddMap(const py::object& iX, const py::object& iZ, const py::ob
   lData.X = lX.Get();
   lData.Z = lZ.Get();
   lData.Values = lMatrix.Get();
+  lData.XRows = lRows.Get();
+  lData.ValueRows = lValueRows.Get();
   lData.Order = iOrder;
   lData.Tolerance = iTolerance;
   lData.ZScaling = lZScaling.Get();

@@ -45,9 +45,11 @@ class PlotFigure {
   void AddCurve(const pybind11::object& iY, const pybind11::object& iX, const pybind11::object& iLabels,
                 bool iSymbols, bool iLogX, bool iLogY, const std::string& iXLabel, const std::string& iYLabel,
                 const std::string& iTitle, const Part& iPart);
-  // A colour map of values[i_z, i_x] (values[i_x, i_z] when iTranspose) with its colour scale.
+  // A colour map of values[i_z, i_x] (values[i_x, i_z] when iTranspose) with its colour scale; with
+  // iXRows (instead of iX) non-homogeneous: row j of iXRows holds the X values of Z sample j,
+  // padded with NaN, and row j of iValues their values.
   void AddMap(const pybind11::object& iX, const pybind11::object& iZ, const pybind11::object& iValues,
-              bool iTranspose, bool iOrder, double iTolerance, double iZFactor, const Limits& iXLimits,
+              const pybind11::object& iXRows, bool iTranspose, bool iOrder, double iTolerance, double iZFactor, const Limits& iXLimits,
               const Limits& iZLimits, const Limits& iValueLimits, const std::string& iColors,
               const std::string& iXLabel, const std::string& iZLabel, const std::string& iValueLabel,
               const std::string& iTitle, const Part& iPart);

@@ -52,6 +52,8 @@ const char* const kMapArgs = R"(
   z          Z values (1-D, ascending or descending), one per row of values
   values     2-D array values[i_z, i_x] (X along the width, Z upwards), as images, imshow and
              spectrograms hold them
+  x_rows     instead of x, non-homogeneous data: row j of this 2-D array holds the X values of
+             Z sample j, padded with NaN, and row j of values their values
   transpose  values are stored one row per X value (values[i_x, i_z])
   order      order interpolation: join the samples of neighbouring rows along lines of equal
              X/Z ratio (orders of a rotating machine); Ctrl-C cancels it and raises
@@ -108,7 +110,8 @@ PYBIND11_MODULE(fddplot, m) {
            Doc("Adds a plot of one or more curves y(x) over part (left, bottom, right, top) of the page.",
                kCurveArgs)
                .c_str())
-      .def("add_map", &PlotFigure::AddMap, "x"_a, "z"_a, "values"_a, "transpose"_a = false, "order"_a = false,
+      .def("add_map", &PlotFigure::AddMap, "x"_a = py::none(), "z"_a = py::none(), "values"_a = py::none(),
+           "x_rows"_a = py::none(), "transpose"_a = false, "order"_a = false,
            "tolerance"_a = 0.05, "z_factor"_a = 1.0, "x_limits"_a = py::none(), "z_limits"_a = py::none(),
            "value_limits"_a = py::none(), "colors"_a = "viridis", "xlabel"_a = "", "zlabel"_a = "",
            "value_label"_a = "", "title"_a = "", "part"_a = kWholePage,
@@ -148,18 +151,18 @@ PYBIND11_MODULE(fddplot, m) {
           .c_str());
   m.def(
       "map",
-      [](const py::object& x, const py::object& z, const py::object& values, bool transpose, bool order,
-         double tolerance, double z_factor, const py::object& x_limits, const py::object& z_limits,
+      [](const py::object& x, const py::object& z, const py::object& values, const py::object& x_rows,
+         bool transpose, bool order, double tolerance, double z_factor, const py::object& x_limits, const py::object& z_limits,
          const py::object& value_limits, const std::string& colors, const std::string& xlabel,
          const std::string& zlabel, const std::string& value_label, const std::string& title,
          const py::object& size) {
         std::unique_ptr<PlotFigure> lFigure(new PlotFigure(size));
-        lFigure->AddMap(x, z, values, transpose, order, tolerance, z_factor, x_limits, z_limits, value_limits, colors,
-                        xlabel, zlabel, value_label, title, kWholePage);
+        lFigure->AddMap(x, z, values, x_rows, transpose, order, tolerance, z_factor, x_limits, z_limits, value_limits,
+                        colors, xlabel, zlabel, value_label, title, kWholePage);
         return lFigure;
       },
-      "x"_a, "z"_a, "values"_a, "transpose"_a = false, "order"_a = false, "tolerance"_a = 0.05, "z_factor"_a = 1.0,
-      "x_limits"_a = py::none(), "z_limits"_a = py::none(), "value_limits"_a = py::none(), "colors"_a = "viridis",
+      "x"_a = py::none(), "z"_a = py::none(), "values"_a = py::none(), "x_rows"_a = py::none(), "transpose"_a = false,
+      "order"_a = false, "tolerance"_a = 0.05, "z_factor"_a = 1.0, "x_limits"_a = py::none(), "z_limits"_a = py::none(), "value_limits"_a = py::none(), "colors"_a = "viridis",
       "xlabel"_a = "", "zlabel"_a = "", "value_label"_a = "", "title"_a = "", "size"_a = py::make_tuple(900, 700),
       Doc("Draw a colour map of values over X and Z, with its colour scale: a Figure of one plot.", kMapArgs,
           "\n  size       picture size (width, height) in pixels (default (900, 700))")
@@ -184,16 +187,17 @@ PYBIND11_MODULE(fddplot, m) {
           .c_str());
   m.def(
       "probe",
-      [](const py::object& x, const py::object& z, const py::object& values, const py::object& at, bool transpose,
-         bool order, double tolerance, double z_factor, const py::object& x_limits, const py::object& z_limits,
+      [](const py::object& x, const py::object& z, const py::object& values, const py::object& at,
+         const py::object& x_rows, bool transpose, bool order, double tolerance, double z_factor, const py::object& x_limits, const py::object& z_limits,
          const py::object& value_limits, const std::string& colors, const py::object& size) {
         std::unique_ptr<PlotFigure> lFigure(new PlotFigure(size));
-        lFigure->AddMap(x, z, values, transpose, order, tolerance, z_factor, x_limits, z_limits, value_limits, colors,
-                        "", "", "", "", kWholePage);
+        lFigure->AddMap(x, z, values, x_rows, transpose, order, tolerance, z_factor, x_limits, z_limits, value_limits,
+                        colors, "", "", "", "", kWholePage);
         const std::pair<double, double> lAt = at.cast<std::pair<double, double>>();
         return lFigure->Probe(lAt.first, lAt.second, 0);
       },
-      "x"_a, "z"_a, "values"_a, "at"_a, "transpose"_a = false, "order"_a = false, "tolerance"_a = 0.05,
+      "x"_a = py::none(), "z"_a = py::none(), "values"_a = py::none(), "at"_a,
+      "x_rows"_a = py::none(), "transpose"_a = false, "order"_a = false, "tolerance"_a = 0.05,
       "z_factor"_a = 1.0, "x_limits"_a = py::none(), "z_limits"_a = py::none(), "value_limits"_a = py::none(),
       "colors"_a = "viridis", "size"_a = py::make_tuple(900, 700),
       Doc("The value the colour map of the same arguments shows at the point at=(X, Z), computed on the "

@@ -102,6 +102,21 @@ def test_map_shows_its_peak_and_probe_answers_it():
     assert fddplot.probe(x, z, wide[:, ::2], at=(7, 120)) == 1.0
 
 
+NAN = np.nan
+NH_ROWS = np.array([[0, 1, 2, 3], [0, 2, NAN, NAN]])
+NH_VALUES = np.array([[1, 2, 3, 4], [5, 6, NAN, NAN]])
+
+
+def test_non_homogeneous_map_reads_each_row_on_its_own_grid():
+    z = np.array([10.0, 20.0])
+    assert fddplot.probe(x_rows=NH_ROWS, z=z, values=NH_VALUES, at=(1, 10), size=(300, 200)) == 2.0
+    # Strided and integer rows.
+    wide = np.zeros((2, 8))
+    wide[:, ::2] = NH_VALUES
+    assert fddplot.probe(x_rows=NH_ROWS, z=z, values=wide[:, ::2], at=(1, 10), size=(300, 200)) == 2.0
+    assert fddplot.map(x_rows=NH_ROWS, z=z, values=NH_VALUES).to_array().shape == (700, 900, 4)
+
+
 def test_contribution_and_pages_of_several_plots():
     x = np.linspace(0, 1, 50)
     pixels = fddplot.contribution(x, x, colors="grey").to_array()
@@ -141,6 +156,13 @@ def test_save_writes_each_kind_by_extension(tmp_path):
          r"values: 3 x 10 values, but the map needs 10 x 10 \(values\[i_z, i_x\]"),
         (lambda: fddplot.map(np.array([0.0, 2, 1]), np.arange(2.0), np.zeros((2, 3))), ValueError,
          r"x: values must be ascending or descending: x\[2\] = 1 follows x\[1\] = 2"),
+        (lambda: fddplot.map(z=np.arange(3.0), values=NH_VALUES, x_rows=NH_ROWS), ValueError,
+         r"x_rows: 2 rows, but z has 3 values \(one row per Z value\)"),
+        (lambda: fddplot.map(z=np.arange(2.0), values=NH_VALUES[:, :3], x_rows=NH_ROWS), ValueError,
+         "values: 2 x 3 values, but x_rows is 2 x 4: row j of both belongs to Z sample j"),
+        (lambda: fddplot.map(z=np.arange(2.0), values=NH_VALUES, x_rows=np.array([[0, 2, 1, 3], [0, 2, NAN, NAN]])),
+         ValueError, r"x_rows: values must be ascending or descending: x\[0, 2\] = 1 follows x\[0, 1\] = 2"),
+        (lambda: fddplot.map(NH_ROWS[0], np.arange(2.0), NH_VALUES, x_rows=NH_ROWS), ValueError, "not both"),
         (lambda: fddplot.map(*peak_map(), colors="pink"), ValueError, "colors pink: choose viridis, rainbow or grey"),
         (lambda: fddplot.map(*peak_map(), x_limits=(3, 1)), ValueError, r"x_limits \(3, 1\): the limits"),
         (lambda: fddplot.map(*peak_map(), z_limits=(0, np.nan)), ValueError, "give two finite numbers"),
