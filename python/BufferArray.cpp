@@ -105,19 +105,13 @@ double BufferArray::GetValue(unsigned int iRow, unsigned int iColumn) const {
   return lValue;
 }
 
-unsigned int BufferArray::GetColumnValues(unsigned int iColumn, unsigned int iFirst, unsigned int iCount,
-                                          double* oValues) const {
-  if (!oValues || iFirst >= _Rows || iColumn >= _Columns) return 0;
-  const unsigned int lCount = iCount < _Rows - iFirst ? iCount : _Rows - iFirst;
-  ReadRun(_Data + iFirst * _RowStride + iColumn * _ColumnStride, _RowStride, lCount, oValues);
-  return lCount;
-}
-
-unsigned int BufferArray::GetRowValues(unsigned int iRow, unsigned int iFirst, unsigned int iCount,
-                                       double* oValues) const {
-  if (!oValues || iFirst >= _Columns || iRow >= _Rows) return 0;
-  const unsigned int lCount = iCount < _Columns - iFirst ? iCount : _Columns - iFirst;
-  ReadRun(_Data + iRow * _RowStride + iFirst * _ColumnStride, _ColumnStride, lCount, oValues);
+unsigned int BufferArray::GetLineValues(bool iRow, unsigned int iLine, unsigned int iFirst, unsigned int iCount,
+                                        double* oValues) const {
+  const unsigned int lLines = iRow ? _Rows : _Columns, lLength = iRow ? _Columns : _Rows;
+  if (!oValues || iFirst >= lLength || iLine >= lLines) return 0;
+  const unsigned int lCount = iCount < lLength - iFirst ? iCount : lLength - iFirst;
+  const std::ptrdiff_t lAcross = iRow ? _RowStride : _ColumnStride, lAlong = iRow ? _ColumnStride : _RowStride;
+  ReadRun(_Data + iLine * lAcross + iFirst * lAlong, lAlong, lCount, oValues);
   return lCount;
 }
 

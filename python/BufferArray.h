@@ -30,10 +30,10 @@ class BufferArray : public CATBaseUnknown {
   unsigned int GetColumns() const { return _Columns; }
   // NaN outside the array.
   double GetValue(unsigned int iRow, unsigned int iColumn) const;
-  // Up to iCount values down column iColumn from row iFirst into oValues; returns how many.
-  unsigned int GetColumnValues(unsigned int iColumn, unsigned int iFirst, unsigned int iCount, double* oValues) const;
-  // Up to iCount values along row iRow from column iFirst into oValues; returns how many.
-  unsigned int GetRowValues(unsigned int iRow, unsigned int iFirst, unsigned int iCount, double* oValues) const;
+  // Up to iCount values along row iLine (iRow) or down column iLine from index iFirst into oValues;
+  // returns how many.
+  unsigned int GetLineValues(bool iRow, unsigned int iLine, unsigned int iFirst, unsigned int iCount,
+                             double* oValues) const;
   // Smallest and largest finite value; false when there is none.
   bool GetFiniteRange(double& oMin, double& oMax) const;
 

@@ -22,5 +22,5 @@ double BufferVector::GetValue(unsigned int iIndex) const {
 unsigned int BufferVector::GetValues(unsigned int iFirst, unsigned int iCount, double* oValues) const {
   if (iFirst >= _Length) return 0;
   const unsigned int lCount = iCount < _Length - iFirst ? iCount : _Length - iFirst;
-  return _Row ? _Array->GetRowValues(_Line, iFirst, lCount, oValues) : _Array->GetColumnValues(0, iFirst, lCount, oValues);
+  return _Array->GetLineValues(_Row, _Line, iFirst, lCount, oValues);
 }
