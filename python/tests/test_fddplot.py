@@ -246,6 +246,20 @@ def test_two_threads_draw_at_once():
     assert all(np.array_equal(r, e) for r, e in zip(results, expected))
 
 
+def test_drawing_releases_the_interpreter_lock():
+    import time
+    figure = fddplot.curve(np.sin(np.arange(20_000_000, dtype=np.float32)))
+    drawing = threading.Thread(target=figure.to_array)
+    started = time.perf_counter()
+    ticks = [started]
+    drawing.start()
+    while drawing.is_alive():
+        ticks.append(time.perf_counter())
+    took = ticks[-1] - started
+    # Held, the lock would stop this loop for the whole drawing.
+    assert np.diff(ticks).max() < took / 2, (np.diff(ticks).max(), took)
+
+
 def test_help_reads_like_the_command_help():
     assert "log_x      logarithmic x axis" in fddplot.curve.__doc__
     assert "values[i_z, i_x]" in fddplot.map.__doc__
