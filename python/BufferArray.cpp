@@ -83,6 +83,7 @@ BufferArray* BufferArray::Make(const py::handle& iObject, const std::string& iNa
   }
   lArray->_Stored = lStored;
   lArray->_Swapped = lSwapped;
+  lArray->_Direct = lStored == NumericArray::Stored::Float64 && !lSwapped;
   lArray->_Info = std::move(lInfo);
   return lArray;
 }
@@ -98,13 +99,6 @@ BufferArray::~BufferArray() {
   _Info.reset();
 }
 
-double BufferArray::GetValue(unsigned int iRow, unsigned int iColumn) const {
-  if (iRow >= _Rows || iColumn >= _Columns) return std::numeric_limits<double>::quiet_NaN();
-  double lValue;
-  ReadRun(_Data + iRow * _RowStride + iColumn * _ColumnStride, 0, 1, &lValue);
-  return lValue;
-}
-
 unsigned int BufferArray::GetLineValues(bool iRow, unsigned int iLine, unsigned int iFirst, unsigned int iCount,
                                         double* oValues) const {
   const unsigned int lLines = iRow ? _Rows : _Columns, lLength = iRow ? _Columns : _Rows;
@@ -117,7 +111,7 @@ unsigned int BufferArray::GetLineValues(bool iRow, unsigned int iLine, unsigned 
 
 void BufferArray::ReadRun(const unsigned char* iFrom, std::ptrdiff_t iStride, unsigned int iCount,
                           double* oValues) const {
-  if (_Stored == NumericArray::Stored::Float64 && !_Swapped && iStride == sizeof(double))
+  if (_Direct && iStride == sizeof(double))
     std::memcpy(oValues, iFrom, iCount * sizeof(double));
   else
     NumericArray::ConvertStored(_Stored, iFrom, iStride, iCount, _Swapped, oValues);

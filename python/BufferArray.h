@@ -9,6 +9,8 @@
 #include <pybind11/pybind11.h>
 
 #include <cstddef>
+#include <cstring>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -28,8 +30,17 @@ class BufferArray : public CATBaseUnknown {
   // A 1-D array has one column.
   unsigned int GetRows() const { return _Rows; }
   unsigned int GetColumns() const { return _Columns; }
-  // NaN outside the array.
-  double GetValue(unsigned int iRow, unsigned int iColumn) const;
+  // NaN outside the array. Inline: colour maps read their values cell by cell.
+  double GetValue(unsigned int iRow, unsigned int iColumn) const {
+    if (iRow >= _Rows || iColumn >= _Columns) return std::numeric_limits<double>::quiet_NaN();
+    const unsigned char* lAt = _Data + iRow * _RowStride + iColumn * _ColumnStride;
+    double lValue;
+    if (_Direct)
+      std::memcpy(&lValue, lAt, sizeof(double));
+    else
+      NumericArray::ConvertStored(_Stored, lAt, 0, 1, _Swapped, &lValue);
+    return lValue;
+  }
   // Up to iCount values along row iLine (iRow) or down column iLine from index iFirst into oValues;
   // returns how many.
   unsigned int GetLineValues(bool iRow, unsigned int iLine, unsigned int iFirst, unsigned int iCount,
@@ -50,6 +61,7 @@ class BufferArray : public CATBaseUnknown {
   unsigned int _Columns = 1;
   NumericArray::Stored _Stored = NumericArray::Stored::Float64;
   bool _Swapped = false;
+  bool _Direct = false;  // float64 in the machine's order: read as it is
 };
 
 #endif
