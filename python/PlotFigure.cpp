@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <mutex>
 #include <utility>
 
 #include "BufferArray.h"
@@ -42,6 +43,14 @@ struct Outcome {
   PyObject* type = nullptr;
   std::string message;
 };
+
+// The library keeps process-wide state without locks (a pool of primitive list nodes, its module
+// log, the support of its measuring renders), so only one thread at a time may build, draw or
+// destroy its objects. Whoever holds this lock never waits for the interpreter lock.
+std::mutex& LibraryMutex() {
+  static std::mutex sMutex;
+  return sMutex;
+}
 
 [[noreturn]] void Raise(PyObject* iType, const std::string& iMessage) {
   PyErr_SetString(iType, iMessage.c_str());
@@ -125,12 +134,14 @@ PlotFigure::PlotFigure(const py::object& iSize) {
 }
 
 PlotFigure::~PlotFigure() {
-  // The data vectors take the interpreter lock when they let go of their arrays.
-  const py::gil_scoped_release lFree;
+  // With the interpreter lock: the data vectors let go of their arrays. No holder of the library's
+  // lock waits for the interpreter's, so taking them in this order cannot deadlock.
+  const std::lock_guard<std::mutex> lLibrary(LibraryMutex());
   _Figure.reset();
 }
 
 void PlotFigure::Prepare() {
+  const std::lock_guard<std::mutex> lLibrary(LibraryMutex());
   const RefPtr<CATFont> lFont(CATFont::CreateDefault());
   if (!lFont) return;
   Figure lFigure(kMinSide * 4, kMinSide * 4);
@@ -148,8 +159,6 @@ PlotArea& PlotFigure::NewPlot(const Part& iPart) {
                                 std::to_string(iPart[2]) + ", " + std::to_string(iPart[3]) +
                                 "): give (left, bottom, right, top) with 0 <= left < right <= 1 and "
                                 "0 <= bottom < top <= 1");
-  std::unique_lock<std::mutex> lGuard(_Mutex, std::try_to_lock);
-  if (!lGuard) Raise(PyExc_RuntimeError, "the figure is being drawn in another thread");
   return _Figure->AddPlot(iPart[0], iPart[1], iPart[2], iPart[3]);
 }
 
@@ -186,6 +195,7 @@ void PlotFigure::AddCurve(const py::object& iY, const py::object& iX, const py::
         Warn(lNames[i] + " has " + std::to_string(lYs[i]->GetLength()) + " values and the x values " +
              std::to_string(lX->GetLength()) + ": " +
              std::to_string(std::min(lYs[i]->GetLength(), lX->GetLength())) + " are plotted");
+  const std::lock_guard<std::mutex> lLibrary(LibraryMutex());
   PlotArea& lPlot = NewPlot(iPart);
   lPlot.SetTitle(iTitle);
   lPlot.GetXAxis().SetLabel(iXLabel);
@@ -275,6 +285,7 @@ void PlotFigure::AddMap(const py::object& iX, const py::object& iZ, const py::ob
   lData.Order = iOrder;
   lData.Tolerance = iTolerance;
   lData.ZScaling = lZScaling.Get();
+  const std::lock_guard<std::mutex> lLibrary(LibraryMutex());
   PlotArea& lPlot = NewPlot(iPart);
   lPlot.SetTitle(iTitle);
   lPlot.GetXAxis().SetLabel(iXLabel);
@@ -301,6 +312,7 @@ void PlotFigure::AddContribution(const py::object& iX, const py::object& iY, con
     Raise(PyExc_ValueError, "y: " + std::to_string(lY->GetLength()) + " values for " +
                                 std::to_string(lX->GetLength()) + " arguments: one value per argument is needed");
   CheckOrder(lX.Get(), "x");
+  const std::lock_guard<std::mutex> lLibrary(LibraryMutex());
   PlotArea& lPlot = NewPlot(iPart);
   lPlot.SetTitle(iTitle);
   PlotAxis& lAxis = lVertical ? lPlot.GetYAxis() : lPlot.GetXAxis();
@@ -320,7 +332,7 @@ void PlotFigure::Draw(Work&& iWork) {
   bool lInterrupted = false;
   {
     const py::gil_scoped_release lFree;
-    const std::lock_guard<std::mutex> lGuard(_Mutex);
+    const std::lock_guard<std::mutex> lLibrary(LibraryMutex());
     const OrderCancel lCancel(_Order);
     lOutcome = iWork(*lFont);
     lWarnings = _Figure->GetWarnings();

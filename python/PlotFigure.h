@@ -2,7 +2,8 @@
 // maps, contribution bars), drawn on request into a file, a pixel array or PNG bytes, or asked
 // for the value its map shows at a point. Bad arguments raise Python exceptions with one-line
 // messages (ValueError for data, OSError for files, MemoryError); warnings go to Python's warnings.
-// The drawing runs without the interpreter lock; one thread draws a figure at a time.
+// The drawing runs without the interpreter lock, so other Python threads run on meanwhile; the
+// library's own work is done by one thread at a time, whatever figure it is for.
 #ifndef PlotFigure_H
 #define PlotFigure_H
 
@@ -11,7 +12,6 @@
 
 #include <array>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -72,17 +72,16 @@ class PlotFigure {
  private:
   // The plot area over iPart, after checking the part; refuses while another thread draws.
   PlotArea& NewPlot(const Part& iPart);
-  // Builds and draws the figure into iRender (iRender null: a pixel render of the figure's size,
-  // read by iRead) without the interpreter lock, then warns and raises what the drawing left.
-  // iDraw runs with the viewer built, the lock released and the figure's mutex held.
+  // Runs iWork (which builds and draws the figure with the font it is given) without the
+  // interpreter lock, holding the library's; then warns of what the figure could not show and
+  // raises what iWork or Ctrl-C left.
   template <typename Work>
-  void Draw(Work&& iDraw);
+  void Draw(Work&& iWork);
 
   int _Width = 0;
   int _Height = 0;
   bool _Order = false;
   std::unique_ptr<Figure> _Figure;
-  std::mutex _Mutex;
 };
 
 #endif
