@@ -72,20 +72,25 @@ RefPtr<BufferVector> VectorOf(const py::handle& iObject, const std::string& iNam
   return RefPtr<BufferVector>(new BufferVector(ArrayOf(iObject, iName, false).Get()));
 }
 
+// Two numbers (a, b) from any sequence of two; false for anything else.
+bool ReadPair(const py::object& iPair, double& oFirst, double& oSecond) {
+  try {
+    const py::sequence lPair = iPair.cast<py::sequence>();
+    if (lPair.size() != 2) return false;
+    oFirst = lPair[0].cast<double>();
+    oSecond = lPair[1].cast<double>();
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
 // (low, high) with low < high, both finite; NaN for None.
 void ReadLimits(const py::object& iLimits, const std::string& iName, double& oLow, double& oHigh) {
   oLow = oHigh = NAN;
   if (iLimits.is_none()) return;
   const std::string lText = py::str(iLimits);
-  try {
-    const py::sequence lPair = iLimits.cast<py::sequence>();
-    if (lPair.size() == 2) {
-      oLow = lPair[0].cast<double>();
-      oHigh = lPair[1].cast<double>();
-    }
-  } catch (const py::cast_error&) {
-  }
-  if (!(std::isfinite(oLow) && std::isfinite(oHigh)))
+  if (!ReadPair(iLimits, oLow, oHigh) || !std::isfinite(oLow) || !std::isfinite(oHigh))
     Raise(PyExc_ValueError, iName + " " + lText + ": give two finite numbers (low, high)");
   if (!(oLow < oHigh)) Raise(PyExc_ValueError, iName + " " + lText + ": the limits (a, b) need a < b");
 }
@@ -114,22 +119,15 @@ void CheckOrder(const CATSamIVector* iVector, const std::string& iName) {
 }  // namespace
 
 PlotFigure::PlotFigure(const py::object& iSize) {
-  const std::string lText = py::str(iSize);
-  int lSides[2] = {0, 0};
-  try {
-    const py::sequence lSize = iSize.cast<py::sequence>();
-    if (lSize.size() == 2) {
-      lSides[0] = lSize[0].cast<int>();
-      lSides[1] = lSize[1].cast<int>();
-    }
-  } catch (const py::cast_error&) {
-  }
-  for (const int lSide : lSides)
-    if (lSide < kMinSide || lSide > kMaxSide)
-      Raise(PyExc_ValueError, "size " + lText + ": give (width, height) in pixels, each side between " +
-                                  std::to_string(kMinSide) + " and " + std::to_string(kMaxSide));
-  _Width = lSides[0];
-  _Height = lSides[1];
+  double lWidth = 0.0, lHeight = 0.0;
+  const bool lRead = ReadPair(iSize, lWidth, lHeight);
+  for (const double lSide : {lWidth, lHeight})
+    if (!lRead || !(lSide >= kMinSide && lSide <= kMaxSide) || lSide != std::floor(lSide))
+      Raise(PyExc_ValueError, "size " + std::string(py::str(iSize)) + ": give (width, height) in whole pixels, " +
+                                  "each side between " + std::to_string(kMinSide) + " and " +
+                                  std::to_string(kMaxSide));
+  _Width = static_cast<int>(lWidth);
+  _Height = static_cast<int>(lHeight);
   _Figure.reset(new Figure(_Width, _Height));
 }
 
@@ -340,7 +338,7 @@ void PlotFigure::Draw(Work&& iWork) {
   }
   for (const std::string& lWarning : lWarnings) Warn(lWarning);
   if (lInterrupted)
-    Raise(PyExc_KeyboardInterrupt, "the order map was cancelled: the picture holds only the rows computed before");
+    Raise(PyExc_KeyboardInterrupt, "interrupted: the picture holds only the rows computed before Ctrl-C");
   if (lOutcome.type) Raise(lOutcome.type, lOutcome.message);
   if (PyErr_CheckSignals() != 0) throw py::error_already_set();
 }
@@ -405,7 +403,10 @@ py::bytes PlotFigure::ToPng() {
   return py::bytes(lBytes);
 }
 
-py::object PlotFigure::Probe(double iX, double iZ, int iPlot) {
+py::object PlotFigure::Probe(const py::object& iAt, int iPlot) {
+  double lX = 0.0, lZ = 0.0;
+  if (!ReadPair(iAt, lX, lZ) || !std::isfinite(lX) || !std::isfinite(lZ))
+    Raise(PyExc_ValueError, "at " + std::string(py::str(iAt)) + ": give the point as two finite numbers (x, z)");
   if (iPlot < 0 || iPlot >= _Figure->GetNbrPlots())
     Raise(PyExc_IndexError, "plot " + std::to_string(iPlot) + ": the figure has " +
                                 std::to_string(_Figure->GetNbrPlots()) + " plots");
@@ -417,7 +418,7 @@ py::object PlotFigure::Probe(double iX, double iZ, int iPlot) {
     _Figure->Build(lViewer, iFont);
     CairoRender lRender(_Width, _Height, CairoRender::PNG, "");
     if (lRender.IsValid()) lViewer.Draw(lRender);
-    lFound = _Figure->GetPlot(iPlot).GetMapValue(iX, iZ, lValue);
+    lFound = _Figure->GetPlot(iPlot).GetMapValue(lX, lZ, lValue);
     return Outcome();
   });
   if (lFound != 0) return py::none();

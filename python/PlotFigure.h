@@ -65,9 +65,9 @@ class PlotFigure {
   pybind11::array_t<unsigned char> ToArray();
   // The picture as the bytes of a PNG file.
   pybind11::bytes ToPng();
-  // The value the map of plot iPlot shows at (iX, iZ) on the picture's pixel grid; None where no
-  // sample lies.
-  pybind11::object Probe(double iX, double iZ, int iPlot);
+  // The value the map of plot iPlot shows at the point iAt (x, z) on the picture's pixel grid; None
+  // where no sample lies.
+  pybind11::object Probe(const pybind11::object& iAt, int iPlot);
 
  private:
   // The plot area over iPart, after checking the part; refuses while another thread draws.

@@ -132,8 +132,8 @@ PYBIND11_MODULE(fddplot, m) {
       .def("to_array", &PlotFigure::ToArray,
            "The picture as a NumPy uint8 array of shape (height, width, 4): RGBA, top row first.")
       .def("_repr_png_", &PlotFigure::ToPng, "The picture as PNG bytes, for notebooks.")
-      .def("probe", &PlotFigure::Probe, "x"_a, "z"_a, "plot"_a = 0,
-           "The value the colour map of plot number `plot` shows at the point (x, z), computed on the\n"
+      .def("probe", &PlotFigure::Probe, "at"_a, "plot"_a = 0,
+           "The value the colour map of plot number `plot` shows at the point at=(x, z), computed on the\n"
            "pixel grid of the picture; None where no sample of the map lies.");
 
   m.def(
@@ -193,8 +193,7 @@ PYBIND11_MODULE(fddplot, m) {
         std::unique_ptr<PlotFigure> lFigure(new PlotFigure(size));
         lFigure->AddMap(x, z, values, x_rows, transpose, order, tolerance, z_factor, x_limits, z_limits, value_limits,
                         colors, "", "", "", "", kWholePage);
-        const std::pair<double, double> lAt = at.cast<std::pair<double, double>>();
-        return lFigure->Probe(lAt.first, lAt.second, 0);
+        return lFigure->Probe(at, 0);
       },
       "x"_a = py::none(), "z"_a = py::none(), "values"_a = py::none(), "at"_a,
       "x_rows"_a = py::none(), "transpose"_a = false, "order"_a = false, "tolerance"_a = 0.05,

@@ -127,7 +127,7 @@ def test_contribution_and_pages_of_several_plots():
     figure.add_map(mx, mz, mv, part=(0, 0, 0.5, 0.5))
     figure.add_contribution(x, x, part=(0.5, 0, 1, 0.5))
     assert figure.plots == 3 and figure.size == (800, 600)
-    assert figure.probe(7, 120, plot=1) == 1.0
+    assert figure.probe((7, 120), plot=1) == 1.0
     first = figure.to_array()
     assert np.array_equal(first, figure.to_array()), "drawing again gives the same picture"
     png = figure._repr_png_()
@@ -152,6 +152,8 @@ def test_save_writes_each_kind_by_extension(tmp_path):
         (lambda: fddplot.curve([LINE, LINE], labels=["a"]), ValueError, "labels: 1 names for 2 curves"),
         (lambda: fddplot.curve(LINE, size=(10, 600)), ValueError, "each side between 16 and 8192"),
         (lambda: fddplot.curve(LINE, size="big"), ValueError, "size big"),
+        (lambda: fddplot.curve(LINE, size=5), ValueError, "size 5: give"),
+        (lambda: fddplot.probe(*peak_map(), at="here"), ValueError, "at here: give the point as two finite numbers"),
         (lambda: fddplot.map(*peak_map()[:2], np.zeros((3, 10))), ValueError,
          r"values: 3 x 10 values, but the map needs 10 x 10 \(values\[i_z, i_x\]"),
         (lambda: fddplot.map(np.array([0.0, 2, 1]), np.arange(2.0), np.zeros((2, 3))), ValueError,
@@ -300,6 +302,6 @@ def test_ctrl_c_cancels_an_order_map_and_raises_keyboard_interrupt(tmp_path):
     _, status = os.waitpid(pid, 0)
     assert interrupted, output
     assert os.WIFEXITED(status) and os.WEXITSTATUS(status) == 0, output
-    assert b"KeyboardInterrupt: the order map was cancelled" in output
+    assert b"KeyboardInterrupt: interrupted: the picture holds only the rows computed before Ctrl-C" in output
     assert b"Order map [" in output
     assert os.path.getsize(path) > 0, "the rows computed are written"
