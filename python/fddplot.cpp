@@ -126,6 +126,18 @@ PYBIND11_MODULE(fddplot, m) {
                "bottom, right, top) of the page.",
                kContributionArgs)
                .c_str())
+      .def(
+          "add_plot",
+          [](py::object self, const std::string& kind, const py::kwargs& arguments) {
+            if (kind != "curve" && kind != "map" && kind != "contribution") {
+              PyErr_SetString(PyExc_ValueError, ("kind " + kind + ": choose curve, map or contribution").c_str());
+              throw py::error_already_set();
+            }
+            self.attr(("add_" + kind).c_str())(**arguments);
+          },
+          "kind"_a,
+          "add_plot(kind, **arguments): adds a plot of the kind 'curve', 'map' or 'contribution', with the\n"
+          "arguments of add_curve, add_map or add_contribution (part=(left, bottom, right, top) included).")
       .def("save", &PlotFigure::Save, "path"_a,
            "Writes the picture to path; its extension chooses PNG, SVG or PDF. The file is written whole or\n"
            "not at all; OSError says why not.")

@@ -125,7 +125,7 @@ def test_contribution_and_pages_of_several_plots():
     figure.add_curve([LINE, LINE ** 2], x=LINE, labels=["a", "b"], part=(0, 0.5, 1, 1))
     mx, mz, mv = peak_map()
     figure.add_map(mx, mz, mv, part=(0, 0, 0.5, 0.5))
-    figure.add_contribution(x, x, part=(0.5, 0, 1, 0.5))
+    figure.add_plot("contribution", x=x, y=x, part=(0.5, 0, 1, 0.5))
     assert figure.plots == 3 and figure.size == (800, 600)
     assert figure.probe((7, 120), plot=1) == 1.0
     first = figure.to_array()
@@ -174,6 +174,7 @@ def test_save_writes_each_kind_by_extension(tmp_path):
          "y: 5 values for 101 arguments: one value per argument is needed"),
         (lambda: fddplot.contribution(LINE, LINE, direction="up"), ValueError, "direction up"),
         (lambda: fddplot.Figure().add_curve(LINE, part=(0, 0, 2, 1)), ValueError, "part"),
+        (lambda: fddplot.Figure().add_plot("pie", y=LINE), ValueError, "kind pie: choose curve, map or contribution"),
         (lambda: fddplot.curve(LINE).save("/nonexistent/line.png"), OSError, "/nonexistent/line.png: cannot write"),
         (lambda: fddplot.curve(LINE).save("line.bmp"), ValueError, "line.bmp: name the output file .png, .svg or .pdf"),
         (lambda: unfit_order_map(), MemoryError, r"order map: out of memory \(needs about 512 MB, about "),
@@ -265,7 +266,7 @@ def test_drawing_releases_the_interpreter_lock():
 def test_help_reads_like_the_command_help():
     assert "log_x      logarithmic x axis" in fddplot.curve.__doc__
     assert "values[i_z, i_x]" in fddplot.map.__doc__
-    for name in ("save", "to_array", "_repr_png_", "add_curve", "add_map", "add_contribution", "probe"):
+    for name in ("save", "to_array", "_repr_png_", "add_plot", "add_curve", "add_map", "add_contribution", "probe"):
         assert getattr(fddplot.Figure, name).__doc__
 
 
