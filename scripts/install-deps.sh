@@ -25,6 +25,10 @@ PACKAGES=(
   xvfb                 # fdd-view's window test: a virtual display, input events, screenshots
   xdotool
   x11-apps
+  pybind11-dev         # the Python module fddplot, with Debian's Python
+  python3-dev
+  python3-numpy
+  python3-pytest
   git
   file
 )
