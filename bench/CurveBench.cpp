@@ -13,6 +13,7 @@
 #include "QVTFdd2DCurveGP.h"
 #include "RecordingRender.h"
 #include "RefPtr.h"
+#include "YardstickVectors.h"
 
 namespace {
 
@@ -22,13 +23,9 @@ const int kHeight = 600;
 // The yardstick's samples: x = i, y = sin(0.001 i).
 struct CurveData {
   explicit CurveData(unsigned int iNbSamples) {
-    std::vector<double> lX(iNbSamples), lY(iNbSamples);
-    for (unsigned int i = 0; i < iNbSamples; ++i) {
-      lX[i] = i;
-      lY[i] = std::sin(0.001 * i);
-    }
-    _X = RefPtr<MemoryDoubleVector>(new MemoryDoubleVector(std::move(lX)));
-    _Y = RefPtr<MemoryDoubleVector>(new MemoryDoubleVector(std::move(lY)));
+    const YardstickVectors lData(iNbSamples);
+    _X = lData.X;
+    _Y = lData.Y;
     _DataBox = CATMathBox2D(0.0, iNbSamples > 1 ? iNbSamples - 1.0 : 1.0, -1.0, 1.0);
   }
 

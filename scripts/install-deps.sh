@@ -21,6 +21,14 @@ PACKAGES=(
   libfontconfig-dev
   fonts-dejavu-core    # the fonts the renders and golden images are made with
   libcli11-dev
+  libgtk-4-dev         # fdd-view's window
+  xvfb                 # fdd-view's window test: a virtual display, input events, screenshots
+  xdotool
+  x11-apps
+  pybind11-dev         # the Python module fddplot, with Debian's Python
+  python3-dev
+  python3-numpy
+  python3-pytest
   git
   file
 )

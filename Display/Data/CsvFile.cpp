@@ -11,6 +11,7 @@
 #include "ColumnIndex.h"
 #include "FileDescriptor.h"
 #include "FileName.h"
+#include "StandardInput.h"
 #include "MessageText.h"
 #include "NumericArray.h"
 #include "TextLines.h"
@@ -147,8 +148,10 @@ bool IsComment(std::string_view iLine) {
 }
 
 // gnuplot's and many loggers' habit: .dat and .txt files separate their cells by blanks.
+// Standard input is read alike: text piped from a program is as often one as the other.
 bool HasBlankSeparatedName(const std::string& iName) {
-  return FileName::HasExtension(iName, ".dat") || FileName::HasExtension(iName, ".txt");
+  return FileName::HasExtension(iName, ".dat") || FileName::HasExtension(iName, ".txt") ||
+         iName == StandardInput::kName;
 }
 
 // True when every cell is a number and at least one is not empty: a row of data, not a header.

@@ -3,7 +3,7 @@
 // the last comment line above the first row when it has as many cells ("# a,b", as NumPy's
 // savetxt writes). Lines starting with '#' are comments. The separator is the first row's: a
 // comma, else a semicolon, else a tab (a row without any of them is a single column); in a .dat
-// or .txt file without commas or semicolons, runs of spaces and tabs separate the cells, and
+// or .txt file (or standard input) without commas or semicolons, runs of spaces and tabs separate the cells, and
 // empty lines, which part blocks of data there, are skipped. Cells may be quoted and padded with
 // spaces; an empty cell is a missing measurement (NaN); numbers are read alike whatever the
 // process locale; "nan" and "inf" are numbers. A UTF-8 byte order mark, CRLF line ends and empty

@@ -13,6 +13,7 @@
 #include "NpyFile.h"
 #include "NumericArray.h"
 #include "RefPtr.h"
+#include "StandardInput.h"
 
 namespace {
 
@@ -63,20 +64,29 @@ NumericArray* NpyVector(const FileDescriptor& iFile, const std::string& iPath, c
   return lVector;
 }
 
-NumericArray* CsvVector(const FileDescriptor& iFile, const std::string& iPath, const std::string& iColumn, bool iHasColumn,
-                        std::string& oError, std::string& oName) {
-  CsvFile lFile;
-  if (!lFile.Read(iFile, iPath, oError)) return nullptr;
+// The column of a text file read up to its first row; iName names it in messages, iPath on the
+// command line.
+NumericArray* CsvVector(const CsvFile& iFile, const std::string& iName, const std::string& iPath,
+                        const std::string& iColumn, bool iHasColumn, std::string& oError, std::string& oName) {
   unsigned int lColumn = 0;
   if (iHasColumn) {
-    if (!lFile.FindColumn(iColumn, lColumn, oError)) return nullptr;
-  } else if (lFile.GetNames().size() != 1) {
-    oError = iPath + ": " + std::to_string(lFile.GetNames().size()) + " columns (" + lFile.NameList() +
+    if (!iFile.FindColumn(iColumn, lColumn, oError)) return nullptr;
+  } else if (iFile.GetNames().size() != 1) {
+    oError = iName + ": " + std::to_string(iFile.GetNames().size()) + " columns (" + iFile.NameList() +
              "): choose one with " + iPath + ":COLUMN";
     return nullptr;
   }
-  if (iHasColumn) oName = lFile.GetNames()[lColumn];
-  return lFile.LoadColumn(lColumn, oError);
+  if (iHasColumn) oName = iFile.GetNames()[lColumn];
+  return iFile.LoadColumn(lColumn, oError);
+}
+
+// Standard input as a text file; oName names it in messages.
+bool ReadInput(CsvFile& oFile, std::string& oError, std::string& oName, unsigned long long& ioNeeded) {
+  oName = StandardInput::kName;
+  std::string lText;
+  if (!StandardInput::Read(lText, oError)) return false;
+  ioNeeded = lText.size();
+  return oFile.Parse(std::move(lText), oName, oError);
 }
 
 // The vector iSpec names; ioPath and ioNeeded say for an out-of-memory message which file it was
@@ -91,15 +101,28 @@ NumericArray* Vector(const std::string& iSpec, std::string& oError, std::string&
     oError = lPath + ": no column after ':' (give " + lPath + ":COLUMN, or the path alone)";
     return nullptr;
   }
+  CsvFile lCsv;
+  if (lPath == StandardInput::kPath) {
+    oName = "stdin";
+    if (!ReadInput(lCsv, oError, ioPath, ioNeeded)) return nullptr;
+    return CsvVector(lCsv, ioPath, StandardInput::kPath, lColumn, lHasColumn, oError, oName);
+  }
   const FileDescriptor lFile = FileDescriptor::Open(lPath, oError);
   if (!lFile.IsOpen()) return nullptr;
   ioNeeded = lFile.GetSize();
   oName = DataFile::Stem(lPath);
   if (IsNpy(lPath)) return NpyVector(lFile, lPath, lColumn, lHasColumn, oError, oName);
-  return CsvVector(lFile, lPath, lColumn, lHasColumn, oError, oName);
+  if (!lCsv.Read(lFile, lPath, oError)) return nullptr;
+  return CsvVector(lCsv, lPath, lPath, lColumn, lHasColumn, oError, oName);
 }
 
 NumericArray* Matrix(const std::string& iPath, std::string& oError, unsigned long long& ioNeeded) {
+  if (iPath == StandardInput::kPath) {
+    CsvFile lCsv;
+    std::string lName;
+    if (!ReadInput(lCsv, oError, lName, ioNeeded)) return nullptr;
+    return lCsv.LoadMatrix(oError);
+  }
   const FileDescriptor lFile = FileDescriptor::Open(iPath, oError);
   if (!lFile.IsOpen()) return nullptr;
   ioNeeded = lFile.GetSize();

@@ -11,11 +11,12 @@
 
 namespace {
 
-// iCount values of type T from iFrom, their bytes reversed when iSwapped.
+// iCount values of type T from iFrom, iStride bytes apart, their bytes reversed when iSwapped.
 template <typename T>
-void ConvertValues(const unsigned char* iFrom, unsigned long long iCount, bool iSwapped, double* oValues) {
+void ConvertValues(const unsigned char* iFrom, long long iStride, unsigned long long iCount, bool iSwapped,
+                   double* oValues) {
   unsigned char lBytes[sizeof(T)];
-  for (unsigned long long i = 0; i < iCount; ++i, iFrom += sizeof(T)) {
+  for (unsigned long long i = 0; i < iCount; ++i, iFrom += iStride) {
     if (iSwapped) {
       for (size_t b = 0; b < sizeof(T); ++b) lBytes[b] = iFrom[sizeof(T) - 1 - b];
     } else {
@@ -99,18 +100,23 @@ const double* NumericArray::GetDirectValues(unsigned long long iFirst) const {
 }
 
 void NumericArray::Convert(unsigned long long iFirst, unsigned long long iCount, double* oValues) const {
-  const unsigned char* lFrom = _Data + iFirst * SizeOf(_Stored);
-  switch (_Stored) {
-    case Stored::Float64: ConvertValues<double>(lFrom, iCount, _Swapped, oValues); break;
-    case Stored::Float32: ConvertValues<float>(lFrom, iCount, _Swapped, oValues); break;
-    case Stored::Int8: ConvertValues<int8_t>(lFrom, iCount, _Swapped, oValues); break;
-    case Stored::Int16: ConvertValues<int16_t>(lFrom, iCount, _Swapped, oValues); break;
-    case Stored::Int32: ConvertValues<int32_t>(lFrom, iCount, _Swapped, oValues); break;
-    case Stored::Int64: ConvertValues<int64_t>(lFrom, iCount, _Swapped, oValues); break;
-    case Stored::UInt8: ConvertValues<uint8_t>(lFrom, iCount, _Swapped, oValues); break;
-    case Stored::UInt16: ConvertValues<uint16_t>(lFrom, iCount, _Swapped, oValues); break;
-    case Stored::UInt32: ConvertValues<uint32_t>(lFrom, iCount, _Swapped, oValues); break;
-    case Stored::UInt64: ConvertValues<uint64_t>(lFrom, iCount, _Swapped, oValues); break;
+  const long long lSize = SizeOf(_Stored);
+  ConvertStored(_Stored, _Data + iFirst * lSize, lSize, iCount, _Swapped, oValues);
+}
+
+void NumericArray::ConvertStored(Stored iStored, const unsigned char* iFrom, long long iStride,
+                                 unsigned long long iCount, bool iSwapped, double* oValues) {
+  switch (iStored) {
+    case Stored::Float64: ConvertValues<double>(iFrom, iStride, iCount, iSwapped, oValues); break;
+    case Stored::Float32: ConvertValues<float>(iFrom, iStride, iCount, iSwapped, oValues); break;
+    case Stored::Int8: ConvertValues<int8_t>(iFrom, iStride, iCount, iSwapped, oValues); break;
+    case Stored::Int16: ConvertValues<int16_t>(iFrom, iStride, iCount, iSwapped, oValues); break;
+    case Stored::Int32: ConvertValues<int32_t>(iFrom, iStride, iCount, iSwapped, oValues); break;
+    case Stored::Int64: ConvertValues<int64_t>(iFrom, iStride, iCount, iSwapped, oValues); break;
+    case Stored::UInt8: ConvertValues<uint8_t>(iFrom, iStride, iCount, iSwapped, oValues); break;
+    case Stored::UInt16: ConvertValues<uint16_t>(iFrom, iStride, iCount, iSwapped, oValues); break;
+    case Stored::UInt32: ConvertValues<uint32_t>(iFrom, iStride, iCount, iSwapped, oValues); break;
+    case Stored::UInt64: ConvertValues<uint64_t>(iFrom, iStride, iCount, iSwapped, oValues); break;
   }
 }
 

@@ -19,6 +19,11 @@ class NumericArray : public CATBaseUnknown {
   enum class Stored : unsigned char { Float64, Float32, Int8, Int16, Int32, Int64, UInt8, UInt16, UInt32, UInt64 };
   // Bytes a stored value takes.
   static unsigned int SizeOf(Stored iStored);
+  // iCount values stored as iStored from iFrom, iStride bytes apart (any alignment), converted
+  // into oValues; their bytes reversed first when iSwapped. Also for numbers that other holders
+  // keep in memory.
+  static void ConvertStored(Stored iStored, const unsigned char* iFrom, long long iStride, unsigned long long iCount,
+                            bool iSwapped, double* oValues);
 
   // An array owning iValues: iRows x iColumns values in C order; a 1-D array (iMatrix false) has
   // one column. Null when the sizes disagree or the heap is exhausted.

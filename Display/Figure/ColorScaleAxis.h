@@ -1,7 +1,9 @@
 // Ready-made continuous colour axis of the function display: a value range [min, max] mapped
-// linearly onto a colour table. Viridis (perceptually uniform, the default), a rainbow of the kind
-// used for spectra (dark blue, cyan, yellow, red, dark red) and grey (black to white). Values
-// outside the range take the colour of the nearer end; NaN takes one fixed neutral grey.
+// linearly onto a colour table, or its logarithm onto it. Viridis (perceptually uniform, the
+// default) and its kin magma, inferno, plasma and cividis, turbo, a rainbow of the kind used for
+// spectra (dark blue, cyan, yellow, red, dark red) and grey (black to white), each also reversed.
+// Values outside the range take the colour of the nearer end; NaN (and, on a logarithmic scale,
+// values at or below zero) takes one fixed neutral grey.
 // Reference counted like every axis handed to the library; owns nothing. Colours are 0 to 255.
 #ifndef ColorScaleAxis_H
 #define ColorScaleAxis_H
@@ -12,12 +14,16 @@
 
 class ColorScaleAxis : public QVTIFddContinuousAxis {
  public:
-  enum eTable { Viridis = 0, Rainbow = 1, Grey = 2 };
+  enum eTable { Viridis = 0, Rainbow = 1, Grey = 2, Magma = 3, Inferno = 4, Plasma = 5, Cividis = 6, Turbo = 7 };
 
   // The colour of NaN (and of any value whose place in the table is not a number).
   static constexpr int kNaNRed = 160, kNaNGreen = 160, kNaNBlue = 160;
 
-  ColorScaleAxis(double iMin, double iMax, eTable iTable = Viridis);
+  ColorScaleAxis(double iMin, double iMax, eTable iTable = Viridis, bool iReversed = false);
+
+  // Values placed by their decimal logarithms (both limits must be above zero to take effect).
+  void SetLog(bool iLog) { _Log = iLog && _Min > 0.0 && _Max > 0.0; }
+  bool IsLog() const { return _Log; }
 
   // iShift moves the value's place in the table, in fractions of the table (0.0: none).
   void GetColor(double iValue, double iShift, int& oRed, int& oGreen, int& oBlue) override;
@@ -25,15 +31,22 @@ class ColorScaleAxis : public QVTIFddContinuousAxis {
   double GetMin() const { return _Min; }
   double GetMax() const { return _Max; }
   eTable GetTable() const { return _Table; }
+  bool IsReversed() const { return _Reversed; }
 
-  // "viridis", "rainbow" or "grey" (also "gray"); false for any other name.
+  // A table's name ("grey" also "gray"); false for any other name.
   static bool TableFromName(const std::string& iName, eTable& oTable);
+  // The same, and the name with "_r" appended for the table reversed ("viridis_r").
+  static bool TableFromName(const std::string& iName, eTable& oTable, bool& oReversed);
   static const char* TableName(eTable iTable);
+  // "viridis, magma, ... or grey", for help texts and messages.
+  static std::string TableNames();
 
  private:
   double _Min;
   double _Max;
   eTable _Table;
+  bool _Reversed;
+  bool _Log = false;
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "ColorScaleBar.h"
 
+#include <cmath>
 #include <vector>
 
 #include "CATViewer.h"
@@ -23,6 +24,7 @@ RefPtr<QVTFdd2DAxisDrawing> ColorScaleBar::MakeAxis(const CATMathBox2D& iBar, Co
                                                     const std::string& iLabel, const FigureStyle& iStyle,
                                                     CATFont& iFont) {
   PlotAxis lAxis;
+  lAxis.SetLog(iColors.IsLog());
   RefPtr<QVTIFddTicks> lMajor, lMinor;
   lAxis.MakeTicks(iColors.GetMin(), iColors.GetMax(), iBar.GetHigh().GetY() - iBar.GetLow().GetY(), false, iStyle,
                   lMajor, lMinor);
@@ -39,16 +41,21 @@ void ColorScaleBar::Show(CATViewer& ioViewer, const CATMathBox2D& iBar, ColorSca
               new QVTFdd2DBackgroundGP(CATMathPoint2D(lLow.GetX() - 1, lLow.GetY() - 1),
                                        CATMathPoint2D(lHigh.GetX() + 1, lHigh.GetY() + 1), 0),
               Scene::Color(g, g, g));
-  std::vector<double> lValues(kSteps);
-  const double lMin = iColors.GetMin(), lMax = iColors.GetMax();
+  std::vector<double> lPlaces(kSteps), lValues(kSteps);
+  const bool lLog = iColors.IsLog();
+  const double lMin = lLog ? std::log10(iColors.GetMin()) : iColors.GetMin();
+  const double lMax = lLog ? std::log10(iColors.GetMax()) : iColors.GetMax();
   // Weighted ends rather than lMin + span * t: the span of limits such as -1e308, 1e308 overflows.
   for (int i = 0; i < kSteps; ++i) {
-    const double t = static_cast<double>(i) / (kSteps - 1);
-    lValues[static_cast<size_t>(i)] = lMin * (1.0 - t) + lMax * t;
+    const double t = static_cast<double>(i) / (kSteps - 1), v = lMin * (1.0 - t) + lMax * t;
+    lPlaces[static_cast<size_t>(i)] = t;
+    lValues[static_cast<size_t>(i)] = lLog ? std::pow(10.0, v) : v;
   }
+  // Evenly along the strip, the values a logarithmic scale spaces by their logarithms.
+  const RefPtr<MemoryDoubleVector> lArgs(new MemoryDoubleVector(lPlaces));
   const RefPtr<MemoryDoubleVector> lVector(new MemoryDoubleVector(lValues));
-  if (lVector)
-    Scene::Add(ioViewer, new QVTFddContributionBarRep(iBar, QVTFddContributionAlgoLineair::VerticalBar, lVector.Get(),
-                                                      lMin, lMax, lVector.Get(), &iColors));
+  if (lArgs && lVector)
+    Scene::Add(ioViewer, new QVTFddContributionBarRep(iBar, QVTFddContributionAlgoLineair::VerticalBar, lArgs.Get(),
+                                                      0.0, 1.0, lVector.Get(), &iColors));
   if (iAxis) Scene::Show(ioViewer, new QVTFdd2DAxisGP(iAxis, 0), Scene::Color(g, g, g));
 }

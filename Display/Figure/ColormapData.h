@@ -19,6 +19,11 @@ struct ColormapData {
   CATSamIDoubleVector* Z = nullptr;
   double XMin = 0.0 / 0.0, XMax = 0.0 / 0.0;
   double ZMin = 0.0 / 0.0, ZMax = 0.0 / 0.0;
+  // Logarithmic X and Z axes: samples at or below zero are left out like NaN ones.
+  bool LogX = false, LogZ = false;
+  // Between samples: the nearer sample's value (flat cells) instead of an interpolation. A pixel
+  // over several samples shows their largest either way.
+  bool Nearest = false;
   // Order interpolation: samples joined along lines of equal X/Z ratio, in the units the scalings
   // convert to (null scaling: the values as they are).
   bool Order = false;

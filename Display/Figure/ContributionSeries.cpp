@@ -1,11 +1,14 @@
 #include "ContributionSeries.h"
 
+#include <cmath>
+
 #include "CATSamIDoubleVector.h"
 #include "CATViewer.h"
 #include "ColorScaleAxis.h"
 #include "DataExtent.h"
 #include "DataRange.h"
 #include "ImageTiles.h"
+#include "Log10Vector.h"
 #include "OrderedVector.h"
 #include "PlotFrame.h"
 #include "QVTFddContributionBarRep.h"
@@ -13,8 +16,19 @@
 #include "Scene.h"
 
 std::unique_ptr<ContributionSeries> ContributionSeries::Make(CATSamIDoubleVector* iArg, CATSamIDoubleVector* iRes,
-                                                             bool iVertical, std::string& oWarning) {
+                                                             bool iVertical, std::string& oWarning, bool iLog) {
   if (!iArg || !iRes) return nullptr;
+  // On a logarithmic axis the arguments' logarithms are drawn; those without one are left out.
+  const RefPtr<CATSamIDoubleVector> lLog(iLog ? new Log10Vector(iArg) : nullptr);
+  if (iLog && !lLog) return nullptr;
+  std::unique_ptr<ContributionSeries> lBar = MakeOrdered(iLog ? lLog.Get() : iArg, iRes, iVertical, oWarning);
+  if (lBar) lBar->_Log = iLog;
+  return lBar;
+}
+
+std::unique_ptr<ContributionSeries> ContributionSeries::MakeOrdered(CATSamIDoubleVector* iArg,
+                                                                    CATSamIDoubleVector* iRes, bool iVertical,
+                                                                    std::string& oWarning) {
   // As for colour maps: descending arguments through reversed views, NaN arguments left out.
   const SampleOrder lOrder(iArg);
   if (!lOrder.IsOrdered()) {
@@ -44,10 +58,14 @@ void ContributionSeries::SetBand(double iFrom, double iTo) {
 void ContributionSeries::Fit(const PlotAxis& iXAxis, const PlotAxis& iYAxis, DataExtent& ioExtent) {
   (void)iXAxis;
   (void)iYAxis;
-  if (_Vertical)
-    DataRange::Add(_Arg.Get(), false, ioExtent.YMin, ioExtent.YMax);
-  else
-    DataRange::Add(_Arg.Get(), false, ioExtent.XMin, ioExtent.XMax);
+  double lMin = NAN, lMax = NAN;
+  DataRange::Add(_Arg.Get(), false, lMin, lMax);
+  // The axes are told values: logarithms go back to them.
+  if (_Log) {
+    lMin = std::pow(10.0, lMin);
+    lMax = std::pow(10.0, lMax);
+  }
+  for (double lEnd : {lMin, lMax}) DataRange::Add(lEnd, _Vertical ? ioExtent.YMin : ioExtent.XMin, _Vertical ? ioExtent.YMax : ioExtent.XMax);
 }
 
 void ContributionSeries::FitValues(double& ioMin, double& ioMax) const { DataRange::Add(_Res.Get(), false, ioMin, ioMax); }
@@ -63,8 +81,10 @@ void ContributionSeries::Show(CATViewer& ioViewer, const PlotFrame& iFrame, Colo
                                     : lHigh.GetY() - _To * (lHigh.GetY() - lLow.GetY());
   const double lAcross1 = _Vertical ? lLow.GetX() + _To * (lHigh.GetX() - lLow.GetX())
                                     : lHigh.GetY() - _From * (lHigh.GetY() - lLow.GetY());
-  const double lMin = _Vertical ? iFrame.GetYMin() : iFrame.GetXMin();
-  const double lMax = _Vertical ? iFrame.GetYMax() : iFrame.GetXMax();
+  // In axis coordinates, as the arguments are read (logarithms on a logarithmic axis).
+  const CATMathBox2D lRange = iFrame.GetAxisBox();
+  const double lMin = _Vertical ? lRange.GetLow().GetY() : lRange.GetLow().GetX();
+  const double lMax = _Vertical ? lRange.GetHigh().GetY() : lRange.GetHigh().GetX();
   for (const ImageTiles::Tile& ta : ImageTiles::Cut(lAlong0, lAlong1, lMin, lMax))
     for (const ImageTiles::Tile& tc : ImageTiles::Cut(lAcross0, lAcross1, 0.0, 1.0)) {
       const CATMathBox2D lBox = _Vertical ? CATMathBox2D(tc.low, tc.high, ta.low, ta.high)

@@ -17,9 +17,9 @@ class ContributionSeries : public PlotSeries {
  public:
   // The bar of iRes over iArg; null when the arguments have no order, with oWarning saying where
   // it breaks. NaN arguments are left out, with oWarning saying how many (oWarning is left as it
-  // was when all is well).
+  // was when all is well); so are arguments at or below zero when iLog (a logarithmic axis).
   static std::unique_ptr<ContributionSeries> Make(CATSamIDoubleVector* iArg, CATSamIDoubleVector* iRes,
-                                                  bool iVertical, std::string& oWarning);
+                                                  bool iVertical, std::string& oWarning, bool iLog = false);
   ~ContributionSeries() override;
 
   // The band across the data box, as fractions from its top (from its left when vertical).
@@ -31,10 +31,15 @@ class ContributionSeries : public PlotSeries {
 
  private:
   ContributionSeries(RefPtr<CATSamIDoubleVector> iArg, RefPtr<CATSamIDoubleVector> iRes, bool iVertical);
+  // Make for arguments as they are drawn.
+  static std::unique_ptr<ContributionSeries> MakeOrdered(CATSamIDoubleVector* iArg, CATSamIDoubleVector* iRes,
+                                                         bool iVertical, std::string& oWarning);
 
   RefPtr<CATSamIDoubleVector> _Arg;
   RefPtr<CATSamIDoubleVector> _Res;
   bool _Vertical;
+  // The arguments are read through their logarithms (a logarithmic argument axis).
+  bool _Log = false;
   double _From = 0.0, _To = 1.0;
 };
 

@@ -19,6 +19,7 @@ struct FigureStyle {
   int AxisGrey = 50;            // axis lines and texts
   int FrameGrey = 150;          // box edges without an axis
   int GroundGrey = 250;         // the data box's background
+  int GridGrey = 222;           // grid lines, light against the ground
 };
 
 #endif

@@ -7,6 +7,7 @@
 #include "CATMathPoint2Df.h"
 #include "CATSymbolType.h"
 #include "CATViewer.h"
+#include "DashedLine.h"
 #include "FigureStyle.h"
 #include "Scene.h"
 #include "QVTFdd2DBackgroundGP.h"
@@ -21,8 +22,8 @@ double Inset(const FigureStyle& iStyle) { return iStyle.TextHeight * 0.6; }
 
 }  // namespace
 
-void Legend::Add(const std::string& iName, int iRed, int iGreen, int iBlue, eSample iSample, int iSymbol) {
-  _Entries.push_back({iName, iRed, iGreen, iBlue, iSample, iSymbol});
+void Legend::Add(const std::string& iName, const SeriesStyle& iStyle, eSample iSample) {
+  _Entries.push_back({iName, iStyle, iSample});
 }
 
 void Legend::GetSize(const FigureStyle& iStyle, CATFont& iFont, double& oWidth, double& oHeight) const {
@@ -46,29 +47,33 @@ void Legend::Show(CATViewer& ioViewer, double iLeft, double iTop, const FigureSt
   const double lAscent = iFont.GetAscent() + iFont.GetDescent();
   for (size_t i = 0; i < _Entries.size(); ++i) {
     const Entry& e = _Entries[i];
+    const SeriesStyle& s = e.style;
     const double lMid = iTop - Inset(iStyle) - RowHeight(iStyle) * (static_cast<double>(i) + 0.5);
     const double x0 = iLeft + Inset(iStyle), x1 = x0 + iStyle.LegendLine;
     if (e.sample == Bar) {
       const double h = iStyle.TextHeight * 0.8;
       Scene::Show(ioViewer,
                   new QVTFdd2DBackgroundGP(CATMathPoint2D(x0 + 4, lMid - h / 2), CATMathPoint2D(x1 - 4, lMid + h / 2), 0),
-                  Scene::Color(e.red, e.green, e.blue));
-    } else {
-      const CATMathPoint2Df lLine[2] = {CATMathPoint2Df(static_cast<float>(x0), static_cast<float>(lMid)),
-                                        CATMathPoint2Df(static_cast<float>(x1), static_cast<float>(lMid))};
-      Scene::Show(ioViewer, new CAT2DLineGP(lLine, 2, 1, 0),
-                  Scene::Color(e.red, e.green, e.blue, 255, iStyle.CurveThickness));
+                  Scene::Color(s.Red, s.Green, s.Blue));
+    } else if (s.Line) {
+      const int lThickness = s.Width > 0 ? s.Width : iStyle.CurveThickness;
+      DashedLine lLine(s.GetDashes(lThickness), CATMathBox2D(x0, x1, lMid - 1, lMid + 1));
+      lLine.Add(x0, lMid);
+      lLine.Add(x1, lMid);
+      const std::vector<CATMathPoint2Df>& lPoints = lLine.GetPoints();
+      Scene::Show(ioViewer, new CAT2DLineGP(lPoints.data(), static_cast<int>(lPoints.size()), 1, 0),
+                  Scene::Color(s.Red, s.Green, s.Blue, 255, lThickness));
     }
-    if (e.sample == LineAndMarker) {
+    if (e.sample == Line && s.Symbols) {
       // The marker through the same primitive as the curve's markers: one point in a unit box.
       const RefPtr<MemoryDoubleVector> lX(new MemoryDoubleVector({0.5}));
       const RefPtr<MemoryDoubleVector> lY(new MemoryDoubleVector({0.5}));
       const double c = (x0 + x1) / 2;
       if (lX && lY)
         Scene::Show(ioViewer,
-                    new QVTFdd2DCurveSymbolsGP(e.symbol, CATMathBox2D(0, 1, 0, 1),
+                    new QVTFdd2DCurveSymbolsGP(s.Symbol, CATMathBox2D(0, 1, 0, 1),
                                                CATMathBox2D(c - 1, c + 1, lMid - 1, lMid + 1), lX.Get(), lY.Get()),
-                    Scene::Color(e.red, e.green, e.blue));
+                    Scene::Color(s.Red, s.Green, s.Blue));
     }
     Scene::Caption(ioViewer, iFont, x1 + 0.5 * iStyle.TextHeight, lMid - lAscent * iStyle.TextHeight / 2,
                    iStyle.TextHeight, e.name.c_str());

@@ -1,5 +1,6 @@
-// Legend of a plot area: one entry per named curve or bar series, a sample line (with its marker,
-// or a filled square for bars) in the series' colour and the name beside it, in a framed box.
+// Legend of a plot area: one entry per named curve or bar series, a sample line (in the series'
+// width and dashes, with its marker; a filled square for bars) in the series' colour and the name
+// beside it, in a framed box.
 // Model units of the page; borrows the font.
 #ifndef Legend_H
 #define Legend_H
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "CATMathBox2D.h"
+#include "SeriesStyle.h"
 
 class CATFont;
 class CATViewer;
@@ -15,8 +17,14 @@ struct FigureStyle;
 
 class Legend {
  public:
-  enum eSample { Line = 0, LineAndMarker = 1, Bar = 2 };
-  void Add(const std::string& iName, int iRed, int iGreen, int iBlue, eSample iSample, int iSymbol);
+  enum eSample { Line = 0, Bar = 1 };
+  // Where a plot area puts its legend: eAuto beside the data box when there are two names or more
+  // (in its upper right corner when that would crowd the box); eBest in the corner of the box that
+  // covers the fewest samples; the others where they say, with one name or more.
+  enum ePlace { eAuto = 0, eBest, eUpperLeft, eUpperRight, eLowerLeft, eLowerRight, eOutside, eNone };
+
+  // A curve's entry shows its line and its symbol as the style has them.
+  void Add(const std::string& iName, const SeriesStyle& iStyle, eSample iSample);
   int GetNbrEntries() const { return static_cast<int>(_Entries.size()); }
 
   // Width and height of the box.
@@ -27,9 +35,8 @@ class Legend {
  private:
   struct Entry {
     std::string name;
-    int red, green, blue;
+    SeriesStyle style;
     eSample sample;
-    int symbol;
   };
   std::vector<Entry> _Entries;
 };

@@ -1,13 +1,14 @@
 // View of a vector through the decimal logarithm, for plots on logarithmic axes: the library maps
 // data linearly, so a logarithmic axis is a linear one over log10 of the values. Values without a
-// logarithm (zero, negative, NaN) read as NaN and leave gaps. Holds one reference on the vector.
+// logarithm (zero, negative, NaN) read as NaN and leave gaps (a colour map leaves them out).
+// Holds one reference on the vector.
 #ifndef Log10Vector_H
 #define Log10Vector_H
 
-#include "CATSamIVector.h"
+#include "CATSamIDoubleVector.h"
 #include "RefPtr.h"
 
-class Log10Vector : public CATSamIVector {
+class Log10Vector : public CATSamIDoubleVector {
  public:
   explicit Log10Vector(CATSamIVector* iVector);
   ~Log10Vector() override;

@@ -11,8 +11,11 @@
 #include "ColorScaleAxis.h"
 #include "DataExtent.h"
 #include "DataRange.h"
+#include "Exp10Scaling.h"
 #include "ImageTiles.h"
 #include "LinearScaling.h"
+#include "Log10Rows.h"
+#include "Log10Vector.h"
 #include "OrderedMatrix.h"
 #include "OrderedValueRows.h"
 #include "OrderedVector.h"
@@ -23,6 +26,7 @@
 
 std::unique_ptr<MapSeries> MapSeries::Make(const ColormapData& iData, std::string& oWarning) {
   std::unique_ptr<MapSeries> lMap(new MapSeries(iData));
+  lMap->TakeLogarithms();
   const std::string lBreak = lMap->Order(oWarning);
   if (lBreak.empty()) return lMap;
   oWarning = "the colour map is not drawn: " + lBreak;
@@ -50,6 +54,24 @@ void MapSeries::Replace(T*& ioShown, RefPtr<T>& ioHeld, V* iView) {
 
 bool MapSeries::NonHomogeneous() const { return _Map.XRows && _Map.ValueRows; }
 
+void MapSeries::TakeLogarithms() {
+  if (_Map.LogX) {
+    if (NonHomogeneous())
+      Replace(_Map.XRows, _XRows, new Log10Rows(_Map.XRows));
+    else if (_Map.X)
+      Replace(_Map.X, _X, new Log10Vector(_Map.X));
+    _Map.XMin = Log10Vector::Log10(_Map.XMin);
+    _Map.XMax = Log10Vector::Log10(_Map.XMax);
+    Replace(_Map.XScaling, _XScaling, new Exp10Scaling(_Map.XScaling));
+  }
+  if (_Map.LogZ) {
+    if (_Map.Z) Replace(_Map.Z, _Z, new Log10Vector(_Map.Z));
+    _Map.ZMin = Log10Vector::Log10(_Map.ZMin);
+    _Map.ZMax = Log10Vector::Log10(_Map.ZMax);
+    Replace(_Map.ZScaling, _ZScaling, new Exp10Scaling(_Map.ZScaling));
+  }
+}
+
 std::string MapSeries::Order(std::string& oWarning) {
   const SampleOrder lZOrder(_Map.Z);
   std::string lBreak = lZOrder.DescribeBreak("z");
@@ -73,7 +95,9 @@ std::string MapSeries::Order(std::string& oWarning) {
     }
   }
   if (!lZOrder.IsIdentity()) Replace(_Map.Z, _Z, _Map.Z ? new OrderedVector(_Map.Z, lZOrder) : nullptr);
-  if (lBreak.empty() && lNaN > 0) oWarning = "left out " + std::to_string(lNaN) + " samples whose x or z is NaN";
+  if (lBreak.empty() && lNaN > 0)
+    oWarning = "left out " + std::to_string(lNaN) + " samples whose x or z is NaN" +
+               (_Map.LogX || _Map.LogZ ? " or, on a logarithmic axis, at or below zero" : "");
   return lBreak;
 }
 
@@ -99,10 +123,11 @@ void MapSeries::Fit(const PlotAxis& iXAxis, const PlotAxis& iYAxis, DataExtent& 
   _Map.XMax = mx1;
   _Map.ZMin = mz0;
   _Map.ZMax = mz1;
-  DataRange::Add(mx0, ioExtent.XMin, ioExtent.XMax);
-  DataRange::Add(mx1, ioExtent.XMin, ioExtent.XMax);
-  DataRange::Add(mz0, ioExtent.YMin, ioExtent.YMax);
-  DataRange::Add(mz1, ioExtent.YMin, ioExtent.YMax);
+  // The axes are told values: the limits of a logarithmic one are powers of ten.
+  DataRange::Add(_Map.LogX ? std::pow(10.0, mx0) : mx0, ioExtent.XMin, ioExtent.XMax);
+  DataRange::Add(_Map.LogX ? std::pow(10.0, mx1) : mx1, ioExtent.XMin, ioExtent.XMax);
+  DataRange::Add(_Map.LogZ ? std::pow(10.0, mz0) : mz0, ioExtent.YMin, ioExtent.YMax);
+  DataRange::Add(_Map.LogZ ? std::pow(10.0, mz1) : mz1, ioExtent.YMin, ioExtent.YMax);
 }
 
 void MapSeries::FitValues(double& ioMin, double& ioMax) const {
@@ -121,15 +146,18 @@ void MapSeries::Show(CATViewer& ioViewer, const PlotFrame& iFrame, ColorScaleAxi
   // Order interpolation needs both scalings; the identity stands in for a missing one.
   const RefPtr<QVTIFddScaling> lXScaling = _XScaling ? _XScaling : RefPtr<QVTIFddScaling>(new LinearScaling(1.0));
   const RefPtr<QVTIFddScaling> lZScaling = _ZScaling ? _ZScaling : RefPtr<QVTIFddScaling>(new LinearScaling(1.0));
+  const int lInterpolate = _Map.Nearest ? 0 : 1;
   // The map is drawn with the axis ranges: its own limits may lie inside them.
   for (const ImageTiles::Tile& tx : ImageTiles::Cut(lLow.GetX(), lHigh.GetX(), _Map.XMin, _Map.XMax))
     for (const ImageTiles::Tile& tz : ImageTiles::Cut(lLow.GetY(), lHigh.GetY(), _Map.ZMin, _Map.ZMax)) {
       const CATMathBox2D lBox(tx.low, tx.high, tz.low, tz.high);
       RefPtr<QVTFddColormapRep> lRep(
           NonHomogeneous()
-              ? new QVTFddColormapRep(lBox, _Map.XRows, tx.min, tx.max, 1, _Map.Z, tz.min, tz.max, 1, _Map.ValueRows,
+              ? new QVTFddColormapRep(lBox, _Map.XRows, tx.min, tx.max, lInterpolate, _Map.Z, tz.min, tz.max,
+                                      lInterpolate, _Map.ValueRows,
                                       iColors, lXScaling.Get(), lZScaling.Get(), _Map.Order ? 1 : 0, _Map.Tolerance)
-              : new QVTFddColormapRep(lBox, _Map.X, tx.min, tx.max, 1, _Map.Z, tz.min, tz.max, 1, _Map.Values,
+              : new QVTFddColormapRep(lBox, _Map.X, tx.min, tx.max, lInterpolate, _Map.Z, tz.min, tz.max,
+                                      lInterpolate, _Map.Values,
                                       iColors, lXScaling.Get(), lZScaling.Get(), _Map.Order ? 1 : 0, _Map.Tolerance));
       if (!lRep) continue;
       ioViewer.AddRep(lRep.Get());
@@ -138,9 +166,11 @@ void MapSeries::Show(CATViewer& ioViewer, const PlotFrame& iFrame, ColorScaleAxi
 }
 
 long MapSeries::GetValue(double iX, double iZ, double& oValue) const {
+  const double lX = _Map.LogX ? Log10Vector::Log10(iX) : iX;
+  const double lZ = _Map.LogZ ? Log10Vector::Log10(iZ) : iZ;
   for (const Tile& t : _Tiles)
-    if (iX >= std::min(t.x0, t.x1) && iX <= std::max(t.x0, t.x1) && iZ >= std::min(t.z0, t.z1) &&
-        iZ <= std::max(t.z0, t.z1) && t.rep->GetValue(iX, iZ, oValue) == 0)
+    if (lX >= std::min(t.x0, t.x1) && lX <= std::max(t.x0, t.x1) && lZ >= std::min(t.z0, t.z1) &&
+        lZ <= std::max(t.z0, t.z1) && t.rep->GetValue(lX, lZ, oValue) == 0)
       return 0;
   return 1;
 }

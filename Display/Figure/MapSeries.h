@@ -1,7 +1,8 @@
 // The colour map of a plot area, regular or non-homogeneous, linear or order-interpolated. The
 // library maps ascending samples only: descending X or Z are shown through reversed views and NaN
 // samples are left out. A map wider or higher than the library's image limit is drawn in tiles,
-// and the tile that shows a point answers for its value. Holds one reference on every data object
+// and the tile that shows a point answers for its value. On a logarithmic axis the map is drawn
+// over the logarithms (the library maps linearly), and order lines are found on the values. Holds one reference on every data object
 // (or on its ascending view) and on the tiles it shows.
 #ifndef MapSeries_H
 #define MapSeries_H
@@ -33,6 +34,8 @@ class MapSeries : public PlotSeries {
 
  private:
   explicit MapSeries(const ColormapData& iData);
+  // Puts the data of logarithmic axes in logarithmic views, with their limits and scalings.
+  void TakeLogarithms();
   // Puts the data in ascending views; returns where its order breaks (empty when it has one).
   std::string Order(std::string& oWarning);
   bool NonHomogeneous() const;

@@ -17,6 +17,7 @@
 #include "MapSeries.h"
 #include "MirrorTicks.h"
 #include "PlotFrame.h"
+#include "QVTIFddTicks.h"
 #include "QVTFdd2DAxisDrawing.h"
 #include "QVTFdd2DAxisGP.h"
 #include "QVTFdd2DBackgroundGP.h"
@@ -36,37 +37,58 @@ void ShowLine(CATViewer& ioViewer, double x0, double y0, double x1, double y1, c
   Scene::Show(ioViewer, new CAT2DLineGP(lPoints, 2, 1, 0), iColor);
 }
 
+// The range an axis shows: its own when it has one, else the data's with the room kept around it.
+void AxisRange(const PlotAxis& iAxis, double iLow, double iHigh, double iMargin, double& oMin, double& oMax) {
+  if (iAxis.HasRange()) {
+    oMin = iAxis.GetMin();
+    oMax = iAxis.GetMax();
+  } else {
+    DataRange::Axis(iLow, iHigh, iMargin, iAxis.IsLog(), oMin, oMax);
+  }
+}
+
 }  // namespace
 
 PlotArea::PlotArea() = default;
 
 PlotArea::~PlotArea() = default;
 
-SeriesStyle PlotArea::NextStyle(bool iSymbols) {
-  const SeriesStyle lStyle = SeriesStyle::Next(static_cast<int>(_Styles.size()), _SymbolSeries, iSymbols);
-  _Styles.push_back(lStyle);
-  if (iSymbols) ++_SymbolSeries;
-  return lStyle;
+SeriesStyle PlotArea::GetNextStyle(bool iSymbols) const {
+  return SeriesStyle::Next(static_cast<int>(_Styles.size()), _SymbolSeries, iSymbols);
+}
+
+void PlotArea::KeepStyle(const SeriesStyle& iStyle) {
+  _Styles.push_back(iStyle);
+  if (iStyle.Symbols) ++_SymbolSeries;
 }
 
 void PlotArea::ShowAxis(eSide iSide, bool iShown) {
   if (iSide >= Bottom && iSide <= Right) _Shown[iSide] = iShown;
 }
 
-void PlotArea::AddCurve(CATSamIVector* iX, CATSamIVector* iY, const std::string& iName, bool iSymbols) {
+void PlotArea::AddCurve(CATSamIVector* iX, CATSamIVector* iY, const std::string& iName, bool iSymbols,
+                        std::shared_ptr<const CurveLevels> iLevels) {
+  AddCurve(iX, iY, iName, GetNextStyle(iSymbols), false, std::move(iLevels));
+}
+
+void PlotArea::AddCurve(CATSamIVector* iX, CATSamIVector* iY, const std::string& iName, const SeriesStyle& iStyle,
+                        bool iRight, std::shared_ptr<const CurveLevels> iLevels) {
   if (!iX || !iY) return;
-  const SeriesStyle lStyle = NextStyle(iSymbols);
-  if (!iName.empty())
-    _Legend.Add(iName, lStyle.Red, lStyle.Green, lStyle.Blue, iSymbols ? Legend::LineAndMarker : Legend::Line,
-                lStyle.Symbol);
-  _Series.push_back(std::make_unique<CurveSeries>(iX, iY, lStyle));
+  KeepStyle(iStyle);
+  if (!iName.empty()) _Legend.Add(iName, iStyle, Legend::Line);
+  auto lCurve = std::make_unique<CurveSeries>(iX, iY, iStyle);
+  lCurve->SetLevels(std::move(iLevels));
+  _Series.push_back(std::move(lCurve));
+  _OnRight.push_back(iRight);
 }
 
 void PlotArea::AddBars(CATSamIVector* iX, CATSamIVector* iHeights, const std::string& iName) {
   if (!iX || !iHeights) return;
-  const SeriesStyle lStyle = NextStyle(false);
-  if (!iName.empty()) _Legend.Add(iName, lStyle.Red, lStyle.Green, lStyle.Blue, Legend::Bar, lStyle.Symbol);
+  const SeriesStyle lStyle = GetNextStyle(false);
+  KeepStyle(lStyle);
+  if (!iName.empty()) _Legend.Add(iName, lStyle, Legend::Bar);
   _Series.push_back(std::make_unique<BarSeries>(iX, iHeights, lStyle));
+  _OnRight.push_back(false);
 }
 
 void PlotArea::SetColormap(const ColormapData& iData) {
@@ -74,12 +96,16 @@ void PlotArea::SetColormap(const ColormapData& iData) {
 }
 
 void PlotArea::AddContributionBar(CATSamIDoubleVector* iArg, CATSamIDoubleVector* iRes, bool iVertical) {
-  std::unique_ptr<ContributionSeries> lBar = ContributionSeries::Make(iArg, iRes, iVertical, _DataWarning);
+  const bool lLog = (iVertical ? _YAxis : _XAxis).IsLog();
+  std::unique_ptr<ContributionSeries> lBar = ContributionSeries::Make(iArg, iRes, iVertical, _DataWarning, lLog);
   if (lBar) _Contributions.push_back(std::move(lBar));
 }
 
-void PlotArea::SetColorScale(ColorScaleAxis::eTable iTable, double iMin, double iMax, const std::string& iLabel) {
+void PlotArea::SetColorScale(ColorScaleAxis::eTable iTable, double iMin, double iMax, const std::string& iLabel,
+                             bool iReversed, bool iLog) {
   _Table = iTable;
+  _Reversed = iReversed;
+  _LogColors = iLog;
   _ColorMin = iMin;
   _ColorMax = iMax;
   _ColorLabel = iLabel;
@@ -95,37 +121,49 @@ void PlotArea::GetYRange(double& oMin, double& oMax) const {
   oMax = _YMax;
 }
 
-bool PlotArea::HasLegend() const { return _Legend.GetNbrEntries() >= 2; }
+void PlotArea::GetY2Range(double& oMin, double& oMax) const {
+  oMin = _Y2Min;
+  oMax = _Y2Max;
+}
+
+bool PlotArea::HasLegend() const {
+  if (_LegendPlace == Legend::eNone) return false;
+  return _Legend.GetNbrEntries() >= (_LegendPlace == Legend::eAuto ? 2 : 1);
+}
+
+bool PlotArea::HasY2() const { return std::find(_OnRight.begin(), _OnRight.end(), true) != _OnRight.end(); }
 
 void PlotArea::ComputeRanges() {
-  DataExtent lExtent;
-  for (const std::unique_ptr<PlotSeries>& lSeries : _Series) lSeries->Fit(_XAxis, _YAxis, lExtent);
+  DataExtent lExtent, lRight;
+  // Curves and bars given ranges for all their axes need no pass over their samples: a window's
+  // view of them costs none per frame. (A map's fit also fixes the limits it is drawn with.)
+  if (!(_XAxis.HasRange() && _YAxis.HasRange() && (!HasY2() || _Y2Axis.HasRange())))
+    for (size_t i = 0; i < _Series.size(); ++i)
+      _Series[i]->Fit(_XAxis, _OnRight[i] ? _Y2Axis : _YAxis, _OnRight[i] ? lRight : lExtent);
   if (_Map) _Map->Fit(_XAxis, _YAxis, lExtent);
   for (const std::unique_ptr<ContributionSeries>& lBar : _Contributions) lBar->Fit(_XAxis, _YAxis, lExtent);
-  if (_XAxis.HasRange()) {
-    _XMin = _XAxis.GetMin();
-    _XMax = _XAxis.GetMax();
-  } else {
-    DataRange::Axis(lExtent.XMin, lExtent.XMax, lExtent.XMargin, _XAxis.IsLog(), _XMin, _XMax);
-  }
-  if (_YAxis.HasRange()) {
-    _YMin = _YAxis.GetMin();
-    _YMax = _YAxis.GetMax();
-  } else {
-    DataRange::Axis(lExtent.YMin, lExtent.YMax, lExtent.YMargin, _YAxis.IsLog(), _YMin, _YMax);
-  }
+  // Both value axes share x.
+  lExtent.XMin = std::fmin(lExtent.XMin, lRight.XMin);
+  lExtent.XMax = std::fmax(lExtent.XMax, lRight.XMax);
+  lExtent.XMargin = std::max(lExtent.XMargin, lRight.XMargin);
+  AxisRange(_XAxis, lExtent.XMin, lExtent.XMax, lExtent.XMargin, _XMin, _XMax);
+  AxisRange(_YAxis, lExtent.YMin, lExtent.YMax, lExtent.YMargin, _YMin, _YMax);
+  AxisRange(_Y2Axis, lRight.YMin, lRight.YMax, lRight.YMargin, _Y2Min, _Y2Max);
 }
 
 RefPtr<ColorScaleAxis> PlotArea::MakeColors() const {
   if (!_Map && _Contributions.empty()) return {};
   double lMin = _ColorMin, lMax = _ColorMax;
-  if (!std::isfinite(lMin) || !std::isfinite(lMax) || !(lMax > lMin)) {
+  if (!std::isfinite(lMin) || !std::isfinite(lMax) || !(lMax > lMin) || (_LogColors && !(lMin > 0.0))) {
     lMin = lMax = NAN;
     if (_Map) _Map->FitValues(lMin, lMax);
     for (const std::unique_ptr<ContributionSeries>& lBar : _Contributions) lBar->FitValues(lMin, lMax);
-    DataRange::Axis(lMin, lMax, 0.0, false, lMin, lMax);
+    if (_LogColors && lMax > 0.0 && !(lMin > 0.0)) lMin = lMax / 1000.0;
+    DataRange::Axis(lMin, lMax, 0.0, _LogColors, lMin, lMax);
   }
-  return RefPtr<ColorScaleAxis>(new ColorScaleAxis(lMin, lMax, _Table));
+  RefPtr<ColorScaleAxis> lAxis(new ColorScaleAxis(lMin, lMax, _Table, _Reversed));
+  if (lAxis) lAxis->SetLog(_LogColors);
+  return lAxis;
 }
 
 long PlotArea::GetMapValue(double iX, double iZ, double& oValue) const {
@@ -143,6 +181,8 @@ CAT2DBoundingBox PlotArea::Decorate(const CATMathBox2D& iBox, const FigureStyle&
   RefPtr<QVTIFddTicks> lTicks[4];
   _XAxis.MakeTicks(_XMin, _XMax, x1 - x0, true, iStyle, lTicks[0], lTicks[1]);
   _YAxis.MakeTicks(_YMin, _YMax, y1 - y0, false, iStyle, lTicks[2], lTicks[3]);
+  oDecoration.majors[0] = lTicks[0];
+  oDecoration.majors[1] = lTicks[2];
   const struct {
     CATMathPoint2D start, end;
     CATMathDirection2D side;
@@ -157,9 +197,15 @@ CAT2DBoundingBox PlotArea::Decorate(const CATMathBox2D& iBox, const FigureStyle&
                                                     lTicks[2 * lSide].Get(), lTicks[2 * lSide + 1].Get(), lAxis.GetLabel(), iStyle,
                                                     iFont);
   }
+  if (HasY2()) {
+    RefPtr<QVTIFddTicks> lMajor, lMinor;
+    _Y2Axis.MakeTicks(_Y2Min, _Y2Max, y1 - y0, false, iStyle, lMajor, lMinor);
+    oDecoration.axes[Right] = PlotAxis::MakeDrawing(lEdges[Right].start, lEdges[Right].end, lEdges[Right].side,
+                                                    lMajor.Get(), lMinor.Get(), _Y2Axis.GetLabel(), iStyle, iFont);
+  }
   // Top and right repeat the ticks of the level their opposite axis chose, without values.
   for (int lSide = Top; lSide <= Right; ++lSide) {
-    if (!_Shown[lSide]) continue;
+    if (!_Shown[lSide] || oDecoration.axes[lSide]) continue;
     const int lOpposite = lSide - 2;
     const int lLevel = oDecoration.axes[lOpposite] ? oDecoration.axes[lOpposite]->GetDetailLevel() : 0;
     const RefPtr<MirrorTicks> lMajor(new MirrorTicks(lTicks[2 * lOpposite].Get(), lLevel, iStyle.MajorTickLength));
@@ -172,7 +218,7 @@ CAT2DBoundingBox PlotArea::Decorate(const CATMathBox2D& iBox, const FigureStyle&
 
   double lRight = lExtent.GetXMax();
   if (iColors) {
-    const double lBar0 = x1 + iStyle.ScaleGap + (_Shown[Right] ? lRight - x1 : 0.0);
+    const double lBar0 = x1 + iStyle.ScaleGap + (oDecoration.axes[Right] ? lRight - x1 : 0.0);
     oDecoration.scaleBar = CATMathBox2D(lBar0, lBar0 + iStyle.ScaleWidth, y0, y1);
     oDecoration.scaleAxis = ColorScaleBar::MakeAxis(oDecoration.scaleBar, *iColors, _ColorLabel, iStyle, iFont);
     lExtent += CAT2DBoundingBox(static_cast<float>(lBar0 - 1), static_cast<float>(lBar0 + iStyle.ScaleWidth + 1),
@@ -182,10 +228,9 @@ CAT2DBoundingBox PlotArea::Decorate(const CATMathBox2D& iBox, const FigureStyle&
   }
   if (HasLegend()) {
     _Legend.GetSize(iStyle, iFont, oDecoration.legendWidth, oDecoration.legendHeight);
-    if (_LegendInside) {
-      const double lInset = 0.5 * iStyle.TextHeight;
-      oDecoration.legendLeft = x1 - lInset - oDecoration.legendWidth;
-      oDecoration.legendTop = y1 - lInset;
+    const bool lOutside = _LegendPlace == Legend::eOutside || (_LegendPlace == Legend::eAuto && !_LegendInside);
+    if (!lOutside) {
+      CornerBox(_LegendCorner, iBox, iStyle, oDecoration);
     } else {
       oDecoration.legendLeft = lRight + iStyle.ScaleGap;
       oDecoration.legendTop = y1;
@@ -217,10 +262,12 @@ void PlotArea::Layout(CATFont& iFont, const CATMathBox2D& iPage, const FigureSty
   double lStart[4];
   GetMargins(lStart);
   _LegendInside = false;
+  if (_LegendPlace != Legend::eAuto && _LegendPlace != Legend::eBest && _LegendPlace != Legend::eOutside)
+    _LegendCorner = _LegendPlace;
   Fit(iFont, lRoom, iStyle);
   // A legend beside a box it would crowd out goes into the box's corner instead.
   const double lRoomWidth = lRoom.GetHigh().GetX() - lRoom.GetLow().GetX();
-  if (HasLegend() && _DataBox.GetHigh().GetX() - _DataBox.GetLow().GetX() < 0.5 * lRoomWidth) {
+  if (HasLegend() && _LegendPlace == Legend::eAuto && _DataBox.GetHigh().GetX() - _DataBox.GetLow().GetX() < 0.5 * lRoomWidth) {
     SetMargins(lStart);
     _LegendInside = true;
     Fit(iFont, lRoom, iStyle);
@@ -266,19 +313,23 @@ void PlotArea::SetMargins(const double iMargins[4]) {
 
 void PlotArea::Build(CATViewer& ioViewer, CATFont& iFont, const CATMathBox2D& iPage, const FigureStyle& iStyle) {
   Layout(iFont, iPage, iStyle);
+  if (_LegendPlace == Legend::eBest && HasLegend()) _LegendCorner = BestCorner(iStyle, iFont);
   _Warning.clear();
   Decoration lDecoration;
   Decorate(_DataBox, iStyle, iFont, _Colors.Get(), Room(iPage, iStyle), lDecoration);
-  ShowData(ioViewer, _Colors.Get(), iStyle);
+  ShowData(ioViewer, lDecoration, _Colors.Get(), iStyle);
   ShowDecoration(ioViewer, iFont, lDecoration, _Colors.Get(), iStyle);
   if (!_DataWarning.empty()) _Warning = _Warning.empty() ? _DataWarning : _DataWarning + "; " + _Warning;
 }
 
-void PlotArea::ShowData(CATViewer& ioViewer, ColorScaleAxis* iColors, const FigureStyle& iStyle) {
+void PlotArea::ShowData(CATViewer& ioViewer, const Decoration& iDecoration, ColorScaleAxis* iColors,
+                        const FigureStyle& iStyle) {
   const int g = iStyle.GroundGrey;
   Scene::Show(ioViewer, new QVTFdd2DBackgroundGP(_DataBox.GetLow(), _DataBox.GetHigh(), 0), Scene::Color(g, g, g));
-  // Images first, curves and bars over them.
   const PlotFrame lFrame(_XAxis, _YAxis, _XMin, _XMax, _YMin, _YMax, _DataBox);
+  const PlotFrame lRightFrame(_XAxis, _Y2Axis, _XMin, _XMax, _Y2Min, _Y2Max, _DataBox);
+  if (_Grid) ShowGrid(ioViewer, iDecoration, lFrame, iStyle);
+  // Images first, curves and bars over them.
   if (_Map) _Map->Show(ioViewer, lFrame, iColors, iStyle);
   const double lBand = _Contributions.empty() ? 0.0 : 1.0 / static_cast<double>(_Contributions.size());
   for (size_t i = 0; i < _Contributions.size(); ++i) {
@@ -286,7 +337,69 @@ void PlotArea::ShowData(CATViewer& ioViewer, ColorScaleAxis* iColors, const Figu
     _Contributions[i]->SetBand(f0, f1);
     _Contributions[i]->Show(ioViewer, lFrame, iColors, iStyle);
   }
-  for (const std::unique_ptr<PlotSeries>& lSeries : _Series) lSeries->Show(ioViewer, lFrame, iColors, iStyle);
+  for (size_t i = 0; i < _Series.size(); ++i)
+    _Series[i]->Show(ioViewer, _OnRight[i] ? lRightFrame : lFrame, iColors, iStyle);
+}
+
+void PlotArea::ShowGrid(CATViewer& ioViewer, const Decoration& iDecoration, const PlotFrame& iFrame,
+                        const FigureStyle& iStyle) const {
+  const CATMathPoint2D lLow = _DataBox.GetLow(), lHigh = _DataBox.GetHigh();
+  std::vector<CATMathPoint2Df> lSegments;
+  for (int lAxis = 0; lAxis < 2; ++lAxis) {
+    QVTIFddTicks* lTicks = iDecoration.majors[lAxis].Get();
+    // The level the axis drawing chose: the grid meets the ticks the reader sees.
+    QVTFdd2DAxisDrawing* lDrawing = iDecoration.axes[lAxis == 0 ? Bottom : Left].Get();
+    if (!lTicks || !lDrawing) continue;
+    const int lLevel = lDrawing->GetDetailLevel();
+    for (int i = 0; i < lTicks->GetNbrTicks(lLevel); ++i) {
+      const double v = lTicks->GetTickValue(i, lLevel);
+      const double m = lAxis == 0 ? iFrame.ModelX(v) : iFrame.ModelY(v);
+      if (!std::isfinite(m)) continue;
+      if (lAxis == 0 && m > lLow.GetX() && m < lHigh.GetX()) {
+        lSegments.emplace_back(static_cast<float>(m), static_cast<float>(lLow.GetY()));
+        lSegments.emplace_back(static_cast<float>(m), static_cast<float>(lHigh.GetY()));
+      } else if (lAxis == 1 && m > lLow.GetY() && m < lHigh.GetY()) {
+        lSegments.emplace_back(static_cast<float>(lLow.GetX()), static_cast<float>(m));
+        lSegments.emplace_back(static_cast<float>(lHigh.GetX()), static_cast<float>(m));
+      }
+    }
+  }
+  const int g = iStyle.GridGrey;
+  if (!lSegments.empty())
+    Scene::Show(ioViewer, new CAT2DLineGP(lSegments.data(), static_cast<int>(lSegments.size()), 1, 1),
+                Scene::Color(g, g, g));
+}
+
+void PlotArea::CornerBox(Legend::ePlace iPlace, const CATMathBox2D& iBox, const FigureStyle& iStyle,
+                         Decoration& ioDecoration) const {
+  const double lInset = 0.5 * iStyle.TextHeight;
+  const bool lLeft = iPlace == Legend::eUpperLeft || iPlace == Legend::eLowerLeft;
+  const bool lLower = iPlace == Legend::eLowerLeft || iPlace == Legend::eLowerRight;
+  ioDecoration.legendLeft =
+      lLeft ? iBox.GetLow().GetX() + lInset : iBox.GetHigh().GetX() - lInset - ioDecoration.legendWidth;
+  ioDecoration.legendTop =
+      lLower ? iBox.GetLow().GetY() + lInset + ioDecoration.legendHeight : iBox.GetHigh().GetY() - lInset;
+}
+
+Legend::ePlace PlotArea::BestCorner(const FigureStyle& iStyle, CATFont& iFont) const {
+  Decoration lBox;
+  _Legend.GetSize(iStyle, iFont, lBox.legendWidth, lBox.legendHeight);
+  const PlotFrame lFrame(_XAxis, _YAxis, _XMin, _XMax, _YMin, _YMax, _DataBox);
+  const PlotFrame lRightFrame(_XAxis, _Y2Axis, _XMin, _XMax, _Y2Min, _Y2Max, _DataBox);
+  Legend::ePlace lBest = Legend::eUpperRight;
+  double lFewest = HUGE_VAL;
+  for (Legend::ePlace lCorner : {Legend::eUpperRight, Legend::eUpperLeft, Legend::eLowerLeft, Legend::eLowerRight}) {
+    CornerBox(lCorner, _DataBox, iStyle, lBox);
+    const CATMathBox2D lArea(lBox.legendLeft, lBox.legendLeft + lBox.legendWidth, lBox.legendTop - lBox.legendHeight,
+                             lBox.legendTop);
+    double lCount = 0.0;
+    for (size_t i = 0; i < _Series.size(); ++i) lCount += _Series[i]->CountIn(_OnRight[i] ? lRightFrame : lFrame, lArea);
+    if (lCount < lFewest) {
+      lFewest = lCount;
+      lBest = lCorner;
+    }
+  }
+  return lBest;
 }
 
 void PlotArea::ShowDecoration(CATViewer& ioViewer, CATFont& iFont, const Decoration& iDecoration,
@@ -295,7 +408,7 @@ void PlotArea::ShowDecoration(CATViewer& ioViewer, CATFont& iFont, const Decorat
   const int f = iStyle.FrameGrey, a = iStyle.AxisGrey;
   // Edges without an axis get a light frame line.
   if (!_Shown[Top]) ShowLine(ioViewer, lLow.GetX(), lHigh.GetY(), lHigh.GetX(), lHigh.GetY(), Scene::Color(f, f, f));
-  if (!_Shown[Right]) ShowLine(ioViewer, lHigh.GetX(), lLow.GetY(), lHigh.GetX(), lHigh.GetY(), Scene::Color(f, f, f));
+  if (!iDecoration.axes[Right]) ShowLine(ioViewer, lHigh.GetX(), lLow.GetY(), lHigh.GetX(), lHigh.GetY(), Scene::Color(f, f, f));
   if (!_Shown[Bottom]) ShowLine(ioViewer, lLow.GetX(), lLow.GetY(), lHigh.GetX(), lLow.GetY(), Scene::Color(f, f, f));
   if (!_Shown[Left]) ShowLine(ioViewer, lLow.GetX(), lLow.GetY(), lLow.GetX(), lHigh.GetY(), Scene::Color(f, f, f));
   for (const RefPtr<QVTFdd2DAxisDrawing>& lAxis : iDecoration.axes)

@@ -1,5 +1,6 @@
 // One plot area of a figure: a data box with its background, bottom and left axes (top and right
-// on request), axis labels and a title, holding any number of curves (optionally with symbols),
+// on request, or a second value axis on the right for the curves given to it, with its own range),
+// axis labels, a title and optional grid lines, holding any number of curves (optionally with symbols),
 // bar series and contribution bars, and at most one colour map (each a series of its own kind,
 // which fits and shows itself). A colour map or contribution bar gets a colour-scale bar on the
 // right; several named series get a legend beside it.
@@ -28,8 +29,11 @@ class CATFont;
 class CATSamIVector;
 class CATViewer;
 class ContributionSeries;
+class CurveLevels;
 class MapSeries;
+class PlotFrame;
 class PlotSeries;
+class QVTIFddTicks;
 class QVTFdd2DAxisDrawing;
 struct FigureStyle;
 
@@ -45,22 +49,37 @@ class PlotArea {
   void SetTitle(const std::string& iTitle) { _Title = iTitle; }
   PlotAxis& GetXAxis() { return _XAxis; }
   PlotAxis& GetYAxis() { return _YAxis; }
+  // The value axis on the right, shown when a curve is drawn against it.
+  PlotAxis& GetY2Axis() { return _Y2Axis; }
+  // Light lines at the major ticks of the bottom and left axes, under the data.
+  void SetGrid(bool iGrid) { _Grid = iGrid; }
+  void SetLegendPlace(Legend::ePlace iPlace) { _LegendPlace = iPlace; }
   // Bottom and left are shown unless hidden; top and right (ticks only) when asked for.
   void ShowAxis(eSide iSide, bool iShown);
 
   // Curves and bars take colours of the palette in the order they are added, and curves with
   // symbols the symbol kinds in turn; the style is fixed here, for the legend and the drawing.
-  void AddCurve(CATSamIVector* iX, CATSamIVector* iY, const std::string& iName, bool iSymbols);
+  // With levels of iX and iY (CurveLevels), a curve of ascending x is drawn from them on linear axes.
+  void AddCurve(CATSamIVector* iX, CATSamIVector* iY, const std::string& iName, bool iSymbols,
+                std::shared_ptr<const CurveLevels> iLevels = nullptr);
+  // The style the next curve or bar series gets unless told otherwise.
+  SeriesStyle GetNextStyle(bool iSymbols) const;
+  // A curve in its own style, against the right value axis when iRight.
+  void AddCurve(CATSamIVector* iX, CATSamIVector* iY, const std::string& iName, const SeriesStyle& iStyle,
+                bool iRight = false, std::shared_ptr<const CurveLevels> iLevels = nullptr);
   void AddBars(CATSamIVector* iX, CATSamIVector* iHeights, const std::string& iName);
   // Colour maps and contribution bars are drawn on linear axes. X and Z (the arguments of a bar)
   // may be ascending or descending and hold NaN samples, which are left out with a warning; data
   // in any other order is not drawn, with a warning (SampleOrder::Check refuses it beforehand).
   void SetColormap(const ColormapData& iData);
   // A strip over the whole data box (several share it in bands): iRes over iArg, along x, or along
-  // y when iVertical.
+  // y when iVertical; logarithmic when that axis is (set the axis first).
   void AddContributionBar(CATSamIDoubleVector* iArg, CATSamIDoubleVector* iRes, bool iVertical);
-  // Colour table, value range (NaN: the data's) and label of the colour scale.
-  void SetColorScale(ColorScaleAxis::eTable iTable, double iMin, double iMax, const std::string& iLabel);
+  // Colour table (reversed on request), value range (NaN: the data's) and label of the colour
+  // scale. A logarithmic scale over data that reaches zero or below shows three decades below
+  // the largest value.
+  void SetColorScale(ColorScaleAxis::eTable iTable, double iMin, double iMax, const std::string& iLabel,
+                     bool iReversed = false, bool iLog = false);
 
   // Finds the data box in iPage: its margins grow from the least ones (SetMargins, none at first)
   // until every text fits. The data's ranges are read at the first layout: set the content first.
@@ -82,6 +101,7 @@ class PlotArea {
   // Data range of each axis after Build (data units).
   void GetXRange(double& oMin, double& oMax) const;
   void GetYRange(double& oMin, double& oMax) const;
+  void GetY2Range(double& oMin, double& oMax) const;
   // The style of the iIndex-th curve or bar series added (in the order added).
   const SeriesStyle& GetSeriesStyle(int iIndex) const { return _Styles[static_cast<size_t>(iIndex)]; }
 
@@ -89,6 +109,8 @@ class PlotArea {
   // The axis drawings and boxes that surround a data box; built again for every trial box.
   struct Decoration {
     RefPtr<QVTFdd2DAxisDrawing> axes[4];
+    // Major ticks of x and y, for the grid.
+    RefPtr<QVTIFddTicks> majors[2];
     RefPtr<QVTFdd2DAxisDrawing> scaleAxis;
     CATMathBox2D scaleBar;
     double legendLeft = 0.0, legendTop = 0.0, legendWidth = 0.0, legendHeight = 0.0;
@@ -104,33 +126,51 @@ class PlotArea {
   CAT2DBoundingBox Decorate(const CATMathBox2D& iBox, const FigureStyle& iStyle, CATFont& iFont,
                             ColorScaleAxis* iColors, const CATMathBox2D& iRoom,
                             Decoration& oDecoration) const;
-  void ShowData(CATViewer& ioViewer, ColorScaleAxis* iColors, const FigureStyle& iStyle);
+  void ShowData(CATViewer& ioViewer, const Decoration& iDecoration, ColorScaleAxis* iColors,
+                const FigureStyle& iStyle);
+  void ShowGrid(CATViewer& ioViewer, const Decoration& iDecoration, const PlotFrame& iFrame,
+                const FigureStyle& iStyle) const;
+  // Whether curves are drawn against the right value axis.
+  bool HasY2() const;
+  // The legend's corner inside the data box for eBest: the one over the fewest samples.
+  Legend::ePlace BestCorner(const FigureStyle& iStyle, CATFont& iFont) const;
+  // The box the legend takes in the corner iPlace of the data box iBox.
+  void CornerBox(Legend::ePlace iPlace, const CATMathBox2D& iBox, const FigureStyle& iStyle,
+                 Decoration& ioDecoration) const;
   void ShowDecoration(CATViewer& ioViewer, CATFont& iFont, const Decoration& iDecoration, ColorScaleAxis* iColors,
                       const FigureStyle& iStyle) const;
   bool HasLegend() const;
-  // The style of the next curve or bar series.
-  SeriesStyle NextStyle(bool iSymbols);
+  // Keeps iStyle as the style of the next curve or bar series.
+  void KeepStyle(const SeriesStyle& iStyle);
 
   std::string _Title;
   PlotAxis _XAxis;
   PlotAxis _YAxis;
+  PlotAxis _Y2Axis;
+  bool _Grid = false;
+  Legend::ePlace _LegendPlace = Legend::eAuto;
   bool _Shown[4] = {true, true, false, false};
   // Curves and bars, in the order added, with their styles and the legend of the named ones.
   std::vector<std::unique_ptr<PlotSeries>> _Series;
   std::vector<SeriesStyle> _Styles;
+  std::vector<bool> _OnRight;
   int _SymbolSeries = 0;
   Legend _Legend;
   std::vector<std::unique_ptr<ContributionSeries>> _Contributions;
   std::unique_ptr<MapSeries> _Map;
   ColorScaleAxis::eTable _Table = ColorScaleAxis::Viridis;
+  bool _Reversed = false;
+  bool _LogColors = false;
   double _ColorMin = 0.0 / 0.0;
   double _ColorMax = 0.0 / 0.0;
   std::string _ColorLabel;
 
   // Results of Build.
-  double _XMin = 0.0, _XMax = 1.0, _YMin = 0.0, _YMax = 1.0;
+  double _XMin = 0.0, _XMax = 1.0, _YMin = 0.0, _YMax = 1.0, _Y2Min = 0.0, _Y2Max = 1.0;
   bool _Prepared = false;
   bool _LegendInside = false;
+  // The corner an inside legend takes.
+  Legend::ePlace _LegendCorner = Legend::eUpperRight;
   RefPtr<ColorScaleAxis> _Colors;
   double _Margins[4] = {0.0, 0.0, 0.0, 0.0};
   CATMathBox2D _DataBox;

@@ -4,6 +4,7 @@
 #ifndef PlotSeries_H
 #define PlotSeries_H
 
+class CATMathBox2D;
 class CATViewer;
 class ColorScaleAxis;
 class PlotAxis;
@@ -24,6 +25,13 @@ class PlotSeries {
   virtual void FitValues(double& ioMin, double& ioMax) const {
     (void)ioMin;
     (void)ioMax;
+  }
+  // About how many of its samples (and points along its lines) fall into iArea (model units) in
+  // iFrame: where a legend would hide the least.
+  virtual double CountIn(const PlotFrame& iFrame, const CATMathBox2D& iArea) const {
+    (void)iFrame;
+    (void)iArea;
+    return 0.0;
   }
   // Adds the series to the viewer in iFrame; iColors is null when the area has no colour scale.
   virtual void Show(CATViewer& ioViewer, const PlotFrame& iFrame, ColorScaleAxis* iColors,

@@ -17,6 +17,9 @@ class XYSeries : public PlotSeries {
   // Widens ioExtent by the finite values (positive ones on a logarithmic axis), with the room
   // kept above and below values.
   void Fit(const PlotAxis& iXAxis, const PlotAxis& iYAxis, DataExtent& ioExtent) override;
+  // Looks at some 20000 points at most: evenly picked samples, or points along the segments of a
+  // short series.
+  double CountIn(const PlotFrame& iFrame, const CATMathBox2D& iArea) const override;
 
  protected:
   RefPtr<CATSamIVector> _X;

@@ -11,6 +11,7 @@
 #include "CATViewer.h"
 #include "ContributionPage.h"
 #include "CurvesFigurePage.h"
+#include "EverydayFigurePage.h"
 #include "MapFigurePage.h"
 #include "CairoRender.h"
 #include "ColormapPage.h"
@@ -28,6 +29,7 @@ const std::vector<GalleryPage>& Gallery::Pages() {
       {"figure-curves", 1200, 800, &CurvesFigurePage::Build, true},
       {"figure-maps", 1200, 560, &MapFigurePage::Build, true},
       {"figure-contribution", 1000, 480, &MapFigurePage::BuildContribution, true},
+      {"figure-everyday", 1200, 520, &EverydayFigurePage::Build, true},
   };
   return sPages;
 }

@@ -13,6 +13,7 @@
 #include "MemoryDoubleVector.h"
 #include "PlotArea.h"
 #include "RunUpData.h"
+#include "RunUpOrderMap.h"
 #include "RefPtr.h"
 
 namespace {
@@ -32,23 +33,10 @@ void Labels(PlotArea& ioPlot, const char* iTitle) {
 
 void MapFigurePage::Build(CATViewer& ioViewer, CATFont& iFont) {
   Figure lFigure(ioViewer.GetViewport().GetWidth(), ioViewer.GetViewport().GetHeight());
-  RefPtr<MemoryDoubleVector> lHz, lRpm;
-  RefPtr<MemoryDoubleMatrix> lLevels;
-  RunUpData::Homogeneous(kRows, kLines, lHz, lRpm, lLevels);
-  // Orders are ratios of frequency to speed: both in Hz.
-  const RefPtr<LinearScaling> lHzScaling(new LinearScaling(1.0));
-  const RefPtr<LinearScaling> lRpmScaling(new LinearScaling(1.0 / 60.0));
-
-  ColormapData lOrder;
-  lOrder.X = lHz.Get();
-  lOrder.Z = lRpm.Get();
-  lOrder.Values = lLevels.Get();
-  lOrder.Order = true;
-  lOrder.XScaling = lHzScaling.Get();
-  lOrder.ZScaling = lRpmScaling.Get();
+  RunUpOrderMap lOrder(kRows, kLines);
   PlotArea& lLeft = lFigure.AddPlot(0.0, 0.0, 0.5, 1.0);
   Labels(lLeft, "Run-up, 28 speed rows joined along orders");
-  lLeft.SetColormap(lOrder);
+  lLeft.SetColormap(lOrder.GetData());
 
   RefPtr<MemoryDouble1p5D> lRowsHz;
   RefPtr<MemoryDoubleVector> lRowsRpm;

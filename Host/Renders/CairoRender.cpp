@@ -134,13 +134,26 @@ CairoRender::CairoRender(int iWidthPx, int iHeightPx, eOutput iKind, const std::
   }
   if (!_Surface) return;
   _Cr = cairo_create(_Surface);
+  Prepare(true);
+}
+
+CairoRender::CairoRender(_cairo* iContext, int iWidthPx, int iHeightPx)
+    : OwnedSupport(iWidthPx, iHeightPx), CATRender(_OwnedSupport), _Kind(PNG), _Borrowed(true) {
+  SetViewportParameters(static_cast<float>(iWidthPx), static_cast<float>(iHeightPx), 1.0f, 1.0f);
+  if (!iContext || iWidthPx <= 0 || iHeightPx <= 0) return;
+  _Cr = cairo_reference(iContext);
+  _Surface = cairo_surface_reference(cairo_get_target(iContext));
+  Prepare(false);
+}
+
+void CairoRender::Prepare(bool iPaint) {
   // Unhinted glyph placement, as the font measures, so the drawn text fills the measured box.
   _TextOptions = cairo_font_options_create();
   cairo_font_options_set_hint_metrics(_TextOptions, CAIRO_HINT_METRICS_OFF);
   cairo_font_options_set_hint_style(_TextOptions, CAIRO_HINT_STYLE_NONE);
   _DefaultFont = RefPtr<CATFont>(CATFont::CreateDefault());
   SetAntialias(true);
-  SetBackground(255, 255, 255, 255);
+  if (iPaint) SetBackground(255, 255, 255, 255);
 }
 
 CairoRender::~CairoRender() {
@@ -159,6 +172,7 @@ bool CairoRender::IsValid() const {
 bool CairoRender::BeginOperation() {
   if (!IsValid() || !_Cr || (_Finished && _Kind != PNG)) return false;
   if (cairo_status(_Cr) != CAIRO_STATUS_SUCCESS) {
+    if (_Borrowed) return false;
     cairo_destroy(_Cr);
     _Cr = cairo_create(_Surface);
     if (cairo_status(_Cr) != CAIRO_STATUS_SUCCESS) return false;
@@ -245,6 +259,7 @@ HRESULT CairoRender::Finish() {
     return E_FAIL;
   }
   cairo_surface_flush(_Surface);
+  if (_Borrowed) return cairo_status(_Cr) == CAIRO_STATUS_SUCCESS ? S_OK : E_FAIL;
   if (_Kind == PNG) {
     if (_Path.empty()) return E_FAIL;
     const bool lWritten = PngWriter::Write(_Path, cairo_image_surface_get_data(_Surface), GetWidth(), GetHeight(),
@@ -268,6 +283,11 @@ HRESULT CairoRender::Finish() {
 
 bool CairoRender::GetPixel(int iX, int iY, unsigned char oRGBA[4]) const {
   if (!oRGBA || !IsValid() || _Kind != PNG || iX < 0 || iY < 0 || iX >= GetWidth() || iY >= GetHeight())
+    return false;
+  // A window's surface need not be an image in memory, nor of the render's size.
+  if (_Borrowed && (cairo_surface_get_type(_Surface) != CAIRO_SURFACE_TYPE_IMAGE ||
+                    cairo_image_surface_get_width(_Surface) < GetWidth() ||
+                    cairo_image_surface_get_height(_Surface) < GetHeight()))
     return false;
   cairo_surface_flush(_Surface);
   const unsigned char* lData = cairo_image_surface_get_data(_Surface);

@@ -37,6 +37,10 @@ class CairoRender : private OwnedSupport, public CATRender {
   // of an SVG or PDF is made at once). The file is written whole or not at all: a failed or
   // unfinished one leaves iPath as it was.
   CairoRender(int iWidthPx, int iHeightPx, eOutput iKind, const std::string& iPath);
+  // Draws into an existing cairo context (a window's), whose user space has iWidthPx x iHeightPx
+  // pixels from its origin; holds a reference on the context. Nothing is painted before the first
+  // operation, and Finish only flushes (S_OK while the context is sound).
+  CairoRender(_cairo* iContext, int iWidthPx, int iHeightPx);
   ~CairoRender() override;
   CairoRender(const CairoRender&) = delete;
   CairoRender& operator=(const CairoRender&) = delete;
@@ -115,6 +119,8 @@ class CairoRender : private OwnedSupport, public CATRender {
                       float iSize, const CATGraphicAttributeSet& iTextAttribute,
                       const CATGraphicAttributeSet* iFrameAttribute);
   void DrawImage(const float* iPosition, int iDim, const CATPixelImage* iImage);
+  // The text options and default font; then the white page when iPaint.
+  void Prepare(bool iPaint);
 
   eOutput _Kind;
   std::string _Path;
@@ -127,6 +133,8 @@ class CairoRender : private OwnedSupport, public CATRender {
   RefPtr<CATFont> _DefaultFont;
   bool _Antialias = true;
   bool _Finished = false;
+  // The context is the caller's: it is drawn into, never replaced, and no file is written.
+  bool _Borrowed = false;
   HRESULT _FinishResult = E_FAIL;
   // The model-to-pixel conversion of the current operation (none without a 2D viewpoint).
   bool _OpHasViewpoint = false;

@@ -46,6 +46,10 @@ class QVTFddPixelJob {
 // bound). Logs when iMinLimit or iMaxLimit do not land on the first or last pixel.
 int QVTFddValueToPixel(double iValue, double iMinLimit, double iMaxLimit, int iLength);
 
+// The position QVTFddValueToPixel rounds, (iValue - iMinLimit) * (iLength - 1) / (iMaxLimit -
+// iMinLimit); finite for limits at the ends of the doubles (-1e308, 1e308) too.
+double QVTFddPixelPosition(double iValue, double iMinLimit, double iMaxLimit, int iLength);
+
 // Writes the job of every pixel of pJobs (iLength jobs, allocated and default-constructed by the
 // caller) for the ascending argument vector iVector over [iMinLimit, iMaxLimit]; iInterpolate
 // non-zero interpolates in gaps, 0 takes the nearer sample. On a precondition or consistency

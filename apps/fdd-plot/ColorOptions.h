@@ -1,5 +1,5 @@
-// The options of a colour scale: its colour table, the values at its ends and its label. After
-// Check, the table and the limits (NaN: the data's).
+// The options of a colour scale: its colour table (reversed with "_r"), the values at its ends,
+// whether it is logarithmic, and its label. After Check, the table and the limits (NaN: the data's).
 #ifndef ColorOptions_H
 #define ColorOptions_H
 
@@ -19,7 +19,9 @@ struct ColorOptions {
   std::string Colors = "viridis";
   std::string Limits;
   std::string Label;
+  bool Log = false;
   ColorScaleAxis::eTable Table = ColorScaleAxis::Viridis;
+  bool Reversed = false;
   double Min = 0.0 / 0.0;
   double Max = 0.0 / 0.0;
 };

@@ -20,6 +20,7 @@ void ContributionCommand::Register(CLI::App& ioApp) {
   c.add_option("--direction", _Direction, "horizontal or vertical")
       ->check(CLI::IsMember({"horizontal", "vertical"}))
       ->capture_default_str();
+  c.add_flag("--log-x", _LogX, "Logarithmic argument axis (arguments <= 0 are left out)");
   c.add_option("--x-limits", _XLimits, "Argument range shown, A,B (default: the data's)");
   c.add_option("--xlabel", _XLabel, "Label of the argument axis");
   c.add_option("--title", _Title, "Title above the bar");
@@ -53,8 +54,9 @@ int ContributionCommand::Run() {
   PlotAxis& lAxis = lVertical ? lPlot.GetYAxis() : lPlot.GetXAxis();
   lAxis.SetLabel(_XLabel);
   lAxis.SetRange(lX0, lX1);
+  lAxis.SetLog(_LogX);
   lPlot.ShowAxis(lVertical ? PlotArea::Bottom : PlotArea::Left, false);
-  lPlot.SetColorScale(_Colors.Table, _Colors.Min, _Colors.Max, _Colors.Label);
+  lPlot.SetColorScale(_Colors.Table, _Colors.Min, _Colors.Max, _Colors.Label, _Colors.Reversed, _Colors.Log);
   lPlot.AddContributionBar(lX.Get(), lY.Get(), lVertical);
   return _Output.Write(lFigure, *lFont) ? 0 : 1;
 }

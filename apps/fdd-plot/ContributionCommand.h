@@ -20,6 +20,7 @@ class ContributionCommand : public Subcommand {
   std::string _Y;
   std::string _Direction = "horizontal";
   std::string _XLimits;
+  bool _LogX = false;
   std::string _XLabel;
   std::string _Title;
   ColorOptions _Colors;

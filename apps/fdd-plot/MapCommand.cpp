@@ -36,7 +36,7 @@ int MapCommand::Run() {
   std::string lError;
   if (!_Output.Check("", lError) || !_Data.Check(lError) || !_Colors.Check(lError) || !Check(lError))
     return CommandSupport::Usage(lError);
-  MapInput lInput;
+  MapInput& lInput = _Input;
   if (const int lStatus = lInput.Load(_Data, _Colors)) return lStatus;
   // An order map whose tables and image cannot fit is refused before it starts.
   if (_Data.Order && !MemoryBudget::Fits("order map", lInput.OrderMapBytes(_Output.Width, _Output.Height), lError))

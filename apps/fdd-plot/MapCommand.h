@@ -8,6 +8,7 @@
 
 #include "ColorOptions.h"
 #include "MapDataOptions.h"
+#include "MapInput.h"
 #include "OutputOptions.h"
 #include "Subcommand.h"
 
@@ -33,6 +34,8 @@ class MapCommand : public Subcommand {
   MapDataOptions _Data;
   ColorOptions _Colors;
   OutputOptions _Output;
+  // The loaded data, kept while Output runs (a window shows it again for every view).
+  MapInput _Input;
 };
 
 #endif

@@ -32,6 +32,13 @@ void MapDataOptions::Register(CLI::App& ioCommand) {
   c.add_option("--z-factor", ZFactor, "Factor that brings Z to the unit of X for --order (1/60 for rpm and Hz)")
       ->capture_default_str()
       ->needs(lOrder);
+  c.add_flag("--log-x", LogX, "Logarithmic X axis (samples at X <= 0 are left out)");
+  c.add_flag("--log-z", LogZ, "Logarithmic Z axis (samples at Z <= 0 are left out)");
+  c.add_option("--shading", Shading,
+               "Between samples: linear (interpolated) or nearest (each sample a flat cell); a pixel over several "
+               "samples shows their largest")
+      ->check(CLI::IsMember({"linear", "nearest"}))
+      ->capture_default_str();
   c.add_option("--x-limits", XLimits, "X range shown, A,B (default: the data's)");
   c.add_option("--z-limits", ZLimits, "Z range shown, A,B (default: the data's)");
   c.add_option("--xlabel", XLabel, "Label of the X axis");

@@ -20,6 +20,9 @@ struct MapDataOptions {
   std::string Values;
   std::string XRows;
   bool Transpose = false;
+  bool LogX = false;
+  bool LogZ = false;
+  std::string Shading = "linear";
   bool Order = false;
   double Tolerance = 0.05;
   double ZFactor = 1.0;

@@ -44,6 +44,9 @@ int MapInput::Load(const MapDataOptions& iOptions, ColorOptions& ioColors) {
   _Data.XMax = iOptions.XMax;
   _Data.ZMin = iOptions.ZMin;
   _Data.ZMax = iOptions.ZMax;
+  _Data.LogX = iOptions.LogX;
+  _Data.LogZ = iOptions.LogZ;
+  _Data.Nearest = iOptions.Shading == "nearest";
   _Data.Order = iOptions.Order;
   _Data.Tolerance = iOptions.Tolerance;
   _ZScaling = RefPtr<LinearScaling>(new LinearScaling(iOptions.ZFactor));
@@ -100,9 +103,21 @@ int MapInput::LoadRows(const MapDataOptions& iOptions) {
 }
 
 void MapInput::Show(PlotArea& ioPlot, const MapDataOptions& iOptions, const ColorOptions& iColors) const {
+  Show(ioPlot, iOptions, iColors, _Data.XMin, _Data.XMax, _Data.ZMin, _Data.ZMax);
+}
+
+void MapInput::Show(PlotArea& ioPlot, const MapDataOptions& iOptions, const ColorOptions& iColors, double iXMin,
+                    double iXMax, double iZMin, double iZMax) const {
+  ColormapData lView = _Data;
+  lView.XMin = iXMin;
+  lView.XMax = iXMax;
+  lView.ZMin = iZMin;
+  lView.ZMax = iZMax;
   ioPlot.SetTitle(iOptions.Title);
   ioPlot.GetXAxis().SetLabel(iOptions.XLabel);
   ioPlot.GetYAxis().SetLabel(iOptions.ZLabel);
-  ioPlot.SetColorScale(iColors.Table, iColors.Min, iColors.Max, iColors.Label);
-  ioPlot.SetColormap(_Data);
+  ioPlot.GetXAxis().SetLog(iOptions.LogX);
+  ioPlot.GetYAxis().SetLog(iOptions.LogZ);
+  ioPlot.SetColorScale(iColors.Table, iColors.Min, iColors.Max, iColors.Label, iColors.Reversed, iColors.Log);
+  ioPlot.SetColormap(lView);
 }

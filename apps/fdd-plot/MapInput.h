@@ -30,6 +30,9 @@ class MapInput {
   unsigned long long OrderMapBytes(int iWidth, int iHeight) const;
   // Gives the plot area the map, its colour scale, labels and title.
   void Show(PlotArea& ioPlot, const MapDataOptions& iOptions, const ColorOptions& iColors) const;
+  // The same with the map's limits [iXMin, iXMax] x [iZMin, iZMax] (a window's view).
+  void Show(PlotArea& ioPlot, const MapDataOptions& iOptions, const ColorOptions& iColors, double iXMin, double iXMax,
+            double iZMin, double iZMax) const;
 
  private:
   int LoadRegular(const MapDataOptions& iOptions, ColorOptions& ioColors);

@@ -168,6 +168,53 @@ TEST(CairoRender, PolygonLandsWherePanAndZoomPutItWithYUp) {
   EXPECT_TRUE(IsColour(lRender, 110, 43, 255, 255, 255, 0));
 }
 
+// A window hands out its own cairo context: drawing into it gives the file render's pixels, the
+// caller's translation is kept, and the context stays the caller's.
+TEST(CairoRender, DrawsIntoAnExistingContextAsIntoItsOwnSurface) {
+  CATViewer lViewer(200, 100);
+  const CATMathPoint2Df lTriangle[3] = {{20.0f, 10.0f}, {180.0f, 30.0f}, {60.0f, 90.0f}};
+  CAT2DPolygonGP* lPolygon = new CAT2DPolygonGP(lTriangle, 3);
+  lViewer.AddPrimitive(lPolygon);
+  lPolygon->Release();
+  CairoRender lOwn(200, 100, CairoRender::PNG, "");
+  lOwn.SetCurrentAttribute(Colour(0, 90, 200));
+  lViewer.Draw(lOwn);
+
+  cairo_surface_t* lSurface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 200, 100);
+  cairo_t* lContext = cairo_create(lSurface);
+  {
+    CairoRender lBorrowed(lContext, 200, 100);
+    ASSERT_TRUE(lBorrowed.IsValid());
+    lBorrowed.SetBackground(255, 255, 255);
+    lBorrowed.SetCurrentAttribute(Colour(0, 90, 200));
+    lViewer.Draw(lBorrowed);
+    EXPECT_EQ(lBorrowed.Finish(), S_OK);
+    EXPECT_EQ(Pixels(lBorrowed), Pixels(lOwn));
+  }
+  EXPECT_EQ(cairo_status(lContext), CAIRO_STATUS_SUCCESS);
+  // Moved by the caller, the drawing moves with it.
+  cairo_surface_t* lTall = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 200, 200);
+  cairo_t* lLower = cairo_create(lTall);
+  cairo_translate(lLower, 0.0, 100.0);
+  {
+    CairoRender lBorrowed(lLower, 200, 100);
+    lBorrowed.SetBackground(255, 255, 255);
+    lBorrowed.SetCurrentAttribute(Colour(0, 90, 200));
+    lViewer.Draw(lBorrowed);
+  }
+  cairo_surface_flush(lTall);
+  const unsigned char* lData = cairo_image_surface_get_data(lTall);
+  const int lStride = cairo_image_surface_get_stride(lTall);
+  // Pixel (60, 50) with y up is row 49 of the lower half, row 149 of the surface (red 0 there);
+  // row 49 of the surface shows only the page.
+  EXPECT_EQ(lData[149 * lStride + 60 * 4 + 2], 0);
+  EXPECT_EQ(lData[49 * lStride + 60 * 4 + 2], 255);
+  cairo_destroy(lLower);
+  cairo_surface_destroy(lTall);
+  cairo_destroy(lContext);
+  cairo_surface_destroy(lSurface);
+}
+
 TEST(CairoRender, BackgroundAndTranslucentColours) {
   CairoRender lRender(20, 20, CairoRender::PNG, "");
   EXPECT_TRUE(IsColour(lRender, 0, 0, 255, 255, 255, 0));

@@ -195,6 +195,16 @@ TEST(QVTFddColormapAlgoOrderInterpol, GetValueFailsForAPointOnNoPixel) {
   delete a;
 }
 
+// Limits at the ends of the doubles: their span overflows, yet pixels and points still map. Pixel
+// 5 of 8 lies at 2.5e307 on both axes, order 1, where both samples are.
+TEST(QVTFddColormapAlgoOrderInterpol, LimitsAtTheEndsOfTheDoublesStillMap) {
+  Data d({1e307, 5e307}, {1e307, 5e307}, [](unsigned int, unsigned int) { return 7.0; });
+  QVTFddColormapAlgoOrderInterpol* a = d.Make(-1e308, 1e308, -1e308, 1e308, 8, 8);
+  EXPECT_EQ(PixelValue(a->MakeBitmap(), 5, 5), 7.0);
+  EXPECT_EQ(sGet(*a, 5e307, 5e307), 7.0);
+  delete a;
+}
+
 // Column p of [0, 8] over 4 columns lies at x = 2p: a fraction of the range, not a quotient of
 // integers; on row z = 1 every column sits on a sample of value x.
 TEST(QVTFddColormapAlgoOrderInterpol, PixelPositionsAreFractionsOfTheRange) {

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -87,4 +88,36 @@ TEST(FddPlotData, OutOfMemoryWhileReadingIsOneLineAndStatusOne) {
   EXPECT_EQ(r.status, 1) << r.output;
   EXPECT_NE(r.output.find(lBig + ": out of memory (needs about 128 MB)"), std::string::npos) << r.output;
   EXPECT_EQ(std::count(r.output.begin(), r.output.end(), '\n'), 1) << r.output;
+}
+
+TEST(FddPlotData, DashReadsStandardInputAsTheSameFileWould) {
+  // The picture from standard input is the picture of the same text named as a file.
+  auto lBytes = [](const std::string& iPath) {
+    std::ifstream f(iPath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+  };
+  const struct {
+    const char* name;
+    const char* text;
+    const char* columns;  // the arguments, FILE standing for the data
+  } kCases[] = {
+      {"stdin.csv", "t,speed\n0,1\n1,3\n2,2\n3,5\n", "--x FILE:t --y FILE:speed"},
+      {"stdin.dat", "# t speed\n0  1\n1\t3\n2 2\n\n3 5\n", "--x FILE:0 --y FILE:1"},
+      {"stdin1.csv", "4\n1\n3\n", "--y FILE"},
+  };
+  for (const auto& c : kCases) {
+    const std::string lFile = Text(c.name, c.text);
+    std::string lNamed = c.columns, lPiped = c.columns;
+    for (size_t p; (p = lNamed.find("FILE")) != std::string::npos;) lNamed.replace(p, 4, lFile);
+    for (size_t p; (p = lPiped.find("FILE")) != std::string::npos;) lPiped.replace(p, 4, "-");
+    const std::string lOut = Dir() + "named.png", lIn = Dir() + "piped.png";
+    const Result a = RunFddPlot("curve " + lNamed + " --size 200x150 -o " + lOut);
+    const Result b = RunFddPlot("curve " + lPiped + " --size 200x150 -o " + lIn + " < " + lFile);
+    ASSERT_EQ(a.status, 0) << a.output;
+    ASSERT_EQ(b.status, 0) << c.name << ": " << b.output;
+    EXPECT_EQ(lBytes(lOut), lBytes(lIn)) << c.name;
+  }
+  const Result r = RunFddPlot("curve --y - -o " + Dir() + "empty.png < /dev/null");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.output.find("standard input: no data"), std::string::npos) << r.output;
 }

@@ -64,6 +64,7 @@ TEST(FddPlot, HelpListsEveryOptionWithItsDefault) {
   const std::vector<std::pair<std::string, std::string>> kMap = {
       {"--x", ""},          {"--z", "REQUIRED"},       {"--values", "REQUIRED"}, {"--x-rows", ""},
       {"--transpose", ""},  {"--order", ""},           {"--tolerance", "=0.05"}, {"--z-factor", "=1"},
+      {"--log-x", ""},      {"--log-z", ""},           {"--log-values", ""},     {"--shading", "=linear"},
       {"--x-limits", kData}, {"--z-limits", kData},    {"--colors", "=viridis"}, {"--value-limits", kData},
       {"--xlabel", ""},     {"--zlabel", ""},          {"--value-label", ""},    {"--title", ""},
       {"--size", "=900x700"}};
@@ -78,13 +79,17 @@ TEST(FddPlot, HelpListsEveryOptionWithItsDefault) {
   } kCases[] = {
       {"demo", {{"--out", "=gallery"}}},
       {"curve",
-       {{"--x", "default: the sample numbers"}, {"--y", "REQUIRED"}, {"--symbols", ""}, {"--log-x", ""},
-        {"--log-y", ""}, {"--xlabel", ""}, {"--ylabel", ""}, {"--title", ""}, {"--size", "=1000x600"},
-        {"--output", "REQUIRED"}}},
+       {{"--x", "default: the sample numbers"}, {"--y", "REQUIRED"}, {"--y2", ""}, {"--symbols", ""}, {"--log-x", ""},
+        {"--log-y", ""}, {"--x-limits", kData}, {"--y-limits", kData}, {"--y2-limits", kData}, {"--grid", ""},
+        {"--style", ""}, {"--color", "default: the palette"}, {"--line-width", "default: 2"},
+        {"--dashes", "default: solid"}, {"--marker", "default: none"}, {"--label", "default: the column's"},
+        {"--legend", "=auto"}, {"--xlabel", ""}, {"--ylabel", ""}, {"--y2-label", ""}, {"--title", ""},
+        {"--size", "=1000x600"}, {"--output", "REQUIRED"}}},
       {"map", lWith(kMap, "--output", "REQUIRED")},
       {"probe", lWith(kMap, "--at", "REQUIRED")},
       {"contribution",
        {{"--x", "REQUIRED"}, {"--y", "REQUIRED"}, {"--direction", "=horizontal"}, {"--colors", "=viridis"},
+        {"--log-x", ""}, {"--log-values", ""},
         {"--x-limits", kData}, {"--value-limits", kData}, {"--xlabel", ""}, {"--value-label", ""}, {"--title", ""},
         {"--size", "default 1000x220, vertical 300x700"}, {"--output", "REQUIRED"}}},
   };

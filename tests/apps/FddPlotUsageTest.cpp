@@ -16,7 +16,7 @@ TEST(FddPlotUsage, ErrorsAreSentencesWithStatusTwo) {
     int status;
     std::string message;
   } kCases[] = {
-      {"curve --color red --y " + y + " -o a.png", 2, "curve: unknown option --color"},
+      {"curve --colour red --y " + y + " -o a.png", 2, "curve: unknown option --colour"},
       {"curve stray --y " + y + " -o a.png", 2, "unexpected argument 'stray'"},
       {"plot --y " + y, 2, "unknown command 'plot': the commands are demo, curve, map"},
       {"", 2, "name a command"},

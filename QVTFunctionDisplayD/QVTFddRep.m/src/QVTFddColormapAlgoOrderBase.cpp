@@ -13,6 +13,7 @@
 #include "QVTFddModuleFrame.h"
 #include "QVTFddOrderPoint.h"
 #include "QVTFddOrderTable.h"
+#include "QVTFddPixelJob.h"
 #include "QVTFddProgressBar.h"
 #include "QVTFddRowValue.h"
 #include "QVTIFddContinuousAxis.h"
@@ -91,12 +92,16 @@ double QVTFddColormapAlgoOrderBase::ConvertZ(double iZ) const { return _ZScaling
 
 double QVTFddColormapAlgoOrderBase::PixelPosition(int iPixel, double iMinLimit, double iMaxLimit, int iLength) {
   // In double: the share iPixel / iLength is a fraction, not an integer quotient.
-  return iMinLimit + (static_cast<double>(iPixel) / static_cast<double>(iLength)) * (iMaxLimit - iMinLimit);
+  const double lShare = static_cast<double>(iPixel) / static_cast<double>(iLength);
+  const double lPosition = iMinLimit + lShare * (iMaxLimit - iMinLimit);
+  if (std::isfinite(lPosition) || !std::isfinite(iMinLimit) || !std::isfinite(iMaxLimit)) return lPosition;
+  // Limits at the ends of the doubles: the span overflows, its half does not.
+  const double lHalf = lShare * (0.5 * iMaxLimit - 0.5 * iMinLimit);
+  return (iMinLimit + lHalf) + lHalf;
 }
 
 int QVTFddColormapAlgoOrderBase::ValueToPixel(double iValue, double iMinLimit, double iMaxLimit, int iLength) const {
-  const int lIntResult =
-      QVTFddMathSaturateToInt((iValue - iMinLimit) * (static_cast<double>(iLength) - 1.0) / (iMaxLimit - iMinLimit) + 0.5);
+  const int lIntResult = QVTFddMathSaturateToInt(QVTFddPixelPosition(iValue, iMinLimit, iMaxLimit, iLength) + 0.5);
   if (iValue == iMinLimit && lIntResult != 0) QVTFDD_ASSERTION(SourceName(), "lIntResult != 0");
   if (iValue == iMaxLimit && lIntResult != static_cast<long long>(iLength) - 1)
     QVTFDD_ASSERTION(SourceName(), "lIntResult != iLength-1");

@@ -17,10 +17,8 @@ namespace {
 // bounded memory.
 constexpr unsigned int kChunk = 1024;
 
-// QVTFddValueToPixel itself, inlined into the mapping's loop over the samples.
-inline int sValueToPixel(double iValue, double iMinLimit, double iMaxLimit, int iLength) {
-  // The saturating conversion keeps huge, infinite and NaN positions defined (NaN gives the
-  // negative bound), and iLength - 1 is taken in double so that no int overflows.
+inline double sPixelPosition(double iValue, double iMinLimit, double iMaxLimit, int iLength) {
+  // iLength - 1 is taken in double so that no int overflows.
   const double lPixels = static_cast<double>(iLength) - 1.0;
   double lPosition = (iValue - iMinLimit) * lPixels / (iMaxLimit - iMinLimit);
   if (!std::isfinite(lPosition)) {
@@ -30,6 +28,14 @@ inline int sValueToPixel(double iValue, double iMinLimit, double iMaxLimit, int 
     lPosition = lOffset * lPixels / lSpan;
     if (std::isinf(lPosition)) lPosition = lOffset / lSpan * lPixels;
   }
+  return lPosition;
+}
+
+// QVTFddValueToPixel itself, inlined into the mapping's loop over the samples.
+inline int sValueToPixel(double iValue, double iMinLimit, double iMaxLimit, int iLength) {
+  // The saturating conversion keeps huge, infinite and NaN positions defined (NaN gives the
+  // negative bound).
+  const double lPosition = sPixelPosition(iValue, iMinLimit, iMaxLimit, iLength);
   const int lIntResult = QVTFddMathSaturateToInt(lPosition + 0.5);
   if (iValue == iMinLimit && lIntResult != 0) QVTFDD_ASSERTION("QVTFddPixelJob", "lIntResult != 0");
   if (iValue == iMaxLimit && lIntResult != static_cast<long long>(iLength) - 1)
@@ -46,6 +52,10 @@ inline QVTFddPixelJob sRunJob(int iFirst, int iLast) {
 
 int QVTFddValueToPixel(double iValue, double iMinLimit, double iMaxLimit, int iLength) {
   return sValueToPixel(iValue, iMinLimit, iMaxLimit, iLength);
+}
+
+double QVTFddPixelPosition(double iValue, double iMinLimit, double iMaxLimit, int iLength) {
+  return sPixelPosition(iValue, iMinLimit, iMaxLimit, iLength);
 }
 
 void QVTFddComputePixelJobs(const CATSamIDoubleVector* iVector, double iMinLimit, double iMaxLimit,

@@ -24,11 +24,12 @@ const std::string kNaNColor = std::to_string(ColorScaleAxis::kNaNRed) + "," +
 TEST(ColorScaleAxis, ViridisAlongTheRange) {
   ColorScaleAxis* lAxis = new ColorScaleAxis(-2.0, 2.0);
   EXPECT_EQ(lAxis->GetTable(), ColorScaleAxis::Viridis);
-  // The well-known points of viridis: dark purple, blue, teal, green, yellow.
+  // The well-known points of viridis: dark purple, blue, teal, green, yellow (the 256-entry table,
+  // interpolated between its entries).
   EXPECT_EQ(ColorOf(*lAxis, -2.0), "68,1,84");
   EXPECT_EQ(ColorOf(*lAxis, -1.0), "59,82,139");
-  EXPECT_EQ(ColorOf(*lAxis, 0.0), "33,144,140");
-  EXPECT_EQ(ColorOf(*lAxis, 1.0), "93,201,99");
+  EXPECT_EQ(ColorOf(*lAxis, 0.0), "33,145,141");
+  EXPECT_EQ(ColorOf(*lAxis, 1.0), "93,200,99");
   EXPECT_EQ(ColorOf(*lAxis, 2.0), "253,231,37");
   // Outside the range the nearer end; infinities too.
   EXPECT_EQ(ColorOf(*lAxis, -50.0), "68,1,84");

@@ -10,50 +10,34 @@ namespace {
 std::string Linear(double iValue) { return TickValueFormat::Compact(iValue, 1e-4, 1e6, false).ToUTF8(); }
 std::string Log(double iValue) { return TickValueFormat::Compact(iValue, 1e-3, 1e4, true).ToUTF8(); }
 
+struct Case {
+  double Value;
+  const char* Text;
+};
+
 }  // namespace
 
-TEST(TickValueFormat, FewestDigitsThatReadBack) {
-  EXPECT_EQ(Linear(0.1 + 0.2), "0.3");
-  EXPECT_EQ(Linear(3 * 0.1), "0.3");
-  EXPECT_EQ(Linear(0.5), "0.5");
-  EXPECT_EQ(Linear(-2.5), "-2.5");
-  EXPECT_EQ(Linear(1234.5), "1234.5");
-  EXPECT_EQ(Linear(1.0 / 3), "0.3333333333333");
-  EXPECT_EQ(Linear(100.00000000000001), "100");
+// The fewest digits that read back; plain within the band, an exponent outside.
+TEST(TickValueFormat, LinearTexts) {
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  const Case lCases[] = {
+      {0.1 + 0.2, "0.3"}, {3 * 0.1, "0.3"}, {0.5, "0.5"}, {-2.5, "-2.5"}, {1234.5, "1234.5"},
+      {1.0 / 3, "0.3333333333333"}, {100.00000000000001, "100"}, {0, "0"}, {-0.0, "0"}, {100, "100"},
+      {123456, "123456"}, {999999.5, "999999.5"}, {1e6, "1e+06"}, {1.5e6, "1.5e+06"}, {-2e7, "-2e+07"},
+      {0.0001, "0.0001"}, {0.00025, "0.00025"}, {5e-5, "5e-05"}, {1e-300, "1e-300"},
+      {1.7976931348623157e308, "1.7976931348623e+308"}, {std::numeric_limits<double>::quiet_NaN(), "NaN"},
+      {kInf, "inf"}, {-kInf, "-inf"}};
+  for (const Case& c : lCases) EXPECT_EQ(Linear(c.Value), c.Text) << c.Text;
 }
 
-TEST(TickValueFormat, PlainWithinTheBandExponentOutside) {
-  EXPECT_EQ(Linear(0), "0");
-  EXPECT_EQ(Linear(-0.0), "0");
-  EXPECT_EQ(Linear(100), "100");
-  EXPECT_EQ(Linear(123456), "123456");
-  EXPECT_EQ(Linear(999999.5), "999999.5");
-  EXPECT_EQ(Linear(1e6), "1e+06");
-  EXPECT_EQ(Linear(1.5e6), "1.5e+06");
-  EXPECT_EQ(Linear(-2e7), "-2e+07");
-  EXPECT_EQ(Linear(0.0001), "0.0001");
-  EXPECT_EQ(Linear(0.00025), "0.00025");
-  EXPECT_EQ(Linear(5e-5), "5e-05");
-  EXPECT_EQ(Linear(1e-300), "1e-300");
-  EXPECT_EQ(Linear(1.7976931348623157e308), "1.7976931348623e+308");
+// Log axes write short exponents; a value that rounds up to the band's end reads as what it is.
+TEST(TickValueFormat, LogTexts) {
+  const Case lCases[] = {{1, "1"},         {1000, "1000"}, {1e4, "1e4"},     {2e5, "2e5"},
+                         {1e100, "1e100"}, {0.001, "0.001"}, {1e-4, "1e-4"}, {5e-12, "5e-12"},
+                         {9999.99999999999999, "1e4"}};
+  for (const Case& c : lCases) EXPECT_EQ(Log(c.Value), c.Text) << c.Text;
 }
 
-TEST(TickValueFormat, ShortExponents) {
-  EXPECT_EQ(Log(1), "1");
-  EXPECT_EQ(Log(1000), "1000");
-  EXPECT_EQ(Log(1e4), "1e4");
-  EXPECT_EQ(Log(2e5), "2e5");
-  EXPECT_EQ(Log(1e100), "1e100");
-  EXPECT_EQ(Log(0.001), "0.001");
-  EXPECT_EQ(Log(1e-4), "1e-4");
-  EXPECT_EQ(Log(5e-12), "5e-12");
-  // A value that rounds up to the band's end is written as what it reads.
-  EXPECT_EQ(Log(9999.99999999999999), "1e4");
-}
-
-TEST(TickValueFormat, NotNumbersAndSpacing) {
-  EXPECT_EQ(Linear(std::numeric_limits<double>::quiet_NaN()), "NaN");
-  EXPECT_EQ(Linear(std::numeric_limits<double>::infinity()), "inf");
-  EXPECT_EQ(Linear(-std::numeric_limits<double>::infinity()), "-inf");
+TEST(TickValueFormat, SpacedTextsHaveThinSpacesAround) {
   EXPECT_EQ(TickValueFormat::Spaced("0.5").ToUTF8(), "\xE2\x80\x89" "0.5\xE2\x80\x89");
 }

@@ -1,0 +1,102 @@
+#include "ViewCurveCommand.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "CATSamIVector.h"
+#include "CurveLevels.h"
+
+namespace {
+
+// Samples of a pixel column looked at for the nearest one; in a denser column the nearest in x
+// stands for them.
+const unsigned int kMostInColumn = 100000;
+
+// The first sample of iX (ascending) at or beyond iValue.
+unsigned int LowerBound(const CATSamIVector& iX, unsigned int iLength, double iValue) {
+  unsigned int lLow = 0, lHigh = iLength;
+  while (lLow < lHigh) {
+    const unsigned int lMiddle = lLow + (lHigh - lLow) / 2;
+    if (iX.GetValue(lMiddle) < iValue)
+      lLow = lMiddle + 1;
+    else
+      lHigh = lMiddle;
+  }
+  return lLow;
+}
+
+std::string Number(double iValue) {
+  char lText[32];
+  std::snprintf(lText, sizeof lText, "%.6g", iValue);
+  return lText;
+}
+
+}  // namespace
+
+void ViewCurveCommand::Register(CLI::App& ioApp) { RegisterCurve(ioApp, false); }
+
+int ViewCurveCommand::Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) {
+  (void)ioFigure;
+  (void)ioPlot;
+  for (size_t i = 0; i < _Ys.size(); ++i) {
+    auto lLevels = std::make_shared<CurveLevels>(_Xs[i].Get(), _Ys[i].Get());
+    lLevels->Start();
+    _Levels.push_back(lLevels);
+  }
+  ViewWindow::Options lOptions = _Window;
+  lOptions.Width = GetOutput().Width;
+  lOptions.Height = GetOutput().Height;
+  ViewWindow lWindow(*this, iFont, lOptions);
+  return lWindow.Run();
+}
+
+void ViewCurveCommand::Fill(PlotArea& ioPlot, const ViewBox*) {
+  Show(ioPlot, std::vector<std::shared_ptr<const CurveLevels>>(_Levels.begin(), _Levels.end()));
+}
+
+std::string ViewCurveCommand::Describe(const PlotArea& iPlot, double iX, double iY, double iColumn) const {
+  (void)iPlot;
+  std::string lText = "x " + Number(iX) + "   y " + Number(iY);
+  for (size_t i = 0; i < _Ys.size(); ++i) {
+    const CATSamIVector& lX = *_Xs[i];
+    const CATSamIVector& lY = *_Ys[i];
+    const unsigned int lLength = std::min(lX.GetLength(), lY.GetLength());
+    // Only ascending x is searched by bisection; the levels have checked it.
+    if (lLength == 0 || i >= _Levels.size() || _Levels[i]->GetState() == CurveLevels::eUnsorted) continue;
+    const unsigned int lFirst = LowerBound(lX, lLength, iX - 0.5 * iColumn);
+    const unsigned int lEnd = LowerBound(lX, lLength, iX + 0.5 * iColumn);
+    long lBest = -1;
+    if (lEnd > lFirst && lEnd - lFirst <= kMostInColumn) {
+      double lDistance = INFINITY;
+      for (unsigned int k = lFirst; k < lEnd; ++k) {
+        const double lGap = std::fabs(lY.GetValue(k) - iY);
+        if (lGap < lDistance) {
+          lDistance = lGap;
+          lBest = k;
+        }
+      }
+    } else if (lEnd > lFirst) {
+      lBest = LowerBound(lX, lLength, iX);
+    }
+    if (lBest < 0 || lBest >= long(lLength)) continue;
+    const std::string lName = i < _Names.size() && !_Names[i].empty() ? _Names[i] : "curve " + std::to_string(i + 1);
+    lText += "   " + lName + ": #" + std::to_string(lBest) + " (" + Number(lX.GetValue(unsigned(lBest))) + ", " +
+             Number(lY.GetValue(unsigned(lBest))) + ")";
+  }
+  return lText;
+}
+
+double ViewCurveCommand::GetProgress() const {
+  double lLeast = -1.0;
+  for (const auto& lLevels : _Levels)
+    if (lLevels->GetState() == CurveLevels::eBuilding) {
+      const double lProgress = lLevels->GetProgress();
+      lLeast = lLeast < 0.0 ? lProgress : std::min(lLeast, lProgress);
+    }
+  return lLeast;
+}
+
+void ViewCurveCommand::Cancel() {
+  for (const auto& lLevels : _Levels) lLevels->Cancel();
+}

@@ -1,0 +1,26 @@
+// fdd-view map: the colour map of fdd-plot map (the same options but -o) in a window. The status
+// line gives the value the map shows under the pointer (the plot area's own answer, so it agrees
+// with the colours).
+#ifndef ViewMapCommand_H
+#define ViewMapCommand_H
+
+#include "MapCommand.h"
+#include "ViewContent.h"
+#include "ViewWindow.h"
+
+class ViewMapCommand : public MapCommand, public ViewContent {
+ public:
+  explicit ViewMapCommand(const ViewWindow::Options& iWindow) : _Window(iWindow) {}
+  void Register(CLI::App& ioApp) override;
+
+  void Fill(PlotArea& ioPlot, const ViewBox* iView) override;
+  std::string Describe(const PlotArea& iPlot, double iX, double iY, double iColumn) const override;
+
+ protected:
+  int Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) override;
+
+ private:
+  const ViewWindow::Options& _Window;
+};
+
+#endif

@@ -1,0 +1,437 @@
+#include "ViewWindow.h"
+
+#include <gtk/gtk.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "CATFont.h"
+#include "CATViewer.h"
+#include "CairoRender.h"
+#include "CommandSupport.h"
+#include "Figure.h"
+#include "PlotArea.h"
+#include "TextBoxRecorder.h"
+#include "ViewContent.h"
+
+namespace {
+
+// One wheel step zooms by this factor; one arrow key pans by this part of the view.
+const double kWheelZoom = 1.25;
+const double kKeyPan = 0.1;
+// A box smaller than this many pixels is a click, not a zoom.
+const double kSmallestBox = 4.0;
+
+}  // namespace
+
+ViewWindow::ViewWindow(ViewContent& iContent, CATFont& iFont, const Options& iOptions)
+    : _Content(iContent), _Font(iFont), _Options(iOptions) {
+  // The whole data: the ranges a figure chooses for itself.
+  Figure lFigure(_Options.Width, _Options.Height);
+  PlotArea& lPlot = lFigure.AddPlot();
+  _Content.Fill(lPlot, nullptr);
+  CATViewer lViewer(_Options.Width, _Options.Height);
+  lFigure.Build(lViewer, _Font);
+  double lX0, lX1, lY0, lY1;
+  lPlot.GetXRange(lX0, lX1);
+  lPlot.GetYRange(lY0, lY1);
+  _LogX = lPlot.GetXAxis().IsLog();
+  _LogY = lPlot.GetYAxis().IsLog();
+  _View = ViewBox(ToAxis(lX0, _LogX), ToAxis(lX1, _LogX), ToAxis(lY0, _LogY), ToAxis(lY1, _LogY));
+}
+
+double ViewWindow::ToAxis(double iValue, bool iLog) { return iLog ? std::log10(iValue) : iValue; }
+
+double ViewWindow::FromAxis(double iValue, bool iLog) { return iLog ? std::pow(10.0, iValue) : iValue; }
+
+ViewBox ViewWindow::DataView() const {
+  return ViewBox(FromAxis(_View.GetX0(), _LogX), FromAxis(_View.GetX1(), _LogX), FromAxis(_View.GetY0(), _LogY),
+                 FromAxis(_View.GetY1(), _LogY));
+}
+
+ViewWindow::~ViewWindow() = default;
+
+int ViewWindow::Run() {
+  // The name files saved through the chooser are remembered under.
+  g_set_prgname("fdd-view");
+  g_set_application_name("fdd-view");
+  if (!gtk_init_check()) {
+    std::fprintf(stderr, "fdd-view: cannot open a window (no display)\n");
+    return 1;
+  }
+  _Window = gtk_window_new();
+  gtk_window_set_title(GTK_WINDOW(_Window), _Options.Title.c_str());
+  gtk_window_set_default_size(GTK_WINDOW(_Window), _Options.Width, _Options.Height);
+  g_signal_connect(_Window, "destroy", G_CALLBACK(OnDestroy), this);
+
+  GtkWidget* lBox = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
+  _Area = gtk_drawing_area_new();
+  gtk_widget_set_vexpand(_Area, TRUE);
+  gtk_widget_set_hexpand(_Area, TRUE);
+  gtk_drawing_area_set_draw_func(GTK_DRAWING_AREA(_Area), reinterpret_cast<GtkDrawingAreaDrawFunc>(OnDraw), this,
+                                 nullptr);
+  _Progress = gtk_progress_bar_new();
+  gtk_progress_bar_set_show_text(GTK_PROGRESS_BAR(_Progress), TRUE);
+  gtk_progress_bar_set_text(GTK_PROGRESS_BAR(_Progress), "preparing the view (Esc stops)");
+  gtk_widget_set_visible(_Progress, FALSE);
+  _StatusLine = gtk_label_new("");
+  gtk_label_set_xalign(GTK_LABEL(_StatusLine), 0.0f);
+  gtk_label_set_selectable(GTK_LABEL(_StatusLine), FALSE);
+  gtk_widget_set_margin_start(_StatusLine, 6);
+  gtk_widget_set_margin_top(_StatusLine, 2);
+  gtk_widget_set_margin_bottom(_StatusLine, 2);
+  gtk_box_append(GTK_BOX(lBox), _Area);
+  gtk_box_append(GTK_BOX(lBox), _Progress);
+  gtk_box_append(GTK_BOX(lBox), _StatusLine);
+  gtk_window_set_child(GTK_WINDOW(_Window), lBox);
+
+  GtkEventController* lScroll = gtk_event_controller_scroll_new(GTK_EVENT_CONTROLLER_SCROLL_VERTICAL);
+  g_signal_connect(lScroll, "scroll", G_CALLBACK(OnScroll), this);
+  gtk_widget_add_controller(_Area, lScroll);
+  GtkEventController* lMotion = gtk_event_controller_motion_new();
+  g_signal_connect(lMotion, "motion", G_CALLBACK(OnMotion), this);
+  gtk_widget_add_controller(_Area, lMotion);
+  // Any button drags; which one decides between panning and a box.
+  GtkGesture* lDrag = gtk_gesture_drag_new();
+  gtk_gesture_single_set_button(GTK_GESTURE_SINGLE(lDrag), 0);
+  g_signal_connect(lDrag, "drag-begin", G_CALLBACK(OnDragBegin), this);
+  g_signal_connect(lDrag, "drag-update", G_CALLBACK(OnDragUpdate), this);
+  g_signal_connect(lDrag, "drag-end", G_CALLBACK(OnDragEnd), this);
+  gtk_widget_add_controller(_Area, GTK_EVENT_CONTROLLER(lDrag));
+  GtkGesture* lClick = gtk_gesture_click_new();
+  g_signal_connect(lClick, "pressed", G_CALLBACK(OnPressed), this);
+  gtk_widget_add_controller(_Area, GTK_EVENT_CONTROLLER(lClick));
+  GtkEventController* lKeys = gtk_event_controller_key_new();
+  g_signal_connect(lKeys, "key-pressed", G_CALLBACK(OnKey), this);
+  gtk_widget_add_controller(_Window, lKeys);
+  const guint lTimer = g_timeout_add(50, reinterpret_cast<GSourceFunc>(OnTick), this);
+
+  gtk_window_present(GTK_WINDOW(_Window));
+  while (!_Closed) g_main_context_iteration(nullptr, TRUE);
+  g_source_remove(lTimer);
+  _Content.Cancel();
+  return 0;
+}
+
+std::unique_ptr<Figure> ViewWindow::MakeFigure(int iWidth, int iHeight) const {
+  auto lFigure = std::make_unique<Figure>(iWidth, iHeight);
+  PlotArea& lPlot = lFigure->AddPlot();
+  const ViewBox lView = DataView();
+  _Content.Fill(lPlot, &lView);
+  lPlot.GetXAxis().SetRange(lView.GetX0(), lView.GetX1());
+  lPlot.GetYAxis().SetRange(lView.GetY0(), lView.GetY1());
+  return lFigure;
+}
+
+void ViewWindow::OnDraw(GtkWidget*, cairo_t* iContext, int iWidth, int iHeight, void* iSelf) {
+  // Nothing may unwind through GTK's C frames: a frame that cannot be made is left out.
+  try {
+    static_cast<ViewWindow*>(iSelf)->Draw(iContext, iWidth, iHeight);
+  } catch (const std::exception& iError) {
+    std::fprintf(stderr, "fdd-view: a frame could not be drawn: %s\n", iError.what());
+  }
+}
+
+void ViewWindow::Draw(cairo_t* iContext, int iWidth, int iHeight) {
+  if (iWidth < CommandSupport::kMinSide || iHeight < CommandSupport::kMinSide) return;
+  const auto lStart = std::chrono::steady_clock::now();
+  _Width = iWidth;
+  _Height = iHeight;
+  CATViewer lViewer(iWidth, iHeight);
+  if (_Content.FillPage(lViewer, _Font)) {
+    // A fixed page: nothing under the pointer has data coordinates.
+    _Figure.reset();
+  } else {
+    _Figure = MakeFigure(iWidth, iHeight);
+    _Figure->Build(lViewer, _Font);
+  }
+  {
+    CairoRender lRender(iContext, iWidth, iHeight);
+    lRender.SetBackground(255, 255, 255);
+    lViewer.Draw(lRender);
+    lRender.Finish();
+  }
+  if (_Dragging && _BoxDrag) {
+    cairo_save(iContext);
+    cairo_rectangle(iContext, _DragX, _DragY, _DragDX, _DragDY);
+    cairo_set_source_rgba(iContext, 0.2, 0.4, 0.9, 0.15);
+    cairo_fill_preserve(iContext);
+    cairo_set_source_rgb(iContext, 0.2, 0.4, 0.9);
+    cairo_set_line_width(iContext, 1.0);
+    cairo_stroke(iContext);
+    cairo_restore(iContext);
+  }
+  const double lMilliseconds =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count();
+  ++_Frames;
+  if (_Options.Trace && _Figure) Trace(lViewer, iWidth, iHeight, lMilliseconds);
+  _InputPending = false;
+}
+
+void ViewWindow::Trace(CATViewer& iViewer, int iWidth, int iHeight, double iMilliseconds) {
+  // The texts as drawn: the same scene, recorded.
+  TextBoxRecorder lRecorder(iWidth, iHeight);
+  iViewer.Draw(lRecorder);
+  std::string lTexts;
+  for (const RecordedCall& lCall : lRecorder.Calls())
+    if (!lCall.Text.empty()) lTexts += (lTexts.empty() ? "" : "|") + lCall.Text;
+  const double lInput =
+      _InputPending ? std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - _Input).count()
+                    : 0.0;
+  // Where the area lies in the window's surface, and the data box in the area (pixels, y down).
+  graphene_point_t lOrigin = GRAPHENE_POINT_INIT(0.0f, 0.0f), lInWindow;
+  GtkNative* lNative = gtk_widget_get_native(_Area);
+  double lSurfaceX = 0.0, lSurfaceY = 0.0;
+  if (!lNative || !gtk_widget_compute_point(_Area, GTK_WIDGET(lNative), &lOrigin, &lInWindow)) lInWindow = lOrigin;
+  if (lNative) gtk_native_get_surface_transform(lNative, &lSurfaceX, &lSurfaceY);
+  const CATMathBox2D& lBox = _Figure->GetPlot(0).GetDataBox();
+  const ViewBox lView = DataView();
+  std::printf(
+      "frame %ld ms=%.2f input_ms=%.2f size=%dx%d area=%.0f,%.0f box=%.1f,%.1f,%.1f,%.1f x=%.17g,%.17g y=%.17g,%.17g "
+      "text_boxes=%s ticks=%s\n",
+      _Frames, iMilliseconds, lInput, iWidth, iHeight, lInWindow.x + lSurfaceX, lInWindow.y + lSurfaceY,
+      lBox.GetLow().GetX(), iHeight - lBox.GetHigh().GetY(), lBox.GetHigh().GetX(), iHeight - lBox.GetLow().GetY(),
+      lView.GetX0(), lView.GetX1(), lView.GetY0(), lView.GetY1(), lRecorder.GetBoxes().c_str(), lTexts.c_str());
+  std::fflush(stdout);
+}
+
+bool ViewWindow::ToData(double iX, double iY, double& oX, double& oY, bool iClamp) const {
+  if (!_Figure || _Figure->GetNbrPlots() == 0) return false;
+  const CATMathBox2D& lBox = _Figure->GetPlot(0).GetDataBox();
+  const double lLowX = lBox.GetLow().GetX(), lHighX = lBox.GetHigh().GetX();
+  const double lLowY = lBox.GetLow().GetY(), lHighY = lBox.GetHigh().GetY();
+  if (!(lHighX > lLowX) || !(lHighY > lLowY)) return false;
+  // Model units are the area's pixels with y up.
+  double lModelX = iX, lModelY = _Height - iY;
+  const bool lInside = lModelX >= lLowX && lModelX <= lHighX && lModelY >= lLowY && lModelY <= lHighY;
+  if (iClamp) {
+    lModelX = std::min(std::max(lModelX, lLowX), lHighX);
+    lModelY = std::min(std::max(lModelY, lLowY), lHighY);
+  }
+  oX = _View.GetX0() + (lModelX - lLowX) / (lHighX - lLowX) * (_View.GetX1() - _View.GetX0());
+  oY = _View.GetY0() + (lModelY - lLowY) / (lHighY - lLowY) * (_View.GetY1() - _View.GetY0());
+  return lInside || iClamp;
+}
+
+void ViewWindow::DataPerPixel(double& oX, double& oY) const {
+  oX = oY = 0.0;
+  if (!_Figure || _Figure->GetNbrPlots() == 0) return;
+  const CATMathBox2D& lBox = _Figure->GetPlot(0).GetDataBox();
+  const double lWidth = lBox.GetHigh().GetX() - lBox.GetLow().GetX();
+  const double lHeight = lBox.GetHigh().GetY() - lBox.GetLow().GetY();
+  if (lWidth > 0.0) oX = (_View.GetX1() - _View.GetX0()) / lWidth;
+  if (lHeight > 0.0) oY = (_View.GetY1() - _View.GetY0()) / lHeight;
+}
+
+void ViewWindow::Redraw() {
+  if (!_InputPending) _Input = std::chrono::steady_clock::now();
+  _InputPending = true;
+  if (_Area) gtk_widget_queue_draw(_Area);
+  // The view under the pointer has changed, the area's size not.
+  if (_PointerX >= 0.0) Status(_PointerX, _PointerY);
+}
+
+void ViewWindow::Status(double iX, double iY) {
+  // Called from GTK's handlers: nothing may unwind through them; the text is then left as it was.
+  try {
+    double lX, lY;
+    if (!_Figure || !ToData(iX, iY, lX, lY)) {
+      gtk_label_set_text(GTK_LABEL(_StatusLine), "");
+      return;
+    }
+    double lColumn, lRow;
+    DataPerPixel(lColumn, lRow);
+    // The pixel column around the pointer, in data units.
+    const double lWidth = FromAxis(lX + 0.5 * lColumn, _LogX) - FromAxis(lX - 0.5 * lColumn, _LogX);
+    const std::string lText =
+        _Content.Describe(_Figure->GetPlot(0), FromAxis(lX, _LogX), FromAxis(lY, _LogY), lWidth);
+    gtk_label_set_text(GTK_LABEL(_StatusLine), lText.c_str());
+    if (_Options.Trace) {
+      std::printf("status %s\n", lText.c_str());
+      std::fflush(stdout);
+    }
+  } catch (const std::exception&) {
+  }
+}
+
+void ViewWindow::Save() {
+  if (!_Figure) return;
+  if (!_Options.SavePath.empty()) {
+    Write(_Options.SavePath);
+    return;
+  }
+  GtkFileChooserNative* lChooser = gtk_file_chooser_native_new("Save the view", GTK_WINDOW(_Window),
+                                                               GTK_FILE_CHOOSER_ACTION_SAVE, "_Save", "_Cancel");
+  gtk_file_chooser_set_current_name(GTK_FILE_CHOOSER(lChooser), "view.png");
+  g_signal_connect(lChooser, "response", G_CALLBACK(OnChosen), this);
+  gtk_native_dialog_show(GTK_NATIVE_DIALOG(lChooser));
+}
+
+void ViewWindow::OnChosen(void* iChooser, int iResponse, void* iSelf) {
+  GtkFileChooserNative* lChooser = static_cast<GtkFileChooserNative*>(iChooser);
+  if (iResponse == GTK_RESPONSE_ACCEPT) {
+    GFile* lFile = gtk_file_chooser_get_file(GTK_FILE_CHOOSER(lChooser));
+    char* lPath = lFile ? g_file_get_path(lFile) : nullptr;
+    if (lPath) static_cast<ViewWindow*>(iSelf)->Write(lPath);
+    g_free(lPath);
+    if (lFile) g_object_unref(lFile);
+  }
+  g_object_unref(lChooser);
+}
+
+void ViewWindow::Write(const std::string& iPath) {
+  // Why a file could not be written goes to the standard error, as fdd-plot says it; nothing may
+  // unwind through GTK's handlers.
+  bool lWritten = false;
+  try {
+    std::unique_ptr<Figure> lFigure =
+        MakeFigure(_Width > 0 ? _Width : _Options.Width, _Height > 0 ? _Height : _Options.Height);
+    lWritten = CommandSupport::Write(*lFigure, iPath, _Font);
+  } catch (const std::exception& iError) {
+    std::fprintf(stderr, "fdd-view: %s: %s\n", iPath.c_str(), iError.what());
+  }
+  const std::string lMessage = (lWritten ? "wrote " : "could not write ") + iPath;
+  std::printf("%s\n", lMessage.c_str());
+  std::fflush(stdout);
+  gtk_label_set_text(GTK_LABEL(_StatusLine), lMessage.c_str());
+}
+
+int ViewWindow::OnScroll(void* iController, double, double iDY, void* iSelf) {
+  ViewWindow& lSelf = *static_cast<ViewWindow*>(iSelf);
+  double lX, lY;
+  if (!lSelf.ToData(lSelf._PointerX, lSelf._PointerY, lX, lY, true)) return FALSE;
+  const GdkModifierType lState =
+      gtk_event_controller_get_current_event_state(static_cast<GtkEventController*>(iController));
+  const double lFactor = std::pow(kWheelZoom, -iDY);
+  const bool lOnlyX = lState & GDK_SHIFT_MASK, lOnlyY = lState & GDK_CONTROL_MASK;
+  lSelf._View.Zoom(lX, lY, lOnlyY ? 1.0 : lFactor, lOnlyX ? 1.0 : lFactor);
+  lSelf.Redraw();
+  return TRUE;
+}
+
+void ViewWindow::OnMotion(void*, double iX, double iY, void* iSelf) {
+  ViewWindow& lSelf = *static_cast<ViewWindow*>(iSelf);
+  lSelf._PointerX = iX;
+  lSelf._PointerY = iY;
+  lSelf.Status(iX, iY);
+}
+
+void ViewWindow::OnDragBegin(void* iGesture, double iX, double iY, void* iSelf) {
+  ViewWindow& lSelf = *static_cast<ViewWindow*>(iSelf);
+  GtkGesture* lGesture = static_cast<GtkGesture*>(iGesture);
+  const guint lButton = gtk_gesture_single_get_current_button(GTK_GESTURE_SINGLE(lGesture));
+  const GdkModifierType lState = gtk_event_controller_get_current_event_state(GTK_EVENT_CONTROLLER(lGesture));
+  lSelf._Dragging = true;
+  lSelf._BoxDrag = lButton == 3 || (lButton == 1 && (lState & GDK_CONTROL_MASK));
+  lSelf._DragX = iX;
+  lSelf._DragY = iY;
+  lSelf._DragDX = lSelf._DragDY = 0.0;
+  lSelf._DragView = lSelf._View;
+}
+
+void ViewWindow::OnDragUpdate(void*, double iDX, double iDY, void* iSelf) {
+  ViewWindow& lSelf = *static_cast<ViewWindow*>(iSelf);
+  if (!lSelf._Dragging) return;
+  lSelf._DragDX = iDX;
+  lSelf._DragDY = iDY;
+  if (!lSelf._BoxDrag) {
+    double lPerX, lPerY;
+    lSelf.DataPerPixel(lPerX, lPerY);
+    lSelf._View = lSelf._DragView;
+    lSelf._View.Pan(-iDX * lPerX, iDY * lPerY);
+  }
+  lSelf.Redraw();
+}
+
+void ViewWindow::OnDragEnd(void*, double iDX, double iDY, void* iSelf) {
+  ViewWindow& lSelf = *static_cast<ViewWindow*>(iSelf);
+  if (!lSelf._Dragging) return;
+  lSelf._Dragging = false;
+  if (lSelf._BoxDrag && std::fabs(iDX) >= kSmallestBox && std::fabs(iDY) >= kSmallestBox) {
+    double lX0, lY0, lX1, lY1;
+    lSelf.ToData(lSelf._DragX, lSelf._DragY, lX0, lY0, true);
+    lSelf.ToData(lSelf._DragX + iDX, lSelf._DragY + iDY, lX1, lY1, true);
+    lSelf._View.Show(lX0, lX1, lY0, lY1);
+  }
+  lSelf.Redraw();
+}
+
+void ViewWindow::OnPressed(void*, int iPresses, double, double, void* iSelf) {
+  ViewWindow& lSelf = *static_cast<ViewWindow*>(iSelf);
+  if (iPresses != 2) return;
+  lSelf._View.Home();
+  lSelf.Redraw();
+}
+
+int ViewWindow::OnKey(void*, unsigned int iKey, unsigned int, int, void* iSelf) {
+  ViewWindow& lSelf = *static_cast<ViewWindow*>(iSelf);
+  ViewBox& lView = lSelf._View;
+  const double lWidth = lView.GetX1() - lView.GetX0(), lHeight = lView.GetY1() - lView.GetY0();
+  const double lCentreX = 0.5 * (lView.GetX0() + lView.GetX1()), lCentreY = 0.5 * (lView.GetY0() + lView.GetY1());
+  switch (iKey) {
+    case GDK_KEY_q:
+    case GDK_KEY_Q:
+      gtk_window_destroy(GTK_WINDOW(lSelf._Window));
+      return TRUE;
+    case GDK_KEY_Escape:
+      lSelf._Content.Cancel();
+      return TRUE;
+    case GDK_KEY_n:
+    case GDK_KEY_Page_Down:
+      if (!lSelf._Content.NextPage()) return FALSE;
+      // Nothing of the last page lies under the pointer any more.
+      lSelf._Figure.reset();
+      break;
+    case GDK_KEY_s:
+    case GDK_KEY_S:
+      lSelf.Save();
+      return TRUE;
+    case GDK_KEY_Home:
+    case GDK_KEY_KP_Home:
+      lView.Home();
+      break;
+    case GDK_KEY_Left:
+      lView.Pan(-kKeyPan * lWidth, 0.0);
+      break;
+    case GDK_KEY_Right:
+      lView.Pan(kKeyPan * lWidth, 0.0);
+      break;
+    case GDK_KEY_Up:
+      lView.Pan(0.0, kKeyPan * lHeight);
+      break;
+    case GDK_KEY_Down:
+      lView.Pan(0.0, -kKeyPan * lHeight);
+      break;
+    case GDK_KEY_plus:
+    case GDK_KEY_equal:
+    case GDK_KEY_KP_Add:
+      lView.Zoom(lCentreX, lCentreY, kWheelZoom, kWheelZoom);
+      break;
+    case GDK_KEY_minus:
+    case GDK_KEY_KP_Subtract:
+      lView.Zoom(lCentreX, lCentreY, 1.0 / kWheelZoom, 1.0 / kWheelZoom);
+      break;
+    default:
+      return FALSE;
+  }
+  lSelf.Redraw();
+  return TRUE;
+}
+
+int ViewWindow::OnTick(void* iSelf) {
+  ViewWindow& lSelf = *static_cast<ViewWindow*>(iSelf);
+  if (lSelf._Closed) return G_SOURCE_CONTINUE;
+  const double lProgress = lSelf._Content.GetProgress();
+  const bool lWorking = lProgress >= 0.0;
+  gtk_widget_set_visible(lSelf._Progress, lWorking);
+  if (lWorking) gtk_progress_bar_set_fraction(GTK_PROGRESS_BAR(lSelf._Progress), lProgress);
+  // Work that has ended changes what is drawn (the levels of a curve are ready).
+  if (lSelf._WasWorking && !lWorking) gtk_widget_queue_draw(lSelf._Area);
+  lSelf._WasWorking = lWorking;
+  return G_SOURCE_CONTINUE;
+}
+
+void ViewWindow::OnDestroy(GtkWidget*, void* iSelf) { static_cast<ViewWindow*>(iSelf)->_Closed = true; }

@@ -1,0 +1,115 @@
+// The window of fdd-view: a plot that pans and zooms, a progress bar for work that runs off the
+// window's thread, and a status line. Every frame lays a new figure out for the drawing area's
+// size and the current view (axes, ticks and legend chosen again) and draws it straight into the
+// area's cairo context.
+//
+// Mouse and keys: the wheel zooms about the cursor (Shift: x only, Ctrl: y only); left drag pans;
+// right drag or Ctrl + left drag zooms to the box drawn; a double click or Home shows the whole
+// data; the arrow keys pan and + and - zoom; s saves the view as fdd-plot writes pictures (PNG,
+// SVG or PDF by the name's extension, into the file given or one a file chooser asks for); Esc
+// stops work in progress; n or Page Down turns to the content's next page; q closes. With a trace, one line per frame goes to the standard output:
+//   frame N ms=T input_ms=I size=WxH area=AX,AY box=L,T,R,B x=X0,X1 y=Y0,Y1 text_boxes=X0,Y0,X1,Y1;...
+//   ticks=TEXT|TEXT|...
+// (T: the frame's drawing time; I: from the input event that asked for it to the frame drawn;
+// area: the drawing area's place in the window; box: the data box in the area, pixels, y down;
+// text_boxes: the geometric texts' boxes, model units),
+// and the status line's text as it changes: status TEXT.
+// Borrows the content and the font; owns its GTK widgets through the window.
+#ifndef ViewWindow_H
+#define ViewWindow_H
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+#include "ViewBox.h"
+
+class CATFont;
+class CATViewer;
+class Figure;
+class PlotArea;
+class ViewContent;
+typedef struct _GtkWidget GtkWidget;
+typedef struct _cairo cairo_t;
+
+class ViewWindow {
+ public:
+  struct Options {
+    std::string Title = "fdd-view";
+    int Width = 1000;
+    int Height = 650;
+    bool Trace = false;
+    // Where s writes; empty: a file chooser asks.
+    std::string SavePath;
+  };
+
+  ViewWindow(ViewContent& iContent, CATFont& iFont, const Options& iOptions);
+  ~ViewWindow();
+  ViewWindow(const ViewWindow&) = delete;
+  ViewWindow& operator=(const ViewWindow&) = delete;
+
+  // Shows the window and runs until it is closed; the exit status (1 when no window can open).
+  int Run();
+
+ private:
+  static void OnDraw(GtkWidget* iArea, cairo_t* iContext, int iWidth, int iHeight, void* iSelf);
+  void Draw(cairo_t* iContext, int iWidth, int iHeight);
+  // A new figure of the current view at iWidth x iHeight.
+  std::unique_ptr<Figure> MakeFigure(int iWidth, int iHeight) const;
+  void Trace(CATViewer& iViewer, int iWidth, int iHeight, double iMilliseconds);
+
+  // Axis coordinates (the data's, their decimal logarithms on a logarithmic axis), in which the
+  // view zooms and pans evenly.
+  static double ToAxis(double iValue, bool iLog);
+  static double FromAxis(double iValue, bool iLog);
+  // The view in data units.
+  ViewBox DataView() const;
+  // Axis coordinates of the area's point (iX, iY) (GTK's, y down) in the last figure; false
+  // outside its data box.
+  bool ToData(double iX, double iY, double& oX, double& oY, bool iClamp = false) const;
+  // Axis units per pixel along x and y in the last figure.
+  void DataPerPixel(double& oX, double& oY) const;
+  // Asks for a new frame after an input.
+  void Redraw();
+  void Status(double iX, double iY);
+  void Save();
+  void Write(const std::string& iPath);
+  static void OnChosen(void* iChooser, int iResponse, void* iSelf);
+
+  // Input handlers, connected to GTK's signals.
+  static int OnScroll(void* iController, double iDX, double iDY, void* iSelf);
+  static void OnMotion(void* iController, double iX, double iY, void* iSelf);
+  static void OnDragBegin(void* iGesture, double iX, double iY, void* iSelf);
+  static void OnDragUpdate(void* iGesture, double iX, double iY, void* iSelf);
+  static void OnDragEnd(void* iGesture, double iX, double iY, void* iSelf);
+  static void OnPressed(void* iGesture, int iPresses, double iX, double iY, void* iSelf);
+  static int OnKey(void* iController, unsigned int iKey, unsigned int iCode, int iState, void* iSelf);
+  static int OnTick(void* iSelf);
+  static void OnDestroy(GtkWidget* iWindow, void* iSelf);
+
+  ViewContent& _Content;
+  CATFont& _Font;
+  Options _Options;
+  // The view in axis coordinates.
+  ViewBox _View;
+  bool _LogX = false, _LogY = false;
+  GtkWidget* _Window = nullptr;
+  GtkWidget* _Area = nullptr;
+  GtkWidget* _Progress = nullptr;
+  GtkWidget* _StatusLine = nullptr;
+  bool _Closed = false;
+  // The figure drawn last, its size, and the frame count.
+  std::unique_ptr<Figure> _Figure;
+  int _Width = 0, _Height = 0;
+  long _Frames = 0;
+  // A drag: where it began (area coordinates), the view then, and whether it draws a box.
+  bool _Dragging = false, _BoxDrag = false;
+  double _DragX = 0.0, _DragY = 0.0, _DragDX = 0.0, _DragDY = 0.0;
+  ViewBox _DragView;
+  double _PointerX = -1.0, _PointerY = -1.0;
+  std::chrono::steady_clock::time_point _Input;
+  bool _InputPending = false;
+  bool _WasWorking = false;
+};
+
+#endif

@@ -1,0 +1,87 @@
+// The figure behind fddplot.Figure: a page of plot areas filled from Python arrays (curves, colour
+// maps, contribution bars), drawn on request into a file, a pixel array or PNG bytes, or asked
+// for the value its map shows at a point. Bad arguments raise Python exceptions with one-line
+// messages (ValueError for data, OSError for files, MemoryError); warnings go to Python's warnings.
+// The drawing runs without the interpreter lock, so other Python threads run on meanwhile; the
+// library's own work is done by one thread at a time, whatever figure it is for.
+#ifndef PlotFigure_H
+#define PlotFigure_H
+
+#include <pybind11/numpy.h>
+#include <pybind11/pybind11.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CATViewer;
+class CairoRender;
+class Figure;
+class PlotArea;
+
+class PlotFigure {
+ public:
+  // A part of the page: left, bottom, right, top in fractions of the width and height.
+  using Part = std::array<double, 4>;
+  // Two values (low, high) or None.
+  using Limits = pybind11::object;
+
+  // iSize: (width, height) in pixels, each side 16 .. 8192.
+  explicit PlotFigure(const pybind11::object& iSize);
+  ~PlotFigure();
+  PlotFigure(const PlotFigure&) = delete;
+  PlotFigure& operator=(const PlotFigure&) = delete;
+
+  // Lays out a small figure once, so that what the library makes on first use (the default font,
+  // the measuring support) exists before threads draw at once. At import.
+  static void Prepare();
+
+  int GetWidth() const { return _Width; }
+  int GetHeight() const { return _Height; }
+  int GetNbrPlots() const;
+
+  // One plot of curves y(x): iY an array or a list of arrays, iX an array or None (sample numbers).
+  void AddCurve(const pybind11::object& iY, const pybind11::object& iX, const pybind11::object& iLabels,
+                bool iSymbols, bool iLogX, bool iLogY, const std::string& iXLabel, const std::string& iYLabel,
+                const std::string& iTitle, const Part& iPart);
+  // A colour map of values[i_z, i_x] (values[i_x, i_z] when iTranspose) with its colour scale; with
+  // iXRows (instead of iX) non-homogeneous: row j of iXRows holds the X values of Z sample j,
+  // padded with NaN, and row j of iValues their values.
+  void AddMap(const pybind11::object& iX, const pybind11::object& iZ, const pybind11::object& iValues,
+              const pybind11::object& iXRows, bool iTranspose, bool iOrder, double iTolerance, double iZFactor, const Limits& iXLimits,
+              const Limits& iZLimits, const Limits& iValueLimits, const std::string& iColors,
+              const std::string& iXLabel, const std::string& iZLabel, const std::string& iValueLabel,
+              const std::string& iTitle, const Part& iPart);
+  // A contribution bar of values iY over arguments iX.
+  void AddContribution(const pybind11::object& iX, const pybind11::object& iY, const std::string& iDirection,
+                       const std::string& iColors, const Limits& iXLimits, const Limits& iValueLimits,
+                       const std::string& iXLabel, const std::string& iValueLabel, const std::string& iTitle,
+                       const Part& iPart);
+
+  // Writes the picture; its extension chooses PNG, SVG or PDF.
+  void Save(const std::string& iPath);
+  // The picture as uint8 RGBA, shape (height, width, 4), top row first.
+  pybind11::array_t<unsigned char> ToArray();
+  // The picture as the bytes of a PNG file.
+  pybind11::bytes ToPng();
+  // The value the map of plot iPlot shows at the point iAt (x, z) on the picture's pixel grid; None
+  // where no sample lies.
+  pybind11::object Probe(const pybind11::object& iAt, int iPlot);
+
+ private:
+  // The plot area over iPart, after checking the part; refuses while another thread draws.
+  PlotArea& NewPlot(const Part& iPart);
+  // Runs iWork (which builds and draws the figure with the font it is given) without the
+  // interpreter lock, holding the library's; then warns of what the figure could not show and
+  // raises what iWork or Ctrl-C left.
+  template <typename Work>
+  void Draw(Work&& iWork);
+
+  int _Width = 0;
+  int _Height = 0;
+  bool _Order = false;
+  std::unique_ptr<Figure> _Figure;
+};
+
+#endif
