@@ -166,6 +166,16 @@ CATPixelImage BitmapOf(TX* iX, double iXMin, double iXMax, int iXInterpolate, Me
   return lImage;
 }
 
+// A matrix without direct access to its cells.
+class CellByCellMatrix : public MemoryDoubleMatrix {
+ public:
+  using MemoryDoubleMatrix::MemoryDoubleMatrix;
+  const double* GetDirectValues(unsigned long long& oStrideX, unsigned long long& oStrideZ) const override {
+    oStrideX = oStrideZ = 0;
+    return nullptr;
+  }
+};
+
 }  // namespace
 
 TEST(QVTFddColormapAlgoLineairDifferential, HomogeneousImageEqualsPlainComputation) {
@@ -184,7 +194,8 @@ TEST(QVTFddColormapAlgoLineairDifferential, HomogeneousImageEqualsPlainComputati
 
     MemoryDoubleVector* lX = new MemoryDoubleVector(x);
     MemoryDoubleVector* lZ = new MemoryDoubleVector(z);
-    MemoryDoubleMatrix* lV = new MemoryDoubleMatrix(nx, nz, lCells);
+    // Every other case reads the cells through the matrix instead of in place.
+    MemoryDoubleMatrix* lV = lCase % 2 ? new CellByCellMatrix(nx, nz, lCells) : new MemoryDoubleMatrix(nx, nz, lCells);
     const CATPixelImage lImage = BitmapOf(lX, xmn, xmx, xi, lZ, zmn, zmx, zi, lV, w, h);
 
     // Plain: the X cover gives, per Z index, the candidates along X; the Z cover then combines

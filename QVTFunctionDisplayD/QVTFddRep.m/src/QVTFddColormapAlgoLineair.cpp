@@ -13,6 +13,7 @@
 #include "HostTypes.h"
 #include "QVTFddConstants.h"
 #include "QVTFddDoubleMatrix.h"
+#include "QVTFddMatrixCells.h"
 #include "QVTFddModuleFrame.h"
 #include "QVTFddPixelJob.h"
 #include "QVTFddRowValue.h"
@@ -25,12 +26,6 @@ constexpr eValueType kFound = QVTFddColormapAlgo::ValueFound;
 constexpr eValueType kNoValue = QVTFddColormapAlgo::NoValue;
 constexpr const char* kSource = "QVTFddColormapAlgoLineair";
 
-// v(i, k): matrices answer NaN outside themselves, so a negative index (which reads as a huge
-// unsigned one) is harmless.
-inline double sAt(const CATSamIDoubleMatrix* iValues, int iX, int iZ) {
-  return iValues->GetValue(static_cast<unsigned int>(iX), static_cast<unsigned int>(iZ));
-}
-
 // Reductions that used to start at the lowest double keep that floor: without NaN in the data the
 // result is what a maximum started there gives.
 inline double sFloored(double iMaximum) { return iMaximum < -QVTFddDoubleMax ? -QVTFddDoubleMax : iMaximum; }
@@ -39,75 +34,75 @@ inline double sFloored(double iMaximum) { return iMaximum < -QVTFddDoubleMax ? -
 // walked with the Z index inner, the order in which matrices usually store their cells; a
 // maximum does not depend on the order.
 
-eValueType sIndexIndex(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const CATSamIDoubleMatrix* v, double& o) {
-  o = sAt(v, x._First, z._First);
+eValueType sIndexIndex(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const QVTFddMatrixCells& v, double& o) {
+  o = v.At(x._First, z._First);
   return kFound;
 }
 
-eValueType sIndexRange(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const CATSamIDoubleMatrix* v, double& o) {
+eValueType sIndexRange(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const QVTFddMatrixCells& v, double& o) {
   double lMax = QVTFddDoubleNaN;
-  for (int k = z._First; k <= z._Second; ++k) QVTFddRaiseMaximum(lMax, sAt(v, x._First, k));
+  for (int k = z._First; k <= z._Second; ++k) QVTFddRaiseMaximum(lMax, v.At(x._First, k));
   o = lMax;
   return kFound;
 }
 
-eValueType sIndexInterpolation(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const CATSamIDoubleMatrix* v,
+eValueType sIndexInterpolation(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const QVTFddMatrixCells& v,
                                double& o) {
-  o = QVTFddInterpolate(sAt(v, x._First, z._First), sAt(v, x._First, z._Second), z._Fraction);
+  o = QVTFddInterpolate(v.At(x._First, z._First), v.At(x._First, z._Second), z._Fraction);
   return kFound;
 }
 
-eValueType sRangeIndex(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const CATSamIDoubleMatrix* v, double& o) {
+eValueType sRangeIndex(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const QVTFddMatrixCells& v, double& o) {
   double lMax = QVTFddDoubleNaN;
-  for (int i = x._First; i <= x._Second; ++i) QVTFddRaiseMaximum(lMax, sAt(v, i, z._First));
+  for (int i = x._First; i <= x._Second; ++i) QVTFddRaiseMaximum(lMax, v.At(i, z._First));
   o = lMax;
   return kFound;
 }
 
-eValueType sRangeRange(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const CATSamIDoubleMatrix* v, double& o) {
+eValueType sRangeRange(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const QVTFddMatrixCells& v, double& o) {
   double lMax = QVTFddDoubleNaN;
   for (int i = x._First; i <= x._Second; ++i)
-    for (int k = z._First; k <= z._Second; ++k) QVTFddRaiseMaximum(lMax, sAt(v, i, k));
+    for (int k = z._First; k <= z._Second; ++k) QVTFddRaiseMaximum(lMax, v.At(i, k));
   o = sFloored(lMax);
   return kFound;
 }
 
-eValueType sRangeInterpolation(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const CATSamIDoubleMatrix* v,
+eValueType sRangeInterpolation(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const QVTFddMatrixCells& v,
                                double& o) {
   double lMax = QVTFddDoubleNaN;
   for (int i = x._First; i <= x._Second; ++i)
-    QVTFddRaiseMaximum(lMax, QVTFddInterpolate(sAt(v, i, z._First), sAt(v, i, z._Second), z._Fraction));
+    QVTFddRaiseMaximum(lMax, QVTFddInterpolate(v.At(i, z._First), v.At(i, z._Second), z._Fraction));
   o = sFloored(lMax);
   return kFound;
 }
 
-eValueType sInterpolationIndex(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const CATSamIDoubleMatrix* v,
+eValueType sInterpolationIndex(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const QVTFddMatrixCells& v,
                                double& o) {
-  o = QVTFddInterpolate(sAt(v, x._First, z._First), sAt(v, x._Second, z._First), x._Fraction);
+  o = QVTFddInterpolate(v.At(x._First, z._First), v.At(x._Second, z._First), x._Fraction);
   return kFound;
 }
 
-eValueType sInterpolationRange(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const CATSamIDoubleMatrix* v,
+eValueType sInterpolationRange(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const QVTFddMatrixCells& v,
                                double& o) {
   double lMax = QVTFddDoubleNaN;
   for (int k = z._First; k <= z._Second; ++k)
-    QVTFddRaiseMaximum(lMax, QVTFddInterpolate(sAt(v, x._First, k), sAt(v, x._Second, k), x._Fraction));
+    QVTFddRaiseMaximum(lMax, QVTFddInterpolate(v.At(x._First, k), v.At(x._Second, k), x._Fraction));
   o = sFloored(lMax);
   return kFound;
 }
 
-eValueType sBilinear(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const CATSamIDoubleMatrix* v, double& o) {
-  const double a = QVTFddInterpolate(sAt(v, x._First, z._First), sAt(v, x._Second, z._First), x._Fraction);
-  const double b = QVTFddInterpolate(sAt(v, x._First, z._Second), sAt(v, x._Second, z._Second), x._Fraction);
+eValueType sBilinear(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const QVTFddMatrixCells& v, double& o) {
+  const double a = QVTFddInterpolate(v.At(x._First, z._First), v.At(x._Second, z._First), x._Fraction);
+  const double b = QVTFddInterpolate(v.At(x._First, z._Second), v.At(x._Second, z._Second), x._Fraction);
   o = QVTFddInterpolate(a, b, z._Fraction);
   return kFound;
 }
 
-eValueType sEmpty(const QVTFddPixelJob&, const QVTFddPixelJob&, const CATSamIDoubleMatrix*, double&) {
+eValueType sEmpty(const QVTFddPixelJob&, const QVTFddPixelJob&, const QVTFddMatrixCells&, double&) {
   return kNoValue;
 }
 
-typedef eValueType (*CellFunction)(const QVTFddPixelJob&, const QVTFddPixelJob&, const CATSamIDoubleMatrix*, double&);
+typedef eValueType (*CellFunction)(const QVTFddPixelJob&, const QVTFddPixelJob&, const QVTFddMatrixCells&, double&);
 
 // Indexed 4 * (X job type) + (Z job type); a constant table needs no lazy filling.
 const CellFunction kCells[16] = {
@@ -116,6 +111,14 @@ const CellFunction kCells[16] = {
     sInterpolationIndex, sInterpolationRange, sBilinear,           sEmpty,  // X interpolation job
     sEmpty,              sEmpty,              sEmpty,              sEmpty,  // X empty job
 };
+
+// The value of the pixel of an X and a Z job over the cells; no value for an unknown job type.
+eValueType sCellValue(const QVTFddPixelJob& iXJob, const QVTFddPixelJob& iZJob, const QVTFddMatrixCells& iCells,
+                      double& oValue) {
+  const unsigned int lX = static_cast<unsigned int>(iXJob._Type), lZ = static_cast<unsigned int>(iZJob._Type);
+  if (lX > 3 || lZ > 3) return kNoValue;
+  return kCells[4 * lX + lZ](iXJob, iZJob, iCells, oValue);
+}
 
 inline bool sInside(double iValue, double iMin, double iMax) { return iMin <= iValue && iValue <= iMax; }
 
@@ -193,9 +196,8 @@ QVTFddColormapAlgo::eValueType QVTFddColormapAlgoLineair::CalculatePixelValue(co
                                                                               const QVTFddPixelJob& iZJob,
                                                                               CATSamIDoubleMatrix* iValues,
                                                                               double& oValue) {
-  const unsigned int lX = static_cast<unsigned int>(iXJob._Type), lZ = static_cast<unsigned int>(iZJob._Type);
-  if (!iValues || lX > 3 || lZ > 3) return NoValue;
-  return kCells[4 * lX + lZ](iXJob, iZJob, iValues, oValue);
+  if (!iValues) return NoValue;
+  return sCellValue(iXJob, iZJob, QVTFddMatrixCells(*iValues), oValue);
 }
 
 QVTFddColormapAlgo::eValueType QVTFddColormapAlgoLineair::CalculatePixelValue(const QVTFddPixelJob& iJob,
@@ -296,10 +298,12 @@ CATPixelImage QVTFddColormapAlgoLineair::MakeBitmap() {
   // The jobs are read through locals: the fill's loops then need not reload them at every pixel.
   const QVTFddPixelJob* lXJobs = _XJobs;
   const QVTFddPixelJob* lZJobs = _ZJobs;
-  if (lReady && lXJobs) {
+  if (lReady && lXJobs && _Values) {
+    // The cells are read in place when the matrix holds them in memory.
+    const QVTFddMatrixCells lCells(*_Values);
     sFillByColumns(lImage, [&](int p, int r, unsigned char* oPixel) {
       double lValue = 0.0;
-      const eValueType lType = CalculatePixelValue(lXJobs[p], lZJobs[r], _Values.Get(), lValue);
+      const eValueType lType = sCellValue(lXJobs[p], lZJobs[r], lCells, lValue);
       ColourPixel(lType, lValue, oPixel);
     });
   } else if (lReady) {
