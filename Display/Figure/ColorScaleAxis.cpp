@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "ColorTables.h"
-#include "QVTFddMathSaturateToInt.h"
 
 namespace {
 
@@ -36,8 +35,10 @@ const unsigned char* sStops(ColorScaleAxis::eTable iTable, int& oCount) {
   }
 }
 
+// iFraction is within 0 .. 1, so the sum lies within 0.5 .. 255.5, where a plain conversion
+// truncates as the saturating one does, without its call: a colour map asks this for every pixel.
 int sMix(unsigned char iA, unsigned char iB, double iFraction) {
-  return QVTFddMathSaturateToInt(iA + (iB - iA) * iFraction + 0.5);
+  return static_cast<int>(iA + (iB - iA) * iFraction + 0.5);
 }
 
 // The tables by name, in the order help texts list them.
@@ -81,7 +82,7 @@ void ColorScaleAxis::GetColor(double iValue, double iShift, int& oRed, int& oGre
   int lCount = 0;
   const unsigned char* lStops = sStops(_Table, lCount);
   const double lPlace = t * (lCount - 1);
-  int i = QVTFddMathSaturateToInt(lPlace);
+  int i = static_cast<int>(lPlace);  // t is within 0 .. 1 here
   if (i > lCount - 2) i = lCount - 2;
   const double lFraction = lPlace - i;
   const unsigned char* a = lStops + 3 * i;
