@@ -25,7 +25,7 @@ const double kModelLimit = QVTFddFloatMax * 0.01f;
 const float kModelLimitF = static_cast<float>(kModelLimit);
 
 // The pixel column in which the curve primitive puts a sample: the same conversions in the same
-// precision (map, rounding to float, limit, viewpoint, nearest pixel).
+// precision (map, rounding to float, limit, viewpoint, the pixel it lies in).
 class Columns {
  public:
   Columns(const CATSamIVector& iX, const QVTFddMathLinearMap& iMap, const CAT2DViewpoint& iViewpoint,
@@ -37,7 +37,7 @@ class Columns {
     CATMathPoint2Df lPixel;
     _Viewpoint.ModelToPixel(CATMathPointf(lModel, 0.0f, 0.0f), lPixel, _Parameters[0], _Parameters[1], _Parameters[3],
                             _Parameters[2]);
-    return static_cast<float>(std::floor(double(lPixel.x) + 0.5));
+    return QVTFdd2DCurveGP::PixelOf(lPixel.x);
   }
   float Of(unsigned int iSample) const { return OfModel(static_cast<float>(_Map.Map(_X.GetValue(iSample)))); }
 

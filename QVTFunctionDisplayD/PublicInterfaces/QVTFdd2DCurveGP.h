@@ -36,6 +36,12 @@ class QVTFdd2DCurveGP : public CATDynamicGP {
   QVTFdd2DCurveGP& operator=(QVTFdd2DCurveGP& iOther);
   ~QVTFdd2DCurveGP() override;
 
+  // The pixel a position in pixels lies in (pixel k spans k .. k + 1): the one rule by which the
+  // reduction puts samples into pixel columns and rows. Each pixel's part of the curve is drawn
+  // at the pixel's centre, so that a value shows where the axes place it and a one-pixel line
+  // covers whole pixels.
+  static float PixelOf(float iPosition);
+
   // The viewport is not used; the viewpoint must be a 2D viewpoint.
   void ImmediateDraw(CATRender& iRender, const CATViewpoint* iViewpoint, const CATViewport* iViewport) override;
 

@@ -219,10 +219,7 @@ def test_arrays_are_held_not_copied(tmp_path):
     assert anonymous_kb() - heap < 50_000
     # The one-sample peak is drawn: blue reaches far above the zero line.
     left, right, top, bottom = ground_box(pixels, 150, 100)
-    # The peak's one-pixel run lies on a pixel edge, where the axes place its value: it shows at
-    # half strength in the two columns beside the edge.
-    bluish = pixels[:, :, 2].astype(int) > pixels[:, :, 0].astype(int) + 40
-    rows = np.concatenate([np.flatnonzero(bluish[:, c]) for c in range(left, right + 1)])
+    rows = np.concatenate([blue_rows(pixels, c) for c in range(left, right + 1)])
     assert rows.min() < top + (bottom - top) // 4
 
 

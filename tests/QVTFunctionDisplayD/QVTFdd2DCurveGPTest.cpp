@@ -113,14 +113,14 @@ void ExpectColumnsKeepTheirRange(const std::vector<float>& iDrawn, const std::ve
 
 }  // namespace
 
-TEST(QVTFdd2DCurveGP, TwoSamplesGiveOneSegmentBetweenTheirNearestPixels) {
+TEST(QVTFdd2DCurveGP, TwoSamplesGiveOneSegmentBetweenTheCentresOfTheirPixels) {
   Curve lCurve({10.2, 50.4}, {20.7, 30.1}, kBox100, kBox100);
   CAT2DViewpoint lViewpoint = PixelViewpoint();
   RecordingRender lRender(200, 200);
   lRender.SetViewpoint(&lViewpoint, nullptr);
   lCurve._GP->Draw(lRender);
   ASSERT_EQ(lRender.Calls().size(), 1u);
-  EXPECT_EQ(lRender.Calls()[0], (RecordedCall{"ImmediateDraw2DLine", {10.0f, 21.0f, 50.0f, 30.0f}, {2, 0, 1}, ""}));
+  EXPECT_EQ(lRender.Calls()[0], (RecordedCall{"ImmediateDraw2DLine", {10.5f, 20.5f, 50.5f, 30.5f}, {2, 0, 1}, ""}));
 }
 
 TEST(QVTFdd2DCurveGP, RunInOnePixelColumnBecomesOneSegmentOverItsRange) {
@@ -133,14 +133,14 @@ TEST(QVTFdd2DCurveGP, RunInOnePixelColumnBecomesOneSegmentOverItsRange) {
     // The run starts descending (50 to 35): its first end moves one pixel down, to 34, and that
     // is the run's minimum.
     Curve lCurve(lX, lY, kBox100, kBox100);
-    EXPECT_EQ(DrawnSegments(*lCurve._GP, &lViewpoint), (std::vector<float>{10.0f, 34.0f, 10.0f, 69.0f}));
+    EXPECT_EQ(DrawnSegments(*lCurve._GP, &lViewpoint), (std::vector<float>{10.5f, 34.5f, 10.5f, 69.5f}));
   }
   {
     // Starting upwards (35 to 50), later descents inside the run move nothing.
     lY[0] = 35;
     lY[1] = 50;
     Curve lCurve(lX, lY, kBox100, kBox100);
-    EXPECT_EQ(DrawnSegments(*lCurve._GP, &lViewpoint), (std::vector<float>{10.0f, 35.0f, 10.0f, 69.0f}));
+    EXPECT_EQ(DrawnSegments(*lCurve._GP, &lViewpoint), (std::vector<float>{10.5f, 35.5f, 10.5f, 69.5f}));
   }
 }
 
@@ -150,7 +150,7 @@ TEST(QVTFdd2DCurveGP, ReductionAlongYMergesARunInOnePixelRow) {
   for (int k = 0; k < 1000; ++k) lY.push_back(20.0 + 0.0003 * k);
   Curve lCurve(lX, lY, kBox100, kBox100, QVTFdd2DCurveGP::ReduceAlongY);
   CAT2DViewpoint lViewpoint = PixelViewpoint();
-  EXPECT_EQ(DrawnSegments(*lCurve._GP, &lViewpoint), (std::vector<float>{10.0f, 20.0f, 89.0f, 20.0f}));
+  EXPECT_EQ(DrawnSegments(*lCurve._GP, &lViewpoint), (std::vector<float>{10.5f, 20.5f, 89.5f, 20.5f}));
 }
 
 TEST(QVTFdd2DCurveGP, NotANumberLeavesAGap) {
@@ -158,10 +158,10 @@ TEST(QVTFdd2DCurveGP, NotANumberLeavesAGap) {
   // Sample 2 removes the segments 1-2 and 2-3.
   Curve lCurve({10, 20, 30, 40, 50}, {10, 20, kNaN, 40, 50}, kBox100, kBox100);
   EXPECT_EQ(DrawnSegments(*lCurve._GP, &lViewpoint),
-            (std::vector<float>{10.0f, 10.0f, 20.0f, 20.0f, 40.0f, 40.0f, 50.0f, 50.0f}));
+            (std::vector<float>{10.5f, 10.5f, 20.5f, 20.5f, 40.5f, 40.5f, 50.5f, 50.5f}));
   // The same with the hole in x, at the first sample.
   Curve lFirst({kNaN, 20, 30}, {10, 20, 30}, kBox100, kBox100);
-  EXPECT_EQ(DrawnSegments(*lFirst._GP, &lViewpoint), (std::vector<float>{20.0f, 20.0f, 30.0f, 30.0f}));
+  EXPECT_EQ(DrawnSegments(*lFirst._GP, &lViewpoint), (std::vector<float>{20.5f, 20.5f, 30.5f, 30.5f}));
 }
 
 TEST(QVTFdd2DCurveGP, DescendingXRunsEachSegmentFromTheLaterSample) {
@@ -170,14 +170,14 @@ TEST(QVTFdd2DCurveGP, DescendingXRunsEachSegmentFromTheLaterSample) {
   // pixel down.
   Curve lCurve({50, 30, 10}, {10, 20, 30}, kBox100, kBox100);
   EXPECT_EQ(DrawnSegments(*lCurve._GP, &lViewpoint),
-            (std::vector<float>{30.0f, 20.0f, 50.0f, 9.0f, 10.0f, 30.0f, 30.0f, 19.0f}));
+            (std::vector<float>{30.5f, 20.5f, 50.5f, 9.5f, 10.5f, 30.5f, 30.5f, 19.5f}));
 
   // A descending run inside one column still merges into one segment.
   std::vector<double> lX, lY = {50, 60};
   for (int k = 0; k < 1000; ++k) lX.push_back(10.4 - 0.0004 * k);
   for (int k = 2; k < 1000; ++k) lY.push_back(40 + k % 30);
   Curve lRun(lX, lY, kBox100, kBox100);
-  EXPECT_EQ(DrawnSegments(*lRun._GP, &lViewpoint), (std::vector<float>{10.0f, 40.0f, 10.0f, 69.0f}));
+  EXPECT_EQ(DrawnSegments(*lRun._GP, &lViewpoint), (std::vector<float>{10.5f, 40.5f, 10.5f, 69.5f}));
 }
 
 TEST(QVTFdd2DCurveGP, HugeAndInfiniteCoordinatesAreDrawnAtTheModelLimit) {
@@ -185,13 +185,13 @@ TEST(QVTFdd2DCurveGP, HugeAndInfiniteCoordinatesAreDrawnAtTheModelLimit) {
   // The display box holds the limit itself, so nothing is clipped away.
   const CATMathBox2D lEverything(-FLT_MAX, FLT_MAX, -FLT_MAX, FLT_MAX);
   Curve lAbove({10, 50}, {20, 1e300}, lEverything, lEverything);
-  EXPECT_EQ(DrawnSegments(*lAbove._GP, &lViewpoint), (std::vector<float>{10.0f, 20.0f, 50.0f, kLimit}));
+  EXPECT_EQ(DrawnSegments(*lAbove._GP, &lViewpoint), (std::vector<float>{10.5f, 20.5f, 50.5f, kLimit}));
   // From below too: minus infinity becomes minus the limit before any conversion.
   Curve lBelow({10, 50, 90}, {20, -1e300, -kInf}, lEverything, lEverything);
   EXPECT_EQ(DrawnSegments(*lBelow._GP, &lViewpoint),
-            (std::vector<float>{10.0f, 20.0f, 50.0f, -kLimit, 50.0f, -kLimit, 90.0f, -kLimit}));
+            (std::vector<float>{10.5f, 20.5f, 50.5f, -kLimit, 50.5f, -kLimit, 90.5f, -kLimit}));
   Curve lInfiniteX({10, kInf}, {20, 30}, lEverything, lEverything);
-  EXPECT_EQ(DrawnSegments(*lInfiniteX._GP, &lViewpoint), (std::vector<float>{10.0f, 20.0f, kLimit, 30.0f}));
+  EXPECT_EQ(DrawnSegments(*lInfiniteX._GP, &lViewpoint), (std::vector<float>{10.5f, 20.5f, kLimit, 30.5f}));
 }
 
 TEST(QVTFdd2DCurveGP, SegmentsAreClippedToTheDisplayBox) {
@@ -201,10 +201,10 @@ TEST(QVTFdd2DCurveGP, SegmentsAreClippedToTheDisplayBox) {
   Curve lCurve({10.2, 50.4, 60, 70}, {20.7, 30.1, 50, 60}, lBox, lBox);
   std::vector<float> lDrawn = DrawnSegments(*lCurve._GP, &lViewpoint);
   ASSERT_EQ(lDrawn.size(), 4u);
-  EXPECT_FLOAT_EQ(lDrawn[0], 10.0f);
-  EXPECT_FLOAT_EQ(lDrawn[1], 21.0f);
+  EXPECT_FLOAT_EQ(lDrawn[0], 10.5f);
+  EXPECT_FLOAT_EQ(lDrawn[1], 20.5f);
   EXPECT_FLOAT_EQ(lDrawn[2], 40.0f);
-  EXPECT_NEAR(lDrawn[3], 21.0 + 9.0 * (30.0 / 40.0), 1e-4);
+  EXPECT_NEAR(lDrawn[3], 20.5 + 10.0 * (29.5 / 40.0), 1e-4);
 }
 
 TEST(QVTFdd2DCurveGP, CacheIsKeptAtOneZoomAndRecomputedAtAnother) {
@@ -227,7 +227,7 @@ TEST(QVTFdd2DCurveGP, CacheIsKeptAtOneZoomAndRecomputedAtAnother) {
   const std::vector<float> lZoomed = DrawnSegments(*lCurve._GP, &lViewpoint);
   EXPECT_GT(lCurve.Reads(), lReads);
   EXPECT_NE(lZoomed, lFirst);
-  EXPECT_FLOAT_EQ(lZoomed[0], 10.0f);  // on a whole pixel at zoom 2 too
+  EXPECT_FLOAT_EQ(lZoomed[0], 10.25f);  // the centre of its pixel at zoom 2 too
 }
 
 TEST(QVTFdd2DCurveGP, NotANumberPixelStepNeverFreezesTheCache) {
@@ -394,30 +394,33 @@ TEST(QVTFdd2DCurveGP, SamplesInMemoryDrawAsTheSampleBySampleReduction) {
   }
 }
 
-TEST(QVTFdd2DCurveGP, SamplesOnTickPositionsAreDrawnOnThem) {
+TEST(QVTFdd2DCurveGP, EachValueIsDrawnAtTheCentreOfThePixelItLiesIn) {
   // Data 0 .. 10 over model 20 .. 180, 16 pixels a unit: whole data values, where an axis puts its
-  // ticks, lie on whole pixels. Steps between them, and a run of samples inside column x = 4
-  // reaching from y = 2 to y = 9: every end, and the run's true minimum and maximum, are drawn
-  // where the axes place those values (a descending segment's end, as always, one pixel lower).
+  // ticks, lie on pixel edges, and each is drawn at the centre of the pixel that begins there.
+  // Steps between them, and a run of samples inside column x = 4 reaching from y = 2 to y = 9:
+  // every end, and the run's true minimum and maximum, are drawn in the pixels of those values (a
+  // descending segment's end, as always, one pixel lower). A value on the box's far edge is drawn
+  // in the box's last pixel, not beyond it.
   std::vector<double> lX = {0, 1, 2, 3}, lY = {5, 7, 3, 3};
   for (int k = 0; k < 100; ++k) {
     lX.push_back(4.0 + 0.0001 * k);
     lY.push_back(k == 40 ? 2.0 : k == 70 ? 9.0 : 6.0);
   }
-  lX.push_back(6);
-  lY.push_back(1);
+  lX.insert(lX.end(), {6, 10});
+  lY.insert(lY.end(), {1, 10});
   for (bool lDirect : {false, true}) {
     Curve lCurve(lX, lY, CATMathBox2D(0, 10, 0, 10), CATMathBox2D(20, 180, 20, 180));
     lCurve._X->_Direct = lCurve._Y->_Direct = lDirect;
     CAT2DViewpoint lViewpoint = PixelViewpoint();
-    auto lModel = [](double v) { return static_cast<float>(20.0 + 16.0 * v); };
+    auto c = [](double v) { return static_cast<float>(20.0 + 16.0 * v) + 0.5f; };
     EXPECT_EQ(DrawnSegments(*lCurve._GP, &lViewpoint),
-              (std::vector<float>{lModel(0), lModel(5), lModel(1), lModel(7),  //
-                                  lModel(1), lModel(7), lModel(2), lModel(3) - 1,  //
-                                  lModel(2), lModel(3), lModel(3), lModel(3),  //
-                                  lModel(3), lModel(3), lModel(4), lModel(6),  //
-                                  lModel(4), lModel(2), lModel(4), lModel(9),  //
-                                  lModel(4), lModel(6), lModel(6), lModel(1) - 1}))
+              (std::vector<float>{c(0), c(5), c(1), c(7),  //
+                                  c(1), c(7), c(2), c(3) - 1,  //
+                                  c(2), c(3), c(3), c(3),  //
+                                  c(3), c(3), c(4), c(6),  //
+                                  c(4), c(2), c(4), c(9),  //
+                                  c(4), c(6), c(6), c(1) - 1,  //
+                                  c(6), c(1), c(10) - 1, c(10) - 1}))
         << "direct " << lDirect;
   }
 }

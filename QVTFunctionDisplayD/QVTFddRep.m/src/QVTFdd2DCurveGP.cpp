@@ -44,8 +44,16 @@ float ClampToModelLimit(float iValue) {
   return iValue;
 }
 
-// Nearest pixel, halves rounded up: floor(v + 0.5).
-float RoundToPixel(float iValue) { return static_cast<float>(std::floor(double(iValue) + 0.5)); }
+inline float sPixelOf(float iValue) { return static_cast<float>(std::floor(double(iValue))); }
+
+// The centre of a pixel whose position lies on the far edge of the box (iEdge0, iEdge1 in pixels)
+// is that of the last pixel inside: a value at the axis's end shows on the axis's last pixel,
+// not beyond it. Other centres are as they are.
+float InsideCentre(float iCentre, float iEdge0, float iEdge1) {
+  const float lEdge = std::fmax(iEdge0, iEdge1);
+  const float lLast = static_cast<float>(std::ceil(double(lEdge))) - 0.5f;
+  return iCentre > lLast && iCentre - 0.5f <= lEdge && lLast >= std::fmin(iEdge0, iEdge1) ? lLast : iCentre;
+}
 
 // Floats from malloc, so that they can be resized with realloc.
 typedef std::unique_ptr<float[], decltype(&std::free)> FloatBuffer;
@@ -181,7 +189,7 @@ QVTFDD_ALWAYS_INLINE bool ReduceChunk(ReducedList& ioList, unsigned int iCount, 
       lState._PreviousValid = false;
       continue;
     }
-    const float lX = RoundToPixel(iPixels[2 * i]), lY = RoundToPixel(iPixels[2 * i + 1]);
+    const float lX = sPixelOf(iPixels[2 * i]), lY = sPixelOf(iPixels[2 * i + 1]);
     if (!Step<tAlongY>(ioList, tAlongY ? lY : lX, tAlongY ? lX : lY, iSortValues[i], lState)) return false;
   }
   ioState = lState;
@@ -241,7 +249,7 @@ struct SamplePixel {
   float Column(double iX) const {
     float lX = 0.0f, lY = 0.0f;
     Convert(iX, 0.0, lX, lY);
-    return RoundToPixel(lX);
+    return sPixelOf(lX);
   }
 };
 
@@ -261,7 +269,7 @@ bool ReduceAscendingX(ReducedList& ioList, const double* iX, const double* iY, s
       s._PreviousValid = false;
       return true;
     }
-    return Step<false>(ioList, RoundToPixel(lX), RoundToPixel(lY), iX[i], s);
+    return Step<false>(ioList, sPixelOf(lX), sPixelOf(lY), iX[i], s);
   };
   for (size_t lFirst = 0; lFirst < iCount;) {
     const float lColumn = iPixel.Column(iX[lFirst]);
@@ -290,7 +298,7 @@ bool ReduceAscendingX(ReducedList& ioList, const double* iX, const double* iY, s
       iPixel.Convert(iX[k], lMaxY, lX, lHighY);
       iPixel.Convert(iX[lEnd - 2], iY[lEnd - 2], lX, lLastY);
       float lMin = s._OpenV0, lMax = s._OpenV0;
-      for (float lValue : {s._OpenV1, RoundToPixel(lLowY), RoundToPixel(lHighY)}) {
+      for (float lValue : {s._OpenV1, sPixelOf(lLowY), sPixelOf(lHighY)}) {
         if (lValue < lMin) lMin = lValue;
         if (lValue > lMax) lMax = lValue;
       }
@@ -298,7 +306,7 @@ bool ReduceAscendingX(ReducedList& ioList, const double* iX, const double* iY, s
       s._OpenV1 = lMax;
       s._OpenS1 = lColumn;
       s._PreviousS = lColumn;
-      s._PreviousV = RoundToPixel(lLastY);
+      s._PreviousV = sPixelOf(lLastY);
       s._PreviousSort = iX[lEnd - 2];
       k = lEnd - 1;
     }
@@ -310,6 +318,8 @@ bool ReduceAscendingX(ReducedList& ioList, const double* iX, const double* iY, s
 }
 
 }  // namespace
+
+float QVTFdd2DCurveGP::PixelOf(float iPosition) { return sPixelOf(iPosition); }
 
 QVTFdd2DCurveGP::QVTFdd2DCurveGP(const CATMathBox2D& iDataBox, const CATMathBox2D& iDisplayBox,
                                  eReduceAxis iReduceAxis, CATSamIVector* iXVector, CATSamIVector* iYVector)
@@ -423,17 +433,25 @@ void QVTFdd2DCurveGP::ComputeSegments(const CAT2DViewpoint& iViewpoint, float iW
   }
   if (!CloseOpenEntry(lList, lState, _ReduceAxis == ReduceAlongY)) return;
 
-  // Back to model coordinates at the pixel positions the samples were rounded to (where the axes
-  // place the same values), clipped to the display box, in place.
+  // Back to model coordinates at the centres of the pixels the samples lie in, clipped to the
+  // display box, in place.
+  CATMathPoint2Df lBox0, lBox1;
+  iViewpoint.ModelToPixel(CATMathPointf(static_cast<float>(_DisplayBox.GetLow().GetX()),
+                                        static_cast<float>(_DisplayBox.GetLow().GetY()), 0.0f),
+                          lBox0, iWidth, iHeight, iScaleA, iScaleB);
+  iViewpoint.ModelToPixel(CATMathPointf(static_cast<float>(_DisplayBox.GetHigh().GetX()),
+                                        static_cast<float>(_DisplayBox.GetHigh().GetY()), 0.0f),
+                          lBox1, iWidth, iHeight, iScaleA, iScaleB);
+  auto lCentre = [&](float iX, float iY) {
+    return CATMathPoint2Df(InsideCentre(iX + 0.5f, lBox0.x, lBox1.x), InsideCentre(iY + 0.5f, lBox0.y, lBox1.y));
+  };
   QVTFddMathClipLines lClipper(_DisplayBox);
   int lNbVisible = 0;
   for (size_t i = 0; i < lList._Count; ++i) {
     float* lEntry = lList._Entries.get() + 4 * i;
     CATMathPoint2Df lStart, lEnd;
-    iViewpoint.PixelToModel(CATMathPoint2Df(lEntry[0], lEntry[1]), lStart, iWidth, iHeight, iScaleA,
-                            iScaleB);
-    iViewpoint.PixelToModel(CATMathPoint2Df(lEntry[2], lEntry[3]), lEnd, iWidth, iHeight, iScaleA,
-                            iScaleB);
+    iViewpoint.PixelToModel(lCentre(lEntry[0], lEntry[1]), lStart, iWidth, iHeight, iScaleA, iScaleB);
+    iViewpoint.PixelToModel(lCentre(lEntry[2], lEntry[3]), lEnd, iWidth, iHeight, iScaleA, iScaleB);
     lEntry[0] = lStart.x;
     lEntry[1] = lStart.y;
     lEntry[2] = lEnd.x;
