@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 
@@ -136,4 +137,16 @@ bool BufferArray::GetFiniteRange(double& oMin, double& oMax) const {
   oMin = lMin;
   oMax = lMax;
   return true;
+}
+
+const double* BufferArray::GetDirectValues(long long& oRowStride, long long& oColumnStride) const {
+  oRowStride = oColumnStride = 0;
+  const std::ptrdiff_t lSize = sizeof(double);
+  if (!_Direct || !_Data || reinterpret_cast<uintptr_t>(_Data) % alignof(double) != 0 || _RowStride % lSize != 0 ||
+      _ColumnStride % lSize != 0)
+    return nullptr;
+  oRowStride = _RowStride / lSize;
+  oColumnStride = _ColumnStride / lSize;
+  // A buffer is untyped memory: its float64 bytes may be read as the doubles they are.
+  return reinterpret_cast<const double*>(_Data);
 }

@@ -45,6 +45,9 @@ class BufferArray : public CATBaseUnknown {
   // returns how many.
   unsigned int GetLineValues(bool iRow, unsigned int iLine, unsigned int iFirst, unsigned int iCount,
                              double* oValues) const;
+  // The doubles themselves when the array holds float64 in the machine's order, aligned, with
+  // strides of whole doubles: value (r, c) at [r * oRowStride + c * oColumnStride]; else null.
+  const double* GetDirectValues(long long& oRowStride, long long& oColumnStride) const;
   // Smallest and largest finite value; false when there is none.
   bool GetFiniteRange(double& oMin, double& oMax) const;
 

@@ -21,3 +21,14 @@ double BufferMatrix::GetValue(unsigned int iX, unsigned int iZ) const {
   if (!_Array) return 0.0 / 0.0;
   return _Layout == RowPerZ ? _Array->GetValue(iZ, iX) : _Array->GetValue(iX, iZ);
 }
+
+const double* BufferMatrix::GetDirectValues(unsigned long long& oStrideX, unsigned long long& oStrideZ) const {
+  oStrideX = oStrideZ = 0;
+  long long lRowStride = 0, lColumnStride = 0;
+  const double* lValues = _Array->GetDirectValues(lRowStride, lColumnStride);
+  // The interface's strides run forward only.
+  if (!lValues || lRowStride < 0 || lColumnStride < 0) return nullptr;
+  oStrideX = static_cast<unsigned long long>(_Layout == RowPerZ ? lColumnStride : lRowStride);
+  oStrideZ = static_cast<unsigned long long>(_Layout == RowPerZ ? lRowStride : lColumnStride);
+  return lValues;
+}

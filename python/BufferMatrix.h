@@ -20,6 +20,8 @@ class BufferMatrix : public CATSamIDoubleMatrix {
   unsigned int GetLengthX() const override;
   unsigned int GetLengthY() const override;
   double GetValue(unsigned int iX, unsigned int iZ) const override;
+  // float64 in the machine's order with forward strides of whole doubles: read in place.
+  const double* GetDirectValues(unsigned long long& oStrideX, unsigned long long& oStrideZ) const override;
 
  private:
   RefPtr<BufferArray> _Array;

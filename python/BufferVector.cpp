@@ -24,3 +24,11 @@ unsigned int BufferVector::GetValues(unsigned int iFirst, unsigned int iCount, d
   const unsigned int lCount = iCount < _Length - iFirst ? iCount : _Length - iFirst;
   return _Array->GetLineValues(_Row, _Line, iFirst, lCount, oValues);
 }
+
+const double* BufferVector::GetDirectValues() const {
+  long long lRowStride = 0, lColumnStride = 0;
+  const double* lValues = _Length ? _Array->GetDirectValues(lRowStride, lColumnStride) : nullptr;
+  if (!lValues) return nullptr;
+  if (_Row) return lColumnStride == 1 ? lValues + _Line * lRowStride : nullptr;
+  return lRowStride == 1 ? lValues : nullptr;
+}

@@ -21,6 +21,8 @@ class BufferVector : public CATSamIDoubleVector {
   unsigned int GetLength() const override { return _Length; }
   double GetValue(unsigned int iIndex) const override;
   unsigned int GetValues(unsigned int iFirst, unsigned int iCount, double* oValues) const override;
+  // Contiguous float64 values only (a row of a C-ordered matrix, a 1-D array without a step).
+  const double* GetDirectValues() const override;
 
  private:
   RefPtr<BufferArray> _Array;
