@@ -32,6 +32,10 @@ int MapCommand::Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) {
 
 std::string MapCommand::Target() const { return _Output.Out; }
 
+int MapCommand::Finish(const OrderInterrupts& iInterrupts, int iStatus) const {
+  return iInterrupts.Finish(iStatus, Target());
+}
+
 int MapCommand::Run() {
   std::string lError;
   if (!_Output.Check("", lError) || !_Data.Check(lError) || !_Colors.Check(lError) || !Check(lError))
@@ -52,7 +56,7 @@ int MapCommand::Run() {
       lInput.Show(lPlot, _Data, _Colors);
       lStatus = Output(lFigure, lPlot, *lFont);
     }
-    lStatus = lInterrupts.Finish(lStatus, Target());
+    lStatus = Finish(lInterrupts, lStatus);
   }
   return lStatus;
 }

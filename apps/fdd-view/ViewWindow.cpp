@@ -47,11 +47,6 @@ double ViewWindow::ToAxis(double iValue, bool iLog) { return iLog ? std::log10(i
 
 double ViewWindow::FromAxis(double iValue, bool iLog) { return iLog ? std::pow(10.0, iValue) : iValue; }
 
-ViewBox ViewWindow::DataView() const {
-  return ViewBox(FromAxis(_View.GetX0(), _LogX), FromAxis(_View.GetX1(), _LogX), FromAxis(_View.GetY0(), _LogY),
-                 FromAxis(_View.GetY1(), _LogY));
-}
-
 ViewWindow::~ViewWindow() = default;
 
 int ViewWindow::Run() {
@@ -76,7 +71,9 @@ int ViewWindow::Run() {
   _Progress = gtk_progress_bar_new();
   gtk_progress_bar_set_show_text(GTK_PROGRESS_BAR(_Progress), TRUE);
   gtk_progress_bar_set_text(GTK_PROGRESS_BAR(_Progress), "preparing the view (Esc stops)");
-  gtk_widget_set_visible(_Progress, FALSE);
+  // Shown and hidden by its opacity: the plot's size stays when work starts or ends (a new size
+  // would ask for a new picture of slow content, and so on).
+  gtk_widget_set_opacity(_Progress, 0.0);
   _StatusLine = gtk_label_new("");
   gtk_label_set_xalign(GTK_LABEL(_StatusLine), 0.0f);
   gtk_label_set_selectable(GTK_LABEL(_StatusLine), FALSE);
@@ -109,17 +106,28 @@ int ViewWindow::Run() {
   gtk_widget_add_controller(_Window, lKeys);
   const guint lTimer = g_timeout_add(50, reinterpret_cast<GSourceFunc>(OnTick), this);
 
+  if (_Content.SlowFrames())
+    _Worker = std::make_unique<FrameWorker>(
+        [this](const ViewBox& iView, int iWidth, int iHeight) { return MakeFigure(iView, iWidth, iHeight); }, _Font,
+        _Options.Trace, [this] { g_idle_add(reinterpret_cast<GSourceFunc>(OnFrameDone), this); });
+
   gtk_window_present(GTK_WINDOW(_Window));
   while (!_Closed) g_main_context_iteration(nullptr, TRUE);
   g_source_remove(lTimer);
   _Content.Cancel();
+  _Worker.reset();
+  _Shown.reset();
+  // The worker's last calls for a frame ask this window, which is still there.
+  while (g_main_context_iteration(nullptr, FALSE)) {
+  }
   return 0;
 }
 
-std::unique_ptr<Figure> ViewWindow::MakeFigure(int iWidth, int iHeight) const {
+std::unique_ptr<Figure> ViewWindow::MakeFigure(const ViewBox& iView, int iWidth, int iHeight) const {
   auto lFigure = std::make_unique<Figure>(iWidth, iHeight);
   PlotArea& lPlot = lFigure->AddPlot();
-  const ViewBox lView = DataView();
+  const ViewBox lView(FromAxis(iView.GetX0(), _LogX), FromAxis(iView.GetX1(), _LogX), FromAxis(iView.GetY0(), _LogY),
+                      FromAxis(iView.GetY1(), _LogY));
   _Content.Fill(lPlot, &lView);
   lPlot.GetXAxis().SetRange(lView.GetX0(), lView.GetX1());
   lPlot.GetYAxis().SetRange(lView.GetY0(), lView.GetY1());
@@ -137,6 +145,10 @@ void ViewWindow::OnDraw(GtkWidget*, cairo_t* iContext, int iWidth, int iHeight, 
 
 void ViewWindow::Draw(cairo_t* iContext, int iWidth, int iHeight) {
   if (iWidth < CommandSupport::kMinSide || iHeight < CommandSupport::kMinSide) return;
+  if (_Worker) {
+    DrawShown(iContext, iWidth, iHeight);
+    return;
+  }
   const auto lStart = std::chrono::steady_clock::now();
   _Width = iWidth;
   _Height = iHeight;
@@ -144,9 +156,12 @@ void ViewWindow::Draw(cairo_t* iContext, int iWidth, int iHeight) {
   if (_Content.FillPage(lViewer, _Font)) {
     // A fixed page: nothing under the pointer has data coordinates.
     _Figure.reset();
+    _HasBox = false;
   } else {
-    _Figure = MakeFigure(iWidth, iHeight);
+    _Figure = MakeFigure(_View, iWidth, iHeight);
     _Figure->Build(lViewer, _Font);
+    _DataBox = _Figure->GetPlot(0).GetDataBox();
+    _HasBox = true;
   }
   {
     CairoRender lRender(iContext, iWidth, iHeight);
@@ -154,30 +169,62 @@ void ViewWindow::Draw(cairo_t* iContext, int iWidth, int iHeight) {
     lViewer.Draw(lRender);
     lRender.Finish();
   }
-  if (_Dragging && _BoxDrag) {
-    cairo_save(iContext);
-    cairo_rectangle(iContext, _DragX, _DragY, _DragDX, _DragDY);
-    cairo_set_source_rgba(iContext, 0.2, 0.4, 0.9, 0.15);
-    cairo_fill_preserve(iContext);
-    cairo_set_source_rgb(iContext, 0.2, 0.4, 0.9);
-    cairo_set_line_width(iContext, 1.0);
-    cairo_stroke(iContext);
-    cairo_restore(iContext);
-  }
+  DrawBox(iContext);
   const double lMilliseconds =
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count();
   ++_Frames;
-  if (_Options.Trace && _Figure) Trace(lViewer, iWidth, iHeight, lMilliseconds);
+  if (_Options.Trace && _Figure) {
+    // The texts as drawn: the same scene, recorded.
+    std::string lTexts, lBoxes;
+    TextBoxRecorder::Record(lViewer, iWidth, iHeight, lTexts, lBoxes);
+    Trace(_View, lTexts, lBoxes, iWidth, iHeight, lMilliseconds, false, false);
+  }
   _InputPending = false;
 }
 
-void ViewWindow::Trace(CATViewer& iViewer, int iWidth, int iHeight, double iMilliseconds) {
-  // The texts as drawn: the same scene, recorded.
-  TextBoxRecorder lRecorder(iWidth, iHeight);
-  iViewer.Draw(lRecorder);
-  std::string lTexts;
-  for (const RecordedCall& lCall : lRecorder.Calls())
-    if (!lCall.Text.empty()) lTexts += (lTexts.empty() ? "" : "|") + lCall.Text;
+void ViewWindow::DrawShown(cairo_t* iContext, int iWidth, int iHeight) {
+  const auto lStart = std::chrono::steady_clock::now();
+  _Width = iWidth;
+  _Height = iHeight;
+  if (std::shared_ptr<const FrameWorker::Frame> lNew = _Worker->TakeNew()) _Shown = std::move(lNew);
+  const bool lCurrent = _Shown && _Shown->Width == iWidth && _Shown->Height == iHeight &&
+                        _Shown->View.GetX0() == _View.GetX0() && _Shown->View.GetX1() == _View.GetX1() &&
+                        _Shown->View.GetY0() == _View.GetY0() && _Shown->View.GetY1() == _View.GetY1();
+  if (!lCurrent) _Worker->Ask(_View, iWidth, iHeight);
+  cairo_save(iContext);
+  cairo_set_source_rgb(iContext, 1.0, 1.0, 1.0);
+  cairo_paint(iContext);
+  if (_Shown) {
+    cairo_set_source_surface(iContext, _Shown->Surface, 0.0, 0.0);
+    cairo_paint(iContext);
+    _DataBox = _Shown->DataBox;
+    _HasBox = true;
+  }
+  cairo_restore(iContext);
+  DrawBox(iContext);
+  const double lMilliseconds =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count();
+  ++_Frames;
+  if (_Options.Trace && _Shown)
+    Trace(_Shown->View, _Shown->Texts, _Shown->TextBoxes, iWidth, iHeight, lMilliseconds, !lCurrent, _Shown->Cut);
+  // The input is answered by the frame that shows its view.
+  if (lCurrent) _InputPending = false;
+}
+
+void ViewWindow::DrawBox(cairo_t* iContext) const {
+  if (!_Dragging || !_BoxDrag) return;
+  cairo_save(iContext);
+  cairo_rectangle(iContext, _DragX, _DragY, _DragDX, _DragDY);
+  cairo_set_source_rgba(iContext, 0.2, 0.4, 0.9, 0.15);
+  cairo_fill_preserve(iContext);
+  cairo_set_source_rgb(iContext, 0.2, 0.4, 0.9);
+  cairo_set_line_width(iContext, 1.0);
+  cairo_stroke(iContext);
+  cairo_restore(iContext);
+}
+
+void ViewWindow::Trace(const ViewBox& iView, const std::string& iTexts, const std::string& iBoxes, int iWidth,
+                       int iHeight, double iMilliseconds, bool iBusy, bool iCut) {
   const double lInput =
       _InputPending ? std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - _Input).count()
                     : 0.0;
@@ -187,20 +234,20 @@ void ViewWindow::Trace(CATViewer& iViewer, int iWidth, int iHeight, double iMill
   double lSurfaceX = 0.0, lSurfaceY = 0.0;
   if (!lNative || !gtk_widget_compute_point(_Area, GTK_WIDGET(lNative), &lOrigin, &lInWindow)) lInWindow = lOrigin;
   if (lNative) gtk_native_get_surface_transform(lNative, &lSurfaceX, &lSurfaceY);
-  const CATMathBox2D& lBox = _Figure->GetPlot(0).GetDataBox();
-  const ViewBox lView = DataView();
+  const CATMathBox2D& lBox = _DataBox;
   std::printf(
       "frame %ld ms=%.2f input_ms=%.2f size=%dx%d area=%.0f,%.0f box=%.1f,%.1f,%.1f,%.1f x=%.17g,%.17g y=%.17g,%.17g "
-      "text_boxes=%s ticks=%s\n",
+      "busy=%d cut=%d text_boxes=%s ticks=%s\n",
       _Frames, iMilliseconds, lInput, iWidth, iHeight, lInWindow.x + lSurfaceX, lInWindow.y + lSurfaceY,
       lBox.GetLow().GetX(), iHeight - lBox.GetHigh().GetY(), lBox.GetHigh().GetX(), iHeight - lBox.GetLow().GetY(),
-      lView.GetX0(), lView.GetX1(), lView.GetY0(), lView.GetY1(), lRecorder.GetBoxes().c_str(), lTexts.c_str());
+      FromAxis(iView.GetX0(), _LogX), FromAxis(iView.GetX1(), _LogX), FromAxis(iView.GetY0(), _LogY),
+      FromAxis(iView.GetY1(), _LogY), iBusy ? 1 : 0, iCut ? 1 : 0, iBoxes.c_str(), iTexts.c_str());
   std::fflush(stdout);
 }
 
 bool ViewWindow::ToData(double iX, double iY, double& oX, double& oY, bool iClamp) const {
-  if (!_Figure || _Figure->GetNbrPlots() == 0) return false;
-  const CATMathBox2D& lBox = _Figure->GetPlot(0).GetDataBox();
+  if (!_HasBox) return false;
+  const CATMathBox2D& lBox = _DataBox;
   const double lLowX = lBox.GetLow().GetX(), lHighX = lBox.GetHigh().GetX();
   const double lLowY = lBox.GetLow().GetY(), lHighY = lBox.GetHigh().GetY();
   if (!(lHighX > lLowX) || !(lHighY > lLowY)) return false;
@@ -218,8 +265,8 @@ bool ViewWindow::ToData(double iX, double iY, double& oX, double& oY, bool iClam
 
 void ViewWindow::DataPerPixel(double& oX, double& oY) const {
   oX = oY = 0.0;
-  if (!_Figure || _Figure->GetNbrPlots() == 0) return;
-  const CATMathBox2D& lBox = _Figure->GetPlot(0).GetDataBox();
+  if (!_HasBox) return;
+  const CATMathBox2D& lBox = _DataBox;
   const double lWidth = lBox.GetHigh().GetX() - lBox.GetLow().GetX();
   const double lHeight = lBox.GetHigh().GetY() - lBox.GetLow().GetY();
   if (lWidth > 0.0) oX = (_View.GetX1() - _View.GetX0()) / lWidth;
@@ -238,7 +285,7 @@ void ViewWindow::Status(double iX, double iY) {
   // Called from GTK's handlers: nothing may unwind through them; the text is then left as it was.
   try {
     double lX, lY;
-    if (!_Figure || !ToData(iX, iY, lX, lY)) {
+    if (!ToData(iX, iY, lX, lY)) {
       gtk_label_set_text(GTK_LABEL(_StatusLine), "");
       return;
     }
@@ -246,8 +293,16 @@ void ViewWindow::Status(double iX, double iY) {
     DataPerPixel(lColumn, lRow);
     // The pixel column around the pointer, in data units.
     const double lWidth = FromAxis(lX + 0.5 * lColumn, _LogX) - FromAxis(lX - 0.5 * lColumn, _LogX);
-    const std::string lText =
-        _Content.Describe(_Figure->GetPlot(0), FromAxis(lX, _LogX), FromAxis(lY, _LogY), lWidth);
+    std::string lText;
+    const auto lDescribe = [&](Figure& iFigure) {
+      lText = _Content.Describe(iFigure.GetPlot(0), FromAxis(lX, _LogX), FromAxis(lY, _LogY), lWidth);
+    };
+    if (_Worker)
+      _Worker->UseFigure(lDescribe, false);
+    else if (_Figure)
+      lDescribe(*_Figure);
+    else
+      return;
     gtk_label_set_text(GTK_LABEL(_StatusLine), lText.c_str());
     if (_Options.Trace) {
       std::printf("status %s\n", lText.c_str());
@@ -258,7 +313,7 @@ void ViewWindow::Status(double iX, double iY) {
 }
 
 void ViewWindow::Save() {
-  if (!_Figure) return;
+  if (!_Figure && !_Worker) return;
   if (!_Options.SavePath.empty()) {
     Write(_Options.SavePath);
     return;
@@ -286,13 +341,21 @@ void ViewWindow::Write(const std::string& iPath) {
   // Why a file could not be written goes to the standard error, as fdd-plot says it; nothing may
   // unwind through GTK's handlers.
   bool lWritten = false;
-  try {
-    std::unique_ptr<Figure> lFigure =
-        MakeFigure(_Width > 0 ? _Width : _Options.Width, _Height > 0 ? _Height : _Options.Height);
-    lWritten = CommandSupport::Write(*lFigure, iPath, _Font);
-  } catch (const std::exception& iError) {
-    std::fprintf(stderr, "fdd-view: %s: %s\n", iPath.c_str(), iError.what());
+  const auto lWrite = [&](Figure&) {
+    try {
+      std::unique_ptr<Figure> lFigure =
+          MakeFigure(_View, _Width > 0 ? _Width : _Options.Width, _Height > 0 ? _Height : _Options.Height);
+      lWritten = CommandSupport::Write(*lFigure, iPath, _Font);
+    } catch (const std::exception& iError) {
+      std::fprintf(stderr, "fdd-view: %s: %s\n", iPath.c_str(), iError.what());
+    }
+  };
+  // Figures of slow content are made on the worker's thread: the view is written once it is drawn.
+  if (_Worker && !_Worker->UseFigure(lWrite, true)) {
+    gtk_label_set_text(GTK_LABEL(_StatusLine), "the view is still being drawn: s saves it once it is there");
+    return;
   }
+  if (!_Worker && _Figure) lWrite(*_Figure);
   const std::string lMessage = (lWritten ? "wrote " : "could not write ") + iPath;
   std::printf("%s\n", lMessage.c_str());
   std::fflush(stdout);
@@ -384,6 +447,7 @@ int ViewWindow::OnKey(void*, unsigned int iKey, unsigned int, int, void* iSelf) 
       if (!lSelf._Content.NextPage()) return FALSE;
       // Nothing of the last page lies under the pointer any more.
       lSelf._Figure.reset();
+      lSelf._HasBox = false;
       break;
     case GDK_KEY_s:
     case GDK_KEY_S:
@@ -425,13 +489,24 @@ int ViewWindow::OnTick(void* iSelf) {
   ViewWindow& lSelf = *static_cast<ViewWindow*>(iSelf);
   if (lSelf._Closed) return G_SOURCE_CONTINUE;
   const double lProgress = lSelf._Content.GetProgress();
-  const bool lWorking = lProgress >= 0.0;
-  gtk_widget_set_visible(lSelf._Progress, lWorking);
-  if (lWorking) gtk_progress_bar_set_fraction(GTK_PROGRESS_BAR(lSelf._Progress), lProgress);
+  // A picture drawn off this thread says nothing of how far it is: the bar pulses.
+  const bool lDrawing = lSelf._Worker && lSelf._Worker->IsBusy();
+  const bool lWorking = lProgress >= 0.0 || lDrawing;
+  gtk_widget_set_opacity(lSelf._Progress, lWorking ? 1.0 : 0.0);
+  if (lDrawing)
+    gtk_progress_bar_pulse(GTK_PROGRESS_BAR(lSelf._Progress));
+  else if (lWorking)
+    gtk_progress_bar_set_fraction(GTK_PROGRESS_BAR(lSelf._Progress), lProgress);
   // Work that has ended changes what is drawn (the levels of a curve are ready).
   if (lSelf._WasWorking && !lWorking) gtk_widget_queue_draw(lSelf._Area);
   lSelf._WasWorking = lWorking;
   return G_SOURCE_CONTINUE;
+}
+
+int ViewWindow::OnFrameDone(void* iSelf) {
+  ViewWindow& lSelf = *static_cast<ViewWindow*>(iSelf);
+  if (!lSelf._Closed && lSelf._Area) gtk_widget_queue_draw(lSelf._Area);
+  return G_SOURCE_REMOVE;
 }
 
 void ViewWindow::OnDestroy(GtkWidget*, void* iSelf) { static_cast<ViewWindow*>(iSelf)->_Closed = true; }
