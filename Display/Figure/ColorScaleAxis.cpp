@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "ColorTables.h"
-#include "QVTFddMathSaturateToInt.h"
 
 namespace {
 
@@ -36,8 +35,10 @@ const unsigned char* sStops(ColorScaleAxis::eTable iTable, int& oCount) {
   }
 }
 
+// iFraction is 0 .. 1, so the sum lies in 0.5 .. 255.5: a plain cast is exact (a map calls this
+// three times a pixel).
 int sMix(unsigned char iA, unsigned char iB, double iFraction) {
-  return QVTFddMathSaturateToInt(iA + (iB - iA) * iFraction + 0.5);
+  return static_cast<int>(iA + (iB - iA) * iFraction + 0.5);
 }
 
 // The tables by name, in the order help texts list them.
@@ -81,7 +82,8 @@ void ColorScaleAxis::GetColor(double iValue, double iShift, int& oRed, int& oGre
   int lCount = 0;
   const unsigned char* lStops = sStops(_Table, lCount);
   const double lPlace = t * (lCount - 1);
-  int i = QVTFddMathSaturateToInt(lPlace);
+  // t is clamped to 0 .. 1 above, so the place is in the table's range.
+  int i = static_cast<int>(lPlace);
   if (i > lCount - 2) i = lCount - 2;
   const double lFraction = lPlace - i;
   const unsigned char* a = lStops + 3 * i;
