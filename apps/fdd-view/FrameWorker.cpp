@@ -19,8 +19,7 @@ FrameWorker::Frame::~Frame() {
 }
 
 bool FrameWorker::Request::Same(const ViewBox& iView, int iWidth, int iHeight) const {
-  return Width == iWidth && Height == iHeight && View.GetX0() == iView.GetX0() && View.GetX1() == iView.GetX1() &&
-         View.GetY0() == iView.GetY0() && View.GetY1() == iView.GetY1();
+  return Width == iWidth && Height == iHeight && View.Shows(iView);
 }
 
 FrameWorker::FrameWorker(Maker iMake, CATFont& iFont, bool iTexts, std::function<void()> iDone)

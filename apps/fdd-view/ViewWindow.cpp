@@ -150,19 +150,27 @@ void ViewWindow::Draw(cairo_t* iContext, int iWidth, int iHeight) {
     return;
   }
   const auto lStart = std::chrono::steady_clock::now();
+  // A frame of the same view and size draws the figure again, with the images its map keeps (a
+  // box being drawn, a status change).
+  const bool lSame = _Figure && _Viewer && !_Rebuild && iWidth == _Width && iHeight == _Height && _FigureView.Shows(_View);
   _Width = iWidth;
   _Height = iHeight;
-  CATViewer lViewer(iWidth, iHeight);
-  if (_Content.FillPage(lViewer, _Font)) {
-    // A fixed page: nothing under the pointer has data coordinates.
-    _Figure.reset();
-    _HasBox = false;
-  } else {
-    _Figure = MakeFigure(_View, iWidth, iHeight);
-    _Figure->Build(lViewer, _Font);
-    _DataBox = _Figure->GetPlot(0).GetDataBox();
-    _HasBox = true;
+  if (!lSame) {
+    _Rebuild = false;
+    _Viewer = std::make_unique<CATViewer>(iWidth, iHeight);
+    if (_Content.FillPage(*_Viewer, _Font)) {
+      // A fixed page: nothing under the pointer has data coordinates.
+      _Figure.reset();
+      _HasBox = false;
+    } else {
+      _Figure = MakeFigure(_View, iWidth, iHeight);
+      _Figure->Build(*_Viewer, _Font);
+      _FigureView = _View;
+      _DataBox = _Figure->GetPlot(0).GetDataBox();
+      _HasBox = true;
+    }
   }
+  CATViewer& lViewer = *_Viewer;
   {
     CairoRender lRender(iContext, iWidth, iHeight);
     lRender.SetBackground(255, 255, 255);
@@ -187,9 +195,7 @@ void ViewWindow::DrawShown(cairo_t* iContext, int iWidth, int iHeight) {
   _Width = iWidth;
   _Height = iHeight;
   if (std::shared_ptr<const FrameWorker::Frame> lNew = _Worker->TakeNew()) _Shown = std::move(lNew);
-  const bool lCurrent = _Shown && _Shown->Width == iWidth && _Shown->Height == iHeight &&
-                        _Shown->View.GetX0() == _View.GetX0() && _Shown->View.GetX1() == _View.GetX1() &&
-                        _Shown->View.GetY0() == _View.GetY0() && _Shown->View.GetY1() == _View.GetY1();
+  const bool lCurrent = _Shown && _Shown->Width == iWidth && _Shown->Height == iHeight && _Shown->View.Shows(_View);
   if (!lCurrent) _Worker->Ask(_View, iWidth, iHeight);
   cairo_save(iContext);
   cairo_set_source_rgb(iContext, 1.0, 1.0, 1.0);
@@ -446,6 +452,7 @@ int ViewWindow::OnKey(void*, unsigned int iKey, unsigned int, int, void* iSelf) 
     case GDK_KEY_Page_Down:
       if (!lSelf._Content.NextPage()) return FALSE;
       // Nothing of the last page lies under the pointer any more.
+      lSelf._Viewer.reset();
       lSelf._Figure.reset();
       lSelf._HasBox = false;
       break;
@@ -498,7 +505,10 @@ int ViewWindow::OnTick(void* iSelf) {
   else if (lWorking)
     gtk_progress_bar_set_fraction(GTK_PROGRESS_BAR(lSelf._Progress), lProgress);
   // Work that has ended changes what is drawn (the levels of a curve are ready).
-  if (lSelf._WasWorking && !lWorking) gtk_widget_queue_draw(lSelf._Area);
+  if (lSelf._WasWorking && !lWorking) {
+    lSelf._Rebuild = true;
+    gtk_widget_queue_draw(lSelf._Area);
+  }
   lSelf._WasWorking = lWorking;
   return G_SOURCE_CONTINUE;
 }

@@ -115,6 +115,11 @@ class ViewWindow {
   std::unique_ptr<Figure> _Figure;
   CATMathBox2D _DataBox;
   bool _HasBox = false;
+  // The scene of the figure drawn last, the view it shows, and whether the content has changed
+  // since (work that ended).
+  std::unique_ptr<CATViewer> _Viewer;
+  ViewBox _FigureView;
+  bool _Rebuild = false;
   int _Width = 0, _Height = 0;
   long _Frames = 0;
   // A drag: where it began (area coordinates), the view then, and whether it draws a box.
