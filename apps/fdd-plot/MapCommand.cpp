@@ -41,7 +41,7 @@ int MapCommand::Run() {
   if (!_Output.Check("", lError) || !_Data.Check(lError) || !_Colors.Check(lError) || !Check(lError))
     return CommandSupport::Usage(lError);
   MapInput& lInput = _Input;
-  if (const int lStatus = lInput.Load(_Data, _Colors)) return lStatus;
+  if (const int lStatus = RunLoad([&] { return lInput.Load(_Data, _Colors); })) return lStatus;
   // An order map whose tables and image cannot fit is refused before it starts.
   if (_Data.Order && !MemoryBudget::Fits("order map", lInput.OrderMapBytes(_Output.Width, _Output.Height), lError))
     return CommandSupport::Fail(lError);

@@ -3,10 +3,12 @@
 #include <gtk/gtk.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <thread>
 
 #include "CATFont.h"
 #include "CATViewer.h"
@@ -24,6 +26,22 @@ const double kWheelZoom = 1.25;
 const double kKeyPan = 0.1;
 // A box smaller than this many pixels is a click, not a zoom.
 const double kSmallestBox = 4.0;
+// Loading that takes longer than this opens the window with its progress bar.
+const auto kLoadingShown = std::chrono::milliseconds(100);
+
+// The window opened while the data loaded, which Run takes over; whether it was closed meanwhile.
+GtkWidget* sLoadingWindow = nullptr;
+bool sClosedWhileLoading = false;
+
+void OnLoadingDestroyed(GtkWidget*, void*) {
+  sLoadingWindow = nullptr;
+  sClosedWhileLoading = true;
+}
+
+int OnLoadingTick(void* iBar) {
+  gtk_progress_bar_pulse(GTK_PROGRESS_BAR(iBar));
+  return G_SOURCE_CONTINUE;
+}
 
 }  // namespace
 
@@ -49,17 +67,79 @@ double ViewWindow::FromAxis(double iValue, bool iLog) { return iLog ? std::pow(1
 
 ViewWindow::~ViewWindow() = default;
 
+bool ViewWindow::StartGtk() {
+  static bool sNamed = false;
+  if (!sNamed) {
+    // The name files saved through the chooser are remembered under.
+    g_set_prgname("fdd-view");
+    g_set_application_name("fdd-view");
+    sNamed = true;
+  }
+  return gtk_init_check();
+}
+
+GtkWidget* ViewWindow::NewWindow(const Options& iOptions) {
+  GtkWidget* lWindow = gtk_window_new();
+  gtk_window_set_title(GTK_WINDOW(lWindow), iOptions.Title.c_str());
+  gtk_window_set_default_size(GTK_WINDOW(lWindow), iOptions.Width, iOptions.Height);
+  return lWindow;
+}
+
+int ViewWindow::Load(const Options& iOptions, const std::function<int()>& iStep) {
+  const auto lStart = std::chrono::steady_clock::now();
+  std::atomic<bool> lDone{false};
+  int lStatus = 1;
+  std::thread lThread([&] {
+    // Nothing may end the thread by unwinding.
+    try {
+      lStatus = iStep();
+    } catch (const std::exception& iError) {
+      std::fprintf(stderr, "fdd-view: %s\n", iError.what());
+    }
+    lDone = true;
+    g_main_context_wakeup(nullptr);
+  });
+  while (!lDone && std::chrono::steady_clock::now() - lStart < kLoadingShown)
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  bool lShown = false;
+  if (!lDone && StartGtk()) {
+    lShown = true;
+    sLoadingWindow = NewWindow(iOptions);
+    g_signal_connect(sLoadingWindow, "destroy", G_CALLBACK(OnLoadingDestroyed), nullptr);
+    GtkWidget* lBar = gtk_progress_bar_new();
+    gtk_progress_bar_set_show_text(GTK_PROGRESS_BAR(lBar), TRUE);
+    gtk_progress_bar_set_text(GTK_PROGRESS_BAR(lBar), "loading the data");
+    gtk_widget_set_valign(lBar, GTK_ALIGN_END);
+    gtk_window_set_child(GTK_WINDOW(sLoadingWindow), lBar);
+    const guint lTimer = g_timeout_add(50, reinterpret_cast<GSourceFunc>(OnLoadingTick), lBar);
+    gtk_window_present(GTK_WINDOW(sLoadingWindow));
+    while (!lDone) g_main_context_iteration(nullptr, TRUE);
+    g_source_remove(lTimer);
+  }
+  lThread.join();
+  if (iOptions.Trace) {
+    std::printf("loaded ms=%.1f window=%d\n",
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count(),
+                lShown ? 1 : 0);
+    std::fflush(stdout);
+  }
+  return lStatus;
+}
+
 int ViewWindow::Run() {
-  // The name files saved through the chooser are remembered under.
-  g_set_prgname("fdd-view");
-  g_set_application_name("fdd-view");
-  if (!gtk_init_check()) {
+  // A window closed while the data loaded asked for nothing more.
+  if (sClosedWhileLoading) return 0;
+  if (!StartGtk()) {
     std::fprintf(stderr, "fdd-view: cannot open a window (no display)\n");
     return 1;
   }
-  _Window = gtk_window_new();
-  gtk_window_set_title(GTK_WINDOW(_Window), _Options.Title.c_str());
-  gtk_window_set_default_size(GTK_WINDOW(_Window), _Options.Width, _Options.Height);
+  if (sLoadingWindow) {
+    _Window = sLoadingWindow;
+    g_signal_handlers_disconnect_by_func(_Window, reinterpret_cast<gpointer>(OnLoadingDestroyed), nullptr);
+    sLoadingWindow = nullptr;
+  } else {
+    _Window = NewWindow(_Options);
+  }
   g_signal_connect(_Window, "destroy", G_CALLBACK(OnDestroy), this);
 
   GtkWidget* lBox = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);

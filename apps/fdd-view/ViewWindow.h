@@ -24,6 +24,7 @@
 #define ViewWindow_H
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -57,6 +58,11 @@ class ViewWindow {
 
   // Shows the window and runs until it is closed; the exit status (1 when no window can open).
   int Run();
+
+  // Runs iStep (loading the data) off the window's thread and returns its status. A step that
+  // takes longer than a frame opens the window with a progress bar meanwhile; Run then shows the
+  // plot in it (or returns at once when it was closed). With a trace: loaded ms=T window=0|1.
+  static int Load(const Options& iOptions, const std::function<int()>& iStep);
 
  private:
   static void OnDraw(GtkWidget* iArea, cairo_t* iContext, int iWidth, int iHeight, void* iSelf);
@@ -99,6 +105,10 @@ class ViewWindow {
   static int OnTick(void* iSelf);
   static int OnFrameDone(void* iSelf);
   static void OnDestroy(GtkWidget* iWindow, void* iSelf);
+  // GTK once per program; false without a display.
+  static bool StartGtk();
+  // A new top-level window of iOptions' title and size.
+  static GtkWidget* NewWindow(const Options& iOptions);
 
   ViewContent& _Content;
   CATFont& _Font;

@@ -379,6 +379,31 @@ def run_order_map(program, display, work):
         viewer.close()
 
 
+def run_loading(program, display, work):
+    """Data that loads for longer than a frame opens the window with its progress bar meanwhile;
+    the plot then shows in it."""
+    path = os.path.join(work, "long.csv")
+    with open(path, "w") as out:
+        out.write("t,v\n")
+        out.write("".join("%d,%d\n" % (i, i % 977) for i in range(2_000_000)))
+    viewer = Viewer(program, display, ["curve", "--x", path + ":t", "--y", path + ":v"], work)
+    try:
+        line = viewer.next_line(lambda line: line.startswith("loaded ") or line.startswith("frame "), "the data loaded")
+        if not line.startswith("loaded "):
+            fail("a frame came before the data was loaded: " + line)
+        fields = dict(part.partition("=")[::2] for part in line.split()[1:])
+        print("loading: %s ms, window %s" % (fields["ms"], fields["window"]), flush=True)
+        if float(fields["ms"]) > 150 and fields["window"] != "1":
+            fail("the window did not open while the data loaded: " + line)
+        viewer.frame(lambda f: f["x"] == [0, 1999999], "the loaded curve")
+        viewer.xdotool("key", "q")
+        viewer.process.wait(STEP_TIMEOUT)
+        if viewer.process.returncode != 0:
+            fail("fdd-view ended with %d" % viewer.process.returncode)
+    finally:
+        viewer.close()
+
+
 def run_log(program, display, work):
     """On a logarithmic x axis the wheel zooms about the cursor in decades, never below zero."""
     viewer = Viewer(program, display, ["curve", "--x", os.path.join(work, "decades.npy"), "--y",
@@ -418,6 +443,7 @@ def main():
         run_curve(program, display.name, work)
         run_map(program, display.name, work)
         run_order_map(program, display.name, work)
+        run_loading(program, display.name, work)
         run_log(program, display.name, work)
     finally:
         display.close()
