@@ -138,6 +138,13 @@ class Viewer:
         subprocess.run(["xdotool"] + [str(a) for a in arguments], env=dict(os.environ, DISPLAY=self.display),
                        check=True, timeout=STEP_TIMEOUT)
 
+    def quit(self):
+        """q closes the window; the program ends with 0."""
+        self.xdotool("key", "q")
+        self.process.wait(STEP_TIMEOUT)
+        if self.process.returncode != 0:
+            fail("fdd-view ended with %d" % self.process.returncode)
+
     def close(self):
         if self.process.poll() is None:
             self.process.terminate()
@@ -294,10 +301,7 @@ def run_curve(program, display, work):
         with open(os.path.join(work, "saved.png"), "rb") as saved:
             if saved.read(8) != b"\x89PNG\r\n\x1a\n":
                 fail("s did not write a PNG")
-        viewer.xdotool("key", "q")
-        viewer.process.wait(STEP_TIMEOUT)
-        if viewer.process.returncode != 0:
-            fail("fdd-view ended with %d" % viewer.process.returncode)
+        viewer.quit()
     finally:
         viewer.close()
 
@@ -396,10 +400,7 @@ def run_loading(program, display, work):
         if float(fields["ms"]) > 150 and fields["window"] != "1":
             fail("the window did not open while the data loaded: " + line)
         viewer.frame(lambda f: f["x"] == [0, 1999999], "the loaded curve")
-        viewer.xdotool("key", "q")
-        viewer.process.wait(STEP_TIMEOUT)
-        if viewer.process.returncode != 0:
-            fail("fdd-view ended with %d" % viewer.process.returncode)
+        viewer.quit()
     finally:
         viewer.close()
 
