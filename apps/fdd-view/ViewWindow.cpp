@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <system_error>
 #include <thread>
 
 #include "CATFont.h"
@@ -89,7 +90,7 @@ int ViewWindow::Load(const Options& iOptions, const std::function<int()>& iStep)
   const auto lStart = std::chrono::steady_clock::now();
   std::atomic<bool> lDone{false};
   int lStatus = 1;
-  std::thread lThread([&] {
+  const auto lLoad = [&] {
     // Nothing may end the thread by unwinding.
     try {
       lStatus = iStep();
@@ -98,7 +99,14 @@ int ViewWindow::Load(const Options& iOptions, const std::function<int()>& iStep)
     }
     lDone = true;
     g_main_context_wakeup(nullptr);
-  });
+  };
+  std::thread lThread;
+  try {
+    lThread = std::thread(lLoad);
+  } catch (const std::system_error&) {
+    // No thread to spare: the data is loaded here, before the window opens.
+    lLoad();
+  }
   while (!lDone && std::chrono::steady_clock::now() - lStart < kLoadingShown)
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   bool lShown = false;
@@ -116,7 +124,7 @@ int ViewWindow::Load(const Options& iOptions, const std::function<int()>& iStep)
     while (!lDone) g_main_context_iteration(nullptr, TRUE);
     g_source_remove(lTimer);
   }
-  lThread.join();
+  if (lThread.joinable()) lThread.join();
   if (iOptions.Trace) {
     std::printf("loaded ms=%.1f window=%d\n",
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count(),
