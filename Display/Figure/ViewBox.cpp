@@ -20,6 +20,10 @@ ViewBox::ViewBox(double iX0, double iX1, double iY0, double iY1) {
   Home();
 }
 
+bool ViewBox::Shows(const ViewBox& iOther) const {
+  return _X0 == iOther._X0 && _X1 == iOther._X1 && _Y0 == iOther._Y0 && _Y1 == iOther._Y1;
+}
+
 bool ViewBox::IsHome() const { return _X0 == _HomeX0 && _X1 == _HomeX1 && _Y0 == _HomeY0 && _Y1 == _HomeY1; }
 
 void ViewBox::Home() {

@@ -14,6 +14,8 @@ class ViewBox {
   double GetY0() const { return _Y0; }
   double GetY1() const { return _Y1; }
   bool IsHome() const;
+  // The same part of the data as iOther shows.
+  bool Shows(const ViewBox& iOther) const;
 
   void Home();
   // Zooms in by iFactorX along x and iFactorY along y (below 1 zooms out) about the data point

@@ -46,19 +46,20 @@ int CurveCommand::Run() {
     return CommandSupport::Usage(lError);
 
   RefPtr<ArrayVector> lX;
-  if (!_X.empty()) {
-    lX = CommandSupport::LoadVector(_X);
-    if (!lX) return 1;
-  }
   // The --y curves, then the --y2 ones: the order of the style options.
   std::vector<std::string> lSpecs = _Y;
   lSpecs.insert(lSpecs.end(), _Y2.begin(), _Y2.end());
   std::vector<RefPtr<ArrayVector>> lYs;
   std::vector<std::string> lNames(lSpecs.size());
-  for (const std::string& lSpec : lSpecs) {
-    lYs.push_back(CommandSupport::LoadVector(lSpec, &lNames[lYs.size()]));
-    if (!lYs.back()) return 1;
-  }
+  const int lLoaded = RunLoad([&] {
+    if (!_X.empty() && !(lX = CommandSupport::LoadVector(_X))) return 1;
+    for (const std::string& lSpec : lSpecs) {
+      lYs.push_back(CommandSupport::LoadVector(lSpec, &lNames[lYs.size()]));
+      if (!lYs.back()) return 1;
+    }
+    return 0;
+  });
+  if (lLoaded) return lLoaded;
   if (lX) {
     for (size_t i = 0; i < lYs.size(); ++i)
       if (lYs[i]->GetLength() != lX->GetLength())

@@ -32,12 +32,16 @@ int MapCommand::Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) {
 
 std::string MapCommand::Target() const { return _Output.Out; }
 
+int MapCommand::Finish(const OrderInterrupts& iInterrupts, int iStatus) const {
+  return iInterrupts.Finish(iStatus, Target());
+}
+
 int MapCommand::Run() {
   std::string lError;
   if (!_Output.Check("", lError) || !_Data.Check(lError) || !_Colors.Check(lError) || !Check(lError))
     return CommandSupport::Usage(lError);
   MapInput& lInput = _Input;
-  if (const int lStatus = lInput.Load(_Data, _Colors)) return lStatus;
+  if (const int lStatus = RunLoad([&] { return lInput.Load(_Data, _Colors); })) return lStatus;
   // An order map whose tables and image cannot fit is refused before it starts.
   if (_Data.Order && !MemoryBudget::Fits("order map", lInput.OrderMapBytes(_Output.Width, _Output.Height), lError))
     return CommandSupport::Fail(lError);
@@ -52,7 +56,7 @@ int MapCommand::Run() {
       lInput.Show(lPlot, _Data, _Colors);
       lStatus = Output(lFigure, lPlot, *lFont);
     }
-    lStatus = lInterrupts.Finish(lStatus, Target());
+    lStatus = Finish(lInterrupts, lStatus);
   }
   return lStatus;
 }

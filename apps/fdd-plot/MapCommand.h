@@ -14,6 +14,7 @@
 
 class CATFont;
 class Figure;
+class OrderInterrupts;
 class PlotArea;
 
 class MapCommand : public Subcommand {
@@ -30,6 +31,9 @@ class MapCommand : public Subcommand {
   virtual int Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont);
   // What an interrupted order map leaves incomplete, for the message.
   virtual std::string Target() const;
+  // The exit status after Output returned iStatus: the interrupted one when Ctrl-C cut the order
+  // map short.
+  virtual int Finish(const OrderInterrupts& iInterrupts, int iStatus) const;
 
   MapDataOptions _Data;
   ColorOptions _Colors;

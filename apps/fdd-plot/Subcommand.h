@@ -3,6 +3,8 @@
 #ifndef Subcommand_H
 #define Subcommand_H
 
+#include <functional>
+
 namespace CLI {
 class App;
 }
@@ -16,6 +18,10 @@ class Subcommand {
   virtual int Run() = 0;
 
  protected:
+  // Runs iStep, which loads the data files, and returns its status; a program with a window runs
+  // it off the window's thread.
+  virtual int RunLoad(const std::function<int()>& iStep) { return iStep(); }
+
   CLI::App* _Command = nullptr;
 };
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "CAT2DGeometricTextGP.h"
+#include "CATViewer.h"
 
 void TextBoxRecorder::Draw2DGeometricText(CAT2DGeometricTextGP& iText) {
   float c[8];
@@ -14,4 +15,13 @@ void TextBoxRecorder::Draw2DGeometricText(CAT2DGeometricTextGP& iText) {
                 std::max({c[1], c[3], c[5], c[7]}));
   _Boxes += (_Boxes.empty() ? "" : ";") + std::string(lBox);
   RecordingRender::Draw2DGeometricText(iText);
+}
+
+void TextBoxRecorder::Record(CATViewer& ioViewer, int iWidth, int iHeight, std::string& oTexts, std::string& oBoxes) {
+  TextBoxRecorder lRecorder(iWidth, iHeight);
+  ioViewer.Draw(lRecorder);
+  oTexts.clear();
+  for (const RecordedCall& lCall : lRecorder.Calls())
+    if (!lCall.Text.empty()) oTexts += (oTexts.empty() ? "" : "|") + lCall.Text;
+  oBoxes = lRecorder.GetBoxes();
 }

@@ -7,12 +7,16 @@
 
 #include "RecordingRender.h"
 
+class CATViewer;
+
 class TextBoxRecorder : public RecordingRender {
  public:
   using RecordingRender::RecordingRender;
 
   void Draw2DGeometricText(CAT2DGeometricTextGP& iText) override;
   const std::string& GetBoxes() const { return _Boxes; }
+  // The texts of the scene of ioViewer at iWidth x iHeight, "TEXT|TEXT|...", and their boxes.
+  static void Record(CATViewer& ioViewer, int iWidth, int iHeight, std::string& oTexts, std::string& oBoxes);
 
  private:
   std::string _Boxes;

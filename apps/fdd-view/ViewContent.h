@@ -19,6 +19,8 @@ class ViewContent {
   // The status line's text for the data point (iX, iY) of the plot drawn last, whose pixel columns
   // are iColumn data units wide.
   virtual std::string Describe(const PlotArea& iPlot, double iX, double iY, double iColumn) const = 0;
+  // Frames that take longer than a frame (an order map): drawn off the window's thread.
+  virtual bool SlowFrames() const { return false; }
   // Work that still runs: its progress 0 .. 1; negative when there is none.
   virtual double GetProgress() const { return -1.0; }
   // Stops that work; what is drawn then does without it.

@@ -24,6 +24,7 @@ class ViewCurveCommand : public CurveCommand, public ViewContent {
 
  protected:
   int Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) override;
+  int RunLoad(const std::function<int()>& iStep) override { return ViewWindow::Load(_Window, iStep); }
 
  private:
   const ViewWindow::Options& _Window;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "CATApplicationFrame.h"
 #include "PlotArea.h"
 #include "ViewBox.h"
 
@@ -36,4 +37,11 @@ std::string ViewMapCommand::Describe(const PlotArea& iPlot, double iX, double iY
   else
     std::snprintf(lText, sizeof lText, "x %.6g   z %.6g   no value here", iX, iY);
   return lText;
+}
+
+void ViewMapCommand::Cancel() { CATApplicationFrame::RecordInterrupt(); }
+
+int ViewMapCommand::Finish(const OrderInterrupts& iInterrupts, int iStatus) const {
+  (void)iInterrupts;
+  return iStatus;
 }

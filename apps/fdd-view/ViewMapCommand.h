@@ -1,6 +1,8 @@
 // fdd-view map: the colour map of fdd-plot map (the same options but -o) in a window. The status
 // line gives the value the map shows under the pointer (the plot area's own answer, so it agrees
-// with the colours).
+// with the colours). An order map is drawn off the window's thread; Esc stops it through the
+// host's cancel of its progress box, which leaves the rows done and ends neither the window nor
+// the program.
 #ifndef ViewMapCommand_H
 #define ViewMapCommand_H
 
@@ -15,9 +17,14 @@ class ViewMapCommand : public MapCommand, public ViewContent {
 
   void Fill(PlotArea& ioPlot, const ViewBox* iView) override;
   std::string Describe(const PlotArea& iPlot, double iX, double iY, double iColumn) const override;
+  bool SlowFrames() const override { return _Data.Order; }
+  void Cancel() override;
 
  protected:
   int Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) override;
+  int RunLoad(const std::function<int()>& iStep) override { return ViewWindow::Load(_Window, iStep); }
+  // A map cut short in the window is no failure: the status is Output's.
+  int Finish(const OrderInterrupts& iInterrupts, int iStatus) const override;
 
  private:
   const ViewWindow::Options& _Window;

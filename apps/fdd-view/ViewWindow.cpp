@@ -3,10 +3,13 @@
 #include <gtk/gtk.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <system_error>
+#include <thread>
 
 #include "CATFont.h"
 #include "CATViewer.h"
@@ -24,6 +27,22 @@ const double kWheelZoom = 1.25;
 const double kKeyPan = 0.1;
 // A box smaller than this many pixels is a click, not a zoom.
 const double kSmallestBox = 4.0;
+// Loading that takes longer than this opens the window with its progress bar.
+const auto kLoadingShown = std::chrono::milliseconds(100);
+
+// The window opened while the data loaded, which Run takes over; whether it was closed meanwhile.
+GtkWidget* sLoadingWindow = nullptr;
+bool sClosedWhileLoading = false;
+
+void OnLoadingDestroyed(GtkWidget*, void*) {
+  sLoadingWindow = nullptr;
+  sClosedWhileLoading = true;
+}
+
+int OnLoadingTick(void* iBar) {
+  gtk_progress_bar_pulse(GTK_PROGRESS_BAR(iBar));
+  return G_SOURCE_CONTINUE;
+}
 
 }  // namespace
 
@@ -47,24 +66,88 @@ double ViewWindow::ToAxis(double iValue, bool iLog) { return iLog ? std::log10(i
 
 double ViewWindow::FromAxis(double iValue, bool iLog) { return iLog ? std::pow(10.0, iValue) : iValue; }
 
-ViewBox ViewWindow::DataView() const {
-  return ViewBox(FromAxis(_View.GetX0(), _LogX), FromAxis(_View.GetX1(), _LogX), FromAxis(_View.GetY0(), _LogY),
-                 FromAxis(_View.GetY1(), _LogY));
-}
-
 ViewWindow::~ViewWindow() = default;
 
+bool ViewWindow::StartGtk() {
+  static bool sNamed = false;
+  if (!sNamed) {
+    // The name files saved through the chooser are remembered under.
+    g_set_prgname("fdd-view");
+    g_set_application_name("fdd-view");
+    sNamed = true;
+  }
+  return gtk_init_check();
+}
+
+GtkWidget* ViewWindow::NewWindow(const Options& iOptions) {
+  GtkWidget* lWindow = gtk_window_new();
+  gtk_window_set_title(GTK_WINDOW(lWindow), iOptions.Title.c_str());
+  gtk_window_set_default_size(GTK_WINDOW(lWindow), iOptions.Width, iOptions.Height);
+  return lWindow;
+}
+
+int ViewWindow::Load(const Options& iOptions, const std::function<int()>& iStep) {
+  const auto lStart = std::chrono::steady_clock::now();
+  std::atomic<bool> lDone{false};
+  int lStatus = 1;
+  const auto lLoad = [&] {
+    // Nothing may end the thread by unwinding.
+    try {
+      lStatus = iStep();
+    } catch (const std::exception& iError) {
+      std::fprintf(stderr, "fdd-view: %s\n", iError.what());
+    }
+    lDone = true;
+    g_main_context_wakeup(nullptr);
+  };
+  std::thread lThread;
+  try {
+    lThread = std::thread(lLoad);
+  } catch (const std::system_error&) {
+    // No thread to spare: the data is loaded here, before the window opens.
+    lLoad();
+  }
+  while (!lDone && std::chrono::steady_clock::now() - lStart < kLoadingShown)
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  bool lShown = false;
+  if (!lDone && StartGtk()) {
+    lShown = true;
+    sLoadingWindow = NewWindow(iOptions);
+    g_signal_connect(sLoadingWindow, "destroy", G_CALLBACK(OnLoadingDestroyed), nullptr);
+    GtkWidget* lBar = gtk_progress_bar_new();
+    gtk_progress_bar_set_show_text(GTK_PROGRESS_BAR(lBar), TRUE);
+    gtk_progress_bar_set_text(GTK_PROGRESS_BAR(lBar), "loading the data");
+    gtk_widget_set_valign(lBar, GTK_ALIGN_END);
+    gtk_window_set_child(GTK_WINDOW(sLoadingWindow), lBar);
+    const guint lTimer = g_timeout_add(50, reinterpret_cast<GSourceFunc>(OnLoadingTick), lBar);
+    gtk_window_present(GTK_WINDOW(sLoadingWindow));
+    while (!lDone) g_main_context_iteration(nullptr, TRUE);
+    g_source_remove(lTimer);
+  }
+  if (lThread.joinable()) lThread.join();
+  if (iOptions.Trace) {
+    std::printf("loaded ms=%.1f window=%d\n",
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count(),
+                lShown ? 1 : 0);
+    std::fflush(stdout);
+  }
+  return lStatus;
+}
+
 int ViewWindow::Run() {
-  // The name files saved through the chooser are remembered under.
-  g_set_prgname("fdd-view");
-  g_set_application_name("fdd-view");
-  if (!gtk_init_check()) {
+  // A window closed while the data loaded asked for nothing more.
+  if (sClosedWhileLoading) return 0;
+  if (!StartGtk()) {
     std::fprintf(stderr, "fdd-view: cannot open a window (no display)\n");
     return 1;
   }
-  _Window = gtk_window_new();
-  gtk_window_set_title(GTK_WINDOW(_Window), _Options.Title.c_str());
-  gtk_window_set_default_size(GTK_WINDOW(_Window), _Options.Width, _Options.Height);
+  if (sLoadingWindow) {
+    _Window = sLoadingWindow;
+    g_signal_handlers_disconnect_by_func(_Window, reinterpret_cast<gpointer>(OnLoadingDestroyed), nullptr);
+    sLoadingWindow = nullptr;
+  } else {
+    _Window = NewWindow(_Options);
+  }
   g_signal_connect(_Window, "destroy", G_CALLBACK(OnDestroy), this);
 
   GtkWidget* lBox = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
@@ -76,7 +159,9 @@ int ViewWindow::Run() {
   _Progress = gtk_progress_bar_new();
   gtk_progress_bar_set_show_text(GTK_PROGRESS_BAR(_Progress), TRUE);
   gtk_progress_bar_set_text(GTK_PROGRESS_BAR(_Progress), "preparing the view (Esc stops)");
-  gtk_widget_set_visible(_Progress, FALSE);
+  // Shown and hidden by its opacity: the plot's size stays when work starts or ends (a new size
+  // would ask for a new picture of slow content, and so on).
+  gtk_widget_set_opacity(_Progress, 0.0);
   _StatusLine = gtk_label_new("");
   gtk_label_set_xalign(GTK_LABEL(_StatusLine), 0.0f);
   gtk_label_set_selectable(GTK_LABEL(_StatusLine), FALSE);
@@ -109,17 +194,28 @@ int ViewWindow::Run() {
   gtk_widget_add_controller(_Window, lKeys);
   const guint lTimer = g_timeout_add(50, reinterpret_cast<GSourceFunc>(OnTick), this);
 
+  if (_Content.SlowFrames())
+    _Worker = std::make_unique<FrameWorker>(
+        [this](const ViewBox& iView, int iWidth, int iHeight) { return MakeFigure(iView, iWidth, iHeight); }, _Font,
+        _Options.Trace, [this] { g_idle_add(reinterpret_cast<GSourceFunc>(OnFrameDone), this); });
+
   gtk_window_present(GTK_WINDOW(_Window));
   while (!_Closed) g_main_context_iteration(nullptr, TRUE);
   g_source_remove(lTimer);
   _Content.Cancel();
+  _Worker.reset();
+  _Shown.reset();
+  // The worker's last calls for a frame ask this window, which is still there.
+  while (g_main_context_iteration(nullptr, FALSE)) {
+  }
   return 0;
 }
 
-std::unique_ptr<Figure> ViewWindow::MakeFigure(int iWidth, int iHeight) const {
+std::unique_ptr<Figure> ViewWindow::MakeFigure(const ViewBox& iView, int iWidth, int iHeight) const {
   auto lFigure = std::make_unique<Figure>(iWidth, iHeight);
   PlotArea& lPlot = lFigure->AddPlot();
-  const ViewBox lView = DataView();
+  const ViewBox lView(FromAxis(iView.GetX0(), _LogX), FromAxis(iView.GetX1(), _LogX), FromAxis(iView.GetY0(), _LogY),
+                      FromAxis(iView.GetY1(), _LogY));
   _Content.Fill(lPlot, &lView);
   lPlot.GetXAxis().SetRange(lView.GetX0(), lView.GetX1());
   lPlot.GetYAxis().SetRange(lView.GetY0(), lView.GetY1());
@@ -137,47 +233,92 @@ void ViewWindow::OnDraw(GtkWidget*, cairo_t* iContext, int iWidth, int iHeight, 
 
 void ViewWindow::Draw(cairo_t* iContext, int iWidth, int iHeight) {
   if (iWidth < CommandSupport::kMinSide || iHeight < CommandSupport::kMinSide) return;
+  if (_Worker) {
+    DrawShown(iContext, iWidth, iHeight);
+    return;
+  }
   const auto lStart = std::chrono::steady_clock::now();
+  // A frame of the same view and size draws the figure again, with the images its map keeps (a
+  // box being drawn, a status change).
+  const bool lSame = _Figure && _Viewer && !_Rebuild && iWidth == _Width && iHeight == _Height && _FigureView.Shows(_View);
   _Width = iWidth;
   _Height = iHeight;
-  CATViewer lViewer(iWidth, iHeight);
-  if (_Content.FillPage(lViewer, _Font)) {
-    // A fixed page: nothing under the pointer has data coordinates.
-    _Figure.reset();
-  } else {
-    _Figure = MakeFigure(iWidth, iHeight);
-    _Figure->Build(lViewer, _Font);
+  if (!lSame) {
+    _Rebuild = false;
+    _Viewer = std::make_unique<CATViewer>(iWidth, iHeight);
+    if (_Content.FillPage(*_Viewer, _Font)) {
+      // A fixed page: nothing under the pointer has data coordinates.
+      _Figure.reset();
+      _HasBox = false;
+    } else {
+      _Figure = MakeFigure(_View, iWidth, iHeight);
+      _Figure->Build(*_Viewer, _Font);
+      _FigureView = _View;
+      _DataBox = _Figure->GetPlot(0).GetDataBox();
+      _HasBox = true;
+    }
   }
+  CATViewer& lViewer = *_Viewer;
   {
     CairoRender lRender(iContext, iWidth, iHeight);
     lRender.SetBackground(255, 255, 255);
     lViewer.Draw(lRender);
     lRender.Finish();
   }
-  if (_Dragging && _BoxDrag) {
-    cairo_save(iContext);
-    cairo_rectangle(iContext, _DragX, _DragY, _DragDX, _DragDY);
-    cairo_set_source_rgba(iContext, 0.2, 0.4, 0.9, 0.15);
-    cairo_fill_preserve(iContext);
-    cairo_set_source_rgb(iContext, 0.2, 0.4, 0.9);
-    cairo_set_line_width(iContext, 1.0);
-    cairo_stroke(iContext);
-    cairo_restore(iContext);
-  }
+  DrawBox(iContext);
   const double lMilliseconds =
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count();
   ++_Frames;
-  if (_Options.Trace && _Figure) Trace(lViewer, iWidth, iHeight, lMilliseconds);
+  if (_Options.Trace && _Figure) {
+    // The texts as drawn: the same scene, recorded.
+    std::string lTexts, lBoxes;
+    TextBoxRecorder::Record(lViewer, iWidth, iHeight, lTexts, lBoxes);
+    Trace(_View, lTexts, lBoxes, iWidth, iHeight, lMilliseconds, false, false);
+  }
   _InputPending = false;
 }
 
-void ViewWindow::Trace(CATViewer& iViewer, int iWidth, int iHeight, double iMilliseconds) {
-  // The texts as drawn: the same scene, recorded.
-  TextBoxRecorder lRecorder(iWidth, iHeight);
-  iViewer.Draw(lRecorder);
-  std::string lTexts;
-  for (const RecordedCall& lCall : lRecorder.Calls())
-    if (!lCall.Text.empty()) lTexts += (lTexts.empty() ? "" : "|") + lCall.Text;
+void ViewWindow::DrawShown(cairo_t* iContext, int iWidth, int iHeight) {
+  const auto lStart = std::chrono::steady_clock::now();
+  _Width = iWidth;
+  _Height = iHeight;
+  if (std::shared_ptr<const FrameWorker::Frame> lNew = _Worker->TakeNew()) _Shown = std::move(lNew);
+  const bool lCurrent = _Shown && _Shown->Width == iWidth && _Shown->Height == iHeight && _Shown->View.Shows(_View);
+  if (!lCurrent) _Worker->Ask(_View, iWidth, iHeight);
+  cairo_save(iContext);
+  cairo_set_source_rgb(iContext, 1.0, 1.0, 1.0);
+  cairo_paint(iContext);
+  if (_Shown) {
+    cairo_set_source_surface(iContext, _Shown->Surface, 0.0, 0.0);
+    cairo_paint(iContext);
+    _DataBox = _Shown->DataBox;
+    _HasBox = true;
+  }
+  cairo_restore(iContext);
+  DrawBox(iContext);
+  const double lMilliseconds =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count();
+  ++_Frames;
+  if (_Options.Trace && _Shown)
+    Trace(_Shown->View, _Shown->Texts, _Shown->TextBoxes, iWidth, iHeight, lMilliseconds, !lCurrent, _Shown->Cut);
+  // The input is answered by the frame that shows its view.
+  if (lCurrent) _InputPending = false;
+}
+
+void ViewWindow::DrawBox(cairo_t* iContext) const {
+  if (!_Dragging || !_BoxDrag) return;
+  cairo_save(iContext);
+  cairo_rectangle(iContext, _DragX, _DragY, _DragDX, _DragDY);
+  cairo_set_source_rgba(iContext, 0.2, 0.4, 0.9, 0.15);
+  cairo_fill_preserve(iContext);
+  cairo_set_source_rgb(iContext, 0.2, 0.4, 0.9);
+  cairo_set_line_width(iContext, 1.0);
+  cairo_stroke(iContext);
+  cairo_restore(iContext);
+}
+
+void ViewWindow::Trace(const ViewBox& iView, const std::string& iTexts, const std::string& iBoxes, int iWidth,
+                       int iHeight, double iMilliseconds, bool iBusy, bool iCut) {
   const double lInput =
       _InputPending ? std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - _Input).count()
                     : 0.0;
@@ -187,20 +328,20 @@ void ViewWindow::Trace(CATViewer& iViewer, int iWidth, int iHeight, double iMill
   double lSurfaceX = 0.0, lSurfaceY = 0.0;
   if (!lNative || !gtk_widget_compute_point(_Area, GTK_WIDGET(lNative), &lOrigin, &lInWindow)) lInWindow = lOrigin;
   if (lNative) gtk_native_get_surface_transform(lNative, &lSurfaceX, &lSurfaceY);
-  const CATMathBox2D& lBox = _Figure->GetPlot(0).GetDataBox();
-  const ViewBox lView = DataView();
+  const CATMathBox2D& lBox = _DataBox;
   std::printf(
       "frame %ld ms=%.2f input_ms=%.2f size=%dx%d area=%.0f,%.0f box=%.1f,%.1f,%.1f,%.1f x=%.17g,%.17g y=%.17g,%.17g "
-      "text_boxes=%s ticks=%s\n",
+      "busy=%d cut=%d text_boxes=%s ticks=%s\n",
       _Frames, iMilliseconds, lInput, iWidth, iHeight, lInWindow.x + lSurfaceX, lInWindow.y + lSurfaceY,
       lBox.GetLow().GetX(), iHeight - lBox.GetHigh().GetY(), lBox.GetHigh().GetX(), iHeight - lBox.GetLow().GetY(),
-      lView.GetX0(), lView.GetX1(), lView.GetY0(), lView.GetY1(), lRecorder.GetBoxes().c_str(), lTexts.c_str());
+      FromAxis(iView.GetX0(), _LogX), FromAxis(iView.GetX1(), _LogX), FromAxis(iView.GetY0(), _LogY),
+      FromAxis(iView.GetY1(), _LogY), iBusy ? 1 : 0, iCut ? 1 : 0, iBoxes.c_str(), iTexts.c_str());
   std::fflush(stdout);
 }
 
 bool ViewWindow::ToData(double iX, double iY, double& oX, double& oY, bool iClamp) const {
-  if (!_Figure || _Figure->GetNbrPlots() == 0) return false;
-  const CATMathBox2D& lBox = _Figure->GetPlot(0).GetDataBox();
+  if (!_HasBox) return false;
+  const CATMathBox2D& lBox = _DataBox;
   const double lLowX = lBox.GetLow().GetX(), lHighX = lBox.GetHigh().GetX();
   const double lLowY = lBox.GetLow().GetY(), lHighY = lBox.GetHigh().GetY();
   if (!(lHighX > lLowX) || !(lHighY > lLowY)) return false;
@@ -218,8 +359,8 @@ bool ViewWindow::ToData(double iX, double iY, double& oX, double& oY, bool iClam
 
 void ViewWindow::DataPerPixel(double& oX, double& oY) const {
   oX = oY = 0.0;
-  if (!_Figure || _Figure->GetNbrPlots() == 0) return;
-  const CATMathBox2D& lBox = _Figure->GetPlot(0).GetDataBox();
+  if (!_HasBox) return;
+  const CATMathBox2D& lBox = _DataBox;
   const double lWidth = lBox.GetHigh().GetX() - lBox.GetLow().GetX();
   const double lHeight = lBox.GetHigh().GetY() - lBox.GetLow().GetY();
   if (lWidth > 0.0) oX = (_View.GetX1() - _View.GetX0()) / lWidth;
@@ -238,7 +379,7 @@ void ViewWindow::Status(double iX, double iY) {
   // Called from GTK's handlers: nothing may unwind through them; the text is then left as it was.
   try {
     double lX, lY;
-    if (!_Figure || !ToData(iX, iY, lX, lY)) {
+    if (!ToData(iX, iY, lX, lY)) {
       gtk_label_set_text(GTK_LABEL(_StatusLine), "");
       return;
     }
@@ -246,8 +387,16 @@ void ViewWindow::Status(double iX, double iY) {
     DataPerPixel(lColumn, lRow);
     // The pixel column around the pointer, in data units.
     const double lWidth = FromAxis(lX + 0.5 * lColumn, _LogX) - FromAxis(lX - 0.5 * lColumn, _LogX);
-    const std::string lText =
-        _Content.Describe(_Figure->GetPlot(0), FromAxis(lX, _LogX), FromAxis(lY, _LogY), lWidth);
+    std::string lText;
+    const auto lDescribe = [&](Figure& iFigure) {
+      lText = _Content.Describe(iFigure.GetPlot(0), FromAxis(lX, _LogX), FromAxis(lY, _LogY), lWidth);
+    };
+    if (_Worker)
+      _Worker->UseFigure(lDescribe, false);
+    else if (_Figure)
+      lDescribe(*_Figure);
+    else
+      return;
     gtk_label_set_text(GTK_LABEL(_StatusLine), lText.c_str());
     if (_Options.Trace) {
       std::printf("status %s\n", lText.c_str());
@@ -258,7 +407,7 @@ void ViewWindow::Status(double iX, double iY) {
 }
 
 void ViewWindow::Save() {
-  if (!_Figure) return;
+  if (!_Figure && !_Worker) return;
   if (!_Options.SavePath.empty()) {
     Write(_Options.SavePath);
     return;
@@ -286,13 +435,21 @@ void ViewWindow::Write(const std::string& iPath) {
   // Why a file could not be written goes to the standard error, as fdd-plot says it; nothing may
   // unwind through GTK's handlers.
   bool lWritten = false;
-  try {
-    std::unique_ptr<Figure> lFigure =
-        MakeFigure(_Width > 0 ? _Width : _Options.Width, _Height > 0 ? _Height : _Options.Height);
-    lWritten = CommandSupport::Write(*lFigure, iPath, _Font);
-  } catch (const std::exception& iError) {
-    std::fprintf(stderr, "fdd-view: %s: %s\n", iPath.c_str(), iError.what());
+  const auto lWrite = [&](Figure&) {
+    try {
+      std::unique_ptr<Figure> lFigure =
+          MakeFigure(_View, _Width > 0 ? _Width : _Options.Width, _Height > 0 ? _Height : _Options.Height);
+      lWritten = CommandSupport::Write(*lFigure, iPath, _Font);
+    } catch (const std::exception& iError) {
+      std::fprintf(stderr, "fdd-view: %s: %s\n", iPath.c_str(), iError.what());
+    }
+  };
+  // Figures of slow content are made on the worker's thread: the view is written once it is drawn.
+  if (_Worker && !_Worker->UseFigure(lWrite, true)) {
+    gtk_label_set_text(GTK_LABEL(_StatusLine), "the view is still being drawn: s saves it once it is there");
+    return;
   }
+  if (!_Worker && _Figure) lWrite(*_Figure);
   const std::string lMessage = (lWritten ? "wrote " : "could not write ") + iPath;
   std::printf("%s\n", lMessage.c_str());
   std::fflush(stdout);
@@ -383,7 +540,9 @@ int ViewWindow::OnKey(void*, unsigned int iKey, unsigned int, int, void* iSelf) 
     case GDK_KEY_Page_Down:
       if (!lSelf._Content.NextPage()) return FALSE;
       // Nothing of the last page lies under the pointer any more.
+      lSelf._Viewer.reset();
       lSelf._Figure.reset();
+      lSelf._HasBox = false;
       break;
     case GDK_KEY_s:
     case GDK_KEY_S:
@@ -425,13 +584,27 @@ int ViewWindow::OnTick(void* iSelf) {
   ViewWindow& lSelf = *static_cast<ViewWindow*>(iSelf);
   if (lSelf._Closed) return G_SOURCE_CONTINUE;
   const double lProgress = lSelf._Content.GetProgress();
-  const bool lWorking = lProgress >= 0.0;
-  gtk_widget_set_visible(lSelf._Progress, lWorking);
-  if (lWorking) gtk_progress_bar_set_fraction(GTK_PROGRESS_BAR(lSelf._Progress), lProgress);
+  // A picture drawn off this thread says nothing of how far it is: the bar pulses.
+  const bool lDrawing = lSelf._Worker && lSelf._Worker->IsBusy();
+  const bool lWorking = lProgress >= 0.0 || lDrawing;
+  gtk_widget_set_opacity(lSelf._Progress, lWorking ? 1.0 : 0.0);
+  if (lDrawing)
+    gtk_progress_bar_pulse(GTK_PROGRESS_BAR(lSelf._Progress));
+  else if (lWorking)
+    gtk_progress_bar_set_fraction(GTK_PROGRESS_BAR(lSelf._Progress), lProgress);
   // Work that has ended changes what is drawn (the levels of a curve are ready).
-  if (lSelf._WasWorking && !lWorking) gtk_widget_queue_draw(lSelf._Area);
+  if (lSelf._WasWorking && !lWorking) {
+    lSelf._Rebuild = true;
+    gtk_widget_queue_draw(lSelf._Area);
+  }
   lSelf._WasWorking = lWorking;
   return G_SOURCE_CONTINUE;
+}
+
+int ViewWindow::OnFrameDone(void* iSelf) {
+  ViewWindow& lSelf = *static_cast<ViewWindow*>(iSelf);
+  if (!lSelf._Closed && lSelf._Area) gtk_widget_queue_draw(lSelf._Area);
+  return G_SOURCE_REMOVE;
 }
 
 void ViewWindow::OnDestroy(GtkWidget*, void* iSelf) { static_cast<ViewWindow*>(iSelf)->_Closed = true; }

@@ -7,11 +7,16 @@
 // right drag or Ctrl + left drag zooms to the box drawn; a double click or Home shows the whole
 // data; the arrow keys pan and + and - zoom; s saves the view as fdd-plot writes pictures (PNG,
 // SVG or PDF by the name's extension, into the file given or one a file chooser asks for); Esc
-// stops work in progress; n or Page Down turns to the content's next page; q closes. With a trace, one line per frame goes to the standard output:
-//   frame N ms=T input_ms=I size=WxH area=AX,AY box=L,T,R,B x=X0,X1 y=Y0,Y1 text_boxes=X0,Y0,X1,Y1;...
-//   ticks=TEXT|TEXT|...
+// stops work in progress; n or Page Down turns to the content's next page; q closes.
+// Content whose frames are slow (an order map) is drawn off the window's thread: the window shows
+// the last picture (a pan moves nothing until the new one is there) and a progress bar meanwhile.
+// With a trace, one line per frame goes to the standard output:
+//   frame N ms=T input_ms=I size=WxH area=AX,AY box=L,T,R,B x=X0,X1 y=Y0,Y1 busy=B cut=C
+//   text_boxes=X0,Y0,X1,Y1;... ticks=TEXT|TEXT|...
 // (T: the frame's drawing time; I: from the input event that asked for it to the frame drawn;
 // area: the drawing area's place in the window; box: the data box in the area, pixels, y down;
+// x, y: the view shown; B: 1 while a newer view is still being drawn off the window's thread;
+// C: 1 when Esc cut the picture shown short;
 // text_boxes: the geometric texts' boxes, model units),
 // and the status line's text as it changes: status TEXT.
 // Borrows the content and the font; owns its GTK widgets through the window.
@@ -19,9 +24,12 @@
 #define ViewWindow_H
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "CATMathBox2D.h"
+#include "FrameWorker.h"
 #include "ViewBox.h"
 
 class CATFont;
@@ -51,19 +59,29 @@ class ViewWindow {
   // Shows the window and runs until it is closed; the exit status (1 when no window can open).
   int Run();
 
+  // Runs iStep (loading the data) off the window's thread and returns its status. A step that
+  // takes longer than a frame opens the window with a progress bar meanwhile; Run then shows the
+  // plot in it (or returns at once when it was closed). With a trace: loaded ms=T window=0|1.
+  static int Load(const Options& iOptions, const std::function<int()>& iStep);
+
  private:
   static void OnDraw(GtkWidget* iArea, cairo_t* iContext, int iWidth, int iHeight, void* iSelf);
   void Draw(cairo_t* iContext, int iWidth, int iHeight);
-  // A new figure of the current view at iWidth x iHeight.
-  std::unique_ptr<Figure> MakeFigure(int iWidth, int iHeight) const;
-  void Trace(CATViewer& iViewer, int iWidth, int iHeight, double iMilliseconds);
+  // Draw for content drawn off the window's thread: the newest picture, and a request for the
+  // current view when it is not that picture's.
+  void DrawShown(cairo_t* iContext, int iWidth, int iHeight);
+  // The box a box drag draws, over the frame.
+  void DrawBox(cairo_t* iContext) const;
+  // A new figure of the view iView (axis coordinates) at iWidth x iHeight.
+  std::unique_ptr<Figure> MakeFigure(const ViewBox& iView, int iWidth, int iHeight) const;
+  // The trace's line of a frame showing iView (axis coordinates) with the texts iTexts.
+  void Trace(const ViewBox& iView, const std::string& iTexts, const std::string& iBoxes, int iWidth, int iHeight,
+             double iMilliseconds, bool iBusy, bool iCut);
 
   // Axis coordinates (the data's, their decimal logarithms on a logarithmic axis), in which the
   // view zooms and pans evenly.
   static double ToAxis(double iValue, bool iLog);
   static double FromAxis(double iValue, bool iLog);
-  // The view in data units.
-  ViewBox DataView() const;
   // Axis coordinates of the area's point (iX, iY) (GTK's, y down) in the last figure; false
   // outside its data box.
   bool ToData(double iX, double iY, double& oX, double& oY, bool iClamp = false) const;
@@ -85,7 +103,12 @@ class ViewWindow {
   static void OnPressed(void* iGesture, int iPresses, double iX, double iY, void* iSelf);
   static int OnKey(void* iController, unsigned int iKey, unsigned int iCode, int iState, void* iSelf);
   static int OnTick(void* iSelf);
+  static int OnFrameDone(void* iSelf);
   static void OnDestroy(GtkWidget* iWindow, void* iSelf);
+  // GTK once per program; false without a display.
+  static bool StartGtk();
+  // A new top-level window of iOptions' title and size.
+  static GtkWidget* NewWindow(const Options& iOptions);
 
   ViewContent& _Content;
   CATFont& _Font;
@@ -98,8 +121,15 @@ class ViewWindow {
   GtkWidget* _Progress = nullptr;
   GtkWidget* _StatusLine = nullptr;
   bool _Closed = false;
-  // The figure drawn last, its size, and the frame count.
+  // The figure drawn last (on this thread), its plot's data box, its size, and the frame count.
   std::unique_ptr<Figure> _Figure;
+  CATMathBox2D _DataBox;
+  bool _HasBox = false;
+  // The scene of the figure drawn last, the view it shows, and whether the content has changed
+  // since (work that ended).
+  std::unique_ptr<CATViewer> _Viewer;
+  ViewBox _FigureView;
+  bool _Rebuild = false;
   int _Width = 0, _Height = 0;
   long _Frames = 0;
   // A drag: where it began (area coordinates), the view then, and whether it draws a box.
@@ -110,6 +140,9 @@ class ViewWindow {
   std::chrono::steady_clock::time_point _Input;
   bool _InputPending = false;
   bool _WasWorking = false;
+  // Slow content: the thread that draws it and the picture shown.
+  std::unique_ptr<FrameWorker> _Worker;
+  std::shared_ptr<const FrameWorker::Frame> _Shown;
 };
 
 #endif

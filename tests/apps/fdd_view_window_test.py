@@ -92,6 +92,7 @@ class Viewer:
         self.lines = queue.Queue()
         threading.Thread(target=self._read, daemon=True).start()
         self.last = None
+        self.frames = []
 
     def _read(self):
         for line in self.process.stdout:
@@ -109,6 +110,7 @@ class Viewer:
                 fail("fdd-view ended while waiting for %s: %s" % (what, self.process.stderr.read()))
             if line.startswith("frame "):
                 self.last = parse_frame(line)
+                self.frames.append(self.last)
             if predicate(line):
                 return line
         fail("no %s within %.0f s" % (what, STEP_TIMEOUT))
@@ -130,10 +132,18 @@ class Viewer:
                 return
             if line.startswith("frame "):
                 self.last = parse_frame(line)
+                self.frames.append(self.last)
 
     def xdotool(self, *arguments):
         subprocess.run(["xdotool"] + [str(a) for a in arguments], env=dict(os.environ, DISPLAY=self.display),
                        check=True, timeout=STEP_TIMEOUT)
+
+    def quit(self):
+        """q closes the window; the program ends with 0."""
+        self.xdotool("key", "q")
+        self.process.wait(STEP_TIMEOUT)
+        if self.process.returncode != 0:
+            fail("fdd-view ended with %d" % self.process.returncode)
 
     def close(self):
         if self.process.poll() is None:
@@ -150,7 +160,8 @@ def parse_frame(line):
     for part in head.split()[2:]:
         key, _, value = part.partition("=")
         fields[key] = value
-    frame = {"ms": float(fields["ms"]), "input_ms": float(fields["input_ms"]), "ticks": ticks.split("|")}
+    frame = {"ms": float(fields["ms"]), "input_ms": float(fields["input_ms"]), "ticks": ticks.split("|"),
+             "busy": int(fields["busy"]), "cut": int(fields["cut"])}
     frame["x"] = [float(v) for v in fields["x"].split(",")]
     frame["y"] = [float(v) for v in fields["y"].split(",")]
     frame["area"] = [float(v) for v in fields["area"].split(",")]
@@ -290,10 +301,7 @@ def run_curve(program, display, work):
         with open(os.path.join(work, "saved.png"), "rb") as saved:
             if saved.read(8) != b"\x89PNG\r\n\x1a\n":
                 fail("s did not write a PNG")
-        viewer.xdotool("key", "q")
-        viewer.process.wait(STEP_TIMEOUT)
-        if viewer.process.returncode != 0:
-            fail("fdd-view ended with %d" % viewer.process.returncode)
+        viewer.quit()
     finally:
         viewer.close()
 
@@ -316,10 +324,83 @@ def run_map(program, display, work):
         colours = {rows[int(top + (t + b) / 2)][int(left + x)] for x in range(int(l) + 2, int(r) - 2, 7)}
         if len(colours) < 5:
             fail("the zoomed map shows no colours")
+        # A left drag pans the map: the view moves right by the pixels dragged, its width stays.
+        x, y = int(left + (l + r) / 2), int(top + (t + b) / 2)
+        viewer.xdotool("mousemove", x, y, "mousedown", 1, "mousemove", x - 30, y, "mousemove", x - 60, y, "mouseup", 1)
+        width = zoomed["x"][1] - zoomed["x"][0]
+        moved = 60 * width / (r - l)
+        panned = viewer.frame(lambda f: f["x"][0] > zoomed["x"][0] + 0.5 * moved, "a panned map")
+        if abs(panned["x"][0] - zoomed["x"][0] - moved) > 0.05 * moved or abs(panned["x"][1] - panned["x"][0] - width) > 1e-9 * width:
+            fail("the drag did not pan the map by the pixels dragged: %s after %s" % (panned["x"], zoomed["x"]))
+        print("map pan: frame %.1f ms, input to frame %.1f ms" % (panned["ms"], panned["input_ms"]), flush=True)
         viewer.xdotool("key", "Home")
         viewer.frame(lambda f: f["x"] == home["x"], "the whole map after Home")
         viewer.xdotool("key", "q")
         viewer.process.wait(STEP_TIMEOUT)
+    finally:
+        viewer.close()
+
+
+def run_order_map(program, display, work):
+    """An order map is drawn off the window's thread: a pan during the computation is answered at once
+    with the last picture, Esc cuts the new one short, and the window and the program go on."""
+    arguments = ["map", "--x", os.path.join(work, "x.npy"), "--z", os.path.join(work, "z.npy"), "--values",
+                 os.path.join(work, "values.npy"), "--order", "--size", "900x700"]
+    viewer = Viewer(program, display, arguments, work)
+    try:
+        home = viewer.frame(lambda f: f["busy"] == 0, "a first order map")
+        origin = window_origin(viewer)
+        left, top = origin[0] + home["area"][0], origin[1] + home["area"][1]
+        l, t, r, b = home["box"]
+        x, y = int(left + (l + r) / 2), int(top + (t + b) / 2)
+        for attempt in range(3):
+            # The drag starts a new picture; the frames that follow still show the last one.
+            viewer.xdotool("mousemove", x, y, "mousedown", 1, "mousemove", x + 40, y + 10, "mousemove", x + 80, y + 20,
+                           "mouseup", 1, "sleep", 0.2, "key", "Escape")
+            cut = viewer.frame(lambda f: f["busy"] == 0 and f["x"] != home["x"], "the panned order map")
+            if cut["cut"]:
+                break
+            home = cut
+        else:
+            fail("Esc never cut an order map short")
+        answered = [f for f in viewer.frames if f["busy"] == 1]
+        if not answered or max(f["ms"] for f in answered) > 100:
+            fail("the window did not answer while the order map was computed: %s" % answered)
+        print("order map: %d frames answered while computing" % len(answered), flush=True)
+        # The program goes on: a pan after the cut is drawn in full.
+        viewer.xdotool("key", "Left")
+        after = parse_frame(viewer.next_line(lambda line: line.startswith("frame ") and parse_frame(line)["busy"] == 0 and
+                                             parse_frame(line)["x"][0] < cut["x"][0], "an order map after the cut"))
+        if after["cut"]:
+            fail("a picture after the cut was cut short too")
+        print("order map: key to frame shown %.1f ms" % after["input_ms"], flush=True)
+        viewer.xdotool("key", "q")
+        viewer.process.wait(STEP_TIMEOUT)
+        errors = viewer.process.stderr.read()
+        if viewer.process.returncode != 0 or "interrupted" in errors:
+            fail("fdd-view ended with %d: %s" % (viewer.process.returncode, errors))
+    finally:
+        viewer.close()
+
+
+def run_loading(program, display, work):
+    """Data that loads for longer than a frame opens the window with its progress bar meanwhile;
+    the plot then shows in it."""
+    path = os.path.join(work, "long.csv")
+    with open(path, "w") as out:
+        out.write("t,v\n")
+        out.write("".join("%d,%d\n" % (i, i % 977) for i in range(2_000_000)))
+    viewer = Viewer(program, display, ["curve", "--x", path + ":t", "--y", path + ":v"], work)
+    try:
+        line = viewer.next_line(lambda line: line.startswith("loaded ") or line.startswith("frame "), "the data loaded")
+        if not line.startswith("loaded "):
+            fail("a frame came before the data was loaded: " + line)
+        fields = dict(part.partition("=")[::2] for part in line.split()[1:])
+        print("loading: %s ms, window %s" % (fields["ms"], fields["window"]), flush=True)
+        if float(fields["ms"]) > 150 and fields["window"] != "1":
+            fail("the window did not open while the data loaded: " + line)
+        viewer.frame(lambda f: f["x"] == [0, 1999999], "the loaded curve")
+        viewer.quit()
     finally:
         viewer.close()
 
@@ -362,6 +443,8 @@ def main():
     try:
         run_curve(program, display.name, work)
         run_map(program, display.name, work)
+        run_order_map(program, display.name, work)
+        run_loading(program, display.name, work)
         run_log(program, display.name, work)
     finally:
         display.close()

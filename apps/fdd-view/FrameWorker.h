@@ -1,0 +1,88 @@
+// Draws a window's figures off the window's thread, for content whose frames take longer than a
+// frame (an order map): the window asks for a view, keeps showing the last picture, and takes the
+// new one when it is there. A request that replaces one still being drawn cuts that one short (the
+// host's cancel of its progress box) and its picture is dropped.
+// Figures are made, drawn and released on the worker's thread only (the host's reference counts
+// are not shared between threads); the window reads the last one under the worker's lock.
+#ifndef FrameWorker_H
+#define FrameWorker_H
+
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "CATMathBox2D.h"
+#include "ViewBox.h"
+
+class CATFont;
+class Figure;
+typedef struct _cairo_surface cairo_surface_t;
+
+class FrameWorker {
+ public:
+  // A drawn picture and what the window needs of its figure.
+  struct Frame {
+    Frame() = default;
+    ~Frame();
+    Frame(const Frame&) = delete;
+    Frame& operator=(const Frame&) = delete;
+
+    cairo_surface_t* Surface = nullptr;
+    // The view drawn (the window's axis coordinates) and the picture's size.
+    ViewBox View;
+    int Width = 0, Height = 0;
+    // The plot's data box (model units) and the texts as drawn, for the trace.
+    CATMathBox2D DataBox;
+    std::string Texts, TextBoxes;
+    double Milliseconds = 0.0;
+    // Esc cut the picture short: the rows not computed are left empty.
+    bool Cut = false;
+  };
+  // Makes the figure of iView (axis coordinates) at iWidth x iHeight.
+  typedef std::function<std::unique_ptr<Figure>(const ViewBox& iView, int iWidth, int iHeight)> Maker;
+
+  // iDone is called on the worker's thread after each picture kept; iTexts records the texts.
+  FrameWorker(Maker iMake, CATFont& iFont, bool iTexts, std::function<void()> iDone);
+  // Cuts the picture being drawn short and waits for the thread.
+  ~FrameWorker();
+  FrameWorker(const FrameWorker&) = delete;
+  FrameWorker& operator=(const FrameWorker&) = delete;
+
+  // Asks for iView at iWidth x iHeight; the same request as the one being drawn or waiting
+  // changes nothing.
+  void Ask(const ViewBox& iView, int iWidth, int iHeight);
+  // A picture is being drawn or waits to be.
+  bool IsBusy() const;
+  // The picture kept since the last call, or null.
+  std::shared_ptr<const Frame> TakeNew();
+  // Runs iUse on the last figure kept; with iIdle only while nothing is drawn (iUse may then make
+  // figures of its own). False when iUse did not run.
+  bool UseFigure(const std::function<void(Figure&)>& iUse, bool iIdle);
+
+ private:
+  struct Request {
+    ViewBox View;
+    int Width = 0, Height = 0;
+    bool Same(const ViewBox& iView, int iWidth, int iHeight) const;
+  };
+  void Loop();
+  // Draws the figure of iRequest; null when it could not be made.
+  std::shared_ptr<Frame> Draw(const Request& iRequest, std::unique_ptr<Figure>& oFigure);
+
+  Maker _Make;
+  CATFont& _Font;
+  bool _Texts;
+  std::function<void()> _Done;
+  mutable std::mutex _Mutex;
+  std::condition_variable _Wake;
+  bool _Stop = false, _Asked = false, _Busy = false, _Superseded = false;
+  Request _Next, _Current;
+  std::unique_ptr<Figure> _Figure;
+  std::shared_ptr<Frame> _New;
+  std::thread _Thread;
+};
+
+#endif
