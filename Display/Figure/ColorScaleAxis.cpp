@@ -57,20 +57,26 @@ const char kReversed[] = "_r";
 ColorScaleAxis::ColorScaleAxis(double iMin, double iMax, eTable iTable, bool iReversed)
     : _Min(iMin), _Max(iMax), _Table(iTable), _Reversed(iReversed) {}
 
-void ColorScaleAxis::GetColor(double iValue, double iShift, int& oRed, int& oGreen, int& oBlue) {
-  // Place in the table, 0 at _Min and 1 at _Max; equal limits put the limit itself in the
-  // middle.
-  double t = 0.0;
-  // On a logarithmic scale the logarithms are placed (NaN at or below zero).
+ColorScaleAxis::Limits ColorScaleAxis::PlacedLimits() const {
+  Limits lLimits;
+  lLimits._Min = _Log ? std::log10(_Min) : _Min;
+  lLimits._Max = _Log ? std::log10(_Max) : _Max;
+  lLimits._Stops = sStops(_Table, lLimits._Count);
+  return lLimits;
+}
+
+double ColorScaleAxis::Place(double iValue, const Limits& iLimits) const {
+  // 0 at the minimum and 1 at the maximum; equal limits put the limit itself in the middle. On a
+  // logarithmic scale the logarithms are placed (NaN at or below zero).
   const double lValue = _Log ? (iValue > 0.0 ? std::log10(iValue) : NAN) : iValue;
-  const double lMin = _Log ? std::log10(_Min) : _Min, lMax = _Log ? std::log10(_Max) : _Max;
-  if (std::isnan(lValue))
-    t = lValue;
-  else if (lMax == lMin)
-    t = lValue < lMin ? 0.0 : (lValue > lMax ? 1.0 : 0.5);
-  else
-    t = (0.5 * lValue - 0.5 * lMin) / (0.5 * lMax - 0.5 * lMin);  // halves: -1e308 .. 1e308 spans no infinity
-  t += iShift;
+  const double lMin = iLimits._Min, lMax = iLimits._Max;
+  if (std::isnan(lValue)) return lValue;
+  if (lMax == lMin) return lValue < lMin ? 0.0 : (lValue > lMax ? 1.0 : 0.5);
+  return (0.5 * lValue - 0.5 * lMin) / (0.5 * lMax - 0.5 * lMin);  // halves: -1e308 .. 1e308 spans no infinity
+}
+
+void ColorScaleAxis::Mix(double iPlace, const Limits& iLimits, int& oRed, int& oGreen, int& oBlue) const {
+  double t = iPlace;
   if (std::isnan(t)) {
     oRed = kNaNRed;
     oGreen = kNaNGreen;
@@ -79,17 +85,39 @@ void ColorScaleAxis::GetColor(double iValue, double iShift, int& oRed, int& oGre
   }
   t = t < 0.0 ? 0.0 : (t > 1.0 ? 1.0 : t);
   if (_Reversed) t = 1.0 - t;
-  int lCount = 0;
-  const unsigned char* lStops = sStops(_Table, lCount);
+  const int lCount = iLimits._Count;
   const double lPlace = t * (lCount - 1);
   int i = static_cast<int>(lPlace);  // t is within 0 .. 1 here
   if (i > lCount - 2) i = lCount - 2;
   const double lFraction = lPlace - i;
-  const unsigned char* a = lStops + 3 * i;
+  const unsigned char* a = iLimits._Stops + 3 * i;
   const unsigned char* b = a + 3;
   oRed = sMix(a[0], b[0], lFraction);
   oGreen = sMix(a[1], b[1], lFraction);
   oBlue = sMix(a[2], b[2], lFraction);
+}
+
+void ColorScaleAxis::GetColor(double iValue, double iShift, int& oRed, int& oGreen, int& oBlue) {
+  const Limits lLimits = PlacedLimits();
+  Mix(Place(iValue, lLimits) + iShift, lLimits, oRed, oGreen, oBlue);
+}
+
+void ColorScaleAxis::GetPixelColors(const double* iValues, int iCount, unsigned char* oPixels, long iStride) {
+  // What GetColor does, with the limits and the table looked up once for all values.
+  const Limits lLimits = PlacedLimits();
+  for (int i = 0; i < iCount; ++i, oPixels += iStride) {
+    const double v = iValues[i];
+    if (std::isnan(v)) {
+      oPixels[0] = oPixels[1] = oPixels[2] = oPixels[3] = 0;
+      continue;
+    }
+    int lRed = 0, lGreen = 0, lBlue = 0;
+    Mix(Place(v, lLimits) + 0.0, lLimits, lRed, lGreen, lBlue);
+    oPixels[0] = static_cast<unsigned char>(lRed);
+    oPixels[1] = static_cast<unsigned char>(lGreen);
+    oPixels[2] = static_cast<unsigned char>(lBlue);
+    oPixels[3] = 255;
+  }
 }
 
 bool ColorScaleAxis::TableFromName(const std::string& iName, eTable& oTable) {

@@ -27,6 +27,7 @@ class ColorScaleAxis : public QVTIFddContinuousAxis {
 
   // iShift moves the value's place in the table, in fractions of the table (0.0: none).
   void GetColor(double iValue, double iShift, int& oRed, int& oGreen, int& oBlue) override;
+  void GetPixelColors(const double* iValues, int iCount, unsigned char* oPixels, long iStride) override;
 
   double GetMin() const { return _Min; }
   double GetMax() const { return _Max; }
@@ -42,6 +43,19 @@ class ColorScaleAxis : public QVTIFddContinuousAxis {
   static std::string TableNames();
 
  private:
+  // The limits as placed (their logarithms on a logarithmic scale) and the table's stops.
+  struct Limits {
+    double _Min = 0.0, _Max = 0.0;
+    const unsigned char* _Stops = nullptr;
+    int _Count = 0;
+  };
+  Limits PlacedLimits() const;
+  // The place of iValue in the table, 0 at the minimum and 1 at the maximum, not yet clamped;
+  // NaN when it has none.
+  double Place(double iValue, const Limits& iLimits) const;
+  // The colour at iPlace (clamped to 0 .. 1); the NaN colour for NaN.
+  void Mix(double iPlace, const Limits& iLimits, int& oRed, int& oGreen, int& oBlue) const;
+
   double _Min;
   double _Max;
   eTable _Table;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "ColorScaleAxis.h"
 
@@ -110,5 +111,39 @@ TEST(ColorScaleAxis, TableNames) {
     ColorScaleAxis::eTable lBack = ColorScaleAxis::Viridis;
     EXPECT_TRUE(ColorScaleAxis::TableFromName(ColorScaleAxis::TableName(t), lBack));
     EXPECT_EQ(lBack, t);
+  }
+}
+
+// The pixels of a whole column at once are the colours one value at a time, with NaN transparent:
+// every table, reversed, logarithmic, equal limits, values outside the range and at its ends.
+TEST(ColorScaleAxis, PixelColorsAreTheColoursOfEachValue) {
+  struct Case {
+    double min, max;
+    ColorScaleAxis::eTable table;
+    bool reversed, log;
+  };
+  const Case kCases[] = {{-2.0, 2.0, ColorScaleAxis::Viridis, false, false},
+                         {0.0, 70.0, ColorScaleAxis::Rainbow, true, false},
+                         {1.0, 1.0, ColorScaleAxis::Grey, false, false},
+                         {1e-3, 1e3, ColorScaleAxis::Magma, false, true},
+                         {5.0, -5.0, ColorScaleAxis::Turbo, true, false}};
+  std::vector<double> lValues = {kNaN, kInf, -kInf, 0.0, -0.0, 1.0, -1e300, 1e300, 2.0, -2.0, 1e-3, 1e3};
+  for (int k = 0; k <= 2000; ++k) lValues.push_back(-6.0 + 0.006 * k);
+  const int n = static_cast<int>(lValues.size());
+  for (const Case& c : kCases) {
+    ColorScaleAxis lAxis(c.min, c.max, c.table, c.reversed);
+    lAxis.SetLog(c.log);
+    // Pixels 8 bytes apart; the bytes between stay as they were.
+    std::vector<unsigned char> lPixels(8 * size_t(n), 7);
+    lAxis.GetPixelColors(lValues.data(), n, lPixels.data(), 8);
+    for (int i = 0; i < n; ++i) {
+      const unsigned char* p = &lPixels[8 * size_t(i)];
+      const std::string lExpected = std::isnan(lValues[i]) ? "0,0,0,0" : ColorOf(lAxis, lValues[i]) + ",255";
+      EXPECT_EQ(std::to_string(p[0]) + "," + std::to_string(p[1]) + "," + std::to_string(p[2]) + "," +
+                    std::to_string(p[3]),
+                lExpected)
+          << c.table << " " << lValues[i];
+      EXPECT_EQ(p[4] + p[5] + p[6] + p[7], 4 * 7);
+    }
   }
 }
