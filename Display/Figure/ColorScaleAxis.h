@@ -9,6 +9,7 @@
 #define ColorScaleAxis_H
 
 #include <string>
+#include <vector>
 
 #include "QVTIFddContinuousAxis.h"
 
@@ -53,8 +54,22 @@ class ColorScaleAxis : public QVTIFddContinuousAxis {
   // The place of iValue in the table, 0 at the minimum and 1 at the maximum, not yet clamped;
   // NaN when it has none.
   double Place(double iValue, const Limits& iLimits) const;
-  // The colour at iPlace (clamped to 0 .. 1); the NaN colour for NaN.
-  void Mix(double iPlace, const Limits& iLimits, int& oRed, int& oGreen, int& oBlue) const;
+  // The colour at iPlace (clamped to 0 .. 1), and the table stop it starts from; the NaN colour
+  // and -1 for NaN.
+  int Mix(double iPlace, const Limits& iLimits, int& oRed, int& oGreen, int& oBlue) const;
+
+  // The pixel (four bytes) of iValue, computed; returns the stop as Mix does.
+  int PixelOf(double iValue, const Limits& iLimits, unsigned char* oPixel) const;
+  // Fills the buckets of a linear scale with finite, distinct limits (leaves them empty else).
+  void BuildBuckets();
+
+  // Pixels of a column on a linear scale: the range cut into buckets of equal width; a bucket
+  // whose values all have one colour holds that pixel, one across a change of colour holds a
+  // zero fourth byte and its values are computed one by one.
+  static constexpr int kBuckets = 16384;
+  std::vector<unsigned char> _Buckets;
+  double _BucketLow = 0.0, _BucketHigh = 0.0, _BucketScale = 0.0;
+  unsigned char _Below[4] = {0, 0, 0, 0}, _Above[4] = {0, 0, 0, 0};
 
   double _Min;
   double _Max;
