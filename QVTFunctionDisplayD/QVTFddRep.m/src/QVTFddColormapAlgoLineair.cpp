@@ -355,9 +355,9 @@ CATPixelImage QVTFddColormapAlgoLineair::MakeBitmap() {
   // One image object whatever the outcome, so that it is returned without a copy of its pixels;
   // a size of 0 leaves it empty.
   CATPixelImage lImage(lReady ? _Width : 0, lReady ? _Height : 0, 3);
-  if (!lReady) return lImage;
-  if (_XJobs && _Values ? FillHomogeneous(lImage) : FillNonHom(lImage)) return lImage;
-  return CATPixelImage(0, 0, 3);
+  // An exhausted heap leaves no half-coloured image.
+  if (lReady && !(_XJobs && _Values ? FillHomogeneous(lImage) : FillNonHom(lImage))) lImage = CATPixelImage(0, 0, 3);
+  return lImage;
 }
 
 bool QVTFddColormapAlgoLineair::FillHomogeneous(CATPixelImage& ioImage) {
