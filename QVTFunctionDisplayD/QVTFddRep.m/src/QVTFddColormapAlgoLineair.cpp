@@ -5,6 +5,10 @@
 #include <memory>
 #include <new>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "CATSamIDouble1p5D.h"
 #include "CATSamIDouble2DDim2NH.h"
 #include "CATSamIDoubleMatrix.h"
@@ -138,14 +142,34 @@ void sForRun(const QVTFddMatrixCells& iCells, int iX, int iFirst, int iLast, con
     for (int j = 0; j < n; ++j) iRead(j, iCells.At(iX, iFirst + j));
 }
 
+// Raises ioMaximum[j] to iCells[j] for j < iCount as QVTFddRaiseMaximum does, two at a time where
+// the processor has SSE2: a range of columns reads its cells at the speed of memory.
+void sRaiseAll(double* ioMaximum, const double* iCells, int iCount) {
+  int j = 0;
+#if defined(__SSE2__)
+  for (; j + 2 <= iCount; j += 2) {
+    const __m128d o = _mm_loadu_pd(ioMaximum + j), w = _mm_loadu_pd(iCells + j);
+    const __m128d lTake = _mm_or_pd(_mm_cmpgt_pd(w, o), _mm_cmpunord_pd(o, o));
+    _mm_storeu_pd(ioMaximum + j, _mm_or_pd(_mm_and_pd(lTake, w), _mm_andnot_pd(lTake, o)));
+  }
+#endif
+  for (; j < iCount; ++j) QVTFddRaiseMaximum(ioMaximum[j], iCells[j]);
+}
+
 // The image column of iXJob reduced along X for Z indices iFirst .. iLast into oReduced (from
 // index 0): the cell of an index job, the maximum of a range job, the interpolation of an
 // interpolation job. Each cell of the column is read once, however many pixels share it.
 void sReduceAlongX(const QVTFddPixelJob& x, const QVTFddMatrixCells& v, int iFirst, int iLast, double* oReduced) {
   sForRun(v, x._First, iFirst, iLast, [oReduced](int j, double w) { oReduced[j] = w; });
   if (x._Type == QVTFddPixelJob::RangeJob)
-    for (int i = x._First + 1; i <= x._Second; ++i)
-      sForRun(v, i, iFirst, iLast, [oReduced](int j, double w) { QVTFddRaiseMaximum(oReduced[j], w); });
+    for (int i = x._First + 1; i <= x._Second; ++i) {
+      unsigned long long lStride = 0;
+      const double* lRun = v.Run(i, iFirst, iLast, lStride);
+      if (lRun && lStride == 1)
+        sRaiseAll(oReduced, lRun, iLast - iFirst + 1);
+      else
+        sForRun(v, i, iFirst, iLast, [oReduced](int j, double w) { QVTFddRaiseMaximum(oReduced[j], w); });
+    }
   else if (x._Type == QVTFddPixelJob::InterpolationJob)
     sForRun(v, x._Second, iFirst, iLast, [oReduced, &x](int j, double w) {
       oReduced[j] = QVTFddInterpolate(oReduced[j], w, x._Fraction);
