@@ -56,9 +56,7 @@ const char kReversed[] = "_r";
 }  // namespace
 
 ColorScaleAxis::ColorScaleAxis(double iMin, double iMax, eTable iTable, bool iReversed)
-    : _Min(iMin), _Max(iMax), _Table(iTable), _Reversed(iReversed) {
-  BuildBuckets();
-}
+    : _Min(iMin), _Max(iMax), _Table(iTable), _Reversed(iReversed) {}
 
 ColorScaleAxis::Limits ColorScaleAxis::PlacedLimits() const {
   Limits lLimits;
@@ -117,6 +115,7 @@ int ColorScaleAxis::PixelOf(double iValue, const Limits& iLimits, unsigned char*
 }
 
 void ColorScaleAxis::BuildBuckets() {
+  _BucketsTried = true;
   const Limits lLimits = PlacedLimits();
   const double lLow = std::min(_Min, _Max), lHigh = std::max(_Min, _Max), lWidth = lHigh - lLow;
   const double lStep = lWidth / kBuckets;
@@ -145,6 +144,12 @@ void ColorScaleAxis::GetPixelColors(const double* iValues, int iCount, unsigned 
   // What GetColor does, with the limits and the table looked up once for all values, and on a
   // linear scale most colours read from their bucket.
   const Limits lLimits = PlacedLimits();
+  // The buckets take about as long to fill as twice their number of pixels: they are filled once
+  // that many pixels have been coloured.
+  if (!_Log && !_BucketsTried) {
+    _PixelsColoured += iCount > 0 ? iCount : 0;
+    if (_PixelsColoured >= 2LL * kBuckets) BuildBuckets();
+  }
   const unsigned char* lBuckets = !_Log && !_Buckets.empty() ? _Buckets.data() : nullptr;
   const double lLow = _BucketLow, lHigh = _BucketHigh, lScale = _BucketScale;
   for (int i = 0; i < iCount; ++i, oPixels += iStride) {

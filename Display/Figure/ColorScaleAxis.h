@@ -60,14 +60,16 @@ class ColorScaleAxis : public QVTIFddContinuousAxis {
 
   // The pixel (four bytes) of iValue, computed; returns the stop as Mix does.
   int PixelOf(double iValue, const Limits& iLimits, unsigned char* oPixel) const;
-  // Fills the buckets of a linear scale with finite, distinct limits (leaves them empty else).
+  // Fills the buckets of a linear scale with finite, distinct limits (leaves them empty else), once.
   void BuildBuckets();
 
   // Pixels of a column on a linear scale: the range cut into buckets of equal width; a bucket
   // whose values all have one colour holds that pixel, one across a change of colour holds a
   // zero fourth byte and its values are computed one by one.
-  static constexpr int kBuckets = 16384;
+  static constexpr int kBuckets = 65536;
   std::vector<unsigned char> _Buckets;
+  bool _BucketsTried = false;
+  long long _PixelsColoured = 0;
   double _BucketLow = 0.0, _BucketHigh = 0.0, _BucketScale = 0.0;
   unsigned char _Below[4] = {0, 0, 0, 0}, _Above[4] = {0, 0, 0, 0};
 
