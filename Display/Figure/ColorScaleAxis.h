@@ -9,6 +9,7 @@
 #define ColorScaleAxis_H
 
 #include <string>
+#include <vector>
 
 #include "QVTIFddContinuousAxis.h"
 
@@ -27,6 +28,7 @@ class ColorScaleAxis : public QVTIFddContinuousAxis {
 
   // iShift moves the value's place in the table, in fractions of the table (0.0: none).
   void GetColor(double iValue, double iShift, int& oRed, int& oGreen, int& oBlue) override;
+  void GetPixelColors(const double* iValues, int iCount, unsigned char* oPixels, long iStride) override;
 
   double GetMin() const { return _Min; }
   double GetMax() const { return _Max; }
@@ -42,6 +44,35 @@ class ColorScaleAxis : public QVTIFddContinuousAxis {
   static std::string TableNames();
 
  private:
+  // The limits as placed (their logarithms on a logarithmic scale) and the table's stops.
+  struct Limits {
+    double _Min = 0.0, _Max = 0.0;
+    const unsigned char* _Stops = nullptr;
+    int _Count = 0;
+  };
+  Limits PlacedLimits() const;
+  // The place of iValue in the table, 0 at the minimum and 1 at the maximum, not yet clamped;
+  // NaN when it has none.
+  double Place(double iValue, const Limits& iLimits) const;
+  // The colour at iPlace (clamped to 0 .. 1), and the table stop it starts from; the NaN colour
+  // and -1 for NaN.
+  int Mix(double iPlace, const Limits& iLimits, int& oRed, int& oGreen, int& oBlue) const;
+
+  // The pixel (four bytes) of iValue, computed; returns the stop as Mix does.
+  int PixelOf(double iValue, const Limits& iLimits, unsigned char* oPixel) const;
+  // Fills the buckets of a linear scale with finite, distinct limits (leaves them empty else), once.
+  void BuildBuckets();
+
+  // Pixels of a column on a linear scale: the range cut into buckets of equal width; a bucket
+  // whose values all have one colour holds that pixel, one across a change of colour holds a
+  // zero fourth byte and its values are computed one by one.
+  static constexpr int kBuckets = 65536;
+  std::vector<unsigned char> _Buckets;
+  bool _BucketsTried = false;
+  long long _PixelsColoured = 0;
+  double _BucketLow = 0.0, _BucketHigh = 0.0, _BucketScale = 0.0;
+  unsigned char _Below[4] = {0, 0, 0, 0}, _Above[4] = {0, 0, 0, 0};
+
   double _Min;
   double _Max;
   eTable _Table;

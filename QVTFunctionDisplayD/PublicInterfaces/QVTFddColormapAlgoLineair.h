@@ -76,8 +76,10 @@ class QVTFddColormapAlgoLineair : public QVTFddColormapAlgo {
   // iLength jobs for iVector over [iMinLimit, iMaxLimit] (null when the heap is exhausted).
   static QVTFddPixelJob* NewJobs(CATSamIDoubleVector* iVector, double iMinLimit, double iMaxLimit, int iInterpolate,
                                  int iLength);
-  // The four bytes of one pixel: the axis colour of a value, or transparent.
-  void ColourPixel(eValueType iType, double iValue, unsigned char* oPixel);
+  // The pixels of the prepared homogeneous or non-homogeneous data into ioImage; false when the
+  // heap is exhausted.
+  bool FillHomogeneous(CATPixelImage& ioImage);
+  bool FillNonHom(CATPixelImage& ioImage);
   // What the image and the value queries share, done once and kept: the checks of the data and
   // the size (a refusal is logged once and kept), the pixel jobs, the resampled rows. False when
   // no image is made.

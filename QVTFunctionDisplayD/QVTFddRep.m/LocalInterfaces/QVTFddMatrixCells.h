@@ -21,6 +21,16 @@ class QVTFddMatrixCells {
     return x < _LengthX && z < _LengthZ ? _Direct[x * _StrideX + z * _StrideZ] : QVTFddDoubleNaN;
   }
 
+  // The cells of X index iX from Z index iZFirst to iZLast, oStride apart, read in place; null
+  // when the matrix does not hold them in memory or the indices leave it.
+  const double* Run(int iX, int iZFirst, int iZLast, unsigned long long& oStride) const {
+    const unsigned int x = static_cast<unsigned int>(iX);
+    const unsigned int a = static_cast<unsigned int>(iZFirst), b = static_cast<unsigned int>(iZLast);
+    if (!_Direct || x >= _LengthX || a > b || b >= _LengthZ) return nullptr;
+    oStride = _StrideZ;
+    return _Direct + x * _StrideX + a * _StrideZ;
+  }
+
  private:
   const CATSamIDoubleMatrix& _Matrix;
   unsigned long long _StrideX = 0, _StrideZ = 0;

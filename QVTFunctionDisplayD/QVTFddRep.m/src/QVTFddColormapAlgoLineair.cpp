@@ -1,8 +1,13 @@
 #include "QVTFddColormapAlgoLineair.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <new>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "CATSamIDouble1p5D.h"
 #include "CATSamIDouble2DDim2NH.h"
@@ -122,21 +127,113 @@ eValueType sCellValue(const QVTFddPixelJob& iXJob, const QVTFddPixelJob& iZJob, 
 
 inline bool sInside(double iValue, double iMin, double iMax) { return iMin <= iValue && iValue <= iMax; }
 
-// Calls iColour(p, r, pixel) for every pixel of the image (when it has pixels), column by column:
-// a column reads the cells of a few X indices, which matrices keep together (Z index fastest),
-// while the image rows it writes stay in the cache for the next columns. Pixels do not depend on
-// each other, so the order changes no pixel.
+// Calls iRead(j, cell) for the cells of X index iX at Z indices iFirst + j, j = 0 .. iLast - iFirst:
+// straight from memory when the matrix holds them there, through the matrix otherwise.
 template <class F>
-void sFillByColumns(CATPixelImage& ioImage, const F& iColour) {
+void sForRun(const QVTFddMatrixCells& iCells, int iX, int iFirst, int iLast, const F& iRead) {
+  unsigned long long lStride = 0;
+  const double* lRun = iCells.Run(iX, iFirst, iLast, lStride);
+  const int n = iLast - iFirst + 1;
+  if (lRun && lStride == 1)
+    for (int j = 0; j < n; ++j) iRead(j, lRun[j]);
+  else if (lRun)
+    for (int j = 0; j < n; ++j) iRead(j, lRun[static_cast<unsigned long long>(j) * lStride]);
+  else
+    for (int j = 0; j < n; ++j) iRead(j, iCells.At(iX, iFirst + j));
+}
+
+// Raises ioMaximum[j] to iCells[j] for j < iCount as QVTFddRaiseMaximum does, two at a time where
+// the processor has SSE2: a range of columns reads its cells at the speed of memory.
+void sRaiseAll(double* ioMaximum, const double* iCells, int iCount) {
+  int j = 0;
+#if defined(__SSE2__)
+  for (; j + 2 <= iCount; j += 2) {
+    const __m128d o = _mm_loadu_pd(ioMaximum + j), w = _mm_loadu_pd(iCells + j);
+    const __m128d lTake = _mm_or_pd(_mm_cmpgt_pd(w, o), _mm_cmpunord_pd(o, o));
+    _mm_storeu_pd(ioMaximum + j, _mm_or_pd(_mm_and_pd(lTake, w), _mm_andnot_pd(lTake, o)));
+  }
+#endif
+  for (; j < iCount; ++j) QVTFddRaiseMaximum(ioMaximum[j], iCells[j]);
+}
+
+// The image column of iXJob reduced along X for Z indices iFirst .. iLast into oReduced (from
+// index 0): the cell of an index job, the maximum of a range job, the interpolation of an
+// interpolation job. Each cell of the column is read once, however many pixels share it.
+void sReduceAlongX(const QVTFddPixelJob& x, const QVTFddMatrixCells& v, int iFirst, int iLast, double* oReduced) {
+  sForRun(v, x._First, iFirst, iLast, [oReduced](int j, double w) { oReduced[j] = w; });
+  if (x._Type == QVTFddPixelJob::RangeJob)
+    for (int i = x._First + 1; i <= x._Second; ++i) {
+      unsigned long long lStride = 0;
+      const double* lRun = v.Run(i, iFirst, iLast, lStride);
+      if (lRun && lStride == 1)
+        sRaiseAll(oReduced, lRun, iLast - iFirst + 1);
+      else
+        sForRun(v, i, iFirst, iLast, [oReduced](int j, double w) { QVTFddRaiseMaximum(oReduced[j], w); });
+    }
+  else if (x._Type == QVTFddPixelJob::InterpolationJob)
+    sForRun(v, x._Second, iFirst, iLast, [oReduced, &x](int j, double w) {
+      oReduced[j] = QVTFddInterpolate(oReduced[j], w, x._Fraction);
+    });
+}
+
+// The value of the pixel of X job x and Z job z, as sCellValue gives it (NaN for no value), from
+// the column reduced along X (iReduced[k] for Z index k). Only a range along X under an
+// interpolation along Z interpolates before it reduces: that one reads the cells.
+double sColumnPixel(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const double* iReduced,
+                    const QVTFddMatrixCells& v) {
+  switch (z._Type) {
+    case QVTFddPixelJob::IndexJob:
+      return iReduced[z._First];
+    case QVTFddPixelJob::RangeJob: {
+      double lMax = QVTFddDoubleNaN;
+      for (int k = z._First; k <= z._Second; ++k) QVTFddRaiseMaximum(lMax, iReduced[k]);
+      return x._Type == QVTFddPixelJob::IndexJob ? lMax : sFloored(lMax);
+    }
+    case QVTFddPixelJob::InterpolationJob: {
+      if (x._Type != QVTFddPixelJob::RangeJob)
+        return QVTFddInterpolate(iReduced[z._First], iReduced[z._Second], z._Fraction);
+      double lValue = QVTFddDoubleNaN;
+      sRangeInterpolation(x, z, v, lValue);
+      return lValue;
+    }
+    default:
+      return QVTFddDoubleNaN;
+  }
+}
+
+// The Z indices that the valued Z jobs read, iFirst .. iLast (iLast below iFirst when none).
+void sZSpan(const QVTFddPixelJob* iZJobs, int iHeight, int& oFirst, int& oLast) {
+  oFirst = 0;
+  oLast = -1;
+  for (int r = 0; r < iHeight; ++r) {
+    const QVTFddPixelJob& z = iZJobs[r];
+    const bool lPair = z._Type == QVTFddPixelJob::RangeJob || z._Type == QVTFddPixelJob::InterpolationJob;
+    if (z._Type != QVTFddPixelJob::IndexJob && !lPair) continue;
+    const int lLast = lPair ? z._Second : z._First;
+    if (oLast < oFirst) oFirst = oLast = z._First;
+    oFirst = std::min(oFirst, z._First);
+    oLast = std::max(oLast, lLast);
+  }
+}
+
+// Fills the image (when it has pixels) column by column: iValues(p, column) gives the values of
+// column p, NaN where a pixel has none, and the axis colours them in one call. A column reads the
+// cells of a few X indices, which matrices keep together (Z index fastest), while the image rows
+// it writes stay in the cache for the next columns. False when the heap is exhausted.
+template <class F>
+bool sFillByColumns(CATPixelImage& ioImage, QVTIFddContinuousAxis& iAxis, const F& iValues) {
   unsigned char* lPixels = ioImage.GetPixelsToModify();
-  if (!lPixels) return;
+  if (!lPixels) return true;
   int lWidth = 0, lHeight = 0;
   ioImage.GetSize(lWidth, lHeight);
-  const size_t lRowBytes = 4 * static_cast<size_t>(lWidth);
+  std::unique_ptr<double[]> lColumn(new (std::nothrow) double[static_cast<size_t>(lHeight)]);
+  if (!lColumn) return false;
+  const long lRowBytes = 4L * lWidth;
   for (int p = 0; p < lWidth; ++p) {
-    unsigned char* lPixel = lPixels + 4 * static_cast<size_t>(p);
-    for (int r = 0; r < lHeight; ++r, lPixel += lRowBytes) iColour(p, r, lPixel);
+    iValues(p, lColumn.get());
+    iAxis.GetPixelColors(lColumn.get(), lHeight, lPixels + 4L * p, lRowBytes);
   }
+  return true;
 }
 
 }  // namespace
@@ -244,19 +341,6 @@ QVTFddColormapAlgo::eValueType QVTFddColormapAlgoLineair::CalculateColumnValue(i
   }
 }
 
-void QVTFddColormapAlgoLineair::ColourPixel(eValueType iType, double iValue, unsigned char* oPixel) {
-  if (iType == ValueFound && !std::isnan(iValue) && _Axis) {
-    int lRed = 0, lGreen = 0, lBlue = 0;
-    _Axis->GetColor(iValue, 0.0, lRed, lGreen, lBlue);
-    oPixel[0] = static_cast<unsigned char>(lRed & 0xFF);
-    oPixel[1] = static_cast<unsigned char>(lGreen & 0xFF);
-    oPixel[2] = static_cast<unsigned char>(lBlue & 0xFF);
-    oPixel[3] = 255;
-  } else {
-    oPixel[0] = oPixel[1] = oPixel[2] = oPixel[3] = 0;
-  }
-}
-
 // ---- shared checks ------------------------------------------------------------------------------
 
 bool QVTFddColormapAlgoLineair::SizeAllowed() const {
@@ -295,25 +379,46 @@ CATPixelImage QVTFddColormapAlgoLineair::MakeBitmap() {
   // One image object whatever the outcome, so that it is returned without a copy of its pixels;
   // a size of 0 leaves it empty.
   CATPixelImage lImage(lReady ? _Width : 0, lReady ? _Height : 0, 3);
-  // The jobs are read through locals: the fill's loops then need not reload them at every pixel.
+  // An exhausted heap leaves no half-coloured image.
+  if (lReady && !(_XJobs && _Values ? FillHomogeneous(lImage) : FillNonHom(lImage))) lImage = CATPixelImage(0, 0, 3);
+  return lImage;
+}
+
+bool QVTFddColormapAlgoLineair::FillHomogeneous(CATPixelImage& ioImage) {
+  // The jobs are read through locals: the loops then need not reload them at every pixel.
   const QVTFddPixelJob* lXJobs = _XJobs;
   const QVTFddPixelJob* lZJobs = _ZJobs;
-  if (lReady && lXJobs && _Values) {
-    // The cells are read in place when the matrix holds them in memory.
-    const QVTFddMatrixCells lCells(*_Values);
-    sFillByColumns(lImage, [&](int p, int r, unsigned char* oPixel) {
+  const int lHeight = _Height;
+  int lFirst = 0, lLast = 0;
+  sZSpan(lZJobs, lHeight, lFirst, lLast);
+  const bool lAnyZ = lLast >= lFirst;
+  std::unique_ptr<double[]> lReduced(
+      new (std::nothrow) double[lAnyZ ? static_cast<size_t>(lLast - lFirst) + 1 : 1]);
+  if (!lReduced) return false;
+  // The cells are read in place when the matrix holds them in memory; lAtZ[k] is the reduced
+  // value of Z index k.
+  const QVTFddMatrixCells lCells(*_Values);
+  const double* lAtZ = lReduced.get() - lFirst;
+  return sFillByColumns(ioImage, *_Axis, [&](int p, double* oColumn) {
+    const QVTFddPixelJob& x = lXJobs[p];
+    const bool lValued = x._Type == QVTFddPixelJob::IndexJob || x._Type == QVTFddPixelJob::RangeJob ||
+                         x._Type == QVTFddPixelJob::InterpolationJob;
+    if (lValued && lAnyZ) sReduceAlongX(x, lCells, lFirst, lLast, lReduced.get());
+    for (int r = 0; r < lHeight; ++r)
+      oColumn[r] = lValued ? sColumnPixel(x, lZJobs[r], lAtZ, lCells) : QVTFddDoubleNaN;
+  });
+}
+
+bool QVTFddColormapAlgoLineair::FillNonHom(CATPixelImage& ioImage) {
+  const QVTFddPixelJob* lZJobs = _ZJobs;
+  QVTFddDoubleMatrix* lResampled = _ValuesResampled.Get();
+  return sFillByColumns(ioImage, *_Axis, [&](int p, double* oColumn) {
+    for (int r = 0; r < _Height; ++r) {
       double lValue = 0.0;
-      const eValueType lType = sCellValue(lXJobs[p], lZJobs[r], lCells, lValue);
-      ColourPixel(lType, lValue, oPixel);
-    });
-  } else if (lReady) {
-    sFillByColumns(lImage, [&](int p, int r, unsigned char* oPixel) {
-      double lValue = 0.0;
-      const eValueType lType = CalculateColumnValue(p, lZJobs[r], _ValuesResampled.Get(), lValue);
-      ColourPixel(lType, lValue, oPixel);
-    });
-  }
-  return lImage;
+      const bool lFound = CalculateColumnValue(p, lZJobs[r], lResampled, lValue) == ValueFound;
+      oColumn[r] = lFound ? lValue : QVTFddDoubleNaN;
+    }
+  });
 }
 
 QVTFddColormapAlgo::eValueType QVTFddColormapAlgoLineair::PixelValue(int iXPixel, int iZPixel, double& oValue) {

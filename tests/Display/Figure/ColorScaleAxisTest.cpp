@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "ColorScaleAxis.h"
 
@@ -110,5 +111,46 @@ TEST(ColorScaleAxis, TableNames) {
     ColorScaleAxis::eTable lBack = ColorScaleAxis::Viridis;
     EXPECT_TRUE(ColorScaleAxis::TableFromName(ColorScaleAxis::TableName(t), lBack));
     EXPECT_EQ(lBack, t);
+  }
+}
+
+// The pixels of many values at once are the colours of each value, with NaN transparent: every
+// kind of scale, values outside the range, at its ends and densely across it (so that a large
+// image's shortcuts are taken), on pixels 8 bytes apart.
+TEST(ColorScaleAxis, PixelColorsAreTheColoursOfEachValue) {
+  struct Case {
+    double min, max;
+    ColorScaleAxis::eTable table;
+    bool reversed, log;
+  };
+  const Case kCases[] = {{-2.0, 2.0, ColorScaleAxis::Viridis, false, false},
+                         {0.0, 70.0, ColorScaleAxis::Rainbow, true, false},
+                         {1.0, 1.0, ColorScaleAxis::Grey, false, false},
+                         {1e-3, 1e3, ColorScaleAxis::Magma, false, true},
+                         {5.0, -5.0, ColorScaleAxis::Turbo, true, false},
+                         {1e9, 1e9 + 1.0, ColorScaleAxis::Plasma, false, false}};
+  for (const Case& c : kCases) {
+    std::vector<double> lValues = {kNaN, kInf, -kInf, 0.0, -0.0, 1.0, -1e300, 1e300, c.min, c.max};
+    const double lWidth = c.max - c.min;
+    for (int k = -10000; k <= 310000; ++k) lValues.push_back(c.min + lWidth * (k / 300000.0));
+    const int n = static_cast<int>(lValues.size());
+    ColorScaleAxis lAxis(c.min, c.max, c.table, c.reversed);
+    lAxis.SetLog(c.log);
+    // Twice: the second call may take shortcuts that the first prepared.
+    for (int lPass = 0; lPass < 2; ++lPass) {
+      std::vector<unsigned char> lPixels(8 * size_t(n), 7);
+      lAxis.GetPixelColors(lValues.data(), n, lPixels.data(), 8);
+      int lWrong = 0;
+      for (int i = 0; i < n; ++i) {
+        const unsigned char* p = &lPixels[8 * size_t(i)];
+        const std::string lExpected = std::isnan(lValues[i]) ? "0,0,0,0" : ColorOf(lAxis, lValues[i]) + ",255";
+        const std::string lGot = std::to_string(p[0]) + "," + std::to_string(p[1]) + "," + std::to_string(p[2]) + "," +
+                                 std::to_string(p[3]);
+        if (lGot != lExpected || p[4] + p[5] + p[6] + p[7] != 4 * 7)
+          ADD_FAILURE() << c.table << " " << lValues[i] << ": " << lGot << " for " << lExpected << " (" << ++lWrong
+                        << ")";
+        if (lWrong > 5) break;
+      }
+    }
   }
 }
