@@ -1,10 +1,20 @@
 #include "CATDlgProgress.h"
 
+#include <algorithm>
+
 #include "CATApplicationFrame.h"
 #include "CATDlgDialog.h"
 #include "DialogTitles.h"
 
 HOST_META_IMPLEMENT(CATDlgProgress, CATDialog, "Dialog")
+
+namespace {
+
+thread_local std::atomic<double>* tPublished = nullptr;
+
+}  // namespace
+
+void CATDlgProgress::PublishOnThisThread(std::atomic<double>* ioFraction) { tPublished = ioFraction; }
 
 CATDlgProgress::CATDlgProgress(CATDialog* iParent, const CATString& iName, CATDlgStyle)
     : CATDialog(iParent, iName), _Min(0), _Max(100), _Pos(0), _PosCount(0), _Terminal(2) {
@@ -33,6 +43,8 @@ CATDlgDialog* CATDlgProgress::GetBox() const {
 void CATDlgProgress::SetPos(int iPos) {
   _Pos = iPos;
   ++_PosCount;
+  if (tPublished)
+    tPublished->store(_Max > _Min ? std::min(std::max(double(_Pos - _Min) / (_Max - _Min), 0.0), 1.0) : 1.0);
   CATDlgDialog* lBox = GetBox();
   if (!lBox || !lBox->GetVisibility()) return;
   const std::string lTitle = DialogTitles::Get(lBox->GetResourceFilename(0).c_str());

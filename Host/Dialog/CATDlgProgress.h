@@ -5,6 +5,8 @@
 #ifndef CATDlgProgress_H
 #define CATDlgProgress_H
 
+#include <atomic>
+
 #include "CATDialog.h"
 #include "TerminalProgress.h"
 
@@ -23,6 +25,11 @@ class CATDlgProgress : public CATDialog {
   int GetPos() const { return _Pos; }
   // How often the position was set (tests follow the progress of a computation with it).
   int GetPosCount() const { return _PosCount; }
+
+  // For a program that shows progress in a window of its own: the controls whose position is set
+  // on the calling thread store the fraction done (0 .. 1, full at the range's end) in ioFraction,
+  // which any thread may read; null stops that. The control itself stays on its thread.
+  static void PublishOnThisThread(std::atomic<double>* ioFraction);
 
  protected:
   void OnAncestorVisibility(int iShown) override;

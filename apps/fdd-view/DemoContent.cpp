@@ -53,7 +53,10 @@ double DemoContent::GetProgress() const {
   return _Levels->GetState() == CurveLevels::eBuilding ? _Levels->GetProgress() : -1.0;
 }
 
-void DemoContent::Cancel() { _Levels->Cancel(); }
+bool DemoContent::Cancel() {
+  _Levels->Cancel();
+  return true;
+}
 
 bool DemoContent::NextPage() {
   _Page = (_Page + 1) % (Gallery::Pages().size() + 1);

@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "CATApplicationFrame.h"
+#include "CATDlgProgress.h"
 #include "CATFont.h"
 #include "CATViewer.h"
 #include "CairoRender.h"
@@ -72,6 +73,7 @@ bool FrameWorker::UseFigure(const std::function<void(Figure&)>& iUse, bool iIdle
 }
 
 void FrameWorker::Loop() {
+  CATDlgProgress::PublishOnThisThread(&_Fraction);
   for (;;) {
     {
       std::unique_lock<std::mutex> lLock(_Mutex);
@@ -81,6 +83,7 @@ void FrameWorker::Loop() {
       _Asked = false;
       _Busy = true;
       _Superseded = false;
+      _Fraction = -1.0;
     }
     std::unique_ptr<Figure> lFigure;
     std::shared_ptr<Frame> lFrame = Draw(_Current, lFigure);

@@ -1,5 +1,5 @@
-// Draws a window's figures off the window's thread, for content whose frames take longer than a
-// frame (an order map): the window asks for a view, keeps showing the last picture, and takes the
+// Draws a window's figures off the window's thread, for content whose frames may take longer than
+// a frame (a colour map): the window asks for a view, keeps showing the last picture, and takes the
 // new one when it is there. A request that replaces one still being drawn cuts that one short (the
 // host's cancel of its progress box) and its picture is dropped.
 // Figures are made, drawn and released on the worker's thread only (the host's reference counts
@@ -7,6 +7,7 @@
 #ifndef FrameWorker_H
 #define FrameWorker_H
 
+#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -56,6 +57,9 @@ class FrameWorker {
   void Ask(const ViewBox& iView, int iWidth, int iHeight);
   // A picture is being drawn or waits to be.
   bool IsBusy() const;
+  // How far the picture being drawn is (the rows of an order map done, 0 .. 1); negative while
+  // its computation has said nothing of that yet.
+  double GetFraction() const { return _Fraction.load(); }
   // The picture kept since the last call, or null.
   std::shared_ptr<const Frame> TakeNew();
   // Runs iUse on the last figure kept; with iIdle only while nothing is drawn (iUse may then make
@@ -82,6 +86,8 @@ class FrameWorker {
   Request _Next, _Current;
   std::unique_ptr<Figure> _Figure;
   std::shared_ptr<Frame> _New;
+  // Published by the host's progress controls set on the worker's thread.
+  std::atomic<double> _Fraction{-1.0};
   std::thread _Thread;
 };
 

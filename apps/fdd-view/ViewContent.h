@@ -19,12 +19,13 @@ class ViewContent {
   // The status line's text for the data point (iX, iY) of the plot drawn last, whose pixel columns
   // are iColumn data units wide.
   virtual std::string Describe(const PlotArea& iPlot, double iX, double iY, double iColumn) const = 0;
-  // Frames that take longer than a frame (an order map): drawn off the window's thread.
+  // Frames that may take longer than a frame (a colour map): drawn off the window's thread.
   virtual bool SlowFrames() const { return false; }
   // Work that still runs: its progress 0 .. 1; negative when there is none.
   virtual double GetProgress() const { return -1.0; }
-  // Stops that work; what is drawn then does without it.
-  virtual void Cancel() {}
+  // Stops that work; what is drawn then does without it. False when the work could not take the
+  // request yet (it has not started): the window asks again.
+  virtual bool Cancel() { return true; }
   // Content of several pages turns to the next one (after the last, the first); false when it has
   // only one.
   virtual bool NextPage() { return false; }

@@ -97,6 +97,7 @@ double ViewCurveCommand::GetProgress() const {
   return lLeast;
 }
 
-void ViewCurveCommand::Cancel() {
+bool ViewCurveCommand::Cancel() {
   for (const auto& lLevels : _Levels) lLevels->Cancel();
+  return true;
 }

@@ -20,7 +20,7 @@ class ViewCurveCommand : public CurveCommand, public ViewContent {
   void Fill(PlotArea& ioPlot, const ViewBox* iView) override;
   std::string Describe(const PlotArea& iPlot, double iX, double iY, double iColumn) const override;
   double GetProgress() const override;
-  void Cancel() override;
+  bool Cancel() override;
 
  protected:
   int Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) override;

@@ -39,7 +39,10 @@ std::string ViewMapCommand::Describe(const PlotArea& iPlot, double iX, double iY
   return lText;
 }
 
-void ViewMapCommand::Cancel() { CATApplicationFrame::RecordInterrupt(); }
+bool ViewMapCommand::Cancel() {
+  // Taken by the progress box of the computation running, or by the one a cancel already waits for.
+  return CATApplicationFrame::RecordInterrupt() != 0 || CATApplicationFrame::IsInterruptPending() != 0;
+}
 
 int ViewMapCommand::Finish(const OrderInterrupts& iInterrupts, int iStatus) const {
   (void)iInterrupts;

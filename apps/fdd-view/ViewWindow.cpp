@@ -33,6 +33,7 @@ const auto kLoadingShown = std::chrono::milliseconds(100);
 // The window opened while the data loaded, which Run takes over; whether it was closed meanwhile.
 GtkWidget* sLoadingWindow = nullptr;
 bool sClosedWhileLoading = false;
+bool sTrace = false;
 
 void OnLoadingDestroyed(GtkWidget*, void*) {
   sLoadingWindow = nullptr;
@@ -42,6 +43,18 @@ void OnLoadingDestroyed(GtkWidget*, void*) {
 int OnLoadingTick(void* iBar) {
   gtk_progress_bar_pulse(GTK_PROGRESS_BAR(iBar));
   return G_SOURCE_CONTINUE;
+}
+
+// Reading a data file has no point at which it could stop: Esc says so rather than doing nothing.
+int OnLoadingKey(void*, unsigned int iKey, unsigned int, int, void* iBar) {
+  if (iKey != GDK_KEY_Escape) return FALSE;
+  const char* const kText = "loading the data: it cannot be stopped (closing the window ends fdd-view once it is read)";
+  gtk_progress_bar_set_text(GTK_PROGRESS_BAR(iBar), kText);
+  if (sTrace) {
+    std::printf("status %s\n", kText);
+    std::fflush(stdout);
+  }
+  return TRUE;
 }
 
 }  // namespace
@@ -119,10 +132,16 @@ int ViewWindow::Load(const Options& iOptions, const std::function<int()>& iStep)
     gtk_progress_bar_set_text(GTK_PROGRESS_BAR(lBar), "loading the data");
     gtk_widget_set_valign(lBar, GTK_ALIGN_END);
     gtk_window_set_child(GTK_WINDOW(sLoadingWindow), lBar);
+    sTrace = iOptions.Trace;
+    GtkEventController* lKeys = gtk_event_controller_key_new();
+    g_signal_connect(lKeys, "key-pressed", G_CALLBACK(OnLoadingKey), lBar);
+    gtk_widget_add_controller(sLoadingWindow, lKeys);
     const guint lTimer = g_timeout_add(50, reinterpret_cast<GSourceFunc>(OnLoadingTick), lBar);
     gtk_window_present(GTK_WINDOW(sLoadingWindow));
     while (!lDone) g_main_context_iteration(nullptr, TRUE);
     g_source_remove(lTimer);
+    // The window Run takes over has keys of its own; the bar goes.
+    if (sLoadingWindow) gtk_widget_remove_controller(sLoadingWindow, lKeys);
   }
   if (lThread.joinable()) lThread.join();
   if (iOptions.Trace) {
@@ -283,7 +302,7 @@ void ViewWindow::DrawShown(cairo_t* iContext, int iWidth, int iHeight) {
   _Width = iWidth;
   _Height = iHeight;
   if (std::shared_ptr<const FrameWorker::Frame> lNew = _Worker->TakeNew()) _Shown = std::move(lNew);
-  const bool lCurrent = _Shown && _Shown->Width == iWidth && _Shown->Height == iHeight && _Shown->View.Shows(_View);
+  const bool lCurrent = ShowsCurrent();
   if (!lCurrent) _Worker->Ask(_View, iWidth, iHeight);
   cairo_save(iContext);
   cairo_set_source_rgb(iContext, 1.0, 1.0, 1.0);
@@ -303,6 +322,10 @@ void ViewWindow::DrawShown(cairo_t* iContext, int iWidth, int iHeight) {
     Trace(_Shown->View, _Shown->Texts, _Shown->TextBoxes, iWidth, iHeight, lMilliseconds, !lCurrent, _Shown->Cut);
   // The input is answered by the frame that shows its view.
   if (lCurrent) _InputPending = false;
+}
+
+bool ViewWindow::ShowsCurrent() const {
+  return _Shown && _Shown->Width == _Width && _Shown->Height == _Height && _Shown->View.Shows(_View);
 }
 
 void ViewWindow::DrawBox(cairo_t* iContext) const {
@@ -534,7 +557,8 @@ int ViewWindow::OnKey(void*, unsigned int iKey, unsigned int, int, void* iSelf) 
       gtk_window_destroy(GTK_WINDOW(lSelf._Window));
       return TRUE;
     case GDK_KEY_Escape:
-      lSelf._Content.Cancel();
+      lSelf._CancelAsked = true;
+      lSelf.ApplyCancel();
       return TRUE;
     case GDK_KEY_n:
     case GDK_KEY_Page_Down:
@@ -583,15 +607,22 @@ int ViewWindow::OnKey(void*, unsigned int iKey, unsigned int, int, void* iSelf) 
 int ViewWindow::OnTick(void* iSelf) {
   ViewWindow& lSelf = *static_cast<ViewWindow*>(iSelf);
   if (lSelf._Closed) return G_SOURCE_CONTINUE;
-  const double lProgress = lSelf._Content.GetProgress();
-  // A picture drawn off this thread says nothing of how far it is: the bar pulses.
+  lSelf.ApplyCancel();
   const bool lDrawing = lSelf._Worker && lSelf._Worker->IsBusy();
+  // A picture drawn off this thread tells its rows done once its computation has started.
+  const double lProgress = lDrawing ? lSelf._Worker->GetFraction() : lSelf._Content.GetProgress();
   const bool lWorking = lProgress >= 0.0 || lDrawing;
   gtk_widget_set_opacity(lSelf._Progress, lWorking ? 1.0 : 0.0);
-  if (lDrawing)
-    gtk_progress_bar_pulse(GTK_PROGRESS_BAR(lSelf._Progress));
-  else if (lWorking)
+  if (lProgress >= 0.0) {
     gtk_progress_bar_set_fraction(GTK_PROGRESS_BAR(lSelf._Progress), lProgress);
+    if (lSelf._Options.Trace && lProgress != lSelf._TracedProgress) {
+      std::printf("progress %.3f\n", lProgress);
+      std::fflush(stdout);
+    }
+  } else if (lWorking) {
+    gtk_progress_bar_pulse(GTK_PROGRESS_BAR(lSelf._Progress));
+  }
+  lSelf._TracedProgress = lProgress;
   // Work that has ended changes what is drawn (the levels of a curve are ready).
   if (lSelf._WasWorking && !lWorking) {
     lSelf._Rebuild = true;
@@ -599,6 +630,15 @@ int ViewWindow::OnTick(void* iSelf) {
   }
   lSelf._WasWorking = lWorking;
   return G_SOURCE_CONTINUE;
+}
+
+void ViewWindow::ApplyCancel() {
+  if (!_CancelAsked) return;
+  // Slow content whose picture is being drawn, or is still to be asked for (a view changed just
+  // before Esc), may yet make the progress box that takes the request: it is asked again on every
+  // tick until then.
+  const bool lComing = _Worker && (_Worker->IsBusy() || !ShowsCurrent());
+  if (_Content.Cancel() || !lComing) _CancelAsked = false;
 }
 
 int ViewWindow::OnFrameDone(void* iSelf) {

@@ -8,8 +8,10 @@
 // data; the arrow keys pan and + and - zoom; s saves the view as fdd-plot writes pictures (PNG,
 // SVG or PDF by the name's extension, into the file given or one a file chooser asks for); Esc
 // stops work in progress; n or Page Down turns to the content's next page; q closes.
-// Content whose frames are slow (an order map) is drawn off the window's thread: the window shows
-// the last picture (a pan moves nothing until the new one is there) and a progress bar meanwhile.
+// Content whose frames may be slow (a colour map) is drawn off the window's thread: the window
+// shows the last picture (a pan moves nothing until the new one is there) and a progress bar
+// meanwhile, with the fraction of rows done when the computation tells it. Esc before that
+// computation has started stops it once it does.
 // With a trace, one line per frame goes to the standard output:
 //   frame N ms=T input_ms=I size=WxH area=AX,AY box=L,T,R,B x=X0,X1 y=Y0,Y1 busy=B cut=C
 //   text_boxes=X0,Y0,X1,Y1;... ticks=TEXT|TEXT|...
@@ -18,7 +20,8 @@
 // x, y: the view shown; B: 1 while a newer view is still being drawn off the window's thread;
 // C: 1 when Esc cut the picture shown short;
 // text_boxes: the geometric texts' boxes, model units),
-// and the status line's text as it changes: status TEXT.
+// the status line's text as it changes: status TEXT, and the progress bar's fraction as it
+// changes: progress F.
 // Borrows the content and the font; owns its GTK widgets through the window.
 #ifndef ViewWindow_H
 #define ViewWindow_H
@@ -70,6 +73,8 @@ class ViewWindow {
   // Draw for content drawn off the window's thread: the newest picture, and a request for the
   // current view when it is not that picture's.
   void DrawShown(cairo_t* iContext, int iWidth, int iHeight);
+  // The picture shown is of the current view and the area's size.
+  bool ShowsCurrent() const;
   // The box a box drag draws, over the frame.
   void DrawBox(cairo_t* iContext) const;
   // A new figure of the view iView (axis coordinates) at iWidth x iHeight.
@@ -103,6 +108,8 @@ class ViewWindow {
   static void OnPressed(void* iGesture, int iPresses, double iX, double iY, void* iSelf);
   static int OnKey(void* iController, unsigned int iKey, unsigned int iCode, int iState, void* iSelf);
   static int OnTick(void* iSelf);
+  // Hands an Esc to the content's work, as soon as it can take it.
+  void ApplyCancel();
   static int OnFrameDone(void* iSelf);
   static void OnDestroy(GtkWidget* iWindow, void* iSelf);
   // GTK once per program; false without a display.
@@ -140,6 +147,9 @@ class ViewWindow {
   std::chrono::steady_clock::time_point _Input;
   bool _InputPending = false;
   bool _WasWorking = false;
+  // Esc asked to stop work that had not started; the bar's fraction last traced.
+  bool _CancelAsked = false;
+  double _TracedProgress = -1.0;
   // Slow content: the thread that draws it and the picture shown.
   std::unique_ptr<FrameWorker> _Worker;
   std::shared_ptr<const FrameWorker::Frame> _Shown;

@@ -1,3 +1,6 @@
+#include <atomic>
+#include <thread>
+
 #include <gtest/gtest.h>
 
 #include "CATApplicationFrame.h"
@@ -120,6 +123,30 @@ TEST(CATDlgProgress, KeepsRangeAndPositionAndSitsInItsBox) {
   EXPECT_EQ(lBox->GetChild(0), lProgress);
   EXPECT_TRUE(lProgress->IsAKindOf("CATDialog"));
   lBox->Release();  // releases the control with it
+}
+
+TEST(CATDlgProgress, PublishesTheFractionDoneOnlyFromTheThreadThatAskedForIt) {
+  CATDlgDialog* lBox = new CATDlgDialog(nullptr, "Box", 0);
+  CATDlgProgress* lProgress = new CATDlgProgress(lBox, "Progress", 0);
+  lProgress->SetRange(10, 50);
+  std::atomic<double> lFraction{-1.0};
+  // Another thread asking publishes nothing of this thread's controls.
+  std::thread([&] { CATDlgProgress::PublishOnThisThread(&lFraction); }).join();
+  lProgress->SetPos(20);
+  EXPECT_EQ(lFraction.load(), -1.0);
+  CATDlgProgress::PublishOnThisThread(&lFraction);
+  const struct {
+    int Pos;
+    double Fraction;
+  } kCases[] = {{20, 0.25}, {10, 0.0}, {50, 1.0}, {70, 1.0}, {0, 0.0}};
+  for (const auto& lCase : kCases) {
+    lProgress->SetPos(lCase.Pos);
+    EXPECT_DOUBLE_EQ(lFraction.load(), lCase.Fraction) << lCase.Pos;
+  }
+  CATDlgProgress::PublishOnThisThread(nullptr);
+  lProgress->SetPos(30);
+  EXPECT_EQ(lFraction.load(), 0.0);
+  lBox->Release();
 }
 
 TEST(CATDlgProgress, AControlWithoutABoxTakesNoInterrupt) {

@@ -93,6 +93,7 @@ class Viewer:
         threading.Thread(target=self._read, daemon=True).start()
         self.last = None
         self.frames = []
+        self.progress = []
 
     def _read(self):
         for line in self.process.stdout:
@@ -108,9 +109,7 @@ class Viewer:
                 break
             if line is None:
                 fail("fdd-view ended while waiting for %s: %s" % (what, self.process.stderr.read()))
-            if line.startswith("frame "):
-                self.last = parse_frame(line)
-                self.frames.append(self.last)
+            self._take(line)
             if predicate(line):
                 return line
         fail("no %s within %.0f s" % (what, STEP_TIMEOUT))
@@ -130,9 +129,15 @@ class Viewer:
                 return
             if line is None:
                 return
-            if line.startswith("frame "):
-                self.last = parse_frame(line)
-                self.frames.append(self.last)
+            self._take(line)
+
+    def _take(self, line):
+        """Keeps the frames and the progress bar's fractions."""
+        if line.startswith("frame "):
+            self.last = parse_frame(line)
+            self.frames.append(self.last)
+        elif line.startswith("progress "):
+            self.progress.append(float(line.split()[1]))
 
     def xdotool(self, *arguments):
         subprocess.run(["xdotool"] + [str(a) for a in arguments], env=dict(os.environ, DISPLAY=self.display),
@@ -320,6 +325,9 @@ def run_map(program, display, work):
         viewer.xdotool("click", "--repeat", 2, "--delay", 50, 4)
         zoomed = viewer.frame(lambda f: f["x"][1] - f["x"][0] < 0.8 * (home["x"][1] - home["x"][0]), "a zoomed map")
         print("map wheel: frame %.1f ms, input to frame %.1f ms" % (zoomed["ms"], zoomed["input_ms"]), flush=True)
+        # Off the window's thread: the zoom is first answered with the last picture.
+        if not any(f["busy"] for f in viewer.frames):
+            fail("the map was drawn on the window's thread")
         rows = screenshot(display, os.path.join(work, "map-zoomed.png"))
         colours = {rows[int(top + (t + b) / 2)][int(left + x)] for x in range(int(l) + 2, int(r) - 2, 7)}
         if len(colours) < 5:
@@ -367,6 +375,16 @@ def run_order_map(program, display, work):
         if not answered or max(f["ms"] for f in answered) > 100:
             fail("the window did not answer while the order map was computed: %s" % answered)
         print("order map: %d frames answered while computing" % len(answered), flush=True)
+        # The bar shows the rows done, not a pulse.
+        if not any(0.0 < f < 1.0 for f in viewer.progress):
+            fail("the progress bar showed no fraction of the order map's rows: %s" % viewer.progress)
+        # Esc right after a key's pan, before that picture's computation has begun, still cuts it.
+        viewer.xdotool("key", "--delay", 0, "Left", "Escape")
+        early = parse_frame(viewer.next_line(lambda line: line.startswith("frame ") and parse_frame(line)["busy"] == 0 and
+                                             parse_frame(line)["x"][0] < cut["x"][0], "the order map Esc came before"))
+        if not early["cut"]:
+            fail("Esc before the computation began did not cut it short")
+        cut = early
         # The program goes on: a pan after the cut is drawn in full.
         viewer.xdotool("key", "Left")
         after = parse_frame(viewer.next_line(lambda line: line.startswith("frame ") and parse_frame(line)["busy"] == 0 and
@@ -387,11 +405,25 @@ def run_loading(program, display, work):
     """Data that loads for longer than a frame opens the window with its progress bar meanwhile;
     the plot then shows in it."""
     path = os.path.join(work, "long.csv")
+    rows = 6_000_000
+    # Written a thousand rows at a time: each block is its number before the same thousand endings.
+    block = ["%03d,%d\n" % (j, j % 977) for j in range(1000)]
     with open(path, "w") as out:
         out.write("t,v\n")
-        out.write("".join("%d,%d\n" % (i, i % 977) for i in range(2_000_000)))
+        for b in range(rows // 1000):
+            out.write(str(b) + str(b).join(block))
     viewer = Viewer(program, display, ["curve", "--x", path + ":t", "--y", path + ":v"], work)
     try:
+        # Esc while the file is read says that reading cannot be stopped.
+        deadline = time.time() + STEP_TIMEOUT
+        while subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^fdd-view$"], capture_output=True,
+                             env=dict(os.environ, DISPLAY=display)).returncode != 0 and time.time() < deadline:
+            time.sleep(0.02)
+        # Keys go to the window under the pointer.
+        viewer.xdotool("mousemove", 200, 200, "key", "Escape")
+        line = viewer.next_line(lambda line: line.startswith(("status ", "loaded ", "frame ")), "Esc's answer while loading")
+        if not line.startswith("status loading the data: it cannot be stopped"):
+            fail("Esc while loading said nothing: " + line)
         line = viewer.next_line(lambda line: line.startswith("loaded ") or line.startswith("frame "), "the data loaded")
         if not line.startswith("loaded "):
             fail("a frame came before the data was loaded: " + line)
@@ -399,7 +431,7 @@ def run_loading(program, display, work):
         print("loading: %s ms, window %s" % (fields["ms"], fields["window"]), flush=True)
         if float(fields["ms"]) > 150 and fields["window"] != "1":
             fail("the window did not open while the data loaded: " + line)
-        viewer.frame(lambda f: f["x"] == [0, 1999999], "the loaded curve")
+        viewer.frame(lambda f: f["x"] == [0, rows - 1], "the loaded curve")
         viewer.quit()
     finally:
         viewer.close()
