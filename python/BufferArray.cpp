@@ -1,14 +1,10 @@
 #include "BufferArray.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstdlib>
-#include <cstdint>
 #include <cstring>
 #include <limits>
 
-#include "DataRange.h"
 #include "NumericArray.h"
+#include "RefPtr.h"
 
 namespace py = pybind11;
 
@@ -48,7 +44,8 @@ bool StoredOf(const std::string& iFormat, py::ssize_t iSize, NumericArray::Store
 
 }  // namespace
 
-BufferArray* BufferArray::Make(const py::handle& iObject, const std::string& iName, bool iMatrix, std::string& oError) {
+NumericArray* BufferArray::Make(const py::handle& iObject, const std::string& iName, bool iMatrix,
+                                std::string& oError) {
   if (!PyObject_CheckBuffer(iObject.ptr())) {
     oError = iName + ": give an array of numbers (a NumPy array or another buffer), not " +
              std::string(py::str(py::type::of(iObject).attr("__name__")));
@@ -74,20 +71,18 @@ BufferArray* BufferArray::Make(const py::handle& iObject, const std::string& iNa
                std::to_string(lMax) + " that can be drawn";
       return nullptr;
     }
-  BufferArray* lArray = new BufferArray();
-  lArray->_Data = static_cast<const unsigned char*>(lInfo->ptr);
-  lArray->_Rows = static_cast<unsigned int>(lInfo->shape[0]);
-  lArray->_RowStride = lInfo->strides[0];
-  if (iMatrix) {
-    lArray->_Columns = static_cast<unsigned int>(lInfo->shape[1]);
-    lArray->_ColumnStride = lInfo->strides[1];
-  }
-  lArray->_Stored = lStored;
-  lArray->_Swapped = lSwapped;
-  lArray->_Direct = lStored == NumericArray::Stored::Float64 && !lSwapped;
-  lArray->_Info = std::move(lInfo);
+  const void* lData = lInfo->ptr;
+  const unsigned int lRows = static_cast<unsigned int>(lInfo->shape[0]);
+  const unsigned int lColumns = iMatrix ? static_cast<unsigned int>(lInfo->shape[1]) : 1;
+  const py::ssize_t lRowStride = lInfo->strides[0], lColumnStride = iMatrix ? lInfo->strides[1] : 0;
+  const RefPtr<BufferArray> lKeeper(new BufferArray(std::move(lInfo)));
+  NumericArray* lArray = NumericArray::FromMemory(lData, lRowStride, lColumnStride, lStored, lSwapped, lRows,
+                                                  lColumns, iMatrix, lKeeper.Get());
+  if (!lArray) oError = iName + ": out of memory";
   return lArray;
 }
+
+BufferArray::BufferArray(std::unique_ptr<py::buffer_info> iInfo) : _Info(std::move(iInfo)) {}
 
 BufferArray::~BufferArray() {
   // Letting go of the buffer touches Python objects; after the interpreter has ended there is
@@ -98,55 +93,4 @@ BufferArray::~BufferArray() {
   }
   py::gil_scoped_acquire lLock;
   _Info.reset();
-}
-
-unsigned int BufferArray::GetLineValues(bool iRow, unsigned int iLine, unsigned int iFirst, unsigned int iCount,
-                                        double* oValues) const {
-  const unsigned int lLines = iRow ? _Rows : _Columns, lLength = iRow ? _Columns : _Rows;
-  if (!oValues || iFirst >= lLength || iLine >= lLines) return 0;
-  const unsigned int lCount = iCount < lLength - iFirst ? iCount : lLength - iFirst;
-  const std::ptrdiff_t lAcross = iRow ? _RowStride : _ColumnStride, lAlong = iRow ? _ColumnStride : _RowStride;
-  ReadRun(_Data + iLine * lAcross + iFirst * lAlong, lAlong, lCount, oValues);
-  return lCount;
-}
-
-void BufferArray::ReadRun(const unsigned char* iFrom, std::ptrdiff_t iStride, unsigned int iCount,
-                          double* oValues) const {
-  if (_Direct && iStride == sizeof(double))
-    std::memcpy(oValues, iFrom, iCount * sizeof(double));
-  else
-    NumericArray::ConvertStored(_Stored, iFrom, iStride, iCount, _Swapped, oValues);
-}
-
-bool BufferArray::GetFiniteRange(double& oMin, double& oMax) const {
-  // Along the axis whose values lie closest together, one cache-friendly pass.
-  const bool lAlongRows = _Columns > 1 && std::abs(_ColumnStride) < std::abs(_RowStride);
-  const unsigned int lLines = lAlongRows ? _Rows : _Columns, lLength = lAlongRows ? _Columns : _Rows;
-  const std::ptrdiff_t lLineStride = lAlongRows ? _RowStride : _ColumnStride;
-  const std::ptrdiff_t lStride = lAlongRows ? _ColumnStride : _RowStride;
-  double lMin = NAN, lMax = NAN;
-  double lChunk[1024];
-  for (unsigned int l = 0; l < lLines; ++l)
-    for (unsigned int lFirst = 0; lFirst < lLength;) {
-      const unsigned int lCount = std::min<unsigned int>(lLength - lFirst, sizeof(lChunk) / sizeof(lChunk[0]));
-      ReadRun(_Data + l * lLineStride + lFirst * lStride, lStride, lCount, lChunk);
-      DataRange::Add(lChunk, lCount, false, lMin, lMax);
-      lFirst += lCount;
-    }
-  if (!(lMin <= lMax)) return false;
-  oMin = lMin;
-  oMax = lMax;
-  return true;
-}
-
-const double* BufferArray::GetDirectValues(long long& oRowStride, long long& oColumnStride) const {
-  oRowStride = oColumnStride = 0;
-  const std::ptrdiff_t lSize = sizeof(double);
-  if (!_Direct || !_Data || reinterpret_cast<uintptr_t>(_Data) % alignof(double) != 0 || _RowStride % lSize != 0 ||
-      _ColumnStride % lSize != 0)
-    return nullptr;
-  oRowStride = _RowStride / lSize;
-  oColumnStride = _ColumnStride / lSize;
-  // A buffer is untyped memory: its float64 bytes may be read as the doubles they are.
-  return reinterpret_cast<const double*>(_Data);
 }

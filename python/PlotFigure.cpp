@@ -11,11 +11,12 @@
 #include <mutex>
 #include <utility>
 
+#include "ArrayMatrix.h"
+#include "ArrayValueRows.h"
+#include "ArrayVector.h"
+#include "ArrayXRows.h"
 #include "BufferArray.h"
-#include "BufferMatrix.h"
-#include "BufferValueRows.h"
-#include "BufferVector.h"
-#include "BufferXRows.h"
+#include "NumericArray.h"
 #include "CATFont.h"
 #include "CATViewer.h"
 #include "CairoRender.h"
@@ -61,15 +62,16 @@ void Warn(const std::string& iMessage) {
   if (PyErr_WarnEx(PyExc_UserWarning, iMessage.c_str(), 2) != 0) throw py::error_already_set();
 }
 
-RefPtr<BufferArray> ArrayOf(const py::handle& iObject, const std::string& iName, bool iMatrix) {
+RefPtr<NumericArray> ArrayOf(const py::handle& iObject, const std::string& iName, bool iMatrix) {
   std::string lError;
-  RefPtr<BufferArray> lArray(BufferArray::Make(iObject, iName, iMatrix, lError));
+  RefPtr<NumericArray> lArray(BufferArray::Make(iObject, iName, iMatrix, lError));
   if (!lArray) Raise(PyExc_ValueError, lError);
   return lArray;
 }
 
-RefPtr<BufferVector> VectorOf(const py::handle& iObject, const std::string& iName) {
-  return RefPtr<BufferVector>(new BufferVector(ArrayOf(iObject, iName, false).Get()));
+RefPtr<ArrayVector> VectorOf(const py::handle& iObject, const std::string& iName) {
+  const RefPtr<NumericArray> lArray = ArrayOf(iObject, iName, false);
+  return RefPtr<ArrayVector>(new ArrayVector(lArray.Get(), 0, lArray->GetRows()));
 }
 
 // Two numbers (a, b) from any sequence of two; false for anything else.
@@ -102,7 +104,7 @@ ColorScaleAxis::eTable TableOf(const std::string& iName) {
   return lTable;
 }
 
-std::string Shape(const BufferArray& iArray) {
+std::string Shape(const NumericArray& iArray) {
   return std::to_string(iArray.GetRows()) + " x " + std::to_string(iArray.GetColumns());
 }
 
@@ -183,9 +185,9 @@ void PlotFigure::AddCurve(const py::object& iY, const py::object& iX, const py::
                                   std::to_string(lItems.size()) + " curves: give one name per curve");
     lNames = lLabels;
   }
-  RefPtr<BufferVector> lX;
+  RefPtr<ArrayVector> lX;
   if (!iX.is_none()) lX = VectorOf(iX, "x");
-  std::vector<RefPtr<BufferVector>> lYs;
+  std::vector<RefPtr<ArrayVector>> lYs;
   for (size_t i = 0; i < lItems.size(); ++i) lYs.push_back(VectorOf(lItems[i], lSeveral ? lNames[i] : "y"));
   if (lX)
     for (size_t i = 0; i < lYs.size(); ++i)
@@ -225,17 +227,17 @@ void PlotFigure::AddMap(const py::object& iX, const py::object& iZ, const py::ob
   if (iZ.is_none() || iValues.is_none()) Raise(PyExc_ValueError, "give the Z values (z) and the values (values)");
   if (iX.is_none() == iXRows.is_none()) Raise(PyExc_ValueError, "give the X values with x or with x_rows, not both");
   if (iTranspose && !iXRows.is_none()) Raise(PyExc_ValueError, "transpose reads values with x, not with x_rows");
-  const RefPtr<BufferVector> lZ = VectorOf(iZ, "z");
-  const RefPtr<BufferArray> lValues = ArrayOf(iValues, "values", true);
-  RefPtr<BufferVector> lX;
-  RefPtr<BufferMatrix> lMatrix;
-  RefPtr<BufferXRows> lRows;
-  RefPtr<BufferValueRows> lValueRows;
+  const RefPtr<ArrayVector> lZ = VectorOf(iZ, "z");
+  const RefPtr<NumericArray> lValues = ArrayOf(iValues, "values", true);
+  RefPtr<ArrayVector> lX;
+  RefPtr<ArrayMatrix> lMatrix;
+  RefPtr<ArrayXRows> lRows;
+  RefPtr<ArrayValueRows> lValueRows;
   unsigned int lLengthX = 0;
   if (iXRows.is_none()) {
     lX = VectorOf(iX, "x");
-    lMatrix = RefPtr<BufferMatrix>(
-        new BufferMatrix(lValues.Get(), iTranspose ? BufferMatrix::RowPerX : BufferMatrix::RowPerZ));
+    lMatrix = RefPtr<ArrayMatrix>(
+        new ArrayMatrix(lValues.Get(), iTranspose ? ArrayMatrix::RowPerX : ArrayMatrix::RowPerZ));
     if (lMatrix->GetLengthX() != lX->GetLength() || lMatrix->GetLengthY() != lZ->GetLength()) {
       const std::string lX0 = std::to_string(lX->GetLength()), lZ0 = std::to_string(lZ->GetLength());
       Raise(PyExc_ValueError, "values: " + Shape(*lValues) + " values, but the map needs " +
@@ -245,7 +247,7 @@ void PlotFigure::AddMap(const py::object& iX, const py::object& iZ, const py::ob
     CheckOrder(lX.Get(), "x");
     lLengthX = lX->GetLength();
   } else {
-    const RefPtr<BufferArray> lXRows = ArrayOf(iXRows, "x_rows", true);
+    const RefPtr<NumericArray> lXRows = ArrayOf(iXRows, "x_rows", true);
     if (lXRows->GetRows() != lZ->GetLength())
       Raise(PyExc_ValueError, "x_rows: " + std::to_string(lXRows->GetRows()) + " rows, but z has " +
                                   std::to_string(lZ->GetLength()) + " values (one row per Z value)");
@@ -255,11 +257,11 @@ void PlotFigure::AddMap(const py::object& iX, const py::object& iZ, const py::ob
     std::string lBreak;
     {
       const py::gil_scoped_release lFree;
-      lRows = RefPtr<BufferXRows>(new BufferXRows(lXRows.Get()));
+      lRows = RefPtr<ArrayXRows>(new ArrayXRows(lXRows.Get()));
       lBreak = SampleOrder::Check(lRows.Get(), "x_rows", "x");
     }
     if (!lBreak.empty()) Raise(PyExc_ValueError, lBreak);
-    lValueRows = RefPtr<BufferValueRows>(new BufferValueRows(lValues.Get(), lRows->GetRowLengths()));
+    lValueRows = RefPtr<ArrayValueRows>(new ArrayValueRows(lValues.Get(), lRows->GetRowLengths()));
     for (const unsigned int lLength : lRows->GetRowLengths()) lLengthX = std::max(lLengthX, lLength);
   }
   CheckOrder(lZ.Get(), "z");
@@ -304,8 +306,8 @@ void PlotFigure::AddContribution(const py::object& iX, const py::object& iY, con
   ReadLimits(iXLimits, "x_limits", lX0, lX1);
   ReadLimits(iValueLimits, "value_limits", lValueMin, lValueMax);
   const ColorScaleAxis::eTable lTable = TableOf(iColors);
-  const RefPtr<BufferVector> lX = VectorOf(iX, "x");
-  const RefPtr<BufferVector> lY = VectorOf(iY, "y");
+  const RefPtr<ArrayVector> lX = VectorOf(iX, "x");
+  const RefPtr<ArrayVector> lY = VectorOf(iY, "y");
   if (lX->GetLength() != lY->GetLength())
     Raise(PyExc_ValueError, "y: " + std::to_string(lY->GetLength()) + " values for " +
                                 std::to_string(lX->GetLength()) + " arguments: one value per argument is needed");

@@ -25,8 +25,12 @@ double ArrayMatrix::GetValue(unsigned int iX, unsigned int iZ) const {
 }
 
 const double* ArrayMatrix::GetDirectValues(unsigned long long& oStrideX, unsigned long long& oStrideZ) const {
-  const unsigned long long lColumns = _Array ? _Array->GetColumns() : 0;
-  oStrideX = _Layout == RowPerZ ? 1 : lColumns;
-  oStrideZ = _Layout == RowPerZ ? lColumns : 1;
-  return _Array ? _Array->GetDirectValues(0) : nullptr;
+  oStrideX = oStrideZ = 0;
+  long long lRowStride = 0, lColumnStride = 0;
+  const double* lValues = _Array ? _Array->GetDirectValues(lRowStride, lColumnStride) : nullptr;
+  // The interface's strides run forward only.
+  if (!lValues || lRowStride < 0 || lColumnStride < 0) return nullptr;
+  oStrideX = static_cast<unsigned long long>(_Layout == RowPerZ ? lColumnStride : lRowStride);
+  oStrideZ = static_cast<unsigned long long>(_Layout == RowPerZ ? lRowStride : lColumnStride);
+  return lValues;
 }

@@ -23,7 +23,7 @@ class ArrayMatrix : public CATSamIDoubleMatrix {
   unsigned int GetLengthX() const override;
   unsigned int GetLengthY() const override;
   double GetValue(unsigned int iX, unsigned int iZ) const override;
-  // The array's own values when they are doubles in the machine's order.
+  // The array's own values when they are doubles in the machine's order with forward strides.
   const double* GetDirectValues(unsigned long long& oStrideX, unsigned long long& oStrideZ) const override;
 
  private:

@@ -2,7 +2,9 @@
 
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -46,12 +48,30 @@ NumericArray::~NumericArray() {
   if (_Mapping) munmap(_Mapping, _MappingSize);
 }
 
+void NumericArray::Place(const unsigned char* iData, std::ptrdiff_t iRowStride, std::ptrdiff_t iColumnStride,
+                         Stored iStored, bool iSwapped) {
+  _Data = iData;
+  _RowStride = iRowStride;
+  _ColumnStride = iColumnStride;
+  _ElementSize = SizeOf(iStored);
+  const std::ptrdiff_t lSize = _ElementSize;
+  _Contiguous = iRowStride == (_Columns == 1 ? lSize : lSize * _Columns) && (_Columns == 1 || iColumnStride == lSize);
+  _Stored = iStored;
+  // One byte has no order.
+  _Swapped = iSwapped && lSize > 1;
+  _Direct = iStored == Stored::Float64 && !_Swapped;
+}
+
 NumericArray* NumericArray::FromValues(std::vector<double> iValues, unsigned int iRows, unsigned int iColumns,
                                        bool iMatrix) {
   if (!iMatrix && iColumns != 1) return nullptr;
   if (static_cast<unsigned long long>(iRows) * iColumns != iValues.size()) return nullptr;
   NumericArray* lArray = new NumericArray(iRows, iColumns, iMatrix);
-  if (lArray) lArray->_Values = std::move(iValues);
+  if (!lArray) return nullptr;
+  lArray->_Values = std::move(iValues);
+  const std::ptrdiff_t lSize = sizeof(double);
+  lArray->Place(reinterpret_cast<const unsigned char*>(lArray->_Values.data()), lSize * iColumns, lSize,
+                Stored::Float64, false);
   return lArray;
 }
 
@@ -68,11 +88,19 @@ NumericArray* NumericArray::FromMapping(void* iMapping, size_t iMappingSize, siz
   }
   lArray->_Mapping = iMapping;
   lArray->_MappingSize = iMappingSize;
-  lArray->_Data = static_cast<const unsigned char*>(iMapping) + iOffset;
-  lArray->_Stored = iStored;
-  // One byte has no order.
-  lArray->_Swapped = iSwapped && SizeOf(iStored) > 1;
-  lArray->_Direct = iStored == Stored::Float64 && !lArray->_Swapped;
+  const std::ptrdiff_t lSize = SizeOf(iStored);
+  lArray->Place(static_cast<const unsigned char*>(iMapping) + iOffset, lSize * iColumns, lSize, iStored, iSwapped);
+  return lArray;
+}
+
+NumericArray* NumericArray::FromMemory(const void* iData, std::ptrdiff_t iRowStride, std::ptrdiff_t iColumnStride,
+                                       Stored iStored, bool iSwapped, unsigned int iRows, unsigned int iColumns,
+                                       bool iMatrix, CATBaseUnknown* iKeeper) {
+  if (!iMatrix && iColumns != 1) return nullptr;
+  NumericArray* lArray = new NumericArray(iRows, iColumns, iMatrix);
+  if (!lArray) return nullptr;
+  lArray->_Keeper = RefPtr<CATBaseUnknown>::Hold(iKeeper);
+  lArray->Place(static_cast<const unsigned char*>(iData), iRowStride, iMatrix ? iColumnStride : 0, iStored, iSwapped);
   return lArray;
 }
 
@@ -81,27 +109,48 @@ unsigned long long NumericArray::GetValues(unsigned long long iFirst, unsigned l
   const unsigned long long lSize = GetSize();
   if (!oValues || iFirst >= lSize) return 0;
   const unsigned long long lCount = iCount < lSize - iFirst ? iCount : lSize - iFirst;
-  if (!_Data) {
-    std::memcpy(oValues, _Values.data() + iFirst, lCount * sizeof(double));
-  } else if (_Direct) {
-    std::memcpy(oValues, _Data + iFirst * sizeof(double), lCount * sizeof(double));
-  } else {
-    Convert(iFirst, lCount, oValues);
+  if (_Contiguous || _Columns == 1) {
+    ReadRun(At(static_cast<unsigned int>(iFirst / _Columns), static_cast<unsigned int>(iFirst % _Columns)),
+            _Columns == 1 ? _RowStride : _ColumnStride, lCount, oValues);
+    return lCount;
+  }
+  // Row by row: the values of a row lie one column stride apart.
+  for (unsigned long long lDone = 0; lDone < lCount;) {
+    const unsigned long long lIndex = iFirst + lDone;
+    const unsigned int lColumn = static_cast<unsigned int>(lIndex % _Columns);
+    const unsigned long long lRun = std::min<unsigned long long>(lCount - lDone, _Columns - lColumn);
+    ReadRun(At(static_cast<unsigned int>(lIndex / _Columns), lColumn), _ColumnStride, lRun, oValues + lDone);
+    lDone += lRun;
   }
   return lCount;
 }
 
 const double* NumericArray::GetDirectValues(unsigned long long iFirst) const {
-  if (iFirst >= GetSize()) return nullptr;
-  if (!_Data) return _Values.data() + iFirst;
-  // A mapping has no declared type, so its bytes may be read as the doubles they hold.
-  if (!_Direct || reinterpret_cast<uintptr_t>(_Data) % alignof(double) != 0) return nullptr;
-  return reinterpret_cast<const double*>(_Data) + iFirst;
+  if (iFirst >= GetSize() || !_Contiguous) return nullptr;
+  long long lRowStride = 0, lColumnStride = 0;
+  const double* lValues = GetDirectValues(lRowStride, lColumnStride);
+  return lValues ? lValues + iFirst : nullptr;
 }
 
-void NumericArray::Convert(unsigned long long iFirst, unsigned long long iCount, double* oValues) const {
-  const long long lSize = SizeOf(_Stored);
-  ConvertStored(_Stored, _Data + iFirst * lSize, lSize, iCount, _Swapped, oValues);
+const double* NumericArray::GetDirectValues(long long& oRowStride, long long& oColumnStride) const {
+  oRowStride = oColumnStride = 0;
+  const std::ptrdiff_t lSize = sizeof(double);
+  if (!_Direct || !_Data || reinterpret_cast<uintptr_t>(_Data) % alignof(double) != 0 || _RowStride % lSize != 0 ||
+      _ColumnStride % lSize != 0)
+    return nullptr;
+  oRowStride = _RowStride / lSize;
+  oColumnStride = _Columns == 1 ? 1 : _ColumnStride / lSize;
+  // Mapped and borrowed memory has no declared type: its float64 bytes may be read as the doubles
+  // they are.
+  return reinterpret_cast<const double*>(_Data);
+}
+
+void NumericArray::ReadRun(const unsigned char* iFrom, std::ptrdiff_t iStride, unsigned long long iCount,
+                           double* oValues) const {
+  if (_Direct && iStride == static_cast<std::ptrdiff_t>(sizeof(double)))
+    std::memcpy(oValues, iFrom, iCount * sizeof(double));
+  else
+    ConvertStored(_Stored, iFrom, iStride, iCount, _Swapped, oValues);
 }
 
 void NumericArray::ConvertStored(Stored iStored, const unsigned char* iFrom, long long iStride,
@@ -121,16 +170,20 @@ void NumericArray::ConvertStored(Stored iStored, const unsigned char* iFrom, lon
 }
 
 bool NumericArray::GetFiniteRange(double& oMin, double& oMax) const {
+  // Along the axis whose values lie closest together, in chunks: one cache-friendly pass.
+  const bool lAlongRows = _Columns > 1 && std::abs(_ColumnStride) <= std::abs(_RowStride);
+  const unsigned int lLines = lAlongRows ? _Rows : _Columns, lLength = lAlongRows ? _Columns : _Rows;
+  const std::ptrdiff_t lLineStride = lAlongRows ? _RowStride : _ColumnStride;
+  const std::ptrdiff_t lStride = lAlongRows ? _ColumnStride : _RowStride;
   double lMin = NAN, lMax = NAN;
-  // Chunks keep a mapped file's conversion and the scan in one cache-friendly pass.
   double lChunk[1024];
-  const unsigned long long lSize = GetSize();
-  for (unsigned long long lFirst = 0; lFirst < lSize;) {
-    const unsigned long long lCount = GetValues(lFirst, sizeof(lChunk) / sizeof(lChunk[0]), lChunk);
-    if (lCount == 0) break;
-    DataRange::Add(lChunk, static_cast<size_t>(lCount), false, lMin, lMax);
-    lFirst += lCount;
-  }
+  for (unsigned int l = 0; l < lLines; ++l)
+    for (unsigned int lFirst = 0; lFirst < lLength;) {
+      const unsigned int lCount = std::min<unsigned int>(lLength - lFirst, sizeof(lChunk) / sizeof(lChunk[0]));
+      ReadRun(_Data + l * lLineStride + static_cast<std::ptrdiff_t>(lFirst) * lStride, lStride, lCount, lChunk);
+      DataRange::Add(lChunk, lCount, false, lMin, lMax);
+      lFirst += lCount;
+    }
   if (!(lMin <= lMax)) return false;
   oMin = lMin;
   oMax = lMax;

@@ -1,7 +1,8 @@
-// Measured numbers loaded from a file: a 1-D array (one column) or a 2-D array in C order, value
-// (row, column) at flat index row * GetColumns() + column. The numbers either stay in a read-only
-// mapping of a NumPy file (floats or integers in either byte order, converted as they are read;
-// the mapping is the array's and is unmapped with it) or in a vector of doubles the array owns.
+// Measured numbers: a 1-D array (one column) or a 2-D array, value (row, column) at flat index
+// row * GetColumns() + column. The numbers either stay where they lie (a read-only mapping of a
+// NumPy file, which the array unmaps with itself, or memory kept alive by a keeper object, such as
+// a Python buffer), stored as floats or integers in either byte order with any strides and
+// converted as they are read, or in a vector of doubles the array owns.
 // Reference counted, immutable once made; values carry the file's units.
 #ifndef NumericArray_H
 #define NumericArray_H
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "CATBaseUnknown.h"
+#include "RefPtr.h"
 
 class NumericArray : public CATBaseUnknown {
  public:
@@ -35,6 +37,13 @@ class NumericArray : public CATBaseUnknown {
   // the mapping.
   static NumericArray* FromMapping(void* iMapping, size_t iMappingSize, size_t iOffset, Stored iStored, bool iSwapped,
                                    unsigned int iRows, unsigned int iColumns, bool iMatrix);
+  // An array reading iRows x iColumns values stored as iStored in memory that iKeeper keeps alive
+  // (the array holds one reference on it): value (row, column) at iData + row * iRowStride +
+  // column * iColumnStride bytes (strides may be negative); a 1-D array (iMatrix false) has one
+  // column. Null when the heap is exhausted.
+  static NumericArray* FromMemory(const void* iData, std::ptrdiff_t iRowStride, std::ptrdiff_t iColumnStride,
+                                  Stored iStored, bool iSwapped, unsigned int iRows, unsigned int iColumns,
+                                  bool iMatrix, CATBaseUnknown* iKeeper);
 
   ~NumericArray() override;
   NumericArray(const NumericArray&) = delete;
@@ -47,47 +56,65 @@ class NumericArray : public CATBaseUnknown {
   unsigned int GetColumns() const { return _Columns; }
   unsigned long long GetSize() const { return static_cast<unsigned long long>(_Rows) * _Columns; }
 
-  // NaN outside the array.
+  // NaN outside the array. Inline: colour maps read their values cell by cell.
   double GetValue(unsigned long long iIndex) const {
     if (iIndex >= GetSize()) return std::numeric_limits<double>::quiet_NaN();
-    if (!_Data) return _Values[iIndex];
-    if (_Direct) {
-      double lValue;
-      std::memcpy(&lValue, _Data + iIndex * sizeof(double), sizeof(double));
-      return lValue;
-    }
-    double lValue;
-    Convert(iIndex, 1, &lValue);
-    return lValue;
+    return _Contiguous ? Read(_Data + iIndex * _ElementSize) : Read(At(iIndex / _Columns, iIndex % _Columns));
   }
   double GetValue(unsigned int iRow, unsigned int iColumn) const {
     if (iRow >= _Rows || iColumn >= _Columns) return std::numeric_limits<double>::quiet_NaN();
-    return GetValue(static_cast<unsigned long long>(iRow) * _Columns + iColumn);
+    return Read(At(iRow, iColumn));
   }
   // Copies up to iCount values from flat index iFirst into oValues; returns how many.
   unsigned long long GetValues(unsigned long long iFirst, unsigned long long iCount, double* oValues) const;
   // The values from flat index iFirst on as doubles in memory, when they are stored so (held, or
-  // mapped float64 in the machine's order at an address aligned for doubles); null otherwise.
+  // float64 in the machine's order, one after another, at an address aligned for doubles); null
+  // otherwise.
   const double* GetDirectValues(unsigned long long iFirst) const;
+  // The values as doubles in memory, value (row, column) at [row * oRowStride + column *
+  // oColumnStride], when they are float64 in the machine's order, aligned, with strides of whole
+  // doubles; null otherwise.
+  const double* GetDirectValues(long long& oRowStride, long long& oColumnStride) const;
   // Smallest and largest finite value; false when there is none.
   bool GetFiniteRange(double& oMin, double& oMax) const;
 
  private:
   NumericArray(unsigned int iRows, unsigned int iColumns, bool iMatrix);
-  // iCount stored values from flat index iFirst converted into oValues.
-  void Convert(unsigned long long iFirst, unsigned long long iCount, double* oValues) const;
+  // Sets how the values lie: from iData, strides in bytes.
+  void Place(const unsigned char* iData, std::ptrdiff_t iRowStride, std::ptrdiff_t iColumnStride, Stored iStored,
+             bool iSwapped);
+  const unsigned char* At(unsigned int iRow, unsigned int iColumn) const {
+    return _Data + static_cast<std::ptrdiff_t>(iRow) * _RowStride + static_cast<std::ptrdiff_t>(iColumn) * _ColumnStride;
+  }
+  double Read(const unsigned char* iAt) const {
+    double lValue;
+    if (_Direct)
+      std::memcpy(&lValue, iAt, sizeof(double));
+    else
+      ConvertStored(_Stored, iAt, 0, 1, _Swapped, &lValue);
+    return lValue;
+  }
+  // iCount values from iFrom, iStride bytes apart, as doubles.
+  void ReadRun(const unsigned char* iFrom, std::ptrdiff_t iStride, unsigned long long iCount, double* oValues) const;
 
   unsigned int _Rows = 0;
   unsigned int _Columns = 0;
   bool _Matrix = false;
   std::vector<double> _Values;
-  // Mapped storage: _Data points into _Mapping and may be misaligned, so it is read with memcpy.
+  // Mapped storage, unmapped with the array.
   void* _Mapping = nullptr;
   size_t _MappingSize = 0;
+  // Memory someone else owns, kept alive while the array lives.
+  RefPtr<CATBaseUnknown> _Keeper;
+  // Where the values lie; may be misaligned, so they are read with memcpy.
   const unsigned char* _Data = nullptr;
+  std::ptrdiff_t _RowStride = 0;
+  std::ptrdiff_t _ColumnStride = 0;
+  unsigned int _ElementSize = sizeof(double);
+  bool _Contiguous = true;  // C order without gaps: flat index i at _Data + i * _ElementSize
   Stored _Stored = Stored::Float64;
   bool _Swapped = false;
-  bool _Direct = false;  // float64 in the machine's order: read as it is
+  bool _Direct = true;  // float64 in the machine's order: read as it is
 };
 
 #endif

@@ -209,3 +209,50 @@ TEST(ArrayVector, DirectAccessOnlyToContiguousDoublesInTheMachinesOrder) {
   lColumn->Release();
   lHeld->Release();
 }
+
+TEST(NumericArray, MemoryWithAnyStridesReadsAsTheSameValuesInCOrder) {
+  // The 2 x 3 values {0, 1, 2, 10, 11, 12} laid out four ways in borrowed memory: C order,
+  // Fortran order, rows reversed, and C order with a gap after each value; and a keeper that the
+  // array holds until it goes.
+  const std::vector<double> lExpected = {0, 1, 2, 10, 11, 12};
+  const double lC[6] = {0, 1, 2, 10, 11, 12}, lF[6] = {0, 10, 1, 11, 2, 12}, lReversed[6] = {10, 11, 12, 0, 1, 2};
+  const double lGaps[12] = {0, -1, 1, -1, 2, -1, 10, -1, 11, -1, 12, -1};
+  const std::ptrdiff_t d = sizeof(double);
+  struct Case {
+    const double* Data;
+    std::ptrdiff_t RowStride, ColumnStride;
+    bool Direct;
+  };
+  for (const Case& c : {Case{lC, 3 * d, d, true}, Case{lF, d, 2 * d, true}, Case{lReversed + 3, -3 * d, d, true},
+                        Case{lGaps, 6 * d, 2 * d, true}}) {
+    CATBaseUnknown* lKeeper = new CATBaseUnknown();
+    NumericArray* lArray =
+        NumericArray::FromMemory(c.Data, c.RowStride, c.ColumnStride, NumericArray::Stored::Float64, false, 2, 3, true,
+                                 lKeeper);
+    ASSERT_NE(lArray, nullptr);
+    EXPECT_EQ(lKeeper->Release(), 1u) << "the array holds the keeper";
+    std::vector<double> lFlat(6), lOneByOne;
+    EXPECT_EQ(lArray->GetValues(0, 6, lFlat.data()), 6u);
+    for (unsigned long long i = 0; i < 6; ++i) lOneByOne.push_back(lArray->GetValue(i));
+    EXPECT_EQ(lFlat, lExpected) << "row stride " << c.RowStride;
+    EXPECT_EQ(lOneByOne, lExpected);
+    double lTail[2] = {};
+    EXPECT_EQ(lArray->GetValues(2, 2, lTail), 2u);  // across a row's end
+    EXPECT_EQ(lTail[0], 2.0);
+    EXPECT_EQ(lTail[1], 10.0);
+    double lMin = 0, lMax = 0;
+    ASSERT_TRUE(lArray->GetFiniteRange(lMin, lMax));
+    EXPECT_EQ(lMin, 0.0);
+    EXPECT_EQ(lMax, 12.0);
+    // The matrix view reads forward strides in place and refuses backward ones.
+    ArrayMatrix* lMatrix = new ArrayMatrix(lArray);
+    unsigned long long lStrideX = 0, lStrideZ = 0;
+    const double* lDirect = lMatrix->GetDirectValues(lStrideX, lStrideZ);
+    EXPECT_EQ(lDirect != nullptr, c.RowStride > 0);
+    if (lDirect) {
+      EXPECT_EQ(lDirect[1 * lStrideZ + 2 * lStrideX], 12.0);
+    }
+    lMatrix->Release();
+    lArray->Release();
+  }
+}
