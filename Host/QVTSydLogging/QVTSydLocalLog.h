@@ -1,10 +1,12 @@
 // A module's log. Keeps the most recent records in memory (readable by tests and tools) and
-// counts all of them; an optional sink sees every record as it is written.
+// counts all of them; an optional sink sees every record as it is written. Any thread may write;
+// Records() is for reading when no other thread writes.
 #ifndef QVTSydLocalLog_H
 #define QVTSydLocalLog_H
 
 #include <deque>
 #include <functional>
+#include <mutex>
 #include <string>
 
 #include "QVTSydLogRecord.h"
@@ -22,11 +24,12 @@ class QVTSydLocalLog {
 
   void Write(const QVTSydLogRecord& iRecord);
   const std::deque<QVTSydLogRecord>& Records() const { return _Records; }
-  unsigned long long Count() const { return _Count; }
+  unsigned long long Count() const;
   void Clear();
 
-  // Called with every record written from now on (an empty function removes the sink).
-  void SetSink(std::function<void(const QVTSydLocalLog&, const QVTSydLogRecord&)> iSink) { _Sink = std::move(iSink); }
+  // Called with every record written from now on (an empty function removes the sink), one record
+  // at a time.
+  void SetSink(std::function<void(const QVTSydLocalLog&, const QVTSydLogRecord&)> iSink);
 
  private:
   std::string _Domain;
@@ -34,6 +37,7 @@ class QVTSydLocalLog {
   std::deque<QVTSydLogRecord> _Records;
   unsigned long long _Count = 0;
   std::function<void(const QVTSydLocalLog&, const QVTSydLogRecord&)> _Sink;
+  mutable std::mutex _Lock;
 };
 
 #endif

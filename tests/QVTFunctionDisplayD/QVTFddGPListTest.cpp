@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdint>
+#include <thread>
 #include <vector>
 
 #include "CATFont.h"
 #include "CATGraphicPrimitive.h"
 #include "QVTFdd2DAxisText.h"
 #include "QVTFddGPList.h"
+#include "QVTFddModule.h"
+#include "QVTFddModuleFrame.h"
+#include "QVTFddSizeRender.h"
+#include "QVTSydLocalLog.h"
 
 // Reaches the list's heap allocation, to simulate an exhausted heap.
 struct QVTFddGPListTestAccess {
@@ -155,4 +161,30 @@ TEST(QVTFddGPList, AssignmentCopiesBothPointers) {
     lTarget = QVTFddGPList(nullptr, nullptr);  // the two shared: only lNode may own
   }
   EXPECT_EQ(lDestroyed, std::vector<int>{0});
+}
+
+TEST(QVTFddGPList, ThreadsDrawingAtOnceShareThePoolTheLogAndTheMeasuringSupport) {
+  // Two threads drawing their own figures at once meet in the module's shared state: the node
+  // pool, the log and the measuring renders' support. Nothing may be lost, doubled or corrupted.
+  const unsigned long long lBefore = QVTFddModuleLog().Count();
+  const int kRounds = 200000, kMessageEvery = 1000;
+  std::atomic<int> lReady{0};
+  auto lDraw = [&lReady] {
+    // Both start together, so that their rounds overlap.
+    ++lReady;
+    while (lReady.load() < 2) std::this_thread::yield();
+    for (int r = 0; r < kRounds; ++r) {
+      QVTFddGPList* lHead = nullptr;
+      for (int i = 0; i < 3; ++i) QVTFddGPList::Push(lHead, new CATGraphicPrimitive());
+      delete lHead;
+      if (r % kMessageEvery == 0) {
+        QVTFddSizeRender lMeasure;
+        QVTFddAssertionMessage("Thread", r, "drawn");
+      }
+    }
+  };
+  std::thread lOther(lDraw);
+  lDraw();
+  lOther.join();
+  EXPECT_EQ(QVTFddModuleLog().Count() - lBefore, 2ull * kRounds / kMessageEvery);
 }

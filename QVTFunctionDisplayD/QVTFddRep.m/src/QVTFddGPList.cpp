@@ -1,5 +1,6 @@
 #include "QVTFddGPList.h"
 
+#include <mutex>
 #include <new>
 
 #include "CATGraphicPrimitive.h"
@@ -13,7 +14,9 @@ struct FreeNode {
 static_assert(sizeof(QVTFddGPList) >= sizeof(FreeNode), "a node must be able to hold the pool link");
 static_assert(alignof(QVTFddGPList) >= alignof(FreeNode), "a node must be able to hold the pool link");
 
+// The pool is shared by every thread that draws; the lock keeps its links whole.
 FreeNode* sFreeNodes = nullptr;
+std::mutex sFreeNodesLock;
 
 void* HeapAllocate(size_t iSize) { return ::operator new(iSize, std::nothrow); }
 
@@ -57,17 +60,20 @@ QVTFddGPList& QVTFddGPList::operator=(const QVTFddGPList& iOther) {
 }
 
 void* QVTFddGPList::operator new(size_t iSize) noexcept {
-  if (sFreeNodes) {
-    FreeNode* lNode = sFreeNodes;
-    sFreeNodes = lNode->next;
-    lNode->~FreeNode();
-    return lNode;
+  {
+    const std::lock_guard<std::mutex> lLock(sFreeNodesLock);
+    if (FreeNode* lNode = sFreeNodes) {
+      sFreeNodes = lNode->next;
+      lNode->~FreeNode();
+      return lNode;
+    }
   }
   return sHeapAllocate(iSize);
 }
 
 void QVTFddGPList::operator delete(void* iNode) noexcept {
   if (!iNode) return;
+  const std::lock_guard<std::mutex> lLock(sFreeNodesLock);
   sFreeNodes = new (iNode) FreeNode{sFreeNodes};
 }
 

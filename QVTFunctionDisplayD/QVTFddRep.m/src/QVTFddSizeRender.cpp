@@ -1,5 +1,6 @@
 #include "QVTFddSizeRender.h"
 
+#include <mutex>
 #include <new>
 
 #include "CAT2DGeometricTextGP.h"
@@ -14,6 +15,9 @@ namespace {
 // The module's shared support, made on first need. Nothing is ever drawn on it; should the heap
 // refuse it, a static stand-in keeps the render usable.
 CATSupport& SharedSupport() {
+  // Measuring renders are made on any thread that lays out a figure.
+  static std::mutex sMaking;
+  const std::lock_guard<std::mutex> lLock(sMaking);
   CATSupport*& lSupport = QVTFddSizeRenderSupport();
   if (!lSupport) lSupport = new (std::nothrow) CATSupport(10, 10, nullptr);
   if (lSupport) return *lSupport;
