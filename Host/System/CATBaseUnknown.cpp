@@ -1,5 +1,6 @@
 #include "CATBaseUnknown.h"
 
+#include <atomic>
 #include <new>
 
 CATBaseUnknown::CATBaseUnknown() : _RefCount(1) {}
@@ -24,13 +25,16 @@ void* CATBaseUnknown::operator new[](size_t iSize) noexcept {
 void CATBaseUnknown::operator delete(void* iPtr) noexcept { ::operator delete(iPtr); }
 void CATBaseUnknown::operator delete[](void* iPtr) noexcept { ::operator delete[](iPtr); }
 
-static CATMetaClass* s_MetaOfCATBaseUnknown = nullptr;
+// Retrieved on first use, from whichever thread uses the class first.
+static std::atomic<CATMetaClass*> s_MetaOfCATBaseUnknown{nullptr};
 
 CATMetaClass* CATBaseUnknown::MetaObject() {
-  if (!s_MetaOfCATBaseUnknown)
-    s_MetaOfCATBaseUnknown = fct_RetrieveMetaObject("CATBaseUnknown", 1, nullptr, "CATNull",
-                                                    "System", sizeof(CATBaseUnknown));
-  return s_MetaOfCATBaseUnknown;
+  CATMetaClass* lMeta = s_MetaOfCATBaseUnknown.load(std::memory_order_acquire);
+  if (!lMeta) {
+    lMeta = fct_RetrieveMetaObject("CATBaseUnknown", 1, nullptr, "CATNull", "System", sizeof(CATBaseUnknown));
+    s_MetaOfCATBaseUnknown.store(lMeta, std::memory_order_release);
+  }
+  return lMeta;
 }
 CATMetaClass* CATBaseUnknown::GetMetaObject() const { return MetaObject(); }
 const char* CATBaseUnknown::ClassName() { return MetaObject()->GetName(); }

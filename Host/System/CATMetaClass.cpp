@@ -3,10 +3,13 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <mutex>
 
 namespace {
 
+// Meta objects are retrieved on first use, from whichever thread uses a class first.
 struct Registry {
+  std::mutex lock;
   std::map<std::string, std::unique_ptr<CATMetaClass>> classes;
   std::map<std::string, int> retrievals;
 };
@@ -53,7 +56,9 @@ int CATMetaClass::IsAKindOf(const char* iName) const {
 
 int CATMetaClass::RetrieveCount(const char* iName) {
   if (!iName) return 0;
-  auto& lRetrievals = TheRegistry().retrievals;
+  Registry& lRegistry = TheRegistry();
+  const std::lock_guard<std::mutex> lLock(lRegistry.lock);
+  auto& lRetrievals = lRegistry.retrievals;
   auto lIt = lRetrievals.find(iName);
   return lIt == lRetrievals.end() ? 0 : lIt->second;
 }
@@ -63,6 +68,7 @@ CATMetaClass* fct_RetrieveMetaObject(const char* iName, int iKind, CATMetaClass*
                                      size_t iInstanceSize) {
   std::string lName(iName ? iName : "");
   Registry& lRegistry = TheRegistry();
+  const std::lock_guard<std::mutex> lLock(lRegistry.lock);
   ++lRegistry.retrievals[lName];
   auto& lSlot = lRegistry.classes[lName];
   if (!lSlot)

@@ -4,6 +4,7 @@
 #ifndef CATMetaClass_H
 #define CATMetaClass_H
 
+#include <atomic>
 #include <cstddef>
 #include <string>
 
@@ -58,12 +59,15 @@ CATMetaClass* fct_RetrieveMetaObject(const char* iName, int iKind, CATMetaClass*
 // Registration of Class with kind 1 under the registered base meta-class BaseMeta. The meta-object
 // is asked of the host once, on the first call, and cached in one static pointer per class.
 #define HOST_META_IMPLEMENT(Class, BaseMeta, Framework)                                        \
-  static CATMetaClass* s_MetaOf##Class = nullptr;                                             \
+  static std::atomic<CATMetaClass*> s_MetaOf##Class{nullptr};                                  \
   CATMetaClass* Class::MetaObject() {                                                          \
-    if (!s_MetaOf##Class)                                                                      \
-      s_MetaOf##Class = fct_RetrieveMetaObject(#Class, 1, BaseMeta::MetaObject(), "CATNull",   \
-                                               Framework, sizeof(Class));                      \
-    return s_MetaOf##Class;                                                                    \
+    CATMetaClass* lMeta = s_MetaOf##Class.load(std::memory_order_acquire);                    \
+    if (!lMeta) {                                                                              \
+      lMeta = fct_RetrieveMetaObject(#Class, 1, BaseMeta::MetaObject(), "CATNull", Framework,  \
+                                     sizeof(Class));                                           \
+      s_MetaOf##Class.store(lMeta, std::memory_order_release);                                 \
+    }                                                                                          \
+    return lMeta;                                                                              \
   }                                                                                            \
   CATMetaClass* Class::GetMetaObject() const { return Class::MetaObject(); }                   \
   const char* Class::ClassName() { return Class::MetaObject()->GetName(); }                    \
