@@ -31,6 +31,18 @@ class QVTFddMatrixCells {
     return _Direct + x * _StrideX + a * _StrideZ;
   }
 
+  // The same across: the cells of Z index iZ from X index iXFirst to iXLast.
+  const double* Line(int iZ, int iXFirst, int iXLast, unsigned long long& oStride) const {
+    const unsigned int z = static_cast<unsigned int>(iZ);
+    const unsigned int a = static_cast<unsigned int>(iXFirst), b = static_cast<unsigned int>(iXLast);
+    if (!_Direct || z >= _LengthZ || a > b || b >= _LengthX) return nullptr;
+    oStride = _StrideX;
+    return _Direct + a * _StrideX + z * _StrideZ;
+  }
+
+  // Whether the matrix keeps the cells of one Z index side by side in memory (one row per Z).
+  bool LinesAlongX() const { return _Direct && _StrideX == 1 && _StrideZ > 1; }
+
  private:
   const CATSamIDoubleMatrix& _Matrix;
   unsigned long long _StrideX = 0, _StrideZ = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -201,6 +202,73 @@ double sColumnPixel(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const doub
   }
 }
 
+// Image columns filled together: their pixels of one image row make a cache line, so that the
+// image is written row by row, not a cache line per pixel down a column.
+constexpr int kTile = 16;
+
+inline bool sValued(const QVTFddPixelJob& iJob) {
+  return iJob._Type == QVTFddPixelJob::IndexJob || iJob._Type == QVTFddPixelJob::RangeJob ||
+         iJob._Type == QVTFddPixelJob::InterpolationJob;
+}
+
+// The cells of one Z index reduced along X by job x as sReduceAlongX reduces them, the cell of X
+// index i read at iLine[(i - iXFirst) * iStride].
+double sAlongLine(const QVTFddPixelJob& x, const double* iLine, unsigned long long iStride, int iXFirst) {
+  const auto lAt = [&](int i) { return iLine[static_cast<unsigned long long>(i - iXFirst) * iStride]; };
+  switch (x._Type) {
+    case QVTFddPixelJob::IndexJob:
+      return lAt(x._First);
+    case QVTFddPixelJob::RangeJob: {
+      double lMax = lAt(x._First);
+      for (int i = x._First + 1; i <= x._Second; ++i) QVTFddRaiseMaximum(lMax, lAt(i));
+      return lMax;
+    }
+    case QVTFddPixelJob::InterpolationJob:
+      return QVTFddInterpolate(lAt(x._First), lAt(x._Second), x._Fraction);
+    default:
+      return QVTFddDoubleNaN;
+  }
+}
+
+// The tile's columns iX[0 .. iCount - 1] reduced along X for Z indices iFirst .. iLast, column c
+// into oReduced[c * (iLast - iFirst + 1) ...]: a line of cells at a time where the matrix keeps the
+// cells of one Z index together (one row per Z), a column at a time otherwise.
+void sReduceTile(const QVTFddPixelJob* iX, int iCount, const QVTFddMatrixCells& v, int iFirst, int iLast,
+                 double* oReduced) {
+  const size_t n = static_cast<size_t>(iLast - iFirst) + 1;
+  int lXFirst = -1, lXLast = -1;
+  for (int c = 0; c < iCount; ++c) {
+    if (!sValued(iX[c])) continue;
+    const int lLast = iX[c]._Type == QVTFddPixelJob::IndexJob ? iX[c]._First : iX[c]._Second;
+    if (lXFirst < 0 || iX[c]._First < lXFirst) lXFirst = iX[c]._First;
+    lXLast = std::max(lXLast, lLast);
+  }
+  unsigned long long lStride = 0;
+  if (v.LinesAlongX() && v.Line(iFirst, lXFirst, lXLast, lStride) && v.Line(iLast, lXFirst, lXLast, lStride)) {
+    // Lines lie a matrix row apart, where the processor foresees no reads: the lines some rows
+    // ahead are asked for early.
+    const int kAhead = 8;
+    const size_t lBytes = static_cast<size_t>(lXLast - lXFirst + 1) * sizeof(double);
+    for (int k = iFirst; k <= iLast; ++k) {
+      const double* lLine = v.Line(k, lXFirst, lXLast, lStride);
+      if (const char* lLater = reinterpret_cast<const char*>(v.Line(std::min(k + kAhead, iLast), lXFirst, lXLast, lStride))) {
+        for (size_t b = 0; b < lBytes; b += 64) __builtin_prefetch(lLater + b);
+        __builtin_prefetch(lLater + lBytes - 1);
+      }
+      double* lOut = oReduced + (k - iFirst);
+      for (int c = 0; c < iCount; ++c) lOut[c * n] = sAlongLine(iX[c], lLine, lStride, lXFirst);
+    }
+    return;
+  }
+  for (int c = 0; c < iCount; ++c) {
+    double* lOut = oReduced + c * n;
+    if (sValued(iX[c]))
+      sReduceAlongX(iX[c], v, iFirst, iLast, lOut);
+    else
+      std::fill(lOut, lOut + n, QVTFddDoubleNaN);
+  }
+}
+
 // The Z indices that the valued Z jobs read, iFirst .. iLast (iLast below iFirst when none).
 void sZSpan(const QVTFddPixelJob* iZJobs, int iHeight, int& oFirst, int& oLast) {
   oFirst = 0;
@@ -385,28 +453,47 @@ CATPixelImage QVTFddColormapAlgoLineair::MakeBitmap() {
 }
 
 bool QVTFddColormapAlgoLineair::FillHomogeneous(CATPixelImage& ioImage) {
+  unsigned char* lPixels = ioImage.GetPixelsToModify();
+  if (!lPixels) return true;
   // The jobs are read through locals: the loops then need not reload them at every pixel.
   const QVTFddPixelJob* lXJobs = _XJobs;
   const QVTFddPixelJob* lZJobs = _ZJobs;
-  const int lHeight = _Height;
+  const int lWidth = _Width, lHeight = _Height;
   int lFirst = 0, lLast = 0;
   sZSpan(lZJobs, lHeight, lFirst, lLast);
-  const bool lAnyZ = lLast >= lFirst;
-  std::unique_ptr<double[]> lReduced(
-      new (std::nothrow) double[lAnyZ ? static_cast<size_t>(lLast - lFirst) + 1 : 1]);
-  if (!lReduced) return false;
-  // The cells are read in place when the matrix holds them in memory; lAtZ[k] is the reduced
-  // value of Z index k.
+  const size_t lSpan = lLast >= lFirst ? static_cast<size_t>(lLast - lFirst) + 1 : 0;
+  const size_t lColumn = static_cast<size_t>(lHeight);
+  // For a tile of columns: their cells reduced along X (a column of lSpan each), their pixel values
+  // (a column of lColumn each) and their pixels (image row after image row).
+  std::unique_ptr<double[]> lReduced(new (std::nothrow) double[std::max<size_t>(lSpan, 1) * kTile]);
+  std::unique_ptr<double[]> lValues(new (std::nothrow) double[lColumn * kTile]);
+  std::unique_ptr<unsigned char[]> lTile(new (std::nothrow) unsigned char[lColumn * kTile * 4]);
+  if (!lReduced || !lValues || !lTile) return false;
+  // The cells are read in place when the matrix holds them in memory.
   const QVTFddMatrixCells lCells(*_Values);
-  const double* lAtZ = lReduced.get() - lFirst;
-  return sFillByColumns(ioImage, *_Axis, [&](int p, double* oColumn) {
-    const QVTFddPixelJob& x = lXJobs[p];
-    const bool lValued = x._Type == QVTFddPixelJob::IndexJob || x._Type == QVTFddPixelJob::RangeJob ||
-                         x._Type == QVTFddPixelJob::InterpolationJob;
-    if (lValued && lAnyZ) sReduceAlongX(x, lCells, lFirst, lLast, lReduced.get());
-    for (int r = 0; r < lHeight; ++r)
-      oColumn[r] = lValued ? sColumnPixel(x, lZJobs[r], lAtZ, lCells) : QVTFddDoubleNaN;
-  });
+  const size_t lRowBytes = 4 * static_cast<size_t>(lWidth);
+  for (int p = 0; p < lWidth; p += kTile) {
+    const int n = std::min(kTile, lWidth - p);
+    if (lSpan) sReduceTile(lXJobs + p, n, lCells, lFirst, lLast, lReduced.get());
+    for (int c = 0; c < n; ++c) {
+      const QVTFddPixelJob& x = lXJobs[p + c];
+      // lAtZ[k] is the reduced value of Z index k.
+      const double* lAtZ = lReduced.get() + c * lSpan - lFirst;
+      double* lOut = lValues.get() + c * lColumn;
+      for (int r = 0; r < lHeight; ++r) lOut[r] = sValued(x) ? sColumnPixel(x, lZJobs[r], lAtZ, lCells) : QVTFddDoubleNaN;
+      _Axis->GetPixelColors(lOut, lHeight, lTile.get() + 4 * c, 4L * n);
+    }
+    // A whole tile's row is copied with a constant size, which compiles to a few moves.
+    for (int r = 0; r < lHeight; ++r) {
+      unsigned char* lTo = lPixels + r * lRowBytes + 4 * size_t(p);
+      const unsigned char* lFrom = lTile.get() + size_t(r) * n * 4;
+      if (n == kTile)
+        std::memcpy(lTo, lFrom, 4 * kTile);
+      else
+        std::memcpy(lTo, lFrom, 4 * size_t(n));
+    }
+  }
+  return true;
 }
 
 bool QVTFddColormapAlgoLineair::FillNonHom(CATPixelImage& ioImage) {
