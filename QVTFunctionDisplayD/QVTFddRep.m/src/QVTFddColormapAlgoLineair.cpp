@@ -143,31 +143,45 @@ void sForRun(const QVTFddMatrixCells& iCells, int iX, int iFirst, int iLast, con
     for (int j = 0; j < n; ++j) iRead(j, iCells.At(iX, iFirst + j));
 }
 
-// Raises ioMaximum[j] to iCells[j] for j < iCount as QVTFddRaiseMaximum does, two at a time where
-// the processor has SSE2: a range of columns reads its cells at the speed of memory.
-void sRaiseAll(double* ioMaximum, const double* iCells, int iCount) {
+// oMaximum[j] = iMaximum[j] raised to iCells[j] for j < iCount as QVTFddRaiseMaximum does (oMaximum
+// may be iMaximum), two at a time where the processor has SSE2: a range of columns reads its cells
+// at the speed of memory.
+void sRaiseAll(double* oMaximum, const double* iMaximum, const double* iCells, int iCount) {
   int j = 0;
 #if defined(__SSE2__)
   for (; j + 2 <= iCount; j += 2) {
-    const __m128d o = _mm_loadu_pd(ioMaximum + j), w = _mm_loadu_pd(iCells + j);
+    const __m128d o = _mm_loadu_pd(iMaximum + j), w = _mm_loadu_pd(iCells + j);
     const __m128d lTake = _mm_or_pd(_mm_cmpgt_pd(w, o), _mm_cmpunord_pd(o, o));
-    _mm_storeu_pd(ioMaximum + j, _mm_or_pd(_mm_and_pd(lTake, w), _mm_andnot_pd(lTake, o)));
+    _mm_storeu_pd(oMaximum + j, _mm_or_pd(_mm_and_pd(lTake, w), _mm_andnot_pd(lTake, o)));
   }
 #endif
-  for (; j < iCount; ++j) QVTFddRaiseMaximum(ioMaximum[j], iCells[j]);
+  for (; j < iCount; ++j) {
+    double lMax = iMaximum[j];
+    QVTFddRaiseMaximum(lMax, iCells[j]);
+    oMaximum[j] = lMax;
+  }
 }
 
 // The image column of iXJob reduced along X for Z indices iFirst .. iLast into oReduced (from
 // index 0): the cell of an index job, the maximum of a range job, the interpolation of an
 // interpolation job. Each cell of the column is read once, however many pixels share it.
 void sReduceAlongX(const QVTFddPixelJob& x, const QVTFddMatrixCells& v, int iFirst, int iLast, double* oReduced) {
-  sForRun(v, x._First, iFirst, iLast, [oReduced](int j, double w) { oReduced[j] = w; });
+  const int n = iLast - iFirst + 1;
+  unsigned long long lStride = 0, lNextStride = 0;
+  const double* lRun = v.Run(x._First, iFirst, iLast, lStride);
+  const bool lRange = x._Type == QVTFddPixelJob::RangeJob && x._Second > x._First;
+  const double* lNext = lRange ? v.Run(x._First + 1, iFirst, iLast, lNextStride) : nullptr;
+  // The first two columns of a range in one pass when both lie in memory: no copy of the first.
+  const bool lPair = lRun && lNext && lStride == 1 && lNextStride == 1;
+  if (lPair)
+    sRaiseAll(oReduced, lRun, lNext, n);
+  else
+    sForRun(v, x._First, iFirst, iLast, [oReduced](int j, double w) { oReduced[j] = w; });
   if (x._Type == QVTFddPixelJob::RangeJob)
-    for (int i = x._First + 1; i <= x._Second; ++i) {
-      unsigned long long lStride = 0;
-      const double* lRun = v.Run(i, iFirst, iLast, lStride);
+    for (int i = x._First + (lPair ? 2 : 1); i <= x._Second; ++i) {
+      lRun = v.Run(i, iFirst, iLast, lStride);
       if (lRun && lStride == 1)
-        sRaiseAll(oReduced, lRun, iLast - iFirst + 1);
+        sRaiseAll(oReduced, oReduced, lRun, n);
       else
         sForRun(v, i, iFirst, iLast, [oReduced](int j, double w) { QVTFddRaiseMaximum(oReduced[j], w); });
     }
