@@ -200,8 +200,12 @@ double sColumnPixel(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const doub
     case QVTFddPixelJob::IndexJob:
       return iReduced[z._First];
     case QVTFddPixelJob::RangeJob: {
-      double lMax = QVTFddDoubleNaN;
-      for (int k = z._First; k <= z._Second; ++k) QVTFddRaiseMaximum(lMax, iReduced[k]);
+      // QVTFddRaiseMaximum without branches: a pixel's few cells make them hard to foresee.
+      double lMax = iReduced[z._First];
+      for (int k = z._First + 1; k <= z._Second; ++k) {
+        const double w = iReduced[k];
+        lMax = (w > lMax) | (lMax != lMax) ? w : lMax;
+      }
       return x._Type == QVTFddPixelJob::IndexJob ? lMax : sFloored(lMax);
     }
     case QVTFddPixelJob::InterpolationJob: {
