@@ -126,6 +126,18 @@ eValueType sCellValue(const QVTFddPixelJob& iXJob, const QVTFddPixelJob& iZJob, 
   return kCells[4 * lX + lZ](iXJob, iZJob, iCells, oValue);
 }
 
+// iMaximum raised to iCandidate as QVTFddRaiseMaximum raises it, without branches: the few cells of
+// one pixel of noisy data make them impossible to foresee.
+inline double sRaised(double iMaximum, double iCandidate) {
+#if defined(__SSE2__)
+  const __m128d o = _mm_set_sd(iMaximum), w = _mm_set_sd(iCandidate);
+  const __m128d lTake = _mm_or_pd(_mm_cmpgt_sd(w, o), _mm_cmpunord_sd(o, o));
+  return _mm_cvtsd_f64(_mm_or_pd(_mm_and_pd(lTake, w), _mm_andnot_pd(lTake, o)));
+#else
+  return (iCandidate > iMaximum) | (iMaximum != iMaximum) ? iCandidate : iMaximum;
+#endif
+}
+
 inline bool sInside(double iValue, double iMin, double iMax) { return iMin <= iValue && iValue <= iMax; }
 
 // Calls iRead(j, cell) for the cells of X index iX at Z indices iFirst + j, j = 0 .. iLast - iFirst:
@@ -200,12 +212,8 @@ double sColumnPixel(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const doub
     case QVTFddPixelJob::IndexJob:
       return iReduced[z._First];
     case QVTFddPixelJob::RangeJob: {
-      // QVTFddRaiseMaximum without branches: a pixel's few cells make them hard to foresee.
       double lMax = iReduced[z._First];
-      for (int k = z._First + 1; k <= z._Second; ++k) {
-        const double w = iReduced[k];
-        lMax = (w > lMax) | (lMax != lMax) ? w : lMax;
-      }
+      for (int k = z._First + 1; k <= z._Second; ++k) lMax = sRaised(lMax, iReduced[k]);
       return x._Type == QVTFddPixelJob::IndexJob ? lMax : sFloored(lMax);
     }
     case QVTFddPixelJob::InterpolationJob: {
@@ -238,7 +246,7 @@ double sAlongLine(const QVTFddPixelJob& x, const double* iLine, unsigned long lo
       return lAt(x._First);
     case QVTFddPixelJob::RangeJob: {
       double lMax = lAt(x._First);
-      for (int i = x._First + 1; i <= x._Second; ++i) QVTFddRaiseMaximum(lMax, lAt(i));
+      for (int i = x._First + 1; i <= x._Second; ++i) lMax = sRaised(lMax, lAt(i));
       return lMax;
     }
     case QVTFddPixelJob::InterpolationJob:
