@@ -277,7 +277,8 @@ void sReduceTile(const QVTFddPixelJob* iX, int iCount, const QVTFddMatrixCells& 
     const size_t lBytes = static_cast<size_t>(lXLast - lXFirst + 1) * sizeof(double);
     for (int k = iFirst; k <= iLast; ++k) {
       const double* lLine = v.Line(k, lXFirst, lXLast, lStride);
-      if (const char* lLater = reinterpret_cast<const char*>(v.Line(std::min(k + kAhead, iLast), lXFirst, lXLast, lStride))) {
+      const double* lAhead = v.Line(std::min(k + kAhead, iLast), lXFirst, lXLast, lStride);
+      if (const char* lLater = reinterpret_cast<const char*>(lAhead)) {
         for (size_t b = 0; b < lBytes; b += 64) __builtin_prefetch(lLater + b);
         __builtin_prefetch(lLater + lBytes - 1);
       }
@@ -506,7 +507,9 @@ bool QVTFddColormapAlgoLineair::FillHomogeneous(CATPixelImage& ioImage) {
       // lAtZ[k] is the reduced value of Z index k.
       const double* lAtZ = lReduced.get() + c * lSpan - lFirst;
       double* lOut = lValues.get() + c * lColumn;
-      for (int r = 0; r < lHeight; ++r) lOut[r] = sValued(x) ? sColumnPixel(x, lZJobs[r], lAtZ, lCells) : QVTFddDoubleNaN;
+      const bool lValued = sValued(x);
+      for (int r = 0; r < lHeight; ++r)
+        lOut[r] = lValued ? sColumnPixel(x, lZJobs[r], lAtZ, lCells) : QVTFddDoubleNaN;
       _Axis->GetPixelColors(lOut, lHeight, lTile.get() + 4 * c, 4L * n);
     }
     // A whole tile's row is copied with a constant size, which compiles to a few moves.
