@@ -1,5 +1,6 @@
 // Speed of the linear colour map algorithm: a 1999 x 1999 image from an n x n homogeneous matrix
-// against reading every cell of that matrix once through the same interface, and 1000 x 1000
+// (stored one row per X, and one row per Z as images and .npy maps are) against reading every cell
+// of that matrix once through the same interface, and 1000 x 1000
 // images of non-homogeneous rows, the first (which resamples the rows) and a second of the same
 // object (which reuses them). Throughput is in pixels (images) or cells (reading) per second.
 #include <benchmark/benchmark.h>
@@ -8,11 +9,13 @@
 #include <cmath>
 #include <vector>
 
+#include "ArrayMatrix.h"
 #include "ColorScaleAxis.h"
 #include "MemoryDouble1p5D.h"
 #include "MemoryDouble2DDim2NH.h"
 #include "MemoryDoubleMatrix.h"
 #include "MemoryDoubleVector.h"
+#include "NumericArray.h"
 #include "QVTFddColormapAlgoLineair.h"
 #include "RefPtr.h"
 
@@ -33,6 +36,15 @@ RefPtr<MemoryDoubleMatrix> Waves(unsigned int n) {
   return RefPtr<MemoryDoubleMatrix>(new MemoryDoubleMatrix(n, n, std::move(lCells)));
 }
 
+// The same waves stored one row per Z, values[i_z, i_x].
+RefPtr<ArrayMatrix> WavesRowPerZ(unsigned int n) {
+  std::vector<double> lCells(size_t(n) * n);
+  for (unsigned int k = 0; k < n; ++k)
+    for (unsigned int i = 0; i < n; ++i) lCells[size_t(k) * n + i] = std::sin(0.01 * i) * std::cos(0.013 * k);
+  const RefPtr<NumericArray> lArray(NumericArray::FromValues(std::move(lCells), n, n, true));
+  return RefPtr<ArrayMatrix>(new ArrayMatrix(lArray.Get(), ArrayMatrix::RowPerZ));
+}
+
 // An n x n field of smooth waves, X and Z samples at 0 .. n - 1.
 struct Field {
   explicit Field(unsigned int n) : X(Samples(n)), Z(Samples(n)), Values(Waves(n)) {}
@@ -42,22 +54,33 @@ struct Field {
   RefPtr<MemoryDoubleMatrix> Values;
 };
 
-}  // namespace
-
-static void BM_ColormapLinear(benchmark::State& state) {
-  const unsigned int n = static_cast<unsigned int>(state.range(0));
+// A 1999 x 1999 image of iValues over n x n samples.
+void ColormapOf(benchmark::State& state, unsigned int n, CATSamIDoubleMatrix* iValues) {
   const int kSize = 1999;
-  Field lField(n);
+  const RefPtr<MemoryDoubleVector> lX(Samples(n)), lZ(Samples(n));
   const RefPtr<ColorScaleAxis> lAxis(new ColorScaleAxis(-1.0, 1.0, ColorScaleAxis::Viridis));
   for (auto _ : state) {
-    QVTFddColormapAlgoLineair lAlgo(lField.X.Get(), 0.0, n - 1.0, 1, lField.Z.Get(), 0.0, n - 1.0, 1,
-                                    lField.Values.Get(), kSize, kSize, lAxis.Get());
+    QVTFddColormapAlgoLineair lAlgo(lX.Get(), 0.0, n - 1.0, 1, lZ.Get(), 0.0, n - 1.0, 1, iValues, kSize, kSize,
+                                    lAxis.Get());
     CATPixelImage lImage = lAlgo.MakeBitmap();
     benchmark::DoNotOptimize(lImage.GetPixels());
   }
   state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * kSize * kSize);
 }
+
+}  // namespace
+
+static void BM_ColormapLinear(benchmark::State& state) {
+  const unsigned int n = static_cast<unsigned int>(state.range(0));
+  ColormapOf(state, n, Waves(n).Get());
+}
 BENCHMARK(BM_ColormapLinear)->Arg(500)->Arg(4000)->Unit(benchmark::kMillisecond);
+
+static void BM_ColormapLinearRowPerZ(benchmark::State& state) {
+  const unsigned int n = static_cast<unsigned int>(state.range(0));
+  ColormapOf(state, n, WavesRowPerZ(n).Get());
+}
+BENCHMARK(BM_ColormapLinearRowPerZ)->Arg(500)->Arg(4000)->Unit(benchmark::kMillisecond);
 
 static void BM_MatrixReadBaseline(benchmark::State& state) {
   const unsigned int n = static_cast<unsigned int>(state.range(0));

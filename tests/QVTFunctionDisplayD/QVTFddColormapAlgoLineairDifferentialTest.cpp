@@ -176,6 +176,30 @@ class CellByCellMatrix : public MemoryDoubleMatrix {
   }
 };
 
+// A matrix holding its cells one row per Z (values[z][x]), read in place like an image.
+class RowPerZMatrix : public CATSamIDoubleMatrix {
+ public:
+  RowPerZMatrix(int iLengthX, int iLengthZ, const std::vector<double>& iCells)
+      : _LengthX(static_cast<unsigned int>(iLengthX)), _LengthZ(static_cast<unsigned int>(iLengthZ)) {
+    for (int k = 0; k < iLengthZ; ++k)
+      for (int i = 0; i < iLengthX; ++i) _Cells.push_back(iCells[static_cast<size_t>(i) * iLengthZ + k]);
+  }
+  unsigned int GetLengthX() const override { return _LengthX; }
+  unsigned int GetLengthY() const override { return _LengthZ; }
+  double GetValue(unsigned int iX, unsigned int iZ) const override {
+    return iX < _LengthX && iZ < _LengthZ ? _Cells[size_t(iZ) * _LengthX + iX] : kNaN;
+  }
+  const double* GetDirectValues(unsigned long long& oStrideX, unsigned long long& oStrideZ) const override {
+    oStrideX = 1;
+    oStrideZ = _LengthX;
+    return _Cells.data();
+  }
+
+ private:
+  unsigned int _LengthX, _LengthZ;
+  std::vector<double> _Cells;
+};
+
 }  // namespace
 
 TEST(QVTFddColormapAlgoLineairDifferential, HomogeneousImageEqualsPlainComputation) {
@@ -194,8 +218,10 @@ TEST(QVTFddColormapAlgoLineairDifferential, HomogeneousImageEqualsPlainComputati
 
     MemoryDoubleVector* lX = new MemoryDoubleVector(x);
     MemoryDoubleVector* lZ = new MemoryDoubleVector(z);
-    // Every other case reads the cells through the matrix instead of in place.
-    MemoryDoubleMatrix* lV = lCase % 2 ? new CellByCellMatrix(nx, nz, lCells) : new MemoryDoubleMatrix(nx, nz, lCells);
+    // The cells are read in place, through the matrix, or in place from rows of one Z each.
+    CATSamIDoubleMatrix* lV = lCase % 3 == 0   ? new MemoryDoubleMatrix(nx, nz, lCells)
+                              : lCase % 3 == 1 ? static_cast<CATSamIDoubleMatrix*>(new CellByCellMatrix(nx, nz, lCells))
+                                               : new RowPerZMatrix(nx, nz, lCells);
     const CATPixelImage lImage = BitmapOf(lX, xmn, xmx, xi, lZ, zmn, zmx, zi, lV, w, h);
 
     // Plain: the X cover gives, per Z index, the candidates along X; the Z cover then combines

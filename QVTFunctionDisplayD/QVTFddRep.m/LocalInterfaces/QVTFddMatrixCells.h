@@ -24,14 +24,28 @@ class QVTFddMatrixCells {
   // The cells of X index iX from Z index iZFirst to iZLast, oStride apart, read in place; null
   // when the matrix does not hold them in memory or the indices leave it.
   const double* Run(int iX, int iZFirst, int iZLast, unsigned long long& oStride) const {
-    const unsigned int x = static_cast<unsigned int>(iX);
-    const unsigned int a = static_cast<unsigned int>(iZFirst), b = static_cast<unsigned int>(iZLast);
-    if (!_Direct || x >= _LengthX || a > b || b >= _LengthZ) return nullptr;
-    oStride = _StrideZ;
-    return _Direct + x * _StrideX + a * _StrideZ;
+    return Span(iX, iZFirst, iX, iZLast, _StrideZ, oStride);
   }
 
+  // The same across: the cells of Z index iZ from X index iXFirst to iXLast.
+  const double* Line(int iZ, int iXFirst, int iXLast, unsigned long long& oStride) const {
+    return Span(iXFirst, iZ, iXLast, iZ, _StrideX, oStride);
+  }
+
+  // Whether the matrix keeps the cells of one Z index side by side in memory (one row per Z).
+  bool LinesAlongX() const { return _Direct && _StrideX == 1 && _StrideZ > 1; }
+
  private:
+  // The cells from (iX, iZ) to (iXLast, iZLast) along one of the indices, iStride apart.
+  const double* Span(int iX, int iZ, int iXLast, int iZLast, unsigned long long iStride,
+                     unsigned long long& oStride) const {
+    const unsigned int x = static_cast<unsigned int>(iX), z = static_cast<unsigned int>(iZ);
+    const unsigned int xl = static_cast<unsigned int>(iXLast), zl = static_cast<unsigned int>(iZLast);
+    if (!_Direct || x > xl || z > zl || xl >= _LengthX || zl >= _LengthZ) return nullptr;
+    oStride = iStride;
+    return _Direct + x * _StrideX + z * _StrideZ;
+  }
+
   const CATSamIDoubleMatrix& _Matrix;
   unsigned long long _StrideX = 0, _StrideZ = 0;
   const double* _Direct;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -125,6 +126,18 @@ eValueType sCellValue(const QVTFddPixelJob& iXJob, const QVTFddPixelJob& iZJob, 
   return kCells[4 * lX + lZ](iXJob, iZJob, iCells, oValue);
 }
 
+// iMaximum raised to iCandidate as QVTFddRaiseMaximum raises it, without branches: the few cells of
+// one pixel of noisy data make them impossible to foresee.
+inline double sRaised(double iMaximum, double iCandidate) {
+#if defined(__SSE2__)
+  const __m128d o = _mm_set_sd(iMaximum), w = _mm_set_sd(iCandidate);
+  const __m128d lTake = _mm_or_pd(_mm_cmpgt_sd(w, o), _mm_cmpunord_sd(o, o));
+  return _mm_cvtsd_f64(_mm_or_pd(_mm_and_pd(lTake, w), _mm_andnot_pd(lTake, o)));
+#else
+  return (iCandidate > iMaximum) | (iMaximum != iMaximum) ? iCandidate : iMaximum;
+#endif
+}
+
 inline bool sInside(double iValue, double iMin, double iMax) { return iMin <= iValue && iValue <= iMax; }
 
 // Calls iRead(j, cell) for the cells of X index iX at Z indices iFirst + j, j = 0 .. iLast - iFirst:
@@ -142,31 +155,45 @@ void sForRun(const QVTFddMatrixCells& iCells, int iX, int iFirst, int iLast, con
     for (int j = 0; j < n; ++j) iRead(j, iCells.At(iX, iFirst + j));
 }
 
-// Raises ioMaximum[j] to iCells[j] for j < iCount as QVTFddRaiseMaximum does, two at a time where
-// the processor has SSE2: a range of columns reads its cells at the speed of memory.
-void sRaiseAll(double* ioMaximum, const double* iCells, int iCount) {
+// oMaximum[j] = iMaximum[j] raised to iCells[j] for j < iCount as QVTFddRaiseMaximum does (oMaximum
+// may be iMaximum), two at a time where the processor has SSE2: a range of columns reads its cells
+// at the speed of memory.
+void sRaiseAll(double* oMaximum, const double* iMaximum, const double* iCells, int iCount) {
   int j = 0;
 #if defined(__SSE2__)
   for (; j + 2 <= iCount; j += 2) {
-    const __m128d o = _mm_loadu_pd(ioMaximum + j), w = _mm_loadu_pd(iCells + j);
+    const __m128d o = _mm_loadu_pd(iMaximum + j), w = _mm_loadu_pd(iCells + j);
     const __m128d lTake = _mm_or_pd(_mm_cmpgt_pd(w, o), _mm_cmpunord_pd(o, o));
-    _mm_storeu_pd(ioMaximum + j, _mm_or_pd(_mm_and_pd(lTake, w), _mm_andnot_pd(lTake, o)));
+    _mm_storeu_pd(oMaximum + j, _mm_or_pd(_mm_and_pd(lTake, w), _mm_andnot_pd(lTake, o)));
   }
 #endif
-  for (; j < iCount; ++j) QVTFddRaiseMaximum(ioMaximum[j], iCells[j]);
+  for (; j < iCount; ++j) {
+    double lMax = iMaximum[j];
+    QVTFddRaiseMaximum(lMax, iCells[j]);
+    oMaximum[j] = lMax;
+  }
 }
 
 // The image column of iXJob reduced along X for Z indices iFirst .. iLast into oReduced (from
 // index 0): the cell of an index job, the maximum of a range job, the interpolation of an
 // interpolation job. Each cell of the column is read once, however many pixels share it.
 void sReduceAlongX(const QVTFddPixelJob& x, const QVTFddMatrixCells& v, int iFirst, int iLast, double* oReduced) {
-  sForRun(v, x._First, iFirst, iLast, [oReduced](int j, double w) { oReduced[j] = w; });
+  const int n = iLast - iFirst + 1;
+  unsigned long long lStride = 0, lNextStride = 0;
+  const double* lRun = v.Run(x._First, iFirst, iLast, lStride);
+  const bool lRange = x._Type == QVTFddPixelJob::RangeJob && x._Second > x._First;
+  const double* lNext = lRange ? v.Run(x._First + 1, iFirst, iLast, lNextStride) : nullptr;
+  // The first two columns of a range in one pass when both lie in memory: no copy of the first.
+  const bool lPair = lRun && lNext && lStride == 1 && lNextStride == 1;
+  if (lPair)
+    sRaiseAll(oReduced, lRun, lNext, n);
+  else
+    sForRun(v, x._First, iFirst, iLast, [oReduced](int j, double w) { oReduced[j] = w; });
   if (x._Type == QVTFddPixelJob::RangeJob)
-    for (int i = x._First + 1; i <= x._Second; ++i) {
-      unsigned long long lStride = 0;
-      const double* lRun = v.Run(i, iFirst, iLast, lStride);
+    for (int i = x._First + (lPair ? 2 : 1); i <= x._Second; ++i) {
+      lRun = v.Run(i, iFirst, iLast, lStride);
       if (lRun && lStride == 1)
-        sRaiseAll(oReduced, lRun, iLast - iFirst + 1);
+        sRaiseAll(oReduced, oReduced, lRun, n);
       else
         sForRun(v, i, iFirst, iLast, [oReduced](int j, double w) { QVTFddRaiseMaximum(oReduced[j], w); });
     }
@@ -185,8 +212,8 @@ double sColumnPixel(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const doub
     case QVTFddPixelJob::IndexJob:
       return iReduced[z._First];
     case QVTFddPixelJob::RangeJob: {
-      double lMax = QVTFddDoubleNaN;
-      for (int k = z._First; k <= z._Second; ++k) QVTFddRaiseMaximum(lMax, iReduced[k]);
+      double lMax = iReduced[z._First];
+      for (int k = z._First + 1; k <= z._Second; ++k) lMax = sRaised(lMax, iReduced[k]);
       return x._Type == QVTFddPixelJob::IndexJob ? lMax : sFloored(lMax);
     }
     case QVTFddPixelJob::InterpolationJob: {
@@ -198,6 +225,74 @@ double sColumnPixel(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const doub
     }
     default:
       return QVTFddDoubleNaN;
+  }
+}
+
+// Image columns filled together: their pixels of one image row make a cache line, so that the
+// image is written row by row, not a cache line per pixel down a column.
+constexpr int kTile = 16;
+
+inline bool sValued(const QVTFddPixelJob& iJob) {
+  return iJob._Type == QVTFddPixelJob::IndexJob || iJob._Type == QVTFddPixelJob::RangeJob ||
+         iJob._Type == QVTFddPixelJob::InterpolationJob;
+}
+
+// The cells of one Z index reduced along X by job x as sReduceAlongX reduces them, the cell of X
+// index i read at iLine[(i - iXFirst) * iStride].
+double sAlongLine(const QVTFddPixelJob& x, const double* iLine, unsigned long long iStride, int iXFirst) {
+  const auto lAt = [&](int i) { return iLine[static_cast<unsigned long long>(i - iXFirst) * iStride]; };
+  switch (x._Type) {
+    case QVTFddPixelJob::IndexJob:
+      return lAt(x._First);
+    case QVTFddPixelJob::RangeJob: {
+      double lMax = lAt(x._First);
+      for (int i = x._First + 1; i <= x._Second; ++i) lMax = sRaised(lMax, lAt(i));
+      return lMax;
+    }
+    case QVTFddPixelJob::InterpolationJob:
+      return QVTFddInterpolate(lAt(x._First), lAt(x._Second), x._Fraction);
+    default:
+      return QVTFddDoubleNaN;
+  }
+}
+
+// The tile's columns iX[0 .. iCount - 1] reduced along X for Z indices iFirst .. iLast, column c
+// into oReduced[c * (iLast - iFirst + 1) ...]: a line of cells at a time where the matrix keeps the
+// cells of one Z index together (one row per Z), a column at a time otherwise.
+void sReduceTile(const QVTFddPixelJob* iX, int iCount, const QVTFddMatrixCells& v, int iFirst, int iLast,
+                 double* oReduced) {
+  const size_t n = static_cast<size_t>(iLast - iFirst) + 1;
+  int lXFirst = -1, lXLast = -1;
+  for (int c = 0; c < iCount; ++c) {
+    if (!sValued(iX[c])) continue;
+    const int lLast = iX[c]._Type == QVTFddPixelJob::IndexJob ? iX[c]._First : iX[c]._Second;
+    if (lXFirst < 0 || iX[c]._First < lXFirst) lXFirst = iX[c]._First;
+    lXLast = std::max(lXLast, lLast);
+  }
+  unsigned long long lStride = 0;
+  if (v.LinesAlongX() && v.Line(iFirst, lXFirst, lXLast, lStride) && v.Line(iLast, lXFirst, lXLast, lStride)) {
+    // Lines lie a matrix row apart, where the processor foresees no reads: the lines some rows
+    // ahead are asked for early.
+    const int kAhead = 8;
+    const size_t lBytes = static_cast<size_t>(lXLast - lXFirst + 1) * sizeof(double);
+    for (int k = iFirst; k <= iLast; ++k) {
+      const double* lLine = v.Line(k, lXFirst, lXLast, lStride);
+      const double* lAhead = v.Line(std::min(k + kAhead, iLast), lXFirst, lXLast, lStride);
+      if (const char* lLater = reinterpret_cast<const char*>(lAhead)) {
+        for (size_t b = 0; b < lBytes; b += 64) __builtin_prefetch(lLater + b);
+        __builtin_prefetch(lLater + lBytes - 1);
+      }
+      double* lOut = oReduced + (k - iFirst);
+      for (int c = 0; c < iCount; ++c) lOut[c * n] = sAlongLine(iX[c], lLine, lStride, lXFirst);
+    }
+    return;
+  }
+  for (int c = 0; c < iCount; ++c) {
+    double* lOut = oReduced + c * n;
+    if (sValued(iX[c]))
+      sReduceAlongX(iX[c], v, iFirst, iLast, lOut);
+    else
+      std::fill(lOut, lOut + n, QVTFddDoubleNaN);
   }
 }
 
@@ -385,28 +480,49 @@ CATPixelImage QVTFddColormapAlgoLineair::MakeBitmap() {
 }
 
 bool QVTFddColormapAlgoLineair::FillHomogeneous(CATPixelImage& ioImage) {
+  unsigned char* lPixels = ioImage.GetPixelsToModify();
+  if (!lPixels) return true;
   // The jobs are read through locals: the loops then need not reload them at every pixel.
   const QVTFddPixelJob* lXJobs = _XJobs;
   const QVTFddPixelJob* lZJobs = _ZJobs;
-  const int lHeight = _Height;
+  const int lWidth = _Width, lHeight = _Height;
   int lFirst = 0, lLast = 0;
   sZSpan(lZJobs, lHeight, lFirst, lLast);
-  const bool lAnyZ = lLast >= lFirst;
-  std::unique_ptr<double[]> lReduced(
-      new (std::nothrow) double[lAnyZ ? static_cast<size_t>(lLast - lFirst) + 1 : 1]);
-  if (!lReduced) return false;
-  // The cells are read in place when the matrix holds them in memory; lAtZ[k] is the reduced
-  // value of Z index k.
+  const size_t lSpan = lLast >= lFirst ? static_cast<size_t>(lLast - lFirst) + 1 : 0;
+  const size_t lColumn = static_cast<size_t>(lHeight);
+  // For a tile of columns: their cells reduced along X (a column of lSpan each), their pixel values
+  // (a column of lColumn each) and their pixels (image row after image row).
+  std::unique_ptr<double[]> lReduced(new (std::nothrow) double[std::max<size_t>(lSpan, 1) * kTile]);
+  std::unique_ptr<double[]> lValues(new (std::nothrow) double[lColumn * kTile]);
+  std::unique_ptr<unsigned char[]> lTile(new (std::nothrow) unsigned char[lColumn * kTile * 4]);
+  if (!lReduced || !lValues || !lTile) return false;
+  // The cells are read in place when the matrix holds them in memory.
   const QVTFddMatrixCells lCells(*_Values);
-  const double* lAtZ = lReduced.get() - lFirst;
-  return sFillByColumns(ioImage, *_Axis, [&](int p, double* oColumn) {
-    const QVTFddPixelJob& x = lXJobs[p];
-    const bool lValued = x._Type == QVTFddPixelJob::IndexJob || x._Type == QVTFddPixelJob::RangeJob ||
-                         x._Type == QVTFddPixelJob::InterpolationJob;
-    if (lValued && lAnyZ) sReduceAlongX(x, lCells, lFirst, lLast, lReduced.get());
-    for (int r = 0; r < lHeight; ++r)
-      oColumn[r] = lValued ? sColumnPixel(x, lZJobs[r], lAtZ, lCells) : QVTFddDoubleNaN;
-  });
+  const size_t lRowBytes = 4 * static_cast<size_t>(lWidth);
+  for (int p = 0; p < lWidth; p += kTile) {
+    const int n = std::min(kTile, lWidth - p);
+    if (lSpan) sReduceTile(lXJobs + p, n, lCells, lFirst, lLast, lReduced.get());
+    for (int c = 0; c < n; ++c) {
+      const QVTFddPixelJob& x = lXJobs[p + c];
+      // lAtZ[k] is the reduced value of Z index k.
+      const double* lAtZ = lReduced.get() + c * lSpan - lFirst;
+      double* lOut = lValues.get() + c * lColumn;
+      const bool lValued = sValued(x);
+      for (int r = 0; r < lHeight; ++r)
+        lOut[r] = lValued ? sColumnPixel(x, lZJobs[r], lAtZ, lCells) : QVTFddDoubleNaN;
+      _Axis->GetPixelColors(lOut, lHeight, lTile.get() + 4 * c, 4L * n);
+    }
+    // A whole tile's row is copied with a constant size, which compiles to a few moves.
+    for (int r = 0; r < lHeight; ++r) {
+      unsigned char* lTo = lPixels + r * lRowBytes + 4 * size_t(p);
+      const unsigned char* lFrom = lTile.get() + size_t(r) * n * 4;
+      if (n == kTile)
+        std::memcpy(lTo, lFrom, 4 * kTile);
+      else
+        std::memcpy(lTo, lFrom, 4 * size_t(n));
+    }
+  }
+  return true;
 }
 
 bool QVTFddColormapAlgoLineair::FillNonHom(CATPixelImage& ioImage) {
