@@ -170,20 +170,25 @@ void NumericArray::ConvertStored(Stored iStored, const unsigned char* iFrom, lon
 }
 
 bool NumericArray::GetFiniteRange(double& oMin, double& oMax) const {
-  // Along the axis whose values lie closest together, in chunks: one cache-friendly pass.
-  const bool lAlongRows = _Columns > 1 && std::abs(_ColumnStride) <= std::abs(_RowStride);
-  const unsigned int lLines = lAlongRows ? _Rows : _Columns, lLength = lAlongRows ? _Columns : _Rows;
-  const std::ptrdiff_t lLineStride = lAlongRows ? _RowStride : _ColumnStride;
-  const std::ptrdiff_t lStride = lAlongRows ? _ColumnStride : _RowStride;
   double lMin = NAN, lMax = NAN;
-  double lChunk[1024];
-  for (unsigned int l = 0; l < lLines; ++l)
-    for (unsigned int lFirst = 0; lFirst < lLength;) {
-      const unsigned int lCount = std::min<unsigned int>(lLength - lFirst, sizeof(lChunk) / sizeof(lChunk[0]));
-      ReadRun(_Data + l * lLineStride + static_cast<std::ptrdiff_t>(lFirst) * lStride, lStride, lCount, lChunk);
-      DataRange::Add(lChunk, lCount, false, lMin, lMax);
-      lFirst += lCount;
-    }
+  if (const double* lDirect = GetDirectValues(0)) {
+    // Doubles that lie one after another are scanned where they are.
+    DataRange::Add(lDirect, static_cast<size_t>(GetSize()), false, lMin, lMax);
+  } else {
+    // Along the axis whose values lie closest together, in chunks: one cache-friendly pass.
+    const bool lAlongRows = _Columns > 1 && std::abs(_ColumnStride) <= std::abs(_RowStride);
+    const unsigned int lLines = lAlongRows ? _Rows : _Columns, lLength = lAlongRows ? _Columns : _Rows;
+    const std::ptrdiff_t lLineStride = lAlongRows ? _RowStride : _ColumnStride;
+    const std::ptrdiff_t lStride = lAlongRows ? _ColumnStride : _RowStride;
+    double lChunk[1024];
+    for (unsigned int l = 0; l < lLines; ++l)
+      for (unsigned int lFirst = 0; lFirst < lLength;) {
+        const unsigned int lCount = std::min<unsigned int>(lLength - lFirst, sizeof(lChunk) / sizeof(lChunk[0]));
+        ReadRun(_Data + l * lLineStride + static_cast<std::ptrdiff_t>(lFirst) * lStride, lStride, lCount, lChunk);
+        DataRange::Add(lChunk, lCount, false, lMin, lMax);
+        lFirst += lCount;
+      }
+  }
   if (!(lMin <= lMax)) return false;
   oMin = lMin;
   oMax = lMax;
