@@ -18,6 +18,7 @@
 #include "RefPtr.h"
 
 class CATSamIDoubleVector;
+class QVTFddOrderHints;
 class QVTFddOrderPoint;
 class QVTFddOrderTable;
 class QVTIFddContinuousAxis;
@@ -92,7 +93,8 @@ class QVTFddColormapAlgoOrderBase : public QVTFddColormapAlgo {
   QVTFddColormapAlgoOrderBase& operator=(const QVTFddColormapAlgoOrderBase&) = delete;
 
   // The value at data point (iX, iZ) whose converted coordinates are iXScaled and iZScaled.
-  eValueType CalculateValue(double iX, double iZ, double iXScaled, double iZScaled, double& oValue) const;
+  eValueType CalculateValue(double iX, double iZ, double iXScaled, double iZScaled, double& oValue,
+                            const QVTFddOrderHints* ioHints = nullptr) const;
   // The value of a row at the pixel's order.
   double PointValue(const QVTFddOrderPoint& iPoint) const;
   // The value of X pixel iXPixel and Z pixel iZPixel.

@@ -20,6 +20,7 @@
 #include "RefPtr.h"
 
 class CATSamIDoubleVector;
+class QVTFddOrderHints;
 class QVTFddOrderPoint;
 class QVTIFddScaling;
 
@@ -44,8 +45,11 @@ class QVTFddOrderTable {
   // The points at order iOrder of the rows of the nearest inner and outer samples in the band of
   // the pixel (iX, iZ); ties go to the smaller order, then Z index, then X index. 0 when the band
   // holds no sample; a side without a sample takes the other's point.
+  // With hints (sized for GetRowCount rows) the searches start where they ended for the last
+  // pixel; the answers are the same.
   int FindPoints(double iOrder, double iLow, double iHigh, double iX, double iZ, QVTFddOrderPoint& oInner,
-                 QVTFddOrderPoint& oOuter) const;
+                 QVTFddOrderPoint& oOuter, const QVTFddOrderHints* ioHints = nullptr) const;
+  int GetRowCount() const { return _RowCount; }
 
   // Bytes the table needs for iLengthX shared X values and iRows rows whose orders ascend.
   static long long EstimateBytes(long long iLengthX, long long iRows);
@@ -64,17 +68,19 @@ class QVTFddOrderTable {
     return RowXScaled(iRow, Sample(iRow, iSlot)) / _ZScaled[iRow];
   }
   // Positions of the samples of row iRow in the band; 0 when none.
-  int RowBand(int iRow, double iLow, double iHigh, unsigned int& oFirst, unsigned int& oLast) const;
+  int RowBand(int iRow, double iLow, double iHigh, unsigned int* ioHints, unsigned int& oFirst,
+              unsigned int& oLast) const;
   // Offers the nearest samples of row iRow in the band to the running choice of each side.
-  void VisitRow(int iRow, double iLow, double iHigh, double iX, double iZ, double iR, int* ioRow,
-                unsigned int* ioIndex, double* ioDist2, double* ioOrder) const;
+  void VisitRow(int iRow, double iLow, double iHigh, double iX, double iZ, double iR, unsigned int* ioHints,
+                int* ioRow, unsigned int* ioIndex, double* ioDist2, double* ioOrder) const;
   // Offers the samples nearest iX among positions iFirst .. iLast of a row whose X ascends in order.
-  void OfferNearest(int iRow, unsigned int iFirst, unsigned int iLast, double iX, double iZ, int iSide, int* ioRow,
-                    unsigned int* ioIndex, double* ioDist2, double* ioOrder) const;
+  void OfferNearest(int iRow, unsigned int iFirst, unsigned int iLast, double iX, double iZ, int iSide,
+                    unsigned int* ioHint, int* ioRow, unsigned int* ioIndex, double* ioDist2, double* ioOrder) const;
   void Offer(int iRow, unsigned int iIndex, double iX, double iZ, int iSide, int* ioRow, unsigned int* ioIndex,
              double* ioDist2, double* ioOrder) const;
   // The point of row iRow at order iOrder, interpolated between the band's samples around it.
-  void PointAt(int iRow, double iOrder, double iLow, double iHigh, double iX, double iZ, QVTFddOrderPoint& oPoint) const;
+  void PointAt(int iRow, double iOrder, double iLow, double iHigh, double iX, double iZ, unsigned int* ioHints,
+               QVTFddOrderPoint& oPoint) const;
   // Whether rows iStart .. iStart + 2^iLevel - 1 may hold a sample in the band on an open side.
   int MayHold(int iLevel, int iStart, double iLow, double iHigh, double iR, int iInner, int iOuter) const;
 

@@ -11,6 +11,7 @@
 #include "QVTFddConstants.h"
 #include "QVTFddMathSaturateToInt.h"
 #include "QVTFddModuleFrame.h"
+#include "QVTFddOrderHints.h"
 #include "QVTFddOrderPoint.h"
 #include "QVTFddOrderTable.h"
 #include "QVTFddPixelJob.h"
@@ -116,14 +117,15 @@ double QVTFddColormapAlgoOrderBase::PointValue(const QVTFddOrderPoint& iPoint) c
 }
 
 QVTFddColormapAlgo::eValueType QVTFddColormapAlgoOrderBase::CalculateValue(double iX, double iZ, double iXScaled,
-                                                                           double iZScaled, double& oValue) const {
+                                                                           double iZScaled, double& oValue,
+                                                                           const QVTFddOrderHints* ioHints) const {
   if (!_Orders || _OutOfMemory) return NoValue;
   const double lOrder = iXScaled / iZScaled;
   const double lLow = (1.0 - _OrderTolerance) * lOrder, lHigh = (1.0 + _OrderTolerance) * lOrder;
   // A pixel whose order or band is not a number (0 / 0 at the origin, a NaN tolerance) has no
   // value, nor has a negative order (lLow > lHigh).
   QVTFddOrderPoint lInner, lOuter;
-  if (!_Orders->FindPoints(lOrder, lLow, lHigh, iX, iZ, lInner, lOuter)) return NoValue;
+  if (!_Orders->FindPoints(lOrder, lLow, lHigh, iX, iZ, lInner, lOuter, ioHints)) return NoValue;
   const double lInnerValue = PointValue(lInner);
   // One row on both sides (or one side only): its value.
   if (lInner == lOuter) {
@@ -193,13 +195,16 @@ CATPixelImage QVTFddColormapAlgoOrderBase::MakeBitmap() {
     lDialog->Build();
     lDialog->SetRange(0, _Height - 1);
   }
+  // Without room for the hints every search starts afresh: the same image, only slower.
+  QVTFddOrderHints lHints;
+  lHints.Reserve(_Orders->GetRowCount());
   const size_t lRowBytes = 4 * static_cast<size_t>(_Width);
   for (int r = 0; r < _Height; ++r) {
     if (lDialog) lDialog->SetPos(r);
     unsigned char* lRow = lPixels + static_cast<size_t>(r) * lRowBytes;
     for (int p = 0; p < _Width; ++p) {
       double lValue = 0.0;
-      const eValueType lType = CalculateValue(lColumns[2 * p], lRows[2 * r], lColumns[2 * p + 1], lRows[2 * r + 1], lValue);
+      const eValueType lType = CalculateValue(lColumns[2 * p], lRows[2 * r], lColumns[2 * p + 1], lRows[2 * r + 1], lValue, &lHints);
       Colour(lType, lValue, lRow + 4 * static_cast<size_t>(p));
     }
     if (lDialog && lDialog->IsCancelled()) {
