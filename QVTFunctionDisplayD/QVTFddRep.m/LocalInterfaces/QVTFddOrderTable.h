@@ -59,8 +59,13 @@ class QVTFddOrderTable {
   QVTFddOrderTable& operator=(const QVTFddOrderTable&) = delete;
 
   void Clear();
-  double RowX(int iRow, unsigned int iIndex) const;
-  double RowXScaled(int iRow, unsigned int iIndex) const;
+  double RowX(int iRow, unsigned int iIndex) const { return _X[iRow] ? OwnX(iRow, iIndex) : _SharedX[iIndex]; }
+  double RowXScaled(int iRow, unsigned int iIndex) const {
+    return _X[iRow] ? OwnXScaled(iRow, iIndex) : _SharedXScaled[iIndex];
+  }
+  // X of row iRow's own vector, and converted.
+  double OwnX(int iRow, unsigned int iIndex) const;
+  double OwnXScaled(int iRow, unsigned int iIndex) const;
   // Sample index of position iSlot of row iRow's samples in order (ascending order, then index).
   unsigned int Sample(int iRow, unsigned int iSlot) const { return _Slots[iRow] ? _Slots[iRow][iSlot] : iSlot; }
   double SlotX(int iRow, unsigned int iSlot) const { return RowX(iRow, Sample(iRow, iSlot)); }

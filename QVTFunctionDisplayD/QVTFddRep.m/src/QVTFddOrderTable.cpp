@@ -177,12 +177,10 @@ int QVTFddOrderTable::ReserveRows(unsigned int iRows) {
   return 1;
 }
 
-double QVTFddOrderTable::RowX(int iRow, unsigned int iIndex) const {
-  return _X[iRow] ? _X[iRow]->GetValue(iIndex) : _SharedX[iIndex];
-}
+double QVTFddOrderTable::OwnX(int iRow, unsigned int iIndex) const { return _X[iRow]->GetValue(iIndex); }
 
-double QVTFddOrderTable::RowXScaled(int iRow, unsigned int iIndex) const {
-  return _X[iRow] ? _XScaling->Convert(_X[iRow]->GetValue(iIndex)) : _SharedXScaled[iIndex];
+double QVTFddOrderTable::OwnXScaled(int iRow, unsigned int iIndex) const {
+  return _XScaling->Convert(_X[iRow]->GetValue(iIndex));
 }
 
 int QVTFddOrderTable::AddRow(int iZIndex, double iZ, double iZScaled, CATSamIDoubleVector* iX) {
