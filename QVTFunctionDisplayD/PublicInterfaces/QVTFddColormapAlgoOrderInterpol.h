@@ -35,6 +35,9 @@ class QVTFddColormapAlgoOrderInterpol : public QVTFddColormapAlgoOrderBase {
 
   RefPtr<CATSamIDoubleVector> _XVector;
   RefPtr<CATSamIDoubleMatrix> _Values;
+  // The matrix's values in memory, when it offers them: read without a call per value.
+  const double* _DirectValues;
+  unsigned long long _StrideX, _StrideZ;
 };
 
 #endif
