@@ -3,6 +3,7 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <new>
 
@@ -175,7 +176,10 @@ CATPixelImage QVTFddColormapAlgoOrderBase::MakeBitmap() {
   // Positions and converted positions of every column and row, computed once.
   std::unique_ptr<double[]> lColumns(new (std::nothrow) double[2 * static_cast<size_t>(_Width)]);
   std::unique_ptr<double[]> lRows(new (std::nothrow) double[2 * static_cast<size_t>(_Height)]);
-  if (!lPixels || !lColumns || !lRows) {
+  // One image row's values (NaN: no value) and whether each pixel has one, coloured in one call.
+  std::unique_ptr<double[]> lValues(new (std::nothrow) double[static_cast<size_t>(_Width)]);
+  std::unique_ptr<unsigned char[]> lFound(new (std::nothrow) unsigned char[static_cast<size_t>(_Width)]);
+  if (!lPixels || !lColumns || !lRows || !lValues || !lFound) {
     QVTFDD_ASSERTION(SourceName(), "order map: out of memory");
     return CATPixelImage();
   }
@@ -204,9 +208,15 @@ CATPixelImage QVTFddColormapAlgoOrderBase::MakeBitmap() {
     unsigned char* lRow = lPixels + static_cast<size_t>(r) * lRowBytes;
     for (int p = 0; p < _Width; ++p) {
       double lValue = 0.0;
-      const eValueType lType = CalculateValue(lColumns[2 * p], lRows[2 * r], lColumns[2 * p + 1], lRows[2 * r + 1], lValue, &lHints);
-      Colour(lType, lValue, lRow + 4 * static_cast<size_t>(p));
+      const eValueType lType =
+          CalculateValue(lColumns[2 * p], lRows[2 * r], lColumns[2 * p + 1], lRows[2 * r + 1], lValue, &lHints);
+      lFound[p] = lType == ValueFound;
+      lValues[p] = lFound[p] ? lValue : std::numeric_limits<double>::quiet_NaN();
     }
+    _Axis->GetPixelColors(lValues.get(), _Width, lRow, 4);
+    // A value that is not a number goes to the scale like any other: its colour is the scale's.
+    for (int p = 0; p < _Width; ++p)
+      if (lFound[p] && std::isnan(lValues[p])) Colour(ValueFound, lValues[p], lRow + 4 * static_cast<size_t>(p));
     if (lDialog && lDialog->IsCancelled()) {
       // The rows not computed are transparent.
       std::memset(lRow + lRowBytes, 0, static_cast<size_t>(_Height - 1 - r) * lRowBytes);
