@@ -1,7 +1,9 @@
 // Where each search of the order table ended last, per table row, so that the next pixel's search
 // starts there: along an image row the pixels' bands move little from one pixel to the next, so a
 // search from the last answer takes a step or two where a bisection takes the row's logarithm.
-// Any start gives the same answer; a table without hints searches from scratch. Owns its array.
+// Any start gives the same answer; a table without hints searches from scratch. The hints also
+// tell the table that a pixel's searches ran in its usual order (rows visited, then their points
+// taken), so that a later step may take an earlier one's answer. Owns its array.
 #ifndef QVTFddOrderHints_H
 #define QVTFddOrderHints_H
 
@@ -34,6 +36,10 @@ class QVTFddOrderHints {
   unsigned int* Row(int iRow) const {
     return _Hints && iRow < _Rows ? _Hints.get() + static_cast<size_t>(iRow) * eSearchCount : nullptr;
   }
+
+  // The hint of the search over the shared X values in their order, which serves every row that
+  // reads them in that order; null when there are no hints.
+  unsigned int* Shared() const { return _Hints ? _Hints.get() + static_cast<size_t>(_Rows) * eSearchCount : nullptr; }
 
   static long long BytesPerRow() { return eSearchCount * static_cast<long long>(sizeof(unsigned int)); }
 

@@ -77,10 +77,18 @@ class QVTFddOrderTable {
               unsigned int& oLast) const;
   // Offers the nearest samples of row iRow in the band to the running choice of each side.
   void VisitRow(int iRow, double iLow, double iHigh, double iX, double iZ, double iR, unsigned int* ioHints,
-                int* ioRow, unsigned int* ioIndex, double* ioDist2, double* ioOrder) const;
+                long long iSharedNear, int* ioRow, unsigned int* ioIndex, double* ioDist2, double* ioOrder) const;
   // Offers the samples nearest iX among positions iFirst .. iLast of a row whose X ascends in order.
+  // iSharedNear, when not negative, is the first position of the shared order whose X is at least
+  // iX, and the row reads the shared X in that order.
   void OfferNearest(int iRow, unsigned int iFirst, unsigned int iLast, double iX, double iZ, int iSide,
-                    unsigned int* ioHint, int* ioRow, unsigned int* ioIndex, double* ioDist2, double* ioOrder) const;
+                    unsigned int* ioHint, long long iSharedNear, int* ioRow, unsigned int* ioIndex, double* ioDist2,
+                    double* ioOrder) const;
+  // Whether row iRow reads the shared X values in the shared order, which X ascends.
+  bool OnSharedOrder(int iRow) const {
+    return _SharedEqualFirst && !_X[iRow] && _Slots[iRow] == _SharedOrder.GetSlots() &&
+           _Length[iRow] == _SharedOrder.GetCount();
+  }
   void Offer(int iRow, unsigned int iIndex, double iX, double iZ, int iSide, int* ioRow, unsigned int* ioIndex,
              double* ioDist2, double* ioOrder) const;
   // The point of row iRow at order iOrder, interpolated between the band's samples around it.
@@ -95,6 +103,8 @@ class QVTFddOrderTable {
   unsigned int _SharedLength;
   // The shared samples in order of converted X (for rows of a positive converted Z).
   QVTFddSampleOrder _SharedOrder;
+  // Per position of the shared order, the first position of equal X; only when X ascends in it.
+  std::unique_ptr<unsigned int[]> _SharedEqualFirst;
   // Rows, sorted by (Z, Z index) by Finish.
   int _RowCount, _RowCapacity;
   std::unique_ptr<double[]> _Z;

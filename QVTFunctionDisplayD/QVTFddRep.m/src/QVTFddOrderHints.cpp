@@ -6,7 +6,8 @@ int QVTFddOrderHints::Reserve(int iRows) {
   _Hints.reset();
   _Rows = 0;
   if (iRows <= 0) return 1;
-  const size_t n = static_cast<size_t>(iRows) * eSearchCount;
+  // The rows' hints, then the shared one.
+  const size_t n = (static_cast<size_t>(iRows) + 1) * eSearchCount;
   _Hints.reset(new (std::nothrow) unsigned int[n]());
   if (!_Hints) return 0;
   _Rows = iRows;

@@ -108,6 +108,7 @@ void QVTFddOrderTable::Clear() {
   _SharedX.reset();
   _SharedXScaled.reset();
   _SharedOrder = QVTFddSampleOrder();
+  _SharedEqualFirst.reset();
   _SharedLength = 0;
   _Z.reset();
   _ZScaled.reset();
@@ -129,7 +130,7 @@ long long QVTFddOrderTable::EstimateBytes(long long iLengthX, long long iRows) {
                             sizeof(std::unique_ptr<unsigned int[]>) + 2 * QVTFddRunRanges::BytesPerEntry(iRows);
   // Shared X, converted and in order; a row's X and converted X while it is added; Finish sorts
   // the rows through a second copy of their records.
-  const long long lPerX = 2 * sizeof(double) + sizeof(unsigned int);
+  const long long lPerX = 2 * sizeof(double) + 2 * sizeof(unsigned int);
   return lPerX * iLengthX + (2 * sizeof(double) + sizeof(unsigned int)) * iLengthX + 2 * lPerRow * iRows;
 }
 
@@ -148,6 +149,18 @@ int QVTFddOrderTable::SetSharedX(const CATSamIDoubleVector* iX, unsigned int iLe
   if (!_SharedOrder.Build(_SharedX.get(), _SharedXScaled.get(), 1.0, iLength)) {
     Clear();
     return 0;
+  }
+  const unsigned int lCount = _SharedOrder.GetCount();
+  if (_SharedOrder.XAscends() && lCount > 0) {
+    _SharedEqualFirst.reset(sNew<unsigned int>(lCount));
+    if (!_SharedEqualFirst) {
+      Clear();
+      return 0;
+    }
+    const unsigned int* lSlots = _SharedOrder.GetSlots();
+    auto lX = [&](unsigned int k) { return _SharedX[lSlots ? lSlots[k] : k]; };
+    _SharedEqualFirst[0] = 0;
+    for (unsigned int k = 1; k < lCount; ++k) _SharedEqualFirst[k] = lX(k - 1) >= lX(k) ? _SharedEqualFirst[k - 1] : k;
   }
   return 1;
 }
@@ -300,8 +313,19 @@ void QVTFddOrderTable::Offer(int iRow, unsigned int iIndex, double iX, double iZ
 }
 
 void QVTFddOrderTable::OfferNearest(int iRow, unsigned int iFirst, unsigned int iLast, double iX, double iZ,
-                                    int iSide, unsigned int* ioHint, int* ioRow, unsigned int* ioIndex,
-                                    double* ioDist2, double* ioOrder) const {
+                                    int iSide, unsigned int* ioHint, long long iSharedNear, int* ioRow,
+                                    unsigned int* ioIndex, double* ioDist2, double* ioOrder) const {
+  if (iSharedNear >= 0) {
+    // X ascends along the whole shared order: the answers over the row are those over the shared
+    // order, held within iFirst .. iLast.
+    const long long lNear = std::min<long long>(std::max<long long>(iSharedNear, iFirst), iLast + 1LL);
+    const unsigned int j = static_cast<unsigned int>(lNear);
+    if (j <= iLast) Offer(iRow, Sample(iRow, j), iX, iZ, iSide, ioRow, ioIndex, ioDist2, ioOrder);
+    if (j > iFirst)
+      Offer(iRow, Sample(iRow, std::max(_SharedEqualFirst[j - 1], iFirst)), iX, iZ, iSide, ioRow, ioIndex, ioDist2,
+            ioOrder);
+    return;
+  }
   const unsigned int j = sFirstTrueNear(iFirst, iLast, ioHint, [&](unsigned int k) { return SlotX(iRow, k) >= iX; });
   if (j <= iLast) Offer(iRow, Sample(iRow, j), iX, iZ, iSide, ioRow, ioIndex, ioDist2, ioOrder);
   if (j > iFirst) {
@@ -315,8 +339,8 @@ void QVTFddOrderTable::OfferNearest(int iRow, unsigned int iFirst, unsigned int 
 }
 
 void QVTFddOrderTable::VisitRow(int iRow, double iLow, double iHigh, double iX, double iZ, double iR,
-                                unsigned int* ioHints, int* ioRow, unsigned int* ioIndex, double* ioDist2,
-                                double* ioOrder) const {
+                                unsigned int* ioHints, long long iSharedNear, int* ioRow, unsigned int* ioIndex,
+                                double* ioDist2, double* ioOrder) const {
   const double v = _Z[iRow];
   unsigned int a = 0, b = 0;
   if (!RowBand(iRow, iLow, iHigh, ioHints, a, b)) return;
@@ -335,29 +359,31 @@ void QVTFddOrderTable::VisitRow(int iRow, double iLow, double iHigh, double iX, 
   // X ascends: the squared radius falls while X < 0 and rises from there, so the samples inside
   // the pixel's radius are one run and those outside it lie at the ends.
   auto lHint = [ioHints](int iSearch) { return sHint(ioHints, iSearch); };
+  const long long lNear = OnSharedOrder(iRow) ? iSharedNear : -1;
   const unsigned int m = sFirstTrueNear(a, b, lHint(QVTFddOrderHints::eXPositive),
                                         [&](unsigned int j) { return SlotX(iRow, j) >= 0.0; });
   unsigned int lInFirst = m, lInEnd = m;  // inner run lInFirst .. lInEnd - 1
   if (m > a)
-    lInFirst = sFirstTrueNear(a, m - 1, lHint(QVTFddOrderHints::eInnerFirst), [&](unsigned int j) { return lA(j) <= iR; });
+    lInFirst =
+        sFirstTrueNear(a, m - 1, lHint(QVTFddOrderHints::eInnerFirst), [&](unsigned int j) { return lA(j) <= iR; });
   if (m <= b)
     lInEnd = sFirstTrueNear(m, b, lHint(QVTFddOrderHints::eInnerEnd), [&](unsigned int j) { return lA(j) > iR; });
   if (lInFirst < lInEnd)
-    OfferNearest(iRow, lInFirst, lInEnd - 1, iX, iZ, eInner, lHint(QVTFddOrderHints::eNearInner), ioRow, ioIndex,
+    OfferNearest(iRow, lInFirst, lInEnd - 1, iX, iZ, eInner, lHint(QVTFddOrderHints::eNearInner), lNear, ioRow, ioIndex,
                  ioDist2, ioOrder);
   if (m > a) {
     const unsigned int lLeftEnd =
         sFirstTrueNear(a, m - 1, lHint(QVTFddOrderHints::eLeftEnd), [&](unsigned int j) { return lA(j) < iR; });
     if (lLeftEnd > a)
-      OfferNearest(iRow, a, lLeftEnd - 1, iX, iZ, eOuter, lHint(QVTFddOrderHints::eNearLeft), ioRow, ioIndex, ioDist2,
-                   ioOrder);
+      OfferNearest(iRow, a, lLeftEnd - 1, iX, iZ, eOuter, lHint(QVTFddOrderHints::eNearLeft), lNear, ioRow, ioIndex,
+                   ioDist2, ioOrder);
   }
   if (m <= b) {
     const unsigned int lRightFirst =
         sFirstTrueNear(m, b, lHint(QVTFddOrderHints::eRightFirst), [&](unsigned int j) { return lA(j) >= iR; });
     if (lRightFirst <= b)
-      OfferNearest(iRow, lRightFirst, b, iX, iZ, eOuter, lHint(QVTFddOrderHints::eNearRight), ioRow, ioIndex, ioDist2,
-                   ioOrder);
+      OfferNearest(iRow, lRightFirst, b, iX, iZ, eOuter, lHint(QVTFddOrderHints::eNearRight), lNear, ioRow,
+                   ioIndex, ioDist2, ioOrder);
   }
 }
 
@@ -368,7 +394,16 @@ void QVTFddOrderTable::PointAt(int iRow, double iOrder, double iLow, double iHig
   long long lBelow = -1, lAbove = -1;
   double lOrderBelow = 0.0, lOrderAbove = 0.0;
   unsigned int a = 0, b = 0;
-  if (RowBand(iRow, iLow, iHigh, ioHints, a, b)) {
+  // With hints the row was visited for this pixel a moment ago: its band is in them.
+  int lBand = 0;
+  if (ioHints) {
+    a = ioHints[QVTFddOrderHints::eBandFirst];
+    lBand = ioHints[QVTFddOrderHints::eBandEnd] > a;
+    b = ioHints[QVTFddOrderHints::eBandEnd] - 1;
+  } else {
+    lBand = RowBand(iRow, iLow, iHigh, ioHints, a, b);
+  }
+  if (lBand) {
     const unsigned int lUp = sFirstTrueNear(a, b, sHint(ioHints, QVTFddOrderHints::eAtOrder),
                                             [&](unsigned int j) { return SlotOrder(iRow, j) >= iOrder; });
     if (lUp <= b) {
@@ -410,6 +445,14 @@ int QVTFddOrderTable::FindPoints(double iOrder, double iLow, double iHigh, doubl
     return 0;
   const double lR = iX * iX + iZ * iZ;
   auto lHints = [ioHints](int iRow) { return ioHints ? ioHints->Row(iRow) : nullptr; };
+  // With hints, the pixel's place among the shared X values in their order, found once for all
+  // the rows that read them so.
+  long long lSharedNear = -1;
+  if (ioHints && _SharedEqualFirst) {
+    const unsigned int* lSlots = _SharedOrder.GetSlots();
+    lSharedNear = sFirstTrueNear(0, _SharedOrder.GetCount() - 1, ioHints->Shared(),
+                                 [&](unsigned int k) { return _SharedX[lSlots ? lSlots[k] : k] >= iX; });
+  }
   int lRow[2] = {-1, -1};
   unsigned int lIndex[2] = {0, 0};
   double lDist2[2] = {0.0, 0.0}, lOrder[2] = {0.0, 0.0};
@@ -452,7 +495,7 @@ int QVTFddOrderTable::FindPoints(double iOrder, double iLow, double iHigh, doubl
       r = lDown--;
     else
       break;
-    VisitRow(r, iLow, iHigh, iX, iZ, lR, lHints(r), lRow, lIndex, lDist2, lOrder);
+    VisitRow(r, iLow, iHigh, iX, iZ, lR, lHints(r), lSharedNear, lRow, lIndex, lDist2, lOrder);
   }
   if (lRow[eInner] < 0 && lRow[eOuter] < 0) return 0;
   if (lRow[eInner] < 0) lRow[eInner] = lRow[eOuter];
