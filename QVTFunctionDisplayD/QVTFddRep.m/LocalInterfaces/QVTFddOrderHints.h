@@ -37,9 +37,13 @@ class QVTFddOrderHints {
     return _Hints && iRow < _Rows ? _Hints.get() + static_cast<size_t>(iRow) * eSearchCount : nullptr;
   }
 
-  // The hint of the search over the shared X values in their order, which serves every row that
-  // reads them in that order; null when there are no hints.
-  unsigned int* Shared() const { return _Hints ? _Hints.get() + static_cast<size_t>(_Rows) * eSearchCount : nullptr; }
+  // Searches over the whole table: the pixel's place among the shared X values in their order,
+  // which serves every row that reads them so, and among the rows' Z values.
+  enum eTableSearch { eSharedNear, eZPlace };
+  // The hint of a whole-table search; null when there are no hints.
+  unsigned int* Table(eTableSearch iSearch) const {
+    return _Hints ? _Hints.get() + static_cast<size_t>(_Rows) * eSearchCount + iSearch : nullptr;
+  }
 
   static long long BytesPerRow() { return eSearchCount * static_cast<long long>(sizeof(unsigned int)); }
 

@@ -296,11 +296,12 @@ void QVTFddOrderTable::Offer(int iRow, unsigned int iIndex, double iX, double iZ
                              unsigned int* ioIndex, double* ioDist2, double* ioOrder) const {
   const double t = RowX(iRow, iIndex), v = _Z[iRow];
   const double d = (t - iX) * (t - iX) + (v - iZ) * (v - iZ);
-  const double o = RowXScaled(iRow, iIndex) / _ZScaled[iRow];
   const int s = iSide;
-  if (std::isnan(d)) return;
+  if (std::isnan(d) || (ioRow[s] >= 0 && d > ioDist2[s])) return;
+  // The order only breaks ties and is kept for later ones.
+  const double o = RowXScaled(iRow, iIndex) / _ZScaled[iRow];
   if (ioRow[s] >= 0) {
-    if (d > ioDist2[s] || (d == ioDist2[s] && o > ioOrder[s])) return;
+    if (d == ioDist2[s] && o > ioOrder[s]) return;
     if (d == ioDist2[s] && o == ioOrder[s]) {
       const int lZ = _ZIndex[iRow], lBestZ = _ZIndex[ioRow[s]];
       if (lZ > lBestZ || (lZ == lBestZ && iIndex >= ioIndex[s])) return;
@@ -450,7 +451,7 @@ int QVTFddOrderTable::FindPoints(double iOrder, double iLow, double iHigh, doubl
   long long lSharedNear = -1;
   if (ioHints && _SharedEqualFirst) {
     const unsigned int* lSlots = _SharedOrder.GetSlots();
-    lSharedNear = sFirstTrueNear(0, _SharedOrder.GetCount() - 1, ioHints->Shared(),
+    lSharedNear = sFirstTrueNear(0, _SharedOrder.GetCount() - 1, ioHints->Table(QVTFddOrderHints::eSharedNear),
                                  [&](unsigned int k) { return _SharedX[lSlots ? lSlots[k] : k] >= iX; });
   }
   int lRow[2] = {-1, -1};
@@ -461,7 +462,11 @@ int QVTFddOrderTable::FindPoints(double iOrder, double iLow, double iHigh, doubl
   // than dz, so a side is settled once dz passes its best; blocks of rows without a sample in the
   // band on an open side are skipped.
   const double* lZ = _Z.get();
-  int lUp = static_cast<int>(std::lower_bound(lZ, lZ + n, iZ) - lZ), lDown = lUp - 1;
+  // The first row at or above the pixel's Z; along an image row it stays the same.
+  const unsigned int lZPlace =
+      sFirstTrueNear(0, static_cast<unsigned int>(n) - 1, ioHints ? ioHints->Table(QVTFddOrderHints::eZPlace) : nullptr,
+                     [&](unsigned int k) { return !(lZ[k] < iZ); });
+  int lUp = static_cast<int>(lZPlace), lDown = lUp - 1;
   auto lOpen = [&](int iSide, double iDz2) { return lRow[iSide] < 0 || iDz2 <= lDist2[iSide]; };
   for (;;) {
     while (lUp < n) {
