@@ -407,19 +407,25 @@ void QVTFddOrderTable::PointAt(int iRow, double iOrder, double iLow, double iHig
   if (lBand) {
     const unsigned int lUp = sFirstTrueNear(a, b, sHint(ioHints, QVTFddOrderHints::eAtOrder),
                                             [&](unsigned int j) { return SlotOrder(iRow, j) >= iOrder; });
+    unsigned int lPast = lUp;  // the first order above iOrder
     if (lUp <= b) {
       lAbove = Sample(iRow, lUp);
       lOrderAbove = SlotOrder(iRow, lUp);
+      // Equal orders are rare: a run of them is looked for next to where it starts.
+      unsigned int lHint = lUp;
+      if (!(lOrderAbove > iOrder))
+        lPast = sFirstTrueNear(lUp, b, ioHints ? &lHint : nullptr,
+                               [&](unsigned int j) { return SlotOrder(iRow, j) > iOrder; });
     }
-    // Equal orders are rare: the runs of them are looked for next to where they start.
-    unsigned int lPast = lUp;
-    lPast = sFirstTrueNear(lUp, b, ioHints ? &lPast : nullptr,
-                           [&](unsigned int j) { return SlotOrder(iRow, j) > iOrder; });
     if (lPast > a) {
       lOrderBelow = SlotOrder(iRow, lPast - 1);
       unsigned int lFirst = lPast - 1;
-      lBelow = Sample(iRow, sFirstTrueNear(a, lPast - 1, ioHints ? &lFirst : nullptr,
-                                           [&](unsigned int j) { return SlotOrder(iRow, j) >= lOrderBelow; }));
+      if (lFirst > a && SlotOrder(iRow, lFirst - 1) >= lOrderBelow) {
+        unsigned int lHint = lFirst - 1;
+        lFirst = sFirstTrueNear(a, lFirst - 1, ioHints ? &lHint : nullptr,
+                                [&](unsigned int j) { return SlotOrder(iRow, j) >= lOrderBelow; });
+      }
+      lBelow = Sample(iRow, lFirst);
     }
   }
   oPoint = QVTFddOrderPoint();
