@@ -6,6 +6,7 @@
 #include <limits>
 #include <memory>
 #include <new>
+#include <thread>
 
 #include "CATSamIDoubleVector.h"
 #include "HostTypes.h"
@@ -14,6 +15,7 @@
 #include "QVTFddModuleFrame.h"
 #include "QVTFddOrderHints.h"
 #include "QVTFddOrderPoint.h"
+#include "QVTFddOrderRowQueue.h"
 #include "QVTFddOrderTable.h"
 #include "QVTFddPixelJob.h"
 #include "QVTFddProgressBar.h"
@@ -43,6 +45,7 @@ QVTFddColormapAlgoOrderBase::QVTFddColormapAlgoOrderBase(double iXMinLimit, doub
       _Orders(new (std::nothrow) QVTFddOrderTable(iXScaling)),
       _OutOfMemory(0),
       _OrderTolerance(iOrderTolerance),
+      _Threads(2),
       _XScaling(RefPtr<QVTIFddScaling>::Hold(iXScaling)),
       _ZScaling(RefPtr<QVTIFddScaling>::Hold(iZScaling)) {
   if (!_Orders) _OutOfMemory = 1;
@@ -176,10 +179,7 @@ CATPixelImage QVTFddColormapAlgoOrderBase::MakeBitmap() {
   // Positions and converted positions of every column and row, computed once.
   std::unique_ptr<double[]> lColumns(new (std::nothrow) double[2 * static_cast<size_t>(_Width)]);
   std::unique_ptr<double[]> lRows(new (std::nothrow) double[2 * static_cast<size_t>(_Height)]);
-  // One image row's values (NaN: no value) and whether each pixel has one, coloured in one call.
-  std::unique_ptr<double[]> lValues(new (std::nothrow) double[static_cast<size_t>(_Width)]);
-  std::unique_ptr<unsigned char[]> lFound(new (std::nothrow) unsigned char[static_cast<size_t>(_Width)]);
-  if (!lPixels || !lColumns || !lRows || !lValues || !lFound) {
+  if (!lPixels || !lColumns || !lRows) {
     QVTFDD_ASSERTION(SourceName(), "order map: out of memory");
     return CATPixelImage();
   }
@@ -199,25 +199,38 @@ CATPixelImage QVTFddColormapAlgoOrderBase::MakeBitmap() {
     lDialog->Build();
     lDialog->SetRange(0, _Height - 1);
   }
-  // Without room for the hints every search starts afresh: the same image, only slower.
-  QVTFddOrderHints lHints;
-  lHints.Reserve(_Orders->GetRowCount());
+  // Each image row's values (NaN: no value) and whether each pixel has one, computed on two
+  // threads; this one alone colours them (one call per row), moves the progress and reads cancel.
+  auto lCompute = [&](int r, double* oValues, unsigned char* oFound, const QVTFddOrderHints& iHints) {
+    for (int p = 0; p < _Width; ++p) {
+      double lValue = 0.0;
+      const eValueType lType =
+          CalculateValue(lColumns[2 * p], lRows[2 * r], lColumns[2 * p + 1], lRows[2 * r + 1], lValue, &iHints);
+      oFound[p] = lType == ValueFound;
+      oValues[p] = oFound[p] ? lValue : std::numeric_limits<double>::quiet_NaN();
+    }
+  };
+  QVTFddOrderRowQueue lQueue;
+  const int lThreads = _Threads > 1 && ReadsMemoryOnly() && std::thread::hardware_concurrency() > 1 ? 2 : 1;
+  if (!lQueue.Start(_Height, _Width, _Orders->GetRowCount(), lThreads, lCompute)) {
+    QVTFDD_ASSERTION(SourceName(), "order map: out of memory");
+    if (lDialog) lDialog->RequestDelayedDestruction();
+    return CATPixelImage();
+  }
   const size_t lRowBytes = 4 * static_cast<size_t>(_Width);
   for (int r = 0; r < _Height; ++r) {
     if (lDialog) lDialog->SetPos(r);
     unsigned char* lRow = lPixels + static_cast<size_t>(r) * lRowBytes;
-    for (int p = 0; p < _Width; ++p) {
-      double lValue = 0.0;
-      const eValueType lType =
-          CalculateValue(lColumns[2 * p], lRows[2 * r], lColumns[2 * p + 1], lRows[2 * r + 1], lValue, &lHints);
-      lFound[p] = lType == ValueFound;
-      lValues[p] = lFound[p] ? lValue : std::numeric_limits<double>::quiet_NaN();
-    }
-    _Axis->GetPixelColors(lValues.get(), _Width, lRow, 4);
+    const double* lValues = nullptr;
+    const unsigned char* lFound = nullptr;
+    lQueue.Get(r, lValues, lFound);
+    _Axis->GetPixelColors(lValues, _Width, lRow, 4);
     // A value that is not a number goes to the scale like any other: its colour is the scale's.
     for (int p = 0; p < _Width; ++p)
       if (lFound[p] && std::isnan(lValues[p])) Colour(ValueFound, lValues[p], lRow + 4 * static_cast<size_t>(p));
+    lQueue.Release(r);
     if (lDialog && lDialog->IsCancelled()) {
+      lQueue.Stop();
       // The rows not computed are transparent.
       std::memset(lRow + lRowBytes, 0, static_cast<size_t>(_Height - 1 - r) * lRowBytes);
       break;
