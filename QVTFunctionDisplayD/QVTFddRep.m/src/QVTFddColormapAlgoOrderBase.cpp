@@ -75,8 +75,11 @@ long long QVTFddColormapAlgoOrderBase::EstimateBytes(long long iLengthX, long lo
   constexpr long long kRowVector = 64;
   const long long lImage = 4LL * iWidth * iHeight;
   const long long lPositions = 2LL * static_cast<long long>(sizeof(double)) * (iWidth + iHeight);
+  // The search hints of two threads, and the rows they compute ahead (a value and a flag each).
+  const long long lHints = 2 * QVTFddOrderHints::BytesPerRow() * (iLengthZ + 1);
+  const long long lRowsAhead = 17LL * (static_cast<long long>(sizeof(double)) + 1) * iWidth + iHeight;
   return QVTFddOrderTable::EstimateBytes(iLengthX, iLengthZ) + kRowVector * iLengthZ + 2 * lImage + lPositions +
-         static_cast<long long>(sizeof(QVTFddOrderTable));
+         lHints + lRowsAhead + static_cast<long long>(sizeof(QVTFddOrderTable));
 }
 
 void QVTFddColormapAlgoOrderBase::OutOfMemory() {
