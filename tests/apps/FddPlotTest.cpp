@@ -328,7 +328,7 @@ TEST(FddPlot, OrderMapThatCannotFitIsRefusedBeforeItStarts) {
   const Result r = RunFddPlot("--help >/dev/null; ulimit -v 300000; exec " + kProgram + " map " + lData +
                               " --order --size 8000x8000 -o " + Dir() + "unfit.png");
   EXPECT_EQ(r.status, 1) << r.output;
-  EXPECT_NE(r.output.find("fdd-plot: order map: out of memory (needs about 514 MB, about "), std::string::npos)
+  EXPECT_NE(r.output.find("fdd-plot: order map: out of memory (needs about 512 MB, about "), std::string::npos)
       << r.output;
   EXPECT_EQ(RunFddPlot("map " + lData + " --order --size 400x300 -o " + Dir() + "fit.png").status, 0);
 }

@@ -75,11 +75,11 @@ long long QVTFddColormapAlgoOrderBase::EstimateBytes(long long iLengthX, long lo
   constexpr long long kRowVector = 64;
   const long long lImage = 4LL * iWidth * iHeight;
   const long long lPositions = 2LL * static_cast<long long>(sizeof(double)) * (iWidth + iHeight);
-  // The search hints of two threads, and the rows they compute ahead (a value and a flag each).
+  // The search hints of two threads; the rows they compute ahead (at most 17 rows of 2000 values
+  // and flags, 300 kB) are within the estimate's rounding.
   const long long lHints = 2 * QVTFddOrderHints::BytesPerRow() * (iLengthZ + 1);
-  const long long lRowsAhead = 17LL * (static_cast<long long>(sizeof(double)) + 1) * iWidth + iHeight;
   return QVTFddOrderTable::EstimateBytes(iLengthX, iLengthZ) + kRowVector * iLengthZ + 2 * lImage + lPositions +
-         lHints + lRowsAhead + static_cast<long long>(sizeof(QVTFddOrderTable));
+         lHints + static_cast<long long>(sizeof(QVTFddOrderTable));
 }
 
 void QVTFddColormapAlgoOrderBase::OutOfMemory() {
