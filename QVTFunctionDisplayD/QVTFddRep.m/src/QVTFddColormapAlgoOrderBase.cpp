@@ -204,11 +204,18 @@ CATPixelImage QVTFddColormapAlgoOrderBase::MakeBitmap() {
   }
   // Each image row's values (NaN: no value) and whether each pixel has one, computed on two
   // threads; this one alone colours them (one call per row), moves the progress and reads cancel.
-  auto lCompute = [&](int r, double* oValues, unsigned char* oFound, const QVTFddOrderHints& iHints) {
-    for (int p = 0; p < _Width; ++p) {
+  // One reference captured: the function object holds it without allocating.
+  struct {
+    const QVTFddColormapAlgoOrderBase* Algo;
+    const double* Columns;
+    const double* Rows;
+  } lJob = {this, lColumns.get(), lRows.get()};
+  auto lCompute = [&lJob](int r, double* oValues, unsigned char* oFound, const QVTFddOrderHints& iHints) {
+    const double* c = lJob.Columns;
+    for (int p = 0; p < lJob.Algo->_Width; ++p) {
       double lValue = 0.0;
       const eValueType lType =
-          CalculateValue(lColumns[2 * p], lRows[2 * r], lColumns[2 * p + 1], lRows[2 * r + 1], lValue, &iHints);
+          lJob.Algo->CalculateValue(c[2 * p], lJob.Rows[2 * r], c[2 * p + 1], lJob.Rows[2 * r + 1], lValue, &iHints);
       oFound[p] = lType == ValueFound;
       oValues[p] = oFound[p] ? lValue : std::numeric_limits<double>::quiet_NaN();
     }
