@@ -1,8 +1,8 @@
 // Order-interpolation colour map speed: a 1000 x 1000 pixel image of a rotating-machine run-up of
 // n samples (speed rows from 600 to 6000 rpm, frequency columns from 0 to 1000 Hz, order lines,
 // resonances and a noise floor), orders in machine orders (Hz over rpm / 60), tolerance 0.02.
-// Each iteration builds the algorithm (the order table, row by row) and computes the image; the
-// rate is pixels per second. Compare with BM_ReadBaseline of the same run.
+// Each iteration builds the algorithm (the order table, row by row) and computes the image on one
+// thread; the rate is pixels per second. Compare with BM_MatrixMemoryBaseline of the same run.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -76,13 +76,15 @@ struct RunUp {
 
 }  // namespace
 
-static void BM_ColormapOrder(benchmark::State& state) {
+// iThreads computing the image's rows; the rate is pixels per second.
+static void sRunColormapOrder(benchmark::State& state, int iThreads) {
   RunUp lData(static_cast<int>(state.range(0)));
   long long lShown = 0;
   for (auto _ : state) {
     QVTFddColormapAlgoOrderInterpol lAlgo(lData._X.Get(), 0.0, kMaxFrequency, 0, lData._Z.Get(), kMinSpeed, kMaxSpeed,
                                           0, lData._Values.Get(), kPixels, kPixels, lData._Axis.Get(),
                                           lData._XScaling.Get(), lData._ZScaling.Get(), 0.02);
+    lAlgo.SetThreads(iThreads);
     CATPixelImage lImage = lAlgo.MakeBitmap();
     const unsigned char* lPixels = lImage.GetPixels();
     lShown = 0;
@@ -92,4 +94,10 @@ static void BM_ColormapOrder(benchmark::State& state) {
   state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * kPixels * kPixels);
   state.counters["valued"] = static_cast<double>(lShown) / (kPixels * kPixels);
 }
+
+static void BM_ColormapOrder(benchmark::State& state) { sRunColormapOrder(state, 1); }
 BENCHMARK(BM_ColormapOrder)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// The same with a second thread: compare real times.
+static void BM_ColormapOrderTwoThreads(benchmark::State& state) { sRunColormapOrder(state, 2); }
+BENCHMARK(BM_ColormapOrderTwoThreads)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();

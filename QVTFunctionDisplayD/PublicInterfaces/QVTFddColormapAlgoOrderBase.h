@@ -18,6 +18,7 @@
 #include "RefPtr.h"
 
 class CATSamIDoubleVector;
+class QVTFddOrderHints;
 class QVTFddOrderPoint;
 class QVTFddOrderTable;
 class QVTIFddContinuousAxis;
@@ -45,6 +46,10 @@ class QVTFddColormapAlgoOrderBase : public QVTFddColormapAlgo {
   // X values do not ascend or hold NaN add 4 bytes per sample of theirs.
   static long long EstimateBytes(long long iLengthX, long long iLengthZ, int iWidth, int iHeight);
 
+  // Threads that compute an image's rows: 2 (the default) lets a second thread help when the data
+  // are in memory and the machine has two cores; 1 keeps all on the calling thread. Same image.
+  void SetThreads(int iThreads) { _Threads = iThreads; }
+
  protected:
   // Stores the arguments and takes one reference on each scaling; the derived constructor takes
   // the others (in its data's order) with HoldZVector and HoldAxis, then calls BuildOrders.
@@ -68,6 +73,9 @@ class QVTFddColormapAlgoOrderBase : public QVTFddColormapAlgo {
   virtual int HasData() const = 0;
   // The data value of sample iXIndex of row iZIndex.
   virtual double SampleValue(int iZIndex, unsigned int iXIndex) const = 0;
+  // Whether SampleValue and the order table read memory only, calling nothing of the host (whose
+  // objects are not shared between threads), so that a second thread may compute image rows.
+  virtual int ReadsMemoryOnly() const { return 0; }
   // The source name under which the derived class's messages are logged.
   virtual const char* SourceName() const = 0;
 
@@ -84,6 +92,7 @@ class QVTFddColormapAlgoOrderBase : public QVTFddColormapAlgo {
   QVTFddOrderTable* _Orders;
   int _OutOfMemory;
   double _OrderTolerance;
+  int _Threads;
   RefPtr<QVTIFddScaling> _XScaling;
   RefPtr<QVTIFddScaling> _ZScaling;
 
@@ -92,7 +101,8 @@ class QVTFddColormapAlgoOrderBase : public QVTFddColormapAlgo {
   QVTFddColormapAlgoOrderBase& operator=(const QVTFddColormapAlgoOrderBase&) = delete;
 
   // The value at data point (iX, iZ) whose converted coordinates are iXScaled and iZScaled.
-  eValueType CalculateValue(double iX, double iZ, double iXScaled, double iZScaled, double& oValue) const;
+  eValueType CalculateValue(double iX, double iZ, double iXScaled, double iZScaled, double& oValue,
+                            const QVTFddOrderHints* ioHints = nullptr) const;
   // The value of a row at the pixel's order.
   double PointValue(const QVTFddOrderPoint& iPoint) const;
   // The value of X pixel iXPixel and Z pixel iZPixel.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <limits>
 #include <memory>
@@ -386,6 +387,32 @@ TEST(QVTFddColormapAlgoOrderInterpol, ImageEqualsAPlainComputationOfTheRules) {
     EXPECT_GT(lValued, W * H / 2);
     EXPECT_GT(lEmpty, 0);
     delete a;
+  }
+}
+
+// A second thread computes rows ahead of the one that colours them: the images are the same byte
+// for byte, for one row, two, and more rows than the second thread may run ahead, with NaN values.
+TEST(QVTFddColormapAlgoOrderInterpol, TwoThreadsDrawTheImageOfOne) {
+  std::mt19937 lRandom(11);
+  std::uniform_real_distribution<double> lUnit(0.0, 1.0);
+  std::vector<double> lX, lZ;
+  for (int i = 0; i < 300; ++i) lX.push_back(3.0 * i + lUnit(lRandom));
+  for (int k = 0; k < 200; ++k) lZ.push_back(600.0 + 27.0 * k);
+  auto lValue = [&](unsigned int i, unsigned int k) {
+    return (i * 7 + k) % 13 == 0 ? kNaN : std::floor(4000.0 * lUnit(lRandom));
+  };
+  Data d(lX, lZ, lValue, 1.0, 1.0 / 60.0);
+  for (int lHeight : {1, 2, 150}) {
+    CATPixelImage lImages[2];
+    for (int lThreads = 1; lThreads <= 2; ++lThreads) {
+      std::unique_ptr<QVTFddColormapAlgoOrderInterpol> a(d.Make(0.0, 1000.0, 500.0, 6000.0, 120, lHeight, 0.03));
+      a->SetThreads(lThreads);
+      lImages[lThreads - 1] = a->MakeBitmap();
+    }
+    ASSERT_NE(lImages[0].GetPixels(), nullptr);
+    ASSERT_NE(lImages[1].GetPixels(), nullptr);
+    EXPECT_EQ(std::memcmp(lImages[0].GetPixels(), lImages[1].GetPixels(), 4 * 120 * static_cast<size_t>(lHeight)), 0)
+        << lHeight;
   }
 }
 

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <random>
 
 #include "MemoryDoubleVector.h"
 #include "QVTFddColormapAlgoOrderTestSupport.h"
+#include "QVTFddOrderHints.h"
 #include "QVTFddOrderPoint.h"
 #include "QVTFddOrderTable.h"
 
@@ -69,4 +72,66 @@ TEST(QVTFddOrderTable, NearestSampleOfEachSideChoosesTheRowThatGivesItsPointAtTh
   EXPECT_FALSE(t.T.FindPoints(10.0, 9.0, 11.0, 10, 1, lIn, lOut));
   EXPECT_FALSE(t.T.FindPoints(-1.0, -0.9, -1.1, -1, 1, lIn, lOut));
   EXPECT_FALSE(t.T.FindPoints(kNaN, kNaN, kNaN, 1, 1, lIn, lOut));
+}
+
+// Searches that start where the last pixel's ended find what plain bisections find, pixel by pixel
+// along image rows: shared X values with repeats and negatives, in order and with a NaN, rows at Z zero and below
+// (their own orders), rows with X of their own in no order, pixels out to the ends of the doubles.
+TEST(QVTFddOrderTable, SearchesFromTheLastPixelsAnswersFindWhatPlainOnesFind) {
+  std::mt19937 lRandom(3);
+  std::uniform_real_distribution<double> lUnit(0.0, 1.0);
+  auto lRandomX = [&](size_t iCount) {
+    std::vector<double> lX(iCount);
+    for (double& x : lX) x = std::floor(40.0 * lUnit(lRandom)) - 10.0;
+    return lX;
+  };
+  // Shared X in order (the table keeps no list of positions), then with a gap.
+  for (int lGap = 0; lGap < 2; ++lGap) {
+    std::vector<double> lShared = lRandomX(300);
+    std::sort(lShared.begin(), lShared.end());
+    if (lGap) lShared[7] = kNaN;
+    FactorScaling* lScaling = new FactorScaling();
+    QVTFddOrderTable t(lScaling);
+    MemoryDoubleVector* lSharedVector = Vector(lShared);
+    ASSERT_TRUE(t.SetSharedX(lSharedVector, static_cast<unsigned int>(lShared.size())));
+    lSharedVector->Release();
+    ASSERT_TRUE(t.ReserveRows(80));
+    for (int k = 0; k < 80; ++k) {
+      const double z = std::floor(35.0 * lUnit(lRandom)) - 5.0;
+      MemoryDoubleVector* lOwn = nullptr;
+      if (k % 4 == 0) {
+        std::vector<double> lX = lRandomX(50);
+        lX[k % 50] = kNaN;
+        lOwn = Vector(lX);
+      }
+      ASSERT_TRUE(t.AddRow(k, z, z, lOwn));
+      if (lOwn) lOwn->Release();
+    }
+    ASSERT_TRUE(t.Finish());
+    QVTFddOrderHints lHints;
+    ASSERT_TRUE(lHints.Reserve(t.GetRowCount()));
+
+    const double kMax = std::numeric_limits<double>::max();
+    std::vector<double> lXs = {-kMax, -1e300}, lZs = {-kMax, 0.0};
+    for (int p = 0; p < 60; ++p) lXs.push_back(-15.0 + 0.9 * p);
+    for (int r = 0; r < 45; ++r) lZs.push_back(-7.0 + 0.9 * r);
+    for (double v : {1e300, kMax}) lXs.push_back(v), lZs.push_back(v);
+    auto lSame = [](const QVTFddOrderPoint& a, const QVTFddOrderPoint& b) {
+      auto lEq = [](double u, double v) { return u == v || (std::isnan(u) && std::isnan(v)); };
+      return a == b && lEq(a._X, b._X) && lEq(a._Dist2, b._Dist2);
+    };
+    int lFound = 0;
+    for (double lTolerance : {0.02, 0.3})
+      for (double z : lZs)
+        for (double x : lXs) {
+          const double o = x / z, lLow = (1.0 - lTolerance) * o, lHigh = (1.0 + lTolerance) * o;
+          QVTFddOrderPoint lIn, lOut, lHintedIn, lHintedOut;
+          const int lPlain = t.FindPoints(o, lLow, lHigh, x, z, lIn, lOut);
+          ASSERT_EQ(t.FindPoints(o, lLow, lHigh, x, z, lHintedIn, lHintedOut, &lHints), lPlain) << x << " " << z;
+          ASSERT_TRUE(lSame(lIn, lHintedIn) && lSame(lOut, lHintedOut)) << x << " " << z;
+          lFound += lPlain;
+        }
+    EXPECT_GT(lFound, 2000);
+    lScaling->Release();
+  }
 }

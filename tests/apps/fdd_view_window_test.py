@@ -364,7 +364,7 @@ def run_order_map(program, display, work):
         for attempt in range(3):
             # The drag starts a new picture; the frames that follow still show the last one.
             viewer.xdotool("mousemove", x, y, "mousedown", 1, "mousemove", x + 40, y + 10, "mousemove", x + 80, y + 20,
-                           "mouseup", 1, "sleep", 0.2, "key", "Escape")
+                           "mouseup", 1, "sleep", 0.02, "key", "Escape")
             cut = viewer.frame(lambda f: f["busy"] == 0 and f["x"] != home["x"], "the panned order map")
             if cut["cut"]:
                 break

@@ -3,15 +3,19 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <new>
+#include <thread>
 
 #include "CATSamIDoubleVector.h"
 #include "HostTypes.h"
 #include "QVTFddConstants.h"
 #include "QVTFddMathSaturateToInt.h"
 #include "QVTFddModuleFrame.h"
+#include "QVTFddOrderHints.h"
 #include "QVTFddOrderPoint.h"
+#include "QVTFddOrderRowQueue.h"
 #include "QVTFddOrderTable.h"
 #include "QVTFddPixelJob.h"
 #include "QVTFddProgressBar.h"
@@ -41,6 +45,7 @@ QVTFddColormapAlgoOrderBase::QVTFddColormapAlgoOrderBase(double iXMinLimit, doub
       _Orders(new (std::nothrow) QVTFddOrderTable(iXScaling)),
       _OutOfMemory(0),
       _OrderTolerance(iOrderTolerance),
+      _Threads(2),
       _XScaling(RefPtr<QVTIFddScaling>::Hold(iXScaling)),
       _ZScaling(RefPtr<QVTIFddScaling>::Hold(iZScaling)) {
   if (!_Orders) _OutOfMemory = 1;
@@ -70,8 +75,11 @@ long long QVTFddColormapAlgoOrderBase::EstimateBytes(long long iLengthX, long lo
   constexpr long long kRowVector = 64;
   const long long lImage = 4LL * iWidth * iHeight;
   const long long lPositions = 2LL * static_cast<long long>(sizeof(double)) * (iWidth + iHeight);
+  // The search hints of two threads; the rows they compute ahead (at most 17 rows of 2000 values
+  // and flags, 300 kB) are within the estimate's rounding.
+  const long long lHints = 2 * QVTFddOrderHints::BytesPerRow() * (iLengthZ + 1);
   return QVTFddOrderTable::EstimateBytes(iLengthX, iLengthZ) + kRowVector * iLengthZ + 2 * lImage + lPositions +
-         static_cast<long long>(sizeof(QVTFddOrderTable));
+         lHints + static_cast<long long>(sizeof(QVTFddOrderTable));
 }
 
 void QVTFddColormapAlgoOrderBase::OutOfMemory() {
@@ -116,14 +124,15 @@ double QVTFddColormapAlgoOrderBase::PointValue(const QVTFddOrderPoint& iPoint) c
 }
 
 QVTFddColormapAlgo::eValueType QVTFddColormapAlgoOrderBase::CalculateValue(double iX, double iZ, double iXScaled,
-                                                                           double iZScaled, double& oValue) const {
+                                                                           double iZScaled, double& oValue,
+                                                                           const QVTFddOrderHints* ioHints) const {
   if (!_Orders || _OutOfMemory) return NoValue;
   const double lOrder = iXScaled / iZScaled;
   const double lLow = (1.0 - _OrderTolerance) * lOrder, lHigh = (1.0 + _OrderTolerance) * lOrder;
   // A pixel whose order or band is not a number (0 / 0 at the origin, a NaN tolerance) has no
   // value, nor has a negative order (lLow > lHigh).
   QVTFddOrderPoint lInner, lOuter;
-  if (!_Orders->FindPoints(lOrder, lLow, lHigh, iX, iZ, lInner, lOuter)) return NoValue;
+  if (!_Orders->FindPoints(lOrder, lLow, lHigh, iX, iZ, lInner, lOuter, ioHints)) return NoValue;
   const double lInnerValue = PointValue(lInner);
   // One row on both sides (or one side only): its value.
   if (lInner == lOuter) {
@@ -193,16 +202,45 @@ CATPixelImage QVTFddColormapAlgoOrderBase::MakeBitmap() {
     lDialog->Build();
     lDialog->SetRange(0, _Height - 1);
   }
+  // Each image row's values (NaN: no value) and whether each pixel has one, computed on two
+  // threads; this one alone colours them (one call per row), moves the progress and reads cancel.
+  // One reference captured: the function object holds it without allocating.
+  struct {
+    const QVTFddColormapAlgoOrderBase* Algo;
+    const double* Columns;
+    const double* Rows;
+  } lJob = {this, lColumns.get(), lRows.get()};
+  auto lCompute = [&lJob](int r, double* oValues, unsigned char* oFound, const QVTFddOrderHints& iHints) {
+    const double* c = lJob.Columns;
+    for (int p = 0; p < lJob.Algo->_Width; ++p) {
+      double lValue = 0.0;
+      const eValueType lType =
+          lJob.Algo->CalculateValue(c[2 * p], lJob.Rows[2 * r], c[2 * p + 1], lJob.Rows[2 * r + 1], lValue, &iHints);
+      oFound[p] = lType == ValueFound;
+      oValues[p] = oFound[p] ? lValue : std::numeric_limits<double>::quiet_NaN();
+    }
+  };
+  QVTFddOrderRowQueue lQueue;
+  const int lThreads = _Threads > 1 && ReadsMemoryOnly() && std::thread::hardware_concurrency() > 1 ? 2 : 1;
+  if (!lQueue.Start(_Height, _Width, _Orders->GetRowCount(), lThreads, lCompute)) {
+    QVTFDD_ASSERTION(SourceName(), "order map: out of memory");
+    if (lDialog) lDialog->RequestDelayedDestruction();
+    return CATPixelImage();
+  }
   const size_t lRowBytes = 4 * static_cast<size_t>(_Width);
   for (int r = 0; r < _Height; ++r) {
     if (lDialog) lDialog->SetPos(r);
     unsigned char* lRow = lPixels + static_cast<size_t>(r) * lRowBytes;
-    for (int p = 0; p < _Width; ++p) {
-      double lValue = 0.0;
-      const eValueType lType = CalculateValue(lColumns[2 * p], lRows[2 * r], lColumns[2 * p + 1], lRows[2 * r + 1], lValue);
-      Colour(lType, lValue, lRow + 4 * static_cast<size_t>(p));
-    }
+    const double* lValues = nullptr;
+    const unsigned char* lFound = nullptr;
+    lQueue.Get(r, lValues, lFound);
+    _Axis->GetPixelColors(lValues, _Width, lRow, 4);
+    // A value that is not a number goes to the scale like any other: its colour is the scale's.
+    for (int p = 0; p < _Width; ++p)
+      if (lFound[p] && std::isnan(lValues[p])) Colour(ValueFound, lValues[p], lRow + 4 * static_cast<size_t>(p));
+    lQueue.Release(r);
     if (lDialog && lDialog->IsCancelled()) {
+      lQueue.Stop();
       // The rows not computed are transparent.
       std::memset(lRow + lRowBytes, 0, static_cast<size_t>(_Height - 1 - r) * lRowBytes);
       break;

@@ -13,9 +13,13 @@ QVTFddColormapAlgoOrderInterpol::QVTFddColormapAlgoOrderInterpol(
     QVTIFddScaling* iZScaling, double iOrderTolerance)
     : QVTFddColormapAlgoOrderBase(iXMinLimit, iXMaxLimit, iXInterpolate, iZMinLimit, iZMaxLimit, iZInterpolate,
                                   iWidth, iHeight, iXScaling, iZScaling, iOrderTolerance),
-      _XVector(RefPtr<CATSamIDoubleVector>::Hold(iXVector)) {
+      _XVector(RefPtr<CATSamIDoubleVector>::Hold(iXVector)),
+      _DirectValues(nullptr),
+      _StrideX(0),
+      _StrideZ(0) {
   HoldZVector(iZVector);
   _Values = RefPtr<CATSamIDoubleMatrix>::Hold(iValues);
+  if (_Values) _DirectValues = _Values->GetDirectValues(_StrideX, _StrideZ);
   HoldAxis(iAxis);
   BuildOrders();
 }
@@ -55,6 +59,7 @@ int QVTFddColormapAlgoOrderInterpol::CheckData() {
 }
 
 double QVTFddColormapAlgoOrderInterpol::SampleValue(int iZIndex, unsigned int iXIndex) const {
+  if (_DirectValues) return _DirectValues[iXIndex * _StrideX + static_cast<unsigned int>(iZIndex) * _StrideZ];
   return _Values->GetValue(iXIndex, static_cast<unsigned int>(iZIndex));
 }
 

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "CATSamIDoubleVector.h"
+#include "QVTFddOrderHints.h"
 #include "QVTFddOrderPoint.h"
 #include "QVTFddRowValue.h"
 #include "QVTIFddScaling.h"
@@ -18,11 +19,11 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr unsigned int kChunk = 1024;
 enum { eInner = 0, eOuter = 1 };
 
-// First index in iFirst .. iLast (iLast + 1 when none) for which iTest holds; iTest must be false
+// First index in iFirst .. iEnd - 1 (iEnd when none) for which iTest holds; iTest must be false
 // then true along the range.
 template <class Test>
-unsigned int sFirstTrue(unsigned int iFirst, unsigned int iLast, const Test& iTest) {
-  unsigned int a = iFirst, b = iLast + 1;
+unsigned int sFirstTrueIn(unsigned int iFirst, unsigned int iEnd, const Test& iTest) {
+  unsigned int a = iFirst, b = iEnd;
   while (a < b) {
     const unsigned int m = a + (b - a) / 2;
     if (iTest(m))
@@ -32,6 +33,48 @@ unsigned int sFirstTrue(unsigned int iFirst, unsigned int iLast, const Test& iTe
   }
   return a;
 }
+
+// The same over iFirst .. iLast (iLast + 1 when none).
+template <class Test>
+unsigned int sFirstTrue(unsigned int iFirst, unsigned int iLast, const Test& iTest) {
+  return sFirstTrueIn(iFirst, iLast + 1, iTest);
+}
+
+// The same, searched outwards from *ioHint by strides that double, then bisected; *ioHint then
+// holds the answer. Without a hint, a plain bisection.
+template <class Test>
+unsigned int sFirstTrueNear(unsigned int iFirst, unsigned int iLast, unsigned int* ioHint, const Test& iTest) {
+  unsigned int a = iFirst, b = iLast + 1;
+  if (!ioHint) return sFirstTrueIn(a, b, iTest);
+  const unsigned int h = std::min(std::max(*ioHint, a), b);
+  if (h == b || iTest(h)) {
+    // The answer is at most h: step down until iTest fails.
+    b = h;
+    for (unsigned int lStep = 1; b > a; lStep *= 2) {
+      const unsigned int m = b - a > lStep ? b - lStep : a;
+      if (!iTest(m)) {
+        a = m + 1;
+        break;
+      }
+      b = m;
+    }
+  } else {
+    // The answer is past h: step up until iTest holds.
+    a = h + 1;
+    for (unsigned int lStep = 1; a < b; lStep *= 2) {
+      const unsigned int m = b - a > lStep ? a + lStep - 1 : b - 1;
+      if (iTest(m)) {
+        b = m;
+        break;
+      }
+      a = m + 1;
+    }
+  }
+  *ioHint = sFirstTrueIn(a, b, iTest);
+  return *ioHint;
+}
+
+unsigned int* sHint(unsigned int* iHints, int iSearch) { return iHints ? iHints + iSearch : nullptr; }
 
 template <class T>
 T* sNew(size_t iCount) {
@@ -65,6 +108,7 @@ void QVTFddOrderTable::Clear() {
   _SharedX.reset();
   _SharedXScaled.reset();
   _SharedOrder = QVTFddSampleOrder();
+  _SharedEqualFirst.reset();
   _SharedLength = 0;
   _Z.reset();
   _ZScaled.reset();
@@ -86,7 +130,7 @@ long long QVTFddOrderTable::EstimateBytes(long long iLengthX, long long iRows) {
                             sizeof(std::unique_ptr<unsigned int[]>) + 2 * QVTFddRunRanges::BytesPerEntry(iRows);
   // Shared X, converted and in order; a row's X and converted X while it is added; Finish sorts
   // the rows through a second copy of their records.
-  const long long lPerX = 2 * sizeof(double) + sizeof(unsigned int);
+  const long long lPerX = 2 * sizeof(double) + 2 * sizeof(unsigned int);
   return lPerX * iLengthX + (2 * sizeof(double) + sizeof(unsigned int)) * iLengthX + 2 * lPerRow * iRows;
 }
 
@@ -105,6 +149,18 @@ int QVTFddOrderTable::SetSharedX(const CATSamIDoubleVector* iX, unsigned int iLe
   if (!_SharedOrder.Build(_SharedX.get(), _SharedXScaled.get(), 1.0, iLength)) {
     Clear();
     return 0;
+  }
+  const unsigned int lCount = _SharedOrder.GetCount();
+  if (_SharedOrder.XAscends() && lCount > 0) {
+    _SharedEqualFirst.reset(sNew<unsigned int>(lCount));
+    if (!_SharedEqualFirst) {
+      Clear();
+      return 0;
+    }
+    const unsigned int* lSlots = _SharedOrder.GetSlots();
+    auto lX = [&](unsigned int k) { return _SharedX[lSlots ? lSlots[k] : k]; };
+    _SharedEqualFirst[0] = 0;
+    for (unsigned int k = 1; k < lCount; ++k) _SharedEqualFirst[k] = lX(k - 1) >= lX(k) ? _SharedEqualFirst[k - 1] : k;
   }
   return 1;
 }
@@ -134,12 +190,10 @@ int QVTFddOrderTable::ReserveRows(unsigned int iRows) {
   return 1;
 }
 
-double QVTFddOrderTable::RowX(int iRow, unsigned int iIndex) const {
-  return _X[iRow] ? _X[iRow]->GetValue(iIndex) : _SharedX[iIndex];
-}
+double QVTFddOrderTable::OwnX(int iRow, unsigned int iIndex) const { return _X[iRow]->GetValue(iIndex); }
 
-double QVTFddOrderTable::RowXScaled(int iRow, unsigned int iIndex) const {
-  return _X[iRow] ? _XScaling->Convert(_X[iRow]->GetValue(iIndex)) : _SharedXScaled[iIndex];
+double QVTFddOrderTable::OwnXScaled(int iRow, unsigned int iIndex) const {
+  return _XScaling->Convert(_X[iRow]->GetValue(iIndex));
 }
 
 int QVTFddOrderTable::AddRow(int iZIndex, double iZ, double iZScaled, CATSamIDoubleVector* iX) {
@@ -226,10 +280,13 @@ int QVTFddOrderTable::MayHold(int iLevel, int iStart, double iLow, double iHigh,
   return (iInner && _Radii2.Min(iLevel, iStart) <= iR) || (iOuter && _Radii2.Max(iLevel, iStart) >= iR);
 }
 
-int QVTFddOrderTable::RowBand(int iRow, double iLow, double iHigh, unsigned int& oFirst, unsigned int& oLast) const {
+int QVTFddOrderTable::RowBand(int iRow, double iLow, double iHigh, unsigned int* ioHints, unsigned int& oFirst,
+                              unsigned int& oLast) const {
   const unsigned int n = _Length[iRow];
-  oFirst = sFirstTrue(0, n - 1, [&](unsigned int j) { return SlotOrder(iRow, j) >= iLow; });
-  const unsigned int lEnd = sFirstTrue(oFirst, n - 1, [&](unsigned int j) { return SlotOrder(iRow, j) > iHigh; });
+  oFirst = sFirstTrueNear(0, n - 1, sHint(ioHints, QVTFddOrderHints::eBandFirst),
+                          [&](unsigned int j) { return SlotOrder(iRow, j) >= iLow; });
+  const unsigned int lEnd = sFirstTrueNear(oFirst, n - 1, sHint(ioHints, QVTFddOrderHints::eBandEnd),
+                                           [&](unsigned int j) { return SlotOrder(iRow, j) > iHigh; });
   if (lEnd == oFirst) return 0;
   oLast = lEnd - 1;
   return 1;
@@ -239,11 +296,12 @@ void QVTFddOrderTable::Offer(int iRow, unsigned int iIndex, double iX, double iZ
                              unsigned int* ioIndex, double* ioDist2, double* ioOrder) const {
   const double t = RowX(iRow, iIndex), v = _Z[iRow];
   const double d = (t - iX) * (t - iX) + (v - iZ) * (v - iZ);
-  const double o = RowXScaled(iRow, iIndex) / _ZScaled[iRow];
   const int s = iSide;
-  if (std::isnan(d)) return;
+  if (std::isnan(d) || (ioRow[s] >= 0 && d > ioDist2[s])) return;
+  // The order only breaks ties and is kept for later ones.
+  const double o = RowXScaled(iRow, iIndex) / _ZScaled[iRow];
   if (ioRow[s] >= 0) {
-    if (d > ioDist2[s] || (d == ioDist2[s] && o > ioOrder[s])) return;
+    if (d == ioDist2[s] && o > ioOrder[s]) return;
     if (d == ioDist2[s] && o == ioOrder[s]) {
       const int lZ = _ZIndex[iRow], lBestZ = _ZIndex[ioRow[s]];
       if (lZ > lBestZ || (lZ == lBestZ && iIndex >= ioIndex[s])) return;
@@ -256,23 +314,37 @@ void QVTFddOrderTable::Offer(int iRow, unsigned int iIndex, double iX, double iZ
 }
 
 void QVTFddOrderTable::OfferNearest(int iRow, unsigned int iFirst, unsigned int iLast, double iX, double iZ,
-                                    int iSide, int* ioRow, unsigned int* ioIndex, double* ioDist2,
-                                    double* ioOrder) const {
-  const unsigned int j = sFirstTrue(iFirst, iLast, [&](unsigned int k) { return SlotX(iRow, k) >= iX; });
+                                    int iSide, unsigned int* ioHint, long long iSharedNear, int* ioRow,
+                                    unsigned int* ioIndex, double* ioDist2, double* ioOrder) const {
+  if (iSharedNear >= 0) {
+    // X ascends along the whole shared order: the answers over the row are those over the shared
+    // order, held within iFirst .. iLast.
+    const long long lNear = std::min<long long>(std::max<long long>(iSharedNear, iFirst), iLast + 1LL);
+    const unsigned int j = static_cast<unsigned int>(lNear);
+    if (j <= iLast) Offer(iRow, Sample(iRow, j), iX, iZ, iSide, ioRow, ioIndex, ioDist2, ioOrder);
+    if (j > iFirst)
+      Offer(iRow, Sample(iRow, std::max(_SharedEqualFirst[j - 1], iFirst)), iX, iZ, iSide, ioRow, ioIndex, ioDist2,
+            ioOrder);
+    return;
+  }
+  const unsigned int j = sFirstTrueNear(iFirst, iLast, ioHint, [&](unsigned int k) { return SlotX(iRow, k) >= iX; });
   if (j <= iLast) Offer(iRow, Sample(iRow, j), iX, iZ, iSide, ioRow, ioIndex, ioDist2, ioOrder);
   if (j > iFirst) {
     // The first of equal X values below iX: the smallest X index among equal distances.
     const double t = SlotX(iRow, j - 1);
-    const unsigned int k = sFirstTrue(iFirst, j - 1, [&](unsigned int l) { return SlotX(iRow, l) >= t; });
+    unsigned int lBelow = j - 1;
+    const unsigned int k = sFirstTrueNear(iFirst, j - 1, ioHint ? &lBelow : nullptr,
+                                          [&](unsigned int l) { return SlotX(iRow, l) >= t; });
     Offer(iRow, Sample(iRow, k), iX, iZ, iSide, ioRow, ioIndex, ioDist2, ioOrder);
   }
 }
 
-void QVTFddOrderTable::VisitRow(int iRow, double iLow, double iHigh, double iX, double iZ, double iR, int* ioRow,
-                                unsigned int* ioIndex, double* ioDist2, double* ioOrder) const {
+void QVTFddOrderTable::VisitRow(int iRow, double iLow, double iHigh, double iX, double iZ, double iR,
+                                unsigned int* ioHints, long long iSharedNear, int* ioRow, unsigned int* ioIndex,
+                                double* ioDist2, double* ioOrder) const {
   const double v = _Z[iRow];
   unsigned int a = 0, b = 0;
-  if (!RowBand(iRow, iLow, iHigh, a, b)) return;
+  if (!RowBand(iRow, iLow, iHigh, ioHints, a, b)) return;
   auto lA = [&](unsigned int j) {
     const double t = SlotX(iRow, j);
     return t * t + v * v;
@@ -287,38 +359,73 @@ void QVTFddOrderTable::VisitRow(int iRow, double iLow, double iHigh, double iX, 
   }
   // X ascends: the squared radius falls while X < 0 and rises from there, so the samples inside
   // the pixel's radius are one run and those outside it lie at the ends.
-  const unsigned int m = sFirstTrue(a, b, [&](unsigned int j) { return SlotX(iRow, j) >= 0.0; });
+  auto lHint = [ioHints](int iSearch) { return sHint(ioHints, iSearch); };
+  const long long lNear = OnSharedOrder(iRow) ? iSharedNear : -1;
+  const unsigned int m = sFirstTrueNear(a, b, lHint(QVTFddOrderHints::eXPositive),
+                                        [&](unsigned int j) { return SlotX(iRow, j) >= 0.0; });
   unsigned int lInFirst = m, lInEnd = m;  // inner run lInFirst .. lInEnd - 1
-  if (m > a) lInFirst = sFirstTrue(a, m - 1, [&](unsigned int j) { return lA(j) <= iR; });
-  if (m <= b) lInEnd = sFirstTrue(m, b, [&](unsigned int j) { return lA(j) > iR; });
-  if (lInFirst < lInEnd) OfferNearest(iRow, lInFirst, lInEnd - 1, iX, iZ, eInner, ioRow, ioIndex, ioDist2, ioOrder);
+  if (m > a)
+    lInFirst =
+        sFirstTrueNear(a, m - 1, lHint(QVTFddOrderHints::eInnerFirst), [&](unsigned int j) { return lA(j) <= iR; });
+  if (m <= b)
+    lInEnd = sFirstTrueNear(m, b, lHint(QVTFddOrderHints::eInnerEnd), [&](unsigned int j) { return lA(j) > iR; });
+  if (lInFirst < lInEnd)
+    OfferNearest(iRow, lInFirst, lInEnd - 1, iX, iZ, eInner, lHint(QVTFddOrderHints::eNearInner), lNear, ioRow, ioIndex,
+                 ioDist2, ioOrder);
   if (m > a) {
-    const unsigned int lLeftEnd = sFirstTrue(a, m - 1, [&](unsigned int j) { return lA(j) < iR; });
-    if (lLeftEnd > a) OfferNearest(iRow, a, lLeftEnd - 1, iX, iZ, eOuter, ioRow, ioIndex, ioDist2, ioOrder);
+    const unsigned int lLeftEnd =
+        sFirstTrueNear(a, m - 1, lHint(QVTFddOrderHints::eLeftEnd), [&](unsigned int j) { return lA(j) < iR; });
+    if (lLeftEnd > a)
+      OfferNearest(iRow, a, lLeftEnd - 1, iX, iZ, eOuter, lHint(QVTFddOrderHints::eNearLeft), lNear, ioRow, ioIndex,
+                   ioDist2, ioOrder);
   }
   if (m <= b) {
-    const unsigned int lRightFirst = sFirstTrue(m, b, [&](unsigned int j) { return lA(j) >= iR; });
-    if (lRightFirst <= b) OfferNearest(iRow, lRightFirst, b, iX, iZ, eOuter, ioRow, ioIndex, ioDist2, ioOrder);
+    const unsigned int lRightFirst =
+        sFirstTrueNear(m, b, lHint(QVTFddOrderHints::eRightFirst), [&](unsigned int j) { return lA(j) >= iR; });
+    if (lRightFirst <= b)
+      OfferNearest(iRow, lRightFirst, b, iX, iZ, eOuter, lHint(QVTFddOrderHints::eNearRight), lNear, ioRow,
+                   ioIndex, ioDist2, ioOrder);
   }
 }
 
 void QVTFddOrderTable::PointAt(int iRow, double iOrder, double iLow, double iHigh, double iX, double iZ,
-                               QVTFddOrderPoint& oPoint) const {
+                               unsigned int* ioHints, QVTFddOrderPoint& oPoint) const {
   // The band's samples whose orders bracket iOrder; among equal orders the smallest X index, which
   // comes first in the row's order.
   long long lBelow = -1, lAbove = -1;
   double lOrderBelow = 0.0, lOrderAbove = 0.0;
   unsigned int a = 0, b = 0;
-  if (RowBand(iRow, iLow, iHigh, a, b)) {
-    const unsigned int lUp = sFirstTrue(a, b, [&](unsigned int j) { return SlotOrder(iRow, j) >= iOrder; });
+  // With hints the row was visited for this pixel a moment ago: its band is in them.
+  int lBand = 0;
+  if (ioHints) {
+    a = ioHints[QVTFddOrderHints::eBandFirst];
+    lBand = ioHints[QVTFddOrderHints::eBandEnd] > a;
+    b = ioHints[QVTFddOrderHints::eBandEnd] - 1;
+  } else {
+    lBand = RowBand(iRow, iLow, iHigh, ioHints, a, b);
+  }
+  if (lBand) {
+    const unsigned int lUp = sFirstTrueNear(a, b, sHint(ioHints, QVTFddOrderHints::eAtOrder),
+                                            [&](unsigned int j) { return SlotOrder(iRow, j) >= iOrder; });
+    unsigned int lPast = lUp;  // the first order above iOrder
     if (lUp <= b) {
       lAbove = Sample(iRow, lUp);
       lOrderAbove = SlotOrder(iRow, lUp);
+      // Equal orders are rare: a run of them is looked for next to where it starts.
+      unsigned int lHint = lUp;
+      if (!(lOrderAbove > iOrder))
+        lPast = sFirstTrueNear(lUp, b, ioHints ? &lHint : nullptr,
+                               [&](unsigned int j) { return SlotOrder(iRow, j) > iOrder; });
     }
-    const unsigned int lPast = sFirstTrue(lUp, b, [&](unsigned int j) { return SlotOrder(iRow, j) > iOrder; });
     if (lPast > a) {
       lOrderBelow = SlotOrder(iRow, lPast - 1);
-      lBelow = Sample(iRow, sFirstTrue(a, lPast - 1, [&](unsigned int j) { return SlotOrder(iRow, j) >= lOrderBelow; }));
+      unsigned int lFirst = lPast - 1;
+      if (lFirst > a && SlotOrder(iRow, lFirst - 1) >= lOrderBelow) {
+        unsigned int lHint = lFirst - 1;
+        lFirst = sFirstTrueNear(a, lFirst - 1, ioHints ? &lHint : nullptr,
+                                [&](unsigned int j) { return SlotOrder(iRow, j) >= lOrderBelow; });
+      }
+      lBelow = Sample(iRow, lFirst);
     }
   }
   oPoint = QVTFddOrderPoint();
@@ -338,11 +445,21 @@ void QVTFddOrderTable::PointAt(int iRow, double iOrder, double iLow, double iHig
 }
 
 int QVTFddOrderTable::FindPoints(double iOrder, double iLow, double iHigh, double iX, double iZ,
-                                 QVTFddOrderPoint& oInner, QVTFddOrderPoint& oOuter) const {
+                                 QVTFddOrderPoint& oInner, QVTFddOrderPoint& oOuter,
+                                 const QVTFddOrderHints* ioHints) const {
   const int n = _RowCount;
   if (n == 0 || std::isnan(iOrder) || std::isnan(iLow) || std::isnan(iHigh) || iLow > iHigh || std::isnan(iZ))
     return 0;
   const double lR = iX * iX + iZ * iZ;
+  auto lHints = [ioHints](int iRow) { return ioHints ? ioHints->Row(iRow) : nullptr; };
+  // With hints, the pixel's place among the shared X values in their order, found once for all
+  // the rows that read them so.
+  long long lSharedNear = -1;
+  if (ioHints && _SharedEqualFirst) {
+    const unsigned int* lSlots = _SharedOrder.GetSlots();
+    lSharedNear = sFirstTrueNear(0, _SharedOrder.GetCount() - 1, ioHints->Table(QVTFddOrderHints::eSharedNear),
+                                 [&](unsigned int k) { return _SharedX[lSlots ? lSlots[k] : k] >= iX; });
+  }
   int lRow[2] = {-1, -1};
   unsigned int lIndex[2] = {0, 0};
   double lDist2[2] = {0.0, 0.0}, lOrder[2] = {0.0, 0.0};
@@ -351,7 +468,11 @@ int QVTFddOrderTable::FindPoints(double iOrder, double iLow, double iHigh, doubl
   // than dz, so a side is settled once dz passes its best; blocks of rows without a sample in the
   // band on an open side are skipped.
   const double* lZ = _Z.get();
-  int lUp = static_cast<int>(std::lower_bound(lZ, lZ + n, iZ) - lZ), lDown = lUp - 1;
+  // The first row at or above the pixel's Z; along an image row it stays the same.
+  const unsigned int lZPlace =
+      sFirstTrueNear(0, static_cast<unsigned int>(n) - 1, ioHints ? ioHints->Table(QVTFddOrderHints::eZPlace) : nullptr,
+                     [&](unsigned int k) { return !(lZ[k] < iZ); });
+  int lUp = static_cast<int>(lZPlace), lDown = lUp - 1;
   auto lOpen = [&](int iSide, double iDz2) { return lRow[iSide] < 0 || iDz2 <= lDist2[iSide]; };
   for (;;) {
     while (lUp < n) {
@@ -385,15 +506,15 @@ int QVTFddOrderTable::FindPoints(double iOrder, double iLow, double iHigh, doubl
       r = lDown--;
     else
       break;
-    VisitRow(r, iLow, iHigh, iX, iZ, lR, lRow, lIndex, lDist2, lOrder);
+    VisitRow(r, iLow, iHigh, iX, iZ, lR, lHints(r), lSharedNear, lRow, lIndex, lDist2, lOrder);
   }
   if (lRow[eInner] < 0 && lRow[eOuter] < 0) return 0;
   if (lRow[eInner] < 0) lRow[eInner] = lRow[eOuter];
   if (lRow[eOuter] < 0) lRow[eOuter] = lRow[eInner];
-  PointAt(lRow[eInner], iOrder, iLow, iHigh, iX, iZ, oInner);
+  PointAt(lRow[eInner], iOrder, iLow, iHigh, iX, iZ, lHints(lRow[eInner]), oInner);
   if (lRow[eOuter] == lRow[eInner])
     oOuter = oInner;
   else
-    PointAt(lRow[eOuter], iOrder, iLow, iHigh, iX, iZ, oOuter);
+    PointAt(lRow[eOuter], iOrder, iLow, iHigh, iX, iZ, lHints(lRow[eOuter]), oOuter);
   return 1;
 }
