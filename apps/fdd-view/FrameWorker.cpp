@@ -202,12 +202,13 @@ std::shared_ptr<FrameWorker::Frame> FrameWorker::Draw(const Request& iRequest, s
       lRender.Finish();
     }
     cairo_destroy(lContext);
-    lLayout.lock();
     cairo_surface_flush(lFrame->Surface);
-    if (oFigure->GetNbrPlots() > 0) lFrame->DataBox = oFigure->GetPlot(0).GetDataBox();
-    if (_Texts) TextBoxRecorder::Record(lViewer, iRequest.Width, iRequest.Height, lFrame->Texts, lFrame->TextBoxes);
+    // The picture's time, without the trace's recording of its texts.
     lFrame->Milliseconds =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count();
+    if (oFigure->GetNbrPlots() > 0) lFrame->DataBox = oFigure->GetPlot(0).GetDataBox();
+    if (_Texts) TextBoxRecorder::Record(lViewer, iRequest.Width, iRequest.Height, lFrame->Texts, lFrame->TextBoxes);
+    lLayout.lock();
     return lFrame;
   } catch (const std::exception& iError) {
     std::fprintf(stderr, "fdd-view: a frame could not be drawn: %s\n", iError.what());
