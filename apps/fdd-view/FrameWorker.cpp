@@ -189,9 +189,15 @@ std::shared_ptr<FrameWorker::Frame> FrameWorker::Draw(const Request& iRequest, s
     if (cairo_surface_status(lFrame->Surface) != CAIRO_STATUS_SUCCESS) return nullptr;
     oFigure = _Make(iRequest.View, iRequest.Width, iRequest.Height);
     if (!oFigure) return nullptr;
-    // Held again before the scene goes (lViewer is destroyed first).
     std::unique_lock<std::timed_mutex> lLayout(_Layout);
     CATViewer lViewer(iRequest.Width, iRequest.Height);
+    // The scene goes under the lock again, however this ends.
+    struct Relock {
+      std::unique_lock<std::timed_mutex>& _Lock;
+      ~Relock() {
+        if (!_Lock.owns_lock()) _Lock.lock();
+      }
+    } lRelock{lLayout};
     oFigure->Build(lViewer, _Font);
     lLayout.unlock();
     cairo_t* lContext = cairo_create(lFrame->Surface);
@@ -208,7 +214,6 @@ std::shared_ptr<FrameWorker::Frame> FrameWorker::Draw(const Request& iRequest, s
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count();
     if (oFigure->GetNbrPlots() > 0) lFrame->DataBox = oFigure->GetPlot(0).GetDataBox();
     if (_Texts) TextBoxRecorder::Record(lViewer, iRequest.Width, iRequest.Height, lFrame->Texts, lFrame->TextBoxes);
-    lLayout.lock();
     return lFrame;
   } catch (const std::exception& iError) {
     std::fprintf(stderr, "fdd-view: a frame could not be drawn: %s\n", iError.what());
