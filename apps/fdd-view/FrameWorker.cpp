@@ -68,6 +68,11 @@ std::shared_ptr<const FrameWorker::Frame> FrameWorker::TakeNew() {
   return lNew;
 }
 
+bool FrameWorker::IsRunningJob() const {
+  std::lock_guard<std::mutex> lLock(_Mutex);
+  return _InJob;
+}
+
 bool FrameWorker::Cancel() {
   std::lock_guard<std::mutex> lLock(_Mutex);
   const bool lDrawing = _Busy && !_InJob;

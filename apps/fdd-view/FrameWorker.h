@@ -62,6 +62,8 @@ class FrameWorker {
   void Ask(const ViewBox& iView, int iWidth, int iHeight);
   // A picture is being drawn or waits to be.
   bool IsBusy() const;
+  // A job runs.
+  bool IsRunningJob() const;
   // Esc: cuts the picture being drawn short, and the one waiting when it begins. False when there
   // is neither.
   bool Cancel();

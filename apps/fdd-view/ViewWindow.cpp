@@ -32,6 +32,8 @@ const double kSmallestBox = 4.0;
 // A picture of slow content drawn in less than this is waited for, this long at most.
 const double kFastFrame = 12.0;
 const auto kLongestWait = std::chrono::milliseconds(20);
+// A moved picture that had to wait longer than that is tried again this many milliseconds later.
+const guint kRetryMove = 5;
 // Loading that takes longer than this opens the window with its progress bar.
 const auto kLoadingShown = std::chrono::milliseconds(100);
 
@@ -239,6 +241,7 @@ int ViewWindow::Run() {
   gtk_window_present(GTK_WINDOW(_Window));
   while (!_Closed) g_main_context_iteration(nullptr, TRUE);
   g_source_remove(lTimer);
+  if (_RetryMove) g_source_remove(_RetryMove);
   _Content.Cancel();
   _Worker.reset();
   _Shown.reset();
@@ -366,7 +369,12 @@ bool ViewWindow::DrawMoved(cairo_t* iContext, int iWidth, int iHeight, std::stri
   if (_Shown->Width != iWidth || _Shown->Height != iHeight) return false;
   // The worker laying out the new view's figure is waited for; writing one (seconds) is not.
   std::unique_lock<std::timed_mutex> lLayout(_Worker->GetLayoutLock(), std::defer_lock);
-  if (!lLayout.try_lock_for(kLongestWait)) return false;
+  if (!lLayout.try_lock_for(kLongestWait)) {
+    // The worker lays out longer than that (a loaded machine): the frame is tried again soon.
+    if (!_RetryMove && !_Worker->IsRunningJob())
+      _RetryMove = g_timeout_add(kRetryMove, reinterpret_cast<GSourceFunc>(OnRetryMove), this);
+    return false;
+  }
   const std::unique_ptr<Figure> lFigure = MakeFigure(_View, iWidth, iHeight, false);
   if (!lFigure) return false;
   CATViewer lViewer(iWidth, iHeight);
@@ -747,6 +755,11 @@ void ViewWindow::ApplyCancel() {
   // A picture of slow content still to be asked for (a view changed just before Esc) takes Esc once
   // it is asked for.
   if (_Worker ? _Worker->Cancel() || ShowsCurrent() : _Content.Cancel()) _CancelAsked = false;
+}
+
+int ViewWindow::OnRetryMove(void* iSelf) {
+  static_cast<ViewWindow*>(iSelf)->_RetryMove = 0;
+  return OnFrameDone(iSelf);
 }
 
 int ViewWindow::OnFrameDone(void* iSelf) {

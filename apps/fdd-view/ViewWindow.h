@@ -126,6 +126,7 @@ class ViewWindow {
   // Hands an Esc to the content's work, as soon as it can take it.
   void ApplyCancel();
   static int OnFrameDone(void* iSelf);
+  static int OnRetryMove(void* iSelf);
   static void OnDestroy(GtkWidget* iWindow, void* iSelf);
   // GTK once per program; false without a display.
   static bool StartGtk();
@@ -168,6 +169,8 @@ class ViewWindow {
   // Slow content: the thread that draws it and the picture shown.
   std::unique_ptr<FrameWorker> _Worker;
   std::shared_ptr<const FrameWorker::Frame> _Shown;
+  // The timer that draws again a moved picture that could not be drawn yet, or 0.
+  unsigned int _RetryMove = 0;
 };
 
 #endif
