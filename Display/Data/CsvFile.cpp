@@ -140,6 +140,18 @@ bool ParseNumber(std::string_view iText, double& oValue) {
 
 const size_t kMaxNamesShown = 12;
 
+// Where a load looks at its stop flag: every this many lines, so that looking costs nothing
+// against the lines' reading.
+const unsigned long long kStopLines = 4096;
+thread_local const std::atomic<bool>* tStop = nullptr;
+
+// True with oError when the load of iName is to stop at its line iLine.
+bool IsStopped(unsigned long long iLine, const std::string& iName, std::string& oError) {
+  if (iLine % kStopLines != 0 || !tStop || !tStop->load(std::memory_order_relaxed)) return false;
+  oError = iName + ": loading stopped";
+  return true;
+}
+
 const std::string_view kByteOrderMark("\xEF\xBB\xBF");
 
 bool IsComment(std::string_view iLine) {
@@ -299,6 +311,8 @@ bool CsvFile::FindColumn(const std::string& iColumn, unsigned int& oIndex, std::
   return false;
 }
 
+void CsvFile::StopOnThisThread(const std::atomic<bool>* iStop) { tStop = iStop; }
+
 NumericArray* CsvFile::LoadColumn(unsigned int iColumn, std::string& oError) const {
   if (iColumn >= _Names.size()) {
     oError = _Name + ": no column " + std::to_string(iColumn) + " (columns: " + NameList() + ")";
@@ -335,7 +349,9 @@ NumericArray* CsvFile::Rows(unsigned int iFirst, unsigned int iLast, bool iMatri
   unsigned long long lRowsAtMost = 0;
   {
     TextLines lCounter(_Fd, _Text, _Body);
-    while (lCounter.Next(lText)) ++lRowsAtMost;
+    while (lCounter.Next(lText)) {
+      if (IsStopped(lRowsAtMost++, _Name, oError)) return nullptr;
+    }
     if (lCounter.GetErrno() != 0) {
       oError = MessageText::SystemError(_Name, "cannot read", lCounter.GetErrno());
       return nullptr;
@@ -362,7 +378,7 @@ NumericArray* CsvFile::Rows(unsigned int iFirst, unsigned int iLast, bool iMatri
   unsigned long long lLine = _BodyLine - 1;
   TextLines lLinesRead(_Fd, _Text, _Body);
   while (lLinesRead.Next(lText)) {
-    ++lLine;
+    if (IsStopped(++lLine, _Name, oError)) return nullptr;
     if (IsComment(lText) || (_Separator == ' ' && IsBlankLine(lText, _Separator))) continue;
     if (IsBlankLine(lText, _Separator)) {
       if (lEmpty++ == 0) lFirstEmpty = lLine;

@@ -13,6 +13,7 @@
 #ifndef CsvFile_H
 #define CsvFile_H
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,11 @@ class CsvFile {
   NumericArray* LoadColumn(unsigned int iColumn, std::string& oError) const;
   // Every column: data rows x columns, as a matrix with one reference; null with oError.
   NumericArray* LoadMatrix(std::string& oError) const;
+
+  // Loading on the calling thread stops once *iStop is true (looked at every few thousand lines):
+  // the load gives null with oError "<name>: loading stopped". Null: it runs to its end. The flag
+  // must outlive the loads.
+  static void StopOnThisThread(const std::atomic<bool>* iStop);
 
  private:
   bool Start(std::string& oError);

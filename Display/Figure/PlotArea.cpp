@@ -152,7 +152,7 @@ void PlotArea::ComputeRanges() {
 }
 
 RefPtr<ColorScaleAxis> PlotArea::MakeColors() const {
-  if (!_Map && _Contributions.empty()) return {};
+  if (!_Map && _Contributions.empty() && !_ScaleAlone) return {};
   double lMin = _ColorMin, lMax = _ColorMax;
   if (!std::isfinite(lMin) || !std::isfinite(lMax) || !(lMax > lMin) || (_LogColors && !(lMin > 0.0))) {
     lMin = lMax = NAN;

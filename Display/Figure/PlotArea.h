@@ -80,6 +80,9 @@ class PlotArea {
   // the largest value.
   void SetColorScale(ColorScaleAxis::eTable iTable, double iMin, double iMax, const std::string& iLabel,
                      bool iReversed = false, bool iLog = false);
+  // Shows the colour scale set even without a map or bar coloured by it (the frame a window draws
+  // around an older picture of a map); its range must then be given.
+  void ShowColorScale() { _ScaleAlone = true; }
 
   // Finds the data box in iPage: its margins grow from the least ones (SetMargins, none at first)
   // until every text fits. The data's ranges are read at the first layout: set the content first.
@@ -161,6 +164,7 @@ class PlotArea {
   ColorScaleAxis::eTable _Table = ColorScaleAxis::Viridis;
   bool _Reversed = false;
   bool _LogColors = false;
+  bool _ScaleAlone = false;
   double _ColorMin = 0.0 / 0.0;
   double _ColorMax = 0.0 / 0.0;
   std::string _ColorLabel;

@@ -11,10 +11,13 @@ HOST_META_IMPLEMENT(CATDlgProgress, CATDialog, "Dialog")
 namespace {
 
 thread_local std::atomic<double>* tPublished = nullptr;
+thread_local std::atomic<bool>* tCancel = nullptr;
 
 }  // namespace
 
 void CATDlgProgress::PublishOnThisThread(std::atomic<double>* ioFraction) { tPublished = ioFraction; }
+
+void CATDlgProgress::CancelOnThisThread(std::atomic<bool>* ioCancel) { tCancel = ioCancel; }
 
 CATDlgProgress::CATDlgProgress(CATDialog* iParent, const CATString& iName, CATDlgStyle)
     : CATDialog(iParent, iName), _Min(0), _Max(100), _Pos(0), _PosCount(0), _Terminal(2) {
@@ -49,7 +52,7 @@ void CATDlgProgress::SetPos(int iPos) {
   if (!lBox || !lBox->GetVisibility()) return;
   const std::string lTitle = DialogTitles::Get(lBox->GetResourceFilename(0).c_str());
   _Terminal.Show(lTitle.c_str(), _Min, _Max, _Pos);
-  if (CATApplicationFrame::TakeInterrupt()) lBox->ActivateCancel();
+  if (CATApplicationFrame::TakeInterrupt() || (tCancel && tCancel->exchange(false))) lBox->ActivateCancel();
 }
 
 void CATDlgProgress::OnAncestorVisibility(int iShown) {

@@ -30,6 +30,10 @@ class CATDlgProgress : public CATDialog {
   // on the calling thread store the fraction done (0 .. 1, full at the range's end) in ioFraction,
   // which any thread may read; null stops that. The control itself stays on its thread.
   static void PublishOnThisThread(std::atomic<double>* ioFraction);
+  // For a program that cancels from a thread of its own: the controls whose position is set on the
+  // calling thread take a true *ioCancel (and make it false) as an interrupt, the Cancel of their
+  // shown box; the program's interrupt flags are left alone. Null stops that.
+  static void CancelOnThisThread(std::atomic<bool>* ioCancel);
 
  protected:
   void OnAncestorVisibility(int iShown) override;

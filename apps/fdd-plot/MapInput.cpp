@@ -107,7 +107,7 @@ void MapInput::Show(PlotArea& ioPlot, const MapDataOptions& iOptions, const Colo
 }
 
 void MapInput::Show(PlotArea& ioPlot, const MapDataOptions& iOptions, const ColorOptions& iColors, double iXMin,
-                    double iXMax, double iZMin, double iZMax) const {
+                    double iXMax, double iZMin, double iZMax, bool iMap) const {
   ColormapData lView = _Data;
   lView.XMin = iXMin;
   lView.XMax = iXMax;
@@ -119,5 +119,8 @@ void MapInput::Show(PlotArea& ioPlot, const MapDataOptions& iOptions, const Colo
   ioPlot.GetXAxis().SetLog(iOptions.LogX);
   ioPlot.GetYAxis().SetLog(iOptions.LogZ);
   ioPlot.SetColorScale(iColors.Table, iColors.Min, iColors.Max, iColors.Label, iColors.Reversed, iColors.Log);
-  ioPlot.SetColormap(lView);
+  if (iMap)
+    ioPlot.SetColormap(lView);
+  else
+    ioPlot.ShowColorScale();
 }

@@ -30,9 +30,10 @@ class MapInput {
   unsigned long long OrderMapBytes(int iWidth, int iHeight) const;
   // Gives the plot area the map, its colour scale, labels and title.
   void Show(PlotArea& ioPlot, const MapDataOptions& iOptions, const ColorOptions& iColors) const;
-  // The same with the map's limits [iXMin, iXMax] x [iZMin, iZMax] (a window's view).
+  // The same with the map's limits [iXMin, iXMax] x [iZMin, iZMax] (a window's view); without
+  // iMap all but the map itself (a window's frame around an older picture of it).
   void Show(PlotArea& ioPlot, const MapDataOptions& iOptions, const ColorOptions& iColors, double iXMin, double iXMax,
-            double iZMin, double iZMax) const;
+            double iZMin, double iZMax, bool iMap = true) const;
 
  private:
   int LoadRegular(const MapDataOptions& iOptions, ColorOptions& ioColors);

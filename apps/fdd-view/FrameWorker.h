@@ -1,14 +1,19 @@
 // Draws a window's figures off the window's thread, for content whose frames may take longer than
 // a frame (a colour map): the window asks for a view, keeps showing the last picture, and takes the
 // new one when it is there. A request that replaces one still being drawn cuts that one short (the
-// host's cancel of its progress box) and its picture is dropped.
-// Figures are made, drawn and released on the worker's thread only (the host's reference counts
-// are not shared between threads); the window reads the last one under the worker's lock.
+// Cancel of its progress box, through a flag of the worker's own that the host's progress
+// controls on its thread take) and its picture is dropped.
+// Figures of the data are made, drawn and released on the worker's thread only (the host's
+// reference counts are not shared between threads); the window reads the last one under the
+// worker's lock. The library's axes keep process-wide caches: the worker lays figures out and
+// releases them under GetLayoutLock, which a window that lays out a figure of its own takes too.
 #ifndef FrameWorker_H
 #define FrameWorker_H
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -57,14 +62,25 @@ class FrameWorker {
   void Ask(const ViewBox& iView, int iWidth, int iHeight);
   // A picture is being drawn or waits to be.
   bool IsBusy() const;
+  // A job runs.
+  bool IsRunningJob() const;
+  // Esc: cuts the picture being drawn short, and the one waiting when it begins. False when there
+  // is neither.
+  bool Cancel();
   // How far the picture being drawn is (the rows of an order map done, 0 .. 1); negative while
   // its computation has said nothing of that yet.
   double GetFraction() const { return _Fraction.load(); }
   // The picture kept since the last call, or null.
   std::shared_ptr<const Frame> TakeNew();
-  // Runs iUse on the last figure kept; with iIdle only while nothing is drawn (iUse may then make
-  // figures of its own). False when iUse did not run.
-  bool UseFigure(const std::function<void(Figure&)>& iUse, bool iIdle);
+  // Waits at most iLongest for the pictures asked for to be drawn; true when they are.
+  bool Await(std::chrono::milliseconds iLongest);
+  // Held while the worker lays figures out, releases them or runs a job.
+  std::timed_mutex& GetLayoutLock() { return _Layout; }
+  // Runs iUse on the last figure kept; false when there is none.
+  bool UseFigure(const std::function<void(Figure&)>& iUse);
+  // Runs iJob on the worker's thread before the next picture (a view written to a file, whose
+  // figure it makes there); neither a new view nor Esc cuts it short.
+  void Run(std::function<void()> iJob);
 
  private:
   struct Request {
@@ -73,6 +89,10 @@ class FrameWorker {
     bool Same(const ViewBox& iView, int iWidth, int iHeight) const;
   };
   void Loop();
+  // Runs a job and counts the worker idle again.
+  void RunJob(const std::function<void()>& iJob);
+  // Raises the Cancel of the picture being drawn; under the lock.
+  void RaiseCancel();
   // Draws the figure of iRequest; null when it could not be made.
   std::shared_ptr<Frame> Draw(const Request& iRequest, std::unique_ptr<Figure>& oFigure);
 
@@ -81,8 +101,16 @@ class FrameWorker {
   bool _Texts;
   std::function<void()> _Done;
   mutable std::mutex _Mutex;
+  std::timed_mutex _Layout;
   std::condition_variable _Wake;
-  bool _Stop = false, _Asked = false, _Busy = false, _Superseded = false;
+  // Told when the worker has nothing more to draw.
+  std::condition_variable _Idle;
+  bool _Stop = false, _Asked = false, _Busy = false, _Superseded = false, _InJob = false;
+  std::deque<std::function<void()>> _Jobs;
+  // The Cancel the progress controls of the worker's thread take (making it false again); whether
+  // it was raised during the picture being drawn; and Esc for the picture waiting.
+  std::atomic<bool> _Cancel{false};
+  bool _CancelRaised = false, _CancelNext = false;
   Request _Next, _Current;
   std::unique_ptr<Figure> _Figure;
   std::shared_ptr<Frame> _New;

@@ -21,6 +21,14 @@ class ViewContent {
   virtual std::string Describe(const PlotArea& iPlot, double iX, double iY, double iColumn) const = 0;
   // Frames that may take longer than a frame (a colour map): drawn off the window's thread.
   virtual bool SlowFrames() const { return false; }
+  // Gives a new plot area what Fill gives it but the data (title, labels, scales): the frame of a
+  // view drawn around an older picture of the data while the new one is computed. False when the
+  // content has no such frame.
+  virtual bool FillFrame(PlotArea& ioPlot, const ViewBox& iView) {
+    (void)ioPlot;
+    (void)iView;
+    return false;
+  }
   // Work that still runs: its progress 0 .. 1; negative when there is none.
   virtual double GetProgress() const { return -1.0; }
   // Stops that work; what is drawn then does without it. False when the work could not take the

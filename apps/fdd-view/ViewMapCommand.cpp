@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "CATApplicationFrame.h"
 #include "PlotArea.h"
 #include "ViewBox.h"
 
@@ -28,6 +27,11 @@ void ViewMapCommand::Fill(PlotArea& ioPlot, const ViewBox* iView) {
     _Input.Show(ioPlot, _Data, _Colors);
 }
 
+bool ViewMapCommand::FillFrame(PlotArea& ioPlot, const ViewBox& iView) {
+  _Input.Show(ioPlot, _Data, _Colors, iView.GetX0(), iView.GetX1(), iView.GetY0(), iView.GetY1(), false);
+  return true;
+}
+
 std::string ViewMapCommand::Describe(const PlotArea& iPlot, double iX, double iY, double iColumn) const {
   (void)iColumn;
   char lText[160];
@@ -37,11 +41,6 @@ std::string ViewMapCommand::Describe(const PlotArea& iPlot, double iX, double iY
   else
     std::snprintf(lText, sizeof lText, "x %.6g   z %.6g   no value here", iX, iY);
   return lText;
-}
-
-bool ViewMapCommand::Cancel() {
-  // Taken by the progress box of the computation running, or by the one a cancel already waits for.
-  return CATApplicationFrame::RecordInterrupt() != 0 || CATApplicationFrame::IsInterruptPending() != 0;
 }
 
 int ViewMapCommand::Finish(const OrderInterrupts& iInterrupts, int iStatus) const {

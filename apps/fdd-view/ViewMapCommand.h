@@ -1,8 +1,8 @@
 // fdd-view map: the colour map of fdd-plot map (the same options but -o) in a window. The status
 // line gives the value the map shows under the pointer (the plot area's own answer, so it agrees
-// with the colours). Every map is drawn off the window's thread; Esc stops an order map through
-// the host's cancel of its progress box, which leaves the rows done and ends neither the window
-// nor the program.
+// with the colours). Maps are drawn by the window's frame worker; Esc stops an order map through
+// the Cancel of its progress box, which leaves the rows done and ends neither the window nor the
+// program.
 #ifndef ViewMapCommand_H
 #define ViewMapCommand_H
 
@@ -18,7 +18,7 @@ class ViewMapCommand : public MapCommand, public ViewContent {
   void Fill(PlotArea& ioPlot, const ViewBox* iView) override;
   std::string Describe(const PlotArea& iPlot, double iX, double iY, double iColumn) const override;
   bool SlowFrames() const override { return true; }
-  bool Cancel() override;
+  bool FillFrame(PlotArea& ioPlot, const ViewBox& iView) override;
 
  protected:
   int Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) override;

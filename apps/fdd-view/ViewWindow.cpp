@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <exception>
+#include <mutex>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -15,6 +16,7 @@
 #include "CATViewer.h"
 #include "CairoRender.h"
 #include "CommandSupport.h"
+#include "CsvFile.h"
 #include "Figure.h"
 #include "PlotArea.h"
 #include "TextBoxRecorder.h"
@@ -27,6 +29,11 @@ const double kWheelZoom = 1.25;
 const double kKeyPan = 0.1;
 // A box smaller than this many pixels is a click, not a zoom.
 const double kSmallestBox = 4.0;
+// A picture of slow content drawn in less than this is waited for, this long at most.
+const double kFastFrame = 12.0;
+const auto kLongestWait = std::chrono::milliseconds(20);
+// A moved picture that had to wait longer than that is tried again this many milliseconds later.
+const guint kRetryMove = 5;
 // Loading that takes longer than this opens the window with its progress bar.
 const auto kLoadingShown = std::chrono::milliseconds(100);
 
@@ -34,10 +41,15 @@ const auto kLoadingShown = std::chrono::milliseconds(100);
 GtkWidget* sLoadingWindow = nullptr;
 bool sClosedWhileLoading = false;
 bool sTrace = false;
+// Esc, or closing the window, while the data loads: the text readers stop at their next look.
+std::atomic<bool> sStopLoading{false};
+// The exit status of a load stopped so, as fdd-plot's of a run cut short.
+const int kStopped = 130;
 
 void OnLoadingDestroyed(GtkWidget*, void*) {
   sLoadingWindow = nullptr;
   sClosedWhileLoading = true;
+  sStopLoading = true;
 }
 
 int OnLoadingTick(void* iBar) {
@@ -45,10 +57,10 @@ int OnLoadingTick(void* iBar) {
   return G_SOURCE_CONTINUE;
 }
 
-// Reading a data file has no point at which it could stop: Esc says so rather than doing nothing.
 int OnLoadingKey(void*, unsigned int iKey, unsigned int, int, void* iBar) {
   if (iKey != GDK_KEY_Escape) return FALSE;
-  const char* const kText = "loading the data: it cannot be stopped (closing the window ends fdd-view once it is read)";
+  sStopLoading = true;
+  const char* const kText = "stopping the loading";
   gtk_progress_bar_set_text(GTK_PROGRESS_BAR(iBar), kText);
   if (sTrace) {
     std::printf("status %s\n", kText);
@@ -106,7 +118,9 @@ int ViewWindow::Load(const Options& iOptions, const std::function<int()>& iStep)
   const auto lLoad = [&] {
     // Nothing may end the thread by unwinding.
     try {
+      CsvFile::StopOnThisThread(&sStopLoading);
       lStatus = iStep();
+      CsvFile::StopOnThisThread(nullptr);
     } catch (const std::exception& iError) {
       std::fprintf(stderr, "fdd-view: %s\n", iError.what());
     }
@@ -144,13 +158,19 @@ int ViewWindow::Load(const Options& iOptions, const std::function<int()>& iStep)
     if (sLoadingWindow) gtk_widget_remove_controller(sLoadingWindow, lKeys);
   }
   if (lThread.joinable()) lThread.join();
+  // Data read in full although it was asked to stop (a file with nothing to stop at) is not shown
+  // either: the window goes as asked.
+  const bool lStopped = sStopLoading;
+  if (lStopped && lStatus == 0) std::fprintf(stderr, "fdd-view: loading stopped\n");
   if (iOptions.Trace) {
-    std::printf("loaded ms=%.1f window=%d\n",
+    std::printf("loaded ms=%.1f window=%d stopped=%d\n",
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count(),
-                lShown ? 1 : 0);
+                lShown ? 1 : 0, lStopped ? 1 : 0);
     std::fflush(stdout);
   }
-  return lStatus;
+  if (!lStopped) return lStatus;
+  if (sLoadingWindow) gtk_window_destroy(GTK_WINDOW(sLoadingWindow));
+  return kStopped;
 }
 
 int ViewWindow::Run() {
@@ -221,6 +241,7 @@ int ViewWindow::Run() {
   gtk_window_present(GTK_WINDOW(_Window));
   while (!_Closed) g_main_context_iteration(nullptr, TRUE);
   g_source_remove(lTimer);
+  if (_RetryMove) g_source_remove(_RetryMove);
   _Content.Cancel();
   _Worker.reset();
   _Shown.reset();
@@ -230,12 +251,16 @@ int ViewWindow::Run() {
   return 0;
 }
 
-std::unique_ptr<Figure> ViewWindow::MakeFigure(const ViewBox& iView, int iWidth, int iHeight) const {
+std::unique_ptr<Figure> ViewWindow::MakeFigure(const ViewBox& iView, int iWidth, int iHeight, bool iData) const {
   auto lFigure = std::make_unique<Figure>(iWidth, iHeight);
   PlotArea& lPlot = lFigure->AddPlot();
   const ViewBox lView(FromAxis(iView.GetX0(), _LogX), FromAxis(iView.GetX1(), _LogX), FromAxis(iView.GetY0(), _LogY),
                       FromAxis(iView.GetY1(), _LogY));
-  _Content.Fill(lPlot, &lView);
+  if (!iData) {
+    if (!_Content.FillFrame(lPlot, lView)) return nullptr;
+  } else {
+    _Content.Fill(lPlot, &lView);
+  }
   lPlot.GetXAxis().SetRange(lView.GetX0(), lView.GetX1());
   lPlot.GetYAxis().SetRange(lView.GetY0(), lView.GetY1());
   return lFigure;
@@ -292,7 +317,7 @@ void ViewWindow::Draw(cairo_t* iContext, int iWidth, int iHeight) {
     // The texts as drawn: the same scene, recorded.
     std::string lTexts, lBoxes;
     TextBoxRecorder::Record(lViewer, iWidth, iHeight, lTexts, lBoxes);
-    Trace(_View, lTexts, lBoxes, iWidth, iHeight, lMilliseconds, false, false);
+    Trace(_View, lTexts, lBoxes, iWidth, iHeight, lMilliseconds, false, false, lMilliseconds, false);
   }
   _InputPending = false;
 }
@@ -302,26 +327,103 @@ void ViewWindow::DrawShown(cairo_t* iContext, int iWidth, int iHeight) {
   _Width = iWidth;
   _Height = iHeight;
   if (std::shared_ptr<const FrameWorker::Frame> lNew = _Worker->TakeNew()) _Shown = std::move(lNew);
+  if (!ShowsCurrent()) {
+    // A picture that took less than a frame at this size is waited for, a frame at most: this
+    // frame answers the input as one drawn here would, and a slower one leaves the window free.
+    const bool lFast = _Shown && !_Shown->Cut && _Shown->Width == iWidth && _Shown->Height == iHeight &&
+                       _Shown->Milliseconds < kFastFrame;
+    _Worker->Ask(_View, iWidth, iHeight);
+    ApplyCancel();
+    if (lFast && _Worker->Await(kLongestWait))
+      if (std::shared_ptr<const FrameWorker::Frame> lNew = _Worker->TakeNew()) _Shown = std::move(lNew);
+  }
   const bool lCurrent = ShowsCurrent();
-  if (!lCurrent) _Worker->Ask(_View, iWidth, iHeight);
   cairo_save(iContext);
   cairo_set_source_rgb(iContext, 1.0, 1.0, 1.0);
   cairo_paint(iContext);
-  if (_Shown) {
+  cairo_restore(iContext);
+  std::string lTexts, lBoxes;
+  const bool lMoved = _Shown && !lCurrent && DrawMoved(iContext, iWidth, iHeight, lTexts, lBoxes);
+  if (_Shown && !lMoved) {
+    cairo_save(iContext);
     cairo_set_source_surface(iContext, _Shown->Surface, 0.0, 0.0);
     cairo_paint(iContext);
+    cairo_restore(iContext);
     _DataBox = _Shown->DataBox;
     _HasBox = true;
   }
-  cairo_restore(iContext);
   DrawBox(iContext);
   const double lMilliseconds =
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count();
   ++_Frames;
-  if (_Options.Trace && _Shown)
-    Trace(_Shown->View, _Shown->Texts, _Shown->TextBoxes, iWidth, iHeight, lMilliseconds, !lCurrent, _Shown->Cut);
+  if (_Options.Trace && lMoved)
+    Trace(_View, lTexts, lBoxes, iWidth, iHeight, lMilliseconds, true, false, _Shown->Milliseconds, true);
+  else if (_Options.Trace && _Shown)
+    Trace(_Shown->View, _Shown->Texts, _Shown->TextBoxes, iWidth, iHeight, lMilliseconds, !lCurrent, _Shown->Cut,
+          _Shown->Milliseconds, false);
   // The input is answered by the frame that shows its view.
   if (lCurrent) _InputPending = false;
+}
+
+bool ViewWindow::DrawMoved(cairo_t* iContext, int iWidth, int iHeight, std::string& oTexts, std::string& oBoxes) {
+  if (_Shown->Width != iWidth || _Shown->Height != iHeight) return false;
+  // The worker laying out the new view's figure is waited for; writing one (seconds) is not.
+  std::unique_lock<std::timed_mutex> lLayout(_Worker->GetLayoutLock(), std::defer_lock);
+  if (!lLayout.try_lock_for(kLongestWait)) {
+    // The worker lays out longer than that (a loaded machine): the frame is tried again soon.
+    if (!_RetryMove && !_Worker->IsRunningJob())
+      _RetryMove = g_timeout_add(kRetryMove, reinterpret_cast<GSourceFunc>(OnRetryMove), this);
+    return false;
+  }
+  const std::unique_ptr<Figure> lFigure = MakeFigure(_View, iWidth, iHeight, false);
+  if (!lFigure) return false;
+  CATViewer lViewer(iWidth, iHeight);
+  lFigure->Build(lViewer, _Font);
+  const CATMathBox2D lBox = lFigure->GetPlot(0).GetDataBox(), lOld = _Shown->DataBox;
+  const ViewBox& lFrom = _Shown->View;
+  const double lNewWidth = lBox.GetHigh().GetX() - lBox.GetLow().GetX();
+  const double lNewHeight = lBox.GetHigh().GetY() - lBox.GetLow().GetY();
+  const double lOldWidth = lOld.GetHigh().GetX() - lOld.GetLow().GetX();
+  const double lOldHeight = lOld.GetHigh().GetY() - lOld.GetLow().GetY();
+  if (!(lNewWidth > 0.0 && lNewHeight > 0.0 && lOldWidth > 0.0 && lOldHeight > 0.0)) return false;
+  {
+    CairoRender lRender(iContext, iWidth, iHeight);
+    lRender.SetBackground(255, 255, 255);
+    lViewer.Draw(lRender);
+    lRender.Finish();
+  }
+  // Where the old picture's pixels show the view's data: x' = iScale x + iShift along each axis, in
+  // the area's pixels (y down), whole pixels when the view has only moved.
+  const auto lPlace = [](double iOldLow, double iOldSize, double iFrom0, double iFrom1, double iNewLow,
+                         double iNewSize, double iTo0, double iTo1, double& oScale, double& oShift) {
+    oScale = (iFrom1 - iFrom0) / iOldSize * iNewSize / (iTo1 - iTo0);
+    oShift = iNewLow + (iFrom0 - iTo0) / (iTo1 - iTo0) * iNewSize - oScale * iOldLow;
+    if (std::fabs(oScale - 1.0) < 1e-6) {
+      oScale = 1.0;
+      oShift = std::round(oShift);
+    }
+  };
+  double lScaleX, lShiftX, lScaleY, lShiftY;
+  lPlace(lOld.GetLow().GetX(), lOldWidth, lFrom.GetX0(), lFrom.GetX1(), lBox.GetLow().GetX(), lNewWidth, _View.GetX0(),
+         _View.GetX1(), lScaleX, lShiftX);
+  // Model y is up: the top edges and the views' upper ends correspond.
+  lPlace(iHeight - lOld.GetHigh().GetY(), lOldHeight, -lFrom.GetY1(), -lFrom.GetY0(), iHeight - lBox.GetHigh().GetY(),
+         lNewHeight, -_View.GetY1(), -_View.GetY0(), lScaleY, lShiftY);
+  cairo_save(iContext);
+  cairo_rectangle(iContext, lBox.GetLow().GetX(), iHeight - lBox.GetHigh().GetY(), lNewWidth, lNewHeight);
+  cairo_clip(iContext);
+  cairo_translate(iContext, lShiftX, lShiftY);
+  cairo_scale(iContext, lScaleX, lScaleY);
+  cairo_rectangle(iContext, lOld.GetLow().GetX(), iHeight - lOld.GetHigh().GetY(), lOldWidth, lOldHeight);
+  cairo_clip(iContext);
+  cairo_set_source_surface(iContext, _Shown->Surface, 0.0, 0.0);
+  cairo_pattern_set_filter(cairo_get_source(iContext), CAIRO_FILTER_NEAREST);
+  cairo_paint(iContext);
+  cairo_restore(iContext);
+  _DataBox = lBox;
+  _HasBox = true;
+  if (_Options.Trace) TextBoxRecorder::Record(lViewer, iWidth, iHeight, oTexts, oBoxes);
+  return true;
 }
 
 bool ViewWindow::ShowsCurrent() const {
@@ -341,7 +443,7 @@ void ViewWindow::DrawBox(cairo_t* iContext) const {
 }
 
 void ViewWindow::Trace(const ViewBox& iView, const std::string& iTexts, const std::string& iBoxes, int iWidth,
-                       int iHeight, double iMilliseconds, bool iBusy, bool iCut) {
+                       int iHeight, double iMilliseconds, bool iBusy, bool iCut, double iDrawn, bool iMoved) {
   const double lInput =
       _InputPending ? std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - _Input).count()
                     : 0.0;
@@ -354,11 +456,12 @@ void ViewWindow::Trace(const ViewBox& iView, const std::string& iTexts, const st
   const CATMathBox2D& lBox = _DataBox;
   std::printf(
       "frame %ld ms=%.2f input_ms=%.2f size=%dx%d area=%.0f,%.0f box=%.1f,%.1f,%.1f,%.1f x=%.17g,%.17g y=%.17g,%.17g "
-      "busy=%d cut=%d text_boxes=%s ticks=%s\n",
+      "busy=%d cut=%d drawn_ms=%.2f moved=%d text_boxes=%s ticks=%s\n",
       _Frames, iMilliseconds, lInput, iWidth, iHeight, lInWindow.x + lSurfaceX, lInWindow.y + lSurfaceY,
       lBox.GetLow().GetX(), iHeight - lBox.GetHigh().GetY(), lBox.GetHigh().GetX(), iHeight - lBox.GetLow().GetY(),
       FromAxis(iView.GetX0(), _LogX), FromAxis(iView.GetX1(), _LogX), FromAxis(iView.GetY0(), _LogY),
-      FromAxis(iView.GetY1(), _LogY), iBusy ? 1 : 0, iCut ? 1 : 0, iBoxes.c_str(), iTexts.c_str());
+      FromAxis(iView.GetY1(), _LogY), iBusy ? 1 : 0, iCut ? 1 : 0, iDrawn, iMoved ? 1 : 0, iBoxes.c_str(),
+      iTexts.c_str());
   std::fflush(stdout);
 }
 
@@ -415,7 +518,7 @@ void ViewWindow::Status(double iX, double iY) {
       lText = _Content.Describe(iFigure.GetPlot(0), FromAxis(lX, _LogX), FromAxis(lY, _LogY), lWidth);
     };
     if (_Worker)
-      _Worker->UseFigure(lDescribe, false);
+      _Worker->UseFigure(lDescribe);
     else if (_Figure)
       lDescribe(*_Figure);
     else
@@ -455,28 +558,43 @@ void ViewWindow::OnChosen(void* iChooser, int iResponse, void* iSelf) {
 }
 
 void ViewWindow::Write(const std::string& iPath) {
+  const ViewBox lView = _View;
+  const int lWidth = _Width > 0 ? _Width : _Options.Width, lHeight = _Height > 0 ? _Height : _Options.Height;
   // Why a file could not be written goes to the standard error, as fdd-plot says it; nothing may
-  // unwind through GTK's handlers.
-  bool lWritten = false;
-  const auto lWrite = [&](Figure&) {
+  // unwind through GTK's handlers or end the worker's thread.
+  const auto lWrite = [this, iPath, lView, lWidth, lHeight] {
+    bool lWritten = false;
     try {
-      std::unique_ptr<Figure> lFigure =
-          MakeFigure(_View, _Width > 0 ? _Width : _Options.Width, _Height > 0 ? _Height : _Options.Height);
+      std::unique_ptr<Figure> lFigure = MakeFigure(lView, lWidth, lHeight);
       lWritten = CommandSupport::Write(*lFigure, iPath, _Font);
     } catch (const std::exception& iError) {
       std::fprintf(stderr, "fdd-view: %s: %s\n", iPath.c_str(), iError.what());
     }
+    return (lWritten ? "wrote " : "could not write ") + iPath;
   };
-  // Figures of slow content are made on the worker's thread: the view is written once it is drawn.
-  if (_Worker && !_Worker->UseFigure(lWrite, true)) {
-    gtk_label_set_text(GTK_LABEL(_StatusLine), "the view is still being drawn: s saves it once it is there");
+  if (!_Worker) {
+    Said(lWrite());
     return;
   }
-  if (!_Worker && _Figure) lWrite(*_Figure);
-  const std::string lMessage = (lWritten ? "wrote " : "could not write ") + iPath;
-  std::printf("%s\n", lMessage.c_str());
+  // Slow content is written by its worker (an order map computed again): the window goes on
+  // answering meanwhile and says when the file is there.
+  gtk_label_set_text(GTK_LABEL(_StatusLine), ("writing " + iPath).c_str());
+  _Worker->Run([this, lWrite] {
+    auto* lDone = new std::pair<ViewWindow*, std::string>(this, lWrite());
+    g_idle_add(reinterpret_cast<GSourceFunc>(OnWritten), lDone);
+  });
+}
+
+int ViewWindow::OnWritten(void* iDone) {
+  std::unique_ptr<std::pair<ViewWindow*, std::string>> lDone(static_cast<std::pair<ViewWindow*, std::string>*>(iDone));
+  lDone->first->Said(lDone->second);
+  return G_SOURCE_REMOVE;
+}
+
+void ViewWindow::Said(const std::string& iMessage) {
+  std::printf("%s\n", iMessage.c_str());
   std::fflush(stdout);
-  gtk_label_set_text(GTK_LABEL(_StatusLine), lMessage.c_str());
+  if (!_Closed) gtk_label_set_text(GTK_LABEL(_StatusLine), iMessage.c_str());
 }
 
 int ViewWindow::OnScroll(void* iController, double, double iDY, void* iSelf) {
@@ -634,11 +752,14 @@ int ViewWindow::OnTick(void* iSelf) {
 
 void ViewWindow::ApplyCancel() {
   if (!_CancelAsked) return;
-  // Slow content whose picture is being drawn, or is still to be asked for (a view changed just
-  // before Esc), may yet make the progress box that takes the request: it is asked again on every
-  // tick until then.
-  const bool lComing = _Worker && (_Worker->IsBusy() || !ShowsCurrent());
-  if (_Content.Cancel() || !lComing) _CancelAsked = false;
+  // A picture of slow content still to be asked for (a view changed just before Esc) takes Esc once
+  // it is asked for.
+  if (_Worker ? _Worker->Cancel() || ShowsCurrent() : _Content.Cancel()) _CancelAsked = false;
+}
+
+int ViewWindow::OnRetryMove(void* iSelf) {
+  static_cast<ViewWindow*>(iSelf)->_RetryMove = 0;
+  return OnFrameDone(iSelf);
 }
 
 int ViewWindow::OnFrameDone(void* iSelf) {

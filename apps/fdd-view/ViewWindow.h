@@ -8,17 +8,21 @@
 // data; the arrow keys pan and + and - zoom; s saves the view as fdd-plot writes pictures (PNG,
 // SVG or PDF by the name's extension, into the file given or one a file chooser asks for); Esc
 // stops work in progress; n or Page Down turns to the content's next page; q closes.
-// Content whose frames may be slow (a colour map) is drawn off the window's thread: the window
-// shows the last picture (a pan moves nothing until the new one is there) and a progress bar
-// meanwhile, with the fraction of rows done when the computation tells it. Esc before that
-// computation has started stops it once it does.
+// Content whose frames may be slow (a colour map) is drawn off the window's thread. A picture that
+// took less than a frame last time is waited for (a frame at most), so that the frame answering an
+// input shows it; otherwise the window draws the new view's axes around the last picture's data,
+// moved (a pan) or scaled (a zoom) to where the view puts it, with a progress bar meanwhile (the
+// fraction of rows done when the computation tells it), and the view's own picture when it is
+// there. Esc before that computation has started stops it once it does. s writes slow content
+// off the window's thread too.
 // With a trace, one line per frame goes to the standard output:
-//   frame N ms=T input_ms=I size=WxH area=AX,AY box=L,T,R,B x=X0,X1 y=Y0,Y1 busy=B cut=C
-//   text_boxes=X0,Y0,X1,Y1;... ticks=TEXT|TEXT|...
+//   frame N ms=T input_ms=I size=WxH area=AX,AY box=L,T,R,B x=X0,X1 y=Y0,Y1 busy=B cut=C drawn_ms=D
+//   moved=M text_boxes=X0,Y0,X1,Y1;... ticks=TEXT|TEXT|...
 // (T: the frame's drawing time; I: from the input event that asked for it to the frame drawn;
 // area: the drawing area's place in the window; box: the data box in the area, pixels, y down;
 // x, y: the view shown; B: 1 while a newer view is still being drawn off the window's thread;
-// C: 1 when Esc cut the picture shown short;
+// C: 1 when Esc cut the picture shown short; D: the time the picture of the data took to draw;
+// M: 1 when the data shown is an older picture's, moved to where the view puts it;
 // text_boxes: the geometric texts' boxes, model units),
 // the status line's text as it changes: status TEXT, and the progress bar's fraction as it
 // changes: progress F.
@@ -64,7 +68,9 @@ class ViewWindow {
 
   // Runs iStep (loading the data) off the window's thread and returns its status. A step that
   // takes longer than a frame opens the window with a progress bar meanwhile; Run then shows the
-  // plot in it (or returns at once when it was closed). With a trace: loaded ms=T window=0|1.
+  // plot in it (or returns at once when it was closed). Esc in that window, or closing it, stops
+  // the reading of text files and returns 130, the window gone. With a trace:
+  // loaded ms=T window=0|1 stopped=0|1.
   static int Load(const Options& iOptions, const std::function<int()>& iStep);
 
  private:
@@ -73,15 +79,20 @@ class ViewWindow {
   // Draw for content drawn off the window's thread: the newest picture, and a request for the
   // current view when it is not that picture's.
   void DrawShown(cairo_t* iContext, int iWidth, int iHeight);
+  // Draws the frame of the current view (axes, texts, scales) with the data of the picture shown
+  // moved (or scaled) to where the view puts it, while the view's own picture is computed; false,
+  // drawing nothing, when that cannot be done at once.
+  bool DrawMoved(cairo_t* iContext, int iWidth, int iHeight, std::string& oTexts, std::string& oBoxes);
   // The picture shown is of the current view and the area's size.
   bool ShowsCurrent() const;
   // The box a box drag draws, over the frame.
   void DrawBox(cairo_t* iContext) const;
-  // A new figure of the view iView (axis coordinates) at iWidth x iHeight.
-  std::unique_ptr<Figure> MakeFigure(const ViewBox& iView, int iWidth, int iHeight) const;
+  // A new figure of the view iView (axis coordinates) at iWidth x iHeight; without iData its frame
+  // only (null when the content has none).
+  std::unique_ptr<Figure> MakeFigure(const ViewBox& iView, int iWidth, int iHeight, bool iData = true) const;
   // The trace's line of a frame showing iView (axis coordinates) with the texts iTexts.
   void Trace(const ViewBox& iView, const std::string& iTexts, const std::string& iBoxes, int iWidth, int iHeight,
-             double iMilliseconds, bool iBusy, bool iCut);
+             double iMilliseconds, bool iBusy, bool iCut, double iDrawn, bool iMoved);
 
   // Axis coordinates (the data's, their decimal logarithms on a logarithmic axis), in which the
   // view zooms and pans evenly.
@@ -98,6 +109,10 @@ class ViewWindow {
   void Save();
   void Write(const std::string& iPath);
   static void OnChosen(void* iChooser, int iResponse, void* iSelf);
+  // A file written off the window's thread: its message, then the message of a written file
+  // (standard output and the status line).
+  static int OnWritten(void* iDone);
+  void Said(const std::string& iMessage);
 
   // Input handlers, connected to GTK's signals.
   static int OnScroll(void* iController, double iDX, double iDY, void* iSelf);
@@ -111,6 +126,7 @@ class ViewWindow {
   // Hands an Esc to the content's work, as soon as it can take it.
   void ApplyCancel();
   static int OnFrameDone(void* iSelf);
+  static int OnRetryMove(void* iSelf);
   static void OnDestroy(GtkWidget* iWindow, void* iSelf);
   // GTK once per program; false without a display.
   static bool StartGtk();
@@ -153,6 +169,8 @@ class ViewWindow {
   // Slow content: the thread that draws it and the picture shown.
   std::unique_ptr<FrameWorker> _Worker;
   std::shared_ptr<const FrameWorker::Frame> _Shown;
+  // The timer that draws again a moved picture that could not be drawn yet, or 0.
+  unsigned int _RetryMove = 0;
 };
 
 #endif

@@ -149,6 +149,37 @@ TEST(CATDlgProgress, PublishesTheFractionDoneOnlyFromTheThreadThatAskedForIt) {
   lBox->Release();
 }
 
+TEST(CATDlgProgress, TakesTheCancelFlagOfItsThreadWhileItsBoxIsShown) {
+  CATDlgDialog* lBox = new CATDlgDialog(nullptr, "Box", 0);
+  CATDlgProgress* lProgress = new CATDlgProgress(lBox, "Progress", 0);
+  CancelCounter* lCounter = new CancelCounter();
+  lBox->AddAnalyseNotificationCB(lCounter, lBox->GetDiaCANCELNotification(),
+                                 static_cast<CATCommandMethod>(&CancelCounter::OnCancel), nullptr);
+  std::atomic<bool> lCancel{true};
+  const struct {
+    bool OnThisThread, Shown;
+    int Cancels;
+  } kCases[] = {{false, true, 0}, {true, false, 0}, {true, true, 1}};
+  for (const auto& lCase : kCases) {
+    lCancel = true;
+    if (lCase.OnThisThread)
+      CATDlgProgress::CancelOnThisThread(&lCancel);
+    else
+      std::thread([&] { CATDlgProgress::CancelOnThisThread(&lCancel); }).join();
+    lBox->SetVisibility(lCase.Shown ? 2 : 0);
+    lCounter->_Count = 0;
+    lProgress->SetPos(1);
+    lProgress->SetPos(2);
+    EXPECT_EQ(lCounter->_Count, lCase.Cancels) << lCase.OnThisThread << lCase.Shown;
+    // Taken once; the program's own interrupt stays free.
+    EXPECT_EQ(lCancel.load(), lCase.Cancels == 0);
+    EXPECT_FALSE(CATApplicationFrame::IsInterruptPending());
+    CATDlgProgress::CancelOnThisThread(nullptr);
+  }
+  lBox->Release();
+  lCounter->Release();
+}
+
 TEST(CATDlgProgress, AControlWithoutABoxTakesNoInterrupt) {
   // A shown box elsewhere makes an interrupt possible; it is not this control's to take.
   CATDlgDialog* lOtherBox = new CATDlgDialog(nullptr, "Other", 0);

@@ -166,7 +166,8 @@ def parse_frame(line):
         key, _, value = part.partition("=")
         fields[key] = value
     frame = {"ms": float(fields["ms"]), "input_ms": float(fields["input_ms"]), "ticks": ticks.split("|"),
-             "busy": int(fields["busy"]), "cut": int(fields["cut"])}
+             "busy": int(fields["busy"]), "cut": int(fields["cut"]), "drawn_ms": float(fields["drawn_ms"]),
+             "moved": int(fields["moved"])}
     frame["x"] = [float(v) for v in fields["x"].split(",")]
     frame["y"] = [float(v) for v in fields["y"].split(",")]
     frame["area"] = [float(v) for v in fields["area"].split(",")]
@@ -322,12 +323,19 @@ def run_map(program, display, work):
         l, t, r, b = home["box"]
         viewer.xdotool("mousemove", int(left + (l + r) / 2), int(top + (t + b) / 2))
         viewer.next_line(lambda line: line.startswith("status ") and " value " in line, "the map's value in the status line")
+        # A map drawn in less than a frame answers a wheel step with its own picture in the frame
+        # that answers the input (checked where the last picture was that fast, with room to spare).
+        for step in range(4):
+            last = viewer.last
+            count = len(viewer.frames)
+            viewer.xdotool("click", 4 if step % 2 else 5)
+            viewer.frame(lambda f: f["x"] != last["x"] and f["busy"] == 0, "the map after a wheel step")
+            answer = viewer.frames[count]
+            if last["drawn_ms"] < 5.0 and (answer["busy"] or answer["x"] == last["x"]):
+                fail("a map drawn in %.1f ms was not waited for: %s" % (last["drawn_ms"], answer))
         viewer.xdotool("click", "--repeat", 2, "--delay", 50, 4)
         zoomed = viewer.frame(lambda f: f["x"][1] - f["x"][0] < 0.8 * (home["x"][1] - home["x"][0]), "a zoomed map")
         print("map wheel: frame %.1f ms, input to frame %.1f ms" % (zoomed["ms"], zoomed["input_ms"]), flush=True)
-        # Off the window's thread: the zoom is first answered with the last picture.
-        if not any(f["busy"] for f in viewer.frames):
-            fail("the map was drawn on the window's thread")
         rows = screenshot(display, os.path.join(work, "map-zoomed.png"))
         colours = {rows[int(top + (t + b) / 2)][int(left + x)] for x in range(int(l) + 2, int(r) - 2, 7)}
         if len(colours) < 5:
@@ -374,6 +382,11 @@ def run_order_map(program, display, work):
         answered = [f for f in viewer.frames if f["busy"] == 1]
         if not answered or max(f["ms"] for f in answered) > 100:
             fail("the window did not answer while the order map was computed: %s" % answered)
+        # Meanwhile the new view's axes frame the last picture moved by the drag, laid out as the
+        # view's own picture is.
+        moved = [f for f in answered if f["moved"]]
+        if not moved or any(f["x"] == home["x"] or (f["x"] == cut["x"] and f["box"] != cut["box"]) for f in moved):
+            fail("the drag did not move the last picture into the new view's frame: %s" % moved)
         print("order map: %d frames answered while computing" % len(answered), flush=True)
         # The bar shows the rows done, not a pulse.
         if not any(0.0 < f < 1.0 for f in viewer.progress):
@@ -392,6 +405,12 @@ def run_order_map(program, display, work):
         if after["cut"]:
             fail("a picture after the cut was cut short too")
         print("order map: key to frame shown %.1f ms" % after["input_ms"], flush=True)
+        # s computes the map again off the window's thread: a pan right after it is answered first.
+        viewer.xdotool("key", "--delay", 0, "s", "Left")
+        line = viewer.next_line(lambda line: line.startswith(("wrote ", "frame ")), "the pan or the saved order map")
+        if line.startswith("wrote "):
+            fail("s blocked the window until the order map was written")
+        viewer.next_line(lambda line: line.startswith("wrote "), "the saved order map")
         viewer.xdotool("key", "q")
         viewer.process.wait(STEP_TIMEOUT)
         errors = viewer.process.stderr.read()
@@ -403,7 +422,7 @@ def run_order_map(program, display, work):
 
 def run_loading(program, display, work):
     """Data that loads for longer than a frame opens the window with its progress bar meanwhile;
-    the plot then shows in it."""
+    Esc stops it, else the plot then shows in it."""
     path = os.path.join(work, "long.csv")
     rows = 6_000_000
     # Written a thousand rows at a time: each block is its number before the same thousand endings.
@@ -412,18 +431,34 @@ def run_loading(program, display, work):
         out.write("t,v\n")
         for b in range(rows // 1000):
             out.write(str(b) + str(b).join(block))
-    viewer = Viewer(program, display, ["curve", "--x", path + ":t", "--y", path + ":v"], work)
-    try:
-        # Esc while the file is read says that reading cannot be stopped.
+
+    def window_shown():
         deadline = time.time() + STEP_TIMEOUT
         while subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^fdd-view$"], capture_output=True,
                              env=dict(os.environ, DISPLAY=display)).returncode != 0 and time.time() < deadline:
             time.sleep(0.02)
+
+    # Esc while the file is read stops the reading: the window goes, fdd-view ends as cut short.
+    viewer = Viewer(program, display, ["curve", "--x", path + ":t", "--y", path + ":v"], work)
+    try:
+        window_shown()
+        started = time.time()
         # Keys go to the window under the pointer.
         viewer.xdotool("mousemove", 200, 200, "key", "Escape")
-        line = viewer.next_line(lambda line: line.startswith(("status ", "loaded ", "frame ")), "Esc's answer while loading")
-        if not line.startswith("status loading the data: it cannot be stopped"):
-            fail("Esc while loading said nothing: " + line)
+        line = viewer.next_line(lambda line: line.startswith(("loaded ", "frame ")), "the loading stopped")
+        if not line.startswith("loaded ") or "stopped=1" not in line:
+            fail("Esc did not stop the loading: " + line)
+        viewer.process.wait(STEP_TIMEOUT)
+        errors = viewer.process.stderr.read()
+        if viewer.process.returncode != 130 or "loading stopped" not in errors:
+            fail("fdd-view ended with %d: %s" % (viewer.process.returncode, errors))
+        print("loading stopped %.0f ms after Esc" % (1000 * (time.time() - started)), flush=True)
+    finally:
+        viewer.close()
+
+    viewer = Viewer(program, display, ["curve", "--x", path + ":t", "--y", path + ":v"], work)
+    try:
+        window_shown()
         line = viewer.next_line(lambda line: line.startswith("loaded ") or line.startswith("frame "), "the data loaded")
         if not line.startswith("loaded "):
             fail("a frame came before the data was loaded: " + line)

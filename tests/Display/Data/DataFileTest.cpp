@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
@@ -14,8 +15,10 @@
 #include <limits>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "CsvFile.h"
 #include "DataFile.h"
 #include "NpyBytes.h"
 #include "NumericArray.h"
@@ -375,6 +378,34 @@ TEST_F(DataFileTest, HeaderlessCommentedAndBlankSeparatedText) {
 }
 
 // Every way out of a load, accepted or refused, closes the file it opened.
+TEST_F(DataFileTest, TextLoadsStopAtTheStopFlagOfTheirThread) {
+  std::string lText = "t,v\n";
+  for (int i = 0; i < 10000; ++i) lText += std::to_string(i) + "," + std::to_string(i % 7) + "\n";
+  const std::string lCsv = Write("long.csv", lText);
+  const std::string lNpy = Write("short.npy", NpyBytes(NpyDict("<f8", "(2,)"), StoredBytes(std::vector<double>{1.0, 2.0})));
+  std::atomic<bool> lStop{true};
+  const struct {
+    std::string Argument;
+    NumericArray* (*Load)(const std::string&, std::string&);
+    bool Stops;
+  } kCases[] = {{lCsv + ":v", &DataFile::LoadVector, true},
+                {lCsv, &DataFile::LoadMatrix, true},
+                // A mapped .npy has nothing to stop.
+                {lNpy, &DataFile::LoadVector, false}};
+  for (const auto& lCase : kCases) {
+    CsvFile::StopOnThisThread(&lStop);
+    if (lCase.Stops) ExpectError(lCase.Load, lCase.Argument, _Dir + "long.csv", {"loading stopped"});
+    // Another thread's flag, or none, stops nothing here.
+    std::thread([&] { CsvFile::StopOnThisThread(&lStop); }).join();
+    CsvFile::StopOnThisThread(lCase.Stops ? nullptr : &lStop);
+    std::string lError;
+    NumericArray* lArray = lCase.Load(lCase.Argument, lError);
+    EXPECT_NE(lArray, nullptr) << lCase.Argument << ": " << lError;
+    if (lArray) lArray->Release();
+  }
+  CsvFile::StopOnThisThread(nullptr);
+}
+
 TEST_F(DataFileTest, EveryLoadClosesItsFile) {
   const auto lOpenDescriptors = [] {
     size_t lCount = 0;

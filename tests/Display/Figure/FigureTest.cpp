@@ -305,3 +305,43 @@ TEST_F(FigureTest, WholeFigureMatchesItsGoldenImage) {
   const ImageDiff lDiff = CompareWithGolden(lPath, "figure-contribution.png", 2.0, 200);
   EXPECT_TRUE(lDiff.ok) << lDiff.message;
 }
+
+TEST_F(FigureTest, AColourScaleShownWithoutItsMapLaysThePlotOutAsWithIt) {
+  const Config lConfigs[] = {{700, 500, 600.0, 6000.0, false, "Speed [rpm]", true},
+                             {320, 240, -40.0, 120.0, false, "T", true}};
+  for (const Config& c : lConfigs) {
+    SCOPED_TRACE(c.label);
+    // The map's plot, its frame alone with the scale shown, and without: the last one differs.
+    CATMathBox2D lBoxes[3];
+    for (int k = 0; k < 3; ++k) {
+      std::vector<CATBaseUnknown*> lHeld;
+      {
+        Figure lFigure(c.width, c.height);
+        PlotArea& lPlot = lFigure.AddPlot();
+        Config lFrame = c;
+        lFrame.map = k == 0;
+        if (k == 0) {
+          Fill(lFigure, lPlot, lFrame, lHeld);
+        } else {
+          lPlot.SetTitle("A title that is rather long for a small page");
+          lPlot.GetXAxis().SetLabel(c.label);
+          lPlot.GetYAxis().SetLabel(c.label);
+          lPlot.ShowAxis(PlotArea::Top, true);
+          if (k == 1) lPlot.ShowColorScale();
+        }
+        lPlot.SetColorScale(ColorScaleAxis::Viridis, -2.0, 2.0, c.label);
+        lPlot.GetXAxis().SetRange(0.0, 1000.0);
+        lPlot.GetYAxis().SetRange(c.y0, c.y1);
+        CATViewer lViewer(c.width, c.height);
+        lFigure.Build(lViewer, *_Font);
+        lBoxes[k] = lPlot.GetDataBox();
+      }
+      for (CATBaseUnknown* lObject : lHeld) lObject->Release();
+    }
+    EXPECT_EQ(lBoxes[1].GetLow().GetX(), lBoxes[0].GetLow().GetX());
+    EXPECT_EQ(lBoxes[1].GetHigh().GetX(), lBoxes[0].GetHigh().GetX());
+    EXPECT_EQ(lBoxes[1].GetLow().GetY(), lBoxes[0].GetLow().GetY());
+    EXPECT_EQ(lBoxes[1].GetHigh().GetY(), lBoxes[0].GetHigh().GetY());
+    EXPECT_GT(lBoxes[2].GetHigh().GetX(), lBoxes[0].GetHigh().GetX());
+  }
+}
