@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <vector>
 
@@ -57,26 +58,26 @@ bool EncodePng(const unsigned char* iData, int iWidth, int iHeight, int iStride,
                std::vector<unsigned char>& oPng) {
   const size_t lRowBytes = (iOpaque ? 3 : 4) * static_cast<size_t>(iWidth) + 1;
   const size_t lRawBytes = lRowBytes * static_cast<size_t>(iHeight);
-  std::vector<unsigned char> lRaw, lPacked;
   libdeflate_compressor* lCompressor = libdeflate_alloc_compressor(iLevel);
   if (!lCompressor) return false;
+  // Left uninitialised: every raw byte is written, and of the room for the compressed stream only
+  // the part it takes is ever touched (a plot packs to a few percent of its pixels).
+  const size_t lBound = libdeflate_zlib_compress_bound(lCompressor, lRawBytes);
+  std::unique_ptr<unsigned char[]> lRaw(new (std::nothrow) unsigned char[lRawBytes]);
+  std::unique_ptr<unsigned char[]> lPacked(lRaw ? new (std::nothrow) unsigned char[lBound] : nullptr);
   size_t lPackedBytes = 0;
-  try {
-    lRaw.resize(lRawBytes);
+  if (lPacked) {
     for (int y = 0; y < iHeight; ++y) {
-      unsigned char* lRow = lRaw.data() + static_cast<size_t>(y) * lRowBytes;
+      unsigned char* lRow = lRaw.get() + static_cast<size_t>(y) * lRowBytes;
       lRow[0] = 0;
       ConvertRow(iData + static_cast<size_t>(y) * static_cast<size_t>(iStride), iWidth, iOpaque, lRow + 1);
     }
-    lPacked.resize(libdeflate_zlib_compress_bound(lCompressor, lRawBytes));
-    lPackedBytes = libdeflate_zlib_compress(lCompressor, lRaw.data(), lRawBytes, lPacked.data(), lPacked.size());
-  } catch (const std::bad_alloc&) {
-    lPackedBytes = 0;
+    lPackedBytes = libdeflate_zlib_compress(lCompressor, lRaw.get(), lRawBytes, lPacked.get(), lBound);
   }
   libdeflate_free_compressor(lCompressor);
   // A chunk holds at most 2^31 - 1 bytes.
   if (lPackedBytes == 0 || lPackedBytes > 0x7fffffffu) return false;
-  lRaw = std::vector<unsigned char>();
+  lRaw.reset();
   const unsigned char lHeader[13] = {static_cast<unsigned char>(iWidth >> 24), static_cast<unsigned char>(iWidth >> 16),
                                      static_cast<unsigned char>(iWidth >> 8), static_cast<unsigned char>(iWidth),
                                      static_cast<unsigned char>(iHeight >> 24), static_cast<unsigned char>(iHeight >> 16),
@@ -87,7 +88,7 @@ bool EncodePng(const unsigned char* iData, int iWidth, int iHeight, int iStride,
     oPng.reserve(lPackedBytes + 64);
     oPng.assign(kSignature, kSignature + 8);
     AppendChunk(oPng, "IHDR", lHeader, sizeof(lHeader));
-    AppendChunk(oPng, "IDAT", lPacked.data(), lPackedBytes);
+    AppendChunk(oPng, "IDAT", lPacked.get(), lPackedBytes);
     AppendChunk(oPng, "IEND", nullptr, 0);
   } catch (const std::bad_alloc&) {
     return false;

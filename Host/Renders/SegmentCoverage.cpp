@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -163,7 +164,9 @@ bool SegmentCoverage::Composite(unsigned char* ioData, int iStride, const int iR
   if (_Failed || !ioData) return false;
   if (_Top >= _Bottom || _Width == 0) return true;
   const size_t lStride = static_cast<size_t>(_Width) + 2;
-  std::unique_ptr<float[]> lGrid(new (std::nothrow) float[lStride * static_cast<size_t>(_Bottom - _Top)]());
+  // calloc: fresh pages come zeroed without a pass over them.
+  const std::unique_ptr<float[], decltype(&std::free)> lGrid(
+      static_cast<float*>(std::calloc(lStride * static_cast<size_t>(_Bottom - _Top), sizeof(float))), &std::free);
   if (!lGrid) return false;
   for (size_t q = 0; q < _Polygons.size();) {
     const int lCorners = static_cast<int>(_Polygons[q]);
