@@ -90,7 +90,8 @@ void SegmentCoverage::Add(double iX0, double iY0, double iX1, double iY1, double
   _Bottom = std::max(_Bottom, static_cast<int>(std::ceil(std::min(lYMax, double(_Height)))));
 }
 
-void SegmentCoverage::AddEdge(float* ioGrid, double iX0, double iY0, double iX1, double iY1) const {
+void SegmentCoverage::AddEdge(float* ioGrid, int iTop, int iBottom, double iX0, double iY0, double iX1,
+                              double iY1) const {
   // Cut where the edge crosses a side, so that each piece lies on one side of it; pieces beyond a
   // side are laid onto it, which keeps their share of the coverage of the columns inside.
   double lCuts[4] = {0.0, 1.0, 1.0, 1.0};
@@ -104,13 +105,15 @@ void SegmentCoverage::AddEdge(float* ioGrid, double iX0, double iY0, double iX1,
     const bool lLast = i == lNbCuts;
     const double lXb = lLast ? iX1 : iX0 + lCuts[i] * (iX1 - iX0);
     const double lYb = lLast ? iY1 : iY0 + lCuts[i] * (iY1 - iY0);
-    AddInsideEdge(ioGrid, std::clamp(lXa, 0.0, double(_Width)), lYa, std::clamp(lXb, 0.0, double(_Width)), lYb);
+    AddInsideEdge(ioGrid, iTop, iBottom, std::clamp(lXa, 0.0, double(_Width)), lYa, std::clamp(lXb, 0.0, double(_Width)),
+                  lYb);
     lXa = lXb;
     lYa = lYb;
   }
 }
 
-void SegmentCoverage::AddInsideEdge(float* ioGrid, double iX0, double iY0, double iX1, double iY1) const {
+void SegmentCoverage::AddInsideEdge(float* ioGrid, int iTop, int iBottom, double iX0, double iY0, double iX1,
+                                    double iY1) const {
   if (!(iY0 != iY1)) return;
   // Each row the edge crosses gets its signed area: the share of the row's height it spans, laid
   // on the cells under it by how much of each pixel lies right of it.
@@ -121,7 +124,7 @@ void SegmentCoverage::AddInsideEdge(float* ioGrid, double iX0, double iY0, doubl
     lDirection = -1.0;
   }
   const double lDxDy = (iX1 - iX0) / (iY1 - iY0);
-  const double lYStart = std::max(iY0, double(_Top)), lYEnd = std::min(iY1, double(_Bottom));
+  const double lYStart = std::max(iY0, double(iTop)), lYEnd = std::min(iY1, double(iBottom));
   if (!(lYStart < lYEnd)) return;
   const size_t lStride = static_cast<size_t>(_Width) + 2;
   double lX = iX0 + (lYStart - iY0) * lDxDy;
@@ -129,7 +132,7 @@ void SegmentCoverage::AddInsideEdge(float* ioGrid, double iX0, double iY0, doubl
     const double lDy = std::min(double(lRow + 1), lYEnd) - std::max(double(lRow), lYStart);
     const double lXNext = lX + lDxDy * lDy;
     const double lD = lDy * lDirection;
-    float* lCells = ioGrid + static_cast<size_t>(lRow - _Top) * lStride;
+    float* lCells = ioGrid + static_cast<size_t>(lRow - iTop) * lStride;
     const double lXa = std::clamp(std::min(lX, lXNext), 0.0, double(_Width));
     const double lXb = std::clamp(std::max(lX, lXNext), 0.0, double(_Width));
     const double lFloor = std::floor(lXa);
@@ -163,51 +166,62 @@ void SegmentCoverage::AddInsideEdge(float* ioGrid, double iX0, double iY0, doubl
 bool SegmentCoverage::Composite(unsigned char* ioData, int iStride, const int iRGBA[4]) const {
   if (_Failed || !ioData) return false;
   if (_Top >= _Bottom || _Width == 0) return true;
+  // The rows are covered a band at a time, in a grid that stays in the cache.
+  constexpr int kBand = 32;
   const size_t lStride = static_cast<size_t>(_Width) + 2;
-  // calloc: fresh pages come zeroed without a pass over them.
   const std::unique_ptr<float[], decltype(&std::free)> lGrid(
-      static_cast<float*>(std::calloc(lStride * static_cast<size_t>(_Bottom - _Top), sizeof(float))), &std::free);
+      static_cast<float*>(std::calloc(lStride * kBand, sizeof(float))), &std::free);
   if (!lGrid) return false;
-  for (size_t q = 0; q < _Polygons.size();) {
-    const int lCorners = static_cast<int>(_Polygons[q]);
-    const double* c = _Polygons.data() + q + 1;
-    for (int e = 0; e < lCorners; ++e) {
-      const int n = (e + 1) % lCorners;
-      AddEdge(lGrid.get(), c[2 * e], c[2 * e + 1], c[2 * n], c[2 * n + 1]);
-    }
-    q += 1 + 2 * static_cast<size_t>(lCorners);
-  }
   const int lAlpha = std::clamp(iRGBA[3], 0, 255);
   const unsigned lSourceAlpha = Premultiplied(255, lAlpha);
   const unsigned lSource[3] = {Premultiplied(std::clamp(iRGBA[0], 0, 255), lAlpha),
                                Premultiplied(std::clamp(iRGBA[1], 0, 255), lAlpha),
                                Premultiplied(std::clamp(iRGBA[2], 0, 255), lAlpha)};
   const uint32_t lOpaque = lSourceAlpha << 24 | lSource[0] << 16 | lSource[1] << 8 | lSource[2];
-  for (int lRow = _Top; lRow < _Bottom; ++lRow) {
-    const float* lCells = lGrid.get() + static_cast<size_t>(lRow - _Top) * lStride;
-    unsigned char* lPixels = ioData + static_cast<size_t>(lRow) * static_cast<size_t>(iStride);
-    float lSum = 0.0f;
-    for (int x = 0; x < _Width; ++x) {
-      lSum += lCells[x];
-      const unsigned m = static_cast<unsigned>(std::min(std::fabs(lSum), 1.0f) * 255.0f + 0.5f);
-      if (m == 0) continue;
-      uint32_t p;
-      std::memcpy(&p, lPixels + 4 * static_cast<size_t>(x), 4);
-      if (m == 255 && lSourceAlpha == 255) {
-        p = lOpaque;
-      } else {
-        // The source through the coverage, over the pixel.
-        const unsigned lKeep = 255 - Mul(lSourceAlpha, m);
-        uint32_t lOut = 0;
-        for (int c = 0; c < 4; ++c) {
-          const unsigned lShift = 24 - 8 * c;
-          const unsigned s = Mul(c == 0 ? lSourceAlpha : lSource[c - 1], m);
-          lOut |= std::min(s + Mul((p >> lShift) & 0xff, lKeep), 255u) << lShift;
-        }
-        p = lOut;
+  for (int lTop = _Top; lTop < _Bottom; lTop += kBand) {
+    const int lBottom = std::min(lTop + kBand, _Bottom);
+    for (size_t q = 0; q < _Polygons.size();) {
+      const int lCorners = static_cast<int>(_Polygons[q]);
+      const double* c = _Polygons.data() + q + 1;
+      q += 1 + 2 * static_cast<size_t>(lCorners);
+      double lYMin = c[1], lYMax = c[1];
+      for (int k = 1; k < lCorners; ++k) {
+        lYMin = std::min(lYMin, c[2 * k + 1]);
+        lYMax = std::max(lYMax, c[2 * k + 1]);
       }
-      std::memcpy(lPixels + 4 * static_cast<size_t>(x), &p, 4);
+      if (lYMax <= lTop || lYMin >= lBottom) continue;
+      for (int e = 0; e < lCorners; ++e) {
+        const int n = (e + 1) % lCorners;
+        AddEdge(lGrid.get(), lTop, lBottom, c[2 * e], c[2 * e + 1], c[2 * n], c[2 * n + 1]);
+      }
     }
+    for (int lRow = lTop; lRow < lBottom; ++lRow) {
+      const float* lCells = lGrid.get() + static_cast<size_t>(lRow - lTop) * lStride;
+      unsigned char* lPixels = ioData + static_cast<size_t>(lRow) * static_cast<size_t>(iStride);
+      float lSum = 0.0f;
+      for (int x = 0; x < _Width; ++x) {
+        lSum += lCells[x];
+        const unsigned m = static_cast<unsigned>(std::min(std::fabs(lSum), 1.0f) * 255.0f + 0.5f);
+        if (m == 0) continue;
+        uint32_t p;
+        std::memcpy(&p, lPixels + 4 * static_cast<size_t>(x), 4);
+        if (m == 255 && lSourceAlpha == 255) {
+          p = lOpaque;
+        } else {
+          // The source through the coverage, over the pixel.
+          const unsigned lKeep = 255 - Mul(lSourceAlpha, m);
+          uint32_t lOut = 0;
+          for (int c = 0; c < 4; ++c) {
+            const unsigned lShift = 24 - 8 * c;
+            const unsigned s = Mul(c == 0 ? lSourceAlpha : lSource[c - 1], m);
+            lOut |= std::min(s + Mul((p >> lShift) & 0xff, lKeep), 255u) << lShift;
+          }
+          p = lOut;
+        }
+        std::memcpy(lPixels + 4 * static_cast<size_t>(x), &p, 4);
+      }
+    }
+    std::memset(lGrid.get(), 0, lStride * static_cast<size_t>(lBottom - lTop) * sizeof(float));
   }
   return true;
 }

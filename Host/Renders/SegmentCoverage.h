@@ -6,7 +6,7 @@
 // overlaps count once up to full coverage. The shape is composited in a solid colour over a cairo ARGB32 image (premultiplied, native byte order),
 // with the rounding of cairo's own solid compositing.
 //
-// Owns the grid: one float per pixel of the rows the segments touch, plus one column. Coordinates
+// Owns the grid: one float per pixel of a band of rows, plus two columns. Coordinates
 // are device pixels, y downwards; what lies outside the image is cut off.
 #ifndef SegmentCoverage_H
 #define SegmentCoverage_H
@@ -25,11 +25,11 @@ class SegmentCoverage {
   bool Composite(unsigned char* ioData, int iStride, const int iRGBA[4]) const;
 
  private:
-  // Adds the edge (iX0, iY0)-(iX1, iY1) to the grid of rows [_Top, _Bottom): cut at the image's
+  // Adds the edge (iX0, iY0)-(iX1, iY1) to the grid of rows [iTop, iBottom): cut at the image's
   // left and right sides, the parts beyond them laid onto the sides.
-  void AddEdge(float* ioGrid, double iX0, double iY0, double iX1, double iY1) const;
+  void AddEdge(float* ioGrid, int iTop, int iBottom, double iX0, double iY0, double iX1, double iY1) const;
   // The same for an edge that lies within x = 0 .. width.
-  void AddInsideEdge(float* ioGrid, double iX0, double iY0, double iX1, double iY1) const;
+  void AddInsideEdge(float* ioGrid, int iTop, int iBottom, double iX0, double iY0, double iX1, double iY1) const;
   // Appends a polygon of iNbCorners corners (x, y each); false when memory ran out.
   bool AddPolygon(const double* iCorners, int iNbCorners, bool iReversed);
 
