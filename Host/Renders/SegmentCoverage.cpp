@@ -28,6 +28,11 @@ SegmentCoverage::SegmentCoverage(int iWidth, int iHeight)
     : _Width(std::max(iWidth, 0)), _Height(std::max(iHeight, 0)), _Top(_Height), _Bottom(0) {}
 
 bool SegmentCoverage::AddPolygon(const double* iCorners, int iNbCorners, bool iReversed) {
+  // Beyond this many values (32 MB, some 120 000 segments, far more than a plot's pixels make)
+  // the segments are better left to cairo, whose path takes less memory a segment.
+  constexpr size_t kMaxValues = size_t(1) << 22;
+  if (_Polygons.size() + 1 + 2 * static_cast<size_t>(iNbCorners) > kMaxValues) _Failed = true;
+  if (_Failed) return false;
   try {
     _Polygons.push_back(iNbCorners);
     for (int i = 0; i < iNbCorners; ++i) {

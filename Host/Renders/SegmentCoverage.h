@@ -21,7 +21,8 @@ class SegmentCoverage {
   // or with a value that is not finite, are left out.
   void Add(double iX0, double iY0, double iX1, double iY1, double iWidth);
   // Composites the recorded segments onto the image of the constructor's size in the colour iRGBA
-  // (0-255, straight alpha). False, with nothing drawn, when memory ran out.
+  // (0-255, straight alpha). False, with nothing drawn, when memory ran out or there were too many
+  // segments to keep.
   bool Composite(unsigned char* ioData, int iStride, const int iRGBA[4]) const;
 
  private:

@@ -99,6 +99,11 @@ TEST(SegmentCoverage, LeavesOutWhatCannotBeDrawn) {
   const int lBlack[4] = {0, 0, 0, 255};
   EXPECT_TRUE(lCoverage.Composite(lImage.data(), 4 * kWidth, lBlack));
   EXPECT_EQ(lImage, lBlank);
+  // Too many segments to keep: refused whole, for the caller to stroke them.
+  SegmentCoverage lMany(kWidth, kHeight);
+  for (int i = 0; i < 300000; ++i) lMany.Add(0.0, 0.0, 10.0, 3.0 + (i % 2), 1.0);
+  EXPECT_FALSE(lMany.Composite(lImage.data(), 4 * kWidth, lBlack));
+  EXPECT_EQ(lImage, lBlank);
   SegmentCoverage lEmpty(0, 0);
   lEmpty.Add(0.0, 0.0, 10.0, 3.0, 1.0);
   EXPECT_TRUE(lEmpty.Composite(lImage.data(), 4 * kWidth, lBlack));
