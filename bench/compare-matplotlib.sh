@@ -9,6 +9,8 @@
 #   WORKDIR          default a fresh mktemp -d (inputs about 310 MB, kept)
 #   FDD_PLOT_BEFORE  (environment) a second fdd-plot, such as an older build,
 #                    timed in the same run and shown in its own columns
+#   RUNS             (environment) runs of each case, the best one counted (3);
+#                    more give steadier figures on a busy machine
 # Exits 0 when a target is missed (it is a report), non-zero when something
 # could not run.
 set -euo pipefail
@@ -16,7 +18,7 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 fdd=$(realpath -m "${1:-$here/../build/apps/fdd-plot}")
 work=${2:-$(mktemp -d)}
-runs=3
+runs=${RUNS:-3}
 
 [[ -x $fdd ]] || { echo "fdd-plot not found at $fdd: build it or pass its path" >&2; exit 1; }
 before=${FDD_PLOT_BEFORE:+$(realpath -m "$FDD_PLOT_BEFORE")}
