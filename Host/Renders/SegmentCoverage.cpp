@@ -204,9 +204,13 @@ bool SegmentCoverage::Composite(unsigned char* ioData, int iStride, const int iR
       const float* lCells = lGrid.get() + static_cast<size_t>(lRow - lTop) * lStride;
       unsigned char* lPixels = ioData + static_cast<size_t>(lRow) * static_cast<size_t>(iStride);
       float lSum = 0.0f;
+      // Most cells neither change the sum nor lie under the shape: skipped at one test each.
+      bool lUncovered = true;
       for (int x = 0; x < _Width; ++x) {
+        if (lUncovered && lCells[x] == 0.0f) continue;
         lSum += lCells[x];
         const unsigned m = static_cast<unsigned>(std::min(std::fabs(lSum), 1.0f) * 255.0f + 0.5f);
+        lUncovered = m == 0;
         if (m == 0) continue;
         uint32_t p;
         std::memcpy(&p, lPixels + 4 * static_cast<size_t>(x), 4);
