@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <vector>
 
@@ -12,18 +13,30 @@
 
 namespace {
 
-// One row to RGB(A) bytes with straight alpha.
-void ConvertRow(const unsigned char* iRow, int iWidth, bool iOpaque, unsigned char* oRow) {
+// One row to RGB bytes, four written per pixel (one past the row); the AND of the pixels, whose
+// alpha is 0xff only when every pixel is opaque.
+uint32_t ConvertOpaqueRow(const unsigned char* iRow, int iWidth, unsigned char* oRow) {
+  uint32_t lAll = 0xffffffffu;
+  for (int x = 0; x < iWidth; ++x) {
+    uint32_t p;
+    std::memcpy(&p, iRow + 4 * static_cast<size_t>(x), 4);
+    lAll &= p;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    const uint32_t lRgb = __builtin_bswap32(p) >> 8;  // R, G, B, 0 in memory
+#else
+    const uint32_t lRgb = p << 8;
+#endif
+    std::memcpy(oRow + 3 * static_cast<size_t>(x), &lRgb, 4);
+  }
+  return lAll;
+}
+
+// One row to RGBA bytes with straight alpha.
+void ConvertRow(const unsigned char* iRow, int iWidth, unsigned char* oRow) {
   for (int x = 0; x < iWidth; ++x) {
     uint32_t p;
     std::memcpy(&p, iRow + 4 * static_cast<size_t>(x), 4);
     const unsigned a = p >> 24, r = (p >> 16) & 0xff, g = (p >> 8) & 0xff, b = p & 0xff;
-    if (iOpaque) {
-      oRow[3 * x] = static_cast<unsigned char>(r);
-      oRow[3 * x + 1] = static_cast<unsigned char>(g);
-      oRow[3 * x + 2] = static_cast<unsigned char>(b);
-      continue;
-    }
     unsigned char* o = oRow + 4 * static_cast<size_t>(x);
     if (a == 0) {
       o[0] = o[1] = o[2] = o[3] = 0;
@@ -53,41 +66,56 @@ void AppendChunk(std::vector<unsigned char>& ioPng, const char* iType, const uns
 // The whole PNG file in memory: the rows, each after its filter byte (none), compressed as one
 // zlib stream in one go, which libdeflate does about twice as fast as zlib's streaming at the same
 // size. False when memory runs out or the image is too large for one chunk.
-bool EncodePng(const unsigned char* iData, int iWidth, int iHeight, int iStride, int iLevel, bool iOpaque,
+bool EncodePng(const unsigned char* iData, int iWidth, int iHeight, int iStride, int iLevel,
                std::vector<unsigned char>& oPng) {
-  const size_t lRowBytes = (iOpaque ? 3 : 4) * static_cast<size_t>(iWidth) + 1;
-  const size_t lRawBytes = lRowBytes * static_cast<size_t>(iHeight);
-  std::vector<unsigned char> lRaw, lPacked;
+  const auto lSource = [&](int y) { return iData + static_cast<size_t>(y) * static_cast<size_t>(iStride); };
+  // Plots are opaque: the rows are converted to RGB at once, and again to RGBA when a pixel was not.
+  bool lOpaque = true;
+  size_t lRowBytes = 3 * static_cast<size_t>(iWidth) + 1;
+  size_t lRawBytes = lRowBytes * static_cast<size_t>(iHeight);
+  // Left uninitialised: every raw byte is written, and of the room for the compressed stream only
+  // the part it takes is ever touched (a plot packs to a few percent of its pixels).
+  std::unique_ptr<unsigned char[]> lRaw(new (std::nothrow) unsigned char[lRawBytes + 1]);
+  if (!lRaw) return false;
+  uint32_t lAll = 0xffffffffu;
+  for (int y = 0; y < iHeight; ++y) {
+    unsigned char* lRow = lRaw.get() + static_cast<size_t>(y) * lRowBytes;
+    lRow[0] = 0;
+    lAll &= ConvertOpaqueRow(lSource(y), iWidth, lRow + 1);
+  }
+  if ((lAll >> 24) != 0xff) {
+    lOpaque = false;
+    lRowBytes = 4 * static_cast<size_t>(iWidth) + 1;
+    lRawBytes = lRowBytes * static_cast<size_t>(iHeight);
+    lRaw.reset(new (std::nothrow) unsigned char[lRawBytes]);
+    if (!lRaw) return false;
+    for (int y = 0; y < iHeight; ++y) {
+      unsigned char* lRow = lRaw.get() + static_cast<size_t>(y) * lRowBytes;
+      lRow[0] = 0;
+      ConvertRow(lSource(y), iWidth, lRow + 1);
+    }
+  }
   libdeflate_compressor* lCompressor = libdeflate_alloc_compressor(iLevel);
   if (!lCompressor) return false;
-  size_t lPackedBytes = 0;
-  try {
-    lRaw.resize(lRawBytes);
-    for (int y = 0; y < iHeight; ++y) {
-      unsigned char* lRow = lRaw.data() + static_cast<size_t>(y) * lRowBytes;
-      lRow[0] = 0;
-      ConvertRow(iData + static_cast<size_t>(y) * static_cast<size_t>(iStride), iWidth, iOpaque, lRow + 1);
-    }
-    lPacked.resize(libdeflate_zlib_compress_bound(lCompressor, lRawBytes));
-    lPackedBytes = libdeflate_zlib_compress(lCompressor, lRaw.data(), lRawBytes, lPacked.data(), lPacked.size());
-  } catch (const std::bad_alloc&) {
-    lPackedBytes = 0;
-  }
+  const size_t lBound = libdeflate_zlib_compress_bound(lCompressor, lRawBytes);
+  std::unique_ptr<unsigned char[]> lPacked(new (std::nothrow) unsigned char[lBound]);
+  const size_t lPackedBytes =
+      lPacked ? libdeflate_zlib_compress(lCompressor, lRaw.get(), lRawBytes, lPacked.get(), lBound) : 0;
   libdeflate_free_compressor(lCompressor);
   // A chunk holds at most 2^31 - 1 bytes.
   if (lPackedBytes == 0 || lPackedBytes > 0x7fffffffu) return false;
-  lRaw = std::vector<unsigned char>();
+  lRaw.reset();
   const unsigned char lHeader[13] = {static_cast<unsigned char>(iWidth >> 24), static_cast<unsigned char>(iWidth >> 16),
                                      static_cast<unsigned char>(iWidth >> 8), static_cast<unsigned char>(iWidth),
                                      static_cast<unsigned char>(iHeight >> 24), static_cast<unsigned char>(iHeight >> 16),
                                      static_cast<unsigned char>(iHeight >> 8), static_cast<unsigned char>(iHeight),
-                                     8, static_cast<unsigned char>(iOpaque ? 2 : 6), 0, 0, 0};
+                                     8, static_cast<unsigned char>(lOpaque ? 2 : 6), 0, 0, 0};
   static const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
   try {
     oPng.reserve(lPackedBytes + 64);
     oPng.assign(kSignature, kSignature + 8);
     AppendChunk(oPng, "IHDR", lHeader, sizeof(lHeader));
-    AppendChunk(oPng, "IDAT", lPacked.data(), lPackedBytes);
+    AppendChunk(oPng, "IDAT", lPacked.get(), lPackedBytes);
     AppendChunk(oPng, "IEND", nullptr, 0);
   } catch (const std::bad_alloc&) {
     return false;
@@ -101,20 +129,8 @@ bool PngWriter::Write(const std::string& iPath, const unsigned char* iData, int 
                       int iLevel, std::string* oError) {
   if (oError) oError->clear();
   if (!iData || iWidth <= 0 || iHeight <= 0 || iStride < 4 * iWidth || iPath.empty()) return false;
-  bool lOpaque = true;
-  for (int y = 0; y < iHeight && lOpaque; ++y) {
-    const unsigned char* lRow = iData + static_cast<size_t>(y) * static_cast<size_t>(iStride);
-    for (int x = 0; x < iWidth; ++x) {
-      uint32_t p;
-      std::memcpy(&p, lRow + 4 * static_cast<size_t>(x), 4);
-      if ((p >> 24) != 0xff) {
-        lOpaque = false;
-        break;
-      }
-    }
-  }
   std::vector<unsigned char> lPng;
-  if (!EncodePng(iData, iWidth, iHeight, iStride, iLevel < 0 ? 0 : (iLevel > 9 ? 9 : iLevel), lOpaque, lPng)) {
+  if (!EncodePng(iData, iWidth, iHeight, iStride, iLevel < 0 ? 0 : (iLevel > 9 ? 9 : iLevel), lPng)) {
     if (oError) *oError = std::strerror(ENOMEM);
     return false;
   }

@@ -19,7 +19,8 @@
 
 class CATFont : public CATBaseUnknown {
  public:
-  // DejaVu Sans through fontconfig; null (with a message on stderr) when no face can be loaded.
+  // DejaVu Sans: the Debian package's file, else the face fontconfig gives; null (with a message on
+  // stderr) when no face can be loaded.
   static CATFont* CreateDefault();
   // The face in the given font file; null when it cannot be loaded.
   static CATFont* CreateFromFile(const char* iPath);

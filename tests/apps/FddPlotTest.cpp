@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <map>
@@ -141,6 +142,20 @@ TEST(FddPlot, CurveIsDrawnWhereItsDataLies) {
     struct stat s;
     EXPECT_TRUE(::stat(lVector.c_str(), &s) == 0 && s.st_size > 1000) << e;
   }
+}
+
+TEST(FddPlot, TextsAreDrawnWhenFontconfigKnowsNoFonts) {
+  // The default face is the package's file, opened without fontconfig's configuration.
+  struct stat lFont;
+  if (::stat("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", &lFont) != 0)
+    GTEST_SKIP() << "DejaVu Sans is not where Debian puts it";
+  const std::string lConfig = Text("no-fonts.conf", "<?xml version=\"1.0\"?><fontconfig></fontconfig>\n");
+  const std::string y = Npy("font_y.npy", Range(11, 0, 1));
+  ::setenv("FONTCONFIG_FILE", lConfig.c_str(), 1);
+  const Result r = RunFddPlot("curve --y " + y + " --title Fonts -o " + Dir() + "no-fonts.png");
+  ::unsetenv("FONTCONFIG_FILE");
+  EXPECT_EQ(r.status, 0) << r.output;
+  EXPECT_EQ(r.output.find("CATFont"), std::string::npos) << r.output;
 }
 
 TEST(FddPlot, MapShowsItsValuesAndProbeAnswersThem) {

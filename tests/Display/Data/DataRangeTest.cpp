@@ -39,6 +39,7 @@ TEST(DataRange, VectorsInMemoryAndInChunksGiveTheSameFiniteRange) {
   std::vector<double> lValues(3001, 1.0);
   lValues[10] = kNaN;
   lValues[20] = -kInf;
+  lValues[30] = kInf;
   lValues[2500] = -4.0;
   lValues[3000] = 0.25;  // the odd one after the pairs
   lValues[1500] = 9.0;
