@@ -1,6 +1,7 @@
 #include "CATCommand.h"
 
 #include <algorithm>
+#include <mutex>
 #include <new>
 
 #include "CATNotification.h"
@@ -14,10 +15,13 @@ namespace {
 // ends is released then: nothing handed to the host leaks. A plain pointer, so that commands
 // destroyed after that point find no queue instead of a destroyed one.
 std::vector<CATCommand*>* sQueue = nullptr;
+// Commands of any thread (a progress box of a computing thread) may wait in the queue.
+std::mutex sQueueLock;
 
 struct DelayedQueueAtExit {
   ~DelayedQueueAtExit() {
     CATCommand::DestroyDelayed();
+    const std::lock_guard<std::mutex> lLock(sQueueLock);
     delete sQueue;
     sQueue = nullptr;
   }
@@ -28,6 +32,7 @@ struct DelayedQueueAtExit {
 CATCommand::CATCommand() = default;
 
 CATCommand::~CATCommand() {
+  const std::lock_guard<std::mutex> lLock(sQueueLock);
   if (sQueue) sQueue->erase(std::remove(sQueue->begin(), sQueue->end(), this), sQueue->end());
 }
 
@@ -47,28 +52,41 @@ void CATCommand::SendNotification(CATNotification* iNotification) {
 }
 
 void CATCommand::RequestDelayedDestruction() {
-  if (IsAwaitingDestruction()) return;
-  if (!sQueue) sQueue = new (std::nothrow) std::vector<CATCommand*>();
-  // Without room for the queue the reference is given up at once rather than leaked.
-  if (!sQueue) {
-    Release();
-    return;
+  {
+    const std::lock_guard<std::mutex> lLock(sQueueLock);
+    if (sQueue && std::find(sQueue->begin(), sQueue->end(), this) != sQueue->end()) return;
+    if (!sQueue) sQueue = new (std::nothrow) std::vector<CATCommand*>();
+    if (sQueue) {
+      sQueue->push_back(this);
+      return;
+    }
   }
-  sQueue->push_back(this);
+  // Without room for the queue the reference is given up at once rather than leaked.
+  Release();
 }
 
 int CATCommand::IsAwaitingDestruction() const {
+  const std::lock_guard<std::mutex> lLock(sQueueLock);
   return sQueue && std::find(sQueue->begin(), sQueue->end(), this) != sQueue->end();
 }
 
 void CATCommand::DestroyDelayed() {
   // A released command may release others that wait too (a dialog its children): each leaves
   // the queue in its destructor, so the queue is taken from the front until it is empty.
-  while (sQueue && !sQueue->empty()) {
-    // The queue's reference, released when the holder goes, after the command left the queue.
-    const RefPtr<CATCommand> lCommand(sQueue->front());
-    sQueue->erase(sQueue->begin());
+  for (;;) {
+    // The queue's reference, released once the command has left the queue and the lock is free
+    // again (its destructor takes the lock).
+    RefPtr<CATCommand> lCommand;
+    {
+      const std::lock_guard<std::mutex> lLock(sQueueLock);
+      if (!sQueue || sQueue->empty()) return;
+      lCommand = RefPtr<CATCommand>(sQueue->front());
+      sQueue->erase(sQueue->begin());
+    }
   }
 }
 
-int CATCommand::GetDelayedCount() { return sQueue ? static_cast<int>(sQueue->size()) : 0; }
+int CATCommand::GetDelayedCount() {
+  const std::lock_guard<std::mutex> lLock(sQueueLock);
+  return sQueue ? static_cast<int>(sQueue->size()) : 0;
+}

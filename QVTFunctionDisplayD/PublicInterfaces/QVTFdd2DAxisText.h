@@ -47,8 +47,8 @@ class QVTFdd2DAxisText : public CATBaseUnknown {
   // The region is empty when nothing could be pushed.
   QVTFddMathRegion AddPrim(QVTFddGPList*& ioList, const QVTFddMathRegion& iOccupied) const;
 
-  // How often the measuring attribute set, shared by all axis texts and kept while font and height
-  // stay the same, has been computed in this process.
+  // How often the measuring attribute set, shared by the axis texts of a thread and kept while font
+  // and height stay the same, has been computed on this thread.
   static unsigned long GetNbAttributeSetComputations();
 
  private:

@@ -27,14 +27,15 @@ const int kLayout1 = 0, kLayout2 = 4, kLayout3 = 0, kFontSlot = 0;
 const float kWrapWidth = -10000.0f, kWidthRatio = 1.0f, kSlant = 0.0f;
 
 // The attribute set depends on font and height only; one entry serves a run of texts of the same
-// font and height. Shared by all axis texts of the process, never cleared.
+// font and height. Shared by all axis texts of a thread (threads lay out figures of their own),
+// never cleared.
 struct MeasuringCache {
   CAT2DGeomTextAttributeSet Set;
   const CATFont* Font = nullptr;
   float Height = -1.0f;
   unsigned long Computations = 0;
 };
-MeasuringCache sCache;
+thread_local MeasuringCache sCache;
 
 const CAT2DGeomTextAttributeSet& AttributeSetFor(const CATUnicodeString& iText, float iHeight, CATFont* iFont) {
   if (iHeight != sCache.Height || iFont != sCache.Font) {
