@@ -118,8 +118,28 @@ void CommandSupport::PrintWarnings(const Figure& iFigure) {
   for (const std::string& lWarning : iFigure.GetWarnings()) Warn(lWarning);
 }
 
+namespace {
+
+const char* sProgram = "fdd-plot";
+
+}  // namespace
+
+void CommandSupport::SetProgram(const char* iName) { sProgram = iName ? iName : "fdd-plot"; }
+
+const char* CommandSupport::GetProgram() { return sProgram; }
+
+int CommandSupport::RunGuarded(int (*iMain)(int, char**), int argc, char** argv) {
+  try {
+    return iMain(argc, argv);
+  } catch (const std::bad_alloc&) {
+    return Fail("out of memory");
+  } catch (const std::exception& iError) {
+    return Fail(iError.what());
+  }
+}
+
 int CommandSupport::Fail(const std::string& iMessage) {
-  std::fprintf(stderr, "fdd-plot: %s\n", iMessage.c_str());
+  std::fprintf(stderr, "%s: %s\n", sProgram, iMessage.c_str());
   return 1;
 }
 

@@ -37,12 +37,19 @@ class CommandSupport {
   static RefPtr<CATFont> LoadFont();
   // Writes the figure to iPath, after its warnings; false after printing why not.
   static bool Write(Figure& ioFigure, const std::string& iPath, CATFont& iFont);
-  // "fdd-plot: warning: <message>" on standard error: the picture is made, but not all of it.
+  // The program that messages name ("fdd-plot" until set): fdd-view shares these commands.
+  static void SetProgram(const char* iName);
+  static const char* GetProgram();
+  // iMain(argc, argv); an exception that reaches it ends it as one line ("<program>: out of
+  // memory") and the failure status 1, since nothing may end the program by unwinding.
+  static int RunGuarded(int (*iMain)(int, char**), int argc, char** argv);
+
+  // "<program>: warning: <message>" on standard error: the picture is made, but not all of it.
   static void Warn(const std::string& iMessage);
   // The warnings of a built figure, one line each.
   static void PrintWarnings(const Figure& iFigure);
 
-  // "fdd-plot: <message>" on standard error; returns the failure status 1.
+  // "<program>: <message>" on standard error; returns the failure status 1.
   static int Fail(const std::string& iMessage);
   // The same for a command line that cannot be carried out as written; returns the usage status 2.
   static int Usage(const std::string& iMessage);

@@ -1,6 +1,6 @@
 #include "OrderInterrupts.h"
 
-#include <cstdio>
+#include "CommandSupport.h"
 
 namespace {
 
@@ -17,6 +17,6 @@ OrderInterrupts::~OrderInterrupts() { CATApplicationFrame::RemoveInterruptHandle
 
 int OrderInterrupts::Finish(int iStatus, const std::string& iWhat) const {
   if (CATApplicationFrame::GetDeliveredInterrupts() == _Before) return iStatus;
-  std::fprintf(stderr, "fdd-plot: interrupted: %s holds only the rows computed before Ctrl-C\n", iWhat.c_str());
+  CommandSupport::Fail("interrupted: " + iWhat + " holds only the rows computed before Ctrl-C");
   return kInterrupted;
 }

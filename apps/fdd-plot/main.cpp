@@ -11,6 +11,7 @@
 #include <system_error>
 #include <vector>
 
+#include "CommandSupport.h"
 #include "ContributionCommand.h"
 #include "CurveCommand.h"
 #include "DialogTitles.h"
@@ -132,13 +133,5 @@ int main(int argc, char** argv) {
   std::signal(SIGXFSZ, SIG_IGN);
   // The progress of order maps shows a title for people, not the dialog's resource name.
   DialogTitles::Set("QVTFddProgressBar", "Order map");
-  // Nothing may end the program with an exception: running out of memory anywhere is one line.
-  try {
-    return Main(argc, argv);
-  } catch (const std::bad_alloc&) {
-    std::fprintf(stderr, "fdd-plot: out of memory\n");
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "fdd-plot: %s\n", e.what());
-  }
-  return 1;
+  return CommandSupport::RunGuarded(Main, argc, argv);
 }

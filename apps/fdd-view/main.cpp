@@ -58,12 +58,6 @@ int Main(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  try {
-    return Main(argc, argv);
-  } catch (const std::bad_alloc&) {
-    std::fprintf(stderr, "fdd-view: out of memory\n");
-  } catch (const std::exception& iError) {
-    std::fprintf(stderr, "fdd-view: %s\n", iError.what());
-  }
-  return 1;
+  CommandSupport::SetProgram("fdd-view");
+  return CommandSupport::RunGuarded(Main, argc, argv);
 }

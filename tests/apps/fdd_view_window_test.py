@@ -513,6 +513,11 @@ def main():
         if not shutil.which(tool):
             fail(tool + " is missing: run scripts/install-deps.sh")
     os.makedirs(work, exist_ok=True)
+    # Messages of the data options fdd-view shares with fdd-plot name the program that says them.
+    missing = subprocess.run([program, "curve", "--y", os.path.join(work, "missing.npy")], capture_output=True,
+                             text=True, timeout=STEP_TIMEOUT)
+    if missing.returncode != 1 or not missing.stderr.startswith("fdd-view: "):
+        fail("a missing file: status %d, %r" % (missing.returncode, missing.stderr))
     make_data(work)
     display = Display()
     try:
