@@ -5,7 +5,15 @@
 
 CATPixelImage::CATPixelImage() = default;
 
+int CATPixelImage::sUnsetFill = -1;
+
+void CATPixelImage::SetUnsetFill(int iByte) { sUnsetFill = iByte; }
+
 CATPixelImage::CATPixelImage(int iWidth, int iHeight, int iFormat) { Allocate(iWidth, iHeight, iFormat); }
+
+CATPixelImage::CATPixelImage(int iWidth, int iHeight, int iFormat, eUnset) {
+  Allocate(iWidth, iHeight, iFormat, sUnsetFill);
+}
 
 CATPixelImage::CATPixelImage(const CATPixelImage& iOther) : CATBaseUnknown() { *this = iOther; }
 
@@ -18,7 +26,7 @@ CATPixelImage& CATPixelImage::operator=(const CATPixelImage& iOther) {
 
 CATPixelImage::~CATPixelImage() = default;
 
-void CATPixelImage::Allocate(int iWidth, int iHeight, int iFormat) {
+void CATPixelImage::Allocate(int iWidth, int iHeight, int iFormat, int iFill) {
   _Pixels.reset();
   _Width = _Height = 0;
   _Format = 3;
@@ -27,7 +35,7 @@ void CATPixelImage::Allocate(int iWidth, int iHeight, int iFormat) {
   size_t lBytes = size_t(iWidth) * size_t(iHeight) * 4;
   _Pixels.reset(new (std::nothrow) unsigned char[lBytes]);
   if (!_Pixels) return;
-  std::memset(_Pixels.get(), 0, lBytes);
+  if (iFill >= 0) std::memset(_Pixels.get(), iFill, lBytes);
   _Width = iWidth;
   _Height = iHeight;
 }

@@ -15,6 +15,13 @@ class CATPixelImage : public CATBaseUnknown {
 
   CATPixelImage();
   CATPixelImage(int iWidth, int iHeight, int iFormat);
+  // The same with its pixels left as allocated, for a writer that sets every one of them: a large
+  // image then is not cleared only to be overwritten.
+  enum eUnset { Unset };
+  CATPixelImage(int iWidth, int iHeight, int iFormat, eUnset);
+  // For tests: the byte that the pixels of unset images are filled with (-1, the default: none),
+  // so that a pixel its writer missed shows.
+  static void SetUnsetFill(int iByte);
   CATPixelImage(const CATPixelImage& iOther);
   CATPixelImage& operator=(const CATPixelImage& iOther);
   ~CATPixelImage() override;
@@ -36,7 +43,10 @@ class CATPixelImage : public CATBaseUnknown {
   void InsertPixelImage(int iX, int iY, const CATPixelImage* iImage, int iMode);
 
  private:
-  void Allocate(int iWidth, int iHeight, int iFormat);
+  // iFill: the byte every pixel is set to, or -1 to leave them as allocated.
+  void Allocate(int iWidth, int iHeight, int iFormat, int iFill = 0);
+
+  static int sUnsetFill;
 
   int _Width = 0;
   int _Height = 0;

@@ -72,6 +72,22 @@ TEST(CATPixelImage, ImpossibleImagesAreEmpty) {
   ExpectEmpty(CATPixelImage(INT_MIN, INT_MIN, 3));
 }
 
+TEST(CATPixelImage, UnsetImagesHaveTheSameSizeRulesAndTheTestFill) {
+  const CATPixelImage::eUnset u = CATPixelImage::Unset;
+  ExpectEmpty(CATPixelImage(4, 4, 1, u));
+  ExpectEmpty(CATPixelImage(0, 4, 3, u));
+  ExpectEmpty(CATPixelImage(8193, 8192, 3, u));
+  ExpectEmpty(CATPixelImage(INT_MAX, INT_MAX, 3, u));
+  CATPixelImage::SetUnsetFill(0xAB);
+  const CATPixelImage lUnset(3, 2, 3, u);
+  CATPixelImage::SetUnsetFill(-1);
+  int lWidth = 0, lHeight = 0;
+  lUnset.GetSize(lWidth, lHeight);
+  EXPECT_EQ(lWidth, 3);
+  EXPECT_EQ(lHeight, 2);
+  EXPECT_EQ(AllPixels(lUnset), std::vector<unsigned char>(3 * 2 * 4, 0xAB));
+}
+
 TEST(CATPixelImage, CopyIsDeep) {
   CATPixelImage lOriginal(3, 2, 3);
   FillCoordinates(lOriginal, 9);

@@ -471,11 +471,14 @@ QVTFddPixelJob* QVTFddColormapAlgoLineair::NewJobs(CATSamIDoubleVector* iVector,
 
 CATPixelImage QVTFddColormapAlgoLineair::MakeBitmap() {
   const bool lReady = Prepare();
+  const bool lHomogeneous = lReady && _XJobs && _Values;
   // One image object whatever the outcome, so that it is returned without a copy of its pixels;
-  // a size of 0 leaves it empty.
-  CATPixelImage lImage(lReady ? _Width : 0, lReady ? _Height : 0, 3);
+  // a size of 0 leaves it empty. The homogeneous fill copies every pixel from its own tile, so
+  // that image need not be cleared first.
+  CATPixelImage lImage = lHomogeneous ? CATPixelImage(_Width, _Height, 3, CATPixelImage::Unset)
+                                      : CATPixelImage(lReady ? _Width : 0, lReady ? _Height : 0, 3);
   // An exhausted heap leaves no half-coloured image.
-  if (lReady && !(_XJobs && _Values ? FillHomogeneous(lImage) : FillNonHom(lImage))) lImage = CATPixelImage(0, 0, 3);
+  if (lReady && !(lHomogeneous ? FillHomogeneous(lImage) : FillNonHom(lImage))) lImage = CATPixelImage(0, 0, 3);
   return lImage;
 }
 
@@ -494,7 +497,8 @@ bool QVTFddColormapAlgoLineair::FillHomogeneous(CATPixelImage& ioImage) {
   // (a column of lColumn each) and their pixels (image row after image row).
   std::unique_ptr<double[]> lReduced(new (std::nothrow) double[std::max<size_t>(lSpan, 1) * kTile]);
   std::unique_ptr<double[]> lValues(new (std::nothrow) double[lColumn * kTile]);
-  std::unique_ptr<unsigned char[]> lTile(new (std::nothrow) unsigned char[lColumn * kTile * 4]);
+  // The tile starts cleared: an axis that skipped a pixel would leave zeros, never stale heap bytes.
+  std::unique_ptr<unsigned char[]> lTile(new (std::nothrow) unsigned char[lColumn * kTile * 4]());
   if (!lReduced || !lValues || !lTile) return false;
   // The cells are read in place when the matrix holds them in memory.
   const QVTFddMatrixCells lCells(*_Values);
