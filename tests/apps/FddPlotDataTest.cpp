@@ -74,8 +74,8 @@ TEST(FddPlotData, LegendNamesColumnsChosenByNumberByTheirHeader) {
 
 // A CSV larger than the memory allowed ends with one line and status 1, not an abort.
 TEST(FddPlotData, OutOfMemoryWhileReadingIsOneLineAndStatusOne) {
-#ifdef FDD_ADDRESS_SANITIZER
-  GTEST_SKIP() << "the address sanitizer reserves more address space than the limit allows";
+#ifdef FDD_SANITIZED
+  GTEST_SKIP() << "a sanitizer reserves more address space than the limit allows";
 #endif
   std::string lText;
   for (int i = 0; i < 16 * 1000 * 1000; ++i) lText += "1\n";  // 128 MB of values, 32 MB of text

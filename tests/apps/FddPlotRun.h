@@ -8,15 +8,15 @@
 
 #include "ImageCompare.h"
 
-// Built with the address sanitizer (the program too): it reserves more address space than a
-// memory limit of a test allows.
+// Built with the address or the thread sanitizer (the program too): they reserve more address
+// space than a memory limit of a test allows.
 #if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define FDD_ADDRESS_SANITIZER 1
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+#define FDD_SANITIZED 1
 #endif
 #endif
-#if defined(__SANITIZE_ADDRESS__)
-#define FDD_ADDRESS_SANITIZER 1
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define FDD_SANITIZED 1
 #endif
 
 // The program under test.

@@ -334,8 +334,8 @@ TEST(FddPlot, InterruptedOrderMapWritesWhatWasComputed) {
 
 // An order map whose tables and image cannot fit is refused before it starts, saying what it needs.
 TEST(FddPlot, OrderMapThatCannotFitIsRefusedBeforeItStarts) {
-#ifdef FDD_ADDRESS_SANITIZER
-  GTEST_SKIP() << "the address sanitizer reserves more address space than the limit allows";
+#ifdef FDD_SANITIZED
+  GTEST_SKIP() << "a sanitizer reserves more address space than the limit allows";
 #endif
   const std::string lData = "--x " + Npy("f_x.npy", Range(40, 0, 39)) + " --z " + Npy("f_z.npy", Range(30, 1, 30)) +
                             " --values " + Npy("f_v.npy", Range(1200, 0, 1), {30, 40});

@@ -44,6 +44,8 @@ class QVTFddOrderRowQueue {
 
   // Takes the next row if its slot is free; 0 when none may be taken now.
   int Claim(int& oRow);
+  // Whether the slot of iRow is free for the row kSlots later.
+  int SlotFree(int iRow) const;
   void ComputeRow(int iRow, const QVTFddOrderHints& ioHints);
   void Work();
 
@@ -53,7 +55,9 @@ class QVTFddOrderRowQueue {
   std::unique_ptr<unsigned char[]> _Found;
   std::unique_ptr<double[]> _OwnValues;  // a row the caller computed without a slot
   std::unique_ptr<unsigned char[]> _OwnFound;
-  // Per row: 0 not done, 1 done in its slot, 2 done by the caller without a slot.
+  // Per row: 0 not done, 1 done in its slot, 2 done by the caller without a slot, 3 being computed
+  // in its slot. A slot is free again only once its last row is 1 or 2: a row the caller finished
+  // without the slot may still be written into the slot by the thread that claimed it.
   std::unique_ptr<std::atomic<char>[]> _Ready;
   std::atomic<int> _Next, _Released;
   std::atomic<bool> _Stop;

@@ -8,6 +8,8 @@ namespace {
 
 // Rows the second thread may run ahead of the caller.
 constexpr int kSlots = 16;
+// The states of a row.
+constexpr char kUndone = 0, kInSlot = 1, kWithoutSlot = 2, kComputing = 3;
 
 }  // namespace
 
@@ -41,20 +43,29 @@ int QVTFddOrderRowQueue::Start(int iRows, int iWidth, int iTableRows, int iThrea
 int QVTFddOrderRowQueue::Claim(int& oRow) {
   const int lLimit = _Released.load(std::memory_order_acquire) + _Slots;
   int r = _Next.load(std::memory_order_relaxed);
-  // The slot's last row must be done.
-  while (r < _Rows && r < lLimit && (r < _Slots || _Ready[r - _Slots].load(std::memory_order_acquire))) {
-    if (_Next.compare_exchange_weak(r, r + 1, std::memory_order_relaxed)) {
+  // The slot's last row must be done and no longer written.
+  while (r < _Rows && r < lLimit && (r < _Slots || SlotFree(r - _Slots))) {
+    if (!_Next.compare_exchange_weak(r, r + 1, std::memory_order_relaxed)) continue;
+    // The caller may have computed the row without a slot meanwhile: then the slot stays unused.
+    char lUndone = kUndone;
+    if (_Ready[r].compare_exchange_strong(lUndone, kComputing, std::memory_order_acq_rel)) {
       oRow = r;
       return 1;
     }
+    ++r;
   }
   return 0;
+}
+
+int QVTFddOrderRowQueue::SlotFree(int iRow) const {
+  const char lState = _Ready[iRow].load(std::memory_order_acquire);
+  return lState == kInSlot || lState == kWithoutSlot;
 }
 
 void QVTFddOrderRowQueue::ComputeRow(int iRow, const QVTFddOrderHints& ioHints) {
   const size_t lOffset = static_cast<size_t>(iRow % _Slots) * static_cast<size_t>(_Width);
   _Compute(iRow, _Values.get() + lOffset, _Found.get() + lOffset, ioHints);
-  _Ready[iRow].store(1, std::memory_order_release);
+  _Ready[iRow].store(kInSlot, std::memory_order_release);
 }
 
 void QVTFddOrderRowQueue::Work() {
@@ -70,7 +81,7 @@ void QVTFddOrderRowQueue::Work() {
 }
 
 void QVTFddOrderRowQueue::Get(int iRow, const double*& oValues, const unsigned char*& oFound) {
-  while (_Ready[iRow].load(std::memory_order_acquire) != 1) {
+  while (_Ready[iRow].load(std::memory_order_acquire) != kInSlot) {
     int r = 0;
     if (Claim(r)) {
       ComputeRow(r, _Hints);
@@ -81,9 +92,10 @@ void QVTFddOrderRowQueue::Get(int iRow, const double*& oValues, const unsigned c
     int lNext = iRow;
     if (_Next.load(std::memory_order_relaxed) == iRow) _Next.compare_exchange_strong(lNext, iRow + 1);
     _Compute(iRow, _OwnValues.get(), _OwnFound.get(), _Hints);
-    char lUndone = 0;
-    // Marked done without a slot unless the second thread finished it meanwhile.
-    _Ready[iRow].compare_exchange_strong(lUndone, 2, std::memory_order_acq_rel);
+    char lUndone = kUndone;
+    // Marked done without a slot unless the second thread has claimed it meanwhile; that one then
+    // marks it done when it has finished writing the slot.
+    _Ready[iRow].compare_exchange_strong(lUndone, kWithoutSlot, std::memory_order_acq_rel);
     oValues = _OwnValues.get();
     oFound = _OwnFound.get();
     return;
