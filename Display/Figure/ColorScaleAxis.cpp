@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "ColorTables.h"
 
@@ -114,6 +115,17 @@ int ColorScaleAxis::PixelOf(double iValue, const Limits& iLimits, unsigned char*
   return lStop;
 }
 
+namespace {
+
+// The pixel's four bytes as one word, in memory order.
+unsigned int sWord(const unsigned char* iPixel) {
+  unsigned int lWord = 0;
+  std::memcpy(&lWord, iPixel, 4);
+  return lWord;
+}
+
+}  // namespace
+
 void ColorScaleAxis::BuildBuckets() {
   _BucketsTried = true;
   const Limits lLimits = PlacedLimits();
@@ -122,56 +134,61 @@ void ColorScaleAxis::BuildBuckets() {
   // A bucket's bounds must be far finer than its width, or a value could fall into a bucket
   // whose bounds do not enclose it.
   if (_Log || !std::isfinite(lWidth) || !(lWidth > 0.0) || !(std::max(-lLow, lHigh) * 1e-9 < lStep)) return;
-  _Buckets.assign(4 * static_cast<size_t>(kBuckets), 0);
-  for (int k = 0; k < kBuckets; ++k) {
-    // Every step of the colour is monotone in the value between two stops of the table: a bucket
-    // whose widened ends lie between the same stops with the same colour has that colour
-    // throughout. The widening covers the rounding of a value's bucket number.
-    unsigned char lFirst[4], lLast[4];
-    const int lFrom = PixelOf(lLow + (k - 0.25) * lStep, lLimits, lFirst);
-    const int lTo = PixelOf(lLow + (k + 1.25) * lStep, lLimits, lLast);
-    if (lFrom == lTo && std::equal(lFirst, lFirst + 3, lLast)) std::copy(lFirst, lFirst + 4, &_Buckets[4 * size_t(k)]);
-  }
-  // Values beyond the limits take the colour of the nearer end.
-  PixelOf(-INFINITY, lLimits, _Below);
-  PixelOf(INFINITY, lLimits, _Above);
   _BucketLow = lLow;
   _BucketHigh = lHigh;
   _BucketScale = kBuckets / lWidth;
+  _Lookup.assign(static_cast<size_t>(kBuckets) + 3, kUnknown);
+  // Values beyond the limits take the colour of the nearer end; NaN shows nothing.
+  unsigned char lPixel[4];
+  PixelOf(-INFINITY, lLimits, lPixel);
+  _Lookup[0] = sWord(lPixel);
+  PixelOf(INFINITY, lLimits, lPixel);
+  _Lookup[kBuckets + 1] = sWord(lPixel);
+  _Lookup[kBuckets + 2] = 0;
+}
+
+unsigned int ColorScaleAxis::SettleBucket(size_t k, const Limits& iLimits) const {
+  // Every step of the colour is monotone in the value between two stops of the table: a bucket
+  // whose widened ends lie between the same stops with the same colour has that colour
+  // throughout. The widening covers the rounding of a value's bucket number.
+  const double lStep = (_BucketHigh - _BucketLow) / kBuckets, b = static_cast<double>(k) - 1.0;
+  unsigned char lFirst[4], lLast[4];
+  const int lFrom = PixelOf(_BucketLow + (b - 0.25) * lStep, iLimits, lFirst);
+  const int lTo = PixelOf(_BucketLow + (b + 1.25) * lStep, iLimits, lLast);
+  return lFrom == lTo && std::equal(lFirst, lFirst + 3, lLast) ? sWord(lFirst) : kMixed;
 }
 
 void ColorScaleAxis::GetPixelColors(const double* iValues, int iCount, unsigned char* oPixels, long iStride) {
   // What GetColor does, with the limits and the table looked up once for all values, and on a
   // linear scale most colours read from their bucket.
   const Limits lLimits = PlacedLimits();
-  // The buckets take about as long to fill as twice their number of pixels: they are filled once
-  // that many pixels have been coloured.
-  if (!_Log && !_BucketsTried) {
-    _PixelsColoured += iCount > 0 ? iCount : 0;
-    if (_PixelsColoured >= 2LL * kBuckets) BuildBuckets();
+  if (!_BucketsTried) BuildBuckets();
+  if (_Lookup.empty()) {
+    for (int i = 0; i < iCount; ++i, oPixels += iStride) {
+      if (std::isnan(iValues[i]))
+        std::fill(oPixels, oPixels + 4, 0);
+      else
+        PixelOf(iValues[i], lLimits, oPixels);
+    }
+    return;
   }
-  const unsigned char* lBuckets = !_Log && !_Buckets.empty() ? _Buckets.data() : nullptr;
+  unsigned int* lLookup = _Lookup.data();
   const double lLow = _BucketLow, lHigh = _BucketHigh, lScale = _BucketScale;
   for (int i = 0; i < iCount; ++i, oPixels += iStride) {
     const double v = iValues[i];
-    if (std::isnan(v)) {
-      oPixels[0] = oPixels[1] = oPixels[2] = oPixels[3] = 0;
-      continue;
-    }
-    if (lBuckets) {
-      const unsigned char* c = _Below;
-      if (v > lHigh) {
-        c = _Above;
-      } else if (v >= lLow) {
-        const int k = std::min(static_cast<int>((v - lLow) * lScale), kBuckets - 1);
-        c = lBuckets + 4 * k;
-      }
-      if (c[3]) {
-        std::copy(c, c + 4, oPixels);
-        continue;
-      }
-    }
-    PixelOf(v, lLimits, oPixels);
+    size_t k = kBuckets + 2;
+    if (v > lHigh)
+      k = kBuckets + 1;
+    else if (v >= lLow)
+      k = 1 + static_cast<size_t>(std::min(static_cast<int>((v - lLow) * lScale), kBuckets - 1));
+    else if (v < lLow)
+      k = 0;
+    unsigned int lPixel = lLookup[k];
+    if (lPixel == kUnknown) lPixel = lLookup[k] = SettleBucket(k, lLimits);
+    if (lPixel != kMixed)
+      std::memcpy(oPixels, &lPixel, 4);
+    else
+      PixelOf(v, lLimits, oPixels);
   }
 }
 

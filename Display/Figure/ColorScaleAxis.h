@@ -60,18 +60,21 @@ class ColorScaleAxis : public QVTIFddContinuousAxis {
 
   // The pixel (four bytes) of iValue, computed; returns the stop as Mix does.
   int PixelOf(double iValue, const Limits& iLimits, unsigned char* oPixel) const;
-  // Fills the buckets of a linear scale with finite, distinct limits (leaves them empty else), once.
+  // Makes the buckets of a linear scale with finite, distinct limits (leaves them empty else), once.
   void BuildBuckets();
+  // The pixel of bucket k (1 .. kBuckets), or kMixed when its values differ in colour.
+  unsigned int SettleBucket(size_t k, const Limits& iLimits) const;
 
   // Pixels of a column on a linear scale: the range cut into buckets of equal width; a bucket
-  // whose values all have one colour holds that pixel, one across a change of colour holds a
-  // zero fourth byte and its values are computed one by one.
+  // whose values all have one colour holds that pixel (four bytes, read as one word), one across a
+  // change of colour holds kMixed and its values are computed one by one. A bucket is settled the
+  // first time a value falls into it (kUnknown before): a map uses few of them. Entry 0 is the
+  // pixel below the range, 1 .. kBuckets the buckets, then the pixels above the range and of NaN.
   static constexpr int kBuckets = 65536;
-  std::vector<unsigned char> _Buckets;
+  static constexpr unsigned int kMixed = 1u << 24, kUnknown = 2u << 24;
+  std::vector<unsigned int> _Lookup;
   bool _BucketsTried = false;
-  long long _PixelsColoured = 0;
   double _BucketLow = 0.0, _BucketHigh = 0.0, _BucketScale = 0.0;
-  unsigned char _Below[4] = {0, 0, 0, 0}, _Above[4] = {0, 0, 0, 0};
 
   double _Min;
   double _Max;
