@@ -2,7 +2,8 @@
 // (stored one row per X, and one row per Z as images and .npy maps are) against reading every cell
 // of that matrix once through the same interface, and 1000 x 1000
 // images of non-homogeneous rows, the first (which resamples the rows) and a second of the same
-// object (which reuses them). Throughput is in pixels (images) or cells (reading) per second.
+// object (which reuses them). Throughput is in pixels (images) or cells (reading) per second. All
+// on one thread, except the case named for two.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -55,13 +56,14 @@ struct Field {
 };
 
 // A 1999 x 1999 image of iValues over n x n samples.
-void ColormapOf(benchmark::State& state, unsigned int n, CATSamIDoubleMatrix* iValues) {
+void ColormapOf(benchmark::State& state, unsigned int n, CATSamIDoubleMatrix* iValues, int iThreads = 1) {
   const int kSize = 1999;
   const RefPtr<MemoryDoubleVector> lX(Samples(n)), lZ(Samples(n));
   const RefPtr<ColorScaleAxis> lAxis(new ColorScaleAxis(-1.0, 1.0, ColorScaleAxis::Viridis));
   for (auto _ : state) {
     QVTFddColormapAlgoLineair lAlgo(lX.Get(), 0.0, n - 1.0, 1, lZ.Get(), 0.0, n - 1.0, 1, iValues, kSize, kSize,
                                     lAxis.Get());
+    lAlgo.SetThreads(iThreads);
     CATPixelImage lImage = lAlgo.MakeBitmap();
     benchmark::DoNotOptimize(lImage.GetPixels());
   }
@@ -75,6 +77,13 @@ static void BM_ColormapLinear(benchmark::State& state) {
   ColormapOf(state, n, Waves(n).Get());
 }
 BENCHMARK(BM_ColormapLinear)->Arg(500)->Arg(4000)->Unit(benchmark::kMillisecond);
+
+// The same with a second thread: compare real times.
+static void BM_ColormapLinearTwoThreads(benchmark::State& state) {
+  const unsigned int n = static_cast<unsigned int>(state.range(0));
+  ColormapOf(state, n, Waves(n).Get(), 2);
+}
+BENCHMARK(BM_ColormapLinearTwoThreads)->Arg(4000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 static void BM_ColormapLinearRowPerZ(benchmark::State& state) {
   const unsigned int n = static_cast<unsigned int>(state.range(0));

@@ -27,6 +27,10 @@ class DataRange {
   // decades when iLog); an empty range becomes [0, 1] ([1, 10] when iLog), a single value a
   // range around it.
   static void Axis(double iMin, double iMax, double iMargin, bool iLog, double& oMin, double& oMax);
+
+ private:
+  // Add for values in memory, on the calling thread.
+  static void AddPart(const double* iValues, size_t iCount, bool iPositive, double& ioMin, double& ioMax);
 };
 
 #endif

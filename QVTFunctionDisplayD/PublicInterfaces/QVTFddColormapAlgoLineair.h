@@ -49,6 +49,11 @@ class QVTFddColormapAlgoLineair : public QVTFddColormapAlgo {
   int GetWidth() override { return _Width; }
   int GetHeight() override { return _Height; }
 
+  // Threads that compute an image's pixel values: 2 (the default) lets a second thread help when
+  // the cells are in memory and the machine has two cores; 1 keeps all on the calling thread.
+  // Same image.
+  void SetThreads(int iThreads) { _Threads = iThreads; }
+
  private:
   // Both data constructors: the pointers of the other kind of data are null.
   QVTFddColormapAlgoLineair(CATSamIDoubleVector* iXVector, CATSamIDouble1p5D* iXValues, double iXMinLimit,
@@ -110,6 +115,7 @@ class QVTFddColormapAlgoLineair : public QVTFddColormapAlgo {
   double _ZMinLimit;
   double _ZMaxLimit;
   int _ZInterpolate;
+  int _Threads;
 };
 
 #endif

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <limits>
 #include <memory>
@@ -475,4 +476,25 @@ TEST(QVTFddColormapAlgoLineair, SameGridAsBothLayoutsGivesTheSameImage) {
   ASSERT_EQ(Width(b), 33);
   for (int r = 0; r < 11; ++r)
     for (int p = 0; p < 33; ++p) EXPECT_EQ(TestAxis::ValueOf(a, p, r), TestAxis::ValueOf(b, p, r)) << p << " " << r;
+}
+
+// A second thread computes some of the tiles of image columns: the image is the one thread's, byte
+// for byte, whether pixels reduce ranges of cells, interpolate between them or take single ones.
+TEST(QVTFddColormapAlgoLineair, TwoThreadsDrawTheImageOfOne) {
+  std::vector<double> lX, lZ;
+  for (int i = 0; i < 900; ++i) lX.push_back(i);
+  for (int k = 0; k < 300; ++k) lZ.push_back(2.0 * k);
+  HomData d(lX, lZ, [](int i, int k) { return (i * 7 + k) % 13 == 0 ? kNaN : std::sin(0.05 * i) * (k % 17); });
+  for (int lWidth : {17, 450, 1999}) {
+    CATPixelImage lImages[2];
+    for (int lThreads = 1; lThreads <= 2; ++lThreads) {
+      std::unique_ptr<Algo> a = d.New(lWidth, 200, 0.0, 899.0, 0.0, 598.0);
+      a->SetThreads(lThreads);
+      lImages[lThreads - 1] = a->MakeBitmap();
+    }
+    ASSERT_EQ(Width(lImages[0]), lWidth);
+    ASSERT_EQ(Width(lImages[1]), lWidth);
+    EXPECT_EQ(std::memcmp(lImages[0].GetPixels(), lImages[1].GetPixels(), 4 * 200 * static_cast<size_t>(lWidth)), 0)
+        << lWidth;
+  }
 }

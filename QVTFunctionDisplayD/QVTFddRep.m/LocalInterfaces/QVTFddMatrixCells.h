@@ -32,6 +32,9 @@ class QVTFddMatrixCells {
     return Span(iXFirst, iZ, iXLast, iZ, _StrideX, oStride);
   }
 
+  // Whether every cell is read from memory, never through the matrix.
+  bool InMemory() const { return _Direct != nullptr; }
+
   // Whether the matrix keeps the cells of one Z index side by side in memory (one row per Z).
   bool LinesAlongX() const { return _Direct && _StrideX == 1 && _StrideZ > 1; }
 

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <thread>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -23,6 +24,7 @@
 #include "QVTFddModuleFrame.h"
 #include "QVTFddPixelJob.h"
 #include "QVTFddRowValue.h"
+#include "QVTFddSharedTiles.h"
 #include "QVTIFddContinuousAxis.h"
 
 namespace {
@@ -374,7 +376,8 @@ QVTFddColormapAlgoLineair::QVTFddColormapAlgoLineair(CATSamIDoubleVector* iXVect
       _XInterpolate(iXInterpolate),
       _ZMinLimit(iZMinLimit),
       _ZMaxLimit(iZMaxLimit),
-      _ZInterpolate(iZInterpolate) {}
+      _ZInterpolate(iZInterpolate),
+      _Threads(2) {}
 
 QVTFddColormapAlgoLineair::~QVTFddColormapAlgoLineair() {
   delete[] _XJobs;
@@ -493,29 +496,46 @@ bool QVTFddColormapAlgoLineair::FillHomogeneous(CATPixelImage& ioImage) {
   sZSpan(lZJobs, lHeight, lFirst, lLast);
   const size_t lSpan = lLast >= lFirst ? static_cast<size_t>(lLast - lFirst) + 1 : 0;
   const size_t lColumn = static_cast<size_t>(lHeight);
-  // For a tile of columns: their cells reduced along X (a column of lSpan each), their pixel values
-  // (a column of lColumn each) and their pixels (image row after image row).
-  std::unique_ptr<double[]> lReduced(new (std::nothrow) double[std::max<size_t>(lSpan, 1) * kTile]);
-  std::unique_ptr<double[]> lValues(new (std::nothrow) double[lColumn * kTile]);
+  const int lTiles = (lWidth + kTile - 1) / kTile;
+  // The cells are read in place when the matrix holds them in memory.
+  const QVTFddMatrixCells lCells(*_Values);
+  // A second thread computes pixel values only where every cell lies in memory: it then touches
+  // no host object. Its tiles' values wait in a buffer of the whole image until they are coloured.
+  const bool lShared = _Threads > 1 && lCells.InMemory() && lTiles > 1 && std::thread::hardware_concurrency() > 1;
+  // Tiles whose values wait to be coloured: the second thread runs that many tiles ahead.
+  const int lSlots = lShared ? 8 : 1;
+  // For a tile of columns: their cells reduced along X (a column of lSpan each, one set per
+  // thread), their pixel values (a column of lColumn each, one set per slot) and their pixels
+  // (image row after image row).
+  const size_t lReducedSize = std::max<size_t>(lSpan, 1) * kTile, lValuesSize = lColumn * kTile;
+  std::unique_ptr<double[]> lReduced(new (std::nothrow) double[lReducedSize * 2]);
+  std::unique_ptr<double[]> lValues(new (std::nothrow) double[lValuesSize * lSlots]);
   // The tile starts cleared: an axis that skipped a pixel would leave zeros, never stale heap bytes.
   std::unique_ptr<unsigned char[]> lTile(new (std::nothrow) unsigned char[lColumn * kTile * 4]());
   if (!lReduced || !lValues || !lTile) return false;
-  // The cells are read in place when the matrix holds them in memory.
-  const QVTFddMatrixCells lCells(*_Values);
-  const size_t lRowBytes = 4 * static_cast<size_t>(lWidth);
-  for (int p = 0; p < lWidth; p += kTile) {
-    const int n = std::min(kTile, lWidth - p);
-    if (lSpan) sReduceTile(lXJobs + p, n, lCells, lFirst, lLast, lReduced.get());
+  const auto lValuesOf = [&](int t) { return lValues.get() + lValuesSize * (t % lSlots); };
+  QVTFddSharedTiles lWork;
+  const bool lStarted = lWork.Start(lTiles, lSlots, lShared ? 2 : 1, [&](int t, int iThread) {
+    const int p = t * kTile, n = std::min(kTile, lWidth - p);
+    double* lTileReduced = lReduced.get() + lReducedSize * iThread;
+    if (lSpan) sReduceTile(lXJobs + p, n, lCells, lFirst, lLast, lTileReduced);
     for (int c = 0; c < n; ++c) {
       const QVTFddPixelJob& x = lXJobs[p + c];
       // lAtZ[k] is the reduced value of Z index k.
-      const double* lAtZ = lReduced.get() + c * lSpan - lFirst;
-      double* lOut = lValues.get() + c * lColumn;
+      const double* lAtZ = lTileReduced + c * lSpan - lFirst;
+      double* lOut = lValuesOf(t) + c * lColumn;
       const bool lValued = sValued(x);
       for (int r = 0; r < lHeight; ++r)
         lOut[r] = lValued ? sColumnPixel(x, lZJobs[r], lAtZ, lCells) : QVTFddDoubleNaN;
-      _Axis->GetPixelColors(lOut, lHeight, lTile.get() + 4 * c, 4L * n);
     }
+  });
+  if (!lStarted) return false;
+  const size_t lRowBytes = 4 * static_cast<size_t>(lWidth);
+  for (int t = 0; t < lTiles; ++t) {
+    lWork.Take(t);
+    const int p = t * kTile, n = std::min(kTile, lWidth - p);
+    for (int c = 0; c < n; ++c)
+      _Axis->GetPixelColors(lValuesOf(t) + c * lColumn, lHeight, lTile.get() + 4 * c, 4L * n);
     // A whole tile's row is copied with a constant size, which compiles to a few moves.
     for (int r = 0; r < lHeight; ++r) {
       unsigned char* lTo = lPixels + r * lRowBytes + 4 * size_t(p);
@@ -525,6 +545,7 @@ bool QVTFddColormapAlgoLineair::FillHomogeneous(CATPixelImage& ioImage) {
       else
         std::memcpy(lTo, lFrom, 4 * size_t(n));
     }
+    lWork.Finish(t);
   }
   return true;
 }

@@ -72,3 +72,26 @@ TEST(DataRange, MatricesInMemoryGiveTheRangeOfTheirCells) {
     EXPECT_EQ(lMax, 7.0);
   }
 }
+
+// A block large enough to be read in two halves at once: the extremes of either half, infinities
+// and NaN in the second, and a starting range that already holds a value.
+TEST(DataRange, LargeBlocksGiveTheRangeOfTheWhole) {
+  const double kNaN = std::numeric_limits<double>::quiet_NaN(), kInf = std::numeric_limits<double>::infinity();
+  std::vector<double> lValues((size_t(1) << 23) + 3, 1.0);
+  const size_t lLast = lValues.size() - 1;
+  lValues[7] = -3.0;
+  lValues[lLast - 5] = 8.0;
+  lValues[lLast - 4] = kInf;
+  lValues[lLast - 3] = kNaN;
+  lValues[lLast] = 0.5;
+  struct Case {
+    bool positive;
+    double start, min, max;
+  };
+  for (const Case& c : {Case{false, kNaN, -3.0, 8.0}, Case{true, kNaN, 0.5, 8.0}, Case{false, 20.0, -3.0, 20.0}}) {
+    double lMin = c.start, lMax = c.start;
+    DataRange::Add(lValues.data(), lValues.size(), c.positive, lMin, lMax);
+    EXPECT_EQ(lMin, c.min) << c.positive << " " << c.start;
+    EXPECT_EQ(lMax, c.max) << c.positive << " " << c.start;
+  }
+}
