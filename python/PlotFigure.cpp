@@ -370,10 +370,8 @@ py::array_t<unsigned char> PlotFigure::ToArray() {
       return lOutcome;
     }
     lViewer.Draw(lRender);
-    // Rows of the array run downwards, the render's upwards.
-    for (int r = 0; r < _Height; ++r)
-      for (int c = 0; c < _Width; ++c)
-        lRender.GetPixel(c, _Height - 1 - r, lData + (static_cast<size_t>(r) * _Width + c) * 4);
+    // Rows of the array run downwards, as the picture's do.
+    lRender.GetPixels(lData);
     return lOutcome;
   });
   return lPixels;

@@ -282,26 +282,34 @@ HRESULT CairoRender::Finish() {
   return _FinishResult;
 }
 
-bool CairoRender::GetPixel(int iX, int iY, unsigned char oRGBA[4]) const {
-  if (!oRGBA || !IsValid() || _Kind != PNG || iX < 0 || iY < 0 || iX >= GetWidth() || iY >= GetHeight())
-    return false;
+const unsigned char* CairoRender::PixelsToRead(int& oStride) const {
+  if (!IsValid() || _Kind != PNG) return nullptr;
   // A window's surface need not be an image in memory, nor of the render's size.
   if (_Borrowed && (cairo_surface_get_type(_Surface) != CAIRO_SURFACE_TYPE_IMAGE ||
                     cairo_image_surface_get_width(_Surface) < GetWidth() ||
                     cairo_image_surface_get_height(_Surface) < GetHeight()))
-    return false;
+    return nullptr;
   cairo_surface_flush(_Surface);
-  const unsigned char* lData = cairo_image_surface_get_data(_Surface);
+  oStride = cairo_image_surface_get_stride(_Surface);
+  return cairo_image_surface_get_data(_Surface);
+}
+
+bool CairoRender::GetPixel(int iX, int iY, unsigned char oRGBA[4]) const {
+  if (!oRGBA || iX < 0 || iY < 0 || iX >= GetWidth() || iY >= GetHeight()) return false;
+  int lStride = 0;
+  const unsigned char* lData = PixelsToRead(lStride);
   if (!lData) return false;
-  const int lStride = cairo_image_surface_get_stride(_Surface);
   const int lRow = GetHeight() - 1 - iY;
-  const unsigned int lPixel = *reinterpret_cast<const unsigned int*>(lData + size_t(lRow) * lStride + size_t(iX) * 4);
-  const unsigned int lAlpha = lPixel >> 24;
-  oRGBA[3] = static_cast<unsigned char>(lAlpha);
-  for (int c = 0; c < 3; ++c) {
-    const unsigned int lValue = (lPixel >> (16 - 8 * c)) & 0xFF;
-    oRGBA[c] = static_cast<unsigned char>(lAlpha == 0 ? 0 : (lValue * 255 + lAlpha / 2) / lAlpha);
-  }
+  PngWriter::ConvertRow(lData + size_t(lRow) * lStride + size_t(iX) * 4, 1, oRGBA);
+  return true;
+}
+
+bool CairoRender::GetPixels(unsigned char* oRGBA) const {
+  int lStride = 0;
+  const unsigned char* lData = oRGBA ? PixelsToRead(lStride) : nullptr;
+  if (!lData) return false;
+  const size_t lRowBytes = 4 * static_cast<size_t>(GetWidth());
+  for (int r = 0; r < GetHeight(); ++r) PngWriter::ConvertRow(lData + size_t(r) * lStride, GetWidth(), oRGBA + r * lRowBytes);
   return true;
 }
 

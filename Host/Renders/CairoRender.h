@@ -66,6 +66,8 @@ class CairoRender : private OwnedSupport, public CATRender {
   // Straight-alpha RGBA of the pixel (iX, iY), pixel coordinates as drawn (origin bottom-left,
   // y up); false for vector outputs and outside the surface.
   bool GetPixel(int iX, int iY, unsigned char oRGBA[4]) const;
+  // The same for every pixel, top row first, 4 * width bytes a row; false where GetPixel would be.
+  bool GetPixels(unsigned char* oRGBA) const;
 
   void ImmediateDraw3DMarker(const float* iPoints, int iNbPoints, CATSymbolType iSymbol) override;
   void ImmediateDraw3DPolyline(const float* iPoints, int iNbPoints, TessFlag iTess) override;
@@ -88,6 +90,10 @@ class CairoRender : private OwnedSupport, public CATRender {
                                float iAngleDegrees, const CATFont* iFont) override;
 
  private:
+  // The surface's pixels for reading (stride in oStride), once drawing is flushed; null for vector
+  // outputs and for a window's surface that is not an image of at least the render's size.
+  const unsigned char* PixelsToRead(int& oStride) const;
+
   // Cairo device coordinates (y down) of point iIndex of iPoints, iDim (2 or 3) floats a point;
   // false when a coordinate is not finite.
   bool ToDevice(const float* iPoints, int iDim, long long iIndex, double& oX, double& oY) const;

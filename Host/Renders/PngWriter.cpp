@@ -31,24 +31,6 @@ uint32_t ConvertOpaqueRow(const unsigned char* iRow, int iWidth, unsigned char* 
   return lAll;
 }
 
-// One row to RGBA bytes with straight alpha.
-void ConvertRow(const unsigned char* iRow, int iWidth, unsigned char* oRow) {
-  for (int x = 0; x < iWidth; ++x) {
-    uint32_t p;
-    std::memcpy(&p, iRow + 4 * static_cast<size_t>(x), 4);
-    const unsigned a = p >> 24, r = (p >> 16) & 0xff, g = (p >> 8) & 0xff, b = p & 0xff;
-    unsigned char* o = oRow + 4 * static_cast<size_t>(x);
-    if (a == 0) {
-      o[0] = o[1] = o[2] = o[3] = 0;
-    } else {
-      o[0] = static_cast<unsigned char>((r * 255 + a / 2) / a);
-      o[1] = static_cast<unsigned char>((g * 255 + a / 2) / a);
-      o[2] = static_cast<unsigned char>((b * 255 + a / 2) / a);
-      o[3] = static_cast<unsigned char>(a);
-    }
-  }
-}
-
 // Appends a chunk: length, type, data and the CRC of type and data.
 void AppendChunk(std::vector<unsigned char>& ioPng, const char* iType, const unsigned char* iData, size_t iSize) {
   const unsigned char lLength[4] = {static_cast<unsigned char>(iSize >> 24), static_cast<unsigned char>(iSize >> 16),
@@ -92,7 +74,7 @@ bool EncodePng(const unsigned char* iData, int iWidth, int iHeight, int iStride,
     for (int y = 0; y < iHeight; ++y) {
       unsigned char* lRow = lRaw.get() + static_cast<size_t>(y) * lRowBytes;
       lRow[0] = 0;
-      ConvertRow(lSource(y), iWidth, lRow + 1);
+      PngWriter::ConvertRow(lSource(y), iWidth, lRow + 1);
     }
   }
   libdeflate_compressor* lCompressor = libdeflate_alloc_compressor(iLevel);
@@ -124,6 +106,29 @@ bool EncodePng(const unsigned char* iData, int iWidth, int iHeight, int iStride,
 }
 
 }  // namespace
+
+void PngWriter::ConvertRow(const unsigned char* iRow, int iWidth, unsigned char* oRow) {
+  for (int x = 0; x < iWidth; ++x) {
+    uint32_t p;
+    std::memcpy(&p, iRow + 4 * static_cast<size_t>(x), 4);
+    const unsigned a = p >> 24, r = (p >> 16) & 0xff, g = (p >> 8) & 0xff, b = p & 0xff;
+    unsigned char* o = oRow + 4 * static_cast<size_t>(x);
+    if (a == 255) {
+      // Opaque, the common case: the division below would give the channels back unchanged.
+      o[0] = static_cast<unsigned char>(r);
+      o[1] = static_cast<unsigned char>(g);
+      o[2] = static_cast<unsigned char>(b);
+      o[3] = 255;
+    } else if (a == 0) {
+      o[0] = o[1] = o[2] = o[3] = 0;
+    } else {
+      o[0] = static_cast<unsigned char>((r * 255 + a / 2) / a);
+      o[1] = static_cast<unsigned char>((g * 255 + a / 2) / a);
+      o[2] = static_cast<unsigned char>((b * 255 + a / 2) / a);
+      o[3] = static_cast<unsigned char>(a);
+    }
+  }
+}
 
 bool PngWriter::Write(const std::string& iPath, const unsigned char* iData, int iWidth, int iHeight, int iStride,
                       int iLevel, std::string* oError) {

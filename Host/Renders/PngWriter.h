@@ -19,6 +19,9 @@ class PngWriter {
   // when the arguments describe no image).
   static bool Write(const std::string& iPath, const unsigned char* iData, int iWidth, int iHeight, int iStride,
                     int iLevel = kDefaultLevel, std::string* oError = nullptr);
+
+  // One row of iWidth such pixels to RGBA bytes with straight alpha, as the file holds them.
+  static void ConvertRow(const unsigned char* iRow, int iWidth, unsigned char* oRow);
 };
 
 #endif
