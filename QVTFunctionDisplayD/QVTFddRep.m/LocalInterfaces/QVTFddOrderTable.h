@@ -46,7 +46,7 @@ class QVTFddOrderTable {
   // the pixel (iX, iZ); ties go to the smaller order, then Z index, then X index. 0 when the band
   // holds no sample; a side without a sample takes the other's point.
   // With hints (sized for GetRowCount rows) the searches start where they ended for the last
-  // pixel; the answers are the same.
+  // pixel and compare orders without dividing where that is safe; the answers are the same.
   int FindPoints(double iOrder, double iLow, double iHigh, double iX, double iZ, QVTFddOrderPoint& oInner,
                  QVTFddOrderPoint& oOuter, const QVTFddOrderHints* ioHints = nullptr) const;
   int GetRowCount() const { return _RowCount; }
@@ -69,6 +69,7 @@ class QVTFddOrderTable {
   // Sample index of position iSlot of row iRow's samples in order (ascending order, then index).
   unsigned int Sample(int iRow, unsigned int iSlot) const { return _Slots[iRow] ? _Slots[iRow][iSlot] : iSlot; }
   double SlotX(int iRow, unsigned int iSlot) const { return RowX(iRow, Sample(iRow, iSlot)); }
+  double SlotXScaled(int iRow, unsigned int iSlot) const { return RowXScaled(iRow, Sample(iRow, iSlot)); }
   double SlotOrder(int iRow, unsigned int iSlot) const {
     return RowXScaled(iRow, Sample(iRow, iSlot)) / _ZScaled[iRow];
   }
@@ -77,20 +78,20 @@ class QVTFddOrderTable {
               unsigned int& oLast) const;
   // Offers the nearest samples of row iRow in the band to the running choice of each side.
   void VisitRow(int iRow, double iLow, double iHigh, double iX, double iZ, double iR, unsigned int* ioHints,
-                long long iSharedNear, int* ioRow, unsigned int* ioIndex, double* ioDist2, double* ioOrder) const;
+                long long iSharedNear, int* ioRow, unsigned int* ioIndex, double* ioDist2) const;
   // Offers the samples nearest iX among positions iFirst .. iLast of a row whose X ascends in order.
   // iSharedNear, when not negative, is the first position of the shared order whose X is at least
   // iX, and the row reads the shared X in that order.
   void OfferNearest(int iRow, unsigned int iFirst, unsigned int iLast, double iX, double iZ, int iSide,
-                    unsigned int* ioHint, long long iSharedNear, int* ioRow, unsigned int* ioIndex, double* ioDist2,
-                    double* ioOrder) const;
+                    unsigned int* ioHint, long long iSharedNear, int* ioRow, unsigned int* ioIndex,
+                    double* ioDist2) const;
   // Whether row iRow reads the shared X values in the shared order, which X ascends.
   bool OnSharedOrder(int iRow) const {
     return _SharedEqualFirst && !_X[iRow] && _Slots[iRow] == _SharedOrder.GetSlots() &&
            _Length[iRow] == _SharedOrder.GetCount();
   }
   void Offer(int iRow, unsigned int iIndex, double iX, double iZ, int iSide, int* ioRow, unsigned int* ioIndex,
-             double* ioDist2, double* ioOrder) const;
+             double* ioDist2) const;
   // The point of row iRow at order iOrder, interpolated between the band's samples around it.
   void PointAt(int iRow, double iOrder, double iLow, double iHigh, double iX, double iZ, unsigned int* ioHints,
                QVTFddOrderPoint& oPoint) const;

@@ -9,6 +9,7 @@
 #include "CATSamIDoubleVector.h"
 #include "QVTFddOrderHints.h"
 #include "QVTFddOrderPoint.h"
+#include "QVTFddOrderTableBound.h"
 #include "QVTFddRowValue.h"
 #include "QVTIFddScaling.h"
 
@@ -283,26 +284,29 @@ int QVTFddOrderTable::MayHold(int iLevel, int iStart, double iLow, double iHigh,
 int QVTFddOrderTable::RowBand(int iRow, double iLow, double iHigh, unsigned int* ioHints, unsigned int& oFirst,
                               unsigned int& oLast) const {
   const unsigned int n = _Length[iRow];
+  const QVTFddOrderTableBound lLow(iLow, _ZScaled[iRow], ioHints != nullptr),
+      lHigh(iHigh, _ZScaled[iRow], ioHints != nullptr);
   oFirst = sFirstTrueNear(0, n - 1, sHint(ioHints, QVTFddOrderHints::eBandFirst),
-                          [&](unsigned int j) { return SlotOrder(iRow, j) >= iLow; });
+                          [&](unsigned int j) { return lLow.AtLeast(SlotXScaled(iRow, j)); });
   const unsigned int lEnd = sFirstTrueNear(oFirst, n - 1, sHint(ioHints, QVTFddOrderHints::eBandEnd),
-                                           [&](unsigned int j) { return SlotOrder(iRow, j) > iHigh; });
+                                           [&](unsigned int j) { return lHigh.Above(SlotXScaled(iRow, j)); });
   if (lEnd == oFirst) return 0;
   oLast = lEnd - 1;
   return 1;
 }
 
 void QVTFddOrderTable::Offer(int iRow, unsigned int iIndex, double iX, double iZ, int iSide, int* ioRow,
-                             unsigned int* ioIndex, double* ioDist2, double* ioOrder) const {
+                             unsigned int* ioIndex, double* ioDist2) const {
   const double t = RowX(iRow, iIndex), v = _Z[iRow];
   const double d = (t - iX) * (t - iX) + (v - iZ) * (v - iZ);
   const int s = iSide;
   if (std::isnan(d) || (ioRow[s] >= 0 && d > ioDist2[s])) return;
-  // The order only breaks ties and is kept for later ones.
-  const double o = RowXScaled(iRow, iIndex) / _ZScaled[iRow];
-  if (ioRow[s] >= 0) {
-    if (d == ioDist2[s] && o > ioOrder[s]) return;
-    if (d == ioDist2[s] && o == ioOrder[s]) {
+  if (ioRow[s] >= 0 && d == ioDist2[s]) {
+    // The orders only break ties, so they are formed for ties alone.
+    const double o = RowXScaled(iRow, iIndex) / _ZScaled[iRow];
+    const double lBest = RowXScaled(ioRow[s], ioIndex[s]) / _ZScaled[ioRow[s]];
+    if (o > lBest) return;
+    if (o == lBest) {
       const int lZ = _ZIndex[iRow], lBestZ = _ZIndex[ioRow[s]];
       if (lZ > lBestZ || (lZ == lBestZ && iIndex >= ioIndex[s])) return;
     }
@@ -310,38 +314,36 @@ void QVTFddOrderTable::Offer(int iRow, unsigned int iIndex, double iX, double iZ
   ioRow[s] = iRow;
   ioIndex[s] = iIndex;
   ioDist2[s] = d;
-  ioOrder[s] = o;
 }
 
 void QVTFddOrderTable::OfferNearest(int iRow, unsigned int iFirst, unsigned int iLast, double iX, double iZ,
                                     int iSide, unsigned int* ioHint, long long iSharedNear, int* ioRow,
-                                    unsigned int* ioIndex, double* ioDist2, double* ioOrder) const {
+                                    unsigned int* ioIndex, double* ioDist2) const {
   if (iSharedNear >= 0) {
     // X ascends along the whole shared order: the answers over the row are those over the shared
     // order, held within iFirst .. iLast.
     const long long lNear = std::min<long long>(std::max<long long>(iSharedNear, iFirst), iLast + 1LL);
     const unsigned int j = static_cast<unsigned int>(lNear);
-    if (j <= iLast) Offer(iRow, Sample(iRow, j), iX, iZ, iSide, ioRow, ioIndex, ioDist2, ioOrder);
+    if (j <= iLast) Offer(iRow, Sample(iRow, j), iX, iZ, iSide, ioRow, ioIndex, ioDist2);
     if (j > iFirst)
-      Offer(iRow, Sample(iRow, std::max(_SharedEqualFirst[j - 1], iFirst)), iX, iZ, iSide, ioRow, ioIndex, ioDist2,
-            ioOrder);
+      Offer(iRow, Sample(iRow, std::max(_SharedEqualFirst[j - 1], iFirst)), iX, iZ, iSide, ioRow, ioIndex, ioDist2);
     return;
   }
   const unsigned int j = sFirstTrueNear(iFirst, iLast, ioHint, [&](unsigned int k) { return SlotX(iRow, k) >= iX; });
-  if (j <= iLast) Offer(iRow, Sample(iRow, j), iX, iZ, iSide, ioRow, ioIndex, ioDist2, ioOrder);
+  if (j <= iLast) Offer(iRow, Sample(iRow, j), iX, iZ, iSide, ioRow, ioIndex, ioDist2);
   if (j > iFirst) {
     // The first of equal X values below iX: the smallest X index among equal distances.
     const double t = SlotX(iRow, j - 1);
     unsigned int lBelow = j - 1;
     const unsigned int k = sFirstTrueNear(iFirst, j - 1, ioHint ? &lBelow : nullptr,
                                           [&](unsigned int l) { return SlotX(iRow, l) >= t; });
-    Offer(iRow, Sample(iRow, k), iX, iZ, iSide, ioRow, ioIndex, ioDist2, ioOrder);
+    Offer(iRow, Sample(iRow, k), iX, iZ, iSide, ioRow, ioIndex, ioDist2);
   }
 }
 
 void QVTFddOrderTable::VisitRow(int iRow, double iLow, double iHigh, double iX, double iZ, double iR,
                                 unsigned int* ioHints, long long iSharedNear, int* ioRow, unsigned int* ioIndex,
-                                double* ioDist2, double* ioOrder) const {
+                                double* ioDist2) const {
   const double v = _Z[iRow];
   unsigned int a = 0, b = 0;
   if (!RowBand(iRow, iLow, iHigh, ioHints, a, b)) return;
@@ -352,8 +354,8 @@ void QVTFddOrderTable::VisitRow(int iRow, double iLow, double iHigh, double iX, 
   if (!_XAscends[iRow]) {
     for (unsigned int j = a; j <= b; ++j) {
       const double lRadius2 = lA(j);
-      if (lRadius2 <= iR) Offer(iRow, Sample(iRow, j), iX, iZ, eInner, ioRow, ioIndex, ioDist2, ioOrder);
-      if (lRadius2 >= iR) Offer(iRow, Sample(iRow, j), iX, iZ, eOuter, ioRow, ioIndex, ioDist2, ioOrder);
+      if (lRadius2 <= iR) Offer(iRow, Sample(iRow, j), iX, iZ, eInner, ioRow, ioIndex, ioDist2);
+      if (lRadius2 >= iR) Offer(iRow, Sample(iRow, j), iX, iZ, eOuter, ioRow, ioIndex, ioDist2);
     }
     return;
   }
@@ -371,20 +373,20 @@ void QVTFddOrderTable::VisitRow(int iRow, double iLow, double iHigh, double iX, 
     lInEnd = sFirstTrueNear(m, b, lHint(QVTFddOrderHints::eInnerEnd), [&](unsigned int j) { return lA(j) > iR; });
   if (lInFirst < lInEnd)
     OfferNearest(iRow, lInFirst, lInEnd - 1, iX, iZ, eInner, lHint(QVTFddOrderHints::eNearInner), lNear, ioRow, ioIndex,
-                 ioDist2, ioOrder);
+                 ioDist2);
   if (m > a) {
     const unsigned int lLeftEnd =
         sFirstTrueNear(a, m - 1, lHint(QVTFddOrderHints::eLeftEnd), [&](unsigned int j) { return lA(j) < iR; });
     if (lLeftEnd > a)
       OfferNearest(iRow, a, lLeftEnd - 1, iX, iZ, eOuter, lHint(QVTFddOrderHints::eNearLeft), lNear, ioRow, ioIndex,
-                   ioDist2, ioOrder);
+                   ioDist2);
   }
   if (m <= b) {
     const unsigned int lRightFirst =
         sFirstTrueNear(m, b, lHint(QVTFddOrderHints::eRightFirst), [&](unsigned int j) { return lA(j) >= iR; });
     if (lRightFirst <= b)
       OfferNearest(iRow, lRightFirst, b, iX, iZ, eOuter, lHint(QVTFddOrderHints::eNearRight), lNear, ioRow,
-                   ioIndex, ioDist2, ioOrder);
+                   ioIndex, ioDist2);
   }
 }
 
@@ -405,8 +407,10 @@ void QVTFddOrderTable::PointAt(int iRow, double iOrder, double iLow, double iHig
     lBand = RowBand(iRow, iLow, iHigh, ioHints, a, b);
   }
   if (lBand) {
+    const int lFast = ioHints != nullptr;
+    const QVTFddOrderTableBound lAt(iOrder, _ZScaled[iRow], lFast);
     const unsigned int lUp = sFirstTrueNear(a, b, sHint(ioHints, QVTFddOrderHints::eAtOrder),
-                                            [&](unsigned int j) { return SlotOrder(iRow, j) >= iOrder; });
+                                            [&](unsigned int j) { return lAt.AtLeast(SlotXScaled(iRow, j)); });
     unsigned int lPast = lUp;  // the first order above iOrder
     if (lUp <= b) {
       lAbove = Sample(iRow, lUp);
@@ -415,15 +419,16 @@ void QVTFddOrderTable::PointAt(int iRow, double iOrder, double iLow, double iHig
       unsigned int lHint = lUp;
       if (!(lOrderAbove > iOrder))
         lPast = sFirstTrueNear(lUp, b, ioHints ? &lHint : nullptr,
-                               [&](unsigned int j) { return SlotOrder(iRow, j) > iOrder; });
+                               [&](unsigned int j) { return lAt.Above(SlotXScaled(iRow, j)); });
     }
     if (lPast > a) {
       lOrderBelow = SlotOrder(iRow, lPast - 1);
       unsigned int lFirst = lPast - 1;
-      if (lFirst > a && SlotOrder(iRow, lFirst - 1) >= lOrderBelow) {
+      const QVTFddOrderTableBound lBelowBound(lOrderBelow, _ZScaled[iRow], lFast);
+      if (lFirst > a && lBelowBound.AtLeast(SlotXScaled(iRow, lFirst - 1))) {
         unsigned int lHint = lFirst - 1;
         lFirst = sFirstTrueNear(a, lFirst - 1, ioHints ? &lHint : nullptr,
-                                [&](unsigned int j) { return SlotOrder(iRow, j) >= lOrderBelow; });
+                                [&](unsigned int j) { return lBelowBound.AtLeast(SlotXScaled(iRow, j)); });
       }
       lBelow = Sample(iRow, lFirst);
     }
@@ -462,7 +467,7 @@ int QVTFddOrderTable::FindPoints(double iOrder, double iLow, double iHigh, doubl
   }
   int lRow[2] = {-1, -1};
   unsigned int lIndex[2] = {0, 0};
-  double lDist2[2] = {0.0, 0.0}, lOrder[2] = {0.0, 0.0};
+  double lDist2[2] = {0.0, 0.0};
 
   // Rows outwards from the pixel's Z, nearest first: a row at Z distance dz holds no sample nearer
   // than dz, so a side is settled once dz passes its best; blocks of rows without a sample in the
@@ -506,7 +511,7 @@ int QVTFddOrderTable::FindPoints(double iOrder, double iLow, double iHigh, doubl
       r = lDown--;
     else
       break;
-    VisitRow(r, iLow, iHigh, iX, iZ, lR, lHints(r), lSharedNear, lRow, lIndex, lDist2, lOrder);
+    VisitRow(r, iLow, iHigh, iX, iZ, lR, lHints(r), lSharedNear, lRow, lIndex, lDist2);
   }
   if (lRow[eInner] < 0 && lRow[eOuter] < 0) return 0;
   if (lRow[eInner] < 0) lRow[eInner] = lRow[eOuter];
