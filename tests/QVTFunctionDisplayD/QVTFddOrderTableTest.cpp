@@ -117,6 +117,8 @@ TEST(QVTFddOrderTable, SearchesFromTheLastPixelsAnswersFindWhatPlainOnesFind) {
     for (int p = 0; p < 60; ++p) lXs.push_back(-15.0 + 0.9 * p);
     for (int r = 0; r < 45; ++r) lZs.push_back(-7.0 + 0.9 * r);
     for (double v : {1e300, kMax}) lXs.push_back(v), lZs.push_back(v);
+    // Pixels on whole numbers meet samples at the pixel's own radius and order.
+    for (double v : {-10.0, -3.0, 0.0, 4.0, 15.0, 29.0}) lXs.push_back(v), lZs.push_back(v);
     auto lSame = [](const QVTFddOrderPoint& a, const QVTFddOrderPoint& b) {
       auto lEq = [](double u, double v) { return u == v || (std::isnan(u) && std::isnan(v)); };
       return a == b && lEq(a._X, b._X) && lEq(a._Dist2, b._Dist2);

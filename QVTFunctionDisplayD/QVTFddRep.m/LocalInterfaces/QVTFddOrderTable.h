@@ -104,6 +104,8 @@ class QVTFddOrderTable {
   QVTFddSampleOrder _SharedOrder;
   // Per position of the shared order, the first position of equal X; only when X ascends in it.
   std::unique_ptr<unsigned int[]> _SharedEqualFirst;
+  // With it, the first position of the shared order whose X is not below 0.
+  unsigned int _SharedPositive;
   // Rows, sorted by (Z, Z index) by Finish.
   int _RowCount, _RowCapacity;
   std::unique_ptr<double[]> _Z;

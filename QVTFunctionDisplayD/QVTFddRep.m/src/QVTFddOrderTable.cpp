@@ -100,6 +100,7 @@ void sReadAll(const CATSamIDoubleVector* iVector, double* oValues, unsigned int 
 QVTFddOrderTable::QVTFddOrderTable(QVTIFddScaling* iXScaling)
     : _XScaling(iXScaling),
       _SharedLength(0),
+      _SharedPositive(0),
       _RowCount(0),
       _RowCapacity(0),
       _Count(0) {}
@@ -111,6 +112,7 @@ void QVTFddOrderTable::Clear() {
   _SharedXScaled.reset();
   _SharedOrder = QVTFddSampleOrder();
   _SharedEqualFirst.reset();
+  _SharedPositive = 0;
   _SharedLength = 0;
   _Z.reset();
   _ZScaled.reset();
@@ -163,6 +165,7 @@ int QVTFddOrderTable::SetSharedX(const CATSamIDoubleVector* iX, unsigned int iLe
     auto lX = [&](unsigned int k) { return _SharedX[lSlots ? lSlots[k] : k]; };
     _SharedEqualFirst[0] = 0;
     for (unsigned int k = 1; k < lCount; ++k) _SharedEqualFirst[k] = lX(k - 1) >= lX(k) ? _SharedEqualFirst[k - 1] : k;
+    _SharedPositive = sFirstTrueIn(0, lCount, [&](unsigned int k) { return lX(k) >= 0.0; });
   }
   return 1;
 }
@@ -369,9 +372,13 @@ void QVTFddOrderTable::VisitRow(int iRow, const Row& iRead, double iLow, double 
   // X ascends: the squared radius falls while X < 0 and rises from there, so the samples inside
   // the pixel's radius are one run and those outside it lie at the ends.
   auto lHint = [ioHints](int iSearch) { return sHint(ioHints, iSearch); };
-  const long long lNear = OnSharedOrder(iRow) ? iSharedNear : -1;
-  const unsigned int m =
-      sFirstTrueNear(a, b, lHint(QVTFddOrderHints::eXPositive), [&](unsigned int j) { return iRead.SlotX(j) >= 0.0; });
+  const bool lOnShared = OnSharedOrder(iRow);
+  const long long lNear = lOnShared ? iSharedNear : -1;
+  // On the shared order, whose X ascends throughout, the first X not below 0 is known once for all
+  // rows; with hints it is taken from there.
+  const unsigned int m = ioHints && lOnShared ? std::min(std::max(_SharedPositive, a), b + 1)
+                                              : sFirstTrueNear(a, b, lHint(QVTFddOrderHints::eXPositive),
+                                                               [&](unsigned int j) { return iRead.SlotX(j) >= 0.0; });
   unsigned int lInFirst = m, lInEnd = m;  // inner run lInFirst .. lInEnd - 1
   if (m > a)
     lInFirst =
@@ -381,16 +388,24 @@ void QVTFddOrderTable::VisitRow(int iRow, const Row& iRead, double iLow, double 
   if (lInFirst < lInEnd)
     OfferNearest(iRow, iRead, lInFirst, lInEnd - 1, iX, iZ, eInner, lHint(QVTFddOrderHints::eNearInner), lNear, ioRow,
                  ioIndex, ioDist2);
+  // The outer runs begin where the inner one ends but for samples exactly at the pixel's radius,
+  // which belong to both: with hints they are looked for only when the inner run ends on one.
   if (m > a) {
+    const bool lAtRadius = lInFirst < m && !(lA(lInFirst) < iR);
     const unsigned int lLeftEnd =
-        sFirstTrueNear(a, m - 1, lHint(QVTFddOrderHints::eLeftEnd), [&](unsigned int j) { return lA(j) < iR; });
+        ioHints && !lAtRadius
+            ? lInFirst
+            : sFirstTrueNear(a, m - 1, lHint(QVTFddOrderHints::eLeftEnd), [&](unsigned int j) { return lA(j) < iR; });
     if (lLeftEnd > a)
       OfferNearest(iRow, iRead, a, lLeftEnd - 1, iX, iZ, eOuter, lHint(QVTFddOrderHints::eNearLeft), lNear, ioRow,
                    ioIndex, ioDist2);
   }
   if (m <= b) {
+    const bool lAtRadius = lInEnd > m && !(lA(lInEnd - 1) < iR);
     const unsigned int lRightFirst =
-        sFirstTrueNear(m, b, lHint(QVTFddOrderHints::eRightFirst), [&](unsigned int j) { return lA(j) >= iR; });
+        ioHints && !lAtRadius
+            ? lInEnd
+            : sFirstTrueNear(m, b, lHint(QVTFddOrderHints::eRightFirst), [&](unsigned int j) { return lA(j) >= iR; });
     if (lRightFirst <= b)
       OfferNearest(iRow, iRead, lRightFirst, b, iX, iZ, eOuter, lHint(QVTFddOrderHints::eNearRight), lNear, ioRow,
                    ioIndex, ioDist2);
