@@ -15,12 +15,11 @@ class QVTFddOrderTableBound {
   // Bound for order iOrder in a row at converted Z iZScaled; with iFast 0 every answer is divided.
   QVTFddOrderTableBound(double iOrder, double iZScaled, int iFast = 1)
       : _Order(iOrder), _ZScaled(iZScaled), _Low(kNaN), _High(kNaN) {
-    // Within 2^-900 .. 2^900 the product and its widening stay normal and finite, so widening it
-    // by 2^-48 outweighs the two roundings (2^-53 each) with room to spare.
-    constexpr double kSmall = 0x1p-900, kLarge = 0x1p900;
+    // With Z within 2^-60 .. 2^60 and the product within 2^-900 .. 2^900, the order, the product and
+    // its widening are normal and finite, so widening the product by 2^-48 outweighs the two
+    // roundings (2^-53 each) with room to spare.
     const double lProduct = iOrder * iZScaled, lSize = std::fabs(lProduct);
-    if (iFast && iZScaled >= kSmall && iZScaled <= kLarge && std::fabs(iOrder) >= kSmall &&
-        std::fabs(iOrder) <= kLarge && lSize >= kSmall && lSize <= kLarge) {
+    if (iFast && iZScaled >= 0x1p-60 && iZScaled <= 0x1p60 && lSize >= 0x1p-900 && lSize <= 0x1p900) {
       _Low = lProduct - lSize * 0x1p-48;
       _High = lProduct + lSize * 0x1p-48;
     }

@@ -447,11 +447,13 @@ void QVTFddOrderTable::PointAt(int iRow, const Row& iRead, double iOrder, double
     if (lPast > a) {
       lOrderBelow = iRead.SlotXScaled(lPast - 1) / _ZScaled[iRow];
       unsigned int lFirst = lPast - 1;
-      const QVTFddOrderTableBound lBelowBound(lOrderBelow, _ZScaled[iRow], lFast);
-      if (lFirst > a && lBelowBound.AtLeast(iRead.SlotXScaled(lFirst - 1))) {
-        unsigned int lHint = lFirst - 1;
-        lFirst = sFirstTrueNear(a, lFirst - 1, ioHints ? &lHint : nullptr,
-                                [&](unsigned int j) { return lBelowBound.AtLeast(iRead.SlotXScaled(j)); });
+      if (lFirst > a) {
+        const QVTFddOrderTableBound lBelowBound(lOrderBelow, _ZScaled[iRow], lFast);
+        if (lBelowBound.AtLeast(iRead.SlotXScaled(lFirst - 1))) {
+          unsigned int lHint = lFirst - 1;
+          lFirst = sFirstTrueNear(a, lFirst - 1, ioHints ? &lHint : nullptr,
+                                  [&](unsigned int j) { return lBelowBound.AtLeast(iRead.SlotXScaled(j)); });
+        }
       }
       lBelow = iRead.Sample(lFirst);
     }
