@@ -285,9 +285,12 @@ int QVTFddOrderTable::Finish() {
   return 1;
 }
 
+// RowBand, Offer and OfferNearest are inlined into their callers: a call costs about as much as
+// their work.
 template <class Row>
-int QVTFddOrderTable::RowBand(int iRow, const Row& iRead, double iLow, double iHigh, unsigned int* ioHints,
-                              unsigned int& oFirst, unsigned int& oLast) const {
+__attribute__((always_inline)) inline int QVTFddOrderTable::RowBand(int iRow, const Row& iRead, double iLow,
+                                                                    double iHigh, unsigned int* ioHints,
+                                                                    unsigned int& oFirst, unsigned int& oLast) const {
   const unsigned int n = _Length[iRow];
   const QVTFddOrderTableBound lLow(iLow, _ZScaled[iRow], ioHints != nullptr),
       lHigh(iHigh, _ZScaled[iRow], ioHints != nullptr);
@@ -301,8 +304,9 @@ int QVTFddOrderTable::RowBand(int iRow, const Row& iRead, double iLow, double iH
 }
 
 template <class Row>
-void QVTFddOrderTable::Offer(int iRow, const Row& iRead, unsigned int iIndex, double iX, double iZ, int iSide,
-                             int* ioRow, unsigned int* ioIndex, double* ioDist2) const {
+__attribute__((always_inline)) inline void QVTFddOrderTable::Offer(int iRow, const Row& iRead, unsigned int iIndex,
+                                                                   double iX, double iZ, int iSide, int* ioRow,
+                                                                   unsigned int* ioIndex, double* ioDist2) const {
   const double t = iRead.X(iIndex), v = _Z[iRow];
   const double d = (t - iX) * (t - iX) + (v - iZ) * (v - iZ);
   const int s = iSide;
@@ -324,9 +328,9 @@ void QVTFddOrderTable::Offer(int iRow, const Row& iRead, unsigned int iIndex, do
 }
 
 template <class Row>
-void QVTFddOrderTable::OfferNearest(int iRow, const Row& iRead, unsigned int iFirst, unsigned int iLast, double iX,
-                                    double iZ, int iSide, unsigned int* ioHint, long long iSharedNear, int* ioRow,
-                                    unsigned int* ioIndex, double* ioDist2) const {
+__attribute__((always_inline)) inline void QVTFddOrderTable::OfferNearest(
+    int iRow, const Row& iRead, unsigned int iFirst, unsigned int iLast, double iX, double iZ, int iSide,
+    unsigned int* ioHint, long long iSharedNear, int* ioRow, unsigned int* ioIndex, double* ioDist2) const {
   if (iSharedNear >= 0) {
     // X ascends along the whole shared order: the answers over the row are those over the shared
     // order, held within iFirst .. iLast.
