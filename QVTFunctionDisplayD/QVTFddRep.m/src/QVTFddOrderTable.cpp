@@ -442,9 +442,10 @@ void QVTFddOrderTable::PointAt(int iRow, const Row& iRead, double iOrder, double
     if (lUp <= b) {
       lAbove = iRead.Sample(lUp);
       lOrderAbove = iRead.SlotXScaled(lUp) / _ZScaled[iRow];
-      // Equal orders are rare: a run of them is looked for next to where it starts.
+      // Equal orders are rare: a run of them is looked for next to where it starts. (The bound
+      // answers as lOrderAbove > iOrder does, without waiting for the division.)
       unsigned int lHint = lUp;
-      if (!(lOrderAbove > iOrder))
+      if (!lAt.Above(iRead.SlotXScaled(lUp)))
         lPast = sFirstTrueNear(lUp, b, ioHints ? &lHint : nullptr,
                                [&](unsigned int j) { return lAt.Above(iRead.SlotXScaled(j)); });
     }
