@@ -105,10 +105,11 @@ class QVTFddColormapAlgoOrderBase : public QVTFddColormapAlgo {
   QVTFddColormapAlgoOrderBase& operator=(const QVTFddColormapAlgoOrderBase&) = delete;
 
   // The value at data point (iX, iZ) whose converted coordinates are iXScaled and iZScaled.
-  eValueType CalculateValue(double iX, double iZ, double iXScaled, double iZScaled, double& oValue,
-                            const QVTFddOrderHints* ioHints = nullptr) const;
+  // (It and PointValue are inline: a call per pixel costs as much as their own work.)
+  inline eValueType CalculateValue(double iX, double iZ, double iXScaled, double iZScaled, double& oValue,
+                                   const QVTFddOrderHints* ioHints = nullptr) const;
   // The value of a row at the pixel's order.
-  double PointValue(const QVTFddOrderPoint& iPoint) const;
+  inline double PointValue(const QVTFddOrderPoint& iPoint) const;
   double Value(int iZIndex, unsigned int iXIndex) const {
     return _DirectValues ? _DirectValues[iXIndex * _StrideX + static_cast<unsigned int>(iZIndex) * _StrideZ]
                          : SampleValue(iZIndex, iXIndex);

@@ -126,16 +126,15 @@ int QVTFddColormapAlgoOrderBase::ValueToPixel(double iValue, double iMinLimit, d
   return lIntResult;
 }
 
-double QVTFddColormapAlgoOrderBase::PointValue(const QVTFddOrderPoint& iPoint) const {
+inline double QVTFddColormapAlgoOrderBase::PointValue(const QVTFddOrderPoint& iPoint) const {
   const double lFirst = Value(iPoint._ZIndex, iPoint._First);
   // A point on a sample shows that sample's value, whatever its neighbour holds.
   if (iPoint._Fraction == 0.0) return lFirst;
   return QVTFddInterpolate(lFirst, Value(iPoint._ZIndex, iPoint._Second), iPoint._Fraction);
 }
 
-QVTFddColormapAlgo::eValueType QVTFddColormapAlgoOrderBase::CalculateValue(double iX, double iZ, double iXScaled,
-                                                                           double iZScaled, double& oValue,
-                                                                           const QVTFddOrderHints* ioHints) const {
+inline QVTFddColormapAlgo::eValueType QVTFddColormapAlgoOrderBase::CalculateValue(
+    double iX, double iZ, double iXScaled, double iZScaled, double& oValue, const QVTFddOrderHints* ioHints) const {
   if (!_Orders || _OutOfMemory) return NoValue;
   const double lOrder = iXScaled / iZScaled;
   const double lLow = (1.0 - _OrderTolerance) * lOrder, lHigh = (1.0 + _OrderTolerance) * lOrder;
