@@ -71,7 +71,7 @@ class QVTFddColormapAlgoOrderBase : public QVTFddColormapAlgo {
   virtual int CheckData() = 0;
   // Whether every data object is there.
   virtual int HasData() const = 0;
-  // The data value of sample iXIndex of row iZIndex.
+  // The data value of sample iXIndex of row iZIndex, when the values are not set in memory.
   virtual double SampleValue(int iZIndex, unsigned int iXIndex) const = 0;
   // Whether SampleValue and the order table read memory only, calling nothing of the host (whose
   // objects are not shared between threads), so that a second thread may compute image rows.
@@ -80,6 +80,10 @@ class QVTFddColormapAlgoOrderBase : public QVTFddColormapAlgo {
   virtual const char* SourceName() const = 0;
 
   double ConvertZ(double iZ) const;
+  // Values in memory, sample i of row k at iValues[i * iStrideX + k * iStrideZ]: read without a
+  // call per value, instead of SampleValue.
+  void SetDirectValues(const double* iValues, unsigned long long iStrideX, unsigned long long iStrideZ);
+  int HasDirectValues() const { return _DirectValues != nullptr; }
 
   RefPtr<QVTIFddContinuousAxis> _Axis;
   RefPtr<CATSamIDoubleVector> _ZVector;
@@ -101,10 +105,15 @@ class QVTFddColormapAlgoOrderBase : public QVTFddColormapAlgo {
   QVTFddColormapAlgoOrderBase& operator=(const QVTFddColormapAlgoOrderBase&) = delete;
 
   // The value at data point (iX, iZ) whose converted coordinates are iXScaled and iZScaled.
-  eValueType CalculateValue(double iX, double iZ, double iXScaled, double iZScaled, double& oValue,
-                            const QVTFddOrderHints* ioHints = nullptr) const;
+  // (It and PointValue are inline: a call per pixel costs as much as their own work.)
+  inline eValueType CalculateValue(double iX, double iZ, double iXScaled, double iZScaled, double& oValue,
+                                   const QVTFddOrderHints* ioHints = nullptr) const;
   // The value of a row at the pixel's order.
-  double PointValue(const QVTFddOrderPoint& iPoint) const;
+  inline double PointValue(const QVTFddOrderPoint& iPoint) const;
+  double Value(int iZIndex, unsigned int iXIndex) const {
+    return _DirectValues ? _DirectValues[iXIndex * _StrideX + static_cast<unsigned int>(iZIndex) * _StrideZ]
+                         : SampleValue(iZIndex, iXIndex);
+  }
   // The value of X pixel iXPixel and Z pixel iZPixel.
   eValueType CalculateOrderValue(int iXPixel, int iZPixel, double& oValue) const;
   // Data coordinate of pixel iPixel of iLength: the low edge of its share of the range.
@@ -113,6 +122,9 @@ class QVTFddColormapAlgoOrderBase : public QVTFddColormapAlgo {
   int ValueToPixel(double iValue, double iMinLimit, double iMaxLimit, int iLength) const;
   // Writes the colour of one pixel.
   void Colour(eValueType iType, double iValue, unsigned char* oPixel) const;
+
+  const double* _DirectValues;
+  unsigned long long _StrideX, _StrideZ;
 };
 
 #endif

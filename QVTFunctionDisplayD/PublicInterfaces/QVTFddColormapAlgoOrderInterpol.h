@@ -25,7 +25,7 @@ class QVTFddColormapAlgoOrderInterpol : public QVTFddColormapAlgoOrderBase {
   int HasData() const override;
   double SampleValue(int iZIndex, unsigned int iXIndex) const override;
   // Rows share the X values, read once: with the matrix's values in memory, nothing else is read.
-  int ReadsMemoryOnly() const override { return _DirectValues != nullptr; }
+  int ReadsMemoryOnly() const override { return HasDirectValues(); }
   const char* SourceName() const override;
 
  private:
@@ -37,9 +37,6 @@ class QVTFddColormapAlgoOrderInterpol : public QVTFddColormapAlgoOrderBase {
 
   RefPtr<CATSamIDoubleVector> _XVector;
   RefPtr<CATSamIDoubleMatrix> _Values;
-  // The matrix's values in memory, when it offers them: read without a call per value.
-  const double* _DirectValues;
-  unsigned long long _StrideX, _StrideZ;
 };
 
 #endif

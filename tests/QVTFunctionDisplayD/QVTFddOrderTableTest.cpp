@@ -11,6 +11,7 @@
 #include "QVTFddOrderHints.h"
 #include "QVTFddOrderPoint.h"
 #include "QVTFddOrderTable.h"
+#include "QVTFddOrderTableBound.h"
 
 using namespace ordertest;
 
@@ -116,12 +117,14 @@ TEST(QVTFddOrderTable, SearchesFromTheLastPixelsAnswersFindWhatPlainOnesFind) {
     for (int p = 0; p < 60; ++p) lXs.push_back(-15.0 + 0.9 * p);
     for (int r = 0; r < 45; ++r) lZs.push_back(-7.0 + 0.9 * r);
     for (double v : {1e300, kMax}) lXs.push_back(v), lZs.push_back(v);
+    // Pixels on whole numbers meet samples at the pixel's own radius and order.
+    for (double v : {-10.0, -3.0, 0.0, 4.0, 15.0, 29.0}) lXs.push_back(v), lZs.push_back(v);
     auto lSame = [](const QVTFddOrderPoint& a, const QVTFddOrderPoint& b) {
       auto lEq = [](double u, double v) { return u == v || (std::isnan(u) && std::isnan(v)); };
       return a == b && lEq(a._X, b._X) && lEq(a._Dist2, b._Dist2);
     };
     int lFound = 0;
-    for (double lTolerance : {0.02, 0.3})
+    for (double lTolerance : {0.0, 0.02, 0.3})
       for (double z : lZs)
         for (double x : lXs) {
           const double o = x / z, lLow = (1.0 - lTolerance) * o, lHigh = (1.0 + lTolerance) * o;
@@ -134,4 +137,43 @@ TEST(QVTFddOrderTable, SearchesFromTheLastPixelsAnswersFindWhatPlainOnesFind) {
     EXPECT_GT(lFound, 2000);
     lScaling->Release();
   }
+}
+
+// A row's bound answers as the division does, for converted X at and a few steps around the
+// order's product with the row's Z, far from it, and out to the ends of the doubles.
+TEST(QVTFddOrderTable, OrderBoundsAnswerAsTheDivisionDoes) {
+  const double kMax = std::numeric_limits<double>::max(), kInf = std::numeric_limits<double>::infinity();
+  const double kTiny = std::numeric_limits<double>::denorm_min();
+  std::mt19937 lRandom(5);
+  std::uniform_real_distribution<double> lMantissa(1.0, 2.0);
+  std::uniform_int_distribution<int> lExponent(-1074, 1023);
+  std::vector<double> lSpecial = {0.0, -0.0, kTiny, -kTiny, 1e-310, 0x1p-900, 0x1p900, kMax, -kMax, kInf, -kInf, kNaN};
+  auto lRandomDouble = [&](int iExponentLimit) {
+    const double lMagnitude = std::ldexp(lMantissa(lRandom), lExponent(lRandom) % iExponentLimit);
+    return lRandom() % 2 ? lMagnitude : -lMagnitude;
+  };
+  long long lChecked = 0;
+  for (int k = 0; k < 20000; ++k) {
+    // Mostly ordinary magnitudes, some anywhere in the doubles, some special.
+    const int lLimit = k % 3 == 0 ? 1024 : 40;
+    double lOrder = lRandomDouble(lLimit), lZ = std::fabs(lRandomDouble(lLimit));
+    if (k % 7 == 0) lZ = lSpecial[k / 7 % lSpecial.size()];
+    if (k % 11 == 0) lOrder = lSpecial[k / 11 % lSpecial.size()];
+    if (k % 13 == 0) lZ = -lZ;
+    const QVTFddOrderTableBound lBound(lOrder, lZ);
+    std::vector<double> lXs = lSpecial;
+    const double lProduct = lOrder * lZ;
+    double lUp = lProduct, lDown = lProduct;
+    for (int s = 0; s < 4; ++s, lUp = std::nextafter(lUp, kInf), lDown = std::nextafter(lDown, -kInf))
+      lXs.insert(lXs.end(), {lUp, lDown});
+    for (double lFactor : {1.0 + 0x1p-47, 1.0 - 0x1p-47, 1.0 + 0x1p-40, 1.0 - 0x1p-40, 2.0, 0.5, -1.0})
+      lXs.push_back(lProduct * lFactor);
+    lXs.push_back(lRandomDouble(1024));
+    for (double x : lXs) {
+      ASSERT_EQ(lBound.AtLeast(x), x / lZ >= lOrder) << x << " / " << lZ << " vs " << lOrder;
+      ASSERT_EQ(lBound.Above(x), x / lZ > lOrder) << x << " / " << lZ << " vs " << lOrder;
+      ++lChecked;
+    }
+  }
+  EXPECT_GT(lChecked, 500000);
 }

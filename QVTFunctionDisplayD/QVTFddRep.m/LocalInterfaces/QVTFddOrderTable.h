@@ -46,7 +46,7 @@ class QVTFddOrderTable {
   // the pixel (iX, iZ); ties go to the smaller order, then Z index, then X index. 0 when the band
   // holds no sample; a side without a sample takes the other's point.
   // With hints (sized for GetRowCount rows) the searches start where they ended for the last
-  // pixel; the answers are the same.
+  // pixel and compare orders without dividing where that is safe; the answers are the same.
   int FindPoints(double iOrder, double iLow, double iHigh, double iX, double iZ, QVTFddOrderPoint& oInner,
                  QVTFddOrderPoint& oOuter, const QVTFddOrderHints* ioHints = nullptr) const;
   int GetRowCount() const { return _RowCount; }
@@ -59,43 +59,42 @@ class QVTFddOrderTable {
   QVTFddOrderTable& operator=(const QVTFddOrderTable&) = delete;
 
   void Clear();
-  double RowX(int iRow, unsigned int iIndex) const { return _X[iRow] ? OwnX(iRow, iIndex) : _SharedX[iIndex]; }
-  double RowXScaled(int iRow, unsigned int iIndex) const {
-    return _X[iRow] ? OwnXScaled(iRow, iIndex) : _SharedXScaled[iIndex];
-  }
-  // X of row iRow's own vector, and converted.
-  double OwnX(int iRow, unsigned int iIndex) const;
-  double OwnXScaled(int iRow, unsigned int iIndex) const;
-  // Sample index of position iSlot of row iRow's samples in order (ascending order, then index).
-  unsigned int Sample(int iRow, unsigned int iSlot) const { return _Slots[iRow] ? _Slots[iRow][iSlot] : iSlot; }
-  double SlotX(int iRow, unsigned int iSlot) const { return RowX(iRow, Sample(iRow, iSlot)); }
-  double SlotOrder(int iRow, unsigned int iSlot) const {
-    return RowXScaled(iRow, Sample(iRow, iSlot)) / _ZScaled[iRow];
-  }
+  // Calls iWork with the reader of row iRow's X values (a QVTFddOrderTableRow).
+  template <class Work>
+  void WithRow(int iRow, const Work& iWork) const;
+  // The functions of one row below read its X values through iRead, row iRow's reader.
   // Positions of the samples of row iRow in the band; 0 when none.
-  int RowBand(int iRow, double iLow, double iHigh, unsigned int* ioHints, unsigned int& oFirst,
+  template <class Row>
+  int RowBand(int iRow, const Row& iRead, double iLow, double iHigh, unsigned int* ioHints, unsigned int& oFirst,
               unsigned int& oLast) const;
   // Offers the nearest samples of row iRow in the band to the running choice of each side.
-  void VisitRow(int iRow, double iLow, double iHigh, double iX, double iZ, double iR, unsigned int* ioHints,
-                long long iSharedNear, int* ioRow, unsigned int* ioIndex, double* ioDist2, double* ioOrder) const;
+  template <class Row>
+  void VisitRow(int iRow, const Row& iRead, double iLow, double iHigh, double iX, double iZ, double iR,
+                unsigned int* ioHints, long long iSharedNear, int* ioRow, unsigned int* ioIndex, double* ioDist2) const;
   // Offers the samples nearest iX among positions iFirst .. iLast of a row whose X ascends in order.
   // iSharedNear, when not negative, is the first position of the shared order whose X is at least
   // iX, and the row reads the shared X in that order.
-  void OfferNearest(int iRow, unsigned int iFirst, unsigned int iLast, double iX, double iZ, int iSide,
-                    unsigned int* ioHint, long long iSharedNear, int* ioRow, unsigned int* ioIndex, double* ioDist2,
-                    double* ioOrder) const;
+  template <class Row>
+  void OfferNearest(int iRow, const Row& iRead, unsigned int iFirst, unsigned int iLast, double iX, double iZ,
+                    int iSide, unsigned int* ioHint, long long iSharedNear, int* ioRow, unsigned int* ioIndex,
+                    double* ioDist2) const;
   // Whether row iRow reads the shared X values in the shared order, which X ascends.
   bool OnSharedOrder(int iRow) const {
     return _SharedEqualFirst && !_X[iRow] && _Slots[iRow] == _SharedOrder.GetSlots() &&
            _Length[iRow] == _SharedOrder.GetCount();
   }
-  void Offer(int iRow, unsigned int iIndex, double iX, double iZ, int iSide, int* ioRow, unsigned int* ioIndex,
-             double* ioDist2, double* ioOrder) const;
+  template <class Row>
+  void Offer(int iRow, const Row& iRead, unsigned int iIndex, double iX, double iZ, int iSide, int* ioRow,
+             unsigned int* ioIndex, double* ioDist2) const;
   // The point of row iRow at order iOrder, interpolated between the band's samples around it.
-  void PointAt(int iRow, double iOrder, double iLow, double iHigh, double iX, double iZ, unsigned int* ioHints,
-               QVTFddOrderPoint& oPoint) const;
+  template <class Row>
+  void PointAt(int iRow, const Row& iRead, double iOrder, double iLow, double iHigh, double iX, double iZ,
+               unsigned int* ioHints, QVTFddOrderPoint& oPoint) const;
   // Whether rows iStart .. iStart + 2^iLevel - 1 may hold a sample in the band on an open side.
-  int MayHold(int iLevel, int iStart, double iLow, double iHigh, double iR, int iInner, int iOuter) const;
+  int MayHold(int iLevel, int iStart, double iLow, double iHigh, double iR, int iInner, int iOuter) const {
+    if (!(_Orders.Max(iLevel, iStart) >= iLow && _Orders.Min(iLevel, iStart) <= iHigh)) return 0;
+    return (iInner && _Radii2.Min(iLevel, iStart) <= iR) || (iOuter && _Radii2.Max(iLevel, iStart) >= iR);
+  }
 
   QVTIFddScaling* _XScaling;
   std::unique_ptr<double[]> _SharedX;
@@ -105,6 +104,8 @@ class QVTFddOrderTable {
   QVTFddSampleOrder _SharedOrder;
   // Per position of the shared order, the first position of equal X; only when X ascends in it.
   std::unique_ptr<unsigned int[]> _SharedEqualFirst;
+  // With it, the first position of the shared order whose X is not below 0.
+  unsigned int _SharedPositive;
   // Rows, sorted by (Z, Z index) by Finish.
   int _RowCount, _RowCapacity;
   std::unique_ptr<double[]> _Z;

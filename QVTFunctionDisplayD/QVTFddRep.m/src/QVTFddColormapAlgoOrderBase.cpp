@@ -47,7 +47,10 @@ QVTFddColormapAlgoOrderBase::QVTFddColormapAlgoOrderBase(double iXMinLimit, doub
       _OrderTolerance(iOrderTolerance),
       _Threads(2),
       _XScaling(RefPtr<QVTIFddScaling>::Hold(iXScaling)),
-      _ZScaling(RefPtr<QVTIFddScaling>::Hold(iZScaling)) {
+      _ZScaling(RefPtr<QVTIFddScaling>::Hold(iZScaling)),
+      _DirectValues(nullptr),
+      _StrideX(0),
+      _StrideZ(0) {
   if (!_Orders) _OutOfMemory = 1;
 }
 
@@ -98,6 +101,13 @@ void QVTFddColormapAlgoOrderBase::BuildOrders() {
 
 double QVTFddColormapAlgoOrderBase::ConvertZ(double iZ) const { return _ZScaling->Convert(iZ); }
 
+void QVTFddColormapAlgoOrderBase::SetDirectValues(const double* iValues, unsigned long long iStrideX,
+                                                  unsigned long long iStrideZ) {
+  _DirectValues = iValues;
+  _StrideX = iStrideX;
+  _StrideZ = iStrideZ;
+}
+
 double QVTFddColormapAlgoOrderBase::PixelPosition(int iPixel, double iMinLimit, double iMaxLimit, int iLength) {
   // In double: the share iPixel / iLength is a fraction, not an integer quotient.
   const double lShare = static_cast<double>(iPixel) / static_cast<double>(iLength);
@@ -116,16 +126,15 @@ int QVTFddColormapAlgoOrderBase::ValueToPixel(double iValue, double iMinLimit, d
   return lIntResult;
 }
 
-double QVTFddColormapAlgoOrderBase::PointValue(const QVTFddOrderPoint& iPoint) const {
-  const double lFirst = SampleValue(iPoint._ZIndex, iPoint._First);
+inline double QVTFddColormapAlgoOrderBase::PointValue(const QVTFddOrderPoint& iPoint) const {
+  const double lFirst = Value(iPoint._ZIndex, iPoint._First);
   // A point on a sample shows that sample's value, whatever its neighbour holds.
   if (iPoint._Fraction == 0.0) return lFirst;
-  return QVTFddInterpolate(lFirst, SampleValue(iPoint._ZIndex, iPoint._Second), iPoint._Fraction);
+  return QVTFddInterpolate(lFirst, Value(iPoint._ZIndex, iPoint._Second), iPoint._Fraction);
 }
 
-QVTFddColormapAlgo::eValueType QVTFddColormapAlgoOrderBase::CalculateValue(double iX, double iZ, double iXScaled,
-                                                                           double iZScaled, double& oValue,
-                                                                           const QVTFddOrderHints* ioHints) const {
+inline QVTFddColormapAlgo::eValueType QVTFddColormapAlgoOrderBase::CalculateValue(
+    double iX, double iZ, double iXScaled, double iZScaled, double& oValue, const QVTFddOrderHints* ioHints) const {
   if (!_Orders || _OutOfMemory) return NoValue;
   const double lOrder = iXScaled / iZScaled;
   const double lLow = (1.0 - _OrderTolerance) * lOrder, lHigh = (1.0 + _OrderTolerance) * lOrder;

@@ -13,13 +13,15 @@ QVTFddColormapAlgoOrderInterpol::QVTFddColormapAlgoOrderInterpol(
     QVTIFddScaling* iZScaling, double iOrderTolerance)
     : QVTFddColormapAlgoOrderBase(iXMinLimit, iXMaxLimit, iXInterpolate, iZMinLimit, iZMaxLimit, iZInterpolate,
                                   iWidth, iHeight, iXScaling, iZScaling, iOrderTolerance),
-      _XVector(RefPtr<CATSamIDoubleVector>::Hold(iXVector)),
-      _DirectValues(nullptr),
-      _StrideX(0),
-      _StrideZ(0) {
+      _XVector(RefPtr<CATSamIDoubleVector>::Hold(iXVector)) {
   HoldZVector(iZVector);
   _Values = RefPtr<CATSamIDoubleMatrix>::Hold(iValues);
-  if (_Values) _DirectValues = _Values->GetDirectValues(_StrideX, _StrideZ);
+  if (_Values) {
+    // The matrix's values in memory, when it offers them: read without a call per value.
+    unsigned long long lStrideX = 0, lStrideZ = 0;
+    const double* lValues = _Values->GetDirectValues(lStrideX, lStrideZ);
+    if (lValues) SetDirectValues(lValues, lStrideX, lStrideZ);
+  }
   HoldAxis(iAxis);
   BuildOrders();
 }
@@ -59,7 +61,6 @@ int QVTFddColormapAlgoOrderInterpol::CheckData() {
 }
 
 double QVTFddColormapAlgoOrderInterpol::SampleValue(int iZIndex, unsigned int iXIndex) const {
-  if (_DirectValues) return _DirectValues[iXIndex * _StrideX + static_cast<unsigned int>(iZIndex) * _StrideZ];
   return _Values->GetValue(iXIndex, static_cast<unsigned int>(iZIndex));
 }
 

@@ -9,6 +9,8 @@
 #include "CATSamIDoubleVector.h"
 #include "QVTFddOrderHints.h"
 #include "QVTFddOrderPoint.h"
+#include "QVTFddOrderTableBound.h"
+#include "QVTFddOrderTableRow.h"
 #include "QVTFddRowValue.h"
 #include "QVTIFddScaling.h"
 
@@ -98,6 +100,7 @@ void sReadAll(const CATSamIDoubleVector* iVector, double* oValues, unsigned int 
 QVTFddOrderTable::QVTFddOrderTable(QVTIFddScaling* iXScaling)
     : _XScaling(iXScaling),
       _SharedLength(0),
+      _SharedPositive(0),
       _RowCount(0),
       _RowCapacity(0),
       _Count(0) {}
@@ -109,6 +112,7 @@ void QVTFddOrderTable::Clear() {
   _SharedXScaled.reset();
   _SharedOrder = QVTFddSampleOrder();
   _SharedEqualFirst.reset();
+  _SharedPositive = 0;
   _SharedLength = 0;
   _Z.reset();
   _ZScaled.reset();
@@ -161,6 +165,7 @@ int QVTFddOrderTable::SetSharedX(const CATSamIDoubleVector* iX, unsigned int iLe
     auto lX = [&](unsigned int k) { return _SharedX[lSlots ? lSlots[k] : k]; };
     _SharedEqualFirst[0] = 0;
     for (unsigned int k = 1; k < lCount; ++k) _SharedEqualFirst[k] = lX(k - 1) >= lX(k) ? _SharedEqualFirst[k - 1] : k;
+    _SharedPositive = sFirstTrueIn(0, lCount, [&](unsigned int k) { return lX(k) >= 0.0; });
   }
   return 1;
 }
@@ -190,10 +195,14 @@ int QVTFddOrderTable::ReserveRows(unsigned int iRows) {
   return 1;
 }
 
-double QVTFddOrderTable::OwnX(int iRow, unsigned int iIndex) const { return _X[iRow]->GetValue(iIndex); }
-
-double QVTFddOrderTable::OwnXScaled(int iRow, unsigned int iIndex) const {
-  return _XScaling->Convert(_X[iRow]->GetValue(iIndex));
+template <class Work>
+void QVTFddOrderTable::WithRow(int iRow, const Work& iWork) const {
+  if (_X[iRow])
+    iWork(QVTFddOrderTableRow<eRowVector>(_Slots[iRow], nullptr, nullptr, _X[iRow].Get(), _XScaling));
+  else if (_Slots[iRow])
+    iWork(QVTFddOrderTableRow<eRowSlots>(_Slots[iRow], _SharedX.get(), _SharedXScaled.get(), nullptr, nullptr));
+  else
+    iWork(QVTFddOrderTableRow<eRowInOrder>(nullptr, _SharedX.get(), _SharedXScaled.get(), nullptr, nullptr));
 }
 
 int QVTFddOrderTable::AddRow(int iZIndex, double iZ, double iZScaled, CATSamIDoubleVector* iX) {
@@ -230,7 +239,9 @@ int QVTFddOrderTable::AddRow(int iZIndex, double iZ, double iZScaled, CATSamIDou
   // A sample's squared radius is x * x + z * z: its range follows from that of x * x.
   _Radii2.Set(r, lOrder.GetX2Min() + iZ * iZ, lOrder.GetX2Max() + iZ * iZ);
   _OwnSlots[r] = lOwn.ReleaseSlots();
-  _Orders.Set(r, SlotOrder(r, 0), SlotOrder(r, lCount - 1));
+  WithRow(r, [&](const auto& iRead) {
+    _Orders.Set(r, iRead.SlotXScaled(0) / iZScaled, iRead.SlotXScaled(lCount - 1) / iZScaled);
+  });
   _Count += lCount;
   return 1;
 }
@@ -274,35 +285,39 @@ int QVTFddOrderTable::Finish() {
   return 1;
 }
 
-int QVTFddOrderTable::MayHold(int iLevel, int iStart, double iLow, double iHigh, double iR, int iInner,
-                              int iOuter) const {
-  if (!(_Orders.Max(iLevel, iStart) >= iLow && _Orders.Min(iLevel, iStart) <= iHigh)) return 0;
-  return (iInner && _Radii2.Min(iLevel, iStart) <= iR) || (iOuter && _Radii2.Max(iLevel, iStart) >= iR);
-}
-
-int QVTFddOrderTable::RowBand(int iRow, double iLow, double iHigh, unsigned int* ioHints, unsigned int& oFirst,
-                              unsigned int& oLast) const {
+// RowBand, Offer and OfferNearest are inlined into their callers: a call costs about as much as
+// their work.
+template <class Row>
+__attribute__((always_inline)) inline int QVTFddOrderTable::RowBand(int iRow, const Row& iRead, double iLow,
+                                                                    double iHigh, unsigned int* ioHints,
+                                                                    unsigned int& oFirst, unsigned int& oLast) const {
   const unsigned int n = _Length[iRow];
+  const QVTFddOrderTableBound lLow(iLow, _ZScaled[iRow], ioHints != nullptr),
+      lHigh(iHigh, _ZScaled[iRow], ioHints != nullptr);
   oFirst = sFirstTrueNear(0, n - 1, sHint(ioHints, QVTFddOrderHints::eBandFirst),
-                          [&](unsigned int j) { return SlotOrder(iRow, j) >= iLow; });
+                          [&](unsigned int j) { return lLow.AtLeast(iRead.SlotXScaled(j)); });
   const unsigned int lEnd = sFirstTrueNear(oFirst, n - 1, sHint(ioHints, QVTFddOrderHints::eBandEnd),
-                                           [&](unsigned int j) { return SlotOrder(iRow, j) > iHigh; });
+                                           [&](unsigned int j) { return lHigh.Above(iRead.SlotXScaled(j)); });
   if (lEnd == oFirst) return 0;
   oLast = lEnd - 1;
   return 1;
 }
 
-void QVTFddOrderTable::Offer(int iRow, unsigned int iIndex, double iX, double iZ, int iSide, int* ioRow,
-                             unsigned int* ioIndex, double* ioDist2, double* ioOrder) const {
-  const double t = RowX(iRow, iIndex), v = _Z[iRow];
+template <class Row>
+__attribute__((always_inline)) inline void QVTFddOrderTable::Offer(int iRow, const Row& iRead, unsigned int iIndex,
+                                                                   double iX, double iZ, int iSide, int* ioRow,
+                                                                   unsigned int* ioIndex, double* ioDist2) const {
+  const double t = iRead.X(iIndex), v = _Z[iRow];
   const double d = (t - iX) * (t - iX) + (v - iZ) * (v - iZ);
   const int s = iSide;
   if (std::isnan(d) || (ioRow[s] >= 0 && d > ioDist2[s])) return;
-  // The order only breaks ties and is kept for later ones.
-  const double o = RowXScaled(iRow, iIndex) / _ZScaled[iRow];
-  if (ioRow[s] >= 0) {
-    if (d == ioDist2[s] && o > ioOrder[s]) return;
-    if (d == ioDist2[s] && o == ioOrder[s]) {
+  if (ioRow[s] >= 0 && d == ioDist2[s]) {
+    // The orders only break ties, so they are formed for ties alone.
+    const double o = iRead.XScaled(iIndex) / _ZScaled[iRow];
+    double lBest = 0.0;
+    WithRow(ioRow[s], [&](const auto& iBest) { lBest = iBest.XScaled(ioIndex[s]) / _ZScaled[ioRow[s]]; });
+    if (o > lBest) return;
+    if (o == lBest) {
       const int lZ = _ZIndex[iRow], lBestZ = _ZIndex[ioRow[s]];
       if (lZ > lBestZ || (lZ == lBestZ && iIndex >= ioIndex[s])) return;
     }
@@ -310,59 +325,64 @@ void QVTFddOrderTable::Offer(int iRow, unsigned int iIndex, double iX, double iZ
   ioRow[s] = iRow;
   ioIndex[s] = iIndex;
   ioDist2[s] = d;
-  ioOrder[s] = o;
 }
 
-void QVTFddOrderTable::OfferNearest(int iRow, unsigned int iFirst, unsigned int iLast, double iX, double iZ,
-                                    int iSide, unsigned int* ioHint, long long iSharedNear, int* ioRow,
-                                    unsigned int* ioIndex, double* ioDist2, double* ioOrder) const {
+template <class Row>
+__attribute__((always_inline)) inline void QVTFddOrderTable::OfferNearest(
+    int iRow, const Row& iRead, unsigned int iFirst, unsigned int iLast, double iX, double iZ, int iSide,
+    unsigned int* ioHint, long long iSharedNear, int* ioRow, unsigned int* ioIndex, double* ioDist2) const {
   if (iSharedNear >= 0) {
     // X ascends along the whole shared order: the answers over the row are those over the shared
     // order, held within iFirst .. iLast.
     const long long lNear = std::min<long long>(std::max<long long>(iSharedNear, iFirst), iLast + 1LL);
     const unsigned int j = static_cast<unsigned int>(lNear);
-    if (j <= iLast) Offer(iRow, Sample(iRow, j), iX, iZ, iSide, ioRow, ioIndex, ioDist2, ioOrder);
+    if (j <= iLast) Offer(iRow, iRead, iRead.Sample(j), iX, iZ, iSide, ioRow, ioIndex, ioDist2);
     if (j > iFirst)
-      Offer(iRow, Sample(iRow, std::max(_SharedEqualFirst[j - 1], iFirst)), iX, iZ, iSide, ioRow, ioIndex, ioDist2,
-            ioOrder);
+      Offer(iRow, iRead, iRead.Sample(std::max(_SharedEqualFirst[j - 1], iFirst)), iX, iZ, iSide, ioRow, ioIndex,
+            ioDist2);
     return;
   }
-  const unsigned int j = sFirstTrueNear(iFirst, iLast, ioHint, [&](unsigned int k) { return SlotX(iRow, k) >= iX; });
-  if (j <= iLast) Offer(iRow, Sample(iRow, j), iX, iZ, iSide, ioRow, ioIndex, ioDist2, ioOrder);
+  const unsigned int j = sFirstTrueNear(iFirst, iLast, ioHint, [&](unsigned int k) { return iRead.SlotX(k) >= iX; });
+  if (j <= iLast) Offer(iRow, iRead, iRead.Sample(j), iX, iZ, iSide, ioRow, ioIndex, ioDist2);
   if (j > iFirst) {
     // The first of equal X values below iX: the smallest X index among equal distances.
-    const double t = SlotX(iRow, j - 1);
+    const double t = iRead.SlotX(j - 1);
     unsigned int lBelow = j - 1;
-    const unsigned int k = sFirstTrueNear(iFirst, j - 1, ioHint ? &lBelow : nullptr,
-                                          [&](unsigned int l) { return SlotX(iRow, l) >= t; });
-    Offer(iRow, Sample(iRow, k), iX, iZ, iSide, ioRow, ioIndex, ioDist2, ioOrder);
+    const unsigned int k =
+        sFirstTrueNear(iFirst, j - 1, ioHint ? &lBelow : nullptr, [&](unsigned int l) { return iRead.SlotX(l) >= t; });
+    Offer(iRow, iRead, iRead.Sample(k), iX, iZ, iSide, ioRow, ioIndex, ioDist2);
   }
 }
 
-void QVTFddOrderTable::VisitRow(int iRow, double iLow, double iHigh, double iX, double iZ, double iR,
+template <class Row>
+void QVTFddOrderTable::VisitRow(int iRow, const Row& iRead, double iLow, double iHigh, double iX, double iZ, double iR,
                                 unsigned int* ioHints, long long iSharedNear, int* ioRow, unsigned int* ioIndex,
-                                double* ioDist2, double* ioOrder) const {
+                                double* ioDist2) const {
   const double v = _Z[iRow];
   unsigned int a = 0, b = 0;
-  if (!RowBand(iRow, iLow, iHigh, ioHints, a, b)) return;
+  if (!RowBand(iRow, iRead, iLow, iHigh, ioHints, a, b)) return;
   auto lA = [&](unsigned int j) {
-    const double t = SlotX(iRow, j);
+    const double t = iRead.SlotX(j);
     return t * t + v * v;
   };
   if (!_XAscends[iRow]) {
     for (unsigned int j = a; j <= b; ++j) {
       const double lRadius2 = lA(j);
-      if (lRadius2 <= iR) Offer(iRow, Sample(iRow, j), iX, iZ, eInner, ioRow, ioIndex, ioDist2, ioOrder);
-      if (lRadius2 >= iR) Offer(iRow, Sample(iRow, j), iX, iZ, eOuter, ioRow, ioIndex, ioDist2, ioOrder);
+      if (lRadius2 <= iR) Offer(iRow, iRead, iRead.Sample(j), iX, iZ, eInner, ioRow, ioIndex, ioDist2);
+      if (lRadius2 >= iR) Offer(iRow, iRead, iRead.Sample(j), iX, iZ, eOuter, ioRow, ioIndex, ioDist2);
     }
     return;
   }
   // X ascends: the squared radius falls while X < 0 and rises from there, so the samples inside
   // the pixel's radius are one run and those outside it lie at the ends.
   auto lHint = [ioHints](int iSearch) { return sHint(ioHints, iSearch); };
-  const long long lNear = OnSharedOrder(iRow) ? iSharedNear : -1;
-  const unsigned int m = sFirstTrueNear(a, b, lHint(QVTFddOrderHints::eXPositive),
-                                        [&](unsigned int j) { return SlotX(iRow, j) >= 0.0; });
+  const bool lOnShared = OnSharedOrder(iRow);
+  const long long lNear = lOnShared ? iSharedNear : -1;
+  // On the shared order, whose X ascends throughout, the first X not below 0 is known once for all
+  // rows; with hints it is taken from there.
+  const unsigned int m = ioHints && lOnShared ? std::min(std::max(_SharedPositive, a), b + 1)
+                                              : sFirstTrueNear(a, b, lHint(QVTFddOrderHints::eXPositive),
+                                                               [&](unsigned int j) { return iRead.SlotX(j) >= 0.0; });
   unsigned int lInFirst = m, lInEnd = m;  // inner run lInFirst .. lInEnd - 1
   if (m > a)
     lInFirst =
@@ -370,26 +390,35 @@ void QVTFddOrderTable::VisitRow(int iRow, double iLow, double iHigh, double iX, 
   if (m <= b)
     lInEnd = sFirstTrueNear(m, b, lHint(QVTFddOrderHints::eInnerEnd), [&](unsigned int j) { return lA(j) > iR; });
   if (lInFirst < lInEnd)
-    OfferNearest(iRow, lInFirst, lInEnd - 1, iX, iZ, eInner, lHint(QVTFddOrderHints::eNearInner), lNear, ioRow, ioIndex,
-                 ioDist2, ioOrder);
+    OfferNearest(iRow, iRead, lInFirst, lInEnd - 1, iX, iZ, eInner, lHint(QVTFddOrderHints::eNearInner), lNear, ioRow,
+                 ioIndex, ioDist2);
+  // The outer runs begin where the inner one ends but for samples exactly at the pixel's radius,
+  // which belong to both: with hints they are looked for only when the inner run ends on one.
   if (m > a) {
+    const bool lAtRadius = lInFirst < m && !(lA(lInFirst) < iR);
     const unsigned int lLeftEnd =
-        sFirstTrueNear(a, m - 1, lHint(QVTFddOrderHints::eLeftEnd), [&](unsigned int j) { return lA(j) < iR; });
+        ioHints && !lAtRadius
+            ? lInFirst
+            : sFirstTrueNear(a, m - 1, lHint(QVTFddOrderHints::eLeftEnd), [&](unsigned int j) { return lA(j) < iR; });
     if (lLeftEnd > a)
-      OfferNearest(iRow, a, lLeftEnd - 1, iX, iZ, eOuter, lHint(QVTFddOrderHints::eNearLeft), lNear, ioRow, ioIndex,
-                   ioDist2, ioOrder);
+      OfferNearest(iRow, iRead, a, lLeftEnd - 1, iX, iZ, eOuter, lHint(QVTFddOrderHints::eNearLeft), lNear, ioRow,
+                   ioIndex, ioDist2);
   }
   if (m <= b) {
+    const bool lAtRadius = lInEnd > m && !(lA(lInEnd - 1) < iR);
     const unsigned int lRightFirst =
-        sFirstTrueNear(m, b, lHint(QVTFddOrderHints::eRightFirst), [&](unsigned int j) { return lA(j) >= iR; });
+        ioHints && !lAtRadius
+            ? lInEnd
+            : sFirstTrueNear(m, b, lHint(QVTFddOrderHints::eRightFirst), [&](unsigned int j) { return lA(j) >= iR; });
     if (lRightFirst <= b)
-      OfferNearest(iRow, lRightFirst, b, iX, iZ, eOuter, lHint(QVTFddOrderHints::eNearRight), lNear, ioRow,
-                   ioIndex, ioDist2, ioOrder);
+      OfferNearest(iRow, iRead, lRightFirst, b, iX, iZ, eOuter, lHint(QVTFddOrderHints::eNearRight), lNear, ioRow,
+                   ioIndex, ioDist2);
   }
 }
 
-void QVTFddOrderTable::PointAt(int iRow, double iOrder, double iLow, double iHigh, double iX, double iZ,
-                               unsigned int* ioHints, QVTFddOrderPoint& oPoint) const {
+template <class Row>
+void QVTFddOrderTable::PointAt(int iRow, const Row& iRead, double iOrder, double iLow, double iHigh, double iX,
+                               double iZ, unsigned int* ioHints, QVTFddOrderPoint& oPoint) const {
   // The band's samples whose orders bracket iOrder; among equal orders the smallest X index, which
   // comes first in the row's order.
   long long lBelow = -1, lAbove = -1;
@@ -402,30 +431,36 @@ void QVTFddOrderTable::PointAt(int iRow, double iOrder, double iLow, double iHig
     lBand = ioHints[QVTFddOrderHints::eBandEnd] > a;
     b = ioHints[QVTFddOrderHints::eBandEnd] - 1;
   } else {
-    lBand = RowBand(iRow, iLow, iHigh, ioHints, a, b);
+    lBand = RowBand(iRow, iRead, iLow, iHigh, ioHints, a, b);
   }
   if (lBand) {
+    const int lFast = ioHints != nullptr;
+    const QVTFddOrderTableBound lAt(iOrder, _ZScaled[iRow], lFast);
     const unsigned int lUp = sFirstTrueNear(a, b, sHint(ioHints, QVTFddOrderHints::eAtOrder),
-                                            [&](unsigned int j) { return SlotOrder(iRow, j) >= iOrder; });
+                                            [&](unsigned int j) { return lAt.AtLeast(iRead.SlotXScaled(j)); });
     unsigned int lPast = lUp;  // the first order above iOrder
     if (lUp <= b) {
-      lAbove = Sample(iRow, lUp);
-      lOrderAbove = SlotOrder(iRow, lUp);
-      // Equal orders are rare: a run of them is looked for next to where it starts.
+      lAbove = iRead.Sample(lUp);
+      lOrderAbove = iRead.SlotXScaled(lUp) / _ZScaled[iRow];
+      // Equal orders are rare: a run of them is looked for next to where it starts. (The bound
+      // answers as lOrderAbove > iOrder does, without waiting for the division.)
       unsigned int lHint = lUp;
-      if (!(lOrderAbove > iOrder))
+      if (!lAt.Above(iRead.SlotXScaled(lUp)))
         lPast = sFirstTrueNear(lUp, b, ioHints ? &lHint : nullptr,
-                               [&](unsigned int j) { return SlotOrder(iRow, j) > iOrder; });
+                               [&](unsigned int j) { return lAt.Above(iRead.SlotXScaled(j)); });
     }
     if (lPast > a) {
-      lOrderBelow = SlotOrder(iRow, lPast - 1);
+      lOrderBelow = iRead.SlotXScaled(lPast - 1) / _ZScaled[iRow];
       unsigned int lFirst = lPast - 1;
-      if (lFirst > a && SlotOrder(iRow, lFirst - 1) >= lOrderBelow) {
-        unsigned int lHint = lFirst - 1;
-        lFirst = sFirstTrueNear(a, lFirst - 1, ioHints ? &lHint : nullptr,
-                                [&](unsigned int j) { return SlotOrder(iRow, j) >= lOrderBelow; });
+      if (lFirst > a) {
+        const QVTFddOrderTableBound lBelowBound(lOrderBelow, _ZScaled[iRow], lFast);
+        if (lBelowBound.AtLeast(iRead.SlotXScaled(lFirst - 1))) {
+          unsigned int lHint = lFirst - 1;
+          lFirst = sFirstTrueNear(a, lFirst - 1, ioHints ? &lHint : nullptr,
+                                  [&](unsigned int j) { return lBelowBound.AtLeast(iRead.SlotXScaled(j)); });
+        }
       }
-      lBelow = Sample(iRow, lFirst);
+      lBelow = iRead.Sample(lFirst);
     }
   }
   oPoint = QVTFddOrderPoint();
@@ -433,12 +468,12 @@ void QVTFddOrderTable::PointAt(int iRow, double iOrder, double iLow, double iHig
   oPoint._ZIndex = _ZIndex[iRow];
   if (lBelow < 0 || lAbove < 0 || !(lOrderAbove > lOrderBelow)) {
     oPoint._First = oPoint._Second = static_cast<unsigned int>(lBelow >= 0 ? lBelow : lAbove);
-    oPoint._X = RowX(iRow, oPoint._First);
+    oPoint._X = iRead.X(oPoint._First);
   } else {
     oPoint._First = static_cast<unsigned int>(lBelow);
     oPoint._Second = static_cast<unsigned int>(lAbove);
     oPoint._Fraction = (iOrder - lOrderBelow) / (lOrderAbove - lOrderBelow);
-    oPoint._X = QVTFddInterpolate(RowX(iRow, oPoint._First), RowX(iRow, oPoint._Second), oPoint._Fraction);
+    oPoint._X = QVTFddInterpolate(iRead.X(oPoint._First), iRead.X(oPoint._Second), oPoint._Fraction);
   }
   const double v = _Z[iRow];
   oPoint._Dist2 = (oPoint._X - iX) * (oPoint._X - iX) + (v - iZ) * (v - iZ);
@@ -462,7 +497,7 @@ int QVTFddOrderTable::FindPoints(double iOrder, double iLow, double iHigh, doubl
   }
   int lRow[2] = {-1, -1};
   unsigned int lIndex[2] = {0, 0};
-  double lDist2[2] = {0.0, 0.0}, lOrder[2] = {0.0, 0.0};
+  double lDist2[2] = {0.0, 0.0};
 
   // Rows outwards from the pixel's Z, nearest first: a row at Z distance dz holds no sample nearer
   // than dz, so a side is settled once dz passes its best; blocks of rows without a sample in the
@@ -506,15 +541,18 @@ int QVTFddOrderTable::FindPoints(double iOrder, double iLow, double iHigh, doubl
       r = lDown--;
     else
       break;
-    VisitRow(r, iLow, iHigh, iX, iZ, lR, lHints(r), lSharedNear, lRow, lIndex, lDist2, lOrder);
+    WithRow(r, [&](const auto& iRead) {
+      VisitRow(r, iRead, iLow, iHigh, iX, iZ, lR, lHints(r), lSharedNear, lRow, lIndex, lDist2);
+    });
   }
   if (lRow[eInner] < 0 && lRow[eOuter] < 0) return 0;
   if (lRow[eInner] < 0) lRow[eInner] = lRow[eOuter];
   if (lRow[eOuter] < 0) lRow[eOuter] = lRow[eInner];
-  PointAt(lRow[eInner], iOrder, iLow, iHigh, iX, iZ, lHints(lRow[eInner]), oInner);
-  if (lRow[eOuter] == lRow[eInner])
+  const int lIn = lRow[eInner], lOut = lRow[eOuter];
+  WithRow(lIn, [&](const auto& iRead) { PointAt(lIn, iRead, iOrder, iLow, iHigh, iX, iZ, lHints(lIn), oInner); });
+  if (lOut == lIn)
     oOuter = oInner;
   else
-    PointAt(lRow[eOuter], iOrder, iLow, iHigh, iX, iZ, lHints(lRow[eOuter]), oOuter);
+    WithRow(lOut, [&](const auto& iRead) { PointAt(lOut, iRead, iOrder, iLow, iHigh, iX, iZ, lHints(lOut), oOuter); });
   return 1;
 }
