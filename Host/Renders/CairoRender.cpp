@@ -574,6 +574,7 @@ void CairoRender::DrawImage(const float* iPosition, int iDim, const CATPixelImag
   }
   cairo_surface_flush(lPatch);
   const int lStride = cairo_image_surface_get_stride(lPatch);
+  unsigned int lAllAlpha = 255;
   for (int r = 0; r < lHeight; ++r) {
     // Device rows run downwards, image rows upwards.
     const long long lImageRow = lTop + lImageHeight - 1 - (lY0 + r);
@@ -581,13 +582,21 @@ void CairoRender::DrawImage(const float* iPosition, int iDim, const CATPixelImag
     unsigned int* lTarget = reinterpret_cast<unsigned int*>(lData + size_t(r) * lStride);
     for (int c = 0; c < lWidth; ++c, lSource += 4) {
       const unsigned int lAlpha = lSource[3];
+      lAllAlpha &= lAlpha;
       unsigned int lArgb = lAlpha << 24;
-      for (int k = 0; k < 3; ++k) lArgb |= ((lSource[k] * lAlpha + 127) / 255) << (16 - 8 * k);
+      // An opaque pixel, the common one, keeps its channels: the premultiplication gives them back.
+      if (lAlpha == 255)
+        lArgb |= unsigned(lSource[0]) << 16 | unsigned(lSource[1]) << 8 | lSource[2];
+      else
+        for (int k = 0; k < 3; ++k) lArgb |= ((lSource[k] * lAlpha + 127) / 255) << (16 - 8 * k);
       lTarget[c] = lArgb;
     }
   }
   cairo_surface_mark_dirty(lPatch);
   cairo_save(_Cr);
+  // An opaque image over a picture in memory is copied, which is what drawing it over gives.
+  if (lAllAlpha == 255 && cairo_surface_get_type(cairo_get_target(_Cr)) == CAIRO_SURFACE_TYPE_IMAGE)
+    cairo_set_operator(_Cr, CAIRO_OPERATOR_SOURCE);
   cairo_set_source_surface(_Cr, lPatch, double(lX0), double(lY0));
   cairo_pattern_set_filter(cairo_get_source(_Cr), CAIRO_FILTER_NEAREST);
   cairo_rectangle(_Cr, double(lX0), double(lY0), lWidth, lHeight);
