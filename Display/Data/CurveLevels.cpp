@@ -2,7 +2,7 @@
 
 #include <cmath>
 #include <new>
-#include <system_error>
+#include <exception>
 
 #include "CATSamIVector.h"
 
@@ -32,7 +32,7 @@ bool CurveLevels::Start() {
   if (!_State.compare_exchange_strong(lIdle, eBuilding)) return true;
   try {
     _Thread = std::thread(&CurveLevels::Run, this);
-  } catch (const std::system_error&) {
+  } catch (const std::exception&) {  // no thread, or no memory for its start
     _State.store(eCancelled, std::memory_order_release);
     return false;
   }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <system_error>
+#include <exception>
 #include <thread>
 
 #ifdef __SSE2__
@@ -63,7 +63,7 @@ void DataRange::Add(const double* iValues, size_t iCount, bool iPositive, double
     std::thread lOther;
     try {
       lOther = std::thread([&] { AddPart(iValues + lHalf, iCount - lHalf, iPositive, lMin, lMax); });
-    } catch (const std::system_error&) {
+    } catch (const std::exception&) {  // no thread, or no memory for its start
       AddPart(iValues + lHalf, iCount - lHalf, iPositive, lMin, lMax);
     }
     AddPart(iValues, lHalf, iPositive, ioMin, ioMax);

@@ -9,7 +9,6 @@
 #include <exception>
 #include <mutex>
 #include <string>
-#include <system_error>
 #include <thread>
 
 #include "CATFont.h"
@@ -130,7 +129,7 @@ int ViewWindow::Load(const Options& iOptions, const std::function<int()>& iStep)
   std::thread lThread;
   try {
     lThread = std::thread(lLoad);
-  } catch (const std::system_error&) {
+  } catch (const std::exception&) {  // no thread, or no memory for its start
     // No thread to spare: the data is loaded here, before the window opens.
     lLoad();
   }
