@@ -500,7 +500,7 @@ bool QVTFddColormapAlgoLineair::FillHomogeneous(CATPixelImage& ioImage) {
   // The cells are read in place when the matrix holds them in memory.
   const QVTFddMatrixCells lCells(*_Values);
   // A second thread computes pixel values only where every cell lies in memory: it then touches
-  // no host object. Its tiles' values wait in a buffer of the whole image until they are coloured.
+  // no host object. Its tiles' values wait in slots until they are coloured.
   const bool lShared = _Threads > 1 && lCells.InMemory() && lTiles > 1 && std::thread::hardware_concurrency() > 1;
   // Tiles whose values wait to be coloured: the second thread runs that many tiles ahead.
   const int lSlots = lShared ? 8 : 1;
