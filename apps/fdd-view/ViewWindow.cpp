@@ -136,10 +136,14 @@ int ViewWindow::Load(const Options& iOptions, const std::function<int()>& iStep)
   while (!lDone && std::chrono::steady_clock::now() - lStart < kLoadingShown)
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   // On a busy machine this thread may wake long after the wait, to find the data already read.
+  // The window is owed when the data was not read at this look; the trace says so, and whether the
+  // display let GTK start.
+  const bool lOwed = !lDone;
   const double lDecidedMs =
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count();
   bool lShown = false;
-  if (!lDone && StartGtk()) {
+  const bool lDisplay = !lOwed || StartGtk();
+  if (lOwed && lDisplay) {
     lShown = true;
     sLoadingWindow = NewWindow(iOptions);
     g_signal_connect(sLoadingWindow, "destroy", G_CALLBACK(OnLoadingDestroyed), nullptr);
@@ -165,9 +169,9 @@ int ViewWindow::Load(const Options& iOptions, const std::function<int()>& iStep)
   const bool lStopped = sStopLoading;
   if (lStopped && lStatus == 0) std::fprintf(stderr, "fdd-view: loading stopped\n");
   if (iOptions.Trace) {
-    std::printf("loaded ms=%.1f window=%d stopped=%d decided_ms=%.1f\n",
+    std::printf("loaded ms=%.1f window=%d stopped=%d decided_ms=%.1f owed=%d display=%d\n",
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count(),
-                lShown ? 1 : 0, lStopped ? 1 : 0, lDecidedMs);
+                lShown ? 1 : 0, lStopped ? 1 : 0, lDecidedMs, lOwed ? 1 : 0, lDisplay ? 1 : 0);
     std::fflush(stdout);
   }
   if (!lStopped) return lStatus;

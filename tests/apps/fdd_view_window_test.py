@@ -37,7 +37,7 @@ def write_npy(path, kind, shape, values):
 
 
 def make_data(work):
-    """A 10^7-sample float32 curve: a repeated wave with one spike; and a 300 x 200 map."""
+    """A 10^7-sample float32 curve: a repeated wave with one spike; a 300 x 200 map; a 30 x 2000 one for --order."""
     import math
     period = 10_000
     wave = array.array("f", (math.sin(2 * math.pi * i / period) * (0.5 + 0.3 * math.sin(i * 0.37)) for i in range(period)))
@@ -50,6 +50,13 @@ def make_data(work):
     write_npy(os.path.join(work, "decades.npy"), "<f8", "(601,)", array.array("d", (10 ** (i / 100) for i in range(601))))
     cells = array.array("d", (math.sin(0.05 * i) * math.cos(0.03 * k) for k in range(nz) for i in range(nx)))
     write_npy(os.path.join(work, "values.npy"), "<f8", "(%d, %d)" % (nz, nx), cells)
+    # The same extent in few X samples and many rows, whose order map takes long enough (a few tenths
+    # of a second) that its progress and its cut can be watched.
+    nx, nz = 30, 2000
+    write_npy(os.path.join(work, "order_x.npy"), "<f8", "(%d,)" % nx, array.array("d", (10.0 * i for i in range(nx))))
+    write_npy(os.path.join(work, "order_z.npy"), "<f8", "(%d,)" % nz, array.array("d", (float(k) for k in range(nz))))
+    cells = array.array("d", (math.sin(0.5 * i) * math.cos(0.003 * k) for k in range(nz) for i in range(nx)))
+    write_npy(os.path.join(work, "order_values.npy"), "<f8", "(%d, %d)" % (nz, nx), cells)
 
 
 class Display:
@@ -360,8 +367,8 @@ def run_map(program, display, work):
 def run_order_map(program, display, work):
     """An order map is drawn off the window's thread: a pan during the computation is answered at once
     with the last picture, Esc cuts the new one short, and the window and the program go on."""
-    arguments = ["map", "--x", os.path.join(work, "x.npy"), "--z", os.path.join(work, "z.npy"), "--values",
-                 os.path.join(work, "values.npy"), "--order", "--size", "900x700"]
+    arguments = ["map", "--x", os.path.join(work, "order_x.npy"), "--z", os.path.join(work, "order_z.npy"), "--values",
+                 os.path.join(work, "order_values.npy"), "--order", "--size", "900x700"]
     viewer = Viewer(program, display, arguments, work)
     try:
         home = viewer.frame(lambda f: f["busy"] == 0, "a first order map")
@@ -469,10 +476,13 @@ def run_loading(program, display, work):
         fields = dict(part.partition("=")[::2] for part in line.split()[1:])
         print("loading: %s ms, window %s" % (fields["ms"], fields["window"]), flush=True)
         if float(fields["ms"]) > 150 and fields["window"] != "1":
-            # A window is owed only when the program looked in time; a starved machine may wake it
-            # after the data is read.
-            if float(fields["decided_ms"]) <= 150:
-                fail("the window did not open while the data loaded: " + line)
+            # A window is owed only when the program looked in time and found the data not yet read;
+            # a starved machine may wake it after the data is read. A display that refused the
+            # connection at that moment is the machine's fault, not the program's.
+            if fields["owed"] == "1" and float(fields["decided_ms"]) <= 150:
+                if fields["display"] == "1":
+                    fail("the window did not open while the data loaded: " + line)
+                print("loading: the display refused GTK while the data loaded: " + line, flush=True)
             print("loading: the program looked at %s ms, after the data was read" % fields["decided_ms"], flush=True)
         viewer.frame(lambda f: f["x"] == [0, rows - 1], "the loaded curve")
         viewer.quit()
