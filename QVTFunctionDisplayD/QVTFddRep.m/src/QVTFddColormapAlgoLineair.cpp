@@ -298,6 +298,59 @@ void sReduceTile(const QVTFddPixelJob* iX, int iCount, const QVTFddMatrixCells& 
   }
 }
 
+// The pixel values of a tile of iCount columns, image row after image row (oValues[r * iCount + c]),
+// from its cells reduced along X as sReduceTile leaves them (iSpan Z indices from iFirst per
+// column). Each Z job is read once for all the tile's columns, and a full tile takes the maxima of
+// its ranges two columns at a time.
+void sZStepTile(const QVTFddPixelJob* iX, int iCount, const QVTFddPixelJob* iZ, int iHeight, const double* iReduced,
+                size_t iSpan, int iFirst, const QVTFddMatrixCells& v, double* oValues) {
+  bool lValued[kTile];
+  for (int c = 0; c < iCount; ++c) lValued[c] = sValued(iX[c]);
+  // lAtZ(c)[k] is the reduced value of column c at Z index k.
+  const auto lAtZ = [&](int c) { return iReduced + c * iSpan - iFirst; };
+#if defined(__SSE2__)
+  // Lanes whose maximum keeps the floor of the reductions (columns of a range or interpolation
+  // along X), and lanes of valued columns.
+  __m128d lFloorLanes[kTile / 2], lValuedLanes[kTile / 2];
+  const __m128d lFloor = _mm_set1_pd(-QVTFddDoubleMax), lNaN = _mm_set1_pd(QVTFddDoubleNaN);
+  const auto lLanes = [](bool iFirst, bool iSecond) {
+    return _mm_castsi128_pd(_mm_set_epi64x(iSecond ? -1 : 0, iFirst ? -1 : 0));
+  };
+  if (iCount == kTile)
+    for (int c = 0; c < kTile; c += 2) {
+      lFloorLanes[c / 2] =
+          lLanes(iX[c]._Type != QVTFddPixelJob::IndexJob, iX[c + 1]._Type != QVTFddPixelJob::IndexJob);
+      lValuedLanes[c / 2] = lLanes(lValued[c], lValued[c + 1]);
+    }
+  const auto lPair = [&](int c, int k) { return _mm_loadh_pd(_mm_load_sd(lAtZ(c) + k), lAtZ(c + 1) + k); };
+#endif
+  for (int r = 0; r < iHeight; ++r, oValues += iCount) {
+    const QVTFddPixelJob& z = iZ[r];
+#if defined(__SSE2__)
+    if (z._Type == QVTFddPixelJob::RangeJob && iCount == kTile) {
+      // The Z indices outer: one loop, whose length the processor cannot foresee, per image row.
+      __m128d lMax[kTile / 2];
+      for (int c = 0; c < kTile; c += 2) lMax[c / 2] = lPair(c, z._First);
+      for (int k = z._First + 1; k <= z._Second; ++k)
+        for (int c = 0; c < kTile; c += 2) {
+          const __m128d w = lPair(c, k), o = lMax[c / 2];
+          const __m128d lTake = _mm_or_pd(_mm_cmpgt_pd(w, o), _mm_cmpunord_pd(o, o));
+          lMax[c / 2] = _mm_or_pd(_mm_and_pd(lTake, w), _mm_andnot_pd(lTake, o));
+        }
+      for (int c = 0; c < kTile; c += 2) {
+        const __m128d lLow = _mm_and_pd(_mm_cmplt_pd(lMax[c / 2], lFloor), lFloorLanes[c / 2]);
+        const __m128d lValue = _mm_or_pd(_mm_and_pd(lLow, lFloor), _mm_andnot_pd(lLow, lMax[c / 2]));
+        const __m128d lValued2 = lValuedLanes[c / 2];
+        _mm_storeu_pd(oValues + c, _mm_or_pd(_mm_and_pd(lValued2, lValue), _mm_andnot_pd(lValued2, lNaN)));
+      }
+      continue;
+    }
+#endif
+    for (int c = 0; c < iCount; ++c)
+      oValues[c] = lValued[c] ? sColumnPixel(iX[c], z, lAtZ(c), v) : QVTFddDoubleNaN;
+  }
+}
+
 // The Z indices that the valued Z jobs read, iFirst .. iLast (iLast below iFirst when none).
 void sZSpan(const QVTFddPixelJob* iZJobs, int iHeight, int& oFirst, int& oLast) {
   oFirst = 0;
@@ -505,8 +558,8 @@ bool QVTFddColormapAlgoLineair::FillHomogeneous(CATPixelImage& ioImage) {
   // Tiles whose values wait to be coloured: the second thread runs that many tiles ahead.
   const int lSlots = lShared ? 8 : 1;
   // For a tile of columns: their cells reduced along X (a column of lSpan each, one set per
-  // thread), their pixel values (a column of lColumn each, one set per slot) and their pixels
-  // (image row after image row).
+  // thread), their pixel values and their pixels (both image row after image row; the values one
+  // set per slot).
   const size_t lReducedSize = std::max<size_t>(lSpan, 1) * kTile, lValuesSize = lColumn * kTile;
   std::unique_ptr<double[]> lReduced(new (std::nothrow) double[lReducedSize * 2]);
   std::unique_ptr<double[]> lValues(new (std::nothrow) double[lValuesSize * lSlots]);
@@ -519,23 +572,14 @@ bool QVTFddColormapAlgoLineair::FillHomogeneous(CATPixelImage& ioImage) {
     const int p = t * kTile, n = std::min(kTile, lWidth - p);
     double* lTileReduced = lReduced.get() + lReducedSize * iThread;
     if (lSpan) sReduceTile(lXJobs + p, n, lCells, lFirst, lLast, lTileReduced);
-    for (int c = 0; c < n; ++c) {
-      const QVTFddPixelJob& x = lXJobs[p + c];
-      // lAtZ[k] is the reduced value of Z index k.
-      const double* lAtZ = lTileReduced + c * lSpan - lFirst;
-      double* lOut = lValuesOf(t) + c * lColumn;
-      const bool lValued = sValued(x);
-      for (int r = 0; r < lHeight; ++r)
-        lOut[r] = lValued ? sColumnPixel(x, lZJobs[r], lAtZ, lCells) : QVTFddDoubleNaN;
-    }
+    sZStepTile(lXJobs + p, n, lZJobs, lHeight, lTileReduced, lSpan, lFirst, lCells, lValuesOf(t));
   });
   if (!lStarted) return false;
   const size_t lRowBytes = 4 * static_cast<size_t>(lWidth);
   for (int t = 0; t < lTiles; ++t) {
     lWork.Take(t);
     const int p = t * kTile, n = std::min(kTile, lWidth - p);
-    for (int c = 0; c < n; ++c)
-      _Axis->GetPixelColors(lValuesOf(t) + c * lColumn, lHeight, lTile.get() + 4 * c, 4L * n);
+    _Axis->GetPixelColors(lValuesOf(t), lHeight * n, lTile.get(), 4);
     // A whole tile's row is copied with a constant size, which compiles to a few moves.
     for (int r = 0; r < lHeight; ++r) {
       unsigned char* lTo = lPixels + r * lRowBytes + 4 * size_t(p);
