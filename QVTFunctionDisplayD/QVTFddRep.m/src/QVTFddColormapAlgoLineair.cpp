@@ -561,7 +561,7 @@ bool QVTFddColormapAlgoLineair::FillHomogeneous(CATPixelImage& ioImage) {
   // thread), their pixel values and their pixels (both image row after image row; the values one
   // set per slot).
   const size_t lReducedSize = std::max<size_t>(lSpan, 1) * kTile, lValuesSize = lColumn * kTile;
-  std::unique_ptr<double[]> lReduced(new (std::nothrow) double[lReducedSize * 2]);
+  std::unique_ptr<double[]> lReduced(new (std::nothrow) double[lReducedSize * (lShared ? 2 : 1)]);
   std::unique_ptr<double[]> lValues(new (std::nothrow) double[lValuesSize * lSlots]);
   // The tile starts cleared: an axis that skipped a pixel would leave zeros, never stale heap bytes.
   std::unique_ptr<unsigned char[]> lTile(new (std::nothrow) unsigned char[lColumn * kTile * 4]());
