@@ -128,13 +128,24 @@ eValueType sCellValue(const QVTFddPixelJob& iXJob, const QVTFddPixelJob& iZJob, 
   return kCells[4 * lX + lZ](iXJob, iZJob, iCells, oValue);
 }
 
+#if defined(__SSE2__)
+// iYes in the lanes where iMask is set, iNo in the others.
+inline __m128d sSelect(__m128d iMask, __m128d iYes, __m128d iNo) {
+  return _mm_or_pd(_mm_and_pd(iMask, iYes), _mm_andnot_pd(iMask, iNo));
+}
+
+// Two maxima raised to their candidates as QVTFddRaiseMaximum raises them.
+inline __m128d sRaised2(__m128d iMaximum, __m128d iCandidate) {
+  return sSelect(_mm_or_pd(_mm_cmpgt_pd(iCandidate, iMaximum), _mm_cmpunord_pd(iMaximum, iMaximum)), iCandidate,
+                 iMaximum);
+}
+#endif
+
 // iMaximum raised to iCandidate as QVTFddRaiseMaximum raises it, without branches: the few cells of
 // one pixel of noisy data make them impossible to foresee.
 inline double sRaised(double iMaximum, double iCandidate) {
 #if defined(__SSE2__)
-  const __m128d o = _mm_set_sd(iMaximum), w = _mm_set_sd(iCandidate);
-  const __m128d lTake = _mm_or_pd(_mm_cmpgt_sd(w, o), _mm_cmpunord_sd(o, o));
-  return _mm_cvtsd_f64(_mm_or_pd(_mm_and_pd(lTake, w), _mm_andnot_pd(lTake, o)));
+  return _mm_cvtsd_f64(sRaised2(_mm_set_sd(iMaximum), _mm_set_sd(iCandidate)));
 #else
   return (iCandidate > iMaximum) | (iMaximum != iMaximum) ? iCandidate : iMaximum;
 #endif
@@ -164,9 +175,7 @@ void sRaiseAll(double* oMaximum, const double* iMaximum, const double* iCells, i
   int j = 0;
 #if defined(__SSE2__)
   for (; j + 2 <= iCount; j += 2) {
-    const __m128d o = _mm_loadu_pd(iMaximum + j), w = _mm_loadu_pd(iCells + j);
-    const __m128d lTake = _mm_or_pd(_mm_cmpgt_pd(w, o), _mm_cmpunord_pd(o, o));
-    _mm_storeu_pd(oMaximum + j, _mm_or_pd(_mm_and_pd(lTake, w), _mm_andnot_pd(lTake, o)));
+    _mm_storeu_pd(oMaximum + j, sRaised2(_mm_loadu_pd(iMaximum + j), _mm_loadu_pd(iCells + j)));
   }
 #endif
   for (; j < iCount; ++j) {
@@ -332,16 +341,10 @@ void sZStepTile(const QVTFddPixelJob* iX, int iCount, const QVTFddPixelJob* iZ, 
       __m128d lMax[kTile / 2];
       for (int c = 0; c < kTile; c += 2) lMax[c / 2] = lPair(c, z._First);
       for (int k = z._First + 1; k <= z._Second; ++k)
-        for (int c = 0; c < kTile; c += 2) {
-          const __m128d w = lPair(c, k), o = lMax[c / 2];
-          const __m128d lTake = _mm_or_pd(_mm_cmpgt_pd(w, o), _mm_cmpunord_pd(o, o));
-          lMax[c / 2] = _mm_or_pd(_mm_and_pd(lTake, w), _mm_andnot_pd(lTake, o));
-        }
+        for (int c = 0; c < kTile; c += 2) lMax[c / 2] = sRaised2(lMax[c / 2], lPair(c, k));
       for (int c = 0; c < kTile; c += 2) {
         const __m128d lLow = _mm_and_pd(_mm_cmplt_pd(lMax[c / 2], lFloor), lFloorLanes[c / 2]);
-        const __m128d lValue = _mm_or_pd(_mm_and_pd(lLow, lFloor), _mm_andnot_pd(lLow, lMax[c / 2]));
-        const __m128d lValued2 = lValuedLanes[c / 2];
-        _mm_storeu_pd(oValues + c, _mm_or_pd(_mm_and_pd(lValued2, lValue), _mm_andnot_pd(lValued2, lNaN)));
+        _mm_storeu_pd(oValues + c, sSelect(lValuedLanes[c / 2], sSelect(lLow, lFloor, lMax[c / 2]), lNaN));
       }
       continue;
     }
