@@ -15,10 +15,11 @@
 #include <string>
 #include <vector>
 
-class CATViewer;
-class CairoRender;
 class Figure;
 class PlotArea;
+struct ContributionRequest;
+struct CurveRequest;
+struct MapRequest;
 
 class PlotFigure {
  public:
@@ -27,6 +28,8 @@ class PlotFigure {
   // Two values (low, high) or None.
   using Limits = pybind11::object;
 
+  // A page of iWidth x iHeight pixels (checked by the request that gave them).
+  PlotFigure(int iWidth, int iHeight);
   // iSize: (width, height) in pixels, each side 16 .. 8192.
   explicit PlotFigure(const pybind11::object& iSize);
   ~PlotFigure();
@@ -41,26 +44,15 @@ class PlotFigure {
   int GetHeight() const { return _Height; }
   int GetNbrPlots() const;
 
-  // One plot of curves y(x): iY an array or a list of arrays, iX an array or None (sample numbers).
-  void AddCurve(const pybind11::object& iY, const pybind11::object& iX, const pybind11::object& iLabels,
-                bool iSymbols, bool iLogX, bool iLogY, const std::string& iXLabel, const std::string& iYLabel,
-                const std::string& iTitle, const Part& iPart);
-  // A colour map of values[i_z, i_x] (values[i_x, i_z] when iTranspose) with its colour scale; with
-  // iXRows (instead of iX) non-homogeneous: row j of iXRows holds the X values of Z sample j,
-  // padded with NaN, and row j of iValues their values.
-  void AddMap(const pybind11::object& iX, const pybind11::object& iZ, const pybind11::object& iValues,
-              const pybind11::object& iXRows, bool iTranspose, bool iOrder, double iTolerance, double iZFactor, const Limits& iXLimits,
-              const Limits& iZLimits, const Limits& iValueLimits, const std::string& iColors,
-              const std::string& iXLabel, const std::string& iZLabel, const std::string& iValueLabel,
-              const std::string& iTitle, const Part& iPart);
-  // A contribution bar of values iY over arguments iX.
-  void AddContribution(const pybind11::object& iX, const pybind11::object& iY, const std::string& iDirection,
-                       const std::string& iColors, const Limits& iXLimits, const Limits& iValueLimits,
-                       const std::string& iXLabel, const std::string& iValueLabel, const std::string& iTitle,
-                       const Part& iPart);
+  // One plot of each kind over iPart of the page, from a checked request; raises ValueError or
+  // MemoryError with the loader's message.
+  void AddCurve(const CurveRequest& iRequest, const Part& iPart);
+  void AddMap(const MapRequest& iRequest, const Part& iPart);
+  void AddContribution(const ContributionRequest& iRequest, const Part& iPart);
 
-  // Writes the picture; its extension chooses PNG, SVG or PDF.
-  void Save(const std::string& iPath);
+  // Writes the picture; its extension chooses PNG, SVG or PDF. iPath is a str or any path-like
+  // object.
+  void Save(const pybind11::object& iPath);
   // The picture as uint8 RGBA, shape (height, width, 4), top row first.
   pybind11::array_t<unsigned char> ToArray();
   // The picture as the bytes of a PNG file.
@@ -68,6 +60,8 @@ class PlotFigure {
   // The value the map of plot iPlot shows at the point iAt (x, z) on the picture's pixel grid; None
   // where no sample lies.
   pybind11::object Probe(const pybind11::object& iAt, int iPlot);
+  // The same at the point a probe request names, on plot 0.
+  pybind11::object Probe(double iX, double iZ, int iPlot);
 
  private:
   // The plot area over iPart, after checking the part; refuses while another thread draws.
@@ -77,6 +71,8 @@ class PlotFigure {
   // raises what iWork or Ctrl-C left.
   template <typename Work>
   void Draw(Work&& iWork);
+  template <typename Plot, typename Request, typename Load>
+  void AddPlot(const Request& iRequest, const Part& iPart, Load&& iLoad);
 
   int _Width = 0;
   int _Height = 0;

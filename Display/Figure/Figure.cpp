@@ -71,6 +71,46 @@ bool Figure::KindOf(const std::string& iPath, CairoRender::eOutput& oKind) {
   return true;
 }
 
+void Figure::Draw(CairoRender& ioRender, CATFont& iFont) {
+  CATViewer lViewer(_Width, _Height);
+  Build(lViewer, iFont);
+  if (ioRender.IsValid()) lViewer.Draw(ioRender);
+}
+
+namespace {
+
+const char kNoMemory[] = "no memory for a picture of this size";
+
+}  // namespace
+
+bool Figure::GetPixels(CATFont& iFont, unsigned char* oRGBA, std::string& oError) {
+  CairoRender lRender(_Width, _Height, CairoRender::PNG, "");
+  Draw(lRender, iFont);
+  if (lRender.GetPixels(oRGBA)) return true;
+  oError = kNoMemory;
+  return false;
+}
+
+bool Figure::EncodePng(CATFont& iFont, std::vector<unsigned char>& oPng, std::string& oError) {
+  CairoRender lRender(_Width, _Height, CairoRender::PNG, "");
+  Draw(lRender, iFont);
+  if (lRender.EncodePng(oPng)) return true;
+  oError = kNoMemory;
+  return false;
+}
+
+bool Figure::ProbeMap(int iPlot, double iX, double iZ, CATFont& iFont, double& oValue) {
+  if (iPlot < 0 || iPlot >= GetNbrPlots()) return false;
+  // The map computes its values for the pixel grid it is drawn on: draw it, then ask.
+  CairoRender lRender(_Width, _Height, CairoRender::PNG, "");
+  Draw(lRender, iFont);
+  double lValue = 0.0;
+  // A NaN cell is no value; an infinite one is a value, shown in the scale's end colour.
+  if (GetPlot(iPlot).GetMapValue(iX, iZ, lValue) != 0 || std::isnan(lValue)) return false;
+  oValue = lValue;
+  return true;
+}
+
 bool Figure::Write(const std::vector<std::string>& iPaths, CATFont& iFont, std::string& oError) {
   CATViewer lViewer(_Width, _Height);
   Build(lViewer, iFont);

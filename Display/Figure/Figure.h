@@ -39,6 +39,17 @@ class Figure {
   // says (.png, .svg, .pdf). False, with oError naming the file, when one cannot be written.
   bool Write(const std::vector<std::string>& iPaths, CATFont& iFont, std::string& oError);
 
+  // Builds the figure and draws it into ioRender, which must be GetWidth() x GetHeight().
+  void Draw(CairoRender& ioRender, CATFont& iFont);
+  // The picture as straight-alpha RGBA, top row first, 4 * width bytes a row (oRGBA holds
+  // width * height * 4 bytes); false with oError when there is no memory for it.
+  bool GetPixels(CATFont& iFont, unsigned char* oRGBA, std::string& oError);
+  // The picture as the bytes of a PNG file; false with oError when there is no memory for it.
+  bool EncodePng(CATFont& iFont, std::vector<unsigned char>& oPng, std::string& oError);
+  // The value the colour map of plot iPlot shows at the data point (iX, iZ), on the pixel grid of
+  // the picture; false where no sample of the map lies (or the plot has no map).
+  bool ProbeMap(int iPlot, double iX, double iZ, CATFont& iFont, double& oValue);
+
   // After Build: the plot areas' warnings, one a line (empty when there is none).
   std::vector<std::string> GetWarnings() const;
 

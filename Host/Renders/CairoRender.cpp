@@ -294,6 +294,12 @@ const unsigned char* CairoRender::PixelsToRead(int& oStride) const {
   return cairo_image_surface_get_data(_Surface);
 }
 
+bool CairoRender::EncodePng(std::vector<unsigned char>& oPng) const {
+  int lStride = 0;
+  const unsigned char* lData = PixelsToRead(lStride);
+  return lData && PngWriter::Encode(lData, GetWidth(), GetHeight(), lStride, oPng);
+}
+
 bool CairoRender::GetPixel(int iX, int iY, unsigned char oRGBA[4]) const {
   if (!oRGBA || iX < 0 || iY < 0 || iX >= GetWidth() || iY >= GetHeight()) return false;
   int lStride = 0;

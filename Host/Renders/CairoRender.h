@@ -12,6 +12,7 @@
 #define CairoRender_H
 
 #include <string>
+#include <vector>
 
 #include "CATMathVector2D.h"
 #include "CATRender.h"
@@ -68,6 +69,9 @@ class CairoRender : private OwnedSupport, public CATRender {
   bool GetPixel(int iX, int iY, unsigned char oRGBA[4]) const;
   // The same for every pixel, top row first, 4 * width bytes a row; false where GetPixel would be.
   bool GetPixels(unsigned char* oRGBA) const;
+  // The picture drawn so far as the bytes of a PNG file; false where GetPixel would be, or when
+  // memory runs out.
+  bool EncodePng(std::vector<unsigned char>& oPng) const;
 
   void ImmediateDraw3DMarker(const float* iPoints, int iNbPoints, CATSymbolType iSymbol) override;
   void ImmediateDraw3DPolyline(const float* iPoints, int iNbPoints, TessFlag iTess) override;

@@ -130,12 +130,18 @@ void PngWriter::ConvertRow(const unsigned char* iRow, int iWidth, unsigned char*
   }
 }
 
+bool PngWriter::Encode(const unsigned char* iData, int iWidth, int iHeight, int iStride,
+                       std::vector<unsigned char>& oPng, int iLevel) {
+  if (!iData || iWidth <= 0 || iHeight <= 0 || iStride < 4 * iWidth) return false;
+  return EncodePng(iData, iWidth, iHeight, iStride, iLevel < 0 ? 0 : (iLevel > 9 ? 9 : iLevel), oPng);
+}
+
 bool PngWriter::Write(const std::string& iPath, const unsigned char* iData, int iWidth, int iHeight, int iStride,
                       int iLevel, std::string* oError) {
   if (oError) oError->clear();
   if (!iData || iWidth <= 0 || iHeight <= 0 || iStride < 4 * iWidth || iPath.empty()) return false;
   std::vector<unsigned char> lPng;
-  if (!EncodePng(iData, iWidth, iHeight, iStride, iLevel < 0 ? 0 : (iLevel > 9 ? 9 : iLevel), lPng)) {
+  if (!Encode(iData, iWidth, iHeight, iStride, lPng, iLevel)) {
     if (oError) *oError = std::strerror(ENOMEM);
     return false;
   }

@@ -9,6 +9,7 @@
 #define PngWriter_H
 
 #include <string>
+#include <vector>
 
 class PngWriter {
  public:
@@ -19,6 +20,10 @@ class PngWriter {
   // when the arguments describe no image).
   static bool Write(const std::string& iPath, const unsigned char* iData, int iWidth, int iHeight, int iStride,
                     int iLevel = kDefaultLevel, std::string* oError = nullptr);
+
+  // The same image as the bytes of a PNG file, in oPng; false when memory runs out.
+  static bool Encode(const unsigned char* iData, int iWidth, int iHeight, int iStride, std::vector<unsigned char>& oPng,
+                     int iLevel = kDefaultLevel);
 
   // One row of iWidth such pixels to RGBA bytes with straight alpha, as the file holds them.
   static void ConvertRow(const unsigned char* iRow, int iWidth, unsigned char* oRow);

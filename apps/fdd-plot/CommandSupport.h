@@ -1,5 +1,5 @@
-// What the subcommands of fdd-plot share: parsing of sizes and value pairs, loading of data files
-// into data vectors, the text font, writing a figure, and the program's messages.
+// What the subcommands of fdd-plot share: the text font, writing a figure, and the program's
+// messages.
 #ifndef CommandSupport_H
 #define CommandSupport_H
 
@@ -7,32 +7,12 @@
 
 #include "RefPtr.h"
 
-class ArrayVector;
 class CATFont;
 class Figure;
-class NumericArray;
+struct RequestError;
 
 class CommandSupport {
  public:
-  static constexpr int kMinSide = 16;
-  static constexpr int kMaxSide = 8192;
-
-  // "WxH" (also "W,H"), each side kMinSide .. kMaxSide; false with oError.
-  static bool ParseSize(const std::string& iText, int& oWidth, int& oHeight, std::string& oError);
-  // "A,B", two finite decimal numbers; false with oError.
-  static bool ParsePair(const std::string& iText, double& oFirst, double& oSecond, std::string& oError);
-  // The limits of option iOption ("--x-limits"): nothing when iText is empty, else a pair with
-  // oLow < oHigh; false with oError naming the option.
-  static bool ParseLimits(const std::string& iOption, const std::string& iText, double& oLow, double& oHigh,
-                          std::string& oError);
-
-  // A 1-D data file (see DataFile::LoadVector) as a data vector; empty after printing the file's
-  // message. oName, when given, receives the name a legend shows for it: its column's header
-  // name (its number in a file without header), else the file's name without folder and extension.
-  static RefPtr<ArrayVector> LoadVector(const std::string& iSpec, std::string* oName = nullptr);
-  // A matrix; empty after printing the file's message.
-  static RefPtr<NumericArray> LoadMatrix(const std::string& iPath);
-
   // The default text font; empty after printing what is missing.
   static RefPtr<CATFont> LoadFont();
   // Writes the figure to iPath, after its warnings; false after printing why not.
@@ -51,6 +31,8 @@ class CommandSupport {
 
   // "<program>: <message>" on standard error; returns the failure status 1.
   static int Fail(const std::string& iMessage);
+  // The message of a request's error, when there is one; returns iStatus.
+  static int Failed(const RequestError& iError, int iStatus);
   // The same for a command line that cannot be carried out as written; returns the usage status 2.
   static int Usage(const std::string& iMessage);
 };

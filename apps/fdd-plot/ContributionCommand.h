@@ -1,13 +1,12 @@
-// fdd-plot contribution: a contribution bar, the colours of values y over arguments x in one
-// strip, with its axis and colour scale.
+// fdd-plot contribution: a contribution bar, the values y over the arguments x as one strip of
+// colours, with its axis and colour scale.
 #ifndef ContributionCommand_H
 #define ContributionCommand_H
 
-#include <string>
-
-#include "ColorOptions.h"
+#include "ContributionPlot.h"
+#include "ContributionRequest.h"
 #include "OutputOptions.h"
-
+#include "RequestBinding.h"
 #include "Subcommand.h"
 
 class ContributionCommand : public Subcommand {
@@ -16,14 +15,9 @@ class ContributionCommand : public Subcommand {
   int Run() override;
 
  private:
-  std::string _X;
-  std::string _Y;
-  std::string _Direction = "horizontal";
-  std::string _XLimits;
-  bool _LogX = false;
-  std::string _XLabel;
-  std::string _Title;
-  ColorOptions _Colors;
+  ContributionRequest _Request;
+  RequestBinding<ContributionRequest> _Binding;
+  ContributionPlot _Plot;
   OutputOptions _Output;
 };
 

@@ -3,21 +3,13 @@
 #ifndef CurveCommand_H
 #define CurveCommand_H
 
-#include <cmath>
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "CATSamIVector.h"
-#include "RefPtr.h"
-
-#include "CurveStyleOptions.h"
+#include "CurvePlot.h"
+#include "CurveRequest.h"
 #include "OutputOptions.h"
-
+#include "RequestBinding.h"
 #include "Subcommand.h"
 
 class CATFont;
-class CurveLevels;
 class Figure;
 class PlotArea;
 
@@ -31,36 +23,15 @@ class CurveCommand : public Subcommand {
   void RegisterCurve(CLI::App& ioApp, bool iFile);
   // Does with the figure what the subcommand is for; the exit status.
   virtual int Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont);
-  // Gives the plot area the loaded curves (drawn from iLevels[i] where given), their styles,
-  // limits, labels and title.
-  void Show(PlotArea& ioPlot, const std::vector<std::shared_ptr<const CurveLevels>>& iLevels) const;
 
-  const OutputOptions& GetOutput() const { return _Output; }
-
-  // The loaded curves, the --y ones then the --y2 ones, kept while Output runs.
-  std::vector<RefPtr<CATSamIVector>> _Xs;
-  std::vector<RefPtr<CATSamIVector>> _Ys;
-  std::vector<std::string> _Names;
+  CurveRequest _Request;
+  // The loaded curves, kept while Output runs.
+  CurvePlot _Plot;
 
  private:
-  std::string _X;
-  std::vector<std::string> _Y;
-  std::vector<std::string> _Y2;
-  std::string _XLimits;
-  std::string _YLimits;
-  std::string _Y2Limits;
-  // x, y and y2 limits as parsed (NaN: the data's).
-  double _Limits[6] = {NAN, NAN, NAN, NAN, NAN, NAN};
-  bool _Grid = false;
-  bool _Symbols = false;
-  bool _LogX = false;
-  bool _LogY = false;
-  std::string _XLabel;
-  std::string _YLabel;
-  std::string _Y2Label;
-  std::string _Title;
-  CurveStyleOptions _Styles;
+  RequestBinding<CurveRequest> _Binding;
   OutputOptions _Output;
+  bool _File = true;
 };
 
 #endif

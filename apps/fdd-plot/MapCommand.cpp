@@ -1,28 +1,29 @@
 #include "MapCommand.h"
 
-#include <CLI/CLI.hpp>
-
 #include "CATFont.h"
 #include "CommandSupport.h"
 #include "Figure.h"
-#include "MapInput.h"
-#include "MemoryBudget.h"
 #include "OrderInterrupts.h"
+#include "RequestCheck.h"
 
 void MapCommand::Register(CLI::App& ioApp) {
   RegisterMap(ioApp, "map", "Draw a colour map of values over X and Z, with its colour scale", true);
 }
 
-void MapCommand::RegisterMap(CLI::App& ioApp, const char* iName, const char* iDescription, bool iFile) {
+void MapCommand::RegisterMap(CLI::App& ioApp, const char* iName, const char* iDescription, bool iFile,
+                             bool iProbe) {
   _Command = ioApp.add_subcommand(iName, iDescription);
-  _Data.Register(*_Command);
-  _Colors.Register(*_Command);
-  _Output.Register(*_Command, "900x700", "Picture size WIDTHxHEIGHT in pixels", iFile);
+  if (iProbe)
+    _ProbeBinding.Bind(*_Command, _Request);
+  else
+    _Binding.Bind(*_Command, _Request, MapRequest::Options());
+  _File = iFile;
+  if (iFile) _Output.Register(*_Command);
 }
 
-bool MapCommand::Check(std::string& oError) {
-  (void)oError;
-  return true;
+bool MapCommand::Check(RequestError& oError) {
+  _Binding.Finish(_Request);
+  return RequestCheck::Run(static_cast<MapRequest&>(_Request), oError) && (!_File || _Output.Check(oError));
 }
 
 int MapCommand::Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) {
@@ -37,23 +38,19 @@ int MapCommand::Finish(const OrderInterrupts& iInterrupts, int iStatus) const {
 }
 
 int MapCommand::Run() {
-  std::string lError;
-  if (!_Output.Check("", lError) || !_Data.Check(lError) || !_Colors.Check(lError) || !Check(lError))
-    return CommandSupport::Usage(lError);
-  MapInput& lInput = _Input;
-  if (const int lStatus = RunLoad([&] { return lInput.Load(_Data, _Colors); })) return lStatus;
-  // An order map whose tables and image cannot fit is refused before it starts.
-  if (_Data.Order && !MemoryBudget::Fits("order map", lInput.OrderMapBytes(_Output.Width, _Output.Height), lError))
-    return CommandSupport::Fail(lError);
+  RequestError lError;
+  if (!Check(lError)) return CommandSupport::Usage(lError.Message);
+  if (const int lStatus = RunLoad([&] { return _Plot.Load(_Request, _Request.Width, _Request.Height, lError) ? 0 : lError.Status(); }))
+    return CommandSupport::Failed(lError, lStatus);
   const RefPtr<CATFont> lFont = CommandSupport::LoadFont();
   if (!lFont) return 1;
   int lStatus = 0;
   {
-    const OrderInterrupts lInterrupts(_Data.Order);
+    const OrderInterrupts lInterrupts(_Request.Order);
     {
-      Figure lFigure(_Output.Width, _Output.Height);
+      Figure lFigure(_Request.Width, _Request.Height);
       PlotArea& lPlot = lFigure.AddPlot();
-      lInput.Show(lPlot, _Data, _Colors);
+      _Plot.Show(lPlot);
       lStatus = Output(lFigure, lPlot, *lFont);
     }
     lStatus = Finish(lInterrupts, lStatus);

@@ -1,15 +1,15 @@
 // fdd-plot map: a colour map of a matrix of values over X and Z (regular, or non-homogeneous with
-// per-row X values), linear or order-interpolated, with its colour scale. Run parses the options,
+// per-row X values), linear or order-interpolated, with its colour scale. Run checks the request,
 // loads the data, builds the figure and hands it to Output, which writes it.
 #ifndef MapCommand_H
 #define MapCommand_H
 
 #include <string>
 
-#include "ColorOptions.h"
-#include "MapDataOptions.h"
-#include "MapInput.h"
+#include "MapPlot.h"
 #include "OutputOptions.h"
+#include "ProbeRequest.h"
+#include "RequestBinding.h"
 #include "Subcommand.h"
 
 class CATFont;
@@ -23,10 +23,11 @@ class MapCommand : public Subcommand {
   int Run() override;
 
  protected:
-  // The options of the data, colours and size, on the subcommand iName.
-  void RegisterMap(CLI::App& ioApp, const char* iName, const char* iDescription, bool iFile);
-  // Checks what the options of the subcommand itself say; false with oError.
-  virtual bool Check(std::string& oError);
+  // The subcommand iName with the options of a map (and the point, for a probe); -o only when
+  // iFile.
+  void RegisterMap(CLI::App& ioApp, const char* iName, const char* iDescription, bool iFile, bool iProbe = false);
+  // Checks the request as the subcommand takes it.
+  virtual bool Check(RequestError& oError);
   // Does with the figure of the map what the subcommand is for; the exit status.
   virtual int Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont);
   // What an interrupted order map leaves incomplete, for the message.
@@ -35,11 +36,16 @@ class MapCommand : public Subcommand {
   // map short.
   virtual int Finish(const OrderInterrupts& iInterrupts, int iStatus) const;
 
-  MapDataOptions _Data;
-  ColorOptions _Colors;
-  OutputOptions _Output;
+  // A probe's request holds a map's and the point: the map's options fill its map part.
+  ProbeRequest _Request;
   // The loaded data, kept while Output runs (a window shows it again for every view).
-  MapInput _Input;
+  MapPlot _Plot;
+  RequestBinding<MapRequest> _Binding;
+  RequestBinding<ProbeRequest> _ProbeBinding;
+
+ private:
+  OutputOptions _Output;
+  bool _File = true;
 };
 
 #endif

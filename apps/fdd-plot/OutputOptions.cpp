@@ -6,22 +6,15 @@
 
 #include "CommandSupport.h"
 #include "Figure.h"
+#include "RequestError.h"
 
-void OutputOptions::Register(CLI::App& ioCommand, const std::string& iDefaultSize, const std::string& iSizeHelp,
-                             bool iFile) {
-  Size = iDefaultSize;
-  File = iFile;
-  CLI::Option* lSize = ioCommand.add_option("--size", Size, iSizeHelp);
-  if (!iDefaultSize.empty()) lSize->capture_default_str();
-  if (iFile) ioCommand.add_option("-o,--output", Out, "Output file: .png, .svg or .pdf")->required();
+void OutputOptions::Register(CLI::App& ioCommand) {
+  ioCommand.add_option("-o,--output", Out, "Output file: .png, .svg or .pdf")->required();
 }
 
-bool OutputOptions::Check(const std::string& iFallback, std::string& oError) {
-  if (!CommandSupport::ParseSize(Size.empty() ? iFallback : Size, Width, Height, oError)) return false;
+bool OutputOptions::Check(RequestError& oError) const {
   CairoRender::eOutput lKind;
-  if (!File || Figure::KindOf(Out, lKind)) return true;
-  oError = Out + ": name the output file .png, .svg or .pdf";
-  return false;
+  return Figure::KindOf(Out, lKind) || oError.Usage(Out + ": name the output file .png, .svg or .pdf");
 }
 
 bool OutputOptions::Write(Figure& ioFigure, CATFont& iFont) const {

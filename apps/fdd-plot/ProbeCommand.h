@@ -10,13 +10,9 @@ class ProbeCommand : public MapCommand {
   void Register(CLI::App& ioApp) override;
 
  protected:
-  bool Check(std::string& oError) override;
+  bool Check(RequestError& oError) override;
   int Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) override;
   std::string Target() const override;
-
- private:
-  std::string _At;
-  double _X = 0.0, _Z = 0.0;
 };
 
 #endif

@@ -39,28 +39,31 @@ void ViewCurveCommand::Register(CLI::App& ioApp) { RegisterCurve(ioApp, false); 
 int ViewCurveCommand::Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) {
   (void)ioFigure;
   (void)ioPlot;
-  for (size_t i = 0; i < _Ys.size(); ++i) {
-    auto lLevels = std::make_shared<CurveLevels>(_Xs[i].Get(), _Ys[i].Get());
+  const auto& lXs = _Plot.GetXs();
+  const auto& lYs = _Plot.GetYs();
+  for (size_t i = 0; i < lYs.size(); ++i) {
+    auto lLevels = std::make_shared<CurveLevels>(lXs[i].Get(), lYs[i].Get());
     lLevels->Start();
     _Levels.push_back(lLevels);
   }
   ViewWindow::Options lOptions = _Window;
-  lOptions.Width = GetOutput().Width;
-  lOptions.Height = GetOutput().Height;
+  lOptions.Width = _Request.Width;
+  lOptions.Height = _Request.Height;
   ViewWindow lWindow(*this, iFont, lOptions);
   return lWindow.Run();
 }
 
 void ViewCurveCommand::Fill(PlotArea& ioPlot, const ViewBox*) {
-  Show(ioPlot, std::vector<std::shared_ptr<const CurveLevels>>(_Levels.begin(), _Levels.end()));
+  _Plot.Show(ioPlot, std::vector<std::shared_ptr<const CurveLevels>>(_Levels.begin(), _Levels.end()));
 }
 
 std::string ViewCurveCommand::Describe(const PlotArea& iPlot, double iX, double iY, double iColumn) const {
   (void)iPlot;
   std::string lText = "x " + Number(iX) + "   y " + Number(iY);
-  for (size_t i = 0; i < _Ys.size(); ++i) {
-    const CATSamIVector& lX = *_Xs[i];
-    const CATSamIVector& lY = *_Ys[i];
+  const auto& lNames = _Plot.GetNames();
+  for (size_t i = 0; i < _Plot.GetYs().size(); ++i) {
+    const CATSamIVector& lX = *_Plot.GetXs()[i];
+    const CATSamIVector& lY = *_Plot.GetYs()[i];
     const unsigned int lLength = std::min(lX.GetLength(), lY.GetLength());
     // Only ascending x is searched by bisection; the levels have checked it.
     if (lLength == 0 || i >= _Levels.size() || _Levels[i]->GetState() == CurveLevels::eUnsorted) continue;
@@ -80,7 +83,7 @@ std::string ViewCurveCommand::Describe(const PlotArea& iPlot, double iX, double 
       lBest = LowerBound(lX, lLength, iX);
     }
     if (lBest < 0 || lBest >= long(lLength)) continue;
-    const std::string lName = i < _Names.size() && !_Names[i].empty() ? _Names[i] : "curve " + std::to_string(i + 1);
+    const std::string lName = i < lNames.size() && !lNames[i].empty() ? lNames[i] : "curve " + std::to_string(i + 1);
     lText += "   " + lName + ": #" + std::to_string(lBest) + " (" + Number(lX.GetValue(unsigned(lBest))) + ", " +
              Number(lY.GetValue(unsigned(lBest))) + ")";
   }

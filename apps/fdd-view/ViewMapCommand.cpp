@@ -13,8 +13,8 @@ int ViewMapCommand::Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) {
   (void)ioFigure;
   (void)ioPlot;
   ViewWindow::Options lOptions = _Window;
-  lOptions.Width = _Output.Width;
-  lOptions.Height = _Output.Height;
+  lOptions.Width = _Request.Width;
+  lOptions.Height = _Request.Height;
   ViewWindow lWindow(*this, iFont, lOptions);
   return lWindow.Run();
 }
@@ -22,13 +22,13 @@ int ViewMapCommand::Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) {
 void ViewMapCommand::Fill(PlotArea& ioPlot, const ViewBox* iView) {
   // A view is computed from the samples in it, over the whole data box.
   if (iView)
-    _Input.Show(ioPlot, _Data, _Colors, iView->GetX0(), iView->GetX1(), iView->GetY0(), iView->GetY1());
+    _Plot.Show(ioPlot, iView->GetX0(), iView->GetX1(), iView->GetY0(), iView->GetY1());
   else
-    _Input.Show(ioPlot, _Data, _Colors);
+    _Plot.Show(ioPlot);
 }
 
 bool ViewMapCommand::FillFrame(PlotArea& ioPlot, const ViewBox& iView) {
-  _Input.Show(ioPlot, _Data, _Colors, iView.GetX0(), iView.GetX1(), iView.GetY0(), iView.GetY1(), false);
+  _Plot.Show(ioPlot, iView.GetX0(), iView.GetX1(), iView.GetY0(), iView.GetY1(), false);
   return true;
 }
 

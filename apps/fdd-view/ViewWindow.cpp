@@ -15,6 +15,7 @@
 #include "CATViewer.h"
 #include "CairoRender.h"
 #include "CommandSupport.h"
+#include "OptionText.h"
 #include "CsvFile.h"
 #include "Figure.h"
 #include "PlotArea.h"
@@ -282,7 +283,7 @@ void ViewWindow::OnDraw(GtkWidget*, cairo_t* iContext, int iWidth, int iHeight, 
 }
 
 void ViewWindow::Draw(cairo_t* iContext, int iWidth, int iHeight) {
-  if (iWidth < CommandSupport::kMinSide || iHeight < CommandSupport::kMinSide) return;
+  if (iWidth < OptionText::kMinSide || iHeight < OptionText::kMinSide) return;
   if (_Worker) {
     DrawShown(iContext, iWidth, iHeight);
     return;

@@ -145,15 +145,15 @@ def test_save_writes_each_kind_by_extension(tmp_path):
 @pytest.mark.parametrize(
     "call, error, message",
     [
-        (lambda: fddplot.curve("text"), ValueError, "y: give an array of numbers"),
+        (lambda: fddplot.curve("no-such.npy"), ValueError, "no-such.npy: cannot open: No such file or directory"),
         (lambda: fddplot.curve(np.zeros(3, complex)), ValueError, "cannot be drawn: give float64, float32 or integers"),
         (lambda: fddplot.curve(np.zeros((3, 3))), ValueError, "y: a 2-D array, but a 1-D one is needed"),
         (lambda: fddplot.curve([]), ValueError, "y: give at least one array"),
-        (lambda: fddplot.curve([LINE, LINE], labels=["a"]), ValueError, "labels: 1 names for 2 curves"),
-        (lambda: fddplot.curve(LINE, size=(10, 600)), ValueError, "each side between 16 and 8192"),
-        (lambda: fddplot.curve(LINE, size="big"), ValueError, "size big"),
-        (lambda: fddplot.curve(LINE, size=5), ValueError, "size 5: give"),
-        (lambda: fddplot.probe(*peak_map(), at="here"), ValueError, "at here: give the point as two finite numbers"),
+        (lambda: fddplot.curve([LINE, LINE], labels=["a", "b", "c"]), ValueError, "label is given 3 times for 2 curves"),
+        (lambda: fddplot.curve(LINE, size=(10, 600)), ValueError, "each side must lie between 16 and 8192"),
+        (lambda: fddplot.curve(LINE, size="big"), ValueError, "size 'big': give the width and height in whole pixels"),
+        (lambda: fddplot.curve(LINE, size=5), ValueError, "size '5': give"),
+        (lambda: fddplot.probe(*peak_map(), at="here"), ValueError, "at 'here': give two finite decimal numbers A,B"),
         (lambda: fddplot.map(*peak_map()[:2], np.zeros((3, 10))), ValueError,
          r"values: 3 x 10 values, but the map needs 10 x 10 \(values\[i_z, i_x\]"),
         (lambda: fddplot.map(np.array([0.0, 2, 1]), np.arange(2.0), np.zeros((2, 3))), ValueError,
@@ -165,14 +165,14 @@ def test_save_writes_each_kind_by_extension(tmp_path):
         (lambda: fddplot.map(z=np.arange(2.0), values=NH_VALUES, x_rows=np.array([[0, 2, 1, 3], [0, 2, NAN, NAN]])),
          ValueError, r"x_rows: values must be ascending or descending: x\[0, 2\] = 1 follows x\[0, 1\] = 2"),
         (lambda: fddplot.map(NH_ROWS[0], np.arange(2.0), NH_VALUES, x_rows=NH_ROWS), ValueError, "not both"),
-        (lambda: fddplot.map(*peak_map(), colors="pink"), ValueError, "colors pink: choose viridis, rainbow or grey"),
-        (lambda: fddplot.map(*peak_map(), x_limits=(3, 1)), ValueError, r"x_limits \(3, 1\): the limits"),
-        (lambda: fddplot.map(*peak_map(), z_limits=(0, np.nan)), ValueError, "give two finite numbers"),
-        (lambda: fddplot.map(*peak_map(), order=True, z_factor=0), ValueError, "z_factor a number other than 0"),
-        (lambda: fddplot.map(np.arange(4e5), np.arange(4e5), np.zeros((1, 1))[:, :0]), ValueError, "values: 1 x 0"),
+        (lambda: fddplot.map(*peak_map(), colors="pink"), ValueError, "colors pink: choose viridis, magma, "),
+        (lambda: fddplot.map(*peak_map(), x_limits=(3, 1)), ValueError, "x_limits 3,1: the limits A,B need A < B"),
+        (lambda: fddplot.map(*peak_map(), z_limits=(0, np.nan)), ValueError, "z_limits '0,nan': give two finite decimal numbers"),
+        (lambda: fddplot.map(*peak_map(), order=True, z_factor=0), ValueError, "z_factor 0: give a factor above 0"),
+        (lambda: fddplot.map(np.arange(4e5), np.arange(4e5), np.zeros((1, 1))[:, :0]), ValueError, r"values: empty: no values \(shape 1 x 0\)"),
         (lambda: fddplot.contribution(LINE, LINE[:5]), ValueError,
          "y: 5 values for 101 arguments: one value per argument is needed"),
-        (lambda: fddplot.contribution(LINE, LINE, direction="up"), ValueError, "direction up"),
+        (lambda: fddplot.contribution(LINE, LINE, direction="up"), ValueError, "direction 'up': choose horizontal or vertical"),
         (lambda: fddplot.Figure().add_curve(LINE, part=(0, 0, 2, 1)), ValueError, "part"),
         (lambda: fddplot.Figure().add_plot("pie", y=LINE), ValueError, "kind pie: choose curve, map or contribution"),
         (lambda: fddplot.curve(LINE).save("/nonexistent/line.png"), OSError, "/nonexistent/line.png: cannot write"),
@@ -264,7 +264,7 @@ def test_drawing_releases_the_interpreter_lock():
 
 
 def test_help_reads_like_the_command_help():
-    assert "log_x      logarithmic x axis" in fddplot.curve.__doc__
+    assert "log_x (default False): Logarithmic x axis" in fddplot.curve.__doc__
     assert "values[i_z, i_x]" in fddplot.map.__doc__
     for name in ("save", "to_array", "_repr_png_", "add_plot", "add_curve", "add_map", "add_contribution", "probe"):
         assert getattr(fddplot.Figure, name).__doc__

@@ -1,0 +1,49 @@
+#include "CurvePlot.h"
+
+#include <algorithm>
+
+#include "DataSource.h"
+#include "IndexVector.h"
+#include "PlotArea.h"
+
+bool CurvePlot::Load(const CurveRequest& iRequest, RequestError& oError, std::vector<std::string>& ioWarnings) {
+  _Request = iRequest;
+  RefPtr<ArrayVector> lX;
+  if (iRequest.X.IsGiven() && !(lX = DataSource::Vector(iRequest.X, oError))) return false;
+  // The y curves, then the y2 ones: the order of the style options.
+  std::vector<DataInput> lInputs = iRequest.Y;
+  lInputs.insert(lInputs.end(), iRequest.Y2.begin(), iRequest.Y2.end());
+  for (const DataInput& lInput : lInputs) {
+    std::string lName;
+    const RefPtr<ArrayVector> lY = DataSource::Vector(lInput, oError, &lName);
+    if (!lY) return false;
+    if (lX && lY->GetLength() != lX->GetLength())
+      ioWarnings.push_back(lInput.Label() + " has " + std::to_string(lY->GetLength()) + " values and the x values " +
+                           std::to_string(lX->GetLength()) + ": " +
+                           std::to_string(std::min(lY->GetLength(), lX->GetLength())) + " are plotted");
+    // Without x values each curve is drawn over its own sample numbers, computed as they are read.
+    _Xs.push_back(lX ? RefPtr<CATSamIVector>::Hold(lX.Get()) : RefPtr<CATSamIVector>(new IndexVector(lY->GetLength())));
+    if (!_Xs.back()) return oError.Memory("out of memory");
+    _Ys.push_back(RefPtr<CATSamIVector>::Hold(lY.Get()));
+    _Names.push_back(lName);
+  }
+  return true;
+}
+
+void CurvePlot::Show(PlotArea& ioPlot, const std::vector<std::shared_ptr<const CurveLevels>>& iLevels) const {
+  const CurveRequest& r = _Request;
+  ioPlot.SetTitle(r.Title);
+  ioPlot.GetXAxis().SetLabel(r.XLabel);
+  ioPlot.GetYAxis().SetLabel(r.YLabel);
+  ioPlot.GetY2Axis().SetLabel(r.Y2Label);
+  ioPlot.GetXAxis().SetLog(r.LogX);
+  ioPlot.GetYAxis().SetLog(r.LogY);
+  ioPlot.GetXAxis().SetRange(r.Limits[0], r.Limits[1]);
+  ioPlot.GetYAxis().SetRange(r.Limits[2], r.Limits[3]);
+  ioPlot.GetY2Axis().SetRange(r.Limits[4], r.Limits[5]);
+  ioPlot.SetGrid(r.Grid);
+  ioPlot.SetLegendPlace(r.LegendPlace);
+  for (size_t i = 0; i < _Ys.size(); ++i)
+    ioPlot.AddCurve(_Xs[i].Get(), _Ys[i].Get(), r.Label(i, _Names[i]), r.Style(i, ioPlot.GetNextStyle(r.Symbols)),
+                    i >= r.Y.size(), i < iLevels.size() ? iLevels[i] : nullptr);
+}

@@ -1,0 +1,30 @@
+// The one loader of a plot's data: a data input (a file spec, or an array a program hands over) as
+// a data vector or a matrix. Errors are returned, never printed: a file's one-line message, an
+// empty input, a lack of memory. Static functions only.
+#ifndef DataSource_H
+#define DataSource_H
+
+#include <string>
+
+#include "ArrayVector.h"
+#include "DataInput.h"
+#include "NumericArray.h"
+#include "RefPtr.h"
+#include "RequestError.h"
+
+class DataSource {
+ public:
+  // A 1-D input; oName, when given, receives the name a legend shows for it: a column's header
+  // name (its number in a file without header), the file's name without folder and extension, or
+  // the array's name.
+  static RefPtr<ArrayVector> Vector(const DataInput& iInput, RequestError& oError, std::string* oName = nullptr);
+  // A 2-D input.
+  static RefPtr<NumericArray> Matrix(const DataInput& iInput, RequestError& oError);
+  // "3 x 10", as messages give a matrix's shape.
+  static std::string Shape(const NumericArray& iArray);
+
+ private:
+  static bool Failed(const std::string& iMessage, RequestError& oError);
+};
+
+#endif
