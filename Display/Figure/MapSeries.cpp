@@ -126,7 +126,8 @@ void MapSeries::WidenSingleSamples() {
     lSingle[a] = true;
     Replace(*lAxes[a], *lHeld[a], new MemoryDoubleVector(std::vector<double>{lSample - lHalf, lSample + lHalf}));
   }
-  if (lSingle[0] || lSingle[1]) Replace(_Map.Values, _Values, new DoubledSampleMatrix(_Map.Values, lSingle[0], lSingle[1]));
+  if (lSingle[0] || lSingle[1])
+    Replace(_Map.Values, _Values, new DoubledSampleMatrix(_Map.Values, lSingle[0], lSingle[1]));
 }
 
 void MapSeries::Fit(const PlotAxis& iXAxis, const PlotAxis& iYAxis, DataExtent& ioExtent) {
