@@ -11,11 +11,13 @@
 #include "ColorScaleAxis.h"
 #include "DataExtent.h"
 #include "DataRange.h"
+#include "DoubledSampleMatrix.h"
 #include "Exp10Scaling.h"
 #include "ImageTiles.h"
 #include "LinearScaling.h"
 #include "Log10Rows.h"
 #include "Log10Vector.h"
+#include "MemoryDoubleVector.h"
 #include "OrderedMatrix.h"
 #include "OrderedValueRows.h"
 #include "OrderedVector.h"
@@ -28,7 +30,10 @@ std::unique_ptr<MapSeries> MapSeries::Make(const ColormapData& iData, std::strin
   std::unique_ptr<MapSeries> lMap(new MapSeries(iData));
   lMap->TakeLogarithms();
   const std::string lBreak = lMap->Order(oWarning);
-  if (lBreak.empty()) return lMap;
+  if (lBreak.empty()) {
+    lMap->WidenSingleSamples();
+    return lMap;
+  }
   oWarning = "the colour map is not drawn: " + lBreak;
   return nullptr;
 }
@@ -99,6 +104,30 @@ std::string MapSeries::Order(std::string& oWarning) {
     oWarning = "left out " + std::to_string(lNaN) + " samples whose x or z is NaN" +
                (_Map.LogX || _Map.LogZ ? " or, on a logarithmic axis, at or below zero" : "");
   return lBreak;
+}
+
+double MapSeries::CellHalfWidth(double iSample) {
+  // Half a unit, as an image gives its pixels; where that is below the doubles' resolution, the
+  // range an axis gives a single value.
+  const double lHalf = 0.5;
+  return iSample - lHalf < iSample && iSample + lHalf > iSample ? lHalf : 0.1 * std::fabs(iSample);
+}
+
+void MapSeries::WidenSingleSamples() {
+  if (!_Map.Nearest || _Map.Order || NonHomogeneous() || !_Map.X || !_Map.Z || !_Map.Values) return;
+  bool lSingle[2] = {false, false};
+  CATSamIDoubleVector** lAxes[2] = {&_Map.X, &_Map.Z};
+  RefPtr<CATSamIDoubleVector>* lHeld[2] = {&_X, &_Z};
+  for (int a = 0; a < 2; ++a) {
+    CATSamIDoubleVector* lAxis = *lAxes[a];
+    const double lSample = lAxis->GetLength() == 1 ? lAxis->GetValue(0) : NAN;
+    if (!std::isfinite(lSample)) continue;
+    const double lHalf = CellHalfWidth(lSample);
+    lSingle[a] = true;
+    Replace(*lAxes[a], *lHeld[a], new MemoryDoubleVector(std::vector<double>{lSample - lHalf, lSample + lHalf}));
+  }
+  if (lSingle[0] || lSingle[1])
+    Replace(_Map.Values, _Values, new DoubledSampleMatrix(_Map.Values, lSingle[0], lSingle[1]));
 }
 
 void MapSeries::Fit(const PlotAxis& iXAxis, const PlotAxis& iYAxis, DataExtent& ioExtent) {

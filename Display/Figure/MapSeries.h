@@ -39,6 +39,11 @@ class MapSeries : public PlotSeries {
   // Puts the data in ascending views; returns where its order breaks (empty when it has one).
   std::string Order(std::string& oWarning);
   bool NonHomogeneous() const;
+  // Flat cells of regular data with one sample along X or Z: that sample becomes a cell of width 1
+  // around it (data units, decades on a logarithmic axis), seen as two samples at its edges, so
+  // that the map fills it and the axis range covers it.
+  void WidenSingleSamples();
+  static double CellHalfWidth(double iSample);
   // Puts iView (one reference, taken over) in place of the data object ioShown names.
   template <class T, class V>
   static void Replace(T*& ioShown, RefPtr<T>& ioHeld, V* iView);

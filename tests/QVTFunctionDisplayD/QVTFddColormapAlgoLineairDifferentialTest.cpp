@@ -1,7 +1,8 @@
 // The linear colour map algorithm against a plain computation of the same rules, pixel for pixel,
 // on random data: for each pixel the samples whose pixel it is (by the rounding rule of the
 // pixel mapping), else the nearest samples on both sides, then the maximum or interpolation of
-// the values, NaN skipped in maxima. No pixel jobs, tables or resampled matrices here.
+// the values, NaN skipped in maxima; an infinity wins an interpolation with a number, and opposite
+// infinities have no value between them. No pixel jobs, tables or resampled matrices here.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -22,6 +23,7 @@ namespace {
 
 typedef QVTFddColormapTestAxis TestAxis;
 const double kNaN = std::nan("");
+const double kInf = HUGE_VAL;
 
 // Reproducible on every standard library: only the engine's raw output is used.
 struct Random {
@@ -86,7 +88,13 @@ double MaxOf(const std::vector<double>& iCandidates) {
   return lMax;
 }
 
-double Lerp(double a, double b, double w) { return a + (b - a) * w; }
+double Lerp(double a, double b, double w) {
+  if (std::isnan(a) || std::isnan(b)) return kNaN;
+  if (std::isinf(a) && std::isinf(b)) return a == b ? a : kNaN;
+  if (std::isinf(a)) return a;
+  if (std::isinf(b)) return b;
+  return a + (b - a) * w;
+}
 
 // The values one cover gives for a function of the sample index: one per own sample, or the
 // interpolation.
@@ -114,7 +122,13 @@ std::vector<double> Samples(Random& r) {
   return v;
 }
 
-double Value(Random& r) { return r.Int(0, 9) == 0 ? kNaN : std::round(r.Uniform(0, 200) * 4) / 4; }
+// One value in ten NaN, one in forty each infinity.
+double Value(Random& r) {
+  const int lKind = r.Int(0, 39);
+  if (lKind < 4) return kNaN;
+  if (lKind < 6) return lKind == 4 ? kInf : -kInf;
+  return std::round(r.Uniform(0, 200) * 4) / 4;
+}
 
 void Limits(Random& r, const std::vector<double>& v, double& mn, double& mx) {
   mn = r.Uniform(v.front() - 2, v.back());

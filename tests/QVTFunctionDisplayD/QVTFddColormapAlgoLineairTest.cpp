@@ -224,18 +224,56 @@ TEST(QVTFddColormapAlgoLineair, MaximumWithoutANumberIsTransparent) {
   EXPECT_EQ(lValue, 1.0);
 }
 
-TEST(QVTFddColormapAlgoLineair, ResultsWithoutNaNKeepTheirFloor) {
-  // Minus infinity everywhere: maxima that start at the lowest double stay there, those that
-  // start at their first cell keep it.
+TEST(QVTFddColormapAlgoLineair, MinusInfinityEverywhereIsMinusInfinityInEveryJob) {
+  // No maximum is floored at the lowest double: the probe says what the bottom colour means.
   HomData d(kJobSamples, kJobSamples, [](int, int) { return -kInf; });
   std::unique_ptr<Algo> lAlgo = d.New(9, 9, 0, 8, 0, 8);
-  double lValue = 0.0;
-  ASSERT_EQ(lAlgo->GetValue(kRangePixel, kRangePixel, lValue), S_OK);
-  EXPECT_EQ(lValue, -QVTFddDoubleMax);
-  ASSERT_EQ(lAlgo->GetValue(kIndexPixel, kRangePixel, lValue), S_OK);
-  EXPECT_EQ(lValue, -kInf);
-  ASSERT_EQ(lAlgo->GetValue(kRangePixel, kIndexPixel, lValue), S_OK);
-  EXPECT_EQ(lValue, -kInf);
+  for (int p : {kIndexPixel, kRangePixel, kInterpolationPixel})
+    for (int r : {kIndexPixel, kRangePixel, kInterpolationPixel}) {
+      double lValue = 0.0;
+      ASSERT_EQ(lAlgo->GetValue(p, r, lValue), S_OK);
+      EXPECT_EQ(lValue, -kInf) << p << " " << r;
+    }
+}
+
+TEST(QVTFddColormapAlgoLineair, AnInfinityTakesEveryPixelItTouches) {
+  // One infinite cell at sample (3, 3) among zeros: it lies in the range of pixel 1 and at the
+  // start of the interpolation of pixels 2 and 3 along both axes, so those nine pixels show it,
+  // whatever job they combine, but for minus infinity under a range, whose maximum is a zero; the
+  // others show 0.
+  for (double lInfinity : {kInf, -kInf})
+    for (int lThreads : {1, 2}) {
+      HomData d(kJobSamples, kJobSamples, [&](int i, int k) { return i == 3 && k == 3 ? lInfinity : 0.0; });
+      std::unique_ptr<Algo> lAlgo = d.New(9, 9, 0, 8, 0, 8);
+      lAlgo->SetThreads(lThreads);
+      const CATPixelImage lImage = lAlgo->MakeBitmap();
+      for (int r = 0; r < kEmptyPixel; ++r)
+        for (int p = 0; p < kEmptyPixel; ++p) {
+          const bool lTouched = p >= 1 && p <= 3 && r >= 1 && r <= 3;
+          const bool lRange = p == kRangePixel || r == kRangePixel;
+          const double lExpected = lTouched && !(lRange && lInfinity < 0) ? lInfinity : 0.0;
+          double lValue = kNaN;
+          ASSERT_EQ(lAlgo->GetValue(p, r, lValue), S_OK);
+          EXPECT_EQ(lValue, lExpected) << lInfinity << " pixel " << p << ", " << r;
+          EXPECT_EQ(TestAxis::ValueOf(lImage, p, r), TestAxis::Shown(lExpected)) << lInfinity << " " << p << ", " << r;
+        }
+    }
+}
+
+TEST(QVTFddColormapAlgoLineair, OppositeInfinitiesHaveNoValueBetweenThem) {
+  // +inf at X sample 3 and -inf at X sample 4: the pixels interpolated between them have no
+  // value, in the picture and in the probe; the range holding +inf keeps it.
+  HomData d(kJobSamples, kJobSamples, [](int i, int) { return i == 3 ? kInf : (i == 4 ? -kInf : 0.0); });
+  std::unique_ptr<Algo> lAlgo = d.New(9, 9, 0, 8, 0, 8);
+  const CATPixelImage lImage = lAlgo->MakeBitmap();
+  for (int r : {kIndexPixel, kRangePixel, kInterpolationPixel}) {
+    double lValue = 0.0;
+    ASSERT_EQ(lAlgo->GetValue(kInterpolationPixel, r, lValue), S_OK);
+    EXPECT_TRUE(std::isnan(lValue)) << r;
+    EXPECT_TRUE(std::isnan(TestAxis::ValueOf(lImage, kInterpolationPixel, r))) << r;
+    ASSERT_EQ(lAlgo->GetValue(kRangePixel, r, lValue), S_OK);
+    EXPECT_EQ(lValue, kInf) << r;
+  }
 }
 
 TEST(QVTFddColormapAlgoLineair, SizeLimits) {

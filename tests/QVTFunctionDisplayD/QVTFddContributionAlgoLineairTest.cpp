@@ -192,6 +192,37 @@ TEST(QVTFddContributionAlgoLineair, ValuesAtTheEndsOfTheDoublesInterpolate) {
   EXPECT_NEAR(lValue, -0.9e308, 1e293);
 }
 
+TEST(QVTFddContributionAlgoLineair, AnInfinityTakesItsEndColourOnBothSides) {
+  // An infinite result between finite ones: every pixel interpolated next to it, on either side,
+  // shows the end of the scale of its sign, and the probe says the infinity; between opposite
+  // infinities there is no value.
+  const double lInf = std::numeric_limits<double>::infinity();
+  struct Case {
+    std::vector<double> results;
+    std::vector<std::string> colours;  // pixels 0 .. 8 over arguments 0 .. 4
+  };
+  const std::string kTop = Grey(255), kBottom = Grey(0), kMid = Grey(100);
+  const Case kCases[] = {
+      {{100, 100, lInf, 100, 100}, {kMid, kMid, kMid, kTop, kTop, kTop, kMid, kMid, kMid}},
+      {{100, 100, -lInf, 100, 100}, {kMid, kMid, kMid, kBottom, kBottom, kBottom, kMid, kMid, kMid}},
+      {{100, 100, lInf, -lInf, 100}, {kMid, kMid, kMid, kTop, kTop, kTransparent, kBottom, kBottom, kMid}},
+  };
+  for (const Case& c : kCases) {
+    Data d({0, 1, 2, 3, 4}, c.results);
+    Algo lAlgo(d.Args, 0, 4, 1, d.Res, 9, 1, d.Axis, Algo::HorizontalBar);
+    const CATPixelImage lImage = lAlgo.MakeBitmap();
+    for (int x = 0; x < 9; ++x) {
+      EXPECT_EQ(Rgba(PixelAt(lImage, x, 0)), c.colours[size_t(x)]) << c.results[2] << " pixel " << x;
+      double lValue = 0.0;
+      ASSERT_EQ(lAlgo.GetValue(x * 0.5, lValue), S_OK);
+      const std::string lProbe = std::isnan(lValue)   ? kTransparent
+                                 : std::isinf(lValue) ? (lValue > 0 ? kTop : kBottom)
+                                                      : Grey(static_cast<int>(lValue));
+      EXPECT_EQ(lProbe, c.colours[size_t(x)]) << c.results[2] << " pixel " << x;
+    }
+  }
+}
+
 TEST(QVTFddContributionAlgoLineair, VectorsOfDifferentLengthsAreRefused) {
   Data d(Ramp(5), Ramp(6));
   Algo lAlgo(d.Args, 0, 4, 1, d.Res, 10, 10, d.Axis, Algo::HorizontalBar);

@@ -16,14 +16,18 @@ inline void QVTFddRaiseMaximum(double& ioMaximum, double iCandidate) {
   if (iCandidate > ioMaximum || ioMaximum != ioMaximum) ioMaximum = iCandidate;
 }
 
-// The value at iFraction of the way from iFirst to iSecond.
+// The value at iFraction of the way from iFirst to iSecond. An infinity stands for the end of the
+// scale of its sign: next to a number it wins the whole way, so that it colours every pixel it
+// touches alike; between infinities of opposite signs there is no value (NaN).
 inline double QVTFddInterpolate(double iFirst, double iSecond, double iFraction) {
   const double lValue = iFirst + (iSecond - iFirst) * iFraction;
+  if (std::isfinite(lValue)) return lValue;
   // Values of opposite signs near the ends of the doubles: their difference overflows, the
   // weighted values do not.
-  if (std::isinf(lValue) && std::isfinite(iFirst) && std::isfinite(iSecond))
-    return iFirst * (1.0 - iFraction) + iSecond * iFraction;
-  return lValue;
+  if (std::isfinite(iFirst) && std::isfinite(iSecond)) return iFirst * (1.0 - iFraction) + iSecond * iFraction;
+  if (std::isnan(iFirst) || std::isnan(iSecond) || (std::isinf(iFirst) && std::isinf(iSecond) && iFirst != iSecond))
+    return NAN;
+  return std::isinf(iFirst) ? iFirst : iSecond;
 }
 
 // The value of the pixel of iJob over the values of iRow: the value of an index job, the maximum

@@ -34,10 +34,6 @@ constexpr eValueType kFound = QVTFddColormapAlgo::ValueFound;
 constexpr eValueType kNoValue = QVTFddColormapAlgo::NoValue;
 constexpr const char* kSource = "QVTFddColormapAlgoLineair";
 
-// Reductions that used to start at the lowest double keep that floor: without NaN in the data the
-// result is what a maximum started there gives.
-inline double sFloored(double iMaximum) { return iMaximum < -QVTFddDoubleMax ? -QVTFddDoubleMax : iMaximum; }
-
 // The 16 cells of the pixel value over the matrix, by (X job type, Z job type). Ranges are
 // walked with the Z index inner, the order in which matrices usually store their cells; a
 // maximum does not depend on the order.
@@ -71,7 +67,7 @@ eValueType sRangeRange(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const Q
   double lMax = QVTFddDoubleNaN;
   for (int i = x._First; i <= x._Second; ++i)
     for (int k = z._First; k <= z._Second; ++k) QVTFddRaiseMaximum(lMax, v.At(i, k));
-  o = sFloored(lMax);
+  o = lMax;
   return kFound;
 }
 
@@ -80,7 +76,7 @@ eValueType sRangeInterpolation(const QVTFddPixelJob& x, const QVTFddPixelJob& z,
   double lMax = QVTFddDoubleNaN;
   for (int i = x._First; i <= x._Second; ++i)
     QVTFddRaiseMaximum(lMax, QVTFddInterpolate(v.At(i, z._First), v.At(i, z._Second), z._Fraction));
-  o = sFloored(lMax);
+  o = lMax;
   return kFound;
 }
 
@@ -95,7 +91,7 @@ eValueType sInterpolationRange(const QVTFddPixelJob& x, const QVTFddPixelJob& z,
   double lMax = QVTFddDoubleNaN;
   for (int k = z._First; k <= z._Second; ++k)
     QVTFddRaiseMaximum(lMax, QVTFddInterpolate(v.At(x._First, k), v.At(x._Second, k), x._Fraction));
-  o = sFloored(lMax);
+  o = lMax;
   return kFound;
 }
 
@@ -225,7 +221,7 @@ double sColumnPixel(const QVTFddPixelJob& x, const QVTFddPixelJob& z, const doub
     case QVTFddPixelJob::RangeJob: {
       double lMax = iReduced[z._First];
       for (int k = z._First + 1; k <= z._Second; ++k) lMax = sRaised(lMax, iReduced[k]);
-      return x._Type == QVTFddPixelJob::IndexJob ? lMax : sFloored(lMax);
+      return lMax;
     }
     case QVTFddPixelJob::InterpolationJob: {
       if (x._Type != QVTFddPixelJob::RangeJob)
@@ -318,19 +314,14 @@ void sZStepTile(const QVTFddPixelJob* iX, int iCount, const QVTFddPixelJob* iZ, 
   // lAtZ(c)[k] is the reduced value of column c at Z index k.
   const auto lAtZ = [&](int c) { return iReduced + c * iSpan - iFirst; };
 #if defined(__SSE2__)
-  // Lanes whose maximum keeps the floor of the reductions (columns of a range or interpolation
-  // along X), and lanes of valued columns.
-  __m128d lFloorLanes[kTile / 2], lValuedLanes[kTile / 2];
-  const __m128d lFloor = _mm_set1_pd(-QVTFddDoubleMax), lNaN = _mm_set1_pd(QVTFddDoubleNaN);
+  // Lanes of valued columns.
+  __m128d lValuedLanes[kTile / 2];
+  const __m128d lNaN = _mm_set1_pd(QVTFddDoubleNaN);
   const auto lLanes = [](bool iFirst, bool iSecond) {
     return _mm_castsi128_pd(_mm_set_epi64x(iSecond ? -1 : 0, iFirst ? -1 : 0));
   };
   if (iCount == kTile)
-    for (int c = 0; c < kTile; c += 2) {
-      lFloorLanes[c / 2] =
-          lLanes(iX[c]._Type != QVTFddPixelJob::IndexJob, iX[c + 1]._Type != QVTFddPixelJob::IndexJob);
-      lValuedLanes[c / 2] = lLanes(lValued[c], lValued[c + 1]);
-    }
+    for (int c = 0; c < kTile; c += 2) lValuedLanes[c / 2] = lLanes(lValued[c], lValued[c + 1]);
   const auto lPair = [&](int c, int k) { return _mm_loadh_pd(_mm_load_sd(lAtZ(c) + k), lAtZ(c + 1) + k); };
 #endif
   for (int r = 0; r < iHeight; ++r, oValues += iCount) {
@@ -342,10 +333,7 @@ void sZStepTile(const QVTFddPixelJob* iX, int iCount, const QVTFddPixelJob* iZ, 
       for (int c = 0; c < kTile; c += 2) lMax[c / 2] = lPair(c, z._First);
       for (int k = z._First + 1; k <= z._Second; ++k)
         for (int c = 0; c < kTile; c += 2) lMax[c / 2] = sRaised2(lMax[c / 2], lPair(c, k));
-      for (int c = 0; c < kTile; c += 2) {
-        const __m128d lLow = _mm_and_pd(_mm_cmplt_pd(lMax[c / 2], lFloor), lFloorLanes[c / 2]);
-        _mm_storeu_pd(oValues + c, sSelect(lValuedLanes[c / 2], sSelect(lLow, lFloor, lMax[c / 2]), lNaN));
-      }
+      for (int c = 0; c < kTile; c += 2) _mm_storeu_pd(oValues + c, sSelect(lValuedLanes[c / 2], lMax[c / 2], lNaN));
       continue;
     }
 #endif
