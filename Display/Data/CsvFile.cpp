@@ -1,5 +1,9 @@
 #include "CsvFile.h"
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -154,6 +158,62 @@ bool IsStopped(unsigned long long iLine, const std::string& iName, std::string& 
 
 const std::string_view kByteOrderMark("\xEF\xBB\xBF");
 
+// How much of the start of a text is looked at for bytes that no text holds.
+const size_t kTextLook = 64 * 1024;
+
+// The first iMost bytes of the file on iFd, fewer when it is shorter or cannot be read (the reading
+// of its lines then says why).
+std::string Head(int iFd, size_t iMost) {
+  std::string lHead(iMost, '\0');
+  size_t lDone = 0;
+  while (lDone < iMost) {
+    const ssize_t lRead = ::pread(iFd, &lHead[lDone], iMost - lDone, static_cast<off_t>(lDone));
+    if (lRead < 0 && errno == EINTR) continue;
+    if (lRead <= 0) break;
+    lDone += static_cast<size_t>(lRead);
+  }
+  lHead.resize(lDone);
+  return lHead;
+}
+
+// The offset in iHead of the first byte that no text holds: a NUL or another control byte than a
+// tab, a line end or a form feed, or a byte that is not part of UTF-8; npos when there is none.
+// iCut: iHead is the start of a longer text, so a character cut at its end is whole.
+size_t FirstBinaryByte(std::string_view iHead, bool iCut) {
+  for (size_t i = 0; i < iHead.size();) {
+    const unsigned char c = static_cast<unsigned char>(iHead[i]);
+    if (c < 0x80) {
+      if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f') || c == 0x7f) return i;
+      ++i;
+      continue;
+    }
+    // A sequence's length by its lead byte, and the range of its second byte that excludes
+    // overlong forms, surrogates and code points beyond U+10FFFF.
+    size_t lLength = 0;
+    unsigned char lLow = 0x80, lHigh = 0xBF;
+    if (c >= 0xC2 && c <= 0xDF) {
+      lLength = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+      lLength = 3;
+      if (c == 0xE0) lLow = 0xA0;
+      if (c == 0xED) lHigh = 0x9F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      lLength = 4;
+      if (c == 0xF0) lLow = 0x90;
+      if (c == 0xF4) lHigh = 0x8F;
+    } else {
+      return i;
+    }
+    for (size_t k = 1; k < lLength; ++k) {
+      if (i + k == iHead.size()) return iCut ? std::string_view::npos : i;
+      const unsigned char d = static_cast<unsigned char>(iHead[i + k]);
+      if (d < (k == 1 ? lLow : 0x80) || d > (k == 1 ? lHigh : 0xBF)) return i;
+    }
+    i += lLength;
+  }
+  return std::string_view::npos;
+}
+
 bool IsComment(std::string_view iLine) {
   const size_t lFirst = iLine.find_first_not_of(" \t");
   return lFirst != std::string_view::npos && iLine[lFirst] == '#';
@@ -198,9 +258,19 @@ bool CsvFile::Parse(std::string iText, const std::string& iName, std::string& oE
 
 bool CsvFile::Start(std::string& oError) {
   _Names.clear();
-  _Header = _Named = false;
+  _Header = _Named = _Trailing = false;
   _Separator = ',';
   try {
+    // Binary data split at its line ends would make columns of nonsense.
+    const std::string lRead = _Fd >= 0 ? Head(_Fd, static_cast<size_t>(std::min<unsigned long long>(_Size, kTextLook)))
+                                       : std::string();
+    const std::string_view lHead = _Fd >= 0 ? std::string_view(lRead) : std::string_view(_Text).substr(0, kTextLook);
+    const size_t lBinary = FirstBinaryByte(lHead, lHead.size() < _Size);
+    if (lBinary != std::string_view::npos) {
+      oError = _Name + ": binary data, not text (byte " + std::to_string(lBinary) + " is " +
+               MessageText::Excerpt(lHead.substr(lBinary, 1), 1, true) + "): give CSV or blank-separated text, or .npy";
+      return false;
+    }
     TextLines lLines(_Fd, _Text, 0);
     std::string_view lLine;
     unsigned long long lNumber = 0, lStart = 0;
@@ -267,12 +337,40 @@ bool CsvFile::Start(std::string& oError) {
     }
     _Named |= _Header;
     for (size_t i = 0; i < lCells.size(); ++i) _Names.push_back(_Named ? Name(lCells[i]) : std::to_string(i));
+    // A separator ending every line makes a last column without a name and without a value: not a
+    // column, so that a one-column file written so needs no column chosen.
+    if (_Separator != ' ' && _Names.size() > 1 && (!_Named || _Names.back().empty())) {
+      if (!EndsEmpty(_Trailing, oError)) return false;
+      if (_Trailing) _Names.pop_back();
+    }
     return true;
   } catch (const std::bad_alloc&) {
     _Names.clear();
     oError = MessageText::OutOfMemory(_Name, _Size);
     return false;
   }
+}
+
+bool CsvFile::EndsEmpty(bool& oEmpty, std::string& oError) const {
+  oEmpty = false;
+  const size_t lColumns = _Names.size();
+  std::vector<std::string_view> lCells;
+  std::string_view lText;
+  unsigned long long lLine = _BodyLine - 1;
+  TextLines lLines(_Fd, _Text, _Body);
+  while (lLines.Next(lText)) {
+    if (IsStopped(++lLine, _Name, oError)) return false;
+    if (IsComment(lText) || IsBlankLine(lText, _Separator)) continue;
+    Split(lText, _Separator, lCells);
+    // Lines of another length are the load's to report.
+    if (lCells.size() == lColumns && !Unquote(lCells.back(), _Separator).empty()) return true;
+  }
+  if (lLines.GetErrno() != 0) {
+    oError = MessageText::SystemError(_Name, "cannot read", lLines.GetErrno());
+    return false;
+  }
+  oEmpty = true;
+  return true;
 }
 
 std::string CsvFile::NameList() const {
@@ -395,6 +493,7 @@ NumericArray* CsvFile::Rows(unsigned int iFirst, unsigned int iLast, bool iMatri
       lEmpty = 0;
     }
     Split(lText, _Separator, lCells);
+    if (_Trailing && lCells.size() == lColumns + 1 && Unquote(lCells.back(), _Separator).empty()) lCells.pop_back();
     if (lCells.size() != lColumns) {
       oError = _Name + ": line " + std::to_string(lLine) + " has " + std::to_string(lCells.size()) +
                (lCells.size() == 1 ? " cell" : " cells") + ", " + lFirst + " has " + std::to_string(lColumns);

@@ -6,8 +6,9 @@
 // or .txt file (or standard input) without commas or semicolons, runs of spaces and tabs separate the cells, and
 // empty lines, which part blocks of data there, are skipped. Cells may be quoted and padded with
 // spaces; an empty cell is a missing measurement (NaN); numbers are read alike whatever the
-// process locale; "nan" and "inf" are numbers. A UTF-8 byte order mark, CRLF line ends and empty
-// lines at the end are allowed.
+// process locale; "nan" and "inf" are numbers. A UTF-8 byte order mark, CRLF line ends, empty
+// lines at the end and a separator at the end of every line are allowed. A file whose start holds
+// a NUL, another control byte or bytes that are not UTF-8 is refused as binary data.
 // The file is read in blocks each time columns are loaded: only the values kept are held, 8 bytes
 // a value. Values carry the file's units.
 #ifndef CsvFile_H
@@ -57,6 +58,9 @@ class CsvFile {
   NumericArray* Rows(unsigned int iFirst, unsigned int iLast, bool iMatrix, unsigned long long& oNeeded,
                      std::string& oError) const;
   std::string ColumnLabel(unsigned int iColumn) const;
+  // Whether every data row of as many cells as there are columns has an empty last cell; false
+  // with oError when the file cannot be read or the look was stopped.
+  bool EndsEmpty(bool& oEmpty, std::string& oError) const;
 
   std::string _Name;
   int _Fd = -1;                 // the file, else _Text
@@ -66,6 +70,7 @@ class CsvFile {
   unsigned long long _BodyLine = 1;  // its line number
   bool _Header = false;  // the first row is a header row
   bool _Named = false;   // the columns have names, from a header row or comment
+  bool _Trailing = false;  // every line ends with a separator, which makes no column
   char _Separator = ',';
   std::vector<std::string> _Names;
 };

@@ -80,55 +80,41 @@ NumericArray* CsvVector(const CsvFile& iFile, const std::string& iName, const st
   return iFile.LoadColumn(lColumn, oError);
 }
 
-// Standard input as a text file; oName names it in messages.
-bool ReadInput(CsvFile& oFile, std::string& oError, std::string& oName, unsigned long long& ioNeeded) {
-  oName = StandardInput::kName;
-  std::string lText;
-  if (!StandardInput::Read(lText, oError)) return false;
-  ioNeeded = lText.size();
-  return oFile.Parse(std::move(lText), oName, oError);
+// The file iPath names, or standard input for "-"; oName names it in messages.
+FileDescriptor Open(const std::string& iPath, std::string& oName, std::string& oError) {
+  const bool lInput = iPath == StandardInput::kPath;
+  oName = lInput ? StandardInput::kName : iPath;
+  return lInput ? StandardInput::Open(oError) : FileDescriptor::Open(iPath, oError);
 }
 
 // The vector iSpec names; ioPath and ioNeeded say for an out-of-memory message which file it was
 // and what it needed.
 NumericArray* Vector(const std::string& iSpec, std::string& oError, std::string& oName, std::string& ioPath,
                      unsigned long long& ioNeeded) {
-  std::string lColumn;
+  std::string lColumn, lPath;
   bool lHasColumn = false;
-  DataFile::SplitSpec(iSpec, ioPath, lColumn, lHasColumn);
-  const std::string& lPath = ioPath;
+  DataFile::SplitSpec(iSpec, lPath, lColumn, lHasColumn);
   if (lHasColumn && lColumn.empty()) {
     oError = lPath + ": no column after ':' (give " + lPath + ":COLUMN, or the path alone)";
     return nullptr;
   }
-  CsvFile lCsv;
-  if (lPath == StandardInput::kPath) {
-    oName = "stdin";
-    if (!ReadInput(lCsv, oError, ioPath, ioNeeded)) return nullptr;
-    return CsvVector(lCsv, ioPath, StandardInput::kPath, lColumn, lHasColumn, oError, oName);
-  }
-  const FileDescriptor lFile = FileDescriptor::Open(lPath, oError);
+  const FileDescriptor lFile = Open(lPath, ioPath, oError);
   if (!lFile.IsOpen()) return nullptr;
   ioNeeded = lFile.GetSize();
-  oName = DataFile::Stem(lPath);
+  oName = lPath == StandardInput::kPath ? "stdin" : DataFile::Stem(lPath);
   if (IsNpy(lPath)) return NpyVector(lFile, lPath, lColumn, lHasColumn, oError, oName);
-  if (!lCsv.Read(lFile, lPath, oError)) return nullptr;
-  return CsvVector(lCsv, lPath, lPath, lColumn, lHasColumn, oError, oName);
+  CsvFile lCsv;
+  if (!lCsv.Read(lFile, ioPath, oError)) return nullptr;
+  return CsvVector(lCsv, ioPath, lPath, lColumn, lHasColumn, oError, oName);
 }
 
-NumericArray* Matrix(const std::string& iPath, std::string& oError, unsigned long long& ioNeeded) {
-  if (iPath == StandardInput::kPath) {
-    CsvFile lCsv;
-    std::string lName;
-    if (!ReadInput(lCsv, oError, lName, ioNeeded)) return nullptr;
-    return lCsv.LoadMatrix(oError);
-  }
-  const FileDescriptor lFile = FileDescriptor::Open(iPath, oError);
+NumericArray* Matrix(const std::string& iPath, std::string& oError, std::string& oName, unsigned long long& ioNeeded) {
+  const FileDescriptor lFile = Open(iPath, oName, oError);
   if (!lFile.IsOpen()) return nullptr;
   ioNeeded = lFile.GetSize();
   if (!IsNpy(iPath)) {
     CsvFile lCsv;
-    if (!lCsv.Read(lFile, iPath, oError)) return nullptr;
+    if (!lCsv.Read(lFile, oName, oError)) return nullptr;
     return lCsv.LoadMatrix(oError);
   }
   RefPtr<NumericArray> lArray(NpyFile::Load(lFile, iPath, false, oError));
@@ -184,11 +170,12 @@ NumericArray* DataFile::LoadVector(const std::string& iSpec, std::string& oError
 }
 
 NumericArray* DataFile::LoadMatrix(const std::string& iPath, std::string& oError) {
+  std::string lName = iPath;
   unsigned long long lNeeded = 0;
   try {
-    return Matrix(iPath, oError, lNeeded);
+    return Matrix(iPath, oError, lName, lNeeded);
   } catch (const std::bad_alloc&) {
-    oError = MessageText::OutOfMemory(iPath, lNeeded);
+    oError = MessageText::OutOfMemory(lName, lNeeded);
     return nullptr;
   }
 }

@@ -1,5 +1,6 @@
 // Loading of measured data named on the command line: NumPy .npy files (the extension decides,
-// in any case) and CSV or blank-separated text files (any other name). Errors are one line,
+// in any case) and CSV or blank-separated text files (any other name, and standard input named
+// "-", read as a file is: see StandardInput). Errors are one line,
 // "<path>: <what is wrong>", with the path as the user gave it; running out of memory is one of
 // them, never an exception. Owns nothing; static functions only.
 #ifndef DataFile_H

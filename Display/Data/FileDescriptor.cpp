@@ -16,20 +16,25 @@ FileDescriptor FileDescriptor::Open(const std::string& iPath, std::string& oErro
     return FileDescriptor();
   }
   // Non-blocking, so that a FIFO given by mistake is refused instead of waiting for a writer.
-  FileDescriptor lFile(::open(iPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK), 0);
-  if (!lFile.IsOpen()) {
+  const int lFd = ::open(iPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (lFd < 0) {
     oError = MessageText::SystemError(iPath, "cannot open", errno);
-    return lFile;
+    return FileDescriptor();
   }
+  return Adopt(lFd, iPath, oError);
+}
+
+FileDescriptor FileDescriptor::Adopt(int iFd, const std::string& iName, std::string& oError) {
+  FileDescriptor lFile(iFd, 0);
   struct stat lStat;
   if (::fstat(lFile._Fd, &lStat) != 0) {
-    oError = MessageText::SystemError(iPath, "cannot read", errno);
+    oError = MessageText::SystemError(iName, "cannot read", errno);
   } else if (S_ISDIR(lStat.st_mode)) {
-    oError = iPath + ": is a directory, not a data file";
+    oError = iName + ": is a directory, not a data file";
   } else if (!S_ISREG(lStat.st_mode)) {
-    oError = iPath + ": not a regular file";
+    oError = iName + ": not a regular file";
   } else if (static_cast<unsigned long long>(lStat.st_size) > SIZE_MAX) {
-    oError = iPath + ": too large to map";
+    oError = iName + ": too large to map";
   } else {
     // Reads block from here on, as for any regular file.
     const int lFlags = ::fcntl(lFile._Fd, F_GETFL);

@@ -11,6 +11,9 @@ class FileDescriptor {
   // iPath open for reading as a regular file, with its size as seen now; a closed holder with
   // oError "<iPath>: <what is wrong>" otherwise (missing, a folder, a FIFO, too large to map).
   static FileDescriptor Open(const std::string& iPath, std::string& oError);
+  // The same for a descriptor already open, which the holder takes over (closed on failure too);
+  // iName names it in messages.
+  static FileDescriptor Adopt(int iFd, const std::string& iName, std::string& oError);
 
   FileDescriptor() = default;
   ~FileDescriptor();

@@ -8,14 +8,44 @@
 #include <cstdio>
 #include <cstring>
 
-WholeFile::WholeFile(const std::string& iPath) : _Path(iPath) {
-  if (iPath.empty() || iPath.back() == '/') {
-    Fail(iPath.empty() ? ENOENT : EISDIR);
+namespace {
+
+// Links followed at most, as the system's own limit on a path's links.
+const int kMostLinks = 40;
+
+// The file iPath names once its symbolic links are followed, whether it exists or not (a dangling
+// link names the file to make); empty with oErrno when the links go round.
+std::string Target(std::string iPath, int& oErrno) {
+  for (int lLinks = 0; lLinks <= kMostLinks; ++lLinks) {
+    struct stat lStat;
+    if (::lstat(iPath.c_str(), &lStat) != 0 || !S_ISLNK(lStat.st_mode)) return iPath;
+    std::string lTarget(static_cast<size_t>(lStat.st_size > 0 ? lStat.st_size : 255) + 1, '\0');
+    const ssize_t lLength = ::readlink(iPath.c_str(), lTarget.data(), lTarget.size());
+    // A link changed meanwhile is taken as a file; the write then fails or replaces it, as before.
+    if (lLength <= 0 || static_cast<size_t>(lLength) >= lTarget.size()) return iPath;
+    lTarget.resize(static_cast<size_t>(lLength));
+    const size_t lSlash = iPath.find_last_of('/');
+    iPath = lTarget.front() == '/' || lSlash == std::string::npos ? lTarget : iPath.substr(0, lSlash + 1) + lTarget;
+  }
+  oErrno = ELOOP;
+  return std::string();
+}
+
+}  // namespace
+
+WholeFile::WholeFile(const std::string& iPath) {
+  // Writing through a link writes the file it names: the link stays, and the temporary file lies
+  // beside the file it replaces.
+  int lErrno = ENOENT;
+  _Path = iPath.empty() ? iPath : Target(iPath, lErrno);
+  if (_Path.empty() || _Path.back() == '/') {
+    Fail(_Path.empty() ? lErrno : EISDIR);
     return;
   }
-  const size_t lSlash = iPath.find_last_of('/');
-  const std::string lFolder = lSlash == std::string::npos ? "" : iPath.substr(0, lSlash + 1);
-  const std::string lName = lSlash == std::string::npos ? iPath : iPath.substr(lSlash + 1);
+  const std::string& lPath = _Path;
+  const size_t lSlash = lPath.find_last_of('/');
+  const std::string lFolder = lSlash == std::string::npos ? "" : lPath.substr(0, lSlash + 1);
+  const std::string lName = lSlash == std::string::npos ? lPath : lPath.substr(lSlash + 1);
   std::string lTemplate = lFolder + "." + lName + ".XXXXXX";
   _Fd = ::mkstemp(lTemplate.data());
   if (_Fd < 0) {
@@ -27,7 +57,7 @@ WholeFile::WholeFile(const std::string& iPath) : _Path(iPath) {
   // user's umask gives a new file.
   struct stat lTarget;
   mode_t lMode;
-  if (::stat(iPath.c_str(), &lTarget) == 0 && S_ISREG(lTarget.st_mode)) {
+  if (::stat(lPath.c_str(), &lTarget) == 0 && S_ISREG(lTarget.st_mode)) {
     lMode = lTarget.st_mode & 07777;
   } else {
     const mode_t lMask = ::umask(0);

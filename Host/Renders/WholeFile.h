@@ -2,6 +2,8 @@
 // (".name.XXXXXX" in the same folder, so that the final rename stays on one file system), which
 // replaces the target only when every byte was written and the file closed without error. Until
 // then an existing target is untouched; a temporary file that is not committed is removed.
+// A target that is a symbolic link (a chain of them, a dangling one) is written where the links
+// lead: the links stay.
 //
 // Keeps the system's reason for the first failure (strerror text, such as "No space left on
 // device"); after a failure every further write is refused at once.

@@ -58,6 +58,11 @@ int OnLoadingTick(void* iBar) {
 }
 
 int OnLoadingKey(void*, unsigned int iKey, unsigned int, int, void* iBar) {
+  // q quits as in the plot's window: the window goes, and with it the loading.
+  if ((iKey == GDK_KEY_q || iKey == GDK_KEY_Q) && sLoadingWindow) {
+    gtk_window_destroy(GTK_WINDOW(sLoadingWindow));
+    return TRUE;
+  }
   if (iKey != GDK_KEY_Escape) return FALSE;
   sStopLoading = true;
   const char* const kText = "stopping the loading";
@@ -94,14 +99,15 @@ double ViewWindow::FromAxis(double iValue, bool iLog) { return iLog ? std::pow(1
 ViewWindow::~ViewWindow() = default;
 
 bool ViewWindow::StartGtk() {
-  static bool sNamed = false;
-  if (!sNamed) {
+  // GTK counts itself started after a first try that found no display, and a second try answers
+  // yes: the first answer is kept.
+  static const bool sStarted = [] {
     // The name files saved through the chooser are remembered under.
     g_set_prgname("fdd-view");
     g_set_application_name("fdd-view");
-    sNamed = true;
-  }
-  return gtk_init_check();
+    return gtk_init_check() != FALSE;
+  }();
+  return sStarted;
 }
 
 GtkWidget* ViewWindow::NewWindow(const Options& iOptions) {

@@ -68,8 +68,8 @@ class ViewWindow {
 
   // Runs iStep (loading the data) off the window's thread and returns its status. A step that
   // takes longer than a frame opens the window with a progress bar meanwhile; Run then shows the
-  // plot in it (or returns at once when it was closed). Esc in that window, or closing it, stops
-  // the reading of text files and returns 130, the window gone. With a trace:
+  // plot in it (or returns at once when it was closed). Esc in that window, q, or closing it,
+  // stops the reading of text files and returns 130, the window gone. With a trace:
   // loaded ms=T window=0|1 stopped=0|1.
   static int Load(const Options& iOptions, const std::function<int()>& iStep);
 

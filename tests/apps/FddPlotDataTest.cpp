@@ -72,22 +72,28 @@ TEST(FddPlotData, LegendNamesColumnsChosenByNumberByTheirHeader) {
   EXPECT_EQ(Curve("--x " + lRun + ":0 --y " + lRun + ":1 --y " + lRun + ":2", "numbered.png"), lByName);
 }
 
-// A CSV larger than the memory allowed ends with one line and status 1, not an abort.
+// A CSV larger than the memory allowed ends with one line and status 1, not an abort, and says
+// what the values needed, named or piped (a pipe is not held whole: its text alone is over the limit).
 TEST(FddPlotData, OutOfMemoryWhileReadingIsOneLineAndStatusOne) {
 #ifdef FDD_SANITIZED
   GTEST_SKIP() << "a sanitizer reserves more address space than the limit allows";
 #endif
   std::string lText;
-  for (int i = 0; i < 16 * 1000 * 1000; ++i) lText += "1\n";  // 128 MB of values, 32 MB of text
+  for (int i = 0; i < 16 * 1000 * 1000; ++i) lText += "1.0\n";  // 128 MB of values, 64 MB of text
   const std::string lBig = Text("big.csv", lText);
   lText = std::string();
-  // RunFddPlot puts the program first: a harmless --help, then the run under the limit.
-  const Result r = RunFddPlot("--help >/dev/null; ulimit -v 100000; exec " + kProgram + " curve --y " + lBig +
-                              " -o " + Dir() + "big.png");
+  const struct {
+    std::string feed, data, name;  // what comes before the program, its data argument, the name said
+  } kCases[] = {{"", lBig, lBig}, {"cat " + lBig + " | ", "-", "standard input"}};
+  for (const auto& c : kCases) {
+    // RunFddPlot puts the program first: a harmless --help, then the run under the limit.
+    const Result r = RunFddPlot("--help >/dev/null; " + c.feed + "(ulimit -v 100000; exec " + kProgram +
+                                " curve --y " + c.data + " -o " + Dir() + "big.png)");
+    EXPECT_EQ(r.status, 1) << r.output;
+    EXPECT_NE(r.output.find(c.name + ": out of memory (needs about 128 MB)"), std::string::npos) << r.output;
+    EXPECT_EQ(std::count(r.output.begin(), r.output.end(), '\n'), 1) << r.output;
+  }
   std::remove(lBig.c_str());
-  EXPECT_EQ(r.status, 1) << r.output;
-  EXPECT_NE(r.output.find(lBig + ": out of memory (needs about 128 MB)"), std::string::npos) << r.output;
-  EXPECT_EQ(std::count(r.output.begin(), r.output.end(), '\n'), 1) << r.output;
 }
 
 TEST(FddPlotData, DashReadsStandardInputAsTheSameFileWould) {
@@ -104,6 +110,7 @@ TEST(FddPlotData, DashReadsStandardInputAsTheSameFileWould) {
       {"stdin.csv", "t,speed\n0,1\n1,3\n2,2\n3,5\n", "--x FILE:t --y FILE:speed"},
       {"stdin.dat", "# t speed\n0  1\n1\t3\n2 2\n\n3 5\n", "--x FILE:0 --y FILE:1"},
       {"stdin1.csv", "4\n1\n3\n", "--y FILE"},
+      {"stdin2.csv", "t,\n4,\n1,\n3,\n", "--y FILE"},
   };
   for (const auto& c : kCases) {
     const std::string lFile = Text(c.name, c.text);
@@ -112,12 +119,27 @@ TEST(FddPlotData, DashReadsStandardInputAsTheSameFileWould) {
     for (size_t p; (p = lPiped.find("FILE")) != std::string::npos;) lPiped.replace(p, 4, "-");
     const std::string lOut = Dir() + "named.png", lIn = Dir() + "piped.png";
     const Result a = RunFddPlot("curve " + lNamed + " --size 200x150 -o " + lOut);
-    const Result b = RunFddPlot("curve " + lPiped + " --size 200x150 -o " + lIn + " < " + lFile);
     ASSERT_EQ(a.status, 0) << a.output;
-    ASSERT_EQ(b.status, 0) << c.name << ": " << b.output;
-    EXPECT_EQ(lBytes(lOut), lBytes(lIn)) << c.name;
+    // Redirected from the file, and through a pipe.
+    for (const std::string& lFeed : {"curve " + lPiped + " --size 200x150 -o " + lIn + " < " + lFile,
+                                     "--help >/dev/null; cat " + lFile + " | " + kProgram + " curve " + lPiped +
+                                         " --size 200x150 -o " + lIn}) {
+      std::remove(lIn.c_str());
+      const Result b = RunFddPlot(lFeed);
+      ASSERT_EQ(b.status, 0) << c.name << ": " << b.output;
+      EXPECT_EQ(lBytes(lOut), lBytes(lIn)) << c.name << ": " << lFeed;
+    }
   }
-  const Result r = RunFddPlot("curve --y - -o " + Dir() + "empty.png < /dev/null");
-  EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.output.find("standard input: no data"), std::string::npos) << r.output;
+  const struct {
+    std::string feed, message;
+  } kRefused[] = {
+      {"< /dev/null", "standard input: no data"},
+      {"< " + Npy("binary.npy", {1.0, 2.0}), "standard input: binary data, not text"},
+  };
+  for (const auto& c : kRefused) {
+    const Result r = RunFddPlot("curve --y - -o " + Dir() + "refused.png " + c.feed);
+    EXPECT_EQ(r.status, 1) << c.feed;
+    EXPECT_NE(r.output.find(c.message), std::string::npos) << r.output;
+    EXPECT_EQ(std::count(r.output.begin(), r.output.end(), '\n'), 1) << r.output;
+  }
 }

@@ -427,17 +427,35 @@ def run_order_map(program, display, work):
         viewer.close()
 
 
-def run_loading(program, display, work):
-    """Data that loads for longer than a frame opens the window with its progress bar meanwhile;
-    Esc stops it, else the plot then shows in it."""
+LONG_ROWS = 6_000_000
+
+
+def write_long_csv(work):
+    """A CSV of LONG_ROWS rows, which takes about a second to load; its path."""
     path = os.path.join(work, "long.csv")
-    rows = 6_000_000
     # Written a thousand rows at a time: each block is its number before the same thousand endings.
     block = ["%03d,%d\n" % (j, j % 977) for j in range(1000)]
     with open(path, "w") as out:
         out.write("t,v\n")
-        for b in range(rows // 1000):
+        for b in range(LONG_ROWS // 1000):
             out.write(str(b) + str(b).join(block))
+    return path
+
+
+def run_without_display(program, path):
+    """Without a display, data that loads for longer than a frame ends as a small file does: one line,
+    status 1."""
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    run = subprocess.run([program, "curve", "--x", path + ":t", "--y", path + ":v"], capture_output=True, text=True,
+                         env=env, timeout=4 * STEP_TIMEOUT)
+    if run.returncode != 1 or run.stderr != "fdd-view: cannot open a window (no display)\n":
+        fail("no display, a long load: status %d, %r" % (run.returncode, run.stderr))
+
+
+def run_loading(program, display, work, path):
+    """Data that loads for longer than a frame opens the window with its progress bar meanwhile;
+    Esc or q stops it, else the plot then shows in it."""
+    rows = LONG_ROWS
 
     def window_shown():
         deadline = time.time() + STEP_TIMEOUT
@@ -445,27 +463,28 @@ def run_loading(program, display, work):
                              env=dict(os.environ, DISPLAY=display)).returncode != 0 and time.time() < deadline:
             time.sleep(0.02)
 
-    # Esc while the file is read stops the reading: the window goes, fdd-view ends as cut short.
-    viewer = Viewer(program, display, ["curve", "--x", path + ":t", "--y", path + ":v"], work)
-    try:
-        window_shown()
-        started = time.time()
-        # Keys go to the window under the pointer.
-        viewer.xdotool("mousemove", 200, 200, "key", "Escape")
-        line = viewer.next_line(lambda line: line.startswith(("loaded ", "frame ")), "the loading stopped")
-        if line.startswith("loaded ") and "window=0" in line:
-            # A starved machine woke the program only after the data was read: no loading to stop.
-            print("loading: read before the window opened, Esc not tried: " + line, flush=True)
-        else:
-            if not line.startswith("loaded ") or "stopped=1" not in line:
-                fail("Esc did not stop the loading: " + line)
-            viewer.process.wait(STEP_TIMEOUT)
-            errors = viewer.process.stderr.read()
-            if viewer.process.returncode != 130 or "loading stopped" not in errors:
-                fail("fdd-view ended with %d: %s" % (viewer.process.returncode, errors))
-            print("loading stopped %.0f ms after Esc" % (1000 * (time.time() - started)), flush=True)
-    finally:
-        viewer.close()
+    # Esc or q while the file is read stops the reading: the window goes, fdd-view ends as cut short.
+    for key in ("Escape", "q"):
+        viewer = Viewer(program, display, ["curve", "--x", path + ":t", "--y", path + ":v"], work)
+        try:
+            window_shown()
+            started = time.time()
+            # Keys go to the window under the pointer.
+            viewer.xdotool("mousemove", 200, 200, "key", key)
+            line = viewer.next_line(lambda line: line.startswith(("loaded ", "frame ")), "the loading stopped")
+            if line.startswith("loaded ") and "window=0" in line:
+                # A starved machine woke the program only after the data was read: no loading to stop.
+                print("loading: read before the window opened, %s not tried: %s" % (key, line), flush=True)
+            else:
+                if not line.startswith("loaded ") or "stopped=1" not in line:
+                    fail("%s did not stop the loading: %s" % (key, line))
+                viewer.process.wait(STEP_TIMEOUT)
+                errors = viewer.process.stderr.read()
+                if viewer.process.returncode != 130 or "loading stopped" not in errors:
+                    fail("%s: fdd-view ended with %d: %s" % (key, viewer.process.returncode, errors))
+                print("loading stopped %.0f ms after %s" % (1000 * (time.time() - started), key), flush=True)
+        finally:
+            viewer.close()
 
     viewer = Viewer(program, display, ["curve", "--x", path + ":t", "--y", path + ":v"], work)
     try:
@@ -529,12 +548,14 @@ def main():
     if missing.returncode != 1 or not missing.stderr.startswith("fdd-view: "):
         fail("a missing file: status %d, %r" % (missing.returncode, missing.stderr))
     make_data(work)
+    long_csv = write_long_csv(work)
+    run_without_display(program, long_csv)
     display = Display()
     try:
         run_curve(program, display.name, work)
         run_map(program, display.name, work)
         run_order_map(program, display.name, work)
-        run_loading(program, display.name, work)
+        run_loading(program, display.name, work, long_csv)
         run_log(program, display.name, work)
     finally:
         display.close()

@@ -273,6 +273,13 @@ TEST_F(DataFileTest, BadCsvFilesAreRefusedEachWithItsOwnReason) {
       {"nohead.csv", "1,2\n3,4\n5\n", "0", {"line 3 has 1 cell, the first row has 2"}},
       {"notes.csv", "# time,speed\n# nothing measured\n", "", {"no data rows, only comments"}},
       {"blanks.dat", "t v\n1 2\n3 4 5\n", "v", {"line 3 has 3 cells, the header has 2"}},
+      // Binary data is not split into lines and cells of nonsense.
+      {"nul.csv", std::string("t,v\n1,\0\n", 8), "v", {"binary data, not text", "byte 6 is \\x00"}},
+      {"control.csv", "t,v\n1,\x01\n", "v", {"binary data", "byte 6 is \\x01"}},
+      {"latin1.csv", "temp \xb0" "C\n1\n", "", {"binary data", "byte 5 is \\xb0"}},
+      {"cut.csv", "t,\xe2\x82\n1,2\n", "", {"binary data", "byte 2 is \\xe2"}},
+      // A last column without a name is a column when any of its cells holds a value.
+      {"unnamed.csv", "t,\n1,\n2,5\n", "", {"2 columns (t, (unnamed))"}},
   };
   std::set<std::string> lMessages;
   for (const Case& c : lCases) {
@@ -352,6 +359,13 @@ TEST_F(DataFileTest, HeaderlessCommentedAndBlankSeparatedText) {
       {"quoted.txt", "time \"engine speed\"\n0 5\n1 nan\n", "engine speed", {5, kNaN}, "engine speed"},
       {"column.txt", "1\n2\n", "", {1, 2}, "column"},
       {"comma.txt", "a,b c\n1,2\n", "b c", {2}, "b c"},  // commas make it a CSV
+      // A separator ending every line makes no column (a line may lack it).
+      {"trailing.csv", "t,\n1,\n2,\n", "", {1, 2}, "trailing"},
+      {"trailing2.csv", "a;b;\n1;2;\n3;4\n", "b", {2, 4}, "b"},
+      {"trailing0.csv", "1,\n,\n2,\n", "", {1, kNaN, 2}, "trailing0"},
+      // UTF-8 is text, also where the part looked at for binary bytes cuts a character.
+      {"utf8.csv", "temp \xc2\xb0" "C\n1\n", "", {1}, "utf8"},
+      {"long.csv", "# " + std::string(65533, 'a') + "\xc2\xb0\nv\n1\n", "", {1}, "long"},
   };
   for (const auto& c : lCases) {
     const std::string lPath = Write(c.file, c.content);
