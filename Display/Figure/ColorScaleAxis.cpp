@@ -61,8 +61,8 @@ ColorScaleAxis::ColorScaleAxis(double iMin, double iMax, eTable iTable, bool iRe
 
 ColorScaleAxis::Limits ColorScaleAxis::PlacedLimits() const {
   Limits lLimits;
-  lLimits._Min = _Log ? std::log10(_Min) : _Min;
-  lLimits._Max = _Log ? std::log10(_Max) : _Max;
+  lLimits._Min = _Scale.ToAxis(_Min);
+  lLimits._Max = _Scale.ToAxis(_Max);
   lLimits._Stops = sStops(_Table, lLimits._Count);
   return lLimits;
 }
@@ -70,7 +70,7 @@ ColorScaleAxis::Limits ColorScaleAxis::PlacedLimits() const {
 double ColorScaleAxis::Place(double iValue, const Limits& iLimits) const {
   // 0 at the minimum and 1 at the maximum; equal limits put the limit itself in the middle. On a
   // logarithmic scale the logarithms are placed (NaN at or below zero).
-  const double lValue = _Log ? (iValue > 0.0 ? std::log10(iValue) : NAN) : iValue;
+  const double lValue = _Scale.ToAxis(iValue);
   const double lMin = iLimits._Min, lMax = iLimits._Max;
   if (std::isnan(lValue)) return lValue;
   if (lMax == lMin) return lValue < lMin ? 0.0 : (lValue > lMax ? 1.0 : 0.5);
@@ -133,7 +133,7 @@ void ColorScaleAxis::BuildBuckets() {
   const double lStep = lWidth / kBuckets;
   // A bucket's bounds must be far finer than its width, or a value could fall into a bucket
   // whose bounds do not enclose it.
-  if (_Log || !std::isfinite(lWidth) || !(lWidth > 0.0) || !(std::max(-lLow, lHigh) * 1e-9 < lStep)) return;
+  if (_Scale.IsLog() || !std::isfinite(lWidth) || !(lWidth > 0.0) || !(std::max(-lLow, lHigh) * 1e-9 < lStep)) return;
   _BucketLow = lLow;
   _BucketHigh = lHigh;
   _BucketScale = kBuckets / lWidth;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "AxisScale.h"
 #include "QVTIFddContinuousAxis.h"
 
 class ColorScaleAxis : public QVTIFddContinuousAxis {
@@ -23,8 +24,9 @@ class ColorScaleAxis : public QVTIFddContinuousAxis {
   ColorScaleAxis(double iMin, double iMax, eTable iTable = Viridis, bool iReversed = false);
 
   // Values placed by their decimal logarithms (both limits must be above zero to take effect).
-  void SetLog(bool iLog) { _Log = iLog && _Min > 0.0 && _Max > 0.0; }
-  bool IsLog() const { return _Log; }
+  void SetLog(bool iLog) { _Scale = AxisScale::Of(iLog && _Min > 0.0 && _Max > 0.0); }
+  bool IsLog() const { return _Scale.IsLog(); }
+  const AxisScale& GetScale() const { return _Scale; }
 
   // iShift moves the value's place in the table, in fractions of the table (0.0: none).
   void GetColor(double iValue, double iShift, int& oRed, int& oGreen, int& oBlue) override;
@@ -80,7 +82,7 @@ class ColorScaleAxis : public QVTIFddContinuousAxis {
   double _Max;
   eTable _Table;
   bool _Reversed;
-  bool _Log = false;
+  AxisScale _Scale;
 };
 
 #endif

@@ -24,7 +24,7 @@ RefPtr<QVTFdd2DAxisDrawing> ColorScaleBar::MakeAxis(const CATMathBox2D& iBar, Co
                                                     const std::string& iLabel, const FigureStyle& iStyle,
                                                     CATFont& iFont) {
   PlotAxis lAxis;
-  lAxis.SetLog(iColors.IsLog());
+  lAxis.SetScale(iColors.GetScale());
   RefPtr<QVTIFddTicks> lMajor, lMinor;
   lAxis.MakeTicks(iColors.GetMin(), iColors.GetMax(), iBar.GetHigh().GetY() - iBar.GetLow().GetY(), false, iStyle,
                   lMajor, lMinor);
@@ -42,14 +42,13 @@ void ColorScaleBar::Show(CATViewer& ioViewer, const CATMathBox2D& iBar, ColorSca
                                        CATMathPoint2D(lHigh.GetX() + 1, lHigh.GetY() + 1), 0),
               Scene::Color(g, g, g));
   std::vector<double> lPlaces(kSteps), lValues(kSteps);
-  const bool lLog = iColors.IsLog();
-  const double lMin = lLog ? std::log10(iColors.GetMin()) : iColors.GetMin();
-  const double lMax = lLog ? std::log10(iColors.GetMax()) : iColors.GetMax();
+  const AxisScale& lScale = iColors.GetScale();
+  const double lMin = lScale.ToAxis(iColors.GetMin()), lMax = lScale.ToAxis(iColors.GetMax());
   // Weighted ends rather than lMin + span * t: the span of limits such as -1e308, 1e308 overflows.
   for (int i = 0; i < kSteps; ++i) {
     const double t = static_cast<double>(i) / (kSteps - 1), v = lMin * (1.0 - t) + lMax * t;
     lPlaces[static_cast<size_t>(i)] = t;
-    lValues[static_cast<size_t>(i)] = lLog ? std::pow(10.0, v) : v;
+    lValues[static_cast<size_t>(i)] = lScale.FromAxis(v);
   }
   // Evenly along the strip, the values a logarithmic scale spaces by their logarithms.
   const RefPtr<MemoryDoubleVector> lArgs(new MemoryDoubleVector(lPlaces));

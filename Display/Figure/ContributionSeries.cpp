@@ -1,5 +1,6 @@
 #include "ContributionSeries.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "CATSamIDoubleVector.h"
@@ -16,18 +17,35 @@
 #include "Scene.h"
 
 std::unique_ptr<ContributionSeries> ContributionSeries::Make(CATSamIDoubleVector* iArg, CATSamIDoubleVector* iRes,
-                                                             bool iVertical, std::string& oWarning, bool iLog) {
+                                                             bool iVertical, std::string& oWarning,
+                                                             const AxisScale& iScale) {
   if (!iArg || !iRes) return nullptr;
   // On a logarithmic axis the arguments' logarithms are drawn; those without one are left out.
-  const RefPtr<CATSamIDoubleVector> lLog(iLog ? new Log10Vector(iArg) : nullptr);
-  if (iLog && !lLog) return nullptr;
-  std::unique_ptr<ContributionSeries> lBar = MakeOrdered(iLog ? lLog.Get() : iArg, iRes, iVertical, oWarning);
-  if (lBar) lBar->_Log = iLog;
+  const RefPtr<CATSamIDoubleVector> lLog(iScale.IsLog() ? new Log10Vector(iArg) : nullptr);
+  if (iScale.IsLog() && !lLog) return nullptr;
+  std::unique_ptr<ContributionSeries> lBar =
+      MakeOrdered(lLog ? lLog.Get() : iArg, iRes, iVertical, CountOutside(iArg, iScale), oWarning);
+  if (lBar) lBar->_Scale = iScale;
   return lBar;
+}
+
+unsigned long long ContributionSeries::CountOutside(CATSamIDoubleVector* iArg, const AxisScale& iScale) {
+  unsigned long long lCount = 0;
+  double lValues[1024];
+  const unsigned int n = iArg->GetLength();
+  for (unsigned int i = 0; i < n;) {
+    const unsigned int lRead = iArg->GetValues(i, std::min(n - i, 1024u), lValues);
+    if (lRead == 0) break;
+    for (unsigned int k = 0; k < lRead; ++k)
+      if (!std::isnan(lValues[k]) && !iScale.IsValid(lValues[k])) ++lCount;
+    i += lRead;
+  }
+  return lCount;
 }
 
 std::unique_ptr<ContributionSeries> ContributionSeries::MakeOrdered(CATSamIDoubleVector* iArg,
                                                                     CATSamIDoubleVector* iRes, bool iVertical,
+                                                                    unsigned long long iOutside,
                                                                     std::string& oWarning) {
   // As for colour maps: descending arguments through reversed views, NaN arguments left out.
   const SampleOrder lOrder(iArg);
@@ -35,8 +53,12 @@ std::unique_ptr<ContributionSeries> ContributionSeries::MakeOrdered(CATSamIDoubl
     oWarning = "a contribution bar is not drawn: " + lOrder.DescribeBreak("x");
     return nullptr;
   }
-  if (lOrder.GetNaNCount() > 0)
-    oWarning = "left out " + std::to_string(lOrder.GetNaNCount()) + " samples whose x is NaN";
+  const unsigned long long lNaN = lOrder.GetNaNCount() > iOutside ? lOrder.GetNaNCount() - iOutside : 0;
+  if (lNaN > 0 || iOutside > 0)
+    oWarning = "left out " + (lNaN > 0 ? std::to_string(lNaN) + " samples whose x is NaN" : std::string()) +
+               (lNaN > 0 && iOutside > 0 ? " and " : "") +
+               (iOutside > 0 ? std::to_string(iOutside) + " samples whose x is at or below 0 on a logarithmic axis"
+                             : std::string());
   if (!lOrder.IsIdentity())
     return std::unique_ptr<ContributionSeries>(
         new ContributionSeries(RefPtr<CATSamIDoubleVector>(new OrderedVector(iArg, lOrder)),
@@ -60,11 +82,9 @@ void ContributionSeries::Fit(const PlotAxis& iXAxis, const PlotAxis& iYAxis, Dat
   (void)iYAxis;
   double lMin = NAN, lMax = NAN;
   DataRange::Add(_Arg.Get(), false, lMin, lMax);
-  // The axes are told values: logarithms go back to them.
-  if (_Log) {
-    lMin = std::pow(10.0, lMin);
-    lMax = std::pow(10.0, lMax);
-  }
+  // The axes are told values: the coordinates go back to them.
+  lMin = _Scale.FromAxis(lMin);
+  lMax = _Scale.FromAxis(lMax);
   for (double lEnd : {lMin, lMax}) DataRange::Add(lEnd, _Vertical ? ioExtent.YMin : ioExtent.XMin, _Vertical ? ioExtent.YMax : ioExtent.XMax);
 }
 

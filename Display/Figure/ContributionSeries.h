@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "AxisScale.h"
 #include "PlotSeries.h"
 #include "RefPtr.h"
 
@@ -16,10 +17,12 @@ class CATSamIDoubleVector;
 class ContributionSeries : public PlotSeries {
  public:
   // The bar of iRes over iArg; null when the arguments have no order, with oWarning saying where
-  // it breaks. NaN arguments are left out, with oWarning saying how many (oWarning is left as it
-  // was when all is well); so are arguments at or below zero when iLog (a logarithmic axis).
+  // it breaks. Arguments that have no place on iScale (NaN, and at or below zero on a logarithmic
+  // one) are left out, with oWarning saying how many of each (oWarning is left as it was when all is
+  // well).
   static std::unique_ptr<ContributionSeries> Make(CATSamIDoubleVector* iArg, CATSamIDoubleVector* iRes,
-                                                  bool iVertical, std::string& oWarning, bool iLog = false);
+                                                  bool iVertical, std::string& oWarning,
+                                                  const AxisScale& iScale = AxisScale());
   ~ContributionSeries() override;
 
   // The band across the data box, as fractions from its top (from its left when vertical).
@@ -31,15 +34,19 @@ class ContributionSeries : public PlotSeries {
 
  private:
   ContributionSeries(RefPtr<CATSamIDoubleVector> iArg, RefPtr<CATSamIDoubleVector> iRes, bool iVertical);
-  // Make for arguments as they are drawn.
+  // Make for arguments as they are drawn, iOutside of which (read as NaN) were numbers the scale
+  // has no place for.
   static std::unique_ptr<ContributionSeries> MakeOrdered(CATSamIDoubleVector* iArg, CATSamIDoubleVector* iRes,
-                                                         bool iVertical, std::string& oWarning);
+                                                         bool iVertical, unsigned long long iOutside,
+                                                         std::string& oWarning);
+  // The arguments that are numbers without a place on iScale.
+  static unsigned long long CountOutside(CATSamIDoubleVector* iArg, const AxisScale& iScale);
 
   RefPtr<CATSamIDoubleVector> _Arg;
   RefPtr<CATSamIDoubleVector> _Res;
   bool _Vertical;
-  // The arguments are read through their logarithms (a logarithmic argument axis).
-  bool _Log = false;
+  // The arguments are read in the coordinates of this scale (logarithms on a logarithmic axis).
+  AxisScale _Scale;
   double _From = 0.0, _To = 1.0;
 };
 

@@ -10,6 +10,7 @@
 #include "DashedLine.h"
 #include "FigureStyle.h"
 #include "Scene.h"
+#include "TextFit.h"
 #include "QVTFdd2DBackgroundGP.h"
 #include "RefPtr.h"
 #include "QVTFdd2DCurveSymbolsGP.h"
@@ -19,6 +20,8 @@ namespace {
 
 double RowHeight(const FigureStyle& iStyle) { return iStyle.TextHeight * 1.5; }
 double Inset(const FigureStyle& iStyle) { return iStyle.TextHeight * 0.6; }
+// The width of a box beside its names.
+double Frame(const FigureStyle& iStyle) { return 2 * Inset(iStyle) + iStyle.LegendLine + 0.5 * iStyle.TextHeight; }
 
 }  // namespace
 
@@ -26,16 +29,27 @@ void Legend::Add(const std::string& iName, const SeriesStyle& iStyle, eSample iS
   _Entries.push_back({iName, iStyle, iSample});
 }
 
-void Legend::GetSize(const FigureStyle& iStyle, CATFont& iFont, double& oWidth, double& oHeight) const {
+std::vector<std::string> Legend::Names(const FigureStyle& iStyle, CATFont& iFont, double iMaxWidth) const {
+  std::vector<std::string> lNames;
+  for (const Entry& lEntry : _Entries)
+    lNames.push_back(TextFit::Line(lEntry.name, iFont, iStyle.TextHeight, iMaxWidth - Frame(iStyle)));
+  return lNames;
+}
+
+void Legend::GetSize(const FigureStyle& iStyle, CATFont& iFont, double iMaxWidth, double& oWidth,
+                     double& oHeight) const {
   double lText = 0.0;
-  for (const Entry& lEntry : _Entries) lText = std::max(lText, iFont.GetAdvance(lEntry.name) * iStyle.TextHeight);
-  oWidth = 2 * Inset(iStyle) + iStyle.LegendLine + 0.5 * iStyle.TextHeight + lText;
+  for (const std::string& lName : Names(iStyle, iFont, iMaxWidth))
+    lText = std::max(lText, iFont.GetAdvance(lName) * iStyle.TextHeight);
+  oWidth = Frame(iStyle) + lText;
   oHeight = 2 * Inset(iStyle) + RowHeight(iStyle) * static_cast<double>(_Entries.size());
 }
 
-void Legend::Show(CATViewer& ioViewer, double iLeft, double iTop, const FigureStyle& iStyle, CATFont& iFont) const {
+void Legend::Show(CATViewer& ioViewer, double iLeft, double iTop, double iMaxWidth, const FigureStyle& iStyle,
+                  CATFont& iFont) const {
   double lWidth = 0.0, lHeight = 0.0;
-  GetSize(iStyle, iFont, lWidth, lHeight);
+  GetSize(iStyle, iFont, iMaxWidth, lWidth, lHeight);
+  const std::vector<std::string> lNames = Names(iStyle, iFont, iMaxWidth);
   const int g = iStyle.FrameGrey;
   Scene::Show(ioViewer,
               new QVTFdd2DBackgroundGP(CATMathPoint2D(iLeft, iTop - lHeight), CATMathPoint2D(iLeft + lWidth, iTop), 0),
@@ -76,6 +90,6 @@ void Legend::Show(CATViewer& ioViewer, double iLeft, double iTop, const FigureSt
                     Scene::Color(s.Red, s.Green, s.Blue));
     }
     Scene::Caption(ioViewer, iFont, x1 + 0.5 * iStyle.TextHeight, lMid - lAscent * iStyle.TextHeight / 2,
-                   iStyle.TextHeight, e.name.c_str());
+                   iStyle.TextHeight, lNames[i].c_str());
   }
 }

@@ -19,8 +19,6 @@ class Log10Vector : public CATSamIDoubleVector {
   double GetValue(unsigned int iIndex) const override;
   unsigned int GetValues(unsigned int iFirst, unsigned int iCount, double* oValues) const override;
 
-  static double Log10(double iValue);
-
  private:
   RefPtr<CATSamIVector> _Vector;
 };

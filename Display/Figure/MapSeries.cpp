@@ -15,6 +15,7 @@
 #include "Exp10Scaling.h"
 #include "ImageTiles.h"
 #include "LinearScaling.h"
+#include "AxisScale.h"
 #include "Log10Rows.h"
 #include "Log10Vector.h"
 #include "MemoryDoubleVector.h"
@@ -65,14 +66,14 @@ void MapSeries::TakeLogarithms() {
       Replace(_Map.XRows, _XRows, new Log10Rows(_Map.XRows));
     else if (_Map.X)
       Replace(_Map.X, _X, new Log10Vector(_Map.X));
-    _Map.XMin = Log10Vector::Log10(_Map.XMin);
-    _Map.XMax = Log10Vector::Log10(_Map.XMax);
+    _Map.XMin = AxisScale(AxisScale::eLog).ToAxis(_Map.XMin);
+    _Map.XMax = AxisScale(AxisScale::eLog).ToAxis(_Map.XMax);
     Replace(_Map.XScaling, _XScaling, new Exp10Scaling(_Map.XScaling));
   }
   if (_Map.LogZ) {
     if (_Map.Z) Replace(_Map.Z, _Z, new Log10Vector(_Map.Z));
-    _Map.ZMin = Log10Vector::Log10(_Map.ZMin);
-    _Map.ZMax = Log10Vector::Log10(_Map.ZMax);
+    _Map.ZMin = AxisScale(AxisScale::eLog).ToAxis(_Map.ZMin);
+    _Map.ZMax = AxisScale(AxisScale::eLog).ToAxis(_Map.ZMax);
     Replace(_Map.ZScaling, _ZScaling, new Exp10Scaling(_Map.ZScaling));
   }
 }
@@ -153,10 +154,11 @@ void MapSeries::Fit(const PlotAxis& iXAxis, const PlotAxis& iYAxis, DataExtent& 
   _Map.ZMin = mz0;
   _Map.ZMax = mz1;
   // The axes are told values: the limits of a logarithmic one are powers of ten.
-  DataRange::Add(_Map.LogX ? std::pow(10.0, mx0) : mx0, ioExtent.XMin, ioExtent.XMax);
-  DataRange::Add(_Map.LogX ? std::pow(10.0, mx1) : mx1, ioExtent.XMin, ioExtent.XMax);
-  DataRange::Add(_Map.LogZ ? std::pow(10.0, mz0) : mz0, ioExtent.YMin, ioExtent.YMax);
-  DataRange::Add(_Map.LogZ ? std::pow(10.0, mz1) : mz1, ioExtent.YMin, ioExtent.YMax);
+  const AxisScale lX = AxisScale::Of(_Map.LogX), lZ = AxisScale::Of(_Map.LogZ);
+  DataRange::Add(lX.FromAxis(mx0), ioExtent.XMin, ioExtent.XMax);
+  DataRange::Add(lX.FromAxis(mx1), ioExtent.XMin, ioExtent.XMax);
+  DataRange::Add(lZ.FromAxis(mz0), ioExtent.YMin, ioExtent.YMax);
+  DataRange::Add(lZ.FromAxis(mz1), ioExtent.YMin, ioExtent.YMax);
 }
 
 void MapSeries::FitValues(double& ioMin, double& ioMax) const {
@@ -195,8 +197,8 @@ void MapSeries::Show(CATViewer& ioViewer, const PlotFrame& iFrame, ColorScaleAxi
 }
 
 long MapSeries::GetValue(double iX, double iZ, double& oValue) const {
-  const double lX = _Map.LogX ? Log10Vector::Log10(iX) : iX;
-  const double lZ = _Map.LogZ ? Log10Vector::Log10(iZ) : iZ;
+  const double lX = AxisScale::Of(_Map.LogX).ToAxis(iX);
+  const double lZ = AxisScale::Of(_Map.LogZ).ToAxis(iZ);
   for (const Tile& t : _Tiles)
     if (lX >= std::min(t.x0, t.x1) && lX <= std::max(t.x0, t.x1) && lZ >= std::min(t.z0, t.z1) &&
         lZ <= std::max(t.z0, t.z1) && t.rep->GetValue(lX, lZ, oValue) == 0)

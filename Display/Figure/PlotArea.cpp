@@ -22,6 +22,7 @@
 #include "QVTFdd2DAxisGP.h"
 #include "QVTFdd2DBackgroundGP.h"
 #include "Scene.h"
+#include "TextFit.h"
 
 namespace {
 
@@ -29,6 +30,13 @@ namespace {
 const int kLayoutRounds = 8;
 // The data box never shrinks below this, however small the page.
 const double kMinBox = 16.0;
+// A room narrower or lower than this is small: there the decorations must fit beside a box of
+// kMinBox, or the page leaves some out; on a larger page the box may shrink to kMinBox.
+const double kSmallRoom = 64.0;
+// The padding takes at most this share of a small page's width or height.
+const double kPaddingShare = 0.125;
+// A long title wraps onto this many lines at most, then is shortened.
+const int kTitleLines = 2;
 
 // A line in model units, in the given attributes.
 void ShowLine(CATViewer& ioViewer, double x0, double y0, double x1, double y1, const CATGraphicAttributeSet& iColor) {
@@ -37,14 +45,10 @@ void ShowLine(CATViewer& ioViewer, double x0, double y0, double x1, double y1, c
   Scene::Show(ioViewer, new CAT2DLineGP(lPoints, 2, 1, 0), iColor);
 }
 
-// The range an axis shows: its own when it has one, else the data's with the room kept around it.
-void AxisRange(const PlotAxis& iAxis, double iLow, double iHigh, double iMargin, double& oMin, double& oMax) {
-  if (iAxis.HasRange()) {
-    oMin = iAxis.GetMin();
-    oMax = iAxis.GetMax();
-  } else {
-    DataRange::Axis(iLow, iHigh, iMargin, iAxis.IsLog(), oMin, oMax);
-  }
+// iWarning after the warnings of ioWarnings.
+void AddWarning(std::string& ioWarnings, const std::string& iWarning) {
+  if (iWarning.empty()) return;
+  ioWarnings += (ioWarnings.empty() ? "" : "; ") + iWarning;
 }
 
 }  // namespace
@@ -92,12 +96,16 @@ void PlotArea::AddBars(CATSamIVector* iX, CATSamIVector* iHeights, const std::st
 }
 
 void PlotArea::SetColormap(const ColormapData& iData) {
-  if (!_Map) _Map = MapSeries::Make(iData, _DataWarning);
+  std::string lWarning;
+  if (!_Map) _Map = MapSeries::Make(iData, lWarning);
+  AddWarning(_DataWarning, lWarning);
 }
 
 void PlotArea::AddContributionBar(CATSamIDoubleVector* iArg, CATSamIDoubleVector* iRes, bool iVertical) {
-  const bool lLog = (iVertical ? _YAxis : _XAxis).IsLog();
-  std::unique_ptr<ContributionSeries> lBar = ContributionSeries::Make(iArg, iRes, iVertical, _DataWarning, lLog);
+  std::string lWarning;
+  std::unique_ptr<ContributionSeries> lBar =
+      ContributionSeries::Make(iArg, iRes, iVertical, lWarning, (iVertical ? _YAxis : _XAxis).GetScale());
+  AddWarning(_DataWarning, lWarning);
   if (lBar) _Contributions.push_back(std::move(lBar));
 }
 
@@ -128,7 +136,8 @@ void PlotArea::GetY2Range(double& oMin, double& oMax) const {
 
 bool PlotArea::HasLegend() const {
   if (_LegendPlace == Legend::eNone) return false;
-  return _Legend.GetNbrEntries() >= (_LegendPlace == Legend::eAuto ? 2 : 1);
+  // Automatic: for two series or more, even when some of them have no name.
+  return _Legend.GetNbrEntries() >= 1 && (_LegendPlace != Legend::eAuto || _Styles.size() >= 2);
 }
 
 bool PlotArea::HasY2() const { return std::find(_OnRight.begin(), _OnRight.end(), true) != _OnRight.end(); }
@@ -146,9 +155,14 @@ void PlotArea::ComputeRanges() {
   lExtent.XMin = std::fmin(lExtent.XMin, lRight.XMin);
   lExtent.XMax = std::fmax(lExtent.XMax, lRight.XMax);
   lExtent.XMargin = std::max(lExtent.XMargin, lRight.XMargin);
-  AxisRange(_XAxis, lExtent.XMin, lExtent.XMax, lExtent.XMargin, _XMin, _XMax);
-  AxisRange(_YAxis, lExtent.YMin, lExtent.YMax, lExtent.YMargin, _YMin, _YMax);
-  AxisRange(_Y2Axis, lRight.YMin, lRight.YMax, lRight.YMargin, _Y2Min, _Y2Max);
+  const bool lLeftData = _Map || !_Contributions.empty() || std::find(_OnRight.begin(), _OnRight.end(), false) != _OnRight.end();
+  std::string lWarning;
+  _XAxis.ShownRange(lExtent.XMin, lExtent.XMax, lExtent.XMargin, lLeftData || HasY2(), "x", _XMin, _XMax, lWarning);
+  AddWarning(_DataWarning, lWarning);
+  _YAxis.ShownRange(lExtent.YMin, lExtent.YMax, lExtent.YMargin, lLeftData, "y", _YMin, _YMax, lWarning);
+  AddWarning(_DataWarning, lWarning);
+  _Y2Axis.ShownRange(lRight.YMin, lRight.YMax, lRight.YMargin, HasY2(), "right y", _Y2Min, _Y2Max, lWarning);
+  if (HasY2()) AddWarning(_DataWarning, lWarning);
 }
 
 RefPtr<ColorScaleAxis> PlotArea::MakeColors() const {
@@ -190,22 +204,24 @@ CAT2DBoundingBox PlotArea::Decorate(const CATMathBox2D& iBox, const FigureStyle&
                  {CATMathPoint2D(x0, y0), CATMathPoint2D(x0, y1), CATMathDirection2D(-1, 0)},
                  {CATMathPoint2D(x0, y1), CATMathPoint2D(x1, y1), CATMathDirection2D(0, 1)},
                  {CATMathPoint2D(x1, y0), CATMathPoint2D(x1, y1), CATMathDirection2D(1, 0)}};
+  const bool lAxes = _Detail < eNoAxes;
+  auto lLabel = [this](const PlotAxis& iAxis) { return _Detail < eNoLabels ? iAxis.GetLabel() : std::string(); };
   for (int lSide = Bottom; lSide <= Left; ++lSide) {
-    if (!_Shown[lSide]) continue;
+    if (!_Shown[lSide] || !lAxes) continue;
     const PlotAxis& lAxis = lSide == Bottom ? _XAxis : _YAxis;
     oDecoration.axes[lSide] = PlotAxis::MakeDrawing(lEdges[lSide].start, lEdges[lSide].end, lEdges[lSide].side,
-                                                    lTicks[2 * lSide].Get(), lTicks[2 * lSide + 1].Get(), lAxis.GetLabel(), iStyle,
+                                                    lTicks[2 * lSide].Get(), lTicks[2 * lSide + 1].Get(), lLabel(lAxis), iStyle,
                                                     iFont);
   }
-  if (HasY2()) {
+  if (HasY2() && lAxes) {
     RefPtr<QVTIFddTicks> lMajor, lMinor;
     _Y2Axis.MakeTicks(_Y2Min, _Y2Max, y1 - y0, false, iStyle, lMajor, lMinor);
     oDecoration.axes[Right] = PlotAxis::MakeDrawing(lEdges[Right].start, lEdges[Right].end, lEdges[Right].side,
-                                                    lMajor.Get(), lMinor.Get(), _Y2Axis.GetLabel(), iStyle, iFont);
+                                                    lMajor.Get(), lMinor.Get(), lLabel(_Y2Axis), iStyle, iFont);
   }
   // Top and right repeat the ticks of the level their opposite axis chose, without values.
   for (int lSide = Top; lSide <= Right; ++lSide) {
-    if (!_Shown[lSide] || oDecoration.axes[lSide]) continue;
+    if (!_Shown[lSide] || oDecoration.axes[lSide] || !lAxes) continue;
     const int lOpposite = lSide - 2;
     const int lLevel = oDecoration.axes[lOpposite] ? oDecoration.axes[lOpposite]->GetDetailLevel() : 0;
     const RefPtr<MirrorTicks> lMajor(new MirrorTicks(lTicks[2 * lOpposite].Get(), lLevel, iStyle.MajorTickLength));
@@ -217,18 +233,22 @@ CAT2DBoundingBox PlotArea::Decorate(const CATMathBox2D& iBox, const FigureStyle&
     if (lAxis) lExtent += lAxis->GetBoundingElement();
 
   double lRight = lExtent.GetXMax();
-  if (iColors) {
+  if (iColors && _Detail < eDataOnly) {
     const double lBar0 = x1 + iStyle.ScaleGap + (oDecoration.axes[Right] ? lRight - x1 : 0.0);
     oDecoration.scaleBar = CATMathBox2D(lBar0, lBar0 + iStyle.ScaleWidth, y0, y1);
-    oDecoration.scaleAxis = ColorScaleBar::MakeAxis(oDecoration.scaleBar, *iColors, _ColorLabel, iStyle, iFont);
+    oDecoration.scaleShown = true;
+    if (lAxes)
+      oDecoration.scaleAxis = ColorScaleBar::MakeAxis(oDecoration.scaleBar, *iColors,
+                                                      _Detail < eNoLabels ? _ColorLabel : std::string(), iStyle, iFont);
     lExtent += CAT2DBoundingBox(static_cast<float>(lBar0 - 1), static_cast<float>(lBar0 + iStyle.ScaleWidth + 1),
                                 static_cast<float>(y0 - 1), static_cast<float>(y1 + 1));
     if (oDecoration.scaleAxis) lExtent += oDecoration.scaleAxis->GetBoundingElement();
     lRight = lExtent.GetXMax();
   }
-  if (HasLegend()) {
-    _Legend.GetSize(iStyle, iFont, oDecoration.legendWidth, oDecoration.legendHeight);
+  if (ShowsLegend()) {
     const bool lOutside = _LegendPlace == Legend::eOutside || (_LegendPlace == Legend::eAuto && !_LegendInside);
+    oDecoration.legendMax = LegendRoom(!lOutside, iBox, iRoom);
+    _Legend.GetSize(iStyle, iFont, oDecoration.legendMax, oDecoration.legendWidth, oDecoration.legendHeight);
     if (!lOutside) {
       CornerBox(_LegendCorner, iBox, iStyle, oDecoration);
     } else {
@@ -239,15 +259,21 @@ CAT2DBoundingBox PlotArea::Decorate(const CATMathBox2D& iBox, const FigureStyle&
                                   static_cast<float>(y1 - oDecoration.legendHeight), static_cast<float>(y1));
     }
   }
-  if (!_Title.empty()) {
-    const double lHeight = (iFont.GetAscent() + iFont.GetDescent()) * iStyle.TitleHeight;
-    const double lWidth = iFont.GetAdvance(_Title) * iStyle.TitleHeight;
-    // Centred over the data box, but never beyond the room's sides.
+  if (!_Title.empty() && _Detail < eNoTitle) {
+    // At most two lines as wide as the room: a long title never takes the plot's height or width.
     const double lRoom0 = iRoom.GetLow().GetX(), lRoom1 = iRoom.GetHigh().GetX();
-    oDecoration.titleX = std::max(lRoom0, std::min((x0 + x1) / 2 - lWidth / 2, lRoom1 - lWidth));
+    oDecoration.titleLines = TextFit::Lines(_Title, iFont, iStyle.TitleHeight, lRoom1 - lRoom0, kTitleLines);
+    const double lLine = (iFont.GetAscent() + iFont.GetDescent()) * iStyle.TitleHeight;
     oDecoration.titleY = std::max<double>(lExtent.GetYMax(), y1) + 0.6 * iStyle.TitleHeight;
-    lExtent += CAT2DBoundingBox(static_cast<float>(oDecoration.titleX), static_cast<float>(oDecoration.titleX + lWidth),
-                                static_cast<float>(oDecoration.titleY), static_cast<float>(oDecoration.titleY + lHeight));
+    const double lTop = oDecoration.titleY + lLine * static_cast<double>(oDecoration.titleLines.size());
+    for (const std::string& lText : oDecoration.titleLines) {
+      const double lWidth = iFont.GetAdvance(lText) * iStyle.TitleHeight;
+      // Centred over the data box, but never beyond the room's sides.
+      const double lX = std::max(lRoom0, std::min((x0 + x1) / 2 - lWidth / 2, lRoom1 - lWidth));
+      oDecoration.titleX.push_back(lX);
+      lExtent += CAT2DBoundingBox(static_cast<float>(lX), static_cast<float>(lX + lWidth),
+                                  static_cast<float>(oDecoration.titleY), static_cast<float>(lTop));
+    }
   }
   return lExtent;
 }
@@ -261,46 +287,67 @@ void PlotArea::Layout(CATFont& iFont, const CATMathBox2D& iPage, const FigureSty
   const CATMathBox2D lRoom = Room(iPage, iStyle);
   double lStart[4];
   GetMargins(lStart);
-  _LegendInside = false;
   if (_LegendPlace != Legend::eAuto && _LegendPlace != Legend::eBest && _LegendPlace != Legend::eOutside)
     _LegendCorner = _LegendPlace;
-  Fit(iFont, lRoom, iStyle);
-  // A legend beside a box it would crowd out goes into the box's corner instead.
   const double lRoomWidth = lRoom.GetHigh().GetX() - lRoom.GetLow().GetX();
-  if (HasLegend() && _LegendPlace == Legend::eAuto && _DataBox.GetHigh().GetX() - _DataBox.GetLow().GetX() < 0.5 * lRoomWidth) {
+  // The most the page has room for: each step leaves out one more kind of decoration.
+  for (_Detail = eAll;; ++_Detail) {
     SetMargins(lStart);
-    _LegendInside = true;
-    Fit(iFont, lRoom, iStyle);
+    _LegendInside = false;
+    bool lFits = Fit(iFont, lRoom, iStyle);
+    // A legend beside a box it would crowd out goes into the box's corner instead.
+    if (ShowsLegend() && _LegendPlace == Legend::eAuto &&
+        _DataBox.GetHigh().GetX() - _DataBox.GetLow().GetX() < 0.5 * lRoomWidth) {
+      SetMargins(lStart);
+      _LegendInside = true;
+      lFits = Fit(iFont, lRoom, iStyle);
+    }
+    if (lFits || _Detail >= eDataOnly) break;
   }
 }
 
-void PlotArea::Fit(CATFont& iFont, const CATMathBox2D& iRoom, const FigureStyle& iStyle) {
+bool PlotArea::Fit(CATFont& iFont, const CATMathBox2D& iRoom, const FigureStyle& iStyle) {
   const double p0 = iRoom.GetLow().GetX(), p1 = iRoom.GetHigh().GetX();
   const double q0 = iRoom.GetLow().GetY(), q1 = iRoom.GetHigh().GetY();
+  const bool lSmall = p1 - p0 < kSmallRoom || q1 - q0 < kSmallRoom;
+  const double lSmallestX = std::min(kMinBox, p1 - p0), lSmallestY = std::min(kMinBox, q1 - q0);
+  bool lFits = false;
   for (int lRound = 0; lRound < kLayoutRounds; ++lRound) {
-    // Whole units, so that images of maps and bars fall on whole pixels.
+    // Whole units, so that images of maps and bars fall on whole pixels; inside the room.
     double x0 = std::ceil(p0 + _Margins[Left]), x1 = std::floor(p1 - _Margins[Right]);
     double y0 = std::ceil(q0 + _Margins[Bottom]), y1 = std::floor(q1 - _Margins[Top]);
-    if (x1 - x0 < kMinBox) x1 = x0 + kMinBox;
-    if (y1 - y0 < kMinBox) y1 = y0 + kMinBox;
+    if (x1 - x0 < lSmallestX) {
+      x0 = std::max(p0, std::min(x0, p1 - lSmallestX));
+      x1 = x0 + lSmallestX;
+    }
+    if (y1 - y0 < lSmallestY) {
+      y0 = std::max(q0, std::min(y0, q1 - lSmallestY));
+      y1 = y0 + lSmallestY;
+    }
     _DataBox = CATMathBox2D(x0, x1, y0, y1);
     Decoration lDecoration;
     const CAT2DBoundingBox lExtent = Decorate(_DataBox, iStyle, iFont, _Colors.Get(), iRoom, lDecoration);
     const double lOver[4] = {q0 - lExtent.GetYMin(), p0 - lExtent.GetXMin(), lExtent.GetYMax() - q1,
                              lExtent.GetXMax() - p1};
-    bool lFits = true;
+    bool lInside = true;
     for (int s = 0; s < 4; ++s)
       if (lOver[s] > 0.01) {
         _Margins[s] += lOver[s];
-        lFits = false;
+        lInside = false;
       }
-    if (lFits || x1 - x0 <= kMinBox || y1 - y0 <= kMinBox) break;
+    lFits = lInside || !lSmall;
+    if (lInside || x1 - x0 <= lSmallestX || y1 - y0 <= lSmallestY) break;
   }
+  return lFits;
 }
 
 CATMathBox2D PlotArea::Room(const CATMathBox2D& iPage, const FigureStyle& iStyle) {
-  return CATMathBox2D(iPage.GetLow().GetX() + iStyle.Padding, iPage.GetHigh().GetX() - iStyle.Padding,
-                      iPage.GetLow().GetY() + iStyle.Padding, iPage.GetHigh().GetY() - iStyle.Padding);
+  // A tiny page keeps most of itself for the data.
+  const double lWidth = iPage.GetHigh().GetX() - iPage.GetLow().GetX();
+  const double lHeight = iPage.GetHigh().GetY() - iPage.GetLow().GetY();
+  const double p = std::max(0.0, std::min(iStyle.Padding, kPaddingShare * std::min(lWidth, lHeight)));
+  return CATMathBox2D(iPage.GetLow().GetX() + p, iPage.GetHigh().GetX() - p, iPage.GetLow().GetY() + p,
+                      iPage.GetHigh().GetY() - p);
 }
 
 void PlotArea::GetMargins(double oMargins[4]) const {
@@ -313,7 +360,7 @@ void PlotArea::SetMargins(const double iMargins[4]) {
 
 void PlotArea::Build(CATViewer& ioViewer, CATFont& iFont, const CATMathBox2D& iPage, const FigureStyle& iStyle) {
   Layout(iFont, iPage, iStyle);
-  if (_LegendPlace == Legend::eBest && HasLegend()) _LegendCorner = BestCorner(iStyle, iFont);
+  if (_LegendPlace == Legend::eBest && ShowsLegend()) _LegendCorner = BestCorner(iStyle, iFont);
   _Warning.clear();
   Decoration lDecoration;
   Decorate(_DataBox, iStyle, iFont, _Colors.Get(), Room(iPage, iStyle), lDecoration);
@@ -370,6 +417,13 @@ void PlotArea::ShowGrid(CATViewer& ioViewer, const Decoration& iDecoration, cons
                 Scene::Color(g, g, g));
 }
 
+double PlotArea::LegendRoom(bool iInside, const CATMathBox2D& iBox, const CATMathBox2D& iRoom) {
+  // Beside the box a third of the room, so that the box keeps the most of it; inside, half the
+  // box, so that the data shows beside the legend.
+  const CATMathBox2D& lOf = iInside ? iBox : iRoom;
+  return (iInside ? 0.5 : 1.0 / 3.0) * (lOf.GetHigh().GetX() - lOf.GetLow().GetX());
+}
+
 void PlotArea::CornerBox(Legend::ePlace iPlace, const CATMathBox2D& iBox, const FigureStyle& iStyle,
                          Decoration& ioDecoration) const {
   const double lInset = 0.5 * iStyle.TextHeight;
@@ -383,7 +437,7 @@ void PlotArea::CornerBox(Legend::ePlace iPlace, const CATMathBox2D& iBox, const 
 
 Legend::ePlace PlotArea::BestCorner(const FigureStyle& iStyle, CATFont& iFont) const {
   Decoration lBox;
-  _Legend.GetSize(iStyle, iFont, lBox.legendWidth, lBox.legendHeight);
+  _Legend.GetSize(iStyle, iFont, LegendRoom(true, _DataBox, _DataBox), lBox.legendWidth, lBox.legendHeight);
   const PlotFrame lFrame(_XAxis, _YAxis, _XMin, _XMax, _YMin, _YMax, _DataBox);
   const PlotFrame lRightFrame(_XAxis, _Y2Axis, _XMin, _XMax, _Y2Min, _Y2Max, _DataBox);
   Legend::ePlace lBest = Legend::eUpperRight;
@@ -407,15 +461,19 @@ void PlotArea::ShowDecoration(CATViewer& ioViewer, CATFont& iFont, const Decorat
   const CATMathPoint2D lLow = _DataBox.GetLow(), lHigh = _DataBox.GetHigh();
   const int f = iStyle.FrameGrey, a = iStyle.AxisGrey;
   // Edges without an axis get a light frame line.
-  if (!_Shown[Top]) ShowLine(ioViewer, lLow.GetX(), lHigh.GetY(), lHigh.GetX(), lHigh.GetY(), Scene::Color(f, f, f));
+  if (!iDecoration.axes[Top]) ShowLine(ioViewer, lLow.GetX(), lHigh.GetY(), lHigh.GetX(), lHigh.GetY(), Scene::Color(f, f, f));
   if (!iDecoration.axes[Right]) ShowLine(ioViewer, lHigh.GetX(), lLow.GetY(), lHigh.GetX(), lHigh.GetY(), Scene::Color(f, f, f));
-  if (!_Shown[Bottom]) ShowLine(ioViewer, lLow.GetX(), lLow.GetY(), lHigh.GetX(), lLow.GetY(), Scene::Color(f, f, f));
-  if (!_Shown[Left]) ShowLine(ioViewer, lLow.GetX(), lLow.GetY(), lLow.GetX(), lHigh.GetY(), Scene::Color(f, f, f));
+  if (!iDecoration.axes[Bottom]) ShowLine(ioViewer, lLow.GetX(), lLow.GetY(), lHigh.GetX(), lLow.GetY(), Scene::Color(f, f, f));
+  if (!iDecoration.axes[Left]) ShowLine(ioViewer, lLow.GetX(), lLow.GetY(), lLow.GetX(), lHigh.GetY(), Scene::Color(f, f, f));
   for (const RefPtr<QVTFdd2DAxisDrawing>& lAxis : iDecoration.axes)
     if (lAxis) Scene::Show(ioViewer, new QVTFdd2DAxisGP(lAxis.Get(), 0), Scene::Color(a, a, a));
-  if (iColors) ColorScaleBar::Show(ioViewer, iDecoration.scaleBar, *iColors, iDecoration.scaleAxis.Get(), iStyle);
-  if (HasLegend()) _Legend.Show(ioViewer, iDecoration.legendLeft, iDecoration.legendTop, iStyle, iFont);
-  if (!_Title.empty()) {
-    Scene::Caption(ioViewer, iFont, iDecoration.titleX, iDecoration.titleY, iStyle.TitleHeight, _Title.c_str());
-  }
+  if (iColors && iDecoration.scaleShown) ColorScaleBar::Show(ioViewer, iDecoration.scaleBar, *iColors, iDecoration.scaleAxis.Get(), iStyle);
+  if (ShowsLegend())
+    _Legend.Show(ioViewer, iDecoration.legendLeft, iDecoration.legendTop, iDecoration.legendMax, iStyle, iFont);
+  const double lLine = (iFont.GetAscent() + iFont.GetDescent()) * iStyle.TitleHeight;
+  const size_t lTitleLines = iDecoration.titleLines.size();
+  for (size_t i = 0; i < lTitleLines; ++i)
+    Scene::Caption(ioViewer, iFont, iDecoration.titleX[i],
+                   iDecoration.titleY + lLine * static_cast<double>(lTitleLines - 1 - i), iStyle.TitleHeight,
+                   iDecoration.titleLines[i].c_str());
 }

@@ -116,12 +116,21 @@ class PlotArea {
     RefPtr<QVTIFddTicks> majors[2];
     RefPtr<QVTFdd2DAxisDrawing> scaleAxis;
     CATMathBox2D scaleBar;
-    double legendLeft = 0.0, legendTop = 0.0, legendWidth = 0.0, legendHeight = 0.0;
-    double titleX = 0.0, titleY = 0.0;
+    double legendLeft = 0.0, legendTop = 0.0, legendWidth = 0.0, legendHeight = 0.0, legendMax = 0.0;
+    // The title's lines, top first, each fitted to the room, the left end of each and the
+    // bottom of the lowest.
+    std::vector<std::string> titleLines;
+    std::vector<double> titleX;
+    double titleY = 0.0;
+    bool scaleShown = false;
   };
 
-  // Moves the data box's edges inward from the current margins until everything fits iRoom.
-  void Fit(CATFont& iFont, const CATMathBox2D& iRoom, const FigureStyle& iStyle);
+  // What a page too small for everything leaves out, step by step, so that the data still shows.
+  enum eDetail { eAll = 0, eNoTitle, eNoLegend, eNoLabels, eNoAxes, eDataOnly };
+
+  // Moves the data box's edges inward from the current margins until everything fits iRoom; false
+  // when a small room cannot hold everything beside the least box.
+  bool Fit(CATFont& iFont, const CATMathBox2D& iRoom, const FigureStyle& iStyle);
   static CATMathBox2D Room(const CATMathBox2D& iPage, const FigureStyle& iStyle);
   void ComputeRanges();
   RefPtr<ColorScaleAxis> MakeColors() const;
@@ -137,12 +146,17 @@ class PlotArea {
   bool HasY2() const;
   // The legend's corner inside the data box for eBest: the one over the fewest samples.
   Legend::ePlace BestCorner(const FigureStyle& iStyle, CATFont& iFont) const;
+  // The widest the legend may be: a share of the room beside the data box iBox, or of the box
+  // itself inside it.
+  static double LegendRoom(bool iInside, const CATMathBox2D& iBox, const CATMathBox2D& iRoom);
   // The box the legend takes in the corner iPlace of the data box iBox.
   void CornerBox(Legend::ePlace iPlace, const CATMathBox2D& iBox, const FigureStyle& iStyle,
                  Decoration& ioDecoration) const;
   void ShowDecoration(CATViewer& ioViewer, CATFont& iFont, const Decoration& iDecoration, ColorScaleAxis* iColors,
                       const FigureStyle& iStyle) const;
   bool HasLegend() const;
+  // Whether the legend is drawn at the detail the layout chose.
+  bool ShowsLegend() const { return HasLegend() && _Detail < eNoLegend; }
   // Keeps iStyle as the style of the next curve or bar series.
   void KeepStyle(const SeriesStyle& iStyle);
 
@@ -173,6 +187,8 @@ class PlotArea {
   double _XMin = 0.0, _XMax = 1.0, _YMin = 0.0, _YMax = 1.0, _Y2Min = 0.0, _Y2Max = 1.0;
   bool _Prepared = false;
   bool _LegendInside = false;
+  // The decorations the page has room for (eDetail).
+  int _Detail = eAll;
   // The corner an inside legend takes.
   Legend::ePlace _LegendCorner = Legend::eUpperRight;
   RefPtr<ColorScaleAxis> _Colors;

@@ -5,11 +5,13 @@
 
 #include "CATListValCATUnicodeString.h"
 #include "CATUnicodeString.h"
+#include "DataRange.h"
 #include "FigureStyle.h"
 #include "LinearTicks.h"
-#include "Log10Vector.h"
 #include "LogTicks.h"
 #include "QVTFdd2DAxisDrawing.h"
+#include "TextFit.h"
+#include "TickValueFormat.h"
 
 void PlotAxis::SetRange(double iMin, double iMax) {
   _Min = iMin;
@@ -18,16 +20,41 @@ void PlotAxis::SetRange(double iMin, double iMax) {
 
 bool PlotAxis::HasRange() const {
   if (!std::isfinite(_Min) || !std::isfinite(_Max) || !(_Max > _Min)) return false;
-  return !_Log || _Min > 0.0;
+  return _Scale.IsValid(_Min);
 }
 
-double PlotAxis::ToAxis(double iValue) const { return _Log ? Log10Vector::Log10(iValue) : iValue; }
+void PlotAxis::ShownRange(double iLow, double iHigh, double iMargin, bool iHasData, const std::string& iName,
+                          double& oMin, double& oMax, std::string& oWarning) const {
+  oWarning.clear();
+  if (HasRange()) {
+    oMin = _Min;
+    oMax = _Max;
+    return;
+  }
+  DataRange::Axis(iLow, iHigh, iMargin, _Scale.IsLog(), oMin, oMax);
+  const std::string lAxis = std::string("the ") + _Scale.GetName() + " " + iName + " axis";
+  // Only a logarithmic axis refuses ends: a range of finite ends below zero is for it alone.
+  const bool lGiven = std::isfinite(_Min) && std::isfinite(_Max) && _Max > _Min;
+  if (lGiven) {
+    auto lText = [](double iValue) { return TickValueFormat::Compact(iValue, 1e-4, 1e6, false).ToUTF8(); };
+    if (!_Scale.IsValid(_Max)) {
+      oWarning = lAxis + " cannot show the range " + lText(_Min) + " .. " + lText(_Max) + ": it shows the data's";
+    } else {
+      // The upper end stays; the lower one is the data's, or a decade below the upper end.
+      oMax = _Max;
+      if (!(oMin < oMax)) oMin = _Scale.FromAxis(_Scale.ToAxis(oMax) - 1.0);
+      oWarning = lAxis + " cannot start at " + lText(_Min) + ": it starts at the data's lower end";
+    }
+    return;
+  }
+  if (_Scale.IsLog() && iHasData && !(iHigh > 0.0)) oWarning = lAxis + " has no value above 0";
+}
 
 void PlotAxis::MakeTicks(double iMin, double iMax, double iLength, bool iHorizontal, const FigureStyle& iStyle,
                          RefPtr<QVTIFddTicks>& oMajor, RefPtr<QVTIFddTicks>& oMinor) const {
   LeveledTicks* lMajor = nullptr;
   LeveledTicks* lMinor = nullptr;
-  if (_Log) {
+  if (_Scale.IsLog()) {
     lMajor = new LogTicks(iMin, iMax, LogTicks::eMajor);
     lMinor = new LogTicks(iMin, iMax, LogTicks::eMinor);
   } else {
@@ -53,7 +80,10 @@ RefPtr<QVTFdd2DAxisDrawing> PlotAxis::MakeDrawing(const CATMathPoint2D& iStart, 
   // One SPS without limit texts: the ticks say where the range lies.
   CATUnicodeString lMinTexts[1] = {""};
   CATUnicodeString lMaxTexts[1] = {""};
+  // The label is centred on the axis: no longer than the axis, it never pushes the data box's ends.
+  const double lLength = std::hypot(iEnd.GetX() - iStart.GetX(), iEnd.GetY() - iStart.GetY());
+  const std::string lLabel = TextFit::Line(iLabel, iFont, iStyle.TextHeight, lLength);
   return RefPtr<QVTFdd2DAxisDrawing>(new QVTFdd2DAxisDrawing(
       iStart, iEnd, iSide, static_cast<float>(iStyle.TextHeight), &iFont, lMinTexts, lMaxTexts, 1, 0, 0,
-      QVTFdd2DAxisDrawing::eOutside, iMajor, iMinor, nullptr, iLabel.c_str(), "", 1, CATListValCATUnicodeString()));
+      QVTFdd2DAxisDrawing::eOutside, iMajor, iMinor, nullptr, lLabel.c_str(), "", 1, CATListValCATUnicodeString()));
 }

@@ -1,20 +1,30 @@
 #include "TickValueFormat.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 namespace {
 
-// iValue formatted with the printf format "%.<iDigits><iConversion>".
-CATUnicodeString Formatted(double iValue, int iDigits, char iConversion) {
-  char lFormat[16];
-  std::snprintf(lFormat, sizeof lFormat, "%%.%d%c", iDigits, iConversion);
-  CATUnicodeString lText;
-  lText.BuildFromNum(iValue, lFormat);
-  return lText;
+// iValue as the printf format "%.<iDigits>e" (iScientific) or "%.<iDigits>g" writes it in the "C"
+// locale: a picture's numbers never follow the decimal comma of the caller's locale.
+CATUnicodeString Formatted(double iValue, int iDigits, bool iScientific) {
+  char lText[512];
+  const std::to_chars_result lEnd = std::to_chars(
+      lText, lText + sizeof lText, iValue, iScientific ? std::chars_format::scientific : std::chars_format::general,
+      iDigits);
+  if (lEnd.ec != std::errc()) return "NaN";
+  return CATUnicodeString(std::string(lText, lEnd.ptr));
+}
+
+// The value a text of Formatted reads back as, in the same locale-free way.
+double ReadBack(const CATUnicodeString& iText) {
+  const std::string lText = iText.ToUTF8();
+  double lValue = NAN;
+  std::from_chars(lText.data(), lText.data() + lText.size(), lValue);
+  return lValue;
 }
 
 // "1.5e+06" -> "1.5e6", "1e-05" -> "1e-5".
@@ -43,8 +53,8 @@ CATUnicodeString TickValueFormat::Compact(double iValue, double iPlainFrom, doub
   int lDigits = 1;
   CATUnicodeString lScientific;
   for (; lDigits <= 17; ++lDigits) {
-    lScientific = Formatted(iValue, lDigits - 1, 'e');
-    const double lBack = std::strtod(lScientific.c_str(), nullptr);
+    lScientific = Formatted(iValue, lDigits - 1, true);
+    const double lBack = ReadBack(lScientific);
     if (std::fabs(lBack - iValue) <= kReadBackTolerance * std::fabs(iValue)) break;
   }
   if (lDigits > 17) lDigits = 17;
@@ -52,12 +62,12 @@ CATUnicodeString TickValueFormat::Compact(double iValue, double iPlainFrom, doub
   // The decimal exponent of the value as rounded, from the exponent the C library wrote.
   const char* lE = std::strchr(lScientific.c_str(), 'e');
   const int lExponent = lE ? std::atoi(lE + 1) : 0;
-  const double lRounded = std::strtod(lScientific.c_str(), nullptr);
+  const double lRounded = ReadBack(lScientific);
   if (std::fabs(lRounded) >= iPlainFrom && std::fabs(lRounded) < iExponentFrom && lExponent >= -4) {
     // "%g" writes plain decimals while the exponent is below the precision, and drops trailing
     // zeros; the precision is raised to cover the integer digits.
     const int lPrecision = lDigits > lExponent + 1 ? lDigits : lExponent + 1;
-    return Formatted(iValue, lPrecision, 'g');
+    return Formatted(iValue, lPrecision, false);
   }
   if (!iShortExponent) return lScientific;
   return CATUnicodeString(ShortExponent(lScientific.ToUTF8()));

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <locale.h>
 #include <string>
 
 #include "TickValueFormat.h"
@@ -40,4 +44,26 @@ TEST(TickValueFormat, LogTexts) {
 
 TEST(TickValueFormat, SpacedTextsHaveThinSpacesAround) {
   EXPECT_EQ(TickValueFormat::Spaced("0.5").ToUTF8(), "\xE2\x80\x89" "0.5\xE2\x80\x89");
+}
+
+// A caller's locale with a decimal comma leaves the texts of pictures as they are.
+TEST(TickValueFormat, TextsIgnoreTheCallersLocale) {
+  const std::string lDir = std::string(FDD_TEST_OUTPUT_DIR) + "/locale";
+  const std::string lMake = "mkdir -p '" + lDir + "' && localedef -i de_DE -f UTF-8 '" + lDir +
+                            "/de_DE.UTF-8' >/dev/null 2>&1";
+  if (std::system(lMake.c_str()) != 0) GTEST_SKIP() << "no German locale can be made here";
+  setenv("LOCPATH", lDir.c_str(), 1);
+  const locale_t lGerman = newlocale(LC_NUMERIC_MASK, "de_DE.UTF-8", static_cast<locale_t>(0));
+  unsetenv("LOCPATH");
+  if (!lGerman) GTEST_SKIP() << "the German locale does not load";
+  const locale_t lBefore = uselocale(lGerman);
+  char lCheck[16];
+  std::snprintf(lCheck, sizeof lCheck, "%.1f", 0.5);
+  const std::string lLinear = Linear(0.25), lLarge = Linear(1.5e6), lLog = Log(2.5e-5);
+  uselocale(lBefore);
+  freelocale(lGerman);
+  EXPECT_STREQ(lCheck, "0,5");  // the locale is in force
+  EXPECT_EQ(lLinear, "0.25");
+  EXPECT_EQ(lLarge, "1.5e+06");
+  EXPECT_EQ(lLog, "2.5e-5");
 }
