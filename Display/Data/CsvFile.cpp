@@ -177,39 +177,12 @@ std::string Head(int iFd, size_t iMost) {
 }
 
 // The offset in iHead of the first byte that no text holds: a NUL or another control byte than a
-// tab, a line end or a form feed, or a byte that is not part of UTF-8; npos when there is none.
-// iCut: iHead is the start of a longer text, so a character cut at its end is whole.
-size_t FirstBinaryByte(std::string_view iHead, bool iCut) {
-  for (size_t i = 0; i < iHead.size();) {
+// tab, a line end or a form feed; npos when there is none. Bytes above 0x7f are text: files of
+// test benches are often in an 8-bit encoding ("\xb0C" for degrees in Latin-1), not UTF-8.
+size_t FirstBinaryByte(std::string_view iHead) {
+  for (size_t i = 0; i < iHead.size(); ++i) {
     const unsigned char c = static_cast<unsigned char>(iHead[i]);
-    if (c < 0x80) {
-      if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f') || c == 0x7f) return i;
-      ++i;
-      continue;
-    }
-    // A sequence's length by its lead byte, and the range of its second byte that excludes
-    // overlong forms, surrogates and code points beyond U+10FFFF.
-    size_t lLength = 0;
-    unsigned char lLow = 0x80, lHigh = 0xBF;
-    if (c >= 0xC2 && c <= 0xDF) {
-      lLength = 2;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      lLength = 3;
-      if (c == 0xE0) lLow = 0xA0;
-      if (c == 0xED) lHigh = 0x9F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      lLength = 4;
-      if (c == 0xF0) lLow = 0x90;
-      if (c == 0xF4) lHigh = 0x8F;
-    } else {
-      return i;
-    }
-    for (size_t k = 1; k < lLength; ++k) {
-      if (i + k == iHead.size()) return iCut ? std::string_view::npos : i;
-      const unsigned char d = static_cast<unsigned char>(iHead[i + k]);
-      if (d < (k == 1 ? lLow : 0x80) || d > (k == 1 ? lHigh : 0xBF)) return i;
-    }
-    i += lLength;
+    if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f') || c == 0x7f) return i;
   }
   return std::string_view::npos;
 }
@@ -265,7 +238,7 @@ bool CsvFile::Start(std::string& oError) {
     const std::string lRead = _Fd >= 0 ? Head(_Fd, static_cast<size_t>(std::min<unsigned long long>(_Size, kTextLook)))
                                        : std::string();
     const std::string_view lHead = _Fd >= 0 ? std::string_view(lRead) : std::string_view(_Text).substr(0, kTextLook);
-    const size_t lBinary = FirstBinaryByte(lHead, lHead.size() < _Size);
+    const size_t lBinary = FirstBinaryByte(lHead);
     if (lBinary != std::string_view::npos) {
       oError = _Name + ": binary data, not text (byte " + std::to_string(lBinary) + " is " +
                MessageText::Excerpt(lHead.substr(lBinary, 1), 1, true) + "): give CSV or blank-separated text, or .npy";

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <exception>
@@ -87,14 +88,10 @@ ViewWindow::ViewWindow(ViewContent& iContent, CATFont& iFont, const Options& iOp
   double lX0, lX1, lY0, lY1;
   lPlot.GetXRange(lX0, lX1);
   lPlot.GetYRange(lY0, lY1);
-  _LogX = lPlot.GetXAxis().IsLog();
-  _LogY = lPlot.GetYAxis().IsLog();
-  _View = ViewBox(ToAxis(lX0, _LogX), ToAxis(lX1, _LogX), ToAxis(lY0, _LogY), ToAxis(lY1, _LogY));
+  _XScale = lPlot.GetXAxis().GetScale();
+  _YScale = lPlot.GetYAxis().GetScale();
+  _View = ViewBox(_XScale.ToAxis(lX0), _XScale.ToAxis(lX1), _YScale.ToAxis(lY0), _YScale.ToAxis(lY1));
 }
-
-double ViewWindow::ToAxis(double iValue, bool iLog) { return iLog ? std::log10(iValue) : iValue; }
-
-double ViewWindow::FromAxis(double iValue, bool iLog) { return iLog ? std::pow(10.0, iValue) : iValue; }
 
 ViewWindow::~ViewWindow() = default;
 
@@ -105,7 +102,11 @@ bool ViewWindow::StartGtk() {
     // The name files saved through the chooser are remembered under.
     g_set_prgname("fdd-view");
     g_set_application_name("fdd-view");
-    return gtk_init_check() != FALSE;
+    const bool lStarted = gtk_init_check() != FALSE;
+    // GTK takes the user's locale; numbers the program writes (status line, trace, pictures) keep
+    // the decimal point whatever it is.
+    std::setlocale(LC_NUMERIC, "C");
+    return lStarted;
   }();
   return sStarted;
 }
@@ -267,8 +268,8 @@ int ViewWindow::Run() {
 std::unique_ptr<Figure> ViewWindow::MakeFigure(const ViewBox& iView, int iWidth, int iHeight, bool iData) const {
   auto lFigure = std::make_unique<Figure>(iWidth, iHeight);
   PlotArea& lPlot = lFigure->AddPlot();
-  const ViewBox lView(FromAxis(iView.GetX0(), _LogX), FromAxis(iView.GetX1(), _LogX), FromAxis(iView.GetY0(), _LogY),
-                      FromAxis(iView.GetY1(), _LogY));
+  const ViewBox lView(_XScale.FromAxis(iView.GetX0()), _XScale.FromAxis(iView.GetX1()), _YScale.FromAxis(iView.GetY0()),
+                      _YScale.FromAxis(iView.GetY1()));
   if (!iData) {
     if (!_Content.FillFrame(lPlot, lView)) return nullptr;
   } else {
@@ -472,8 +473,8 @@ void ViewWindow::Trace(const ViewBox& iView, const std::string& iTexts, const st
       "busy=%d cut=%d drawn_ms=%.2f moved=%d text_boxes=%s ticks=%s\n",
       _Frames, iMilliseconds, lInput, iWidth, iHeight, lInWindow.x + lSurfaceX, lInWindow.y + lSurfaceY,
       lBox.GetLow().GetX(), iHeight - lBox.GetHigh().GetY(), lBox.GetHigh().GetX(), iHeight - lBox.GetLow().GetY(),
-      FromAxis(iView.GetX0(), _LogX), FromAxis(iView.GetX1(), _LogX), FromAxis(iView.GetY0(), _LogY),
-      FromAxis(iView.GetY1(), _LogY), iBusy ? 1 : 0, iCut ? 1 : 0, iDrawn, iMoved ? 1 : 0, iBoxes.c_str(),
+      _XScale.FromAxis(iView.GetX0()), _XScale.FromAxis(iView.GetX1()), _YScale.FromAxis(iView.GetY0()),
+      _YScale.FromAxis(iView.GetY1()), iBusy ? 1 : 0, iCut ? 1 : 0, iDrawn, iMoved ? 1 : 0, iBoxes.c_str(),
       iTexts.c_str());
   std::fflush(stdout);
 }
@@ -525,10 +526,10 @@ void ViewWindow::Status(double iX, double iY) {
     double lColumn, lRow;
     DataPerPixel(lColumn, lRow);
     // The pixel column around the pointer, in data units.
-    const double lWidth = FromAxis(lX + 0.5 * lColumn, _LogX) - FromAxis(lX - 0.5 * lColumn, _LogX);
+    const double lWidth = _XScale.FromAxis(lX + 0.5 * lColumn) - _XScale.FromAxis(lX - 0.5 * lColumn);
     std::string lText;
     const auto lDescribe = [&](Figure& iFigure) {
-      lText = _Content.Describe(iFigure.GetPlot(0), FromAxis(lX, _LogX), FromAxis(lY, _LogY), lWidth);
+      lText = _Content.Describe(iFigure.GetPlot(0), _XScale.FromAxis(lX), _YScale.FromAxis(lY), lWidth);
     };
     if (_Worker)
       _Worker->UseFigure(lDescribe);

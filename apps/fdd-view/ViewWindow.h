@@ -37,6 +37,7 @@
 
 #include "CATMathBox2D.h"
 #include "FrameWorker.h"
+#include "AxisScale.h"
 #include "ViewBox.h"
 
 class CATFont;
@@ -94,10 +95,6 @@ class ViewWindow {
   void Trace(const ViewBox& iView, const std::string& iTexts, const std::string& iBoxes, int iWidth, int iHeight,
              double iMilliseconds, bool iBusy, bool iCut, double iDrawn, bool iMoved);
 
-  // Axis coordinates (the data's, their decimal logarithms on a logarithmic axis), in which the
-  // view zooms and pans evenly.
-  static double ToAxis(double iValue, bool iLog);
-  static double FromAxis(double iValue, bool iLog);
   // Axis coordinates of the area's point (iX, iY) (GTK's, y down) in the last figure; false
   // outside its data box.
   bool ToData(double iX, double iY, double& oX, double& oY, bool iClamp = false) const;
@@ -138,7 +135,8 @@ class ViewWindow {
   Options _Options;
   // The view in axis coordinates.
   ViewBox _View;
-  bool _LogX = false, _LogY = false;
+  // The scales of the axes: the view box is kept in their coordinates.
+  AxisScale _XScale, _YScale;
   GtkWidget* _Window = nullptr;
   GtkWidget* _Area = nullptr;
   GtkWidget* _Progress = nullptr;

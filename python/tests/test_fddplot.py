@@ -94,6 +94,8 @@ def test_map_shows_its_peak_and_probe_answers_it():
     assert fddplot.probe(x, z, values, at=(7, 120)) == 1.0
     assert fddplot.probe(x, z, values, at=(2, 170)) == 0.0
     assert fddplot.probe(x, z, values, at=(50, 120)) is None
+    # A probe takes every option of the map it probes, labels included.
+    assert fddplot.probe(x, z, values, at=(7, 120), xlabel="X", title="T") == 1.0
     assert fddplot.probe(x, z, np.ascontiguousarray(values.T), at=(7, 120), transpose=True) == 1.0
     # Strided and integer values read as they are.
     assert fddplot.probe(x, z, (values * 3).astype(np.int32)[:, :], at=(7, 120)) == 3.0
@@ -117,7 +119,7 @@ def test_non_homogeneous_map_reads_each_row_on_its_own_grid():
     assert fddplot.map(x_rows=NH_ROWS, z=z, values=NH_VALUES).to_array().shape == (700, 900, 4)
 
 
-def test_contribution_and_pages_of_several_plots():
+def test_contribution_and_pages_of_several_plots(tmp_path):
     x = np.linspace(0, 1, 50)
     pixels = fddplot.contribution(x, x, colors="grey").to_array()
     assert pixels.shape == (220, 1000, 4)
@@ -132,13 +134,16 @@ def test_contribution_and_pages_of_several_plots():
     assert np.array_equal(first, figure.to_array()), "drawing again gives the same picture"
     png = figure._repr_png_()
     assert png[:8] == b"\x89PNG\r\n\x1a\n"
+    # The bytes are the file that save writes.
+    figure.save(tmp_path / "page.png")
+    assert png == (tmp_path / "page.png").read_bytes()
 
 
 def test_save_writes_each_kind_by_extension(tmp_path):
     figure = fddplot.curve(LINE, x=LINE)
     for extension, magic in (("png", b"\x89PNG"), ("svg", b"<?xml"), ("pdf", b"%PDF")):
         path = tmp_path / ("line." + extension)
-        figure.save(str(path))
+        figure.save(path if extension == "png" else str(path))
         assert path.read_bytes().startswith(magic)
 
 
@@ -149,6 +154,8 @@ def test_save_writes_each_kind_by_extension(tmp_path):
         (lambda: fddplot.curve(np.zeros(3, complex)), ValueError, "cannot be drawn: give float64, float32 or integers"),
         (lambda: fddplot.curve(np.zeros((3, 3))), ValueError, "y: a 2-D array, but a 1-D one is needed"),
         (lambda: fddplot.curve([]), ValueError, "y: give at least one array"),
+        (lambda: fddplot.curve(np.zeros(0)), ValueError, "y: empty: no values"),
+        (lambda: fddplot.map(z=np.arange(2.0), values=np.ones((2, 3))), ValueError, r"give the X values with x \(or x_rows\)"),
         (lambda: fddplot.curve([LINE, LINE], labels=["a", "b", "c"]), ValueError, "label is given 3 times for 2 curves"),
         (lambda: fddplot.curve(LINE, size=(10, 600)), ValueError, "each side must lie between 16 and 8192"),
         (lambda: fddplot.curve(LINE, size="big"), ValueError, "size 'big': give the width and height in whole pixels"),

@@ -202,6 +202,11 @@ TEST(FddPlot, MapShowsItsValuesAndProbeAnswersThem) {
   q = RunFddPlot("probe " + lData + " --at 50,120");
   EXPECT_EQ(q.status, 0);
   EXPECT_NE(q.output.find("no value"), std::string::npos) << q.output;
+  // Between +inf and -inf there is no value: the probe says so, never "nan".
+  q = RunFddPlot("probe --x " + Npy("inf_x.npy", {0, 1}) + " --z " + Npy("inf_z.npy", {0, 1}) + " --values " +
+                 Npy("inf_v.npy", {INFINITY, -INFINITY, 1, 1}, {2, 2}) + " --at 0.5,0.2");
+  EXPECT_NE(q.output.find("no value"), std::string::npos) << q.output;
+  EXPECT_EQ(q.output.find("nan"), std::string::npos) << q.output;
   // The same values stored one row per X value.
   std::vector<double> t(10 * 10, 0.0);
   t[7 * 10 + 2] = 1.0;
