@@ -188,3 +188,20 @@ std::string RequestKeywords::Default(eOptionKind iKind, bool iRequired, const st
       return iRequired ? "required" : "None";
   }
 }
+
+const char* RequestKeywords::TypeOf(eOptionKind iKind) {
+  switch (iKind) {
+    case eOptionKind::Flag: return "bool";
+    case eOptionKind::Number: return "float";
+    case eOptionKind::Text:
+    case eOptionKind::Choice: return "str";
+    case eOptionKind::Pair: return "Optional[Union[Tuple[float, float], str]]";
+    case eOptionKind::Size: return "Optional[Union[Tuple[int, int], str]]";
+    case eOptionKind::Texts: return "Optional[Union[str, Sequence[str]]]";
+    case eOptionKind::Numbers: return "Optional[Union[float, Sequence[float]]]";
+    case eOptionKind::Vector:
+    case eOptionKind::Matrix: return "Optional[Data]";
+    case eOptionKind::Vectors: return "Optional[Union[Data, Sequence[Data]]]";
+  }
+  return "object";
+}

@@ -47,6 +47,8 @@ class RequestKeywords {
   // Two numbers from a sequence of two, joined by iSeparator as a command line writes them
   // ("1,5", "1000x600"); else the object's text, which a check then refuses with its own words.
   static std::string PairText(const pybind11::handle& iValue, const char* iSeparator);
+  // The Python type an option of kind iKind takes, as a stub writes it.
+  static const char* TypeOf(eOptionKind iKind);
   // "x_limits" for "x-limits".
   static std::string PythonName(const char* iName);
 

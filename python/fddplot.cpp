@@ -194,7 +194,8 @@ PYBIND11_MODULE(fddplot, m) {
         py::list lOptions;
         auto lList = [&](auto iTable) {
           for (const auto& o : iTable)
-            lOptions.append(py::make_tuple(RequestKeywords::PythonName(o.name), o.name, RequestKeywords::DefaultOf(o)));
+            lOptions.append(py::make_tuple(RequestKeywords::PythonName(o.name), o.name, RequestKeywords::DefaultOf(o),
+                                           RequestKeywords::TypeOf(o.kind), o.required, o.picture));
         };
         if (kind == "curve") lList(CurveRequest::Options());
         else if (kind == "map") lList(MapRequest::Options());
@@ -202,5 +203,6 @@ PYBIND11_MODULE(fddplot, m) {
         else if (kind == "contribution") lList(ContributionRequest::Options());
         return lOptions;
       },
-      "kind"_a, "_options(kind)\n\nThe options of a kind of plot: (Python name, command-line name, default) each.");
+      "kind"_a, "_options(kind)\n\nThe options of a kind of plot, each (Python name, command-line name, default, Python type,\n"
+      "required, whether it is the picture's rather than a plot's).");
 }

@@ -31,6 +31,15 @@ PACKAGES=(
   python3-pytest
   git
   file
+  help2man             # the manual pages, made from the programs' --help
+  dpkg-dev             # the Debian packages (cpack -G DEB): their library dependencies
+  lintian              # ... checked as Debian checks packages
+  man-db
+  bash-completion
+  python3-setuptools   # the wheel (pyproject.toml, setup.py)
+  python3-wheel
+  python3-build
+  python3-venv
 )
 
 missing=()

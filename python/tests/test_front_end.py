@@ -35,7 +35,7 @@ def test_every_option_is_everywhere_with_its_default(kind):
     doc = getattr(fddplot, kind).__doc__
     for program in KINDS[kind]:
         helped = run(program, [kind, "--help"]).stdout
-        for python_name, name, default in fddplot._options(kind):
+        for python_name, name, default, *_ in fddplot._options(kind):
             line = re.search(r"^\s+--" + re.escape(name) + r"\b.*$", helped, re.MULTILINE)
             assert line, (program, kind, name)
             shown = command_line_default(default)
