@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <mutex>
 #include <utility>
 
 #include "CATFont.h"
@@ -11,6 +10,7 @@
 #include "ContributionPlot.h"
 #include "CurvePlot.h"
 #include "Figure.h"
+#include "LibraryLock.h"
 #include "MapPlot.h"
 #include "OptionText.h"
 #include "OrderCancel.h"
@@ -28,14 +28,6 @@ struct Outcome {
   PyObject* type = nullptr;
   std::string message;
 };
-
-// The library keeps process-wide state without locks (a pool of primitive list nodes, its module
-// log, the support of its measuring renders), so only one thread at a time may build, draw or
-// destroy its objects. Whoever holds this lock never waits for the interpreter lock.
-std::mutex& LibraryMutex() {
-  static std::mutex sMutex;
-  return sMutex;
-}
 
 [[noreturn]] void Raise(PyObject* iType, const std::string& iMessage) {
   PyErr_SetString(iType, iMessage.c_str());
@@ -59,14 +51,14 @@ PlotFigure::PlotFigure(const py::object& iSize) {
 }
 
 PlotFigure::~PlotFigure() {
-  // With the interpreter lock: the data vectors let go of their arrays. No holder of the library's
-  // lock waits for the interpreter's, so taking them in this order cannot deadlock.
-  const std::lock_guard<std::mutex> lLibrary(LibraryMutex());
+  // With the interpreter lock: the data vectors let go of their arrays. The library's lock is never
+  // held by one who waits for the interpreter's (LibraryLock), so this order cannot deadlock.
+  const LibraryLock lLibrary;
   _Figure.reset();
 }
 
 void PlotFigure::Prepare() {
-  const std::lock_guard<std::mutex> lLibrary(LibraryMutex());
+  const LibraryLock lLibrary;
   const RefPtr<CATFont> lFont(CATFont::CreateDefault());
   if (!lFont) return;
   Figure lFigure(OptionText::kMinSide * 4, OptionText::kMinSide * 4);
@@ -101,7 +93,7 @@ void PlotFigure::AddPlot(const Request& iRequest, const Part& iPart, Load&& iLoa
   }
   if (!lLoaded) RequestKeywords::Raise(lError);
   for (const std::string& lWarning : lWarnings) Warn(lWarning);
-  const std::lock_guard<std::mutex> lLibrary(LibraryMutex());
+  const LibraryLock lLibrary;
   lPlot.Show(NewPlot(iPart));
 }
 
@@ -136,7 +128,7 @@ void PlotFigure::Draw(Work&& iWork) {
   bool lInterrupted = false;
   {
     const py::gil_scoped_release lFree;
-    const std::lock_guard<std::mutex> lLibrary(LibraryMutex());
+    const LibraryLock lLibrary;
     const OrderCancel lCancel(_Order);
     lOutcome = iWork(*lFont);
     lWarnings = _Figure->GetWarnings();

@@ -2,8 +2,8 @@
 // maps, contribution bars), drawn on request into a file, a pixel array or PNG bytes, or asked
 // for the value its map shows at a point. Bad arguments raise Python exceptions with one-line
 // messages (ValueError for data, OSError for files, MemoryError); warnings go to Python's warnings.
-// The drawing runs without the interpreter lock, so other Python threads run on meanwhile; the
-// library's own work is done by one thread at a time, whatever figure it is for.
+// The drawing runs without the interpreter lock, so other Python threads run on meanwhile; figures
+// are made, drawn and released under the library's lock (LibraryLock says why).
 #ifndef PlotFigure_H
 #define PlotFigure_H
 

@@ -10,17 +10,14 @@
 #include "CATDlgProgress.h"
 #include "CATFont.h"
 #include "CATViewer.h"
-#include "CairoRender.h"
 #include "Figure.h"
+#include "FramePainter.h"
+#include "LibraryLock.h"
 #include "PlotArea.h"
 #include "TextBoxRecorder.h"
 
 FrameWorker::Frame::~Frame() {
   if (Surface) cairo_surface_destroy(Surface);
-}
-
-bool FrameWorker::Request::Same(const ViewBox& iView, int iWidth, int iHeight) const {
-  return Width == iWidth && Height == iHeight && View.Shows(iView);
 }
 
 FrameWorker::FrameWorker(Maker iMake, CATFont& iFont, bool iTexts, std::function<void()> iDone)
@@ -31,34 +28,25 @@ FrameWorker::FrameWorker(Maker iMake, CATFont& iFont, bool iTexts, std::function
 FrameWorker::~FrameWorker() {
   {
     std::lock_guard<std::mutex> lLock(_Mutex);
-    _Stop = true;
-    if (_Busy) RaiseCancel();
+    _Schedule.Stop();
   }
   _Wake.notify_all();
   if (_Thread.joinable()) _Thread.join();
+  const LibraryLock lLibrary;
+  _Figure.reset();
 }
 
 void FrameWorker::Ask(const ViewBox& iView, int iWidth, int iHeight) {
   {
     std::lock_guard<std::mutex> lLock(_Mutex);
-    const bool lDrawing = _Busy && !_InJob;
-    if (_Asked ? _Next.Same(iView, iWidth, iHeight) : (lDrawing && _Current.Same(iView, iWidth, iHeight))) return;
-    _Next = {iView, iWidth, iHeight};
-    _Asked = true;
-    // The picture being drawn is of a view left behind: it is cut short and dropped.
-    if (lDrawing && !_Superseded) {
-      _Superseded = true;
-      RaiseCancel();
-    }
-    // A view asked for after Esc is drawn in full.
-    _CancelNext = false;
+    _Schedule.Ask(iView, iWidth, iHeight);
   }
   _Wake.notify_all();
 }
 
 bool FrameWorker::IsBusy() const {
   std::lock_guard<std::mutex> lLock(_Mutex);
-  return _Busy || _Asked;
+  return _Schedule.IsBusy();
 }
 
 std::shared_ptr<const FrameWorker::Frame> FrameWorker::TakeNew() {
@@ -70,25 +58,17 @@ std::shared_ptr<const FrameWorker::Frame> FrameWorker::TakeNew() {
 
 bool FrameWorker::IsRunningJob() const {
   std::lock_guard<std::mutex> lLock(_Mutex);
-  return _InJob;
+  return _Schedule.IsRunningJob();
 }
 
 bool FrameWorker::Cancel() {
   std::lock_guard<std::mutex> lLock(_Mutex);
-  const bool lDrawing = _Busy && !_InJob;
-  if (lDrawing) RaiseCancel();
-  if (_Asked) _CancelNext = true;
-  return lDrawing || _Asked;
-}
-
-void FrameWorker::RaiseCancel() {
-  _Cancel = true;
-  _CancelRaised = true;
+  return _Schedule.Cancel();
 }
 
 bool FrameWorker::Await(std::chrono::milliseconds iLongest) {
   std::unique_lock<std::mutex> lLock(_Mutex);
-  return _Idle.wait_for(lLock, iLongest, [this] { return !_Busy && !_Asked; });
+  return _Idle.wait_for(lLock, iLongest, [this] { return !_Schedule.IsBusy(); });
 }
 
 bool FrameWorker::UseFigure(const std::function<void(Figure&)>& iUse) {
@@ -101,65 +81,49 @@ bool FrameWorker::UseFigure(const std::function<void(Figure&)>& iUse) {
 void FrameWorker::Run(std::function<void()> iJob) {
   {
     std::lock_guard<std::mutex> lLock(_Mutex);
-    _Jobs.push_back(std::move(iJob));
+    _Schedule.AddJob(std::move(iJob));
   }
   _Wake.notify_all();
 }
 
 void FrameWorker::Loop() {
   CATDlgProgress::PublishOnThisThread(&_Fraction);
-  CATDlgProgress::CancelOnThisThread(&_Cancel);
+  CATDlgProgress::CancelOnThisThread(&_Schedule.GetCancelFlag());
   for (;;) {
     std::function<void()> lJob;
+    FrameSchedule::Request lRequest;
+    FrameSchedule::eNext lNext = FrameSchedule::eWait;
     {
       std::unique_lock<std::mutex> lLock(_Mutex);
-      _Wake.wait(lLock, [this] { return _Stop || _Asked || !_Jobs.empty(); });
-      if (_Stop) return;
-      _Busy = true;
+      _Wake.wait(lLock, [&] { return (lNext = _Schedule.Next(lRequest, lJob)) != FrameSchedule::eWait; });
       _Fraction = -1.0;
-      if (!_Jobs.empty()) {
-        lJob = std::move(_Jobs.front());
-        _Jobs.pop_front();
-        _InJob = true;
-        _Cancel = _CancelRaised = false;
-      } else {
-        _Current = _Next;
-        _Asked = false;
-        _Superseded = false;
-        // A Cancel left untaken by the last picture (one without a progress box) is not this one's.
-        _Cancel = _CancelRaised = _CancelNext;
-        _CancelNext = false;
-      }
     }
-    if (lJob) {
+    if (lNext == FrameSchedule::eStop) return;
+    if (lNext == FrameSchedule::eJob) {
       RunJob(lJob);
       continue;
     }
     std::unique_ptr<Figure> lFigure;
-    std::shared_ptr<Frame> lFrame = Draw(_Current, lFigure);
+    std::shared_ptr<Frame> lFrame = Draw(lRequest, lFigure);
     // Dialogs the computation has handed back to the host are released here, on the thread that
     // made them.
     CATApplicationFrame::ProcessEvents();
     bool lKept = false;
     {
       std::lock_guard<std::mutex> lLock(_Mutex);
-      // A Cancel raised and taken cut the picture short: the rows not computed are left empty.
-      if (lFrame) lFrame->Cut = _CancelRaised && !_Cancel;
-      if (lFrame && !_Superseded && !_Stop) {
+      bool lCut = false;
+      lKept = _Schedule.EndPicture(lCut) && lFrame;
+      if (lFrame) lFrame->Cut = lCut;
+      if (lKept) {
         _Figure.swap(lFigure);
         _New = lFrame;
-        lKept = true;
       }
     }
-    // The figure replaced (or dropped) goes on this thread, outside the lock, and before the
-    // worker counts as idle: figures made on the window's thread meanwhile share its data.
+    // The figure replaced (or dropped) goes outside the worker's mutex, before the worker counts as
+    // idle.
     {
-      std::lock_guard<std::timed_mutex> lLayout(_Layout);
+      const LibraryLock lLibrary;
       lFigure.reset();
-    }
-    {
-      std::lock_guard<std::mutex> lLock(_Mutex);
-      _Busy = false;
     }
     _Idle.notify_all();
     if (lKept && _Done) _Done();
@@ -169,7 +133,6 @@ void FrameWorker::Loop() {
 void FrameWorker::RunJob(const std::function<void()>& iJob) {
   // Nothing may end the thread by unwinding.
   try {
-    std::lock_guard<std::timed_mutex> lLayout(_Layout);
     iJob();
   } catch (const std::exception& iError) {
     std::fprintf(stderr, "fdd-view: %s\n", iError.what());
@@ -177,12 +140,13 @@ void FrameWorker::RunJob(const std::function<void()>& iJob) {
   CATApplicationFrame::ProcessEvents();
   {
     std::lock_guard<std::mutex> lLock(_Mutex);
-    _Busy = _InJob = false;
+    _Schedule.EndJob();
   }
   _Idle.notify_all();
 }
 
-std::shared_ptr<FrameWorker::Frame> FrameWorker::Draw(const Request& iRequest, std::unique_ptr<Figure>& oFigure) {
+std::shared_ptr<FrameWorker::Frame> FrameWorker::Draw(const FrameSchedule::Request& iRequest,
+                                                      std::unique_ptr<Figure>& oFigure) {
   // Nothing may end the thread by unwinding: a picture that cannot be made is left out.
   try {
     const auto lStart = std::chrono::steady_clock::now();
@@ -192,33 +156,22 @@ std::shared_ptr<FrameWorker::Frame> FrameWorker::Draw(const Request& iRequest, s
     lFrame->Height = iRequest.Height;
     lFrame->Surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, iRequest.Width, iRequest.Height);
     if (cairo_surface_status(lFrame->Surface) != CAIRO_STATUS_SUCCESS) return nullptr;
-    oFigure = _Make(iRequest.View, iRequest.Width, iRequest.Height);
-    if (!oFigure) return nullptr;
-    std::unique_lock<std::timed_mutex> lLayout(_Layout);
-    CATViewer lViewer(iRequest.Width, iRequest.Height);
-    // The scene goes under the lock again, however this ends.
-    struct Relock {
-      std::unique_lock<std::timed_mutex>& _Lock;
-      ~Relock() {
-        if (!_Lock.owns_lock()) _Lock.lock();
-      }
-    } lRelock{lLayout};
-    oFigure->Build(lViewer, _Font);
-    lLayout.unlock();
-    cairo_t* lContext = cairo_create(lFrame->Surface);
     {
-      CairoRender lRender(lContext, iRequest.Width, iRequest.Height);
-      lRender.SetBackground(255, 255, 255);
-      lViewer.Draw(lRender);
-      lRender.Finish();
+      const LibraryLock lLibrary;
+      oFigure = _Make(iRequest.View, iRequest.Width, iRequest.Height);
     }
+    if (!oFigure) return nullptr;
+    const FramePainter::Scene lViewer = FramePainter::NewScene(iRequest.Width, iRequest.Height);
+    FramePainter::Build(*oFigure, *lViewer, _Font);
+    cairo_t* lContext = cairo_create(lFrame->Surface);
+    FramePainter::Paint(*lViewer, lContext, iRequest.Width, iRequest.Height);
     cairo_destroy(lContext);
     cairo_surface_flush(lFrame->Surface);
     // The picture's time, without the trace's recording of its texts.
     lFrame->Milliseconds =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count();
     if (oFigure->GetNbrPlots() > 0) lFrame->DataBox = oFigure->GetPlot(0).GetDataBox();
-    if (_Texts) TextBoxRecorder::Record(lViewer, iRequest.Width, iRequest.Height, lFrame->Texts, lFrame->TextBoxes);
+    if (_Texts) TextBoxRecorder::Record(*lViewer, iRequest.Width, iRequest.Height, lFrame->Texts, lFrame->TextBoxes);
     return lFrame;
   } catch (const std::exception& iError) {
     std::fprintf(stderr, "fdd-view: a frame could not be drawn: %s\n", iError.what());

@@ -1,19 +1,15 @@
 // Draws a window's figures off the window's thread, for content whose frames may take longer than
 // a frame (a colour map): the window asks for a view, keeps showing the last picture, and takes the
-// new one when it is there. A request that replaces one still being drawn cuts that one short (the
-// Cancel of its progress box, through a flag of the worker's own that the host's progress
-// controls on its thread take) and its picture is dropped.
-// Figures of the data are made, drawn and released on the worker's thread only (the host's
-// reference counts are not shared between threads); the window reads the last one under the
-// worker's lock. The library's axes keep process-wide caches: the worker lays figures out and
-// releases them under GetLayoutLock, which a window that lays out a figure of its own takes too.
+// new one when it is there. Which request is drawn, which picture kept and what Esc cuts short is
+// the FrameSchedule's, kept under the worker's mutex; this class adds the thread and the drawing.
+// Figures are made, laid out and released under the library's lock (LibraryLock states the
+// contract); the window reads the last figure kept under the worker's mutex.
 #ifndef FrameWorker_H
 #define FrameWorker_H
 
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -21,6 +17,7 @@
 #include <thread>
 
 #include "CATMathBox2D.h"
+#include "FrameSchedule.h"
 #include "ViewBox.h"
 
 class CATFont;
@@ -74,8 +71,6 @@ class FrameWorker {
   std::shared_ptr<const Frame> TakeNew();
   // Waits at most iLongest for the pictures asked for to be drawn; true when they are.
   bool Await(std::chrono::milliseconds iLongest);
-  // Held while the worker lays figures out, releases them or runs a job.
-  std::timed_mutex& GetLayoutLock() { return _Layout; }
   // Runs iUse on the last figure kept; false when there is none.
   bool UseFigure(const std::function<void(Figure&)>& iUse);
   // Runs iJob on the worker's thread before the next picture (a view written to a file, whose
@@ -83,35 +78,21 @@ class FrameWorker {
   void Run(std::function<void()> iJob);
 
  private:
-  struct Request {
-    ViewBox View;
-    int Width = 0, Height = 0;
-    bool Same(const ViewBox& iView, int iWidth, int iHeight) const;
-  };
   void Loop();
   // Runs a job and counts the worker idle again.
   void RunJob(const std::function<void()>& iJob);
-  // Raises the Cancel of the picture being drawn; under the lock.
-  void RaiseCancel();
   // Draws the figure of iRequest; null when it could not be made.
-  std::shared_ptr<Frame> Draw(const Request& iRequest, std::unique_ptr<Figure>& oFigure);
+  std::shared_ptr<Frame> Draw(const FrameSchedule::Request& iRequest, std::unique_ptr<Figure>& oFigure);
 
   Maker _Make;
   CATFont& _Font;
   bool _Texts;
   std::function<void()> _Done;
   mutable std::mutex _Mutex;
-  std::timed_mutex _Layout;
   std::condition_variable _Wake;
   // Told when the worker has nothing more to draw.
   std::condition_variable _Idle;
-  bool _Stop = false, _Asked = false, _Busy = false, _Superseded = false, _InJob = false;
-  std::deque<std::function<void()>> _Jobs;
-  // The Cancel the progress controls of the worker's thread take (making it false again); whether
-  // it was raised during the picture being drawn; and Esc for the picture waiting.
-  std::atomic<bool> _Cancel{false};
-  bool _CancelRaised = false, _CancelNext = false;
-  Request _Next, _Current;
+  FrameSchedule _Schedule;
   std::unique_ptr<Figure> _Figure;
   std::shared_ptr<Frame> _New;
   // Published by the host's progress controls set on the worker's thread.

@@ -10,6 +10,7 @@
 
 #include "CurveCommand.h"
 #include "ViewContent.h"
+#include "LoadingWindow.h"
 #include "ViewWindow.h"
 
 class ViewCurveCommand : public CurveCommand, public ViewContent {
@@ -24,7 +25,7 @@ class ViewCurveCommand : public CurveCommand, public ViewContent {
 
  protected:
   int Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) override;
-  int RunLoad(const std::function<int()>& iStep) override { return ViewWindow::Load(_Window, iStep); }
+  int RunLoad(const std::function<int()>& iStep) override { return LoadingWindow::Load(_Window, iStep); }
 
  private:
   const ViewWindow::Options& _Window;

@@ -8,6 +8,7 @@
 
 #include "MapCommand.h"
 #include "ViewContent.h"
+#include "LoadingWindow.h"
 #include "ViewWindow.h"
 
 class ViewMapCommand : public MapCommand, public ViewContent {
@@ -22,7 +23,7 @@ class ViewMapCommand : public MapCommand, public ViewContent {
 
  protected:
   int Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) override;
-  int RunLoad(const std::function<int()>& iStep) override { return ViewWindow::Load(_Window, iStep); }
+  int RunLoad(const std::function<int()>& iStep) override { return LoadingWindow::Load(_Window, iStep); }
   // A map cut short in the window is no failure: the status is Output's.
   int Finish(const OrderInterrupts& iInterrupts, int iStatus) const override;
 

@@ -3,83 +3,42 @@
 #include <gtk/gtk.h>
 
 #include <algorithm>
-#include <atomic>
-#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <exception>
-#include <mutex>
 #include <string>
-#include <thread>
 
 #include "CATFont.h"
 #include "CATViewer.h"
-#include "CairoRender.h"
 #include "CommandSupport.h"
-#include "OptionText.h"
-#include "CsvFile.h"
 #include "Figure.h"
+#include "FrameTrace.h"
+#include "LibraryLock.h"
+#include "LoadingWindow.h"
+#include "OptionText.h"
 #include "PlotArea.h"
 #include "TextBoxRecorder.h"
 #include "ViewContent.h"
 
 namespace {
 
-// One wheel step zooms by this factor; one arrow key pans by this part of the view.
-const double kWheelZoom = 1.25;
-const double kKeyPan = 0.1;
-// A box smaller than this many pixels is a click, not a zoom.
-const double kSmallestBox = 4.0;
 // A picture of slow content drawn in less than this is waited for, this long at most.
 const double kFastFrame = 12.0;
 const auto kLongestWait = std::chrono::milliseconds(20);
 // A moved picture that had to wait longer than that is tried again this many milliseconds later.
 const guint kRetryMove = 5;
-// Loading that takes longer than this opens the window with its progress bar.
-const auto kLoadingShown = std::chrono::milliseconds(100);
 
-// The window opened while the data loaded, which Run takes over; whether it was closed meanwhile.
-GtkWidget* sLoadingWindow = nullptr;
-bool sClosedWhileLoading = false;
-bool sTrace = false;
-// Esc, or closing the window, while the data loads: the text readers stop at their next look.
-std::atomic<bool> sStopLoading{false};
-// The exit status of a load stopped so, as fdd-plot's of a run cut short.
-const int kStopped = 130;
-
-void OnLoadingDestroyed(GtkWidget*, void*) {
-  sLoadingWindow = nullptr;
-  sClosedWhileLoading = true;
-  sStopLoading = true;
-}
-
-int OnLoadingTick(void* iBar) {
-  gtk_progress_bar_pulse(GTK_PROGRESS_BAR(iBar));
-  return G_SOURCE_CONTINUE;
-}
-
-int OnLoadingKey(void*, unsigned int iKey, unsigned int, int, void* iBar) {
-  // q quits as in the plot's window: the window goes, and with it the loading.
-  if ((iKey == GDK_KEY_q || iKey == GDK_KEY_Q) && sLoadingWindow) {
-    gtk_window_destroy(GTK_WINDOW(sLoadingWindow));
-    return TRUE;
-  }
-  if (iKey != GDK_KEY_Escape) return FALSE;
-  sStopLoading = true;
-  const char* const kText = "stopping the loading";
-  gtk_progress_bar_set_text(GTK_PROGRESS_BAR(iBar), kText);
-  if (sTrace) {
-    std::printf("status %s\n", kText);
-    std::fflush(stdout);
-  }
-  return TRUE;
+double MillisecondsSince(std::chrono::steady_clock::time_point iStart) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - iStart).count();
 }
 
 }  // namespace
 
 ViewWindow::ViewWindow(ViewContent& iContent, CATFont& iFont, const Options& iOptions)
     : _Content(iContent), _Font(iFont), _Options(iOptions) {
+  if (_Options.Trace) _Observer = std::make_unique<FrameTrace>(stdout);
   // The whole data: the ranges a figure chooses for itself.
+  const LibraryLock lLibrary;
   Figure lFigure(_Options.Width, _Options.Height);
   PlotArea& lPlot = lFigure.AddPlot();
   _Content.Fill(lPlot, nullptr);
@@ -88,119 +47,24 @@ ViewWindow::ViewWindow(ViewContent& iContent, CATFont& iFont, const Options& iOp
   double lX0, lX1, lY0, lY1;
   lPlot.GetXRange(lX0, lX1);
   lPlot.GetYRange(lY0, lY1);
-  _XScale = lPlot.GetXAxis().GetScale();
-  _YScale = lPlot.GetYAxis().GetScale();
-  _View = ViewBox(_XScale.ToAxis(lX0), _XScale.ToAxis(lX1), _YScale.ToAxis(lY0), _YScale.ToAxis(lY1));
+  _Navigator = ViewNavigator(lPlot.GetXAxis().GetScale(), lPlot.GetYAxis().GetScale(), lX0, lX1, lY0, lY1);
 }
 
-ViewWindow::~ViewWindow() = default;
-
-bool ViewWindow::StartGtk() {
-  // GTK counts itself started after a first try that found no display, and a second try answers
-  // yes: the first answer is kept.
-  static const bool sStarted = [] {
-    // The name files saved through the chooser are remembered under.
-    g_set_prgname("fdd-view");
-    g_set_application_name("fdd-view");
-    const bool lStarted = gtk_init_check() != FALSE;
-    // GTK takes the user's locale; numbers the program writes (status line, trace, pictures) keep
-    // the decimal point whatever it is.
-    std::setlocale(LC_NUMERIC, "C");
-    return lStarted;
-  }();
-  return sStarted;
-}
-
-GtkWidget* ViewWindow::NewWindow(const Options& iOptions) {
-  GtkWidget* lWindow = gtk_window_new();
-  gtk_window_set_title(GTK_WINDOW(lWindow), iOptions.Title.c_str());
-  gtk_window_set_default_size(GTK_WINDOW(lWindow), iOptions.Width, iOptions.Height);
-  return lWindow;
-}
-
-int ViewWindow::Load(const Options& iOptions, const std::function<int()>& iStep) {
-  const auto lStart = std::chrono::steady_clock::now();
-  std::atomic<bool> lDone{false};
-  int lStatus = 1;
-  const auto lLoad = [&] {
-    // Nothing may end the thread by unwinding.
-    try {
-      CsvFile::StopOnThisThread(&sStopLoading);
-      lStatus = iStep();
-      CsvFile::StopOnThisThread(nullptr);
-    } catch (const std::exception& iError) {
-      std::fprintf(stderr, "fdd-view: %s\n", iError.what());
-    }
-    lDone = true;
-    g_main_context_wakeup(nullptr);
-  };
-  std::thread lThread;
-  try {
-    lThread = std::thread(lLoad);
-  } catch (const std::exception&) {  // no thread, or no memory for its start
-    // No thread to spare: the data is loaded here, before the window opens.
-    lLoad();
-  }
-  while (!lDone && std::chrono::steady_clock::now() - lStart < kLoadingShown)
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  // On a busy machine this thread may wake long after the wait, to find the data already read.
-  // The window is owed when the data was not read at this look; the trace says so, and whether the
-  // display let GTK start.
-  const bool lOwed = !lDone;
-  const double lDecidedMs =
-      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count();
-  bool lShown = false;
-  const bool lDisplay = !lOwed || StartGtk();
-  if (lOwed && lDisplay) {
-    lShown = true;
-    sLoadingWindow = NewWindow(iOptions);
-    g_signal_connect(sLoadingWindow, "destroy", G_CALLBACK(OnLoadingDestroyed), nullptr);
-    GtkWidget* lBar = gtk_progress_bar_new();
-    gtk_progress_bar_set_show_text(GTK_PROGRESS_BAR(lBar), TRUE);
-    gtk_progress_bar_set_text(GTK_PROGRESS_BAR(lBar), "loading the data");
-    gtk_widget_set_valign(lBar, GTK_ALIGN_END);
-    gtk_window_set_child(GTK_WINDOW(sLoadingWindow), lBar);
-    sTrace = iOptions.Trace;
-    GtkEventController* lKeys = gtk_event_controller_key_new();
-    g_signal_connect(lKeys, "key-pressed", G_CALLBACK(OnLoadingKey), lBar);
-    gtk_widget_add_controller(sLoadingWindow, lKeys);
-    const guint lTimer = g_timeout_add(50, reinterpret_cast<GSourceFunc>(OnLoadingTick), lBar);
-    gtk_window_present(GTK_WINDOW(sLoadingWindow));
-    while (!lDone) g_main_context_iteration(nullptr, TRUE);
-    g_source_remove(lTimer);
-    // The window Run takes over has keys of its own; the bar goes.
-    if (sLoadingWindow) gtk_widget_remove_controller(sLoadingWindow, lKeys);
-  }
-  if (lThread.joinable()) lThread.join();
-  // Data read in full although it was asked to stop (a file with nothing to stop at) is not shown
-  // either: the window goes as asked.
-  const bool lStopped = sStopLoading;
-  if (lStopped && lStatus == 0) std::fprintf(stderr, "fdd-view: loading stopped\n");
-  if (iOptions.Trace) {
-    std::printf("loaded ms=%.1f window=%d stopped=%d decided_ms=%.1f owed=%d display=%d\n",
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count(),
-                lShown ? 1 : 0, lStopped ? 1 : 0, lDecidedMs, lOwed ? 1 : 0, lDisplay ? 1 : 0);
-    std::fflush(stdout);
-  }
-  if (!lStopped) return lStatus;
-  if (sLoadingWindow) gtk_window_destroy(GTK_WINDOW(sLoadingWindow));
-  return kStopped;
+ViewWindow::~ViewWindow() {
+  _Worker.reset();
+  Release(_Figure);
+  _Viewer.reset();
 }
 
 int ViewWindow::Run() {
   // A window closed while the data loaded asked for nothing more.
-  if (sClosedWhileLoading) return 0;
-  if (!StartGtk()) {
+  if (LoadingWindow::WasClosed()) return 0;
+  if (!LoadingWindow::StartGtk()) {
     std::fprintf(stderr, "fdd-view: cannot open a window (no display)\n");
     return 1;
   }
-  if (sLoadingWindow) {
-    _Window = sLoadingWindow;
-    g_signal_handlers_disconnect_by_func(_Window, reinterpret_cast<gpointer>(OnLoadingDestroyed), nullptr);
-    sLoadingWindow = nullptr;
-  } else {
-    _Window = NewWindow(_Options);
-  }
+  _Window = LoadingWindow::TakeWindow();
+  if (!_Window) _Window = LoadingWindow::NewWindow(_Options);
   g_signal_connect(_Window, "destroy", G_CALLBACK(OnDestroy), this);
 
   GtkWidget* lBox = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
@@ -268,8 +132,7 @@ int ViewWindow::Run() {
 std::unique_ptr<Figure> ViewWindow::MakeFigure(const ViewBox& iView, int iWidth, int iHeight, bool iData) const {
   auto lFigure = std::make_unique<Figure>(iWidth, iHeight);
   PlotArea& lPlot = lFigure->AddPlot();
-  const ViewBox lView(_XScale.FromAxis(iView.GetX0()), _XScale.FromAxis(iView.GetX1()), _YScale.FromAxis(iView.GetY0()),
-                      _YScale.FromAxis(iView.GetY1()));
+  const ViewBox lView = _Navigator.ToDataView(iView);
   if (!iData) {
     if (!_Content.FillFrame(lPlot, lView)) return nullptr;
   } else {
@@ -278,6 +141,12 @@ std::unique_ptr<Figure> ViewWindow::MakeFigure(const ViewBox& iView, int iWidth,
   lPlot.GetXAxis().SetRange(lView.GetX0(), lView.GetX1());
   lPlot.GetYAxis().SetRange(lView.GetY0(), lView.GetY1());
   return lFigure;
+}
+
+void ViewWindow::Release(std::unique_ptr<Figure>& ioFigure) {
+  if (!ioFigure) return;
+  const LibraryLock lLibrary;
+  ioFigure.reset();
 }
 
 void ViewWindow::OnDraw(GtkWidget*, cairo_t* iContext, int iWidth, int iHeight, void* iSelf) {
@@ -291,62 +160,65 @@ void ViewWindow::OnDraw(GtkWidget*, cairo_t* iContext, int iWidth, int iHeight, 
 
 void ViewWindow::Draw(cairo_t* iContext, int iWidth, int iHeight) {
   if (iWidth < OptionText::kMinSide || iHeight < OptionText::kMinSide) return;
-  if (_Worker) {
-    DrawShown(iContext, iWidth, iHeight);
-    return;
-  }
   const auto lStart = std::chrono::steady_clock::now();
-  // A frame of the same view and size draws the figure again, with the images its map keeps (a
-  // box being drawn, a status change).
-  const bool lSame = _Figure && _Viewer && !_Rebuild && iWidth == _Width && iHeight == _Height && _FigureView.Shows(_View);
   _Width = iWidth;
   _Height = iHeight;
-  if (!lSame) {
-    _Rebuild = false;
-    _Viewer = std::make_unique<CATViewer>(iWidth, iHeight);
-    if (_Content.FillPage(*_Viewer, _Font)) {
-      // A fixed page: nothing under the pointer has data coordinates.
-      _Figure.reset();
-      _HasBox = false;
-    } else {
-      _Figure = MakeFigure(_View, iWidth, iHeight);
-      _Figure->Build(*_Viewer, _Font);
-      _FigureView = _View;
-      _DataBox = _Figure->GetPlot(0).GetDataBox();
-      _HasBox = true;
-    }
-  }
-  CATViewer& lViewer = *_Viewer;
-  {
-    CairoRender lRender(iContext, iWidth, iHeight);
-    lRender.SetBackground(255, 255, 255);
-    lViewer.Draw(lRender);
-    lRender.Finish();
-  }
+  FrameObserver::Record lRecord;
+  lRecord.Width = iWidth;
+  lRecord.Height = iHeight;
+  const bool lRecorded = _Worker ? DrawShown(iContext, lRecord) : DrawHere(iContext, lRecord);
   DrawBox(iContext);
-  const double lMilliseconds =
-      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count();
-  ++_Frames;
-  if (_Options.Trace && _Figure) {
-    // The texts as drawn: the same scene, recorded.
-    std::string lTexts, lBoxes;
-    TextBoxRecorder::Record(lViewer, iWidth, iHeight, lTexts, lBoxes);
-    Trace(_View, lTexts, lBoxes, iWidth, iHeight, lMilliseconds, false, false, lMilliseconds, false);
+  lRecord.Milliseconds = MillisecondsSince(lStart);
+  if (!_Worker) lRecord.DrawnMilliseconds = lRecord.Milliseconds;
+  lRecord.Number = ++_Frames;
+  if (_Observer && lRecorded) {
+    lRecord.InputMilliseconds = _InputPending ? MillisecondsSince(_Input) : 0.0;
+    lRecord.DataBox = _Navigator.GetDataBox();
+    AreaOrigin(lRecord.AreaX, lRecord.AreaY);
+    _Observer->OnFrame(lRecord);
   }
-  _InputPending = false;
+  // The input is answered by the frame that shows its view.
+  if (!_Worker || ShowsCurrent()) _InputPending = false;
 }
 
-void ViewWindow::DrawShown(cairo_t* iContext, int iWidth, int iHeight) {
-  const auto lStart = std::chrono::steady_clock::now();
-  _Width = iWidth;
-  _Height = iHeight;
+bool ViewWindow::DrawHere(cairo_t* iContext, FrameObserver::Record& oRecord) {
+  // A frame of the same view and size draws the scene again, with the images its map keeps (a box
+  // being drawn, a status change).
+  const bool lSame = _Figure && _Viewer && !_Rebuild && _Viewer->GetViewport().GetWidth() == _Width &&
+                     _Viewer->GetViewport().GetHeight() == _Height && _FigureView.Shows(_Navigator.GetView());
+  if (!lSame) {
+    _Rebuild = false;
+    _Viewer = FramePainter::NewScene(_Width, _Height);
+    Release(_Figure);
+    if (_Content.FillPage(*_Viewer, _Font)) {
+      // A fixed page: nothing under the pointer has data coordinates.
+      _Navigator.ClearDataBox();
+    } else {
+      {
+        const LibraryLock lLibrary;
+        _Figure = MakeFigure(_Navigator.GetView(), _Width, _Height);
+      }
+      FramePainter::Build(*_Figure, *_Viewer, _Font);
+      _FigureView = _Navigator.GetView();
+      _Navigator.SetDataBox(_Figure->GetPlot(0).GetDataBox(), _Height);
+    }
+  }
+  FramePainter::Paint(*_Viewer, iContext, _Width, _Height);
+  if (!_Figure) return false;
+  oRecord.View = _Navigator.GetDataView();
+  // The texts as drawn: the same scene, recorded.
+  if (_Observer) TextBoxRecorder::Record(*_Viewer, _Width, _Height, oRecord.Texts, oRecord.TextBoxes);
+  return true;
+}
+
+bool ViewWindow::DrawShown(cairo_t* iContext, FrameObserver::Record& oRecord) {
   if (std::shared_ptr<const FrameWorker::Frame> lNew = _Worker->TakeNew()) _Shown = std::move(lNew);
   if (!ShowsCurrent()) {
     // A picture that took less than a frame at this size is waited for, a frame at most: this
     // frame answers the input as one drawn here would, and a slower one leaves the window free.
-    const bool lFast = _Shown && !_Shown->Cut && _Shown->Width == iWidth && _Shown->Height == iHeight &&
+    const bool lFast = _Shown && !_Shown->Cut && _Shown->Width == _Width && _Shown->Height == _Height &&
                        _Shown->Milliseconds < kFastFrame;
-    _Worker->Ask(_View, iWidth, iHeight);
+    _Worker->Ask(_Navigator.GetView(), _Width, _Height);
     ApplyCancel();
     if (lFast && _Worker->Await(kLongestWait))
       if (std::shared_ptr<const FrameWorker::Frame> lNew = _Worker->TakeNew()) _Shown = std::move(lNew);
@@ -356,40 +228,35 @@ void ViewWindow::DrawShown(cairo_t* iContext, int iWidth, int iHeight) {
   cairo_set_source_rgb(iContext, 1.0, 1.0, 1.0);
   cairo_paint(iContext);
   cairo_restore(iContext);
-  std::string lTexts, lBoxes;
-  const bool lMoved = _Shown && !lCurrent && DrawMoved(iContext, iWidth, iHeight, lTexts, lBoxes);
-  if (_Shown && !lMoved) {
-    cairo_save(iContext);
-    cairo_set_source_surface(iContext, _Shown->Surface, 0.0, 0.0);
-    cairo_paint(iContext);
-    cairo_restore(iContext);
-    _DataBox = _Shown->DataBox;
-    _HasBox = true;
-  }
-  DrawBox(iContext);
-  const double lMilliseconds =
-      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - lStart).count();
-  ++_Frames;
-  if (_Options.Trace && lMoved)
-    Trace(_View, lTexts, lBoxes, iWidth, iHeight, lMilliseconds, true, false, _Shown->Milliseconds, true);
-  else if (_Options.Trace && _Shown)
-    Trace(_Shown->View, _Shown->Texts, _Shown->TextBoxes, iWidth, iHeight, lMilliseconds, !lCurrent, _Shown->Cut,
-          _Shown->Milliseconds, false);
-  // The input is answered by the frame that shows its view.
-  if (lCurrent) _InputPending = false;
+  if (!_Shown) return false;
+  if (!lCurrent && DrawMoved(iContext, oRecord)) return true;
+  cairo_save(iContext);
+  cairo_set_source_surface(iContext, _Shown->Surface, 0.0, 0.0);
+  cairo_paint(iContext);
+  cairo_restore(iContext);
+  _Navigator.SetDataBox(_Shown->DataBox, _Height);
+  oRecord.View = _Navigator.ToDataView(_Shown->View);
+  oRecord.Texts = _Shown->Texts;
+  oRecord.TextBoxes = _Shown->TextBoxes;
+  oRecord.Busy = !lCurrent;
+  oRecord.Cut = _Shown->Cut;
+  oRecord.DrawnMilliseconds = _Shown->Milliseconds;
+  return true;
 }
 
-bool ViewWindow::DrawMoved(cairo_t* iContext, int iWidth, int iHeight, std::string& oTexts, std::string& oBoxes) {
+bool ViewWindow::DrawMoved(cairo_t* iContext, FrameObserver::Record& oRecord) {
+  const int iWidth = _Width, iHeight = _Height;
   if (_Shown->Width != iWidth || _Shown->Height != iHeight) return false;
   // The worker laying out the new view's figure is waited for; writing one (seconds) is not.
-  std::unique_lock<std::timed_mutex> lLayout(_Worker->GetLayoutLock(), std::defer_lock);
-  if (!lLayout.try_lock_for(kLongestWait)) {
+  LibraryLock lLibrary(kLongestWait);
+  if (!lLibrary.Owns()) {
     // The worker lays out longer than that (a loaded machine): the frame is tried again soon.
     if (!_RetryMove && !_Worker->IsRunningJob())
       _RetryMove = g_timeout_add(kRetryMove, reinterpret_cast<GSourceFunc>(OnRetryMove), this);
     return false;
   }
-  const std::unique_ptr<Figure> lFigure = MakeFigure(_View, iWidth, iHeight, false);
+  const ViewBox& lView = _Navigator.GetView();
+  const std::unique_ptr<Figure> lFigure = MakeFigure(lView, iWidth, iHeight, false);
   if (!lFigure) return false;
   CATViewer lViewer(iWidth, iHeight);
   lFigure->Build(lViewer, _Font);
@@ -400,12 +267,7 @@ bool ViewWindow::DrawMoved(cairo_t* iContext, int iWidth, int iHeight, std::stri
   const double lOldWidth = lOld.GetHigh().GetX() - lOld.GetLow().GetX();
   const double lOldHeight = lOld.GetHigh().GetY() - lOld.GetLow().GetY();
   if (!(lNewWidth > 0.0 && lNewHeight > 0.0 && lOldWidth > 0.0 && lOldHeight > 0.0)) return false;
-  {
-    CairoRender lRender(iContext, iWidth, iHeight);
-    lRender.SetBackground(255, 255, 255);
-    lViewer.Draw(lRender);
-    lRender.Finish();
-  }
+  FramePainter::Paint(lViewer, iContext, iWidth, iHeight);
   // Where the old picture's pixels show the view's data: x' = iScale x + iShift along each axis, in
   // the area's pixels (y down), whole pixels when the view has only moved.
   const auto lPlace = [](double iOldLow, double iOldSize, double iFrom0, double iFrom1, double iNewLow,
@@ -418,11 +280,11 @@ bool ViewWindow::DrawMoved(cairo_t* iContext, int iWidth, int iHeight, std::stri
     }
   };
   double lScaleX, lShiftX, lScaleY, lShiftY;
-  lPlace(lOld.GetLow().GetX(), lOldWidth, lFrom.GetX0(), lFrom.GetX1(), lBox.GetLow().GetX(), lNewWidth, _View.GetX0(),
-         _View.GetX1(), lScaleX, lShiftX);
+  lPlace(lOld.GetLow().GetX(), lOldWidth, lFrom.GetX0(), lFrom.GetX1(), lBox.GetLow().GetX(), lNewWidth, lView.GetX0(),
+         lView.GetX1(), lScaleX, lShiftX);
   // Model y is up: the top edges and the views' upper ends correspond.
   lPlace(iHeight - lOld.GetHigh().GetY(), lOldHeight, -lFrom.GetY1(), -lFrom.GetY0(), iHeight - lBox.GetHigh().GetY(),
-         lNewHeight, -_View.GetY1(), -_View.GetY0(), lScaleY, lShiftY);
+         lNewHeight, -lView.GetY1(), -lView.GetY0(), lScaleY, lShiftY);
   cairo_save(iContext);
   cairo_rectangle(iContext, lBox.GetLow().GetX(), iHeight - lBox.GetHigh().GetY(), lNewWidth, lNewHeight);
   cairo_clip(iContext);
@@ -434,14 +296,16 @@ bool ViewWindow::DrawMoved(cairo_t* iContext, int iWidth, int iHeight, std::stri
   cairo_pattern_set_filter(cairo_get_source(iContext), CAIRO_FILTER_NEAREST);
   cairo_paint(iContext);
   cairo_restore(iContext);
-  _DataBox = lBox;
-  _HasBox = true;
-  if (_Options.Trace) TextBoxRecorder::Record(lViewer, iWidth, iHeight, oTexts, oBoxes);
+  _Navigator.SetDataBox(lBox, iHeight);
+  oRecord.View = _Navigator.GetDataView();
+  oRecord.Busy = oRecord.Moved = true;
+  oRecord.DrawnMilliseconds = _Shown->Milliseconds;
+  if (_Observer) TextBoxRecorder::Record(lViewer, iWidth, iHeight, oRecord.Texts, oRecord.TextBoxes);
   return true;
 }
 
 bool ViewWindow::ShowsCurrent() const {
-  return _Shown && _Shown->Width == _Width && _Shown->Height == _Height && _Shown->View.Shows(_View);
+  return _Shown && _Shown->Width == _Width && _Shown->Height == _Height && _Shown->View.Shows(_Navigator.GetView());
 }
 
 void ViewWindow::DrawBox(cairo_t* iContext) const {
@@ -456,55 +320,15 @@ void ViewWindow::DrawBox(cairo_t* iContext) const {
   cairo_restore(iContext);
 }
 
-void ViewWindow::Trace(const ViewBox& iView, const std::string& iTexts, const std::string& iBoxes, int iWidth,
-                       int iHeight, double iMilliseconds, bool iBusy, bool iCut, double iDrawn, bool iMoved) {
-  const double lInput =
-      _InputPending ? std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - _Input).count()
-                    : 0.0;
-  // Where the area lies in the window's surface, and the data box in the area (pixels, y down).
+void ViewWindow::AreaOrigin(double& oX, double& oY) const {
+  // Where the area lies in the window's surface.
   graphene_point_t lOrigin = GRAPHENE_POINT_INIT(0.0f, 0.0f), lInWindow;
   GtkNative* lNative = gtk_widget_get_native(_Area);
   double lSurfaceX = 0.0, lSurfaceY = 0.0;
   if (!lNative || !gtk_widget_compute_point(_Area, GTK_WIDGET(lNative), &lOrigin, &lInWindow)) lInWindow = lOrigin;
   if (lNative) gtk_native_get_surface_transform(lNative, &lSurfaceX, &lSurfaceY);
-  const CATMathBox2D& lBox = _DataBox;
-  std::printf(
-      "frame %ld ms=%.2f input_ms=%.2f size=%dx%d area=%.0f,%.0f box=%.1f,%.1f,%.1f,%.1f x=%.17g,%.17g y=%.17g,%.17g "
-      "busy=%d cut=%d drawn_ms=%.2f moved=%d text_boxes=%s ticks=%s\n",
-      _Frames, iMilliseconds, lInput, iWidth, iHeight, lInWindow.x + lSurfaceX, lInWindow.y + lSurfaceY,
-      lBox.GetLow().GetX(), iHeight - lBox.GetHigh().GetY(), lBox.GetHigh().GetX(), iHeight - lBox.GetLow().GetY(),
-      _XScale.FromAxis(iView.GetX0()), _XScale.FromAxis(iView.GetX1()), _YScale.FromAxis(iView.GetY0()),
-      _YScale.FromAxis(iView.GetY1()), iBusy ? 1 : 0, iCut ? 1 : 0, iDrawn, iMoved ? 1 : 0, iBoxes.c_str(),
-      iTexts.c_str());
-  std::fflush(stdout);
-}
-
-bool ViewWindow::ToData(double iX, double iY, double& oX, double& oY, bool iClamp) const {
-  if (!_HasBox) return false;
-  const CATMathBox2D& lBox = _DataBox;
-  const double lLowX = lBox.GetLow().GetX(), lHighX = lBox.GetHigh().GetX();
-  const double lLowY = lBox.GetLow().GetY(), lHighY = lBox.GetHigh().GetY();
-  if (!(lHighX > lLowX) || !(lHighY > lLowY)) return false;
-  // Model units are the area's pixels with y up.
-  double lModelX = iX, lModelY = _Height - iY;
-  const bool lInside = lModelX >= lLowX && lModelX <= lHighX && lModelY >= lLowY && lModelY <= lHighY;
-  if (iClamp) {
-    lModelX = std::min(std::max(lModelX, lLowX), lHighX);
-    lModelY = std::min(std::max(lModelY, lLowY), lHighY);
-  }
-  oX = _View.GetX0() + (lModelX - lLowX) / (lHighX - lLowX) * (_View.GetX1() - _View.GetX0());
-  oY = _View.GetY0() + (lModelY - lLowY) / (lHighY - lLowY) * (_View.GetY1() - _View.GetY0());
-  return lInside || iClamp;
-}
-
-void ViewWindow::DataPerPixel(double& oX, double& oY) const {
-  oX = oY = 0.0;
-  if (!_HasBox) return;
-  const CATMathBox2D& lBox = _DataBox;
-  const double lWidth = lBox.GetHigh().GetX() - lBox.GetLow().GetX();
-  const double lHeight = lBox.GetHigh().GetY() - lBox.GetLow().GetY();
-  if (lWidth > 0.0) oX = (_View.GetX1() - _View.GetX0()) / lWidth;
-  if (lHeight > 0.0) oY = (_View.GetY1() - _View.GetY0()) / lHeight;
+  oX = lInWindow.x + lSurfaceX;
+  oY = lInWindow.y + lSurfaceY;
 }
 
 void ViewWindow::Redraw() {
@@ -519,18 +343,15 @@ void ViewWindow::Status(double iX, double iY) {
   // Called from GTK's handlers: nothing may unwind through them; the text is then left as it was.
   try {
     double lX, lY;
-    if (!ToData(iX, iY, lX, lY)) {
+    if (!_Navigator.ToAxis(iX, iY, lX, lY)) {
       gtk_label_set_text(GTK_LABEL(_StatusLine), "");
       return;
     }
-    double lColumn, lRow;
-    DataPerPixel(lColumn, lRow);
     // The pixel column around the pointer, in data units.
-    const double lWidth = _XScale.FromAxis(lX + 0.5 * lColumn) - _XScale.FromAxis(lX - 0.5 * lColumn);
+    const double lWidth = _Navigator.ColumnWidth(lX);
+    const double lDataX = _Navigator.GetXScale().FromAxis(lX), lDataY = _Navigator.GetYScale().FromAxis(lY);
     std::string lText;
-    const auto lDescribe = [&](Figure& iFigure) {
-      lText = _Content.Describe(iFigure.GetPlot(0), _XScale.FromAxis(lX), _YScale.FromAxis(lY), lWidth);
-    };
+    const auto lDescribe = [&](Figure& iFigure) { lText = _Content.Describe(iFigure.GetPlot(0), lDataX, lDataY, lWidth); };
     if (_Worker)
       _Worker->UseFigure(lDescribe);
     else if (_Figure)
@@ -538,10 +359,7 @@ void ViewWindow::Status(double iX, double iY) {
     else
       return;
     gtk_label_set_text(GTK_LABEL(_StatusLine), lText.c_str());
-    if (_Options.Trace) {
-      std::printf("status %s\n", lText.c_str());
-      std::fflush(stdout);
-    }
+    if (_Observer) _Observer->OnStatus(lText);
   } catch (const std::exception&) {
   }
 }
@@ -572,13 +390,14 @@ void ViewWindow::OnChosen(void* iChooser, int iResponse, void* iSelf) {
 }
 
 void ViewWindow::Write(const std::string& iPath) {
-  const ViewBox lView = _View;
+  const ViewBox lView = _Navigator.GetView();
   const int lWidth = _Width > 0 ? _Width : _Options.Width, lHeight = _Height > 0 ? _Height : _Options.Height;
   // Why a file could not be written goes to the standard error, as fdd-plot says it; nothing may
   // unwind through GTK's handlers or end the worker's thread.
   const auto lWrite = [this, iPath, lView, lWidth, lHeight] {
     bool lWritten = false;
     try {
+      const LibraryLock lLibrary;
       std::unique_ptr<Figure> lFigure = MakeFigure(lView, lWidth, lHeight);
       lWritten = CommandSupport::Write(*lFigure, iPath, _Font);
     } catch (const std::exception& iError) {
@@ -613,13 +432,11 @@ void ViewWindow::Said(const std::string& iMessage) {
 
 int ViewWindow::OnScroll(void* iController, double, double iDY, void* iSelf) {
   ViewWindow& lSelf = *static_cast<ViewWindow*>(iSelf);
-  double lX, lY;
-  if (!lSelf.ToData(lSelf._PointerX, lSelf._PointerY, lX, lY, true)) return FALSE;
   const GdkModifierType lState =
       gtk_event_controller_get_current_event_state(static_cast<GtkEventController*>(iController));
-  const double lFactor = std::pow(kWheelZoom, -iDY);
-  const bool lOnlyX = lState & GDK_SHIFT_MASK, lOnlyY = lState & GDK_CONTROL_MASK;
-  lSelf._View.Zoom(lX, lY, lOnlyY ? 1.0 : lFactor, lOnlyX ? 1.0 : lFactor);
+  if (!lSelf._Navigator.Wheel(lSelf._PointerX, lSelf._PointerY, iDY, lState & GDK_SHIFT_MASK,
+                              lState & GDK_CONTROL_MASK))
+    return FALSE;
   lSelf.Redraw();
   return TRUE;
 }
@@ -641,7 +458,7 @@ void ViewWindow::OnDragBegin(void* iGesture, double iX, double iY, void* iSelf) 
   lSelf._DragX = iX;
   lSelf._DragY = iY;
   lSelf._DragDX = lSelf._DragDY = 0.0;
-  lSelf._DragView = lSelf._View;
+  lSelf._Navigator.BeginDrag();
 }
 
 void ViewWindow::OnDragUpdate(void*, double iDX, double iDY, void* iSelf) {
@@ -649,12 +466,7 @@ void ViewWindow::OnDragUpdate(void*, double iDX, double iDY, void* iSelf) {
   if (!lSelf._Dragging) return;
   lSelf._DragDX = iDX;
   lSelf._DragDY = iDY;
-  if (!lSelf._BoxDrag) {
-    double lPerX, lPerY;
-    lSelf.DataPerPixel(lPerX, lPerY);
-    lSelf._View = lSelf._DragView;
-    lSelf._View.Pan(-iDX * lPerX, iDY * lPerY);
-  }
+  if (!lSelf._BoxDrag) lSelf._Navigator.DragBy(iDX, iDY);
   lSelf.Redraw();
 }
 
@@ -662,27 +474,20 @@ void ViewWindow::OnDragEnd(void*, double iDX, double iDY, void* iSelf) {
   ViewWindow& lSelf = *static_cast<ViewWindow*>(iSelf);
   if (!lSelf._Dragging) return;
   lSelf._Dragging = false;
-  if (lSelf._BoxDrag && std::fabs(iDX) >= kSmallestBox && std::fabs(iDY) >= kSmallestBox) {
-    double lX0, lY0, lX1, lY1;
-    lSelf.ToData(lSelf._DragX, lSelf._DragY, lX0, lY0, true);
-    lSelf.ToData(lSelf._DragX + iDX, lSelf._DragY + iDY, lX1, lY1, true);
-    lSelf._View.Show(lX0, lX1, lY0, lY1);
-  }
+  if (lSelf._BoxDrag) lSelf._Navigator.ZoomToBox(lSelf._DragX, lSelf._DragY, lSelf._DragX + iDX, lSelf._DragY + iDY);
   lSelf.Redraw();
 }
 
 void ViewWindow::OnPressed(void*, int iPresses, double, double, void* iSelf) {
   ViewWindow& lSelf = *static_cast<ViewWindow*>(iSelf);
   if (iPresses != 2) return;
-  lSelf._View.Home();
+  lSelf._Navigator.Home();
   lSelf.Redraw();
 }
 
 int ViewWindow::OnKey(void*, unsigned int iKey, unsigned int, int, void* iSelf) {
   ViewWindow& lSelf = *static_cast<ViewWindow*>(iSelf);
-  ViewBox& lView = lSelf._View;
-  const double lWidth = lView.GetX1() - lView.GetX0(), lHeight = lView.GetY1() - lView.GetY0();
-  const double lCentreX = 0.5 * (lView.GetX0() + lView.GetX1()), lCentreY = 0.5 * (lView.GetY0() + lView.GetY1());
+  ViewNavigator& lNavigator = lSelf._Navigator;
   switch (iKey) {
     case GDK_KEY_q:
     case GDK_KEY_Q:
@@ -697,8 +502,8 @@ int ViewWindow::OnKey(void*, unsigned int iKey, unsigned int, int, void* iSelf) 
       if (!lSelf._Content.NextPage()) return FALSE;
       // Nothing of the last page lies under the pointer any more.
       lSelf._Viewer.reset();
-      lSelf._Figure.reset();
-      lSelf._HasBox = false;
+      Release(lSelf._Figure);
+      lNavigator.ClearDataBox();
       break;
     case GDK_KEY_s:
     case GDK_KEY_S:
@@ -706,28 +511,28 @@ int ViewWindow::OnKey(void*, unsigned int iKey, unsigned int, int, void* iSelf) 
       return TRUE;
     case GDK_KEY_Home:
     case GDK_KEY_KP_Home:
-      lView.Home();
+      lNavigator.Step(ViewNavigator::eHome);
       break;
     case GDK_KEY_Left:
-      lView.Pan(-kKeyPan * lWidth, 0.0);
+      lNavigator.Step(ViewNavigator::ePanLeft);
       break;
     case GDK_KEY_Right:
-      lView.Pan(kKeyPan * lWidth, 0.0);
+      lNavigator.Step(ViewNavigator::ePanRight);
       break;
     case GDK_KEY_Up:
-      lView.Pan(0.0, kKeyPan * lHeight);
+      lNavigator.Step(ViewNavigator::ePanUp);
       break;
     case GDK_KEY_Down:
-      lView.Pan(0.0, -kKeyPan * lHeight);
+      lNavigator.Step(ViewNavigator::ePanDown);
       break;
     case GDK_KEY_plus:
     case GDK_KEY_equal:
     case GDK_KEY_KP_Add:
-      lView.Zoom(lCentreX, lCentreY, kWheelZoom, kWheelZoom);
+      lNavigator.Step(ViewNavigator::eZoomIn);
       break;
     case GDK_KEY_minus:
     case GDK_KEY_KP_Subtract:
-      lView.Zoom(lCentreX, lCentreY, 1.0 / kWheelZoom, 1.0 / kWheelZoom);
+      lNavigator.Step(ViewNavigator::eZoomOut);
       break;
     default:
       return FALSE;
@@ -747,10 +552,7 @@ int ViewWindow::OnTick(void* iSelf) {
   gtk_widget_set_opacity(lSelf._Progress, lWorking ? 1.0 : 0.0);
   if (lProgress >= 0.0) {
     gtk_progress_bar_set_fraction(GTK_PROGRESS_BAR(lSelf._Progress), lProgress);
-    if (lSelf._Options.Trace && lProgress != lSelf._TracedProgress) {
-      std::printf("progress %.3f\n", lProgress);
-      std::fflush(stdout);
-    }
+    if (lSelf._Observer && lProgress != lSelf._TracedProgress) lSelf._Observer->OnProgress(lProgress);
   } else if (lWorking) {
     gtk_progress_bar_pulse(GTK_PROGRESS_BAR(lSelf._Progress));
   }

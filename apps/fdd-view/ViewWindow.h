@@ -15,17 +15,10 @@
 // fraction of rows done when the computation tells it), and the view's own picture when it is
 // there. Esc before that computation has started stops it once it does. s writes slow content
 // off the window's thread too.
-// With a trace, one line per frame goes to the standard output:
-//   frame N ms=T input_ms=I size=WxH area=AX,AY box=L,T,R,B x=X0,X1 y=Y0,Y1 busy=B cut=C drawn_ms=D
-//   moved=M text_boxes=X0,Y0,X1,Y1;... ticks=TEXT|TEXT|...
-// (T: the frame's drawing time; I: from the input event that asked for it to the frame drawn;
-// area: the drawing area's place in the window; box: the data box in the area, pixels, y down;
-// x, y: the view shown; B: 1 while a newer view is still being drawn off the window's thread;
-// C: 1 when Esc cut the picture shown short; D: the time the picture of the data took to draw;
-// M: 1 when the data shown is an older picture's, moved to where the view puts it;
-// text_boxes: the geometric texts' boxes, model units),
-// the status line's text as it changes: status TEXT, and the progress bar's fraction as it
-// changes: progress F.
+// With a trace, a FrameTrace watches the frames (one line per frame, the status line's text and
+// the progress bar's fraction as they change). The view and its input rules are a ViewNavigator's,
+// the slow content's thread a FrameWorker's, the loading window a LoadingWindow's; LibraryLock
+// says which threads may touch the library's objects when.
 // Borrows the content and the font; owns its GTK widgets through the window.
 #ifndef ViewWindow_H
 #define ViewWindow_H
@@ -35,15 +28,14 @@
 #include <memory>
 #include <string>
 
-#include "CATMathBox2D.h"
+#include "FrameObserver.h"
+#include "FramePainter.h"
 #include "FrameWorker.h"
-#include "AxisScale.h"
 #include "ViewBox.h"
+#include "ViewNavigator.h"
 
 class CATFont;
-class CATViewer;
 class Figure;
-class PlotArea;
 class ViewContent;
 typedef struct _GtkWidget GtkWidget;
 typedef struct _cairo cairo_t;
@@ -64,42 +56,36 @@ class ViewWindow {
   ViewWindow(const ViewWindow&) = delete;
   ViewWindow& operator=(const ViewWindow&) = delete;
 
-  // Shows the window and runs until it is closed; the exit status (1 when no window can open).
+  // Shows the window (the loading window's, when one was opened) and runs until it is closed; the
+  // exit status (1 when no window can open).
   int Run();
-
-  // Runs iStep (loading the data) off the window's thread and returns its status. A step that
-  // takes longer than a frame opens the window with a progress bar meanwhile; Run then shows the
-  // plot in it (or returns at once when it was closed). Esc in that window, q, or closing it,
-  // stops the reading of text files and returns 130, the window gone. With a trace:
-  // loaded ms=T window=0|1 stopped=0|1.
-  static int Load(const Options& iOptions, const std::function<int()>& iStep);
 
  private:
   static void OnDraw(GtkWidget* iArea, cairo_t* iContext, int iWidth, int iHeight, void* iSelf);
+  // The one frame path: the picture (drawn here, or the worker's), the box being dragged, and the
+  // frame's record for the observer.
   void Draw(cairo_t* iContext, int iWidth, int iHeight);
-  // Draw for content drawn off the window's thread: the newest picture, and a request for the
-  // current view when it is not that picture's.
-  void DrawShown(cairo_t* iContext, int iWidth, int iHeight);
+  // The picture of content drawn on this thread; false for a fixed page (nothing to record).
+  bool DrawHere(cairo_t* iContext, FrameObserver::Record& oRecord);
+  // The picture of content drawn off this thread: the newest one, and a request for the current
+  // view when it is not that picture's; false when there is none yet.
+  bool DrawShown(cairo_t* iContext, FrameObserver::Record& oRecord);
   // Draws the frame of the current view (axes, texts, scales) with the data of the picture shown
   // moved (or scaled) to where the view puts it, while the view's own picture is computed; false,
   // drawing nothing, when that cannot be done at once.
-  bool DrawMoved(cairo_t* iContext, int iWidth, int iHeight, std::string& oTexts, std::string& oBoxes);
+  bool DrawMoved(cairo_t* iContext, FrameObserver::Record& oRecord);
   // The picture shown is of the current view and the area's size.
   bool ShowsCurrent() const;
   // The box a box drag draws, over the frame.
   void DrawBox(cairo_t* iContext) const;
   // A new figure of the view iView (axis coordinates) at iWidth x iHeight; without iData its frame
-  // only (null when the content has none).
+  // only (null when the content has none). Under the library's lock.
   std::unique_ptr<Figure> MakeFigure(const ViewBox& iView, int iWidth, int iHeight, bool iData = true) const;
-  // The trace's line of a frame showing iView (axis coordinates) with the texts iTexts.
-  void Trace(const ViewBox& iView, const std::string& iTexts, const std::string& iBoxes, int iWidth, int iHeight,
-             double iMilliseconds, bool iBusy, bool iCut, double iDrawn, bool iMoved);
+  // Releases a figure under the library's lock.
+  static void Release(std::unique_ptr<Figure>& ioFigure);
+  // Where the drawing area lies in the window, for the record.
+  void AreaOrigin(double& oX, double& oY) const;
 
-  // Axis coordinates of the area's point (iX, iY) (GTK's, y down) in the last figure; false
-  // outside its data box.
-  bool ToData(double iX, double iY, double& oX, double& oY, bool iClamp = false) const;
-  // Axis units per pixel along x and y in the last figure.
-  void DataPerPixel(double& oX, double& oY) const;
   // Asks for a new frame after an input.
   void Redraw();
   void Status(double iX, double iY);
@@ -125,43 +111,37 @@ class ViewWindow {
   static int OnFrameDone(void* iSelf);
   static int OnRetryMove(void* iSelf);
   static void OnDestroy(GtkWidget* iWindow, void* iSelf);
-  // GTK once per program; false without a display.
-  static bool StartGtk();
-  // A new top-level window of iOptions' title and size.
-  static GtkWidget* NewWindow(const Options& iOptions);
 
   ViewContent& _Content;
   CATFont& _Font;
   Options _Options;
-  // The view in axis coordinates.
-  ViewBox _View;
-  // The scales of the axes: the view box is kept in their coordinates.
-  AxisScale _XScale, _YScale;
+  // The view, its scales, the data box last drawn, and the input rules.
+  ViewNavigator _Navigator;
+  // The trace, when asked for.
+  std::unique_ptr<FrameObserver> _Observer;
   GtkWidget* _Window = nullptr;
   GtkWidget* _Area = nullptr;
   GtkWidget* _Progress = nullptr;
   GtkWidget* _StatusLine = nullptr;
   bool _Closed = false;
-  // The figure drawn last (on this thread), its plot's data box, its size, and the frame count.
+  // Content drawn here: the figure drawn last, its scene, the view it shows (axis coordinates), and
+  // whether the content has changed since (work that ended).
   std::unique_ptr<Figure> _Figure;
-  CATMathBox2D _DataBox;
-  bool _HasBox = false;
-  // The scene of the figure drawn last, the view it shows, and whether the content has changed
-  // since (work that ended).
-  std::unique_ptr<CATViewer> _Viewer;
+  FramePainter::Scene _Viewer;
   ViewBox _FigureView;
   bool _Rebuild = false;
+  // The area's size at the last frame, and the frame count.
   int _Width = 0, _Height = 0;
   long _Frames = 0;
-  // A drag: where it began (area coordinates), the view then, and whether it draws a box.
+  // A drag: where it began (area coordinates), how far it went, and whether it draws a box.
   bool _Dragging = false, _BoxDrag = false;
   double _DragX = 0.0, _DragY = 0.0, _DragDX = 0.0, _DragDY = 0.0;
-  ViewBox _DragView;
   double _PointerX = -1.0, _PointerY = -1.0;
+  // The input that asked for the frame to come.
   std::chrono::steady_clock::time_point _Input;
   bool _InputPending = false;
   bool _WasWorking = false;
-  // Esc asked to stop work that had not started; the bar's fraction last traced.
+  // Esc asked to stop work that had not started; the bar's fraction last told.
   bool _CancelAsked = false;
   double _TracedProgress = -1.0;
   // Slow content: the thread that draws it and the picture shown.
