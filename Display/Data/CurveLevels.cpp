@@ -1,5 +1,6 @@
 #include "CurveLevels.h"
 
+#include <algorithm>
 #include <cmath>
 #include <new>
 #include <exception>
@@ -52,6 +53,7 @@ double CurveLevels::GetProgress() const {
 size_t CurveLevels::GetMemory() const {
   size_t lBytes = 0;
   for (size_t k = 0; k < _Min.size(); ++k) lBytes += (_Min[k].size() + _Max[k].size()) * sizeof(uint32_t);
+  for (const auto& lLevel : _Stats) lBytes += lLevel.size() * sizeof(RangeStats);
   return lBytes;
 }
 
@@ -69,6 +71,11 @@ CurveLevels::eState CurveLevels::Build() {
       _Max.emplace_back(lNbBlocks);
       if (lNbBlocks <= 1) break;
     }
+    for (int k = kStatsFirst;; ++k) {
+      const size_t lNbBlocks = (size_t(_Length) + (size_t(1) << k) - 1) >> k;
+      _Stats.emplace_back(lNbBlocks);
+      if (lNbBlocks <= 1) break;
+    }
     const eState lFirst = BuildChunks();
     if (lFirst != eReady) return lFirst;
     const CATSamIVector& lY = *_Y;
@@ -76,9 +83,11 @@ CurveLevels::eState CurveLevels::Build() {
       if (_Cancel.load(std::memory_order_relaxed)) return eCancelled;
       for (size_t j = 0; j < _Min[k].size(); ++j) Combine(k, j, [&](uint32_t i) { return lY.GetValue(i); });
     }
+    BuildStats();
   } catch (const std::bad_alloc&) {
     _Min.clear();
     _Max.clear();
+    _Stats.clear();
     return eNoMemory;
   }
   return eReady;
@@ -129,6 +138,7 @@ CurveLevels::eState CurveLevels::BuildChunks() {
       for (size_t j = size_t(lFirst) >> (k + kFirst); j <= lLast; ++j)
         Combine(k, j, [&](uint32_t i) { return lValues[i - lFirst]; });
     }
+    ChunkStats(lFirst, lCount, lY.data());
     _Done.store(lFirst + lCount, std::memory_order_relaxed);
   }
   return eReady;
@@ -152,4 +162,86 @@ void CurveLevels::Combine(size_t iLevel, size_t iBlock, const tValueOf& iValueOf
     oMin = iValueOf(lLowerMin[lRight]) < iValueOf(lLowerMin[lLeft]) ? lLowerMin[lRight] : lLowerMin[lLeft];
     oMax = iValueOf(lLowerMax[lRight]) > iValueOf(lLowerMax[lLeft]) ? lLowerMax[lRight] : lLowerMax[lLeft];
   }
+}
+
+void CurveLevels::ChunkStats(unsigned int iFirst, unsigned int iCount, const double* iY) {
+  // A chunk is a whole number of statistics blocks (but the curve's last).
+  const unsigned int lBlock = 1u << kStatsFirst;
+  for (unsigned int lStart = 0; lStart < iCount; lStart += lBlock) {
+    const unsigned int lEnd = iCount - lStart < lBlock ? iCount : lStart + lBlock;
+    RangeStats& oStats = _Stats[0][(iFirst + lStart) >> kStatsFirst];
+    for (unsigned int i = lStart; i < lEnd; ++i) oStats.Add(iY[i]);
+  }
+}
+
+void CurveLevels::BuildStats() {
+  for (size_t k = 1; k < _Stats.size(); ++k) {
+    const std::vector<RangeStats>& lLower = _Stats[k - 1];
+    for (size_t j = 0; j < _Stats[k].size(); ++j) {
+      RangeStats& oStats = _Stats[k][j];
+      oStats = lLower[2 * j];
+      if (2 * j + 1 < lLower.size()) oStats.Merge(lLower[2 * j + 1]);
+    }
+  }
+}
+
+void CurveLevels::AddSamples(size_t iFirst, size_t iEnd, RangeStats& ioStats) const {
+  double lValues[256];
+  while (iFirst < iEnd) {
+    const unsigned int lCount = static_cast<unsigned int>(std::min<size_t>(iEnd - iFirst, 256));
+    const unsigned int lRead = _Y->GetValues(static_cast<unsigned int>(iFirst), lCount, lValues);
+    if (lRead == 0) return;
+    for (unsigned int i = 0; i < lRead; ++i) ioStats.Add(lValues[i]);
+    iFirst += lRead;
+  }
+}
+
+RangeStats CurveLevels::GetStats(size_t iFirst, size_t iEnd) const {
+  RangeStats lStats;
+  iEnd = std::min<size_t>(iEnd, _Length);
+  if (!IsReady() || iFirst >= iEnd) return lStats;
+  // The whole blocks within the range, and the samples of its two ends outside them.
+  const size_t lBlock = size_t(1) << kStatsFirst;
+  size_t lLeft = (iFirst + lBlock - 1) >> kStatsFirst, lRight = iEnd >> kStatsFirst;
+  if (lLeft >= lRight) {
+    AddSamples(iFirst, iEnd, lStats);
+    return lStats;
+  }
+  AddSamples(iFirst, lLeft * lBlock, lStats);
+  AddSamples(lRight * lBlock, iEnd, lStats);
+  // Up the levels: a block that is its parent's right half (left end) or left half (right end)
+  // is taken whole; the rest is covered by parents.
+  for (size_t k = 0; lLeft < lRight && k < _Stats.size(); ++k) {
+    if (lLeft & 1) lStats.Merge(_Stats[k][lLeft++]);
+    if (lRight & 1) lStats.Merge(_Stats[k][--lRight]);
+    lLeft >>= 1;
+    lRight >>= 1;
+  }
+  return lStats;
+}
+
+template <class tBeyond>
+size_t CurveLevels::FirstWhere(const tBeyond& iBeyond) const {
+  size_t lLow = 0, lHigh = _Length;
+  while (lLow < lHigh) {
+    const size_t lMiddle = lLow + (lHigh - lLow) / 2;
+    if (iBeyond(_X->GetValue(static_cast<unsigned int>(lMiddle))))
+      lHigh = lMiddle;
+    else
+      lLow = lMiddle + 1;
+  }
+  return lLow;
+}
+
+size_t CurveLevels::FirstAtOrAfter(double iX) const {
+  return FirstWhere([iX](double iValue) { return iValue >= iX; });
+}
+
+size_t CurveLevels::FirstAfter(double iX) const {
+  return FirstWhere([iX](double iValue) { return iValue > iX; });
+}
+
+RangeStats CurveLevels::GetStatsOver(double iX0, double iX1) const {
+  if (!IsReady() || !(iX0 <= iX1)) return RangeStats();
+  return GetStats(FirstAtOrAfter(iX0), FirstAfter(iX1));
 }

@@ -13,19 +13,6 @@ namespace {
 // stands for them.
 const unsigned int kMostInColumn = 100000;
 
-// The first sample of iX (ascending) at or beyond iValue.
-unsigned int LowerBound(const CATSamIVector& iX, unsigned int iLength, double iValue) {
-  unsigned int lLow = 0, lHigh = iLength;
-  while (lLow < lHigh) {
-    const unsigned int lMiddle = lLow + (lHigh - lLow) / 2;
-    if (iX.GetValue(lMiddle) < iValue)
-      lLow = lMiddle + 1;
-    else
-      lHigh = lMiddle;
-  }
-  return lLow;
-}
-
 std::string Number(double iValue) {
   char lText[32];
   std::snprintf(lText, sizeof lText, "%.6g", iValue);
@@ -67,20 +54,21 @@ std::string ViewCurveCommand::Describe(const PlotArea& iPlot, double iX, double 
     const unsigned int lLength = std::min(lX.GetLength(), lY.GetLength());
     // Only ascending x is searched by bisection; the levels have checked it.
     if (lLength == 0 || i >= _Levels.size() || _Levels[i]->GetState() == CurveLevels::eUnsorted) continue;
-    const unsigned int lFirst = LowerBound(lX, lLength, iX - 0.5 * iColumn);
-    const unsigned int lEnd = LowerBound(lX, lLength, iX + 0.5 * iColumn);
+    const CurveLevels& lLevels = *_Levels[i];
+    const size_t lFirst = lLevels.FirstAtOrAfter(iX - 0.5 * iColumn);
+    const size_t lEnd = lLevels.FirstAtOrAfter(iX + 0.5 * iColumn);
     long lBest = -1;
     if (lEnd > lFirst && lEnd - lFirst <= kMostInColumn) {
       double lDistance = INFINITY;
-      for (unsigned int k = lFirst; k < lEnd; ++k) {
-        const double lGap = std::fabs(lY.GetValue(k) - iY);
+      for (size_t k = lFirst; k < lEnd; ++k) {
+        const double lGap = std::fabs(lY.GetValue(unsigned(k)) - iY);
         if (lGap < lDistance) {
           lDistance = lGap;
           lBest = k;
         }
       }
     } else if (lEnd > lFirst) {
-      lBest = LowerBound(lX, lLength, iX);
+      lBest = long(lLevels.FirstAtOrAfter(iX));
     }
     if (lBest < 0 || lBest >= long(lLength)) continue;
     const std::string lName = i < lNames.size() && !lNames[i].empty() ? lNames[i] : "curve " + std::to_string(i + 1);
