@@ -410,7 +410,7 @@ QVTFddColormapAlgoLineair::QVTFddColormapAlgoLineair(CATSamIDoubleVector* iXVect
       _ZVector(RefPtr<CATSamIDoubleVector>::Hold(iZVector)),
       _Values(RefPtr<CATSamIDoubleMatrix>::Hold(iValues)),
       _ValuesNonHom(RefPtr<CATSamIDouble2DDim2NH>::Hold(iValuesNonHom)),
-      _Preparation(kNotPrepared),
+      _Prepared(false),
       _XJobs(nullptr),
       _ZJobs(nullptr),
       _Width(iWidth),
@@ -493,14 +493,18 @@ unsigned int QVTFddColormapAlgoLineair::NonHomRows() const {
   return _ValuesNonHom ? _ValuesNonHom->GetLengthY() : 0u;
 }
 
-bool QVTFddColormapAlgoLineair::HomogeneousLengthsAgree() const {
+bool QVTFddColormapAlgoLineair::HomogeneousLengthsAgree(eCaller iCaller) const {
   if (!_XVector || !_ZVector || !_Values) return false;
   if (_XVector->GetLength() != _Values->GetLengthX()) {
     QVTFDD_ASSERTION(kSource, "_Values->GetLengthX() should be equal to _XVector->GetLength()");
     return false;
   }
   if (_ZVector->GetLength() != _Values->GetLengthY()) {
-    QVTFDD_ASSERTION(kSource, "_Values->GetLengthY() should be equal to _ZVector->GetLength()");
+    // The value query has always logged this check in its own words.
+    if (iCaller == kImage)
+      QVTFDD_ASSERTION(kSource, "_Values->GetLengthY() should be equal to _ZVector->GetLength()");
+    else
+      QVTFDD_ASSERTION(kSource, "_Values->GetLengthY() != _ZVector->GetLength()");
     return false;
   }
   return true;
@@ -517,7 +521,7 @@ QVTFddPixelJob* QVTFddColormapAlgoLineair::NewJobs(CATSamIDoubleVector* iVector,
 // ---- images -------------------------------------------------------------------------------------
 
 CATPixelImage QVTFddColormapAlgoLineair::MakeBitmap() {
-  const bool lReady = Prepare();
+  const bool lReady = Prepare(kImage);
   const bool lHomogeneous = lReady && _XJobs && _Values;
   // One image object whatever the outcome, so that it is returned without a copy of its pixels;
   // a size of 0 leaves it empty. The homogeneous fill copies every pixel from its own tile, so
@@ -602,20 +606,18 @@ QVTFddColormapAlgo::eValueType QVTFddColormapAlgoLineair::PixelValue(int iXPixel
   return CalculateColumnValue(iXPixel, _ZJobs[iZPixel], _ValuesResampled.Get(), oValue);
 }
 
-bool QVTFddColormapAlgoLineair::Prepare() {
-  if (_Preparation == kNotPrepared) {
+bool QVTFddColormapAlgoLineair::Prepare(eCaller iCaller) {
+  // Data that were refused are checked again at every call, so that each call logs why it fails.
+  if (!_Prepared) {
     const bool lHomogeneous = _Values && !_ValuesNonHom;
     const bool lNonHom = _ValuesNonHom && !_Values;
-    if (lHomogeneous ? PrepareHomogeneous() : (lNonHom && PrepareNonHom())) _Preparation = kPrepared;
+    _Prepared = lHomogeneous ? PrepareHomogeneous(iCaller) : (lNonHom && PrepareNonHom());
   }
-  return _Preparation == kPrepared;
+  return _Prepared;
 }
 
-bool QVTFddColormapAlgoLineair::PrepareHomogeneous() {
-  if (!HomogeneousLengthsAgree() || !SizeAllowed() || !_Axis) {
-    _Preparation = kRefused;
-    return false;
-  }
+bool QVTFddColormapAlgoLineair::PrepareHomogeneous(eCaller iCaller) {
+  if (!HomogeneousLengthsAgree(iCaller) || !SizeAllowed() || !_Axis) return false;
   // An exhausted heap refuses nothing for good: the next call tries again.
   if (!_XJobs) _XJobs = NewJobs(_XVector.Get(), _XMinLimit, _XMaxLimit, _XInterpolate, _Width);
   if (!_ZJobs) _ZJobs = NewJobs(_ZVector.Get(), _ZMinLimit, _ZMaxLimit, _ZInterpolate, _Height);
@@ -624,14 +626,12 @@ bool QVTFddColormapAlgoLineair::PrepareHomogeneous() {
 
 bool QVTFddColormapAlgoLineair::PrepareNonHom() {
   if (!_XValuesNonHom || !_ZVector || !_Axis || !SizeAllowed() ||
-      NonHomRows() >= static_cast<unsigned int>(kMaxPixels)) {
-    _Preparation = kRefused;
+      NonHomRows() >= static_cast<unsigned int>(kMaxPixels))
     return false;
-  }
+  // Resampled once: later calls find the rows kept.
   ResampleNonHom();
   if (_ZVector->GetLength() != NonHomRows()) {
     QVTFDD_ASSERTION(kSource, "_ValuesNonHom->GetLengthY() == _ZVector->GetLength()");
-    _Preparation = kRefused;
     return false;
   }
   if (!_ZJobs) _ZJobs = NewJobs(_ZVector.Get(), _ZMinLimit, _ZMaxLimit, _ZInterpolate, _Height);
@@ -671,7 +671,7 @@ void QVTFddColormapAlgoLineair::ResampleNonHom() {
 // ---- values -------------------------------------------------------------------------------------
 
 long QVTFddColormapAlgoLineair::GetValue(double iX, double iZ, double& oValue) {
-  if (!Prepare()) return E_FAIL;
+  if (!Prepare(kValue)) return E_FAIL;
   if (!sInside(iX, _XMinLimit, _XMaxLimit) || !sInside(iZ, _ZMinLimit, _ZMaxLimit)) return E_FAIL;
   const int xp = QVTFddValueToPixel(iX, _XMinLimit, _XMaxLimit, _Width);
   const int zp = QVTFddValueToPixel(iZ, _ZMinLimit, _ZMaxLimit, _Height);
