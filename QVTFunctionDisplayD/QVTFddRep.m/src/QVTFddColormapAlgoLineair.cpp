@@ -22,7 +22,7 @@
 #include "QVTFddDoubleMatrix.h"
 #include "QVTFddMatrixCells.h"
 #include "QVTFddModuleFrame.h"
-#include "QVTFddPixelJob.h"
+#include "QVTFddComputePixelJobs.h"
 #include "QVTFddRowValue.h"
 #include "QVTFddSharedTiles.h"
 #include "QVTIFddContinuousAxis.h"

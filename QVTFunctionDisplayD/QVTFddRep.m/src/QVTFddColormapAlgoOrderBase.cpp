@@ -17,7 +17,7 @@
 #include "QVTFddOrderPoint.h"
 #include "QVTFddOrderRowQueue.h"
 #include "QVTFddOrderTable.h"
-#include "QVTFddPixelJob.h"
+#include "QVTFddComputePixelJobs.h"
 #include "QVTFddProgressBar.h"
 #include "QVTFddRowValue.h"
 #include "QVTIFddContinuousAxis.h"

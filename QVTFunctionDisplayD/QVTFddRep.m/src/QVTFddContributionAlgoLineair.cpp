@@ -5,7 +5,7 @@
 
 #include "CATSamIDoubleVector.h"
 #include "QVTFddModuleFrame.h"
-#include "QVTFddPixelJob.h"
+#include "QVTFddComputePixelJobs.h"
 #include "QVTFddRowValue.h"
 #include "QVTIFddContinuousAxis.h"
 
