@@ -24,7 +24,7 @@
 #include "QVTFddModuleFrame.h"
 #include "QVTFddComputePixelJobs.h"
 #include "QVTFddRowValue.h"
-#include "QVTFddSharedTiles.h"
+#include "QVTFddRunAhead.h"
 #include "QVTIFddContinuousAxis.h"
 
 namespace {
@@ -561,20 +561,22 @@ bool QVTFddColormapAlgoLineair::FillHomogeneous(CATPixelImage& ioImage) {
   // The tile starts cleared: an axis that skipped a pixel would leave zeros, never stale heap bytes.
   std::unique_ptr<unsigned char[]> lTile(new (std::nothrow) unsigned char[lColumn * kTile * 4]());
   if (!lReduced || !lValues || !lTile) return false;
-  const auto lValuesOf = [&](int t) { return lValues.get() + lValuesSize * (t % lSlots); };
-  QVTFddSharedTiles lWork;
-  const bool lStarted = lWork.Start(lTiles, lSlots, lShared ? 2 : 1, [&](int t, int iThread) {
+  // Each thread reduces into its own part of lReduced.
+  QVTFddRunAhead<double*, true> lWork(lSlots);
+  lWork.Scratch(0) = lReduced.get();
+  lWork.Scratch(1) = lReduced.get() + (lShared ? lReducedSize : 0);
+  const bool lStarted = lWork.Start(lTiles, lShared ? 2 : 1, [&](int t, int iSlot, double*& ioReduced) {
     const int p = t * kTile, n = std::min(kTile, lWidth - p);
-    double* lTileReduced = lReduced.get() + lReducedSize * iThread;
-    if (lSpan) sReduceTile(lXJobs + p, n, lCells, lFirst, lLast, lTileReduced);
-    sZStepTile(lXJobs + p, n, lZJobs, lHeight, lTileReduced, lSpan, lFirst, lCells, lValuesOf(t));
+    double* lTileValues = lValues.get() + lValuesSize * iSlot;
+    if (lSpan) sReduceTile(lXJobs + p, n, lCells, lFirst, lLast, ioReduced);
+    sZStepTile(lXJobs + p, n, lZJobs, lHeight, ioReduced, lSpan, lFirst, lCells, lTileValues);
   });
   if (!lStarted) return false;
   const size_t lRowBytes = 4 * static_cast<size_t>(lWidth);
   for (int t = 0; t < lTiles; ++t) {
-    lWork.Take(t);
+    const double* lTileValues = lValues.get() + lValuesSize * lWork.Take(t);
     const int p = t * kTile, n = std::min(kTile, lWidth - p);
-    _Axis->GetPixelColors(lValuesOf(t), lHeight * n, lTile.get(), 4);
+    _Axis->GetPixelColors(lTileValues, lHeight * n, lTile.get(), 4);
     // A whole tile's row is copied with a constant size, which compiles to a few moves.
     for (int r = 0; r < lHeight; ++r) {
       unsigned char* lTo = lPixels + r * lRowBytes + 4 * size_t(p);
@@ -584,7 +586,7 @@ bool QVTFddColormapAlgoLineair::FillHomogeneous(CATPixelImage& ioImage) {
       else
         std::memcpy(lTo, lFrom, 4 * size_t(n));
     }
-    lWork.Finish(t);
+    lWork.Release(t);
   }
   return true;
 }
