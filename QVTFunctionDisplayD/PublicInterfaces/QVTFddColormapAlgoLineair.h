@@ -61,9 +61,9 @@ class QVTFddColormapAlgoLineair : public QVTFddColormapAlgo {
                             double iZMaxLimit, int iZInterpolate, CATSamIDoubleMatrix* iValues,
                             CATSamIDouble2DDim2NH* iValuesNonHom, int iWidth, int iHeight,
                             QVTIFddContinuousAxis* iAxis);
-  // Value of the pixel of the X job and the Z job over the matrix (one of 16 cells by job types).
-  eValueType CalculatePixelValue(const QVTFddPixelJob& iXJob, const QVTFddPixelJob& iZJob,
-                                 CATSamIDoubleMatrix* iValues, double& oValue);
+  // Value of the pixel of the X job and the Z job over the homogeneous matrix, computed as the
+  // image computes it (may be NaN); no value when either job reads no cell.
+  eValueType TileValue(const QVTFddPixelJob& iXJob, const QVTFddPixelJob& iZJob, double& oValue);
   // Value of the pixel of iJob along one data row.
   eValueType CalculatePixelValue(const QVTFddPixelJob& iJob, CATSamIDoubleVector* iRow, double& oValue);
   // Value of X pixel iXPixel for the Z job over the resampled rows; any row without a value in
