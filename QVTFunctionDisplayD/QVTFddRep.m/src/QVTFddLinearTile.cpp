@@ -3,13 +3,10 @@
 #include <algorithm>
 #include <cstddef>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "QVTFddConstants.h"
 #include "QVTFddMatrixCells.h"
 #include "QVTFddRowValue.h"
+#include "QVTFddSimd.h"
 
 namespace {
 
@@ -24,29 +21,17 @@ double sRangeInterpolation(const QVTFddPixelJob& x, const QVTFddPixelJob& z, con
   return lMax;
 }
 
-#if defined(__SSE2__)
-// iYes in the lanes where iMask is set, iNo in the others.
-inline __m128d sSelect(__m128d iMask, __m128d iYes, __m128d iNo) {
-  return _mm_or_pd(_mm_and_pd(iMask, iYes), _mm_andnot_pd(iMask, iNo));
+// Two maxima raised to their candidates as QVTFddRaiseMaximum raises them: a candidate replaces a
+// smaller maximum or a NaN one.
+QVTFDD_INLINE QVTFddLanes2 sRaised2(const QVTFddLanes2& iMaximum, const QVTFddLanes2& iCandidate) {
+  return ((iCandidate > iMaximum) | (iMaximum != iMaximum)) ? iCandidate : iMaximum;
 }
-
-// Two maxima raised to their candidates as QVTFddRaiseMaximum raises them.
-inline __m128d sRaised2(__m128d iMaximum, __m128d iCandidate) {
-  return sSelect(_mm_or_pd(_mm_cmpgt_pd(iCandidate, iMaximum), _mm_cmpunord_pd(iMaximum, iMaximum)), iCandidate,
-                 iMaximum);
-}
-#endif
 
 // iMaximum raised to iCandidate as QVTFddRaiseMaximum raises it, without branches: the few cells of
 // one pixel of noisy data make them impossible to foresee.
-inline double sRaised(double iMaximum, double iCandidate) {
-#if defined(__SSE2__)
-  return _mm_cvtsd_f64(sRaised2(_mm_set_sd(iMaximum), _mm_set_sd(iCandidate)));
-#else
-  return (iCandidate > iMaximum) | (iMaximum != iMaximum) ? iCandidate : iMaximum;
-#endif
+QVTFDD_INLINE double sRaised(double iMaximum, double iCandidate) {
+  return sRaised2(QVTFddLanes2{iMaximum, iMaximum}, QVTFddLanes2{iCandidate, iCandidate})[0];
 }
-
 
 // Calls iRead(j, cell) for the cells of X index iX at Z indices iFirst + j, j = 0 .. iLast - iFirst:
 // straight from memory when the matrix holds them there, through the matrix otherwise.
@@ -64,15 +49,15 @@ void sForRun(const QVTFddMatrixCells& iCells, int iX, int iFirst, int iLast, con
 }
 
 // oMaximum[j] = iMaximum[j] raised to iCells[j] for j < iCount as QVTFddRaiseMaximum does (oMaximum
-// may be iMaximum), two at a time where the processor has SSE2: a range of columns reads its cells
-// at the speed of memory.
+// may be iMaximum), two at a time: a range of columns reads its cells at the speed of memory.
 void sRaiseAll(double* oMaximum, const double* iMaximum, const double* iCells, int iCount) {
   int j = 0;
-#if defined(__SSE2__)
   for (; j + 2 <= iCount; j += 2) {
-    _mm_storeu_pd(oMaximum + j, sRaised2(_mm_loadu_pd(iMaximum + j), _mm_loadu_pd(iCells + j)));
+    QVTFddLanes2 lMax, lCells;
+    QVTFddLoad(iMaximum + j, lMax);
+    QVTFddLoad(iCells + j, lCells);
+    QVTFddStore(sRaised2(lMax, lCells), oMaximum + j);
   }
-#endif
   for (; j < iCount; ++j) {
     double lMax = iMaximum[j];
     QVTFddRaiseMaximum(lMax, iCells[j]);
@@ -206,30 +191,23 @@ void sZStepTile(const QVTFddPixelJob* iX, int iCount, const QVTFddPixelJob* iZ, 
   for (int c = 0; c < iCount; ++c) lValued[c] = sValued(iX[c]);
   // lAtZ(c)[k] is the reduced value of column c at Z index k.
   const auto lAtZ = [&](int c) { return iReduced + c * iSpan - iFirst; };
-#if defined(__SSE2__)
   // Lanes of valued columns.
-  __m128d lValuedLanes[kTile / 2];
-  const __m128d lNaN = _mm_set1_pd(QVTFddDoubleNaN);
-  const auto lLanes = [](bool iFirst, bool iSecond) {
-    return _mm_castsi128_pd(_mm_set_epi64x(iSecond ? -1 : 0, iFirst ? -1 : 0));
-  };
+  QVTFddMask2 lValuedLanes[kTile / 2];
+  const QVTFddLanes2 lNaN = QVTFddLanes2{} + QVTFddDoubleNaN;
   if (iCount == kTile)
-    for (int c = 0; c < kTile; c += 2) lValuedLanes[c / 2] = lLanes(lValued[c], lValued[c + 1]);
-  const auto lPair = [&](int c, int k) { return _mm_loadh_pd(_mm_load_sd(lAtZ(c) + k), lAtZ(c + 1) + k); };
-#endif
+    for (int c = 0; c < kTile; c += 2) lValuedLanes[c / 2] = QVTFddMask2{-lValued[c], -lValued[c + 1]};
+  const auto lPair = [&](int c, int k) { return QVTFddLanes2{lAtZ(c)[k], lAtZ(c + 1)[k]}; };
   for (int r = 0; r < iHeight; ++r, oValues += iCount) {
     const QVTFddPixelJob& z = iZ[r];
-#if defined(__SSE2__)
     if (z._Type == QVTFddPixelJob::RangeJob && iCount == kTile) {
       // The Z indices outer: one loop, whose length the processor cannot foresee, per image row.
-      __m128d lMax[kTile / 2];
+      QVTFddLanes2 lMax[kTile / 2];
       for (int c = 0; c < kTile; c += 2) lMax[c / 2] = lPair(c, z._First);
       for (int k = z._First + 1; k <= z._Second; ++k)
         for (int c = 0; c < kTile; c += 2) lMax[c / 2] = sRaised2(lMax[c / 2], lPair(c, k));
-      for (int c = 0; c < kTile; c += 2) _mm_storeu_pd(oValues + c, sSelect(lValuedLanes[c / 2], lMax[c / 2], lNaN));
+      for (int c = 0; c < kTile; c += 2) QVTFddStore(lValuedLanes[c / 2] ? lMax[c / 2] : lNaN, oValues + c);
       continue;
     }
-#endif
     for (int c = 0; c < iCount; ++c)
       oValues[c] = lValued[c] ? sColumnPixel(iX[c], z, lAtZ(c), v) : QVTFddDoubleNaN;
   }

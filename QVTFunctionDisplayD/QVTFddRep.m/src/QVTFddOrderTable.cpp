@@ -12,6 +12,7 @@
 #include "QVTFddOrderTableBound.h"
 #include "QVTFddOrderTableRow.h"
 #include "QVTFddRowValue.h"
+#include "QVTFddSimd.h"
 #include "QVTIFddScaling.h"
 
 namespace {
@@ -288,7 +289,7 @@ int QVTFddOrderTable::Finish() {
 // RowBand, Offer and OfferNearest are inlined into their callers: a call costs about as much as
 // their work.
 template <class Row>
-__attribute__((always_inline)) inline int QVTFddOrderTable::RowBand(int iRow, const Row& iRead, double iLow,
+QVTFDD_INLINE int QVTFddOrderTable::RowBand(int iRow, const Row& iRead, double iLow,
                                                                     double iHigh, unsigned int* ioHints,
                                                                     unsigned int& oFirst, unsigned int& oLast) const {
   const unsigned int n = _Length[iRow];
@@ -304,7 +305,7 @@ __attribute__((always_inline)) inline int QVTFddOrderTable::RowBand(int iRow, co
 }
 
 template <class Row>
-__attribute__((always_inline)) inline void QVTFddOrderTable::Offer(int iRow, const Row& iRead, unsigned int iIndex,
+QVTFDD_INLINE void QVTFddOrderTable::Offer(int iRow, const Row& iRead, unsigned int iIndex,
                                                                    double iX, double iZ, int iSide, int* ioRow,
                                                                    unsigned int* ioIndex, double* ioDist2) const {
   const double t = iRead.X(iIndex), v = _Z[iRow];
@@ -328,7 +329,7 @@ __attribute__((always_inline)) inline void QVTFddOrderTable::Offer(int iRow, con
 }
 
 template <class Row>
-__attribute__((always_inline)) inline void QVTFddOrderTable::OfferNearest(
+QVTFDD_INLINE void QVTFddOrderTable::OfferNearest(
     int iRow, const Row& iRead, unsigned int iFirst, unsigned int iLast, double iX, double iZ, int iSide,
     unsigned int* ioHint, long long iSharedNear, int* ioRow, unsigned int* ioIndex, double* ioDist2) const {
   if (iSharedNear >= 0) {
