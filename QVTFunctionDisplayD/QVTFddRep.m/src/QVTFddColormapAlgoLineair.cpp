@@ -282,11 +282,14 @@ QVTFddColormapAlgo::eValueType QVTFddColormapAlgoLineair::TileValue(const QVTFdd
   int lFirst = 0, lLast = 0;
   QVTFddLinearTile::ZSpan(&iZJob, 1, lFirst, lLast);
   const size_t lSpan = static_cast<size_t>(lLast - lFirst) + 1;
-  std::unique_ptr<double[]> lReduced(new (std::nothrow) double[lSpan]);
+  // A pixel's few cells fit on the stack: a probe that follows the mouse allocates nothing.
+  double lLocal[64];
+  std::unique_ptr<double[]> lHeap(lSpan > 64 ? new (std::nothrow) double[lSpan] : nullptr);
+  double* lReduced = lSpan > 64 ? lHeap.get() : lLocal;
   if (!lReduced) return NoValue;
   const QVTFddMatrixCells lCells(*_Values);
-  QVTFddLinearTile::Reduce(&iXJob, 1, lCells, lFirst, lLast, lReduced.get());
-  QVTFddLinearTile::Values(&iXJob, 1, &iZJob, 1, lReduced.get(), lSpan, lFirst, lCells, &oValue);
+  QVTFddLinearTile::Reduce(&iXJob, 1, lCells, lFirst, lLast, lReduced);
+  QVTFddLinearTile::Values(&iXJob, 1, &iZJob, 1, lReduced, lSpan, lFirst, lCells, &oValue);
   return ValueFound;
 }
 
