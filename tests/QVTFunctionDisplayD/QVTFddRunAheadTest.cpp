@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <thread>
 #include <memory>
 #include <vector>
 
@@ -48,4 +50,34 @@ TEST(QVTFddRunAhead, EveryItemReachesTheCallerInOrder) {
     TakeAll<false>(c.Items, c.Slots, c.Threads, lComputed);
     for (int n : lComputed) EXPECT_GE(n, 1) << c.Items << " " << c.Slots;
   }
+}
+
+// A helper held up in a slot while the caller, who never waits, computes the slot's next item
+// without it: the item after that must not be written into the slot the helper still writes.
+TEST(QVTFddRunAhead, NoSlotIsWrittenByTwoThreadsAtOnce) {
+  const int kItems = 60, kSlots = 2;
+  QVTFddRunAhead<int, false> lQueue(kSlots);
+  std::unique_ptr<std::atomic<int>[]> lWriters(new std::atomic<int>[kSlots + 1]);
+  for (int s = 0; s <= kSlots; ++s) lWriters[s] = 0;
+  std::atomic<int> lMost{0};
+  std::atomic<bool> lHeldUp{false};
+  lQueue.Scratch(0) = 0;
+  lQueue.Scratch(1) = 1;
+  ASSERT_TRUE(lQueue.Start(kItems, 2, [&](int, int iSlot, int& ioThread) {
+    const int lNow = ++lWriters[iSlot];
+    int lSeen = lMost.load();
+    while (lNow > lSeen && !lMost.compare_exchange_weak(lSeen, lNow)) {
+    }
+    if (ioThread == 1 && !lHeldUp.exchange(true)) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    // The caller's first item lasts until the helper is held up in an item of its own.
+    for (int lWait = 0; ioThread == 0 && !lHeldUp.load() && lWait < 1000; ++lWait)
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    --lWriters[iSlot];
+  }));
+  for (int i = 0; i < kItems; ++i) {
+    lQueue.Take(i);
+    lQueue.Release(i);
+  }
+  lQueue.Stop();
+  EXPECT_EQ(lMost.load(), 1);
 }

@@ -13,7 +13,9 @@
 // with nothing to wait for computes the next items that may be claimed. Without a helper the
 // caller computes every item: the same results.
 //
-// Borrows nothing; owns its thread, which has ended when the object is gone.
+// Borrows nothing; owns its thread, which has ended when the object is gone. The slots and all
+// that Compute reads must outlive the queue (be made before it): the helper may still be writing
+// an item that the caller, who never waits, computed itself and has already used.
 #ifndef QVTFddRunAhead_H
 #define QVTFddRunAhead_H
 
@@ -47,8 +49,10 @@ class QVTFddRunAhead {
     _Items = iItems > 0 ? iItems : 0;
     _Compute = std::move(iCompute);
     _State.reset(new (std::nothrow) std::atomic<char>[static_cast<size_t>(_Items) + 1]);
-    if (!_State) return false;
+    _Busy.reset(new (std::nothrow) std::atomic<bool>[static_cast<size_t>(_Slots)]);
+    if (!_State || !_Busy) return false;
     for (int i = 0; i < _Items; ++i) _State[i].store(kUndone, std::memory_order_relaxed);
+    for (int s = 0; s < _Slots; ++s) _Busy[s].store(false, std::memory_order_relaxed);
     if (iThreads < 2 || _Items < 2 || _Slots < 2) return true;
     try {
       _Helper = std::thread([this] { Help(); });
@@ -104,11 +108,19 @@ class QVTFddRunAhead {
     int i = _Next.load(std::memory_order_relaxed);
     while (i < _Items && i < lLimit && (i < _Slots || SlotFree(i - _Slots))) {
       if (!_Next.compare_exchange_weak(i, i + 1, std::memory_order_relaxed)) continue;
-      // The caller may have computed the item without a slot meanwhile: the slot then stays unused.
-      char lUndone = kUndone;
-      if (_State[i].compare_exchange_strong(lUndone, kComputing, std::memory_order_acq_rel)) {
-        oItem = i;
-        return true;
+      // The slot's earlier item may have been done without it while the helper still writes an
+      // item before that into it: the slot is taken only when no one writes it. An item passed
+      // over so is left undone, for the caller, who never waits, to compute without a slot.
+      std::atomic<bool>& lBusy = _Busy[i % _Slots];
+      bool lFree = false;
+      if (lBusy.compare_exchange_strong(lFree, true, std::memory_order_acq_rel)) {
+        // The caller may have computed the item without a slot meanwhile: the slot then stays unused.
+        char lUndone = kUndone;
+        if (_State[i].compare_exchange_strong(lUndone, kComputing, std::memory_order_acq_rel)) {
+          oItem = i;
+          return true;
+        }
+        lBusy.store(false, std::memory_order_release);
       }
       ++i;
     }
@@ -120,6 +132,8 @@ class QVTFddRunAhead {
   }
   void ComputeInSlot(int iItem, TScratch& ioScratch) {
     _Compute(iItem, iItem % _Slots, ioScratch);
+    // The slot is free before the item is published: whoever sees the item done may take the slot.
+    _Busy[iItem % _Slots].store(false, std::memory_order_release);
     _State[iItem].store(kInSlot, std::memory_order_release);
   }
   void Help() {
@@ -139,6 +153,8 @@ class QVTFddRunAhead {
   Compute _Compute;
   TScratch _Scratch[2] = {};
   std::unique_ptr<std::atomic<char>[]> _State;
+  // Per slot: an item is being written into it.
+  std::unique_ptr<std::atomic<bool>[]> _Busy;
   std::atomic<int> _Next{0}, _Released{0};
   std::atomic<bool> _Stop{false};
   std::thread _Helper;

@@ -219,12 +219,14 @@ CATPixelImage QVTFddColormapAlgoOrderBase::MakeBitmap() {
     const double* Columns;
     const double* Rows;
   } lJob = {this, lColumns.get(), lRows.get()};
-  // Rows the second thread may run ahead of this one; the caller never waits, it computes a row
-  // the other thread holds into the spare slot.
-  QVTFddRunAhead<QVTFddOrderHints, false> lQueue(16);
-  const size_t lSlotValues = static_cast<size_t>(lQueue.Slots() + 1) * static_cast<size_t>(_Width);
+  // Rows the second thread may run ahead of this one, and a spare slot: the caller never waits, it
+  // computes a row the other thread holds into the spare. The slots are made before the queue, so
+  // that they outlive its thread, which may still be writing one when the image is done.
+  constexpr int kRowSlots = 16;
+  const size_t lSlotValues = static_cast<size_t>(kRowSlots + 1) * static_cast<size_t>(_Width);
   std::unique_ptr<double[]> lValues(new (std::nothrow) double[lSlotValues]);
   std::unique_ptr<unsigned char[]> lFound(new (std::nothrow) unsigned char[lSlotValues]);
+  QVTFddRunAhead<QVTFddOrderHints, false> lQueue(kRowSlots);
   auto lCompute = [&lJob, &lValues, &lFound](int r, int iSlot, QVTFddOrderHints& ioHints) {
     const double* c = lJob.Columns;
     const size_t lOffset = static_cast<size_t>(iSlot) * static_cast<size_t>(lJob.Algo->_Width);
