@@ -8,7 +8,7 @@
 #include "ColorScaleAxis.h"
 #include "MemoryDoubleVector.h"
 #include "QVTFddContributionAlgoLineair.h"
-#include "QVTFddPixelJob.h"
+#include "QVTFddComputePixelJobs.h"
 #include "RefPtr.h"
 
 namespace {

@@ -13,7 +13,7 @@
 
 #include "MemoryDoubleVector.h"
 #include "QVTFddConstants.h"
-#include "QVTFddPixelJob.h"
+#include "QVTFddComputePixelJobs.h"
 #include "QVTFddVirtualVector.h"
 #include "RefPtr.h"
 

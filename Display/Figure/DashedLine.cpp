@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-DashedLine::DashedLine(const std::vector<double>& iPattern, const CATMathBox2D& iClip) : _Clip(iClip) {
+DashedLine::DashedLine(const std::vector<double>& iPattern, const CATMathBox2D& iClip)
+    : _Clip(iClip), _Clipper(iClip) {
   for (double lLength : iPattern) {
     _Pattern.push_back(std::isfinite(lLength) && lLength > 0.0 ? lLength : 0.0);
     _Total += _Pattern.back();
@@ -35,26 +36,6 @@ void DashedLine::Add(double iX, double iY) {
   _LastY = iY;
 }
 
-bool DashedLine::Clip(double x0, double y0, double dx, double dy, double& oLow, double& oHigh) const {
-  oLow = 0.0;
-  oHigh = 1.0;
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {x0 - _Clip.GetLow().GetX(), _Clip.GetHigh().GetX() - x0, y0 - _Clip.GetLow().GetY(),
-                       _Clip.GetHigh().GetY() - y0};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0.0) {
-      if (q[i] < 0.0) return false;
-      continue;
-    }
-    const double t = q[i] / p[i];
-    if (p[i] < 0.0)
-      oLow = std::max(oLow, t);
-    else
-      oHigh = std::min(oHigh, t);
-  }
-  return oLow <= oHigh;
-}
-
 void DashedLine::Advance(double iLength) {
   if (!(iLength > 0.0)) return;
   _PenDown = false;
@@ -77,7 +58,7 @@ void DashedLine::Segment(double x0, double y0, double x1, double y1) {
     return;
   }
   double c0 = 0.0, c1 = 0.0;
-  if (!(lLength > 0.0) || !Clip(x0, y0, dx, dy, c0, c1)) {
+  if (!(lLength > 0.0) || !_Clipper.ClipParameters(x0, y0, dx, dy, c0, c1)) {
     Advance(lLength);
     return;
   }

@@ -9,6 +9,7 @@
 
 #include "CATMathBox2D.h"
 #include "CATMathPoint2Df.h"
+#include "QVTFddMathClipLines.h"
 
 class DashedLine {
  public:
@@ -21,8 +22,6 @@ class DashedLine {
 
  private:
   void Segment(double x0, double y0, double x1, double y1);
-  // The parameter range [oLow, oHigh] of the segment that lies in the clip box; false when none.
-  bool Clip(double x0, double y0, double dx, double dy, double& oLow, double& oHigh) const;
   void Restart();
   // Moves the pattern on by iLength without drawing (a piece outside the box).
   void Advance(double iLength);
@@ -37,6 +36,7 @@ class DashedLine {
   std::vector<double> _Pattern;
   double _Total = 0.0;
   CATMathBox2D _Clip;
+  QVTFddMathClipLines _Clipper;
   bool _Started = false;
   double _LastX = 0.0, _LastY = 0.0;
   size_t _Phase = 0;

@@ -164,10 +164,10 @@ void LabelBeyondOccupied(CATViewer& ioViewer, CATFont& iFont) {
   Line(ioViewer, lMiddle.GetX(), lMiddle.GetY(), lMiddle.GetX(), 20, GuideColor());
   Line(ioViewer, lSideMiddle.GetX(), lSideMiddle.GetY(), 4, lSideMiddle.GetY(), GuideColor());
 
-  QVTFdd2DAxisLabelPart lLabel(lStart, lEnd, CATMathDirection2D(0, -1), 3.6f, &iFont, QVTFdd2DAxisDrawing::eOutside,
+  QVTFdd2DAxisLabelPart lLabel(lStart, lEnd, CATMathDirection2D(0, -1), 3.6f, &iFont, QVTFdd2DAxisTickPosition::eOutside,
                                lBelow, "Distance [km]");
   lBoxes = lBoxes | lLabel.AddPrim(lList);
-  QVTFdd2DAxisLabelPart lSide(lBottom, lTop, CATMathDirection2D(-1, 0), 3.6f, &iFont, QVTFdd2DAxisDrawing::eOutside,
+  QVTFdd2DAxisLabelPart lSide(lBottom, lTop, CATMathDirection2D(-1, 0), 3.6f, &iFont, QVTFdd2DAxisTickPosition::eOutside,
                               lLeft, "Level [dB]");
   lBoxes = lBoxes | lSide.AddPrim(lList);
   lAnchors.push_back(lMiddle);

@@ -33,6 +33,19 @@ bool ClipAgainst(double iP, double iQ, int iAxis, double iBorder, ClipEnd& ioSta
   }
   return true;
 }
+
+// The ends of the part of the segment from (iX0, iY0) along (iDX, iDY) that lies in the box,
+// against each border in turn; false when none does, or the box is empty (NaN bounds included).
+bool ClipEnds(double iX0, double iY0, double iDX, double iDY, double iXMin, double iXMax, double iYMin,
+              double iYMax, ClipEnd& oStart, ClipEnd& oEnd) {
+  if (!(iXMin <= iXMax && iYMin <= iYMax)) return false;
+  oStart = {0.0, 0, 0.0};
+  oEnd = {1.0, 0, 0.0};
+  return ClipAgainst(-iDX, iX0 - iXMin, 1, iXMin, oStart, oEnd) &&
+         ClipAgainst(iDX, iXMax - iX0, 1, iXMax, oStart, oEnd) &&
+         ClipAgainst(-iDY, iY0 - iYMin, 2, iYMin, oStart, oEnd) &&
+         ClipAgainst(iDY, iYMax - iY0, 2, iYMax, oStart, oEnd);
+}
 }  // namespace
 
 QVTFddMathClipLines::QVTFddMathClipLines(const CATMathBox2D& iBox)
@@ -61,14 +74,9 @@ void QVTFddMathClipLines::Clip(const float* iSegment, float* oSegments, int& ioC
 bool QVTFddMathClipLines::Clip(double& ioX0, double& ioY0, double& ioX1, double& ioY1, bool& oStartCut,
                                bool& oEndCut) const {
   // Also false for NaN bounds.
-  if (!(_XMin <= _XMax && _YMin <= _YMax)) return false;
   const double lX0 = ioX0, lY0 = ioY0, lDX = ioX1 - lX0, lDY = ioY1 - lY0;
-  ClipEnd lStart = {0.0, 0, 0.0}, lEnd = {1.0, 0, 0.0};
-  if (!ClipAgainst(-lDX, lX0 - _XMin, 1, _XMin, lStart, lEnd) ||
-      !ClipAgainst(lDX, _XMax - lX0, 1, _XMax, lStart, lEnd) ||
-      !ClipAgainst(-lDY, lY0 - _YMin, 2, _YMin, lStart, lEnd) ||
-      !ClipAgainst(lDY, _YMax - lY0, 2, _YMax, lStart, lEnd))
-    return false;
+  ClipEnd lStart, lEnd;
+  if (!ClipEnds(lX0, lY0, lDX, lDY, _XMin, _XMax, _YMin, _YMax, lStart, lEnd)) return false;
   // An end that was not cut is exact. A cut end takes the border's own coordinate, which stays
   // exact even when the segment is so long next to the box that t cannot resolve the box; its
   // other coordinate is clamped so that rounding cannot put it outside.
@@ -85,5 +93,14 @@ bool QVTFddMathClipLines::Clip(double& ioX0, double& ioY0, double& ioX1, double&
   lPoint(lEnd, ioX1, ioY1);
   oStartCut = lStart._Axis != 0;
   oEndCut = lEnd._Axis != 0;
+  return true;
+}
+
+bool QVTFddMathClipLines::ClipParameters(double iX0, double iY0, double iDX, double iDY, double& oLow,
+                                         double& oHigh) const {
+  ClipEnd lStart, lEnd;
+  if (!ClipEnds(iX0, iY0, iDX, iDY, _XMin, _XMax, _YMin, _YMax, lStart, lEnd)) return false;
+  oLow = lStart._T;
+  oHigh = lEnd._T;
   return true;
 }

@@ -22,6 +22,10 @@ class QVTFddMathClipLines {
   // when nothing of the segment lies in the box. oStartCut / oEndCut tell which end a border moved;
   // a moved end lies on that border exactly.
   bool Clip(double& ioX0, double& ioY0, double& ioX1, double& ioY1, bool& oStartCut, bool& oEndCut) const;
+  // The cut as parameters: the part of the segment from (iX0, iY0) along (iDX, iDY), t from 0 to 1,
+  // that lies in the box is t in [oLow, oHigh]; false when none does. For a caller that walks the
+  // whole segment (a dash pattern running on outside the box).
+  bool ClipParameters(double iX0, double iY0, double iDX, double iDY, double& oLow, double& oHigh) const;
 
  private:
   double _XMin;

@@ -19,24 +19,17 @@
 #include "CATMathDirection2D.h"
 #include "CATMathPoint2D.h"
 #include "CATUnicodeString.h"
+#include "QVTFdd2DAxisTickPosition.h"
 #include "RefPtr.h"
 
 class CATFont;
 class QVTFddGPList;
 class QVTIFddTicks;
 
-class QVTFdd2DAxisDrawing : public CATBaseUnknown {
+// The tick positions come from their own header, which the parts include instead of this one.
+class QVTFdd2DAxisDrawing : public CATBaseUnknown, public QVTFdd2DAxisTickPosition {
   HOST_META_DECLARE
  public:
-  // Where tick marks lie relative to the axis line, measured along the part direction (the side on
-  // which texts go). Int-based so that any other value, which the parts treat as "no tick extent",
-  // is a valid value.
-  enum eTickPosition : int {
-    eOutside = 0,  // from the axis line towards the texts
-    eInside = 1,   // from the axis line away from the texts
-    eCentered = 2  // across the axis line
-  };
-
   // iMinTexts and iMaxTexts hold iNbrSPS texts each (copied; a null array reads as empty texts).
   // A negative iNbrSPS counts as 0. Builds no primitive.
   QVTFdd2DAxisDrawing(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd, const CATMathDirection2D& iDirection,

@@ -15,7 +15,7 @@ class QVTFdd2DAxisLabelPart : public QVTFdd2DAxisPart {
   HOST_META_DECLARE
  public:
   QVTFdd2DAxisLabelPart(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd, const CATMathDirection2D& iDirection,
-                        float iTextHeight, CATFont* iFont, QVTFdd2DAxisDrawing::eTickPosition iTickPosition,
+                        float iTextHeight, CATFont* iFont, QVTFdd2DAxisTickPosition::eTickPosition iTickPosition,
                         const QVTFddMathRegion& iOccupied, const CATUnicodeString& iLabel);
   ~QVTFdd2DAxisLabelPart() override;
 

@@ -17,7 +17,7 @@ class QVTFdd2DAxisLimitPart : public QVTFdd2DAxisPart {
   HOST_META_DECLARE
  public:
   QVTFdd2DAxisLimitPart(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd, const CATMathDirection2D& iDirection,
-                        float iTextHeight, CATFont* iFont, QVTFdd2DAxisDrawing::eTickPosition iTickPosition,
+                        float iTextHeight, CATFont* iFont, QVTFdd2DAxisTickPosition::eTickPosition iTickPosition,
                         const QVTFddMathRegion& iOccupied, const CATUnicodeString& iMinText,
                         const CATUnicodeString& iMaxText, int iShowLimits, int iIsActive, int iSPSIndex);
   // Base default, two empty texts, nothing shown.

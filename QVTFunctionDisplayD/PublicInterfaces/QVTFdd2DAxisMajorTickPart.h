@@ -11,7 +11,7 @@ class QVTFdd2DAxisMajorTickPart : public QVTFdd2DAxisTickPart {
  public:
   QVTFdd2DAxisMajorTickPart(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd,
                             const CATMathDirection2D& iDirection, float iTextHeight, CATFont* iFont,
-                            QVTFdd2DAxisDrawing::eTickPosition iTickPosition, const QVTFddMathRegion& iOccupied,
+                            QVTFdd2DAxisTickPosition::eTickPosition iTickPosition, const QVTFddMathRegion& iOccupied,
                             QVTIFddTicks* iTicks, int iShowLimits);
   ~QVTFdd2DAxisMajorTickPart() override;
   QVTFdd2DAxisMajorTickPart(const QVTFdd2DAxisMajorTickPart&) = delete;

@@ -16,7 +16,7 @@
 #include "CATBaseUnknown.h"
 #include "CATMathDirection2D.h"
 #include "CATMathPoint2D.h"
-#include "QVTFdd2DAxisDrawing.h"
+#include "QVTFdd2DAxisTickPosition.h"
 #include "QVTFddMathRegion.h"
 
 class CATFont;
@@ -26,7 +26,7 @@ class QVTFdd2DAxisPart : public CATBaseUnknown {
   HOST_META_DECLARE
  public:
   QVTFdd2DAxisPart(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd, const CATMathDirection2D& iDirection,
-                   float iTextHeight, CATFont* iFont, QVTFdd2DAxisDrawing::eTickPosition iTickPosition,
+                   float iTextHeight, CATFont* iFont, QVTFdd2DAxisTickPosition::eTickPosition iTickPosition,
                    const QVTFddMathRegion& iOccupied);
   ~QVTFdd2DAxisPart() override;
 
@@ -44,7 +44,7 @@ class QVTFdd2DAxisPart : public CATBaseUnknown {
   CATMathDirection2D _Direction;
   float _TextHeight;
   CATFont* _Font;
-  QVTFdd2DAxisDrawing::eTickPosition _TickPosition;
+  QVTFdd2DAxisTickPosition::eTickPosition _TickPosition;
   QVTFddMathRegion _Occupied;
 };
 

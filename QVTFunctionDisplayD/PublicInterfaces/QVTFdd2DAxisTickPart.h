@@ -21,7 +21,7 @@ class QVTFdd2DAxisTickPart : public QVTFdd2DAxisPart {
  public:
   // iDetailLevel -1 chooses the level in AddPrim. Takes a reference on iTicks when not null.
   QVTFdd2DAxisTickPart(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd, const CATMathDirection2D& iDirection,
-                       float iTextHeight, CATFont* iFont, QVTFdd2DAxisDrawing::eTickPosition iTickPosition,
+                       float iTextHeight, CATFont* iFont, QVTFdd2DAxisTickPosition::eTickPosition iTickPosition,
                        const QVTFddMathRegion& iOccupied, QVTIFddTicks* iTicks, int iShowLimits, int iDetailLevel);
   // No ticks: AddPrim adds nothing.
   QVTFdd2DAxisTickPart();

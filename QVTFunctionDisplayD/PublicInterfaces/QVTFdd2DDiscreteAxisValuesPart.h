@@ -18,7 +18,7 @@ class QVTFdd2DDiscreteAxisValuesPart : public QVTFdd2DAxisPart {
  public:
   QVTFdd2DDiscreteAxisValuesPart(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd,
                                  const CATMathDirection2D& iDirection, float iTextHeight, CATFont* iFont,
-                                 QVTFdd2DAxisDrawing::eTickPosition iTickPosition, const QVTFddMathRegion& iOccupied,
+                                 QVTFdd2DAxisTickPosition::eTickPosition iTickPosition, const QVTFddMathRegion& iOccupied,
                                  const CATListValCATUnicodeString& iValueTexts);
   // The copy has the other's geometry but no value texts; assignment assigns the geometry only.
   QVTFdd2DDiscreteAxisValuesPart(QVTFdd2DDiscreteAxisValuesPart& iOther);

@@ -61,9 +61,9 @@ class QVTFddColormapAlgoLineair : public QVTFddColormapAlgo {
                             double iZMaxLimit, int iZInterpolate, CATSamIDoubleMatrix* iValues,
                             CATSamIDouble2DDim2NH* iValuesNonHom, int iWidth, int iHeight,
                             QVTIFddContinuousAxis* iAxis);
-  // Value of the pixel of the X job and the Z job over the matrix (one of 16 cells by job types).
-  eValueType CalculatePixelValue(const QVTFddPixelJob& iXJob, const QVTFddPixelJob& iZJob,
-                                 CATSamIDoubleMatrix* iValues, double& oValue);
+  // Value of the pixel of the X job and the Z job over the homogeneous matrix, computed as the
+  // image computes it (may be NaN); no value when either job reads no cell.
+  eValueType TileValue(const QVTFddPixelJob& iXJob, const QVTFddPixelJob& iZJob, double& oValue);
   // Value of the pixel of iJob along one data row.
   eValueType CalculatePixelValue(const QVTFddPixelJob& iJob, CATSamIDoubleVector* iRow, double& oValue);
   // Value of X pixel iXPixel for the Z job over the resampled rows; any row without a value in
@@ -73,8 +73,11 @@ class QVTFddColormapAlgoLineair : public QVTFddColormapAlgo {
   // Brings every non-homogeneous row onto the X pixels, once.
   void ResampleNonHom();
 
+  // Who asks for the preparation: the image and the value query log a refused Z length in
+  // different words.
+  enum eCaller { kImage, kValue };
   // Whether the homogeneous data are complete and agree in size (logged when they do not).
-  bool HomogeneousLengthsAgree() const;
+  bool HomogeneousLengthsAgree(eCaller iCaller) const;
   // The rows count of the non-homogeneous data (0 without data).
   unsigned int NonHomRows() const;
   bool SizeAllowed() const;
@@ -86,15 +89,13 @@ class QVTFddColormapAlgoLineair : public QVTFddColormapAlgo {
   bool FillHomogeneous(CATPixelImage& ioImage);
   bool FillNonHom(CATPixelImage& ioImage);
   // What the image and the value queries share, done once and kept: the checks of the data and
-  // the size (a refusal is logged once and kept), the pixel jobs, the resampled rows. False when
-  // no image is made.
-  bool Prepare();
-  bool PrepareHomogeneous();
+  // the size, the pixel jobs, the resampled rows. False when no image is made; refused data are
+  // checked (and logged) again at every call.
+  bool Prepare(eCaller iCaller);
+  bool PrepareHomogeneous(eCaller iCaller);
   bool PrepareNonHom();
   // The value of pixel (iXPixel, iZPixel) of a prepared image.
   eValueType PixelValue(int iXPixel, int iZPixel, double& oValue);
-
-  enum ePreparation { kNotPrepared, kPrepared, kRefused };
 
   RefPtr<QVTIFddContinuousAxis> _Axis;
   RefPtr<CATSamIDoubleVector> _XVector;
@@ -103,7 +104,7 @@ class QVTFddColormapAlgoLineair : public QVTFddColormapAlgo {
   RefPtr<CATSamIDoubleMatrix> _Values;
   RefPtr<CATSamIDouble2DDim2NH> _ValuesNonHom;
   RefPtr<QVTFddDoubleMatrix> _ValuesResampled;
-  ePreparation _Preparation;
+  bool _Prepared;
   // The pixel jobs of the columns (homogeneous data only) and of the rows, once prepared.
   QVTFddPixelJob* _XJobs;
   QVTFddPixelJob* _ZJobs;

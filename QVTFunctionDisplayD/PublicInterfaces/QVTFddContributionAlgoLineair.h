@@ -50,8 +50,8 @@ class QVTFddContributionAlgoLineair {
   int IsUsable() const;
   // Number of jobs of the strip: the width of a horizontal bar, else the height.
   int StripLength() const;
-  // What the bitmap and the value queries share, done once and kept: the checks (a refusal is
-  // logged once and kept) and the strip's jobs. False when no bitmap is made.
+  // What the bitmap and the value queries share, done once and kept: the checks and the strip's
+  // jobs. False when no bitmap is made; refused data are checked (and logged) again at every call.
   bool Prepare();
   // Forgets what Prepare kept (for a copy or an assignment).
   void Unprepare();
@@ -67,8 +67,6 @@ class QVTFddContributionAlgoLineair {
   int _Width;
   int _Height;
   eBarDirection _Direction;
-  // Set when the checks refused the members for good.
-  bool _Refused;
   // The strip's jobs once prepared.
   QVTFddPixelJob* _Jobs;
 };

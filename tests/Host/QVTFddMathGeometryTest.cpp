@@ -255,6 +255,32 @@ TEST(QVTFddMathClipLines, DoublePrecisionCutsInPlaceAndTellsWhichEndMoved) {
 
 // ---- saturating conversion ----
 
+// The parameters of the part inside, for callers that walk the whole segment (dash patterns).
+TEST(QVTFddMathClipLines, ParametersOfThePartInside) {
+  const QVTFddMathClipLines lClip(CATMathBox2D(0, 10, 0, 10));
+  const struct {
+    double x0, y0, dx, dy;
+    bool inside;
+    double low, high;
+  } lCases[] = {
+      {2, 2, 4, 4, true, 0, 1},         // wholly inside
+      {-10, 5, 40, 0, true, 0.25, 0.5},  // across both x borders
+      {5, -5, 0, 20, true, 0.25, 0.75},  // across both y borders
+      {10, 5, 5, 0, true, 0, 0},         // leaves from the border
+      {-5, 5, 0, 3, false, 0, 0},        // parallel, outside
+      {-5, -5, 4, 20, false, 0, 0},      // passes the corner
+  };
+  for (const auto& c : lCases) {
+    double lLow = -1, lHigh = -1;
+    EXPECT_EQ(lClip.ClipParameters(c.x0, c.y0, c.dx, c.dy, lLow, lHigh), c.inside) << c.x0 << " " << c.y0;
+    if (!c.inside) continue;
+    EXPECT_DOUBLE_EQ(lLow, c.low) << c.x0 << " " << c.y0;
+    EXPECT_DOUBLE_EQ(lHigh, c.high) << c.x0 << " " << c.y0;
+  }
+  double lLow = 0, lHigh = 0;
+  EXPECT_FALSE(QVTFddMathClipLines(CATMathBox2D(10, 0, 0, 10)).ClipParameters(1, 1, 1, 1, lLow, lHigh));
+}
+
 TEST(QVTFddMathSaturateToInt, TruncatesTowardZero) {
   EXPECT_EQ(QVTFddMathSaturateToInt(2.9), 2);
   EXPECT_EQ(QVTFddMathSaturateToInt(-2.9), -2);

@@ -28,7 +28,7 @@ class QVTFdd2DAxisLabelPartFixture : public QVTFddTestAxisPartFixture {
  protected:
   QVTFddMathRegion Lay(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd, const CATMathDirection2D& iDirection,
                        const QVTFddMathRegion& iOccupied, const char* iLabel = "Label",
-                       QVTFdd2DAxisDrawing::eTickPosition iTicks = QVTFdd2DAxisDrawing::eOutside) {
+                       QVTFdd2DAxisTickPosition::eTickPosition iTicks = QVTFdd2DAxisTickPosition::eOutside) {
     QVTFdd2DAxisLabelPart lPart(iStart, iEnd, iDirection, 2.0f, _Font, iTicks, iOccupied, iLabel);
     return lPart.AddPrim(_List);
   }
@@ -62,10 +62,10 @@ TEST_F(QVTFdd2DAxisLabelPartFixture, LabelGoesOneUnitBeyondTheOccupiedRegion) {
 }
 
 TEST_F(QVTFdd2DAxisLabelPartFixture, TickPositionIsIgnored) {
-  const QVTFdd2DAxisDrawing::eTickPosition lPositions[] = {QVTFdd2DAxisDrawing::eOutside, QVTFdd2DAxisDrawing::eInside,
-                                                           QVTFdd2DAxisDrawing::eCentered,
-                                                           static_cast<QVTFdd2DAxisDrawing::eTickPosition>(7)};
-  for (QVTFdd2DAxisDrawing::eTickPosition lTicks : lPositions) {
+  const QVTFdd2DAxisTickPosition::eTickPosition lPositions[] = {QVTFdd2DAxisTickPosition::eOutside, QVTFdd2DAxisTickPosition::eInside,
+                                                           QVTFdd2DAxisTickPosition::eCentered,
+                                                           static_cast<QVTFdd2DAxisTickPosition::eTickPosition>(7)};
+  for (QVTFdd2DAxisTickPosition::eTickPosition lTicks : lPositions) {
     ExpectBox(Lay(CATMathPoint2D(0, 0), CATMathPoint2D(10, 0), CATMathDirection2D(0, -1), BoxRegion(0, 10, -3, 0),
                   "Label", lTicks),
               2, 8, -6, -4);
@@ -121,7 +121,7 @@ TEST_F(QVTFdd2DAxisLabelPartFixture, EmptyLabelStillTakesAMinimalBox) {
 TEST_F(QVTFdd2DAxisLabelPartFixture, WithoutFontNothingIsPlaced) {
   const unsigned long long lBefore = QVTFddModuleLog().Count();
   QVTFdd2DAxisLabelPart lPart(CATMathPoint2D(0, 0), CATMathPoint2D(10, 0), CATMathDirection2D(0, -1), 2.0f, nullptr,
-                              QVTFdd2DAxisDrawing::eOutside, BoxRegion(0, 10, -3, 0), "Label");
+                              QVTFdd2DAxisTickPosition::eOutside, BoxRegion(0, 10, -3, 0), "Label");
   EXPECT_TRUE(lPart.AddPrim(_List).mf_IsEmpty());
   EXPECT_EQ(_List, nullptr);
   ASSERT_EQ(QVTFddModuleLog().Count(), lBefore + 1);

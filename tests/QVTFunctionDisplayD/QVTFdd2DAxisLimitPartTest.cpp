@@ -44,7 +44,7 @@ void ExpectBox(const CATMathBox2D& iBox, double x0, double x1, double y0, double
 class QVTFdd2DAxisLimitPartFixture : public QVTFddTestAxisPartFixture {
  protected:
   QVTFddMathRegion Lay(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd, int iShowLimits, int iActive,
-                       int iSPS, QVTFdd2DAxisDrawing::eTickPosition iPosition = QVTFdd2DAxisDrawing::eOutside,
+                       int iSPS, QVTFdd2DAxisTickPosition::eTickPosition iPosition = QVTFdd2DAxisTickPosition::eOutside,
                        const char* iMin = "lo", const char* iMax = "hi", bool iNoFont = false) {
     QVTFdd2DAxisLimitPart lPart(iStart, iEnd, CATMathDirection2D(0, -1), 2.0f, iNoFont ? nullptr : _Font, iPosition,
                                 Empty(), iMin, iMax, iShowLimits, iActive, iSPS);
@@ -81,7 +81,7 @@ TEST_F(QVTFdd2DAxisLimitPartFixture, WorkedExampleOfTheSecondSPS) {
 
 TEST_F(QVTFdd2DAxisLimitPartFixture, EndTicksRunOutwardOnly) {
   // eInside: zero-length end ticks, texts 1 from the axis.
-  Lay(CATMathPoint2D(0, 0), CATMathPoint2D(30, 0), 1, 0, 0, QVTFdd2DAxisDrawing::eInside);
+  Lay(CATMathPoint2D(0, 0), CATMathPoint2D(30, 0), 1, 0, 0, QVTFdd2DAxisTickPosition::eInside);
   std::vector<CATGraphicPrimitive*> lAll = FromHead(_List);
   ASSERT_EQ(lAll.size(), 4u);
   ExpectText(lAll[0], "hi", 30 - 2.4, -3);
@@ -91,14 +91,14 @@ TEST_F(QVTFdd2DAxisLimitPartFixture, EndTicksRunOutwardOnly) {
   // eCentered: 2 outward, not across the axis; any other value as eInside.
   delete _List;
   _List = nullptr;
-  Lay(CATMathPoint2D(0, 0), CATMathPoint2D(30, 0), 1, 0, 0, QVTFdd2DAxisDrawing::eCentered);
+  Lay(CATMathPoint2D(0, 0), CATMathPoint2D(30, 0), 1, 0, 0, QVTFdd2DAxisTickPosition::eCentered);
   lAll = FromHead(_List);
   ASSERT_EQ(lAll.size(), 4u);
   ExpectText(lAll[1], "lo", 0, -5);
   ExpectLine(lAll[3], 0, 0, 0, -2);
   delete _List;
   _List = nullptr;
-  Lay(CATMathPoint2D(0, 0), CATMathPoint2D(30, 0), 1, 0, 0, static_cast<QVTFdd2DAxisDrawing::eTickPosition>(-4));
+  Lay(CATMathPoint2D(0, 0), CATMathPoint2D(30, 0), 1, 0, 0, static_cast<QVTFdd2DAxisTickPosition::eTickPosition>(-4));
   lAll = FromHead(_List);
   ASSERT_EQ(lAll.size(), 4u);
   ExpectLine(lAll[3], 0, 0, 0, 0);
@@ -139,14 +139,14 @@ TEST_F(QVTFdd2DAxisLimitPartFixture, ZeroLengthAxisAnchorsBothTextsAtOnePoint) {
   // Anchored at one point by opposite corners, texts of any lengths only touch.
   delete _List;
   _List = nullptr;
-  EXPECT_EQ(Lay(CATMathPoint2D(5, 5), CATMathPoint2D(5, 5), 1, 0, 0, QVTFdd2DAxisDrawing::eOutside, "a", "bcd")
+  EXPECT_EQ(Lay(CATMathPoint2D(5, 5), CATMathPoint2D(5, 5), 1, 0, 0, QVTFdd2DAxisTickPosition::eOutside, "a", "bcd")
                 .mf_GetNbBoxes(),
             2);
 }
 
 TEST_F(QVTFdd2DAxisLimitPartFixture, OccupiedRegionIsNotLookedAt) {
   QVTFdd2DAxisLimitPart lPart(CATMathPoint2D(0, 0), CATMathPoint2D(30, 0), CATMathDirection2D(0, -1), 2.0f, _Font,
-                              QVTFdd2DAxisDrawing::eOutside,
+                              QVTFdd2DAxisTickPosition::eOutside,
                               QVTFddMathRegion(CATMathBox2D(-100, 100, -100, 100), 0.00001, nullptr, nullptr), "lo",
                               "hi", 1, 0, 0);
   EXPECT_EQ(lPart.AddPrim(_List).mf_GetNbBoxes(), 2);
@@ -155,7 +155,7 @@ TEST_F(QVTFdd2DAxisLimitPartFixture, OccupiedRegionIsNotLookedAt) {
 TEST_F(QVTFdd2DAxisLimitPartFixture, WithoutFontLinesOnly) {
   const unsigned long long lBefore = QVTFddModuleLog().Count();
   EXPECT_TRUE(
-      Lay(CATMathPoint2D(0, 0), CATMathPoint2D(30, 0), 1, 1, 0, QVTFdd2DAxisDrawing::eOutside, "lo", "hi", true)
+      Lay(CATMathPoint2D(0, 0), CATMathPoint2D(30, 0), 1, 1, 0, QVTFdd2DAxisTickPosition::eOutside, "lo", "hi", true)
           .mf_IsEmpty());
   EXPECT_EQ(FromHead(_List).size(), 3u);
   EXPECT_EQ(QVTFddModuleLog().Count(), lBefore + 2);

@@ -24,7 +24,7 @@ class ProbePart : public QVTFdd2DAxisPart {
   const CATMathDirection2D& Direction() const { return _Direction; }
   float TextHeight() const { return _TextHeight; }
   CATFont* Font() const { return _Font; }
-  QVTFdd2DAxisDrawing::eTickPosition TickPosition() const { return _TickPosition; }
+  QVTFdd2DAxisTickPosition::eTickPosition TickPosition() const { return _TickPosition; }
 };
 
 }  // namespace
@@ -37,14 +37,14 @@ TEST(QVTFdd2DAxisPart, KeepsTheGeometryAndBorrowsTheFont) {
   QVTFddGPList* lList = nullptr;
   {
     ProbePart lPart(CATMathPoint2D(1, 2), CATMathPoint2D(3, 4), CATMathDirection2D(0, -2), 2.5f, lFont,
-                    QVTFdd2DAxisDrawing::eCentered, lOccupied);
+                    QVTFdd2DAxisTickPosition::eCentered, lOccupied);
     lOccupied = QVTFddMathRegion(0.00001, nullptr);  // the part has its own copy
     EXPECT_EQ(lPart.Start(), CATMathPoint2D(1, 2));
     EXPECT_EQ(lPart.End(), CATMathPoint2D(3, 4));
     EXPECT_DOUBLE_EQ(lPart.Direction().GetY(), -1.0);
     EXPECT_FLOAT_EQ(lPart.TextHeight(), 2.5f);
     EXPECT_EQ(lPart.Font(), lFont);
-    EXPECT_EQ(lPart.TickPosition(), QVTFdd2DAxisDrawing::eCentered);
+    EXPECT_EQ(lPart.TickPosition(), QVTFdd2DAxisTickPosition::eCentered);
     EXPECT_EQ(lPart.AddPrim(lList).mf_GetNbBoxes(), 1);
     EXPECT_EQ(lFont->GetRefCount(), lRefs);
   }
@@ -68,7 +68,7 @@ TEST(QVTFdd2DAxisPart, RegistrationOfTheAxisClasses) {
   QVTFdd2DAxisText lText;
   EXPECT_EQ(lText.GetMetaObject(), QVTFdd2DAxisText::MetaObject());
   QVTFdd2DAxisLabelPart lLabel(CATMathPoint2D(0, 0), CATMathPoint2D(1, 0), CATMathDirection2D(0, -1), 1.0f, nullptr,
-                               QVTFdd2DAxisDrawing::eOutside, QVTFddMathRegion(0.00001, nullptr), "x");
+                               QVTFdd2DAxisTickPosition::eOutside, QVTFddMathRegion(0.00001, nullptr), "x");
   EXPECT_TRUE(lLabel.IsAKindOf("QVTFdd2DAxisPart"));
   EXPECT_STREQ(lLabel.IsA(), "QVTFdd2DAxisLabelPart");
 }

@@ -84,7 +84,7 @@ class QVTFdd2DAxisTickPartFixture : public QVTFddTestAxisPartFixture {
 
   // Lays out a tick part with iLevel (-1: search) and returns the region; oLevel gets the level.
   QVTFddMathRegion Lay(int iLevel, int& oLevel, int iShowLimits = 0,
-                       QVTFdd2DAxisDrawing::eTickPosition iPosition = QVTFdd2DAxisDrawing::eOutside,
+                       QVTFdd2DAxisTickPosition::eTickPosition iPosition = QVTFdd2DAxisTickPosition::eOutside,
                        const QVTFddMathRegion& iOccupied = Empty()) {
     QVTFdd2DAxisTickPart lPart(CATMathPoint2D(0, 0), CATMathPoint2D(100, 0), CATMathDirection2D(0, -1), 2.0f, _Font,
                                iPosition, iOccupied, _Ticks, iShowLimits, iLevel);
@@ -101,12 +101,12 @@ class QVTFdd2DAxisTickPartFixture : public QVTFddTestAxisPartFixture {
 TEST_F(QVTFdd2DAxisTickPartFixture, MarksAndTextsFollowTheTickPosition) {
   _Ticks->Levels = {{0, 50, 100}};
   const struct {
-    QVTFdd2DAxisDrawing::eTickPosition position;
+    QVTFdd2DAxisTickPosition::eTickPosition position;
     double s0, s1, t;
-  } lCases[] = {{QVTFdd2DAxisDrawing::eOutside, 0, 5, 6},
-                {QVTFdd2DAxisDrawing::eInside, -5, 0, 1},
-                {QVTFdd2DAxisDrawing::eCentered, -2.5, 2.5, 3.5},
-                {static_cast<QVTFdd2DAxisDrawing::eTickPosition>(9), 0, 0, 1}};
+  } lCases[] = {{QVTFdd2DAxisTickPosition::eOutside, 0, 5, 6},
+                {QVTFdd2DAxisTickPosition::eInside, -5, 0, 1},
+                {QVTFdd2DAxisTickPosition::eCentered, -2.5, 2.5, 3.5},
+                {static_cast<QVTFdd2DAxisTickPosition::eTickPosition>(9), 0, 0, 1}};
   for (const auto& lCase : lCases) {
     SCOPED_TRACE(lCase.position);
     delete _List;
@@ -201,12 +201,12 @@ TEST_F(QVTFdd2DAxisTickPartFixture, TextsAvoidTheOccupiedRegionButMarksStay) {
   const QVTFddMathRegion lOccupied(CATMathBox2D(95, 105, -10, -5), 0.00001, nullptr, nullptr);
   // The search sees the occupied region: level 0's text "100" meets it.
   int lLevel = 0;
-  Lay(-1, lLevel, 0, QVTFdd2DAxisDrawing::eOutside, lOccupied);
+  Lay(-1, lLevel, 0, QVTFdd2DAxisTickPosition::eOutside, lOccupied);
   EXPECT_EQ(lLevel, 1);
   // Drawn at a given level, the text is left out and its mark kept.
   delete _List;
   _List = nullptr;
-  QVTFddMathRegion lRegion = Lay(0, lLevel, 0, QVTFdd2DAxisDrawing::eOutside, lOccupied);
+  QVTFddMathRegion lRegion = Lay(0, lLevel, 0, QVTFdd2DAxisTickPosition::eOutside, lOccupied);
   EXPECT_EQ(Lines(_List).size(), 3u);
   EXPECT_EQ(TextStrings(_List), std::vector<std::string>({"0", "50"}));
   // The region holds the texts added, not the occupied region given.
@@ -278,7 +278,7 @@ TEST_F(QVTFdd2DAxisTickPartFixture, NothingWithoutTicksScalingOrScaledRange) {
   int lLevel = 0;
   {
     QVTFdd2DAxisTickPart lPart(CATMathPoint2D(0, 0), CATMathPoint2D(100, 0), CATMathDirection2D(0, -1), 2.0f, _Font,
-                               QVTFdd2DAxisDrawing::eOutside, Empty(), nullptr, 0, -1);
+                               QVTFdd2DAxisTickPosition::eOutside, Empty(), nullptr, 0, -1);
     EXPECT_TRUE(lPart.AddPrim(_List).mf_IsEmpty());
     EXPECT_EQ(lPart.GetDetailLevel(), -1);
     QVTFdd2DAxisTickPart lDefault;
@@ -307,7 +307,7 @@ TEST_F(QVTFdd2DAxisTickPartFixture, WithoutFontEveryLevelFailsAndOnlyMarksAreDra
   _Ticks->Levels = {{0, 50, 100}, {0, 100}};
   const unsigned long long lBefore = QVTFddModuleLog().Count();
   QVTFdd2DAxisTickPart lPart(CATMathPoint2D(0, 0), CATMathPoint2D(100, 0), CATMathDirection2D(0, -1), 2.0f, nullptr,
-                             QVTFdd2DAxisDrawing::eOutside, Empty(), _Ticks, 0, -1);
+                             QVTFdd2DAxisTickPosition::eOutside, Empty(), _Ticks, 0, -1);
   EXPECT_TRUE(lPart.AddPrim(_List).mf_IsEmpty());
   EXPECT_EQ(lPart.GetDetailLevel(), 1);
   EXPECT_EQ(Lines(_List).size(), 2u);
@@ -333,7 +333,7 @@ TEST_F(QVTFdd2DAxisTickPartFixture, MajorTickPartAlwaysSearches) {
   for (int i = 0; i <= 100; ++i) lDense.push_back(i);
   _Ticks->Levels = {lDense, {0, 25, 50, 75, 100}};
   QVTFdd2DAxisMajorTickPart lMajor(CATMathPoint2D(0, 0), CATMathPoint2D(100, 0), CATMathDirection2D(0, -1), 2.0f,
-                                   _Font, QVTFdd2DAxisDrawing::eOutside, Empty(), _Ticks, 1);
+                                   _Font, QVTFdd2DAxisTickPosition::eOutside, Empty(), _Ticks, 1);
   EXPECT_EQ(lMajor.GetDetailLevel(), -1);
   EXPECT_EQ(lMajor.AddPrim(_List).mf_GetNbBoxes(), 3);  // the ends are left out
   EXPECT_EQ(lMajor.GetDetailLevel(), 1);

@@ -14,6 +14,7 @@
 #include "CATMathPoint.h"
 #include "CATMathPoint2Df.h"
 #include "QVTFdd2DCurveGP.h"
+#include "QVTFddSimd.h"
 #include "QVTFddTestCopiesDrawNothing.h"
 #include "QVTFddTestCountingVectors.h"
 #include "RecordingRender.h"
@@ -392,6 +393,32 @@ TEST(QVTFdd2DCurveGP, SamplesInMemoryDrawAsTheSampleBySampleReduction) {
       EXPECT_EQ(lInMemory.Reads(), 0);
     }
   }
+}
+
+// The reduction compiled for a wider instruction set, where the machine has it, draws what the
+// baseline one draws.
+TEST(QVTFdd2DCurveGP, EveryInstructionSetDrawsTheSameSegments) {
+  std::mt19937 lRandom(31);
+  std::uniform_real_distribution<double> lUniform(0.0, 1.0);
+  std::vector<double> lX, lY;
+  double lA = 0.0, lB = 0.0;
+  for (int k = 0; k < 5000; ++k) {
+    lA += lUniform(lRandom) * 0.1;
+    lB += lUniform(lRandom) - 0.5;
+    lX.push_back(lA);
+    lY.push_back(k % 97 == 5 ? kNaN : lB);
+  }
+  const CATMathBox2D lData(-1.5, lA * 0.9, -20, 25), lDisplay(-20, 140, -10, 95);
+  CAT2DViewpoint lViewpoint(CATMathPoint2D(63.3, 41.7), 2.37);
+  std::vector<float> lDrawn[2];
+  for (int lLevel : {QVTFddSimd::eBaseline, QVTFddSimd::eAvx2}) {
+    QVTFddSimd::SetCap(lLevel);
+    Curve lCurve(lX, lY, lData, lDisplay);
+    lDrawn[lLevel == QVTFddSimd::eAvx2] = DrawnSegments(*lCurve._GP, &lViewpoint, 300, 200);
+  }
+  QVTFddSimd::SetCap(QVTFddSimd::eAvx2);
+  EXPECT_GT(lDrawn[0].size(), 40u);
+  EXPECT_EQ(lDrawn[0], lDrawn[1]);
 }
 
 TEST(QVTFdd2DCurveGP, EachValueIsDrawnAtTheCentreOfThePixelItLiesIn) {

@@ -31,7 +31,7 @@ class QVTFdd2DDiscreteAxisValuesPartFixture : public QVTFddTestAxisPartFixture {
  protected:
   QVTFddMathRegion Lay(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd, const CATMathDirection2D& iDirection,
                        const std::vector<const char*>& iTexts, CATFont* iFont) {
-    QVTFdd2DDiscreteAxisValuesPart lPart(iStart, iEnd, iDirection, 2.0f, iFont, QVTFdd2DAxisDrawing::eOutside,
+    QVTFdd2DDiscreteAxisValuesPart lPart(iStart, iEnd, iDirection, 2.0f, iFont, QVTFdd2DAxisTickPosition::eOutside,
                                          Empty(), Values(iTexts));
     return lPart.AddPrim(_List);
   }
@@ -103,12 +103,12 @@ TEST_F(QVTFdd2DDiscreteAxisValuesPartFixture, NoTextsNoFontAndCopies) {
 
   // A copy carries the geometry but no texts; assignment keeps the texts it had.
   QVTFdd2DDiscreteAxisValuesPart lPart(CATMathPoint2D(0, 0), CATMathPoint2D(30, 0), CATMathDirection2D(0, -1), 2.0f,
-                                       _Font, QVTFdd2DAxisDrawing::eOutside, Empty(), Values({"a", "b"}));
+                                       _Font, QVTFdd2DAxisTickPosition::eOutside, Empty(), Values({"a", "b"}));
   QVTFdd2DDiscreteAxisValuesPart lCopy(lPart);
   EXPECT_TRUE(lCopy.AddPrim(_List).mf_IsEmpty());
   EXPECT_EQ(_List, nullptr);
   QVTFdd2DDiscreteAxisValuesPart lOther(CATMathPoint2D(0, 0), CATMathPoint2D(60, 0), CATMathDirection2D(0, -1), 2.0f,
-                                        _Font, QVTFdd2DAxisDrawing::eOutside, Empty(), Values({"x"}));
+                                        _Font, QVTFdd2DAxisTickPosition::eOutside, Empty(), Values({"x"}));
   lOther = lPart;
   EXPECT_EQ(lOther.AddPrim(_List).mf_GetNbBoxes(), 1);
   EXPECT_EQ(Strings(_List), std::vector<std::string>({"x"}));
@@ -118,7 +118,7 @@ TEST_F(QVTFdd2DDiscreteAxisValuesPartFixture, NoTextsNoFontAndCopies) {
 
 TEST_F(QVTFdd2DDiscreteAxisValuesPartFixture, OccupiedRegionAndTickPositionAreNotUsed) {
   QVTFdd2DDiscreteAxisValuesPart lPart(CATMathPoint2D(0, 0), CATMathPoint2D(30, 0), CATMathDirection2D(0, -1), 2.0f,
-                                       _Font, QVTFdd2DAxisDrawing::eCentered,
+                                       _Font, QVTFdd2DAxisTickPosition::eCentered,
                                        QVTFddMathRegion(CATMathBox2D(-50, 50, -50, 50), 0.00001, nullptr, nullptr),
                                        Values({"ab", "cde", "f"}));
   QVTFddMathRegion lRegion = lPart.AddPrim(_List);

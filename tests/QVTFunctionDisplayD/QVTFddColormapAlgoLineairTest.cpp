@@ -299,24 +299,37 @@ TEST(QVTFddColormapAlgoLineair, SizeLimits) {
   EXPECT_EQ(QVTFddModuleLog().Count(), lBefore);  // refused silently
 }
 
-// Refused data are logged once per algorithm, however often the image and the values are asked
-// for: a window asks for a value at every mouse move.
-TEST(QVTFddColormapAlgoLineair, MismatchedLengthsAreLoggedOnceAndRefused) {
-  HomData d({0, 1, 2}, {0, 1}, std::vector<double>(4, 1.0));  // a 3 x 2 matrix of 4 cells is 0 x 0
-  unsigned long long lBefore = QVTFddModuleLog().Count();
-  EXPECT_TRUE(d.New(10, 10, 0, 2, 0, 1)->MakeBitmap().IsEmpty());
-  EXPECT_EQ(testlog::Since(lBefore), (std::vector<std::string>{testlog::kLinearXNotMatrix}));
-
-  HomData e({0, 1}, {0, 1, 2}, std::vector<double>(4, 1.0));  // 2 x 2 matrix, 3 Z samples
-  e.V->Release();
-  e.V = new MemoryDoubleMatrix(2, 2, {1, 2, 3, 4});
-  lBefore = QVTFddModuleLog().Count();
-  std::unique_ptr<Algo> lAlgo = e.New(10, 10, 0, 1, 0, 2);
-  EXPECT_TRUE(lAlgo->MakeBitmap().IsEmpty());
-  double lValue = 0.0;
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(lAlgo->GetValue(0.5, 0.5, lValue), E_FAIL);
-  EXPECT_TRUE(lAlgo->MakeBitmap().IsEmpty());
-  EXPECT_EQ(testlog::Since(lBefore), (std::vector<std::string>{testlog::kLinearZNotMatrix}));
+// Refused data log their check at every call, the image and the value query each in its own
+// words, whichever comes first: each refusal says why, not only the first one.
+TEST(QVTFddColormapAlgoLineair, MismatchedLengthsAreLoggedAtEveryCallAndRefused) {
+  HomData lX({0, 1, 2}, {0, 1}, std::vector<double>(4, 1.0));  // a 3 x 2 matrix of 4 cells is 0 x 0
+  HomData lZ({0, 1}, {0, 1, 2}, std::vector<double>(4, 1.0));  // 2 x 2 matrix, 3 Z samples
+  lZ.V->Release();
+  lZ.V = new MemoryDoubleMatrix(2, 2, {1, 2, 3, 4});
+  NonHomData lNonHom({{0, 1}, {0, 1}}, {0, 1, 2}, {{1, 2}, {3, 4}});  // three Z samples for two rows
+  const std::unique_ptr<Algo> lXMap = lX.New(10, 10, 0, 2, 0, 1), lZMap = lZ.New(10, 10, 0, 1, 0, 2),
+                              lNonHomMap = lNonHom.New(5, 5, 0, 1, 0, 2);
+  const struct {
+    const char* Name;
+    Algo* Map;
+    std::string Image, Value;
+  } lCases[] = {
+      {"X", lXMap.get(), testlog::kLinearXNotMatrix, testlog::kLinearXNotMatrix},
+      {"Z", lZMap.get(), testlog::kLinearZNotMatrix, testlog::kLinearValueZNotMatrix},
+      {"non-homogeneous Z", lNonHomMap.get(), testlog::kLinearNHZNotMatrix, testlog::kLinearNHZNotMatrix},
+  };
+  for (const auto& c : lCases) {
+    const unsigned long long lBefore = QVTFddModuleLog().Count();
+    double lValue = 0.0;
+    EXPECT_EQ(c.Map->GetValue(0.5, 0.5, lValue), E_FAIL) << c.Name;
+    EXPECT_TRUE(c.Map->MakeBitmap().IsEmpty()) << c.Name;
+    EXPECT_EQ(c.Map->GetValue(0.5, 0.5, lValue), E_FAIL) << c.Name;
+    EXPECT_TRUE(c.Map->MakeBitmap().IsEmpty()) << c.Name;
+    EXPECT_EQ(testlog::Since(lBefore, "QVTFddColormapAlgoLineair"),
+              (std::vector<std::string>{c.Value, c.Image, c.Value, c.Image}))
+        << c.Name;
+  }
+  EXPECT_EQ(lNonHom.V->Calls, 2);  // the rows were resampled once
 }
 
 TEST(QVTFddColormapAlgoLineair, GetValueStaysInsideTheLimitsAndTheJobs) {
@@ -482,7 +495,7 @@ TEST(QVTFddColormapAlgoLineair, NonHomogeneousSizeLimitsAndZMismatch) {
   EXPECT_TRUE(lAlgo->MakeBitmap().IsEmpty());
   double lValue = 0.0;
   for (int i = 0; i < 3; ++i) EXPECT_EQ(lAlgo->GetValue(0.5, 0.5, lValue), E_FAIL);
-  EXPECT_EQ(testlog::Since(lBefore), (std::vector<std::string>{testlog::kLinearNHZNotMatrix}));
+  EXPECT_EQ(testlog::Since(lBefore), std::vector<std::string>(4, testlog::kLinearNHZNotMatrix));
 
   // 2000 rows are refused without reading them.
   std::vector<std::vector<double>> lX(2000, std::vector<double>{0, 1}), lRows(2000, std::vector<double>{1, 2});

@@ -9,7 +9,7 @@
 #include "MemoryDoubleVector.h"
 #include "QVTFddConstants.h"
 #include "QVTFddModule.h"
-#include "QVTFddPixelJob.h"
+#include "QVTFddComputePixelJobs.h"
 #include "QVTFddTestCountingVector.h"
 #include "QVTFddTestLog.h"
 

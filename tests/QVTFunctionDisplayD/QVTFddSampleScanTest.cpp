@@ -7,11 +7,16 @@
 #include <vector>
 
 #include "QVTFddSampleScan.h"
+#include "QVTFddSimd.h"
 
 TEST(QVTFddSampleScan, AgreesWithPlainLoopsOnRandomSamples) {
   // Every length up to a few vector widths past the unrolled loops, from every start within a
-  // vector (misaligned loads), with NaN, infinities and repeated values, sorted and not.
+  // vector (misaligned loads), with NaN, infinities and repeated values, sorted and not; at every
+  // instruction set the scans are compiled for that the machine has.
   const double kNaN = std::numeric_limits<double>::quiet_NaN(), kInf = std::numeric_limits<double>::infinity();
+  for (int lLevel : {QVTFddSimd::eBaseline, QVTFddSimd::eAvx2}) {
+  QVTFddSimd::SetCap(lLevel);
+  SCOPED_TRACE(testing::Message() << "instruction set level " << QVTFddSimd::Level());
   std::mt19937 lRandom(7);
   std::uniform_real_distribution<double> lUniform(-1.0, 1.0);
   for (int lTrial = 0; lTrial < 400; ++lTrial) {
@@ -56,4 +61,6 @@ TEST(QVTFddSampleScan, AgreesWithPlainLoopsOnRandomSamples) {
   EXPECT_TRUE(QVTFddSampleScan::IsAscending(lLong.data(), lLong.size()));
   lLong[4096] = lLong[4095] - 0.5;
   EXPECT_FALSE(QVTFddSampleScan::IsAscending(lLong.data(), lLong.size()));
+  }
+  QVTFddSimd::SetCap(QVTFddSimd::eAvx2);
 }

@@ -161,7 +161,7 @@ TEST(QVTFddSizeRender, MeasuresAxisTextsAsTheLayoutPlacedThem) {
     lTaken = lTaken | lText.AddPrim(lList, QVTFddMathRegion(0.00001, nullptr));
   }
   QVTFdd2DAxisLabelPart lLabel(CATMathPoint2D(0, -20), CATMathPoint2D(100, -20), CATMathDirection2D(0, -1), 6.0f, lFont,
-                               QVTFdd2DAxisDrawing::eOutside, lTaken, "label");
+                               QVTFdd2DAxisTickPosition::eOutside, lTaken, "label");
   lTaken = lTaken | lLabel.AddPrim(lList);
 
   QVTFddSizeRender lRender;

@@ -19,6 +19,7 @@ inline const std::string kOrderZNotMatrix = "_Values->GetLengthY() == _ZVector->
 inline const std::string kOrderNHZNotMatrix = "_Values->GetLengthY() != _ZVector->GetLength()";
 inline const std::string kLinearXNotMatrix = "_Values->GetLengthX() should be equal to _XVector->GetLength()";
 inline const std::string kLinearZNotMatrix = "_Values->GetLengthY() should be equal to _ZVector->GetLength()";
+inline const std::string kLinearValueZNotMatrix = "_Values->GetLengthY() != _ZVector->GetLength()";
 inline const std::string kLinearNHZNotMatrix = "_ValuesNonHom->GetLengthY() == _ZVector->GetLength()";
 inline const std::string kResultNotArgument = "pResult->GetLength() == pArgument->GetLength()";
 inline const std::string kContributionResultNotArgument = "_ResVector->GetLength() != _ArgVector->GetLength()";

@@ -20,8 +20,10 @@
 #include "RefPtr.h"
 
 class CATSamIDoubleVector;
+class QVTFddOrderCandidate;
 class QVTFddOrderHints;
 class QVTFddOrderPoint;
+class QVTFddOrderTableRecord;
 class QVTIFddScaling;
 
 class QVTFddOrderTable {
@@ -70,22 +72,19 @@ class QVTFddOrderTable {
   // Offers the nearest samples of row iRow in the band to the running choice of each side.
   template <class Row>
   void VisitRow(int iRow, const Row& iRead, double iLow, double iHigh, double iX, double iZ, double iR,
-                unsigned int* ioHints, long long iSharedNear, int* ioRow, unsigned int* ioIndex, double* ioDist2) const;
+                unsigned int* ioHints, long long iSharedNear, QVTFddOrderCandidate* ioBest) const;
   // Offers the samples nearest iX among positions iFirst .. iLast of a row whose X ascends in order.
   // iSharedNear, when not negative, is the first position of the shared order whose X is at least
   // iX, and the row reads the shared X in that order.
   template <class Row>
   void OfferNearest(int iRow, const Row& iRead, unsigned int iFirst, unsigned int iLast, double iX, double iZ,
-                    int iSide, unsigned int* ioHint, long long iSharedNear, int* ioRow, unsigned int* ioIndex,
-                    double* ioDist2) const;
+                    unsigned int* ioHint, long long iSharedNear, QVTFddOrderCandidate& ioBest) const;
   // Whether row iRow reads the shared X values in the shared order, which X ascends.
-  bool OnSharedOrder(int iRow) const {
-    return _SharedEqualFirst && !_X[iRow] && _Slots[iRow] == _SharedOrder.GetSlots() &&
-           _Length[iRow] == _SharedOrder.GetCount();
-  }
+  bool OnSharedOrder(int iRow) const;
+  // Offers sample iIndex of row iRow to the best of one side.
   template <class Row>
-  void Offer(int iRow, const Row& iRead, unsigned int iIndex, double iX, double iZ, int iSide, int* ioRow,
-             unsigned int* ioIndex, double* ioDist2) const;
+  void Offer(int iRow, const Row& iRead, unsigned int iIndex, double iX, double iZ,
+             QVTFddOrderCandidate& ioBest) const;
   // The point of row iRow at order iOrder, interpolated between the band's samples around it.
   template <class Row>
   void PointAt(int iRow, const Row& iRead, double iOrder, double iLow, double iHigh, double iX, double iZ,
@@ -108,15 +107,8 @@ class QVTFddOrderTable {
   unsigned int _SharedPositive;
   // Rows, sorted by (Z, Z index) by Finish.
   int _RowCount, _RowCapacity;
-  std::unique_ptr<double[]> _Z;
-  std::unique_ptr<double[]> _ZScaled;
-  std::unique_ptr<int[]> _ZIndex;
-  std::unique_ptr<unsigned int[]> _Length;  // samples with an order
-  std::unique_ptr<char[]> _XAscends;        // X ascends with the order: nearest samples by bisection
-  std::unique_ptr<RefPtr<CATSamIDoubleVector>[]> _X;
-  std::unique_ptr<const unsigned int*[]> _Slots;               // null: the samples are in order
-  std::unique_ptr<std::unique_ptr<unsigned int[]>[]> _OwnSlots;  // the rows' own orders
-  // Ranges of the orders and of the squared radii of runs of rows.
+  std::unique_ptr<QVTFddOrderTableRecord[]> _Rows;
+  // Ranges of the orders and of the squared radii of runs of rows, built by Finish.
   QVTFddRunRanges _Orders, _Radii2;
   long long _Count;
 };

@@ -11,7 +11,7 @@ QVTFDD_META_IMPLEMENT(QVTFdd2DAxisLabelPart, QVTFdd2DAxisPart)
 
 QVTFdd2DAxisLabelPart::QVTFdd2DAxisLabelPart(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd,
                                              const CATMathDirection2D& iDirection, float iTextHeight, CATFont* iFont,
-                                             QVTFdd2DAxisDrawing::eTickPosition iTickPosition,
+                                             QVTFdd2DAxisTickPosition::eTickPosition iTickPosition,
                                              const QVTFddMathRegion& iOccupied, const CATUnicodeString& iLabel)
     : QVTFdd2DAxisPart(iStart, iEnd, iDirection, iTextHeight, iFont, iTickPosition, iOccupied), _Label(iLabel) {}
 

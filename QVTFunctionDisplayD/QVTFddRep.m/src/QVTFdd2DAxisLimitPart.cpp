@@ -25,7 +25,7 @@ CAT2DLineGP* NewLine(const CATMathPoint2Df& iFrom, const CATMathPoint2Df& iTo) {
 
 QVTFdd2DAxisLimitPart::QVTFdd2DAxisLimitPart(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd,
                                              const CATMathDirection2D& iDirection, float iTextHeight, CATFont* iFont,
-                                             QVTFdd2DAxisDrawing::eTickPosition iTickPosition,
+                                             QVTFdd2DAxisTickPosition::eTickPosition iTickPosition,
                                              const QVTFddMathRegion& iOccupied, const CATUnicodeString& iMinText,
                                              const CATUnicodeString& iMaxText, int iShowLimits, int iIsActive,
                                              int iSPSIndex)
@@ -49,9 +49,9 @@ QVTFddMathRegion QVTFdd2DAxisLimitPart::AddPrim(QVTFddGPList*& ioList) {
 
   // End ticks only ever run outward: no extent for ticks inside the axis.
   double lTickLength = 0.0;
-  if (_TickPosition == QVTFdd2DAxisDrawing::eOutside)
+  if (_TickPosition == QVTFdd2DAxisTickPosition::eOutside)
     lTickLength = 4.0;
-  else if (_TickPosition == QVTFdd2DAxisDrawing::eCentered)
+  else if (_TickPosition == QVTFdd2DAxisTickPosition::eCentered)
     lTickLength = 2.0;
   const double lTextDistance = lTickLength + 1.0;
 

@@ -6,7 +6,7 @@ QVTFDD_META_IMPLEMENT(QVTFdd2DAxisPart, CATBaseUnknown)
 
 QVTFdd2DAxisPart::QVTFdd2DAxisPart(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd,
                                    const CATMathDirection2D& iDirection, float iTextHeight, CATFont* iFont,
-                                   QVTFdd2DAxisDrawing::eTickPosition iTickPosition, const QVTFddMathRegion& iOccupied)
+                                   QVTFdd2DAxisTickPosition::eTickPosition iTickPosition, const QVTFddMathRegion& iOccupied)
     : _Start(iStart),
       _End(iEnd),
       _Direction(iDirection),
@@ -16,7 +16,7 @@ QVTFdd2DAxisPart::QVTFdd2DAxisPart(const CATMathPoint2D& iStart, const CATMathPo
       _Occupied(iOccupied) {}
 
 QVTFdd2DAxisPart::QVTFdd2DAxisPart()
-    : _TextHeight(0.0f), _Font(nullptr), _TickPosition(QVTFdd2DAxisDrawing::eOutside), _Occupied(0.00001, nullptr) {}
+    : _TextHeight(0.0f), _Font(nullptr), _TickPosition(QVTFdd2DAxisTickPosition::eOutside), _Occupied(0.00001, nullptr) {}
 
 QVTFdd2DAxisPart::QVTFdd2DAxisPart(const QVTFdd2DAxisPart& iOther) = default;
 QVTFdd2DAxisPart& QVTFdd2DAxisPart::operator=(const QVTFdd2DAxisPart& iOther) = default;

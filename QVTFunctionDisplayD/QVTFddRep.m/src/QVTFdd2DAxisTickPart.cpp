@@ -62,7 +62,7 @@ struct TickLayout {
 
 QVTFdd2DAxisTickPart::QVTFdd2DAxisTickPart(const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd,
                                            const CATMathDirection2D& iDirection, float iTextHeight, CATFont* iFont,
-                                           QVTFdd2DAxisDrawing::eTickPosition iTickPosition,
+                                           QVTFdd2DAxisTickPosition::eTickPosition iTickPosition,
                                            const QVTFddMathRegion& iOccupied, QVTIFddTicks* iTicks, int iShowLimits,
                                            int iDetailLevel)
     : QVTFdd2DAxisPart(iStart, iEnd, iDirection, iTextHeight, iFont, iTickPosition, iOccupied),
@@ -83,14 +83,14 @@ QVTFddMathRegion QVTFdd2DAxisTickPart::AddPrim(QVTFddGPList*& ioList) {
   const double lLength = _Ticks->GetTickLength();
   double s0 = 0.0, s1 = 0.0, t = 1.0;
   switch (_TickPosition) {
-    case QVTFdd2DAxisDrawing::eOutside:
+    case QVTFdd2DAxisTickPosition::eOutside:
       s1 = lLength;
       t = lLength + 1.0;
       break;
-    case QVTFdd2DAxisDrawing::eInside:
+    case QVTFdd2DAxisTickPosition::eInside:
       s0 = -lLength;
       break;
-    case QVTFdd2DAxisDrawing::eCentered:
+    case QVTFdd2DAxisTickPosition::eCentered:
       s0 = -lLength * 0.5;
       s1 = lLength * 0.5;
       t = lLength * 0.5 + 1.0;

@@ -19,6 +19,7 @@
 #include "QVTFddMathLinearMap.h"
 #include "QVTFddModuleFrame.h"
 #include "QVTFddSampleScan.h"
+#include "QVTFddSimd.h"
 #include "QVTFddVectorReader.h"
 
 QVTFDD_META_IMPLEMENT(QVTFdd2DCurveGP, CAT2DRep)
@@ -120,17 +121,11 @@ struct ReductionState {
   float _OpenS0, _OpenV0, _OpenS1, _OpenV1;
 };
 
-#if defined(__x86_64__) && defined(__GNUC__)
-#define QVTFDD_ALWAYS_INLINE __attribute__((always_inline)) inline
-#else
-#define QVTFDD_ALWAYS_INLINE inline
-#endif
-
 // Feeds one valid sample, at pixel (iS, iV) rounded and with sort value iSort, to the reduction:
 // the segment from the previous sample, if that was valid, is made and reduced. False when the
 // list cannot grow.
 template <bool tAlongY>
-QVTFDD_ALWAYS_INLINE bool Step(ReducedList& ioList, float iS, float iV, double iSort, ReductionState& ioState) {
+QVTFDD_INLINE bool Step(ReducedList& ioList, float iS, float iV, double iSort, ReductionState& ioState) {
   ReductionState& s = ioState;
   if (s._PreviousValid) {
     // Each entry runs towards the larger sort value (from the later sample when they are equal
@@ -181,7 +176,7 @@ QVTFDD_ALWAYS_INLINE bool Step(ReducedList& ioList, float iS, float iV, double i
 // Makes the pixel-space segments of one chunk of converted samples and reduces them. False when
 // the list cannot grow. The state is worked on in a local copy, which stays in registers.
 template <bool tAlongY>
-QVTFDD_ALWAYS_INLINE bool ReduceChunk(ReducedList& ioList, unsigned int iCount, const float* iPixels,
+QVTFDD_INLINE bool ReduceChunk(ReducedList& ioList, unsigned int iCount, const float* iPixels,
                                       const bool* iValid, const double* iSortValues, ReductionState& ioState) {
   ReductionState lState = ioState;
   for (unsigned int i = 0; i < iCount; ++i) {
@@ -199,11 +194,11 @@ QVTFDD_ALWAYS_INLINE bool ReduceChunk(ReducedList& ioList, unsigned int iCount, 
 // The same reduction compiled for processors with SSE4.1, whose rounding instruction makes the two
 // floor operations per sample single instructions instead of a conversion sequence; the results
 // are the same bits. Chosen once, at run time.
-#if defined(__x86_64__) && defined(__GNUC__)
+#if QVTFDD_SIMD_DISPATCH
 template <bool tAlongY>
-__attribute__((target("sse4.1"))) bool ReduceChunkSse41(ReducedList& ioList, unsigned int iCount,
-                                                          const float* iPixels, const bool* iValid,
-                                                          const double* iSortValues, ReductionState& ioState) {
+QVTFDD_TARGET("sse4.1") bool ReduceChunkSse41(ReducedList& ioList, unsigned int iCount, const float* iPixels,
+                                              const bool* iValid, const double* iSortValues,
+                                              ReductionState& ioState) {
   return ReduceChunk<tAlongY>(ioList, iCount, iPixels, iValid, iSortValues, ioState);
 }
 #endif
@@ -211,9 +206,8 @@ __attribute__((target("sse4.1"))) bool ReduceChunkSse41(ReducedList& ioList, uns
 template <bool tAlongY>
 bool Reduce(ReducedList& ioList, unsigned int iCount, const float* iPixels, const bool* iValid,
             const double* iSortValues, ReductionState& ioState) {
-#if defined(__x86_64__) && defined(__GNUC__)
-  static const bool sSse41 = __builtin_cpu_supports("sse4.1");
-  if (sSse41) return ReduceChunkSse41<tAlongY>(ioList, iCount, iPixels, iValid, iSortValues, ioState);
+#if QVTFDD_SIMD_DISPATCH
+  if (QVTFddSimd::Level() >= QVTFddSimd::eSse41) return ReduceChunkSse41<tAlongY>(ioList, iCount, iPixels, iValid, iSortValues, ioState);
 #endif
   return ReduceChunk<tAlongY>(ioList, iCount, iPixels, iValid, iSortValues, ioState);
 }

@@ -15,7 +15,7 @@ const double kRegionTolerance = 0.00001;
 
 QVTFdd2DDiscreteAxisValuesPart::QVTFdd2DDiscreteAxisValuesPart(
     const CATMathPoint2D& iStart, const CATMathPoint2D& iEnd, const CATMathDirection2D& iDirection, float iTextHeight,
-    CATFont* iFont, QVTFdd2DAxisDrawing::eTickPosition iTickPosition, const QVTFddMathRegion& iOccupied,
+    CATFont* iFont, QVTFdd2DAxisTickPosition::eTickPosition iTickPosition, const QVTFddMathRegion& iOccupied,
     const CATListValCATUnicodeString& iValueTexts)
     : QVTFdd2DAxisPart(iStart, iEnd, iDirection, iTextHeight, iFont, iTickPosition, iOccupied),
       _ValueTexts(iValueTexts) {}

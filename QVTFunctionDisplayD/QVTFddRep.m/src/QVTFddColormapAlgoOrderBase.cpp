@@ -15,11 +15,11 @@
 #include "QVTFddModuleFrame.h"
 #include "QVTFddOrderHints.h"
 #include "QVTFddOrderPoint.h"
-#include "QVTFddOrderRowQueue.h"
 #include "QVTFddOrderTable.h"
-#include "QVTFddPixelJob.h"
+#include "QVTFddComputePixelJobs.h"
 #include "QVTFddProgressBar.h"
 #include "QVTFddRowValue.h"
+#include "QVTFddRunAhead.h"
 #include "QVTIFddContinuousAxis.h"
 #include "QVTIFddScaling.h"
 
@@ -219,19 +219,33 @@ CATPixelImage QVTFddColormapAlgoOrderBase::MakeBitmap() {
     const double* Columns;
     const double* Rows;
   } lJob = {this, lColumns.get(), lRows.get()};
-  auto lCompute = [&lJob](int r, double* oValues, unsigned char* oFound, const QVTFddOrderHints& iHints) {
+  // Rows the second thread may run ahead of this one, and a spare slot: the caller never waits, it
+  // computes a row the other thread holds into the spare. The slots are made before the queue, so
+  // that they outlive its thread, which may still be writing one when the image is done.
+  constexpr int kRowSlots = 16;
+  const size_t lSlotValues = static_cast<size_t>(kRowSlots + 1) * static_cast<size_t>(_Width);
+  std::unique_ptr<double[]> lValues(new (std::nothrow) double[lSlotValues]);
+  std::unique_ptr<unsigned char[]> lFound(new (std::nothrow) unsigned char[lSlotValues]);
+  QVTFddRunAhead<QVTFddOrderHints, false> lQueue(kRowSlots);
+  auto lCompute = [&lJob, &lValues, &lFound](int r, int iSlot, QVTFddOrderHints& ioHints) {
     const double* c = lJob.Columns;
+    const size_t lOffset = static_cast<size_t>(iSlot) * static_cast<size_t>(lJob.Algo->_Width);
+    double* oValues = lValues.get() + lOffset;
+    unsigned char* oFound = lFound.get() + lOffset;
     for (int p = 0; p < lJob.Algo->_Width; ++p) {
       double lValue = 0.0;
       const eValueType lType =
-          lJob.Algo->CalculateValue(c[2 * p], lJob.Rows[2 * r], c[2 * p + 1], lJob.Rows[2 * r + 1], lValue, &iHints);
+          lJob.Algo->CalculateValue(c[2 * p], lJob.Rows[2 * r], c[2 * p + 1], lJob.Rows[2 * r + 1], lValue, &ioHints);
       oFound[p] = lType == ValueFound;
       oValues[p] = oFound[p] ? lValue : std::numeric_limits<double>::quiet_NaN();
     }
   };
-  QVTFddOrderRowQueue lQueue;
-  const int lThreads = _Threads > 1 && ReadsMemoryOnly() && std::thread::hardware_concurrency() > 1 ? 2 : 1;
-  if (!lQueue.Start(_Height, _Width, _Orders->GetRowCount(), lThreads, lCompute)) {
+  // Without room for the hints every search starts afresh: the same values, only slower.
+  const int lTableRows = _Orders->GetRowCount();
+  lQueue.Scratch(0).Reserve(lTableRows);
+  const bool lTwo = _Threads > 1 && ReadsMemoryOnly() && std::thread::hardware_concurrency() > 1 &&
+                    lQueue.Scratch(1).Reserve(lTableRows);
+  if (!lValues || !lFound || !lQueue.Start(_Height, lTwo ? 2 : 1, lCompute)) {
     QVTFDD_ASSERTION(SourceName(), "order map: out of memory");
     if (lDialog) lDialog->RequestDelayedDestruction();
     return CATPixelImage();
@@ -240,13 +254,14 @@ CATPixelImage QVTFddColormapAlgoOrderBase::MakeBitmap() {
   for (int r = 0; r < _Height; ++r) {
     if (lDialog) lDialog->SetPos(r);
     unsigned char* lRow = lPixels + static_cast<size_t>(r) * lRowBytes;
-    const double* lValues = nullptr;
-    const unsigned char* lFound = nullptr;
-    lQueue.Get(r, lValues, lFound);
-    _Axis->GetPixelColors(lValues, _Width, lRow, 4);
+    const size_t lOffset = static_cast<size_t>(lQueue.Take(r)) * static_cast<size_t>(_Width);
+    const double* lRowValues = lValues.get() + lOffset;
+    const unsigned char* lRowFound = lFound.get() + lOffset;
+    _Axis->GetPixelColors(lRowValues, _Width, lRow, 4);
     // A value that is not a number goes to the scale like any other: its colour is the scale's.
     for (int p = 0; p < _Width; ++p)
-      if (lFound[p] && std::isnan(lValues[p])) Colour(ValueFound, lValues[p], lRow + 4 * static_cast<size_t>(p));
+      if (lRowFound[p] && std::isnan(lRowValues[p]))
+        Colour(ValueFound, lRowValues[p], lRow + 4 * static_cast<size_t>(p));
     lQueue.Release(r);
     if (lDialog && lDialog->IsCancelled()) {
       lQueue.Stop();

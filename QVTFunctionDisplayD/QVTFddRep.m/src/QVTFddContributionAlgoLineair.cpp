@@ -5,7 +5,7 @@
 
 #include "CATSamIDoubleVector.h"
 #include "QVTFddModuleFrame.h"
-#include "QVTFddPixelJob.h"
+#include "QVTFddComputePixelJobs.h"
 #include "QVTFddRowValue.h"
 #include "QVTIFddContinuousAxis.h"
 
@@ -32,7 +32,6 @@ QVTFddContributionAlgoLineair::QVTFddContributionAlgoLineair(const CATSamIDouble
       _Width(iWidth),
       _Height(iHeight),
       _Direction(iDirection),
-      _Refused(false),
       _Jobs(nullptr) {}
 
 QVTFddContributionAlgoLineair::QVTFddContributionAlgoLineair(const QVTFddContributionAlgoLineair& iOther)
@@ -45,7 +44,6 @@ QVTFddContributionAlgoLineair::QVTFddContributionAlgoLineair(const QVTFddContrib
       _Width(iOther._Width),
       _Height(iOther._Height),
       _Direction(iOther._Direction),
-      _Refused(false),
       _Jobs(nullptr) {}
 
 QVTFddContributionAlgoLineair& QVTFddContributionAlgoLineair::operator=(const QVTFddContributionAlgoLineair& iOther) {
@@ -68,7 +66,6 @@ QVTFddContributionAlgoLineair::~QVTFddContributionAlgoLineair() { Unprepare(); }
 void QVTFddContributionAlgoLineair::Unprepare() {
   delete[] _Jobs;
   _Jobs = nullptr;
-  _Refused = false;
 }
 
 int QVTFddContributionAlgoLineair::IsUsable() const {
@@ -80,14 +77,10 @@ int QVTFddContributionAlgoLineair::StripLength() const { return _Direction == Ho
 
 bool QVTFddContributionAlgoLineair::Prepare() {
   if (_Jobs) return true;
-  if (_Refused) return false;
-  if (!IsUsable()) {
-    _Refused = true;
-    return false;
-  }
+  // Refused data are checked again at every call, so that each call logs why it fails.
+  if (!IsUsable()) return false;
   if (_ResVector->GetLength() != _ArgVector->GetLength()) {
     QVTFDD_ASSERTION("QVTFddContributionAlgoLineair", "_ResVector->GetLength() != _ArgVector->GetLength()");
-    _Refused = true;
     return false;
   }
   // An exhausted heap refuses nothing for good: the next call tries again.

@@ -7,11 +7,14 @@
 #include <new>
 
 #include "CATSamIDoubleVector.h"
+#include "QVTFddOrderCandidate.h"
 #include "QVTFddOrderHints.h"
 #include "QVTFddOrderPoint.h"
 #include "QVTFddOrderTableBound.h"
+#include "QVTFddOrderTableRecord.h"
 #include "QVTFddOrderTableRow.h"
 #include "QVTFddRowValue.h"
+#include "QVTFddSimd.h"
 #include "QVTIFddScaling.h"
 
 namespace {
@@ -114,14 +117,7 @@ void QVTFddOrderTable::Clear() {
   _SharedEqualFirst.reset();
   _SharedPositive = 0;
   _SharedLength = 0;
-  _Z.reset();
-  _ZScaled.reset();
-  _ZIndex.reset();
-  _Length.reset();
-  _XAscends.reset();
-  _X.reset();
-  _Slots.reset();
-  _OwnSlots.reset();
+  _Rows.reset();
   _Orders.Clear();
   _Radii2.Clear();
   _RowCount = _RowCapacity = 0;
@@ -129,13 +125,11 @@ void QVTFddOrderTable::Clear() {
 }
 
 long long QVTFddOrderTable::EstimateBytes(long long iLengthX, long long iRows) {
-  const long long lPerRow = 2 * sizeof(double) + sizeof(int) + sizeof(unsigned int) + sizeof(char) +
-                            sizeof(CATSamIDoubleVector*) + sizeof(unsigned int*) +
-                            sizeof(std::unique_ptr<unsigned int[]>) + 2 * QVTFddRunRanges::BytesPerEntry(iRows);
-  // Shared X, converted and in order; a row's X and converted X while it is added; Finish sorts
-  // the rows through a second copy of their records.
+  const long long lPerRow = sizeof(QVTFddOrderTableRecord) + 2 * QVTFddRunRanges::BytesPerEntry(iRows);
+  // Shared X, converted and in order; a row's X and converted X while it is added. Finish sorts
+  // the records in place.
   const long long lPerX = 2 * sizeof(double) + 2 * sizeof(unsigned int);
-  return lPerX * iLengthX + (2 * sizeof(double) + sizeof(unsigned int)) * iLengthX + 2 * lPerRow * iRows;
+  return lPerX * iLengthX + (2 * sizeof(double) + sizeof(unsigned int)) * iLengthX + lPerRow * iRows;
 }
 
 int QVTFddOrderTable::SetSharedX(const CATSamIDoubleVector* iX, unsigned int iLength) {
@@ -175,18 +169,9 @@ int QVTFddOrderTable::ReserveRows(unsigned int iRows) {
     Clear();
     return 0;
   }
-  const size_t n = iRows;
-  _Z.reset(sNew<double>(n));
-  _ZScaled.reset(sNew<double>(n));
-  _ZIndex.reset(sNew<int>(n));
-  _Length.reset(sNew<unsigned int>(n));
-  _XAscends.reset(sNew<char>(n));
-  _X.reset(sNew<RefPtr<CATSamIDoubleVector>>(n));
-  _Slots.reset(sNew<const unsigned int*>(n));
-  _OwnSlots.reset(new (std::nothrow) std::unique_ptr<unsigned int[]>[n > 0 ? n : 1]);
+  _Rows.reset(sNew<QVTFddOrderTableRecord>(iRows));
   const int lRows = static_cast<int>(iRows);
-  if (!_Z || !_ZScaled || !_ZIndex || !_Length || !_XAscends || !_X || !_Slots || !_OwnSlots ||
-      !_Orders.Reserve(lRows) || !_Radii2.Reserve(lRows)) {
+  if (!_Rows || !_Orders.Reserve(lRows) || !_Radii2.Reserve(lRows)) {
     Clear();
     return 0;
   }
@@ -195,12 +180,19 @@ int QVTFddOrderTable::ReserveRows(unsigned int iRows) {
   return 1;
 }
 
+bool QVTFddOrderTable::OnSharedOrder(int iRow) const {
+  const QVTFddOrderTableRecord& lRow = _Rows[iRow];
+  return _SharedEqualFirst && !lRow._X && lRow._Slots == _SharedOrder.GetSlots() &&
+         lRow._Length == _SharedOrder.GetCount();
+}
+
 template <class Work>
 void QVTFddOrderTable::WithRow(int iRow, const Work& iWork) const {
-  if (_X[iRow])
-    iWork(QVTFddOrderTableRow<eRowVector>(_Slots[iRow], nullptr, nullptr, _X[iRow].Get(), _XScaling));
-  else if (_Slots[iRow])
-    iWork(QVTFddOrderTableRow<eRowSlots>(_Slots[iRow], _SharedX.get(), _SharedXScaled.get(), nullptr, nullptr));
+  const QVTFddOrderTableRecord& lRow = _Rows[iRow];
+  if (lRow._X)
+    iWork(QVTFddOrderTableRow<eRowVector>(lRow._Slots, nullptr, nullptr, lRow._X.Get(), _XScaling));
+  else if (lRow._Slots)
+    iWork(QVTFddOrderTableRow<eRowSlots>(lRow._Slots, _SharedX.get(), _SharedXScaled.get(), nullptr, nullptr));
   else
     iWork(QVTFddOrderTableRow<eRowInOrder>(nullptr, _SharedX.get(), _SharedXScaled.get(), nullptr, nullptr));
 }
@@ -229,18 +221,21 @@ int QVTFddOrderTable::AddRow(int iZIndex, double iZ, double iZScaled, CATSamIDou
   const unsigned int lCount = lOrder.GetCount();
   if (lCount == 0) return 1;
   const int r = _RowCount++;
-  _Z[r] = iZ;
-  _ZScaled[r] = iZScaled;
-  _ZIndex[r] = iZIndex;
-  _Length[r] = lCount;
-  _XAscends[r] = static_cast<char>(lOrder.XAscends());
-  _X[r] = RefPtr<CATSamIDoubleVector>::Hold(iX);
-  _Slots[r] = lOrder.GetSlots();
+  QVTFddOrderTableRecord& lRow = _Rows[r];
+  lRow._Z = iZ;
+  lRow._ZScaled = iZScaled;
+  lRow._ZIndex = iZIndex;
+  lRow._Length = lCount;
+  lRow._XAscends = lOrder.XAscends();
+  lRow._X = RefPtr<CATSamIDoubleVector>::Hold(iX);
+  lRow._Slots = lOrder.GetSlots();
   // A sample's squared radius is x * x + z * z: its range follows from that of x * x.
-  _Radii2.Set(r, lOrder.GetX2Min() + iZ * iZ, lOrder.GetX2Max() + iZ * iZ);
-  _OwnSlots[r] = lOwn.ReleaseSlots();
+  lRow._Radius2Min = lOrder.GetX2Min() + iZ * iZ;
+  lRow._Radius2Max = lOrder.GetX2Max() + iZ * iZ;
+  lRow._OwnSlots = lOwn.ReleaseSlots();
   WithRow(r, [&](const auto& iRead) {
-    _Orders.Set(r, iRead.SlotXScaled(0) / iZScaled, iRead.SlotXScaled(lCount - 1) / iZScaled);
+    lRow._OrderMin = iRead.SlotXScaled(0) / iZScaled;
+    lRow._OrderMax = iRead.SlotXScaled(lCount - 1) / iZScaled;
   });
   _Count += lCount;
   return 1;
@@ -249,37 +244,12 @@ int QVTFddOrderTable::AddRow(int iZIndex, double iZ, double iZScaled, CATSamIDou
 int QVTFddOrderTable::Finish() {
   const int n = _RowCount;
   if (n == 0) return 1;
-  std::unique_ptr<int[]> lOrder(sNew<int>(n));
-  std::unique_ptr<double[]> lDoubles(sNew<double>(n));
-  std::unique_ptr<int[]> lInts(sNew<int>(n));
-  std::unique_ptr<unsigned int[]> lUnsigned(sNew<unsigned int>(n));
-  std::unique_ptr<char[]> lChars(sNew<char>(n));
-  std::unique_ptr<RefPtr<CATSamIDoubleVector>[]> lVectors(sNew<RefPtr<CATSamIDoubleVector>>(n));
-  std::unique_ptr<const unsigned int*[]> lSlots(sNew<const unsigned int*>(n));
-  if (!lOrder || !lDoubles || !lInts || !lUnsigned || !lChars || !lVectors || !lSlots) {
-    Clear();
-    return 0;
+  // The records move whole; a row's own list of samples stays where it was made.
+  std::sort(_Rows.get(), _Rows.get() + n);
+  for (int r = 0; r < n; ++r) {
+    _Orders.Set(r, _Rows[r]._OrderMin, _Rows[r]._OrderMax);
+    _Radii2.Set(r, _Rows[r]._Radius2Min, _Rows[r]._Radius2Max);
   }
-  for (int r = 0; r < n; ++r) lOrder[r] = r;
-  const double* lZ = _Z.get();
-  const int* lZIndex = _ZIndex.get();
-  std::sort(lOrder.get(), lOrder.get() + n, [lZ, lZIndex](int a, int b) {
-    return lZ[a] < lZ[b] || (lZ[a] == lZ[b] && lZIndex[a] < lZIndex[b]);
-  });
-  auto lPermute = [&](auto* ioValues, auto* iSpare) {
-    for (int r = 0; r < n; ++r) iSpare[r] = ioValues[lOrder[r]];
-    std::copy(iSpare, iSpare + n, ioValues);
-  };
-  for (double* lArray : {_Z.get(), _ZScaled.get()}) lPermute(lArray, lDoubles.get());
-  _Orders.Permute(lOrder.get(), n, lDoubles.get());
-  _Radii2.Permute(lOrder.get(), n, lDoubles.get());
-  lPermute(_ZIndex.get(), lInts.get());
-  lPermute(_Length.get(), lUnsigned.get());
-  lPermute(_XAscends.get(), lChars.get());
-  lPermute(_X.get(), lVectors.get());
-  // The rows' own slot lists stay where they were added: only the pointers to them move.
-  lPermute(_Slots.get(), lSlots.get());
-
   _Orders.Build(n);
   _Radii2.Build(n);
   return 1;
@@ -288,12 +258,12 @@ int QVTFddOrderTable::Finish() {
 // RowBand, Offer and OfferNearest are inlined into their callers: a call costs about as much as
 // their work.
 template <class Row>
-__attribute__((always_inline)) inline int QVTFddOrderTable::RowBand(int iRow, const Row& iRead, double iLow,
+QVTFDD_INLINE int QVTFddOrderTable::RowBand(int iRow, const Row& iRead, double iLow,
                                                                     double iHigh, unsigned int* ioHints,
                                                                     unsigned int& oFirst, unsigned int& oLast) const {
-  const unsigned int n = _Length[iRow];
-  const QVTFddOrderTableBound lLow(iLow, _ZScaled[iRow], ioHints != nullptr),
-      lHigh(iHigh, _ZScaled[iRow], ioHints != nullptr);
+  const unsigned int n = _Rows[iRow]._Length;
+  const double lZScaled = _Rows[iRow]._ZScaled;
+  const QVTFddOrderTableBound lLow(iLow, lZScaled, ioHints != nullptr), lHigh(iHigh, lZScaled, ioHints != nullptr);
   oFirst = sFirstTrueNear(0, n - 1, sHint(ioHints, QVTFddOrderHints::eBandFirst),
                           [&](unsigned int j) { return lLow.AtLeast(iRead.SlotXScaled(j)); });
   const unsigned int lEnd = sFirstTrueNear(oFirst, n - 1, sHint(ioHints, QVTFddOrderHints::eBandEnd),
@@ -304,72 +274,69 @@ __attribute__((always_inline)) inline int QVTFddOrderTable::RowBand(int iRow, co
 }
 
 template <class Row>
-__attribute__((always_inline)) inline void QVTFddOrderTable::Offer(int iRow, const Row& iRead, unsigned int iIndex,
-                                                                   double iX, double iZ, int iSide, int* ioRow,
-                                                                   unsigned int* ioIndex, double* ioDist2) const {
-  const double t = iRead.X(iIndex), v = _Z[iRow];
+QVTFDD_INLINE void QVTFddOrderTable::Offer(int iRow, const Row& iRead, unsigned int iIndex, double iX, double iZ,
+                                           QVTFddOrderCandidate& ioBest) const {
+  const QVTFddOrderTableRecord& lRow = _Rows[iRow];
+  const double t = iRead.X(iIndex), v = lRow._Z;
   const double d = (t - iX) * (t - iX) + (v - iZ) * (v - iZ);
-  const int s = iSide;
-  if (std::isnan(d) || (ioRow[s] >= 0 && d > ioDist2[s])) return;
-  if (ioRow[s] >= 0 && d == ioDist2[s]) {
+  if (std::isnan(d) || (ioBest._Row >= 0 && d > ioBest._Dist2)) return;
+  if (ioBest._Row >= 0 && d == ioBest._Dist2) {
     // The orders only break ties, so they are formed for ties alone.
-    const double o = iRead.XScaled(iIndex) / _ZScaled[iRow];
+    const QVTFddOrderTableRecord& lBestRow = _Rows[ioBest._Row];
+    const double o = iRead.XScaled(iIndex) / lRow._ZScaled;
     double lBest = 0.0;
-    WithRow(ioRow[s], [&](const auto& iBest) { lBest = iBest.XScaled(ioIndex[s]) / _ZScaled[ioRow[s]]; });
+    WithRow(ioBest._Row, [&](const auto& iBest) { lBest = iBest.XScaled(ioBest._Index) / lBestRow._ZScaled; });
     if (o > lBest) return;
     if (o == lBest) {
-      const int lZ = _ZIndex[iRow], lBestZ = _ZIndex[ioRow[s]];
-      if (lZ > lBestZ || (lZ == lBestZ && iIndex >= ioIndex[s])) return;
+      const int lZ = lRow._ZIndex, lBestZ = lBestRow._ZIndex;
+      if (lZ > lBestZ || (lZ == lBestZ && iIndex >= ioBest._Index)) return;
     }
   }
-  ioRow[s] = iRow;
-  ioIndex[s] = iIndex;
-  ioDist2[s] = d;
+  ioBest._Row = iRow;
+  ioBest._Index = iIndex;
+  ioBest._Dist2 = d;
 }
 
 template <class Row>
-__attribute__((always_inline)) inline void QVTFddOrderTable::OfferNearest(
-    int iRow, const Row& iRead, unsigned int iFirst, unsigned int iLast, double iX, double iZ, int iSide,
-    unsigned int* ioHint, long long iSharedNear, int* ioRow, unsigned int* ioIndex, double* ioDist2) const {
+QVTFDD_INLINE void QVTFddOrderTable::OfferNearest(int iRow, const Row& iRead, unsigned int iFirst,
+                                                  unsigned int iLast, double iX, double iZ, unsigned int* ioHint,
+                                                  long long iSharedNear, QVTFddOrderCandidate& ioBest) const {
   if (iSharedNear >= 0) {
     // X ascends along the whole shared order: the answers over the row are those over the shared
     // order, held within iFirst .. iLast.
     const long long lNear = std::min<long long>(std::max<long long>(iSharedNear, iFirst), iLast + 1LL);
     const unsigned int j = static_cast<unsigned int>(lNear);
-    if (j <= iLast) Offer(iRow, iRead, iRead.Sample(j), iX, iZ, iSide, ioRow, ioIndex, ioDist2);
-    if (j > iFirst)
-      Offer(iRow, iRead, iRead.Sample(std::max(_SharedEqualFirst[j - 1], iFirst)), iX, iZ, iSide, ioRow, ioIndex,
-            ioDist2);
+    if (j <= iLast) Offer(iRow, iRead, iRead.Sample(j), iX, iZ, ioBest);
+    if (j > iFirst) Offer(iRow, iRead, iRead.Sample(std::max(_SharedEqualFirst[j - 1], iFirst)), iX, iZ, ioBest);
     return;
   }
   const unsigned int j = sFirstTrueNear(iFirst, iLast, ioHint, [&](unsigned int k) { return iRead.SlotX(k) >= iX; });
-  if (j <= iLast) Offer(iRow, iRead, iRead.Sample(j), iX, iZ, iSide, ioRow, ioIndex, ioDist2);
+  if (j <= iLast) Offer(iRow, iRead, iRead.Sample(j), iX, iZ, ioBest);
   if (j > iFirst) {
     // The first of equal X values below iX: the smallest X index among equal distances.
     const double t = iRead.SlotX(j - 1);
     unsigned int lBelow = j - 1;
     const unsigned int k =
         sFirstTrueNear(iFirst, j - 1, ioHint ? &lBelow : nullptr, [&](unsigned int l) { return iRead.SlotX(l) >= t; });
-    Offer(iRow, iRead, iRead.Sample(k), iX, iZ, iSide, ioRow, ioIndex, ioDist2);
+    Offer(iRow, iRead, iRead.Sample(k), iX, iZ, ioBest);
   }
 }
 
 template <class Row>
 void QVTFddOrderTable::VisitRow(int iRow, const Row& iRead, double iLow, double iHigh, double iX, double iZ, double iR,
-                                unsigned int* ioHints, long long iSharedNear, int* ioRow, unsigned int* ioIndex,
-                                double* ioDist2) const {
-  const double v = _Z[iRow];
+                                unsigned int* ioHints, long long iSharedNear, QVTFddOrderCandidate* ioBest) const {
+  const double v = _Rows[iRow]._Z;
   unsigned int a = 0, b = 0;
   if (!RowBand(iRow, iRead, iLow, iHigh, ioHints, a, b)) return;
   auto lA = [&](unsigned int j) {
     const double t = iRead.SlotX(j);
     return t * t + v * v;
   };
-  if (!_XAscends[iRow]) {
+  if (!_Rows[iRow]._XAscends) {
     for (unsigned int j = a; j <= b; ++j) {
       const double lRadius2 = lA(j);
-      if (lRadius2 <= iR) Offer(iRow, iRead, iRead.Sample(j), iX, iZ, eInner, ioRow, ioIndex, ioDist2);
-      if (lRadius2 >= iR) Offer(iRow, iRead, iRead.Sample(j), iX, iZ, eOuter, ioRow, ioIndex, ioDist2);
+      if (lRadius2 <= iR) Offer(iRow, iRead, iRead.Sample(j), iX, iZ, ioBest[eInner]);
+      if (lRadius2 >= iR) Offer(iRow, iRead, iRead.Sample(j), iX, iZ, ioBest[eOuter]);
     }
     return;
   }
@@ -390,8 +357,8 @@ void QVTFddOrderTable::VisitRow(int iRow, const Row& iRead, double iLow, double 
   if (m <= b)
     lInEnd = sFirstTrueNear(m, b, lHint(QVTFddOrderHints::eInnerEnd), [&](unsigned int j) { return lA(j) > iR; });
   if (lInFirst < lInEnd)
-    OfferNearest(iRow, iRead, lInFirst, lInEnd - 1, iX, iZ, eInner, lHint(QVTFddOrderHints::eNearInner), lNear, ioRow,
-                 ioIndex, ioDist2);
+    OfferNearest(iRow, iRead, lInFirst, lInEnd - 1, iX, iZ, lHint(QVTFddOrderHints::eNearInner), lNear,
+                 ioBest[eInner]);
   // The outer runs begin where the inner one ends but for samples exactly at the pixel's radius,
   // which belong to both: with hints they are looked for only when the inner run ends on one.
   if (m > a) {
@@ -401,8 +368,7 @@ void QVTFddOrderTable::VisitRow(int iRow, const Row& iRead, double iLow, double 
             ? lInFirst
             : sFirstTrueNear(a, m - 1, lHint(QVTFddOrderHints::eLeftEnd), [&](unsigned int j) { return lA(j) < iR; });
     if (lLeftEnd > a)
-      OfferNearest(iRow, iRead, a, lLeftEnd - 1, iX, iZ, eOuter, lHint(QVTFddOrderHints::eNearLeft), lNear, ioRow,
-                   ioIndex, ioDist2);
+      OfferNearest(iRow, iRead, a, lLeftEnd - 1, iX, iZ, lHint(QVTFddOrderHints::eNearLeft), lNear, ioBest[eOuter]);
   }
   if (m <= b) {
     const bool lAtRadius = lInEnd > m && !(lA(lInEnd - 1) < iR);
@@ -411,8 +377,7 @@ void QVTFddOrderTable::VisitRow(int iRow, const Row& iRead, double iLow, double 
             ? lInEnd
             : sFirstTrueNear(m, b, lHint(QVTFddOrderHints::eRightFirst), [&](unsigned int j) { return lA(j) >= iR; });
     if (lRightFirst <= b)
-      OfferNearest(iRow, iRead, lRightFirst, b, iX, iZ, eOuter, lHint(QVTFddOrderHints::eNearRight), lNear, ioRow,
-                   ioIndex, ioDist2);
+      OfferNearest(iRow, iRead, lRightFirst, b, iX, iZ, lHint(QVTFddOrderHints::eNearRight), lNear, ioBest[eOuter]);
   }
 }
 
@@ -435,13 +400,14 @@ void QVTFddOrderTable::PointAt(int iRow, const Row& iRead, double iOrder, double
   }
   if (lBand) {
     const int lFast = ioHints != nullptr;
-    const QVTFddOrderTableBound lAt(iOrder, _ZScaled[iRow], lFast);
+    const double lZScaled = _Rows[iRow]._ZScaled;
+    const QVTFddOrderTableBound lAt(iOrder, lZScaled, lFast);
     const unsigned int lUp = sFirstTrueNear(a, b, sHint(ioHints, QVTFddOrderHints::eAtOrder),
                                             [&](unsigned int j) { return lAt.AtLeast(iRead.SlotXScaled(j)); });
     unsigned int lPast = lUp;  // the first order above iOrder
     if (lUp <= b) {
       lAbove = iRead.Sample(lUp);
-      lOrderAbove = iRead.SlotXScaled(lUp) / _ZScaled[iRow];
+      lOrderAbove = iRead.SlotXScaled(lUp) / lZScaled;
       // Equal orders are rare: a run of them is looked for next to where it starts. (The bound
       // answers as lOrderAbove > iOrder does, without waiting for the division.)
       unsigned int lHint = lUp;
@@ -450,10 +416,10 @@ void QVTFddOrderTable::PointAt(int iRow, const Row& iRead, double iOrder, double
                                [&](unsigned int j) { return lAt.Above(iRead.SlotXScaled(j)); });
     }
     if (lPast > a) {
-      lOrderBelow = iRead.SlotXScaled(lPast - 1) / _ZScaled[iRow];
+      lOrderBelow = iRead.SlotXScaled(lPast - 1) / lZScaled;
       unsigned int lFirst = lPast - 1;
       if (lFirst > a) {
-        const QVTFddOrderTableBound lBelowBound(lOrderBelow, _ZScaled[iRow], lFast);
+        const QVTFddOrderTableBound lBelowBound(lOrderBelow, lZScaled, lFast);
         if (lBelowBound.AtLeast(iRead.SlotXScaled(lFirst - 1))) {
           unsigned int lHint = lFirst - 1;
           lFirst = sFirstTrueNear(a, lFirst - 1, ioHints ? &lHint : nullptr,
@@ -465,7 +431,7 @@ void QVTFddOrderTable::PointAt(int iRow, const Row& iRead, double iOrder, double
   }
   oPoint = QVTFddOrderPoint();
   if (lBelow < 0 && lAbove < 0) return;
-  oPoint._ZIndex = _ZIndex[iRow];
+  oPoint._ZIndex = _Rows[iRow]._ZIndex;
   if (lBelow < 0 || lAbove < 0 || !(lOrderAbove > lOrderBelow)) {
     oPoint._First = oPoint._Second = static_cast<unsigned int>(lBelow >= 0 ? lBelow : lAbove);
     oPoint._X = iRead.X(oPoint._First);
@@ -475,7 +441,7 @@ void QVTFddOrderTable::PointAt(int iRow, const Row& iRead, double iOrder, double
     oPoint._Fraction = (iOrder - lOrderBelow) / (lOrderAbove - lOrderBelow);
     oPoint._X = QVTFddInterpolate(iRead.X(oPoint._First), iRead.X(oPoint._Second), oPoint._Fraction);
   }
-  const double v = _Z[iRow];
+  const double v = _Rows[iRow]._Z;
   oPoint._Dist2 = (oPoint._X - iX) * (oPoint._X - iX) + (v - iZ) * (v - iZ);
 }
 
@@ -495,23 +461,22 @@ int QVTFddOrderTable::FindPoints(double iOrder, double iLow, double iHigh, doubl
     lSharedNear = sFirstTrueNear(0, _SharedOrder.GetCount() - 1, ioHints->Table(QVTFddOrderHints::eSharedNear),
                                  [&](unsigned int k) { return _SharedX[lSlots ? lSlots[k] : k] >= iX; });
   }
-  int lRow[2] = {-1, -1};
-  unsigned int lIndex[2] = {0, 0};
-  double lDist2[2] = {0.0, 0.0};
+  QVTFddOrderCandidate lBest[2];
 
   // Rows outwards from the pixel's Z, nearest first: a row at Z distance dz holds no sample nearer
   // than dz, so a side is settled once dz passes its best; blocks of rows without a sample in the
   // band on an open side are skipped.
-  const double* lZ = _Z.get();
+  const QVTFddOrderTableRecord* lRows = _Rows.get();
+  const auto lZ = [lRows](int iRow) { return lRows[iRow]._Z; };
   // The first row at or above the pixel's Z; along an image row it stays the same.
   const unsigned int lZPlace =
       sFirstTrueNear(0, static_cast<unsigned int>(n) - 1, ioHints ? ioHints->Table(QVTFddOrderHints::eZPlace) : nullptr,
-                     [&](unsigned int k) { return !(lZ[k] < iZ); });
+                     [&](unsigned int k) { return !(lZ(static_cast<int>(k)) < iZ); });
   int lUp = static_cast<int>(lZPlace), lDown = lUp - 1;
-  auto lOpen = [&](int iSide, double iDz2) { return lRow[iSide] < 0 || iDz2 <= lDist2[iSide]; };
+  auto lOpen = [&](int iSide, double iDz2) { return lBest[iSide]._Row < 0 || iDz2 <= lBest[iSide]._Dist2; };
   for (;;) {
     while (lUp < n) {
-      const double dz = lZ[lUp] - iZ, lDz2 = dz * dz;
+      const double dz = lZ(lUp) - iZ, lDz2 = dz * dz;
       const int lIn = lOpen(eInner, lDz2), lOut = lOpen(eOuter, lDz2);
       if (!lIn && !lOut) {
         lUp = n;
@@ -523,7 +488,7 @@ int QVTFddOrderTable::FindPoints(double iOrder, double iLow, double iHigh, doubl
       lUp += lSkip;
     }
     while (lDown >= 0) {
-      const double dz = iZ - lZ[lDown], lDz2 = dz * dz;
+      const double dz = iZ - lZ(lDown), lDz2 = dz * dz;
       const int lIn = lOpen(eInner, lDz2), lOut = lOpen(eOuter, lDz2);
       if (!lIn && !lOut) {
         lDown = -1;
@@ -535,20 +500,20 @@ int QVTFddOrderTable::FindPoints(double iOrder, double iLow, double iHigh, doubl
       lDown -= lSkip;
     }
     int r = -1;
-    if (lUp < n && (lDown < 0 || lZ[lUp] - iZ <= iZ - lZ[lDown]))
+    if (lUp < n && (lDown < 0 || lZ(lUp) - iZ <= iZ - lZ(lDown)))
       r = lUp++;
     else if (lDown >= 0)
       r = lDown--;
     else
       break;
     WithRow(r, [&](const auto& iRead) {
-      VisitRow(r, iRead, iLow, iHigh, iX, iZ, lR, lHints(r), lSharedNear, lRow, lIndex, lDist2);
+      VisitRow(r, iRead, iLow, iHigh, iX, iZ, lR, lHints(r), lSharedNear, lBest);
     });
   }
-  if (lRow[eInner] < 0 && lRow[eOuter] < 0) return 0;
-  if (lRow[eInner] < 0) lRow[eInner] = lRow[eOuter];
-  if (lRow[eOuter] < 0) lRow[eOuter] = lRow[eInner];
-  const int lIn = lRow[eInner], lOut = lRow[eOuter];
+  if (lBest[eInner]._Row < 0 && lBest[eOuter]._Row < 0) return 0;
+  if (lBest[eInner]._Row < 0) lBest[eInner]._Row = lBest[eOuter]._Row;
+  if (lBest[eOuter]._Row < 0) lBest[eOuter]._Row = lBest[eInner]._Row;
+  const int lIn = lBest[eInner]._Row, lOut = lBest[eOuter]._Row;
   WithRow(lIn, [&](const auto& iRead) { PointAt(lIn, iRead, iOrder, iLow, iHigh, iX, iZ, lHints(lIn), oInner); });
   if (lOut == lIn)
     oOuter = oInner;

@@ -1,33 +1,27 @@
 #include "QVTFddSampleScan.h"
 
-#include <cstring>
+#include <cstddef>
+
+#include "QVTFddSimd.h"
 
 namespace {
 
 // An unsorted vector is usually told within its first blocks: the scan stops at the first one.
 constexpr size_t kBlock = 4096;
 
-// Two doubles (SSE2) and four (AVX2) at a time; the scans are written once, for either width.
-typedef double Lanes2 __attribute__((vector_size(16)));
-typedef double Lanes4 __attribute__((vector_size(32)));
-
-// Loads through memcpy, which makes no assumption about alignment; vectors are passed by
-// reference, since AVX vectors by value would change the calling convention with the target.
-template <class V>
-__attribute__((always_inline)) inline void Load(const double* iValues, V& oLanes) {
-  std::memcpy(&oLanes, iValues, sizeof(oLanes));
-}
+// Two doubles (the baseline) and four (AVX2) at a time; the scans are written once, for either
+// width.
 
 // Each value against the next; a NaN compares false and so fails the test.
 template <class V>
-__attribute__((always_inline)) inline bool AscendingIn(const double* iValues, size_t iCount) {
+QVTFDD_INLINE bool AscendingIn(const double* iValues, size_t iCount) {
   constexpr size_t kLanes = sizeof(V) / sizeof(double);
   auto lAll = V{} == V{};
   size_t i = 0;
   for (; i + kLanes < iCount; i += kLanes) {
     V a, b;
-    Load(iValues + i, a);
-    Load(iValues + i + 1, b);
+    QVTFddLoad(iValues + i, a);
+    QVTFddLoad(iValues + i + 1, b);
     lAll &= a <= b;
   }
   bool lAscending = true;
@@ -38,16 +32,15 @@ __attribute__((always_inline)) inline bool AscendingIn(const double* iValues, si
 
 // Two accumulators of each kind keep the loads, not the comparisons, the limit.
 template <class V>
-__attribute__((always_inline)) inline bool ExtremesIn(const double* iValues, size_t iCount, double& oMin,
-                                                      double& oMax) {
+QVTFDD_INLINE bool ExtremesIn(const double* iValues, size_t iCount, double& oMin, double& oMax) {
   constexpr size_t kLanes = sizeof(V) / sizeof(double);
   V lMin0 = V{} + iValues[0], lMax0 = lMin0, lMin1 = lMin0, lMax1 = lMin0;
   auto lNaN = V{} != V{};
   size_t i = 0;
   for (; i + 2 * kLanes <= iCount; i += 2 * kLanes) {
     V a, b;
-    Load(iValues + i, a);
-    Load(iValues + i + kLanes, b);
+    QVTFddLoad(iValues + i, a);
+    QVTFddLoad(iValues + i + kLanes, b);
     lNaN |= (a != a) | (b != b);
     lMin0 = a < lMin0 ? a : lMin0;
     lMax0 = a > lMax0 ? a : lMax0;
@@ -76,7 +69,7 @@ __attribute__((always_inline)) inline bool ExtremesIn(const double* iValues, siz
 }
 
 template <class V>
-__attribute__((always_inline)) inline bool MaximumIn(const double* iValues, size_t iCount, double& oMax) {
+QVTFDD_INLINE bool MaximumIn(const double* iValues, size_t iCount, double& oMax) {
   constexpr size_t kLanes = sizeof(V) / sizeof(double);
   const double kLowest = -__builtin_inf();
   V lMax = V{} + kLowest;
@@ -84,7 +77,7 @@ __attribute__((always_inline)) inline bool MaximumIn(const double* iValues, size
   size_t i = 0;
   for (; i + kLanes <= iCount; i += kLanes) {
     V a;
-    Load(iValues + i, a);
+    QVTFddLoad(iValues + i, a);
     lAny |= a == a;
     lMax = a > lMax ? a : lMax;
   }
@@ -103,29 +96,25 @@ __attribute__((always_inline)) inline bool MaximumIn(const double* iValues, size
   return true;
 }
 
-#if defined(__x86_64__) && defined(__GNUC__)
-__attribute__((target("avx2"))) bool MaximumAvx2(const double* iValues, size_t iCount, double& oMax) {
-  return MaximumIn<Lanes4>(iValues, iCount, oMax);
+#if QVTFDD_SIMD_DISPATCH
+QVTFDD_TARGET("avx2") bool MaximumAvx2(const double* iValues, size_t iCount, double& oMax) {
+  return MaximumIn<QVTFddLanes4>(iValues, iCount, oMax);
 }
-__attribute__((target("avx2"))) bool AscendingAvx2(const double* iValues, size_t iCount) {
-  return AscendingIn<Lanes4>(iValues, iCount);
+QVTFDD_TARGET("avx2") bool AscendingAvx2(const double* iValues, size_t iCount) {
+  return AscendingIn<QVTFddLanes4>(iValues, iCount);
 }
-__attribute__((target("avx2"))) bool ExtremesAvx2(const double* iValues, size_t iCount, double& oMin, double& oMax) {
-  return ExtremesIn<Lanes4>(iValues, iCount, oMin, oMax);
-}
-
-// Asked at the first scan, when the processor's features are known for sure.
-bool HasAvx2() {
-  static const bool sHas = __builtin_cpu_supports("avx2");
-  return sHas;
+QVTFDD_TARGET("avx2") bool ExtremesAvx2(const double* iValues, size_t iCount, double& oMin, double& oMax) {
+  return ExtremesIn<QVTFddLanes4>(iValues, iCount, oMin, oMax);
 }
 #endif
+
+bool HasAvx2() { return QVTFddSimd::Level() >= QVTFddSimd::eAvx2; }
 
 bool Ascending(const double* iValues, size_t iCount) {
-#if defined(__x86_64__) && defined(__GNUC__)
+#if QVTFDD_SIMD_DISPATCH
   if (HasAvx2()) return AscendingAvx2(iValues, iCount);
 #endif
-  return AscendingIn<Lanes2>(iValues, iCount);
+  return AscendingIn<QVTFddLanes2>(iValues, iCount);
 }
 
 }  // namespace
@@ -143,15 +132,15 @@ bool QVTFddSampleScan::IsAscending(const double* iValues, size_t iCount) {
 
 bool QVTFddSampleScan::Extremes(const double* iValues, size_t iCount, double& oMin, double& oMax) {
   if (iCount == 0) return false;
-#if defined(__x86_64__) && defined(__GNUC__)
+#if QVTFDD_SIMD_DISPATCH
   if (HasAvx2()) return ExtremesAvx2(iValues, iCount, oMin, oMax);
 #endif
-  return ExtremesIn<Lanes2>(iValues, iCount, oMin, oMax);
+  return ExtremesIn<QVTFddLanes2>(iValues, iCount, oMin, oMax);
 }
 
 bool QVTFddSampleScan::Maximum(const double* iValues, size_t iCount, double& oMax) {
-#if defined(__x86_64__) && defined(__GNUC__)
+#if QVTFDD_SIMD_DISPATCH
   if (HasAvx2()) return MaximumAvx2(iValues, iCount, oMax);
 #endif
-  return MaximumIn<Lanes2>(iValues, iCount, oMax);
+  return MaximumIn<QVTFddLanes2>(iValues, iCount, oMax);
 }

@@ -1,4 +1,4 @@
-#include "QVTFddPixelJob.h"
+#include "QVTFddComputePixelJobs.h"
 
 #include <climits>
 #include <cmath>
