@@ -104,6 +104,10 @@ NumericArray* NumericArray::FromMemory(const void* iData, std::ptrdiff_t iRowStr
   return lArray;
 }
 
+NumericArray* NumericArray::Transposed() {
+  return FromMemory(_Data, _ColumnStride, _RowStride, _Stored, _Swapped, _Columns, _Rows, true, this);
+}
+
 unsigned long long NumericArray::GetValues(unsigned long long iFirst, unsigned long long iCount,
                                            double* oValues) const {
   const unsigned long long lSize = GetSize();

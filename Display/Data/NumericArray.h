@@ -45,6 +45,10 @@ class NumericArray : public CATBaseUnknown {
                                   Stored iStored, bool iSwapped, unsigned int iRows, unsigned int iColumns,
                                   bool iMatrix, CATBaseUnknown* iKeeper);
 
+  // The transpose of this matrix as a view that keeps this array alive (one reference on it):
+  // MATLAB's matrices lie column by column. Null when the heap is exhausted.
+  NumericArray* Transposed();
+
   ~NumericArray() override;
   NumericArray(const NumericArray&) = delete;
   NumericArray& operator=(const NumericArray&) = delete;
