@@ -432,3 +432,12 @@ bool DataFile::List(const std::string& iPath, std::vector<DataEntry>& oEntries, 
   oEntries.push_back(lEntry);
   return true;
 }
+
+bool DataFile::BringsAxes(const std::string& iSpec) {
+  std::string lPath, lName, lIgnored;
+  bool lHasName = false;
+  SplitSpec(iSpec, lPath, lName, lHasName);
+  const FileDescriptor lFile = lPath == StandardInput::kPath ? FileDescriptor() : FileDescriptor::Open(lPath, lIgnored);
+  const Kind lKind = lFile.IsOpen() ? KindOf(lFile, lPath) : Kind::Text;
+  return lKind == Kind::Hdf5 || lKind == Kind::Matlab73;
+}

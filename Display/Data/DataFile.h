@@ -38,6 +38,9 @@ class DataFile {
   // oError.
   static NumericArray* LoadMatrix(const std::string& iSpec, std::string& oError);
   static NumericArray* LoadMatrix(const std::string& iSpec, std::string& oError, DataAxis* oX, DataAxis* oZ);
+  // True when iSpec names an HDF5 file (MATLAB 7.3 included), whose datasets may bring their
+  // axes as dimension scales.
+  static bool BringsAxes(const std::string& iSpec);
   // What the file holds, for a listing: the datasets, variables or channels of a measurement
   // file, the one array of a .npy, the columns of a text file. False with oError.
   static bool List(const std::string& iPath, std::vector<DataEntry>& oEntries, std::string& oError);
