@@ -5,6 +5,7 @@
 #include <sys/mman.h>
 
 #include <climits>
+#include <memory>
 #include <mutex>
 #include <new>
 #include <vector>
@@ -270,11 +271,13 @@ NumericArray* LoadLocked(const std::string& iPath, const std::string& iName, boo
   NumericArray* lArray = Mapped(lDataset.Get(), iPath, iName, lStored, lSwapped, lRows, lColumns, lMatrix, oError);
   if (!lArray && !oError.empty()) return nullptr;
   if (!lArray) {
+    // The library decodes chunk by chunk straight into the kept doubles, which it fills whole.
     const unsigned long long lCount = static_cast<unsigned long long>(lRows) * lColumns;
-    std::vector<double> lValues(lCount);
-    if (H5Dread(lDataset.Get(), H5T_NATIVE_DOUBLE, H5S_ALL, H5S_ALL, H5P_DEFAULT, lValues.data()) < 0)
+    std::unique_ptr<double[]> lValues(new (std::nothrow) double[lCount]);
+    if (!lValues) return oError = MessageText::OutOfMemory(iPath, lCount * sizeof(double)), nullptr;
+    if (H5Dread(lDataset.Get(), H5T_NATIVE_DOUBLE, H5S_ALL, H5S_ALL, H5P_DEFAULT, lValues.get()) < 0)
       return oError = iPath + ": cannot read dataset " + iName + " (damaged or truncated file)", nullptr;
-    lArray = NumericArray::FromValues(std::move(lValues), lRows, lColumns, lMatrix);
+    lArray = NumericArray::FromBuffer(std::move(lValues), lRows, lColumns, lMatrix);
     if (!lArray) return oError = MessageText::OutOfMemory(iPath, lCount * sizeof(double)), nullptr;
   }
   if (iMatlab && lMatrix) {

@@ -1,10 +1,13 @@
 #include "MatFile.h"
 
 #include <matio.h>
+#include <sys/mman.h>
 
 #include <climits>
 #include <mutex>
 
+#include "FileDescriptor.h"
+#include "MatLayout.h"
 #include "MessageText.h"
 #include "NumericArray.h"
 
@@ -18,12 +21,14 @@ std::mutex& LibraryLock() {
   return lLock;
 }
 
-// An open file, closed when the holder goes.
+// An open file, closed when the holder goes; not opened (oError set) when its headers do not fit.
 class OpenMat {
  public:
-  explicit OpenMat(const std::string& iPath) {
+  OpenMat(const std::string& iPath, std::string& oError) {
+    if (!Checked(iPath, oError)) return;
     Mat_LogInitFunc("fdd", Quiet);
     _Mat = Mat_Open(iPath.c_str(), MAT_ACC_RDONLY);
+    if (!_Mat) oError = iPath + ": cannot be read as a MATLAB file (not a .mat file, or damaged)";
   }
   ~OpenMat() {
     if (_Mat) Mat_Close(_Mat);
@@ -33,6 +38,19 @@ class OpenMat {
   mat_t* Get() const { return _Mat; }
 
  private:
+  static bool Checked(const std::string& iPath, std::string& oError) {
+    const FileDescriptor lFile = FileDescriptor::Open(iPath, oError);
+    if (!lFile.IsOpen()) return false;
+    if (lFile.GetSize() == 0) return oError = iPath + ": empty file", false;
+    void* lMapping = lFile.Map(iPath, oError);
+    if (!lMapping) return false;
+    std::string lWhat;
+    const bool lFits = MatLayout::Check(static_cast<const unsigned char*>(lMapping), lFile.GetSize(), lWhat);
+    munmap(lMapping, lFile.GetSize());
+    if (!lFits) oError = iPath + ": " + lWhat;
+    return lFits;
+  }
+
   mat_t* _Mat = nullptr;
 };
 
@@ -109,16 +127,12 @@ void Add(const matvar_t* iVariable, const std::string& iName, int iDepth, std::v
   }
 }
 
-std::string Unreadable(const std::string& iPath) {
-  return iPath + ": cannot be read as a MATLAB file (not a .mat file, or damaged)";
-}
-
 }  // namespace
 
 bool MatFile::List(const std::string& iPath, std::vector<DataEntry>& oEntries, std::string& oError) {
   std::lock_guard<std::mutex> lLock(LibraryLock());
-  OpenMat lMat(iPath);
-  if (!lMat.Get()) return oError = Unreadable(iPath), false;
+  OpenMat lMat(iPath, oError);
+  if (!lMat.Get()) return false;
   while (matvar_t* lVariable = Mat_VarReadNextInfo(lMat.Get())) {
     if (lVariable->name) Add(lVariable, lVariable->name, 0, oEntries);
     Mat_VarFree(lVariable);
@@ -130,8 +144,8 @@ bool MatFile::List(const std::string& iPath, std::vector<DataEntry>& oEntries, s
 
 NumericArray* MatFile::Load(const std::string& iPath, const std::string& iName, bool iFlatten, std::string& oError) {
   std::lock_guard<std::mutex> lLock(LibraryLock());
-  OpenMat lMat(iPath);
-  if (!lMat.Get()) return oError = Unreadable(iPath), nullptr;
+  OpenMat lMat(iPath, oError);
+  if (!lMat.Get()) return nullptr;
   const size_t lDot = iName.find('.');
   matvar_t* lTop = Mat_VarRead(lMat.Get(), iName.substr(0, lDot).c_str());
   if (!lTop) return oError = iPath + ": cannot read variable " + iName + " (damaged file)", nullptr;

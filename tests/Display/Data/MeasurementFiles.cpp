@@ -57,6 +57,9 @@ sio.savemat(d + 'v5.mat', {'speed': y, 'bench': {'speed': y, 'values': values}})
 sio.savemat(d + 'v5z.mat', {'speed': y.astype(np.float32)}, do_compression=True)
 sio.savemat(d + 'v4.mat', {'speed': y.reshape(-1, 1), 'values': values}, format='4')
 open(d + 'text.mat', 'w').write('speed,torque\n1,2\n')
+for name in ['v5', 'v4']:
+    raw = open(d + name + '.mat', 'rb').read()
+    open(d + name + 'cut.mat', 'wb').write(raw[:len(raw) - 100])
 with wave.open(d + 'rec.wav', 'wb') as w:
     w.setnchannels(2)
     w.setsampwidth(2)
