@@ -1,6 +1,7 @@
 #include "SoundFile.h"
 
 #include <sndfile.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <climits>
@@ -122,7 +123,12 @@ NumericArray* SoundFile::Load(const std::string& iPath, const std::string& iName
   }
   const unsigned int lFrames = static_cast<unsigned int>(lInfo.frames);
   const unsigned int lChannels = static_cast<unsigned int>(lInfo.channels);
-  std::vector<double> lValues(lFrames);
+  // A compressed file's header may claim far more samples than it holds: the kept values grow as
+  // they are decoded, from what the file's size can plausibly hold.
+  std::vector<double> lValues;
+  struct stat lStat;
+  const unsigned long long lBytes = ::stat(iPath.c_str(), &lStat) == 0 ? static_cast<unsigned long long>(lStat.st_size) : 0;
+  lValues.reserve(std::min<unsigned long long>(lFrames, 4 * lBytes + 65536));
   // A block of whole frames: every channel is decoded, the chosen one kept.
   const unsigned int lBlockFrames = std::max(1u, 65536u / lChannels);
   std::vector<double> lBlock(static_cast<size_t>(lBlockFrames) * lChannels);
@@ -134,7 +140,7 @@ NumericArray* SoundFile::Load(const std::string& iPath, const std::string& iName
                std::to_string(lDone) + " could be read";
       return nullptr;
     }
-    for (sf_count_t f = 0; f < lRead; ++f) lValues[lDone + f] = lBlock[static_cast<size_t>(f) * lChannels + (lChannel - 1)];
+    for (sf_count_t f = 0; f < lRead; ++f) lValues.push_back(lBlock[static_cast<size_t>(f) * lChannels + (lChannel - 1)]);
     lDone += static_cast<unsigned int>(lRead);
   }
   oAxis.Rate = lInfo.samplerate;
