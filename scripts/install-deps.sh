@@ -21,6 +21,9 @@ PACKAGES=(
   libfontconfig-dev
   fonts-dejavu-core    # the fonts the renders and golden images are made with
   libcli11-dev
+  libhdf5-dev          # measurement files: HDF5 (serial), MATLAB .mat, sound files
+  libmatio-dev
+  libsndfile1-dev
   libgtk-4-dev         # fdd-view's window
   xvfb                 # fdd-view's window test: a virtual display, input events, screenshots
   xdotool
@@ -29,6 +32,10 @@ PACKAGES=(
   python3-dev
   python3-numpy
   python3-pytest
+  python3-h5py         # independent writers of the measurement files the tests read
+  python3-scipy
+  sox
+  libsox-fmt-all
   git
   file
   help2man             # the manual pages, made from the programs' --help

@@ -1,6 +1,7 @@
 #include "FileDescriptor.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,3 +52,10 @@ FileDescriptor::~FileDescriptor() {
 
 FileDescriptor::FileDescriptor(FileDescriptor&& ioOther) noexcept
     : _Fd(std::exchange(ioOther._Fd, -1)), _Size(std::exchange(ioOther._Size, 0)) {}
+
+void* FileDescriptor::Map(const std::string& iName, std::string& oError) const {
+  void* lMapping = mmap(nullptr, _Size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, _Fd, 0);
+  if (lMapping != MAP_FAILED) return lMapping;
+  oError = errno == ENOMEM ? MessageText::OutOfMemory(iName, _Size) : MessageText::SystemError(iName, "cannot map", errno);
+  return nullptr;
+}

@@ -1,5 +1,6 @@
-// The sample numbers 0, 1, ..., n-1 as a data vector: the x values of a curve given without any.
-// Computed on reading, so a curve of any length costs no memory for them.
+// The sample numbers 0, 1, ..., n-1 as a data vector, the x values of a curve given without any;
+// divided by a sample rate, the times of a sound file's samples in seconds. Computed on reading,
+// so a curve of any length costs no memory for them.
 #ifndef IndexVector_H
 #define IndexVector_H
 
@@ -7,7 +8,7 @@
 
 class IndexVector : public CATSamIDoubleVector {
  public:
-  explicit IndexVector(unsigned int iLength) : _Length(iLength) {}
+  explicit IndexVector(unsigned int iLength, double iRate = 1.0) : _Length(iLength), _Rate(iRate) {}
 
   unsigned int GetLength() const override { return _Length; }
   double GetValue(unsigned int iIndex) const override;
@@ -15,6 +16,7 @@ class IndexVector : public CATSamIDoubleVector {
 
  private:
   unsigned int _Length;
+  double _Rate;
 };
 
 #endif

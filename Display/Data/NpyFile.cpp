@@ -3,7 +3,6 @@
 #include <sys/mman.h>
 
 #include <cctype>
-#include <cerrno>
 #include <climits>
 #include <cstring>
 #include <vector>
@@ -386,14 +385,8 @@ NumericArray* NpyFile::Load(const FileDescriptor& iFile, const std::string& iNam
     oError = iName + ": empty file";
     return nullptr;
   }
-  // Populated at once: the plots read every value, and one call maps the cached pages far faster
-  // than a fault per page would.
-  void* lMapping = mmap(nullptr, lSize, PROT_READ, MAP_PRIVATE | MAP_POPULATE, iFile.Get(), 0);
-  if (lMapping == MAP_FAILED) {
-    oError = errno == ENOMEM ? MessageText::OutOfMemory(iName, lSize)
-                             : MessageText::SystemError(iName, "cannot map", errno);
-    return nullptr;
-  }
+  void* lMapping = iFile.Map(iName, oError);
+  if (!lMapping) return nullptr;
   if (!ReadHeader(static_cast<const unsigned char*>(lMapping), lSize, lLayout, lWhat)) {
     munmap(lMapping, lSize);
     oError = iName + ": " + lWhat;

@@ -62,17 +62,30 @@ void NumericArray::Place(const unsigned char* iData, std::ptrdiff_t iRowStride, 
   _Direct = iStored == Stored::Float64 && !_Swapped;
 }
 
-NumericArray* NumericArray::FromValues(std::vector<double> iValues, unsigned int iRows, unsigned int iColumns,
-                                       bool iMatrix) {
+NumericArray* NumericArray::Held(unsigned int iRows, unsigned int iColumns, bool iMatrix, std::vector<double>* ioValues,
+                                 std::unique_ptr<double[]>* ioBuffer) {
   if (!iMatrix && iColumns != 1) return nullptr;
-  if (static_cast<unsigned long long>(iRows) * iColumns != iValues.size()) return nullptr;
   NumericArray* lArray = new NumericArray(iRows, iColumns, iMatrix);
   if (!lArray) return nullptr;
-  lArray->_Values = std::move(iValues);
+  if (ioValues)
+    lArray->_Values = std::move(*ioValues);
+  else
+    lArray->_Buffer = std::move(*ioBuffer);
+  const double* lData = ioValues ? lArray->_Values.data() : lArray->_Buffer.get();
   const std::ptrdiff_t lSize = sizeof(double);
-  lArray->Place(reinterpret_cast<const unsigned char*>(lArray->_Values.data()), lSize * iColumns, lSize,
-                Stored::Float64, false);
+  lArray->Place(reinterpret_cast<const unsigned char*>(lData), lSize * iColumns, lSize, Stored::Float64, false);
   return lArray;
+}
+
+NumericArray* NumericArray::FromValues(std::vector<double> iValues, unsigned int iRows, unsigned int iColumns,
+                                       bool iMatrix) {
+  if (static_cast<unsigned long long>(iRows) * iColumns != iValues.size()) return nullptr;
+  return Held(iRows, iColumns, iMatrix, &iValues, nullptr);
+}
+
+NumericArray* NumericArray::FromBuffer(std::unique_ptr<double[]> iValues, unsigned int iRows, unsigned int iColumns,
+                                       bool iMatrix) {
+  return iValues ? Held(iRows, iColumns, iMatrix, nullptr, &iValues) : nullptr;
 }
 
 NumericArray* NumericArray::FromMapping(void* iMapping, size_t iMappingSize, size_t iOffset, Stored iStored,
@@ -102,6 +115,10 @@ NumericArray* NumericArray::FromMemory(const void* iData, std::ptrdiff_t iRowStr
   lArray->_Keeper = RefPtr<CATBaseUnknown>::Hold(iKeeper);
   lArray->Place(static_cast<const unsigned char*>(iData), iRowStride, iMatrix ? iColumnStride : 0, iStored, iSwapped);
   return lArray;
+}
+
+NumericArray* NumericArray::Transposed() {
+  return FromMemory(_Data, _ColumnStride, _RowStride, _Stored, _Swapped, _Columns, _Rows, true, this);
 }
 
 unsigned long long NumericArray::GetValues(unsigned long long iFirst, unsigned long long iCount,

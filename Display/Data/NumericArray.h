@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <vector>
 
 #include "CATBaseUnknown.h"
@@ -31,6 +32,10 @@ class NumericArray : public CATBaseUnknown {
   // one column. Null when the sizes disagree or the heap is exhausted.
   static NumericArray* FromValues(std::vector<double> iValues, unsigned int iRows, unsigned int iColumns,
                                   bool iMatrix);
+  // The same for iRows x iColumns values in a buffer the array takes over: a reader that fills
+  // every value itself need not have them zeroed first.
+  static NumericArray* FromBuffer(std::unique_ptr<double[]> iValues, unsigned int iRows, unsigned int iColumns,
+                                  bool iMatrix);
   // An array reading iRows x iColumns values stored as iStored from iMapping (iMappingSize bytes,
   // made by mmap) at byte iOffset, their bytes reversed when iSwapped. The array takes the mapping
   // over: it is unmapped here already when the array cannot be made (null). The values must lie in
@@ -44,6 +49,10 @@ class NumericArray : public CATBaseUnknown {
   static NumericArray* FromMemory(const void* iData, std::ptrdiff_t iRowStride, std::ptrdiff_t iColumnStride,
                                   Stored iStored, bool iSwapped, unsigned int iRows, unsigned int iColumns,
                                   bool iMatrix, CATBaseUnknown* iKeeper);
+
+  // The transpose of this matrix as a view that keeps this array alive (one reference on it):
+  // MATLAB's matrices lie column by column. Null when the heap is exhausted.
+  NumericArray* Transposed();
 
   ~NumericArray() override;
   NumericArray(const NumericArray&) = delete;
@@ -80,6 +89,9 @@ class NumericArray : public CATBaseUnknown {
 
  private:
   NumericArray(unsigned int iRows, unsigned int iColumns, bool iMatrix);
+  // An array of held doubles taken from *ioValues, else from *ioBuffer.
+  static NumericArray* Held(unsigned int iRows, unsigned int iColumns, bool iMatrix, std::vector<double>* ioValues,
+                            std::unique_ptr<double[]>* ioBuffer);
   // Sets how the values lie: from iData, strides in bytes.
   void Place(const unsigned char* iData, std::ptrdiff_t iRowStride, std::ptrdiff_t iColumnStride, Stored iStored,
              bool iSwapped);
@@ -101,6 +113,7 @@ class NumericArray : public CATBaseUnknown {
   unsigned int _Columns = 0;
   bool _Matrix = false;
   std::vector<double> _Values;
+  std::unique_ptr<double[]> _Buffer;
   // Mapped storage, unmapped with the array.
   void* _Mapping = nullptr;
   size_t _MappingSize = 0;

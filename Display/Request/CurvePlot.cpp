@@ -13,20 +13,32 @@ bool CurvePlot::Load(const CurveRequest& iRequest, RequestError& oError, std::ve
   // The y curves, then the y2 ones: the order of the style options.
   std::vector<DataInput> lInputs = iRequest.Y;
   lInputs.insert(lInputs.end(), iRequest.Y2.begin(), iRequest.Y2.end());
+  // Without x values a curve takes the X its file brings (a sound file's time, an HDF5 dimension
+  // scale); the x label too when every such curve brings the same and none is given.
+  std::string lAxisName;
+  bool lAxisNamed = true;
   for (const DataInput& lInput : lInputs) {
     std::string lName;
-    const RefPtr<ArrayVector> lY = DataSource::Vector(lInput, oError, &lName);
+    DataAxis lAxis;
+    const RefPtr<ArrayVector> lY = DataSource::Vector(lInput, oError, &lName, lX ? nullptr : &lAxis);
     if (!lY) return false;
+    RefPtr<CATSamIVector> lFileX = DataSource::AxisVector(lAxis, lY->GetLength());
+    if (lFileX && lFileX->GetLength() != lY->GetLength()) lFileX = {};
+    lAxisNamed = lAxisNamed && lFileX && (_Ys.empty() || lAxis.Name == lAxisName);
+    lAxisName = lAxis.Name;
     if (lX && lY->GetLength() != lX->GetLength())
       ioWarnings.push_back(lInput.Label() + " has " + std::to_string(lY->GetLength()) + " values and the x values " +
                            std::to_string(lX->GetLength()) + ": " +
                            std::to_string(std::min(lY->GetLength(), lX->GetLength())) + " are plotted");
     // Without x values each curve is drawn over its own sample numbers, computed as they are read.
-    _Xs.push_back(lX ? RefPtr<CATSamIVector>::Hold(lX.Get()) : RefPtr<CATSamIVector>(new IndexVector(lY->GetLength())));
+    _Xs.push_back(lX       ? RefPtr<CATSamIVector>::Hold(lX.Get())
+                  : lFileX ? lFileX
+                           : RefPtr<CATSamIVector>(new IndexVector(lY->GetLength())));
     if (!_Xs.back()) return oError.Memory("out of memory");
     _Ys.push_back(RefPtr<CATSamIVector>::Hold(lY.Get()));
     _Names.push_back(lName);
   }
+  if (!lX && lAxisNamed && _Request.XLabel.empty()) _Request.XLabel = lAxisName;
   return true;
 }
 

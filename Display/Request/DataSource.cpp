@@ -1,16 +1,18 @@
 #include "DataSource.h"
 
 #include "DataFile.h"
+#include "IndexVector.h"
 
 bool DataSource::Failed(const std::string& iMessage, RequestError& oError) {
   if (iMessage.find("out of memory") != std::string::npos) return oError.Memory(iMessage);
   return oError.Data(iMessage);
 }
 
-RefPtr<ArrayVector> DataSource::Vector(const DataInput& iInput, RequestError& oError, std::string* oName) {
+RefPtr<ArrayVector> DataSource::Vector(const DataInput& iInput, RequestError& oError, std::string* oName,
+                                       DataAxis* oX) {
   std::string lError, lName = iInput.Name;
   RefPtr<NumericArray> lArray = iInput.Array;
-  if (!lArray && !(lArray = RefPtr<NumericArray>(DataFile::LoadVector(iInput.Spec, lError, lName)))) {
+  if (!lArray && !(lArray = RefPtr<NumericArray>(DataFile::LoadVector(iInput.Spec, lError, lName, oX)))) {
     Failed(lError, oError);
     return {};
   }
@@ -25,10 +27,10 @@ RefPtr<ArrayVector> DataSource::Vector(const DataInput& iInput, RequestError& oE
   return lVector;
 }
 
-RefPtr<NumericArray> DataSource::Matrix(const DataInput& iInput, RequestError& oError) {
+RefPtr<NumericArray> DataSource::Matrix(const DataInput& iInput, RequestError& oError, DataAxis* oX, DataAxis* oZ) {
   std::string lError;
   RefPtr<NumericArray> lArray = iInput.Array;
-  if (!lArray && !(lArray = RefPtr<NumericArray>(DataFile::LoadMatrix(iInput.Spec, lError)))) {
+  if (!lArray && !(lArray = RefPtr<NumericArray>(DataFile::LoadMatrix(iInput.Spec, lError, oX, oZ)))) {
     Failed(lError, oError);
     return {};
   }
@@ -41,4 +43,10 @@ RefPtr<NumericArray> DataSource::Matrix(const DataInput& iInput, RequestError& o
 
 std::string DataSource::Shape(const NumericArray& iArray) {
   return std::to_string(iArray.GetRows()) + " x " + std::to_string(iArray.GetColumns());
+}
+
+RefPtr<CATSamIVector> DataSource::AxisVector(const DataAxis& iAxis, unsigned int iLength) {
+  if (iAxis.Values) return RefPtr<CATSamIVector>(new ArrayVector(iAxis.Values.Get(), 0, iAxis.Values->GetRows()));
+  if (iAxis.Rate > 0.0) return RefPtr<CATSamIVector>(new IndexVector(iLength, iAxis.Rate));
+  return {};
 }

@@ -1,6 +1,7 @@
 #include "MapPlot.h"
 
 #include <algorithm>
+#include <utility>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -24,8 +25,13 @@ MapPlot::~MapPlot() = default;
 bool MapPlot::Load(const MapRequest& iRequest, int iWidth, int iHeight, RequestError& oError) {
   _Request = iRequest;
   const MapRequest& r = _Request;
-  if (!(_Z = DataSource::Vector(r.Z, oError)) || !(_Values = DataSource::Matrix(r.Values, oError))) return false;
-  if (!(r.XRows.IsGiven() ? LoadRows(oError) : LoadRegular(oError))) return false;
+  // The axes an HDF5 dataset brings stand in for --x and --z when those are not given: its rows go
+  // with Z, its columns with X (the other way round with --transpose).
+  DataAxis lFileX, lFileZ;
+  if (!(_Values = DataSource::Matrix(r.Values, oError, &lFileX, &lFileZ))) return false;
+  if (r.Transpose) std::swap(lFileX, lFileZ);
+  if (!(_Z = Axis(r.Z, lFileZ, "z", _Request.ZLabel, oError))) return false;
+  if (!(r.XRows.IsGiven() ? LoadRows(oError) : LoadRegular(lFileX, oError))) return false;
   if (!_Matrix && !(_Rows && _ValueRows)) return oError.Memory("out of memory");
   // Descending X and Z are drawn; any other order is refused where it breaks.
   std::string lOrder =
@@ -59,9 +65,23 @@ unsigned long long MapPlot::OrderMapBytes(int iWidth, int iHeight) const {
   return lBytes > 0 ? static_cast<unsigned long long>(lBytes) : 0;
 }
 
-bool MapPlot::LoadRegular(RequestError& oError) {
+RefPtr<ArrayVector> MapPlot::Axis(const DataInput& iInput, const DataAxis& iFileAxis, const char* iOption,
+                                   std::string& ioLabel, RequestError& oError) {
+  if (iInput.IsGiven()) return DataSource::Vector(iInput, oError);
+  if (!iFileAxis.Values) {
+    oError.Data(_Request.Values.Label() + ": brings no " + iOption + " values (no dimension scale): give them with " +
+                OptionText::Option(iOption));
+    return {};
+  }
+  if (ioLabel.empty()) ioLabel = iFileAxis.Name;
+  RefPtr<ArrayVector> lAxis(new ArrayVector(iFileAxis.Values.Get(), 0, iFileAxis.Values->GetRows()));
+  if (!lAxis) oError.Memory("out of memory");
+  return lAxis;
+}
+
+bool MapPlot::LoadRegular(const DataAxis& iFileX, RequestError& oError) {
   MapRequest& r = _Request;
-  if (!(_X = DataSource::Vector(r.X, oError))) return false;
+  if (!(_X = Axis(r.X, iFileX, "x", r.XLabel, oError))) return false;
   _Matrix = RefPtr<ArrayMatrix>(new ArrayMatrix(_Values.Get(), r.Transpose ? ArrayMatrix::RowPerX : ArrayMatrix::RowPerZ));
   if (!_Matrix) return oError.Memory("out of memory");
   if (_Matrix->GetLengthX() != _X->GetLength() || _Matrix->GetLengthY() != _Z->GetLength()) {

@@ -4,7 +4,11 @@
 #ifndef MapPlot_H
 #define MapPlot_H
 
+#include <string>
+
 #include "ColormapData.h"
+#include "DataAxis.h"
+#include "DataInput.h"
 #include "MapRequest.h"
 #include "RefPtr.h"
 #include "RequestError.h"
@@ -36,7 +40,11 @@ class MapPlot {
   const MapRequest& GetRequest() const { return _Request; }
 
  private:
-  bool LoadRegular(RequestError& oError);
+  // The values of an axis: the option's input, else the axis the values' file brings (and its
+  // name for the label ioLabel when that is empty); null with oError.
+  RefPtr<ArrayVector> Axis(const DataInput& iInput, const DataAxis& iFileAxis, const char* iOption, std::string& ioLabel,
+                           RequestError& oError);
+  bool LoadRegular(const DataAxis& iFileX, RequestError& oError);
   bool LoadRows(RequestError& oError);
   unsigned long long OrderMapBytes(int iWidth, int iHeight) const;
 

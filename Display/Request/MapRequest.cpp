@@ -1,5 +1,6 @@
 #include "MapRequest.h"
 
+#include "DataFile.h"
 #include "OptionText.h"
 
 const std::vector<RequestOption<MapRequest>>& MapRequest::Options() {
@@ -27,7 +28,10 @@ bool MapRequest::Check(RequestError& oError) {
   if (X.IsGiven() && XRows.IsGiven())
     return oError.Usage("give the X values with " + OptionText::Option("x") + " or with " + OptionText::Option("x-rows") +
                         ", not both");
-  if (!X.IsGiven() && !XRows.IsGiven())
+  // Only an HDF5 dataset can bring its axes (whether it does is known once it is read).
+  const bool lAxes = !Values.Spec.empty() && DataFile::BringsAxes(Values.Spec);
+  if (!Z.IsGiven() && !lAxes) return oError.Usage(OptionText::Option("z") + " is required");
+  if (!X.IsGiven() && !XRows.IsGiven() && !lAxes)
     return oError.Usage("give the X values with " + OptionText::Option("x") + " (or " + OptionText::Option("x-rows") + ")");
   if (Transpose && XRows.IsGiven())
     return oError.Usage(OptionText::Option("transpose") + " reads values with " + OptionText::Option("x") +

@@ -49,8 +49,12 @@ template <class R>
 void MapRequest::AddOptions(std::vector<RequestOption<R>>& ioOptions) {
   using M = MapRequest;
   const RequestOption<R> lOptions[] = {
-      {"x", eOptionKind::Vector, &M::X, "X values (1-D, ascending or descending): one per column of the values"},
-      {"z", eOptionKind::Vector, &M::Z, "Z values (1-D, ascending or descending): one per row of the values", true},
+      {"x", eOptionKind::Vector, &M::X,
+       "X values (1-D, ascending or descending): one per column of the values; by default the dimension scale an "
+       "HDF5 values dataset brings"},
+      {"z", eOptionKind::Vector, &M::Z,
+       "Z values (1-D, ascending or descending): one per row of the values; required unless an HDF5 values "
+       "dataset brings its dimension scale"},
       {"values", eOptionKind::Matrix, &M::Values,
        "Values (2-D), one row per Z value: values[i_z, i_x], as images and spectrograms store them; with "
        "--x-rows, row j holds the values of Z sample j",

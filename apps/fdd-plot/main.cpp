@@ -16,13 +16,14 @@
 #include "CurveCommand.h"
 #include "DialogTitles.h"
 #include "Gallery.h"
+#include "InfoCommand.h"
 #include "MapCommand.h"
 #include "ProbeCommand.h"
 
 namespace {
 
 constexpr int kUsageError = 2;
-const char* const kCommands[] = {"demo", "curve", "map", "probe", "contribution"};
+const char* const kCommands[] = {"demo", "curve", "map", "probe", "contribution", "info"};
 
 // "demo, curve, map, probe <iLast> contribution": the commands named in a sentence.
 std::string CommandList(const char* iLast) {
@@ -83,8 +84,10 @@ int LeftOver(const std::string& iCommand, const std::vector<std::string>& iRemai
 
 int Main(int argc, char** argv) {
   CLI::App lApp{"fdd-plot: plots of sampled functions drawn with the QVTFddRep library.\n"
-                "Data files are NumPy .npy (floats or integers) or CSV (header row optional; .dat/.txt\n"
-                "separated by blanks); FILE:COLUMN chooses a column by name or number.\n"
+                "Data files are NumPy .npy (floats or integers), CSV (header row optional; .dat/.txt\n"
+                "separated by blanks), HDF5, MATLAB .mat and sound files; FILE:COLUMN chooses a column by\n"
+                "name or number, FILE:NAME a dataset or variable (FILE:NAME:COLUMN a column of a 2-D one),\n"
+                "FILE:N a sound channel from 1; fdd-plot info FILE lists what a file holds.\n"
                 "Exit status: 0 written, 1 data or file error, 2 usage error, 130 interrupted."};
   lApp.set_version_flag("--version", "fdd-plot " FDD_VERSION);
   lApp.require_subcommand(1);
@@ -96,7 +99,8 @@ int Main(int argc, char** argv) {
   MapCommand lMap;
   ProbeCommand lProbe;
   ContributionCommand lContribution;
-  Subcommand* const lCommands[] = {&lCurve, &lMap, &lProbe, &lContribution};
+  InfoCommand lInfo;
+  Subcommand* const lCommands[] = {&lCurve, &lMap, &lProbe, &lContribution, &lInfo};
   for (Subcommand* lSubcommand : lCommands) lSubcommand->Register(lApp);
   // Left-over arguments are reported as sentences below, not as the parser's own list.
   for (CLI::App* lCommand : lApp.get_subcommands({})) lCommand->allow_extras();

@@ -63,7 +63,7 @@ TEST(FddPlot, HelpListsEveryOptionWithItsDefault) {
   // an empty text, a required option says REQUIRED).
   const char* const kData = "the data's";
   const std::vector<std::pair<std::string, std::string>> kMap = {
-      {"--x", ""},          {"--z", "REQUIRED"},       {"--values", "REQUIRED"}, {"--x-rows", ""},
+      {"--x", ""},          {"--z", "required unless"},{"--values", "REQUIRED"}, {"--x-rows", ""},
       {"--transpose", ""},  {"--order", ""},           {"--tolerance", "=0.05"}, {"--z-factor", "=1"},
       {"--log-x", ""},      {"--log-z", ""},           {"--log-values", ""},     {"--shading", "=linear"},
       {"--x-limits", kData}, {"--z-limits", kData},    {"--colors", "=viridis"}, {"--value-limits", kData},
