@@ -165,6 +165,12 @@ void PlotArea::ComputeRanges() {
   if (HasY2()) AddWarning(_DataWarning, lWarning);
 }
 
+void PlotArea::SetCursors(double iA, double iB, std::vector<std::string> iLines) {
+  _Cursors[0] = iA;
+  _Cursors[1] = iB;
+  _CursorLines = std::move(iLines);
+}
+
 RefPtr<ColorScaleAxis> PlotArea::MakeColors() const {
   if (!_Map && _Contributions.empty() && !_ScaleAlone) return {};
   double lMin = _ColorMin, lMax = _ColorMax;
@@ -258,6 +264,23 @@ CAT2DBoundingBox PlotArea::Decorate(const CATMathBox2D& iBox, const FigureStyle&
                                   static_cast<float>(oDecoration.legendLeft + oDecoration.legendWidth),
                                   static_cast<float>(y1 - oDecoration.legendHeight), static_cast<float>(y1));
     }
+  }
+  if (!_CursorLines.empty() && _Detail < eNoLegend) {
+    // Right of everything else, from the data box's top down; lines below its bottom are left
+    // out rather than the box made smaller for them.
+    const double lLine = (iFont.GetAscent() + iFont.GetDescent()) * iStyle.TextHeight;
+    const size_t lRows = std::min(_CursorLines.size(), static_cast<size_t>(std::max(0.0, (y1 - y0) / lLine)));
+    const double lMax = LegendRoom(false, iBox, iRoom);
+    double lWidth = 0.0;
+    for (size_t i = 0; i < lRows; ++i) {
+      oDecoration.noteLines.push_back(TextFit::Line(_CursorLines[i], iFont, iStyle.TextHeight, lMax));
+      lWidth = std::max(lWidth, iFont.GetAdvance(oDecoration.noteLines.back()) * iStyle.TextHeight);
+    }
+    oDecoration.noteLeft = lExtent.GetXMax() + iStyle.ScaleGap;
+    oDecoration.noteTop = y1;
+    if (lRows)
+      lExtent += CAT2DBoundingBox(static_cast<float>(oDecoration.noteLeft), static_cast<float>(oDecoration.noteLeft + lWidth),
+                                  static_cast<float>(y1 - lLine * static_cast<double>(lRows)), static_cast<float>(y1));
   }
   if (!_Title.empty() && _Detail < eNoTitle) {
     // At most two lines as wide as the room: a long title never takes the plot's height or width.
@@ -365,6 +388,7 @@ void PlotArea::Build(CATViewer& ioViewer, CATFont& iFont, const CATMathBox2D& iP
   Decoration lDecoration;
   Decorate(_DataBox, iStyle, iFont, _Colors.Get(), Room(iPage, iStyle), lDecoration);
   ShowData(ioViewer, lDecoration, _Colors.Get(), iStyle);
+  ShowCursors(ioViewer, iFont, PlotFrame(_XAxis, _YAxis, _XMin, _XMax, _YMin, _YMax, _DataBox), iStyle);
   ShowDecoration(ioViewer, iFont, lDecoration, _Colors.Get(), iStyle);
   if (!_DataWarning.empty()) _Warning = _Warning.empty() ? _DataWarning : _DataWarning + "; " + _Warning;
 }
@@ -386,6 +410,18 @@ void PlotArea::ShowData(CATViewer& ioViewer, const Decoration& iDecoration, Colo
   }
   for (size_t i = 0; i < _Series.size(); ++i)
     _Series[i]->Show(ioViewer, _OnRight[i] ? lRightFrame : lFrame, iColors, iStyle);
+}
+
+void PlotArea::ShowCursors(CATViewer& ioViewer, CATFont& iFont, const PlotFrame& iFrame, const FigureStyle& iStyle) const {
+  const CATMathPoint2D lLow = _DataBox.GetLow(), lHigh = _DataBox.GetHigh();
+  const char* const lNames[2] = {"A", "B"};
+  for (int i = 0; i < 2; ++i) {
+    const double m = iFrame.ModelX(_Cursors[i]);
+    if (!(m >= lLow.GetX() && m <= lHigh.GetX())) continue;
+    ShowLine(ioViewer, m, lLow.GetY(), m, lHigh.GetY(), Scene::Color(200, 30, 30));
+    Scene::Caption(ioViewer, iFont, m + 0.25 * iStyle.TextHeight, lHigh.GetY() - (iFont.GetAscent() + iFont.GetDescent()) * iStyle.TextHeight,
+                   iStyle.TextHeight, lNames[i]);
+  }
 }
 
 void PlotArea::ShowGrid(CATViewer& ioViewer, const Decoration& iDecoration, const PlotFrame& iFrame,
@@ -470,6 +506,10 @@ void PlotArea::ShowDecoration(CATViewer& ioViewer, CATFont& iFont, const Decorat
   if (iColors && iDecoration.scaleShown) ColorScaleBar::Show(ioViewer, iDecoration.scaleBar, *iColors, iDecoration.scaleAxis.Get(), iStyle);
   if (ShowsLegend())
     _Legend.Show(ioViewer, iDecoration.legendLeft, iDecoration.legendTop, iDecoration.legendMax, iStyle, iFont);
+  const double lNoteLine = (iFont.GetAscent() + iFont.GetDescent()) * iStyle.TextHeight;
+  for (size_t i = 0; i < iDecoration.noteLines.size(); ++i)
+    Scene::Caption(ioViewer, iFont, iDecoration.noteLeft, iDecoration.noteTop - lNoteLine * static_cast<double>(i + 1),
+                   iStyle.TextHeight, iDecoration.noteLines[i].c_str());
   const double lLine = (iFont.GetAscent() + iFont.GetDescent()) * iStyle.TitleHeight;
   const size_t lTitleLines = iDecoration.titleLines.size();
   for (size_t i = 0; i < lTitleLines; ++i)

@@ -12,6 +12,7 @@
 #ifndef PlotArea_H
 #define PlotArea_H
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -83,6 +84,9 @@ class PlotArea {
   // Shows the colour scale set even without a map or bar coloured by it (the frame a window draws
   // around an older picture of a map); its range must then be given.
   void ShowColorScale() { _ScaleAlone = true; }
+  // Two cursors: vertical lines at x = iA and iB (data units) named A and B, and iLines (what they
+  // measure) in a box right of the plot, as many lines as the data box is high.
+  void SetCursors(double iA, double iB, std::vector<std::string> iLines);
 
   // Finds the data box in iPage: its margins grow from the least ones (SetMargins, none at first)
   // until every text fits. The data's ranges are read at the first layout: set the content first.
@@ -123,6 +127,9 @@ class PlotArea {
     std::vector<double> titleX;
     double titleY = 0.0;
     bool scaleShown = false;
+    // The cursors' lines, each fitted to the room, and their box's top left corner.
+    std::vector<std::string> noteLines;
+    double noteLeft = 0.0, noteTop = 0.0;
   };
 
   // What a page too small for everything leaves out, step by step, so that the data still shows.
@@ -140,6 +147,7 @@ class PlotArea {
                             Decoration& oDecoration) const;
   void ShowData(CATViewer& ioViewer, const Decoration& iDecoration, ColorScaleAxis* iColors,
                 const FigureStyle& iStyle);
+  void ShowCursors(CATViewer& ioViewer, CATFont& iFont, const PlotFrame& iFrame, const FigureStyle& iStyle) const;
   void ShowGrid(CATViewer& ioViewer, const Decoration& iDecoration, const PlotFrame& iFrame,
                 const FigureStyle& iStyle) const;
   // Whether curves are drawn against the right value axis.
@@ -182,6 +190,8 @@ class PlotArea {
   double _ColorMin = 0.0 / 0.0;
   double _ColorMax = 0.0 / 0.0;
   std::string _ColorLabel;
+  double _Cursors[2] = {NAN, NAN};
+  std::vector<std::string> _CursorLines;
 
   // Results of Build.
   double _XMin = 0.0, _XMax = 1.0, _YMin = 0.0, _YMax = 1.0, _Y2Min = 0.0, _Y2Max = 1.0;

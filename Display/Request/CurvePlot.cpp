@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "CurveLevels.h"
 #include "DataSource.h"
 #include "IndexVector.h"
 #include "PlotArea.h"
@@ -55,7 +56,31 @@ void CurvePlot::Show(PlotArea& ioPlot, const std::vector<std::shared_ptr<const C
   ioPlot.GetY2Axis().SetRange(r.Limits[4], r.Limits[5]);
   ioPlot.SetGrid(r.Grid);
   ioPlot.SetLegendPlace(r.LegendPlace);
+  if (r.HasCursors()) ioPlot.SetCursors(r.Cursors[0], r.Cursors[1], GetCursorTable(iLevels).Lines());
   for (size_t i = 0; i < _Ys.size(); ++i)
     ioPlot.AddCurve(_Xs[i].Get(), _Ys[i].Get(), r.Label(i, _Names[i]), r.Style(i, ioPlot.GetNextStyle(r.Symbols)),
                     i >= r.Y.size(), i < iLevels.size() ? iLevels[i] : nullptr);
+}
+
+CursorTable CurvePlot::GetCursorTable(const std::vector<std::shared_ptr<const CurveLevels>>& iLevels) const {
+  return GetCursorTable(_Request.Cursors[0], _Request.Cursors[1], iLevels);
+}
+
+CursorTable CurvePlot::GetCursorTable(double iA, double iB,
+                                      const std::vector<std::shared_ptr<const CurveLevels>>& iLevels) const {
+  CursorTable lTable(iA, iB);
+  for (size_t i = 0; i < _Ys.size(); ++i) {
+    const std::string lName = _Request.Label(i, _Names[i]);
+    if (i < iLevels.size() && iLevels[i] && iLevels[i]->IsReady()) {
+      lTable.AddCurve(lName, *iLevels[i]);
+      continue;
+    }
+    CurveLevels lLevels(_Xs[i].Get(), _Ys[i].Get());
+    // A window's levels still building give a row without values for now: a frame never waits for
+    // a pass over the curve. Levels that cannot be built (x not ascending, no thread, no memory)
+    // give one too.
+    if (iLevels.empty() && lLevels.Start()) lLevels.Wait();
+    lTable.AddCurve(lName, lLevels);
+  }
+  return lTable;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "CATSamIVector.h"
+#include "CursorTable.h"
 #include "CurveRequest.h"
 #include "RefPtr.h"
 #include "RequestError.h"
@@ -23,6 +24,12 @@ class CurvePlot {
   // Gives the plot area the curves (drawn from iLevels[i] where given), their styles, limits,
   // labels and title.
   void Show(PlotArea& ioPlot, const std::vector<std::shared_ptr<const CurveLevels>>& iLevels = {}) const;
+
+  // What the request's cursors (or iA, iB) measure on the curves: from iLevels[i] when levels are
+  // given (a window's; a curve whose levels are not ready gets a row without values), else from
+  // levels built here (a pass over each curve).
+  CursorTable GetCursorTable(const std::vector<std::shared_ptr<const CurveLevels>>& iLevels = {}) const;
+  CursorTable GetCursorTable(double iA, double iB, const std::vector<std::shared_ptr<const CurveLevels>>& iLevels = {}) const;
 
   // The curves, the y ones then the y2 ones, with their default names.
   const std::vector<RefPtr<CATSamIVector>>& GetXs() const { return _Xs; }

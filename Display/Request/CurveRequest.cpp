@@ -20,6 +20,10 @@ const std::vector<RequestOption<CurveRequest>>& CurveRequest::Options() {
          "Y range shown, A,B (default: the data's); curves are cut at the edge"},
         {"y2-limits", eOptionKind::Pair, &R::Y2Limits, "Range of the right value axis, A,B (default: the data's)"},
         {"grid", eOptionKind::Flag, &R::Grid, "Light lines at the major ticks of both axes, under the data"},
+        {"cursor", eOptionKind::Pair, &R::Cursor,
+         "Cursors at x = A and B (A < B): two lines, and beside the plot y at each, the differences and "
+         "the minimum, maximum, mean, RMS and count of the samples between them"},
+        {"stats", eOptionKind::Flag, &R::Stats, "Write the cursors' table as CSV on standard output (needs --cursor)"},
     };
     CurveStyles::AddOptions(o);
     o.push_back({"xlabel", eOptionKind::Text, &R::XLabel, "Label of the x axis"});
@@ -36,5 +40,18 @@ bool CurveRequest::Check(RequestError& oError) {
   return OptionText::Size(Size, "", Width, Height, oError) && CurveStyles::Check(Y.size() + Y2.size(), oError) &&
          OptionText::Limits("x-limits", XLimits, LogX, Limits[0], Limits[1], oError) &&
          OptionText::Limits("y-limits", YLimits, LogY, Limits[2], Limits[3], oError) &&
-         OptionText::Limits("y2-limits", Y2Limits, false, Limits[4], Limits[5], oError);
+         OptionText::Limits("y2-limits", Y2Limits, false, Limits[4], Limits[5], oError) && CheckCursors(oError);
+}
+
+bool CurveRequest::CheckCursors(RequestError& oError) {
+  Cursors[0] = Cursors[1] = NAN;
+  if (Cursor.empty())
+    return !Stats || oError.Usage(OptionText::Option("stats") + " writes the cursors' table: give " +
+                                  OptionText::Option("cursor") + " A,B too");
+  double a = 0.0, b = 0.0;
+  if (!OptionText::Point("cursor", Cursor, a, b, oError)) return false;
+  if (!(a < b)) return oError.Usage(OptionText::Option("cursor") + " " + Cursor + ": the cursors A,B need A < B");
+  Cursors[0] = a;
+  Cursors[1] = b;
+  return true;
 }

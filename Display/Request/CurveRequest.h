@@ -29,14 +29,22 @@ struct CurveRequest : CurveStyles {
   std::string Y2Label;
   std::string Title;
   std::string Size = "1000x600";
+  std::string Cursor;
+  bool Stats = false;
 
   // After Check: x, y and y2 limits (NaN: the data's) and the picture's size.
   double Limits[6] = {NAN, NAN, NAN, NAN, NAN, NAN};
   int Width = 0;
   int Height = 0;
+  // After Check: the cursors A < B, NaN when not given.
+  double Cursors[2] = {NAN, NAN};
+  bool HasCursors() const { return !std::isnan(Cursors[0]); }
 
   static const std::vector<RequestOption<CurveRequest>>& Options();
   bool Check(RequestError& oError);
+
+ private:
+  bool CheckCursors(RequestError& oError);
 };
 
 #endif

@@ -1,5 +1,7 @@
 #include "CurveCommand.h"
 
+#include <cstdio>
+
 #include "CATFont.h"
 #include "CommandSupport.h"
 #include "Figure.h"
@@ -34,5 +36,9 @@ int CurveCommand::Run() {
 
 int CurveCommand::Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) {
   (void)ioPlot;
-  return _Output.Write(ioFigure, iFont) ? 0 : 1;
+  if (!_Request.Stats) return _Output.Write(ioFigure, iFont) ? 0 : 1;
+  // Standard output carries the table alone, so that it reads as CSV.
+  if (!CommandSupport::Write(ioFigure, _Output.Out, iFont)) return 1;
+  std::fputs(_Plot.GetCursorTable().Csv().c_str(), stdout);
+  return 0;
 }

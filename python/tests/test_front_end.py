@@ -62,6 +62,7 @@ REFUSALS = [
     ("curve", ["--y", "line", "--line-width", "100"]),
     ("curve", ["--y", "line", "--legend", "middle"]),
     ("curve", ["--y", "line", "--label", "a", "--label", "b"]),
+    ("curve", ["--y", "line", "--cursor", "5,1"]),
     ("curve", ["--y", "missing"]),
     ("map", ["--x", "x", "--z", "z", "--values", "values", "--order", "--tolerance", "0"]),
     ("map", ["--x", "x", "--z", "z", "--values", "values", "--order", "--z-factor", "-1"]),

@@ -81,7 +81,7 @@ TEST(FddPlot, HelpListsEveryOptionWithItsDefault) {
       {"demo", {{"--out", "=gallery"}}},
       {"curve",
        {{"--x", "default: the sample numbers"}, {"--y", "REQUIRED"}, {"--y2", ""}, {"--symbols", ""}, {"--log-x", ""},
-        {"--log-y", ""}, {"--x-limits", kData}, {"--y-limits", kData}, {"--y2-limits", kData}, {"--grid", ""},
+        {"--log-y", ""}, {"--x-limits", kData}, {"--y-limits", kData}, {"--y2-limits", kData}, {"--grid", ""}, {"--cursor", ""}, {"--stats", ""},
         {"--style", ""}, {"--color", "default: the palette"}, {"--line-width", "default: 2"},
         {"--dashes", "default: solid"}, {"--marker", "default: none"}, {"--label", "default: the column's"},
         {"--legend", "=auto"}, {"--xlabel", ""}, {"--ylabel", ""}, {"--y2-label", ""}, {"--title", ""},
