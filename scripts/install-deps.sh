@@ -31,6 +31,8 @@ PACKAGES=(
   python3-pytest
   git
   file
+  libfftw3-dev         # the transforms of spectra, spectrograms and run-ups
+  python3-scipy        # the reference spectra the analysis tests compare with
 )
 
 missing=()
