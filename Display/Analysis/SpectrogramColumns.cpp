@@ -15,14 +15,15 @@ bool SpectrogramColumns::Compute(const ArrayVector& iSignal, const SpectralSetti
   if (!lPower.Prepare(iSettings, oError)) return false;
   _Hop = iSettings.Hop();
   const unsigned long long lCount = iSettings.Frames(iSignal.GetLength());
-  // The frames whose middles lie in the range: [lFirst, lEnd).
+  // The frames whose middles lie in the range: [lFirst, lEnd), a middle on an end counting in
+  // spite of the rounding of the division.
   const double lHop = static_cast<double>(_Hop) / iSettings.Rate;
   const double lFirstTime = iSettings.FrameTime(0);
   unsigned long long lFirst = 0, lEnd = lCount;
   if (!std::isnan(iTimeMin) && iTimeMin > lFirstTime)
-    lFirst = std::min(lCount, static_cast<unsigned long long>(std::ceil((iTimeMin - lFirstTime) / lHop)));
+    lFirst = std::min(lCount, static_cast<unsigned long long>(std::ceil((iTimeMin - lFirstTime) / lHop - 1e-9)));
   if (!std::isnan(iTimeMax) && iTimeMax < iSettings.FrameTime(lCount ? lCount - 1 : 0))
-    lEnd = iTimeMax < lFirstTime ? 0 : std::min(lCount, static_cast<unsigned long long>(std::floor((iTimeMax - lFirstTime) / lHop)) + 1);
+    lEnd = iTimeMax < lFirstTime ? 0 : std::min(lCount, static_cast<unsigned long long>(std::floor((iTimeMax - lFirstTime) / lHop + 1e-9)) + 1);
   if (lFirst >= lEnd) {
     oError = lCount == 0 ? FramePower::NoFrame(iSettings)
                          : "no frame lies in the time range";
