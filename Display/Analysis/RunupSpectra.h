@@ -26,7 +26,7 @@ class RunupSpectra {
   // Row after row (one speed's bins together).
   const std::vector<double>& GetValues() const { return _Values; }
 
-  // The rows resampled at orders 0, step, 2 step .. up to iMaxOrder (0: the order of the Nyquist
+  // The rows resampled at orders 0, step, 2 step .. up to iMaxOrder (NaN or 0: the order of the Nyquist
   // frequency at the highest speed), step being a bin at the highest speed; a row is NaN beyond
   // its Nyquist frequency. Row after row.
   void OrderMap(double iMaxOrder, std::vector<double>& oOrders, std::vector<double>& oValues) const;

@@ -25,6 +25,7 @@ class SpectrogramColumns {
   // bins from c * GetFrequencies().size(); a column no finite frame fell in holds NaN.
   const std::vector<double>& GetTimes() const { return _Times; }
   const std::vector<double>& GetFrequencies() const { return _Frequencies; }
+  const std::vector<double>& GetValues() const { return _Values; }
   std::vector<double>& GetValues() { return _Values; }
   // Samples from one frame to the next.
   int GetHop() const { return _Hop; }

@@ -15,7 +15,7 @@ bool AnalysisRequest::Check(RequestError& oError) {
   if (!(Overlap >= 0.0 && Overlap < 1.0))
     return oError.Usage(OptionText::Option("overlap") + " " + OptionText::Number(Overlap) +
                         ": give a fraction from 0 up to, not including, 1, such as 0.5");
-  if (!(Rate >= 0.0 && std::isfinite(Rate)))
+  if (!std::isnan(Rate) && !(Rate > 0.0 && std::isfinite(Rate)))
     return oError.Usage(OptionText::Option("rate") + " " + OptionText::Number(Rate) + ": give a rate above 0 Hz");
   SpectralWindow::FromName(Window, Settings.Window);
   Settings.Nfft = static_cast<int>(Nfft);

@@ -5,6 +5,7 @@
 #ifndef AnalysisRequest_H
 #define AnalysisRequest_H
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,7 @@
 
 struct AnalysisRequest {
   DataInput Signal;
-  double Rate = 0.0;
+  double Rate = NAN;
   std::string Window = "hann";
   double Nfft = 4096;
   double Overlap = 0.5;
@@ -23,7 +24,7 @@ struct AnalysisRequest {
   std::string Average = "mean";
   bool Db = false;
 
-  // After Check; its Rate is 0 until the signal is loaded when Rate is not given.
+  // After Check; its Rate is NaN until the signal is loaded when Rate is not given.
   SpectralSettings Settings;
 
   bool Check(RequestError& oError);

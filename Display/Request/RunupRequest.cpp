@@ -43,7 +43,7 @@ bool RunupRequest::Check(RequestError& oError) {
                         ": give a whole number of pulses from 1");
   if (!(RpmStep > 0.0 && std::isfinite(RpmStep)))
     return oError.Usage(OptionText::Option("rpm-step") + " " + OptionText::Number(RpmStep) + ": give a step above 0 rpm");
-  if (!(MaxOrder >= 0.0 && std::isfinite(MaxOrder)))
+  if (!std::isnan(MaxOrder) && !(MaxOrder > 0.0 && std::isfinite(MaxOrder)))
     return oError.Usage(OptionText::Option("max-order") + " " + OptionText::Number(MaxOrder) + ": give an order above 0");
   if (Orders && Order)
     return oError.Usage(OptionText::Option("orders") + " draws orders, " + OptionText::Option("order") +

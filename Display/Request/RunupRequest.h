@@ -15,7 +15,7 @@ struct RunupRequest : SpectrogramRequest {
   double Trigger = NAN;
   double RpmStep = 25.0;
   bool Orders = false;
-  double MaxOrder = 0.0;
+  double MaxOrder = NAN;
   std::string OrderCut;
 
   // After Check: the orders of the cuts.
