@@ -20,3 +20,10 @@ void AnalysisPlot::Show(PlotArea& ioPlot) const {
   else
     _CurvePlot.Show(ioPlot);
 }
+
+void AnalysisPlot::Show(PlotArea& ioPlot, double iXMin, double iXMax, double iZMin, double iZMax, bool iMap) const {
+  if (_IsMap)
+    _MapPlot.Show(ioPlot, iXMin, iXMax, iZMin, iZMax, iMap);
+  else
+    _CurvePlot.Show(ioPlot);
+}

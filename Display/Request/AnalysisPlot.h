@@ -26,6 +26,9 @@ class AnalysisPlot {
   bool Load(int iWidth, int iHeight, RequestError& oError, std::vector<std::string>& ioWarnings);
   // Gives the plot area the loaded results.
   void Show(PlotArea& ioPlot) const;
+  // The same for a map limited to [iXMin, iXMax] x [iZMin, iZMax] (a window's view), without the
+  // map itself unless iMap; curves are shown whole.
+  void Show(PlotArea& ioPlot, double iXMin, double iXMax, double iZMin, double iZMax, bool iMap) const;
 
  protected:
   // oInput holding iValues, iRows x iColumns (a matrix when iMatrix), named iName in messages;

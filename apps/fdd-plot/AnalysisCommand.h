@@ -22,16 +22,13 @@ class AnalysisCommand : public Subcommand {
  public:
   AnalysisCommand(const char* iName, const char* iDescription) : _Name(iName), _Description(iDescription) {}
 
-  void Register(CLI::App& ioApp) override {
-    _Command = ioApp.add_subcommand(_Name, _Description);
-    _Binding.Bind(*_Command, _Request);
-    _Output.Register(*_Command);
-  }
+  void Register(CLI::App& ioApp) override { RegisterAnalysis(ioApp, _Description, true); }
 
   int Run() override {
     RequestError lError;
     _Binding.Finish(_Request);
-    if (!RequestCheck::Run(_Request, lError) || !_Output.Check(lError)) return CommandSupport::Usage(lError.Message);
+    if (!RequestCheck::Run(_Request, lError) || (_File && !_Output.Check(lError)))
+      return CommandSupport::Usage(lError.Message);
     std::vector<std::string> lWarnings;
     if (const int lStatus = RunLoad([&] {
           return Compute(lError, lWarnings) && _Plot.Load(_Request.Width, _Request.Height, lError, lWarnings)
@@ -47,13 +44,28 @@ class AnalysisCommand : public Subcommand {
     int lStatus = 0;
     {
       Figure lFigure(_Request.Width, _Request.Height);
-      _Plot.Show(lFigure.AddPlot());
-      lStatus = _Output.Write(lFigure, *lFont) ? 0 : 1;
+      PlotArea& lPlot = lFigure.AddPlot();
+      _Plot.Show(lPlot);
+      lStatus = Output(lFigure, lPlot, *lFont);
     }
-    return lInterrupts.Finish(lStatus, _Output.Out);
+    // A window's cut order map is no failure: its status is Output's.
+    return _File ? lInterrupts.Finish(lStatus, _Output.Out) : lStatus;
   }
 
  protected:
+  // The subcommand with its options, described by iDescription; -o only when iFile.
+  void RegisterAnalysis(CLI::App& ioApp, const char* iDescription, bool iFile) {
+    _Command = ioApp.add_subcommand(_Name, iDescription);
+    _Binding.Bind(*_Command, _Request);
+    _File = iFile;
+    if (iFile) _Output.Register(*_Command);
+  }
+  // Does with the figure what the subcommand is for (writes it); the exit status.
+  virtual int Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) {
+    (void)ioPlot;
+    return _Output.Write(ioFigure, iFont) ? 0 : 1;
+  }
+
   // Computes the analysis of the checked request with _Plot; false with oError.
   virtual bool Compute(RequestError& oError, std::vector<std::string>& ioWarnings) = 0;
 
@@ -65,6 +77,7 @@ class AnalysisCommand : public Subcommand {
   const char* _Description;
   RequestBinding<R> _Binding;
   OutputOptions _Output;
+  bool _File = true;
 };
 
 #endif

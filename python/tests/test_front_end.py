@@ -11,7 +11,8 @@ import fddplot
 
 PROGRAMS = {name: os.environ.get(variable) for name, variable in (("fdd-plot", "FDD_PLOT"), ("fdd-view", "FDD_VIEW"))}
 KINDS = {"curve": ("fdd-plot", "fdd-view"), "map": ("fdd-plot", "fdd-view"), "probe": ("fdd-plot",),
-         "contribution": ("fdd-plot",), "spectrum": ("fdd-plot",), "spectrogram": ("fdd-plot",), "runup": ("fdd-plot",)}
+         "contribution": ("fdd-plot",), "spectrum": ("fdd-plot",), "spectrogram": ("fdd-plot", "fdd-view"),
+         "runup": ("fdd-plot", "fdd-view")}
 
 
 def run(program, arguments):
