@@ -21,6 +21,8 @@ class AnalysisPlot {
   bool IsMap() const { return _IsMap; }
   const CurveRequest& GetCurves() const { return _Curves; }
   const MapRequest& GetMap() const { return _Map; }
+  // The map's request as loaded: its colour range found in the values where none was given.
+  const MapRequest& GetLoadedMap() const { return _MapPlot.GetRequest(); }
 
   // After a computation: loads the results for a picture of iWidth x iHeight; false with oError.
   bool Load(int iWidth, int iHeight, RequestError& oError, std::vector<std::string>& ioWarnings);

@@ -5,6 +5,7 @@
 #define SpectrogramPlot_H
 
 #include "AnalysisPlot.h"
+#include "ArrayVector.h"
 #include "SpectrogramColumns.h"
 #include "SpectrogramRequest.h"
 
@@ -15,9 +16,23 @@ class SpectrogramPlot : public AnalysisPlot {
   bool Compute(const SpectrogramRequest& iRequest, int iColumns, double iTimeMin, double iTimeMax,
                RequestError& oError, std::vector<std::string>& ioWarnings);
 
+  // Computes the frames of [iTimeMin, iTimeMax] of the signal iWhole computed, one frame per
+  // column of iColumns (their hop follows the range, not the request's overlap), for a view
+  // zoomed in further than iWhole's frames go; false with oError.
+  bool ComputeView(const SpectrogramPlot& iWhole, int iColumns, double iTimeMin, double iTimeMax,
+                   RequestError& oError);
+  // Seconds from one frame to the next.
+  double GetHopSeconds() const { return _Settings.Hop() / _Settings.Rate; }
+
   const SpectrogramColumns& GetColumns() const { return _Columns; }
 
  private:
+  // Shows the columns computed with _Settings as the map of _Request.
+  bool MakeMap(RequestError& oError);
+
+  SpectrogramRequest _Request;
+  SpectralSettings _Settings;
+  RefPtr<ArrayVector> _Signal;
   SpectrogramColumns _Columns;
 };
 

@@ -13,10 +13,10 @@
 #include "DemoContent.h"
 #include "Figure.h"
 #include "RunupCommand.h"
-#include "SpectrogramCommand.h"
 #include "ViewAnalysisCommand.h"
 #include "ViewCurveCommand.h"
 #include "ViewMapCommand.h"
+#include "ViewSpectrogramCommand.h"
 #include "ViewWindow.h"
 
 namespace {
@@ -38,7 +38,7 @@ int Main(int argc, char** argv) {
   lApp.require_subcommand(1);
   ViewCurveCommand lCurve(lOptions);
   ViewMapCommand lMap(lOptions);
-  ViewAnalysisCommand<SpectrogramCommand> lSpectrogram(lOptions, "Show the spectrogram of a recording in a window");
+  ViewSpectrogramCommand lSpectrogram(lOptions);
   ViewAnalysisCommand<RunupCommand> lRunup(lOptions, "Show a run-up of a recording in a window");
   lCurve.Register(lApp);
   lMap.Register(lApp);
