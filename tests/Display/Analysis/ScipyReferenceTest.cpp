@@ -3,7 +3,11 @@
 // 1e-9 (bins under 1e-12 of the largest, where rounding is all there is, aside).
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cmath>
+#include <filesystem>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -89,24 +93,37 @@ int Disagreeing(const std::vector<double>& iOurs, const std::vector<double>& iTh
 
 class ScipyReferenceTest : public ::testing::TestWithParam<int> {
  public:
+  // The references are made once for the cases as they stand, into a folder named after them, and
+  // moved into place whole, so that test processes running at once never read a file half written.
   static void SetUpTestSuite() {
-    std::string lArguments = AnalysisDir();
+    std::string lCases;
     for (const Case& c : kCases)
-      lArguments += " " + std::to_string(&c - kCases) + "," + c.window + "," + std::to_string(c.nfft) + "," +
-                    std::to_string(SettingsOf(c).Shared()) + "," + (c.density ? "1" : "0") + "," +
-                    (c.max ? "max" : "mean") + "," + c.signal;
-    sStatus = RunPython("scipy_reference.py", kScript, lArguments);
+      lCases += " " + std::to_string(&c - kCases) + "," + c.window + "," + std::to_string(c.nfft) + "," +
+                std::to_string(SettingsOf(c).Shared()) + "," + (c.density ? "1" : "0") + "," + (c.max ? "max" : "mean") +
+                "," + c.signal;
+    sDir = AnalysisDir() + "scipy-" + std::to_string(std::hash<std::string>()(lCases + kScript)) + "/";
+    sStatus = 0;
+    if (std::filesystem::exists(sDir)) return;
+    const std::string lName = "making-" + std::to_string(::getpid()) + "/";
+    const std::string lMaking = AnalysisDir() + lName;
+    std::filesystem::create_directories(lMaking);
+    sStatus = RunPython(lName + "scipy_reference.py", kScript, lMaking + lCases);
+    std::error_code lError;
+    std::filesystem::rename(lMaking, sDir, lError);
+    if (lError) std::filesystem::remove_all(lMaking, lError);
   }
   static int sStatus;
+  static std::string sDir;
 };
 
 int ScipyReferenceTest::sStatus = -1;
+std::string ScipyReferenceTest::sDir;
 
 TEST_P(ScipyReferenceTest, SpectrumAndSpectrogramMatchScipy) {
   const int i = GetParam();
   const Case& c = kCases[i];
   const SpectralSettings s = SettingsOf(c);
-  const std::string lDir = AnalysisDir();
+  const std::string& lDir = sDir;
   ASSERT_EQ(sStatus, 0) << "python3 with numpy and scipy is needed";
   const RefPtr<ArrayVector> lSignal = SignalOf(ReadNpy(lDir + "signal" + std::to_string(i) + ".npy"));
   std::vector<double> lFrequencies, lPower;
