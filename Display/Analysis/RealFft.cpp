@@ -37,6 +37,9 @@ const RealFft* RealFft::For(int iSize) {
   return (sPlans[iSize] = std::move(lFft)).get();
 }
 
+// At the program's end, with the kept plans.
+RealFft::~RealFft() { fftw_destroy_plan(static_cast<fftw_plan>(_Plan)); }
+
 void RealFft::Free::operator()(void* iBuffer) const { fftw_free(iBuffer); }
 
 RealFft::Samples RealFft::NewSamples() const {

@@ -13,6 +13,9 @@ class RealFft {
   // The transform of iSize real samples into iSize / 2 + 1 complex bins; null when it cannot be
   // planned (no memory).
   static const RealFft* For(int iSize);
+  ~RealFft();
+  RealFft(const RealFft&) = delete;
+  RealFft& operator=(const RealFft&) = delete;
 
   int GetSize() const { return _Size; }
   int GetBins() const { return _Size / 2 + 1; }
