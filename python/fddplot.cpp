@@ -2,6 +2,7 @@
 // The functions are fdd-plot's subcommands and their keyword arguments its options, bound from the
 // same tables (x_limits for --x-limits); arrays are read in place through the buffer protocol,
 // never copied, and a str names a data file as on fdd-plot's command line.
+#include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
@@ -15,6 +16,9 @@
 #include "PlotFigure.h"
 #include "ProbeRequest.h"
 #include "RequestKeywords.h"
+#include "RunupPlot.h"
+#include "SpectrogramPlot.h"
+#include "SpectrumPlot.h"
 
 namespace py = pybind11;
 using namespace pybind11::literals;
@@ -54,6 +58,7 @@ const RequestKeywords::Form kCurve = {{"y", "x"}, true, {}};
 const RequestKeywords::Form kMap = {{"x", "z", "values"}, true, {}};
 const RequestKeywords::Form kProbe = {{"x", "z", "values"}, true, {}};
 const RequestKeywords::Form kContribution = {{"x", "y"}, true, {}};
+const RequestKeywords::Form kAnalysis = {{"signal", "rate"}, true, {}};
 const RequestKeywords::Form kAddCurve = {{"y", "x"}, false, {"part"}};
 const RequestKeywords::Form kAddMap = {{"x", "z", "values"}, false, {"part"}};
 const RequestKeywords::Form kAddContribution = {{"x", "y"}, false, {"part"}};
@@ -97,6 +102,57 @@ const auto kAddCurvePlot = [](PlotFigure& f, const CurveRequest& r, const PlotFi
 const auto kAddMapPlot = [](PlotFigure& f, const MapRequest& r, const PlotFigure::Part& p) { f.AddMap(r, p); };
 const auto kAddBarPlot = [](PlotFigure& f, const ContributionRequest& r, const PlotFigure::Part& p) {
   f.AddContribution(r, p);
+};
+
+// Fills a request of kind R and computes its analysis with a plot of kind P (iCompute) without the
+// interpreter lock; raises the request's error, warns of frames left out.
+template <class R, class P, typename Compute>
+void Analyse(const char* iName, const py::args& iArgs, py::kwargs& ioKeywords, R& oRequest, P& oPlot,
+             Compute&& iCompute) {
+  RequestKeywords::Fill(iName, kAnalysis, iArgs, ioKeywords, oRequest);
+  RequestError lError;
+  std::vector<std::string> lWarnings;
+  bool lDone = false;
+  {
+    const py::gil_scoped_release lFree;
+    lDone = iCompute(oPlot, oRequest, lError, lWarnings);
+  }
+  if (!lDone) RequestKeywords::Raise(lError);
+  for (const std::string& lWarning : lWarnings)
+    if (PyErr_WarnEx(PyExc_UserWarning, lWarning.c_str(), 1) != 0) throw py::error_already_set();
+}
+
+// The figure of an analysis: its curves or its map on a page of the request's size.
+template <class R, class P, typename Compute>
+std::unique_ptr<PlotFigure> AnalysisFigure(const char* iName, const py::args& iArgs, py::kwargs& ioKeywords,
+                                           Compute&& iCompute) {
+  R lRequest;
+  P lPlot;
+  Analyse(iName, iArgs, ioKeywords, lRequest, lPlot, iCompute);
+  std::unique_ptr<PlotFigure> lFigure(new PlotFigure(lRequest.Width, lRequest.Height));
+  if (lPlot.IsMap())
+    lFigure->AddMap(lPlot.GetMap(), kWholePage);
+  else
+    lFigure->AddCurve(lPlot.GetCurves(), kWholePage);
+  return lFigure;
+}
+
+py::array_t<double> ArrayOf(const std::vector<double>& iValues) {
+  return py::array_t<double>(static_cast<py::ssize_t>(iValues.size()), iValues.data());
+}
+
+// iValues, iRows x iColumns in C order, as a 2-D array; transposed when iTranspose.
+py::array_t<double> MatrixOf(const std::vector<double>& iValues, size_t iRows, size_t iColumns, bool iTranspose) {
+  py::array_t<double> lMatrix(
+      {static_cast<py::ssize_t>(iRows), static_cast<py::ssize_t>(iColumns)}, iValues.data());
+  return iTranspose ? py::array_t<double>(lMatrix.attr("T").attr("copy")()) : lMatrix;
+}
+
+const auto kSpectrum = [](SpectrumPlot& p, const SpectrumRequest& r, RequestError& e, std::vector<std::string>& w) {
+  return p.Compute(r, e, w);
+};
+const auto kRunup = [](RunupPlot& p, const RunupRequest& r, RequestError& e, std::vector<std::string>& w) {
+  return p.Compute(r, e, w);
 };
 
 }  // namespace
@@ -189,6 +245,73 @@ PYBIND11_MODULE(fddplot, m) {
                                          "at=(X, Z), computed on the pixel grid of the picture map would draw; None "
                                          "where no sample lies.", kProbe)));
   m.def(
+      "spectrum",
+      [](const py::args& a, py::kwargs k) { return AnalysisFigure<SpectrumRequest, SpectrumPlot>("spectrum", a, k, kSpectrum); },
+      Keep(RequestKeywords::Doc<SpectrumRequest>(
+          "spectrum", "Plot the spectrum of a recording (Welch's averaged periodogram, one-sided): a Figure of one "
+          "plot.", kAnalysis)));
+  m.def(
+      "spectrogram",
+      [](const py::args& a, py::kwargs k) {
+        return AnalysisFigure<SpectrogramRequest, SpectrogramPlot>(
+            "spectrogram", a, k, [](SpectrogramPlot& p, const SpectrogramRequest& r, RequestError& e, std::vector<std::string>& w) {
+              return p.Compute(r, r.Width, NAN, NAN, e, w);
+            });
+      },
+      Keep(RequestKeywords::Doc<SpectrogramRequest>(
+          "spectrogram", "Draw the spectrogram of a recording, time along X and frequency along Z: a Figure of one "
+          "plot. The frames are reduced into the picture's columns by their largest power, so a one-frame transient "
+          "stays visible.", kAnalysis)));
+  m.def(
+      "runup",
+      [](const py::args& a, py::kwargs k) { return AnalysisFigure<RunupRequest, RunupPlot>("runup", a, k, kRunup); },
+      Keep(RequestKeywords::Doc<RunupRequest>(
+          "runup", "Draw a run-up: the spectra of a recording binned by the shaft's speed (rpm or tacho), as "
+          "frequency or order over speed, or order cuts; a Figure of one plot.", kAnalysis)));
+  m.def(
+      "spectrum_values",
+      [](const py::args& a, py::kwargs k) {
+        SpectrumRequest lRequest;
+        SpectrumPlot lPlot;
+        Analyse("spectrum_values", a, k, lRequest, lPlot, kSpectrum);
+        return py::make_tuple(ArrayOf(lPlot.GetFrequencies()), ArrayOf(lPlot.GetPower()));
+      },
+      Keep(RequestKeywords::Doc<SpectrumRequest>(
+          "spectrum_values", "The spectrum spectrum() draws, as NumPy arrays (f, power); the picture's arguments are "
+          "taken and left unused.", kAnalysis)));
+  m.def(
+      "spectrogram_values",
+      [](const py::args& a, py::kwargs k) {
+        SpectrogramRequest lRequest;
+        SpectrogramPlot lPlot;
+        Analyse("spectrogram_values", a, k, lRequest, lPlot,
+                [](SpectrogramPlot& p, const SpectrogramRequest& r, RequestError& e, std::vector<std::string>& w) {
+                  return p.Compute(r, 0, NAN, NAN, e, w);
+                });
+        const SpectrogramColumns& c = lPlot.GetColumns();
+        return py::make_tuple(ArrayOf(c.GetTimes()), ArrayOf(c.GetFrequencies()),
+                              MatrixOf(c.GetValues(), c.GetTimes().size(), c.GetFrequencies().size(), true));
+      },
+      Keep(RequestKeywords::Doc<SpectrogramRequest>(
+          "spectrogram_values", "Every frame of the spectrogram as NumPy arrays (t, f, S), S[i_f, i_t] as "
+          "scipy.signal.spectrogram gives it; the picture's arguments are taken and left unused.", kAnalysis)));
+  m.def(
+      "runup_values",
+      [](const py::args& a, py::kwargs k) {
+        RunupRequest lRequest;
+        RunupPlot lPlot;
+        Analyse("runup_values", a, k, lRequest, lPlot, kRunup);
+        const std::vector<double>& lSpeeds = lPlot.GetSpectra().GetSpeeds();
+        const bool lCuts = !lRequest.CutOrders.empty();
+        const size_t lRows = lCuts ? lPlot.GetX().size() : lSpeeds.size();
+        return py::make_tuple(ArrayOf(lSpeeds), ArrayOf(lPlot.GetX()),
+                              MatrixOf(lPlot.GetValues(), lRows, lCuts ? lSpeeds.size() : lPlot.GetX().size(), false));
+      },
+      Keep(RequestKeywords::Doc<RunupRequest>(
+          "runup_values", "The run-up runup() draws as NumPy arrays (rpm, x, S): x the frequencies (or the orders with "
+          "orders=True) and S[i_rpm, i_x]; with order_cut, x the orders and S[i_order, i_rpm] their levels.",
+          kAnalysis)));
+  m.def(
       "_options",
       [](const std::string& kind) {
         py::list lOptions;
@@ -201,6 +324,9 @@ PYBIND11_MODULE(fddplot, m) {
         else if (kind == "map") lList(MapRequest::Options());
         else if (kind == "probe") lList(ProbeRequest::Options());
         else if (kind == "contribution") lList(ContributionRequest::Options());
+        else if (kind == "spectrum") lList(SpectrumRequest::Options());
+        else if (kind == "spectrogram") lList(SpectrogramRequest::Options());
+        else if (kind == "runup") lList(RunupRequest::Options());
         return lOptions;
       },
       "kind"_a, "_options(kind)\n\nThe options of a kind of plot, each (Python name, command-line name, default, Python type,\n"

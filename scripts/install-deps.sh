@@ -47,6 +47,7 @@ PACKAGES=(
   python3-wheel
   python3-build
   python3-venv
+  libfftw3-dev         # the transforms of spectra, spectrograms and run-ups
 )
 
 missing=()

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 
+#include "AnalysisPage.h"
 #include "AxesPage.h"
 #include "AxisTextPage.h"
 #include "BackgroundPage.h"
@@ -30,6 +31,7 @@ const std::vector<GalleryPage>& Gallery::Pages() {
       {"figure-maps", 1200, 560, &MapFigurePage::Build, true},
       {"figure-contribution", 1000, 480, &MapFigurePage::BuildContribution, true},
       {"figure-everyday", 1200, 520, &EverydayFigurePage::Build, true},
+      {"figure-analysis", 1400, 1000, &AnalysisPage::Build, true},
   };
   return sPages;
 }

@@ -19,11 +19,14 @@
 #include "InfoCommand.h"
 #include "MapCommand.h"
 #include "ProbeCommand.h"
+#include "RunupCommand.h"
+#include "SpectrogramCommand.h"
+#include "SpectrumCommand.h"
 
 namespace {
 
 constexpr int kUsageError = 2;
-const char* const kCommands[] = {"demo", "curve", "map", "probe", "contribution", "info"};
+const char* const kCommands[] = {"demo", "curve", "map", "probe", "contribution", "spectrum", "spectrogram", "runup", "info"};
 
 // "demo, curve, map, probe <iLast> contribution": the commands named in a sentence.
 std::string CommandList(const char* iLast) {
@@ -99,8 +102,11 @@ int Main(int argc, char** argv) {
   MapCommand lMap;
   ProbeCommand lProbe;
   ContributionCommand lContribution;
+  SpectrumCommand lSpectrum;
+  SpectrogramCommand lSpectrogram;
+  RunupCommand lRunup;
   InfoCommand lInfo;
-  Subcommand* const lCommands[] = {&lCurve, &lMap, &lProbe, &lContribution, &lInfo};
+  Subcommand* const lCommands[] = {&lCurve, &lMap, &lProbe, &lContribution, &lSpectrum, &lSpectrogram, &lRunup, &lInfo};
   for (Subcommand* lSubcommand : lCommands) lSubcommand->Register(lApp);
   // Left-over arguments are reported as sentences below, not as the parser's own list.
   for (CLI::App* lCommand : lApp.get_subcommands({})) lCommand->allow_extras();

@@ -12,8 +12,11 @@
 #include "CommandSupport.h"
 #include "DemoContent.h"
 #include "Figure.h"
+#include "RunupCommand.h"
+#include "ViewAnalysisCommand.h"
 #include "ViewCurveCommand.h"
 #include "ViewMapCommand.h"
+#include "ViewSpectrogramCommand.h"
 #include "ViewWindow.h"
 
 namespace {
@@ -35,8 +38,12 @@ int Main(int argc, char** argv) {
   lApp.require_subcommand(1);
   ViewCurveCommand lCurve(lOptions);
   ViewMapCommand lMap(lOptions);
+  ViewSpectrogramCommand lSpectrogram(lOptions);
+  ViewAnalysisCommand<RunupCommand> lRunup(lOptions, "Show a run-up of a recording in a window");
   lCurve.Register(lApp);
   lMap.Register(lApp);
+  lSpectrogram.Register(lApp);
+  lRunup.Register(lApp);
   CLI::App* lDemo = lApp.add_subcommand("demo", "Show ten million built-in samples");
   try {
     lApp.parse(argc, argv);
@@ -52,6 +59,8 @@ int Main(int argc, char** argv) {
   }
   if (lDemo->parsed()) return RunDemo(lOptions);
   if (lMap.Parsed()) return lMap.Run();
+  if (lSpectrogram.Parsed()) return lSpectrogram.Run();
+  if (lRunup.Parsed()) return lRunup.Run();
   return lCurve.Run();
 }
 

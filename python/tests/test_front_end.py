@@ -11,7 +11,8 @@ import fddplot
 
 PROGRAMS = {name: os.environ.get(variable) for name, variable in (("fdd-plot", "FDD_PLOT"), ("fdd-view", "FDD_VIEW"))}
 KINDS = {"curve": ("fdd-plot", "fdd-view"), "map": ("fdd-plot", "fdd-view"), "probe": ("fdd-plot",),
-         "contribution": ("fdd-plot",)}
+         "contribution": ("fdd-plot",), "spectrum": ("fdd-plot",), "spectrogram": ("fdd-plot", "fdd-view"),
+         "runup": ("fdd-plot", "fdd-view")}
 
 
 def run(program, arguments):
@@ -47,7 +48,8 @@ def test_every_option_is_everywhere_with_its_default(kind):
 def data(tmp_path_factory):
     folder = tmp_path_factory.mktemp("front-end")
     files = {"line": np.linspace(1, 2, 101), "short": np.arange(5.0), "x": np.linspace(1, 10, 101),
-             "z": np.arange(1.0, 4.0), "values": np.ones((3, 101))}
+             "z": np.arange(1.0, 4.0), "values": np.ones((3, 101)),
+             "signal": np.sin(0.1 * np.arange(8192.0)), "constant": np.ones(1000), "speed": np.full(8192, 1000.0)}
     for name, values in files.items():
         np.save(folder / (name + ".npy"), values)
     return lambda name: str(folder / (name + ".npy"))
@@ -77,7 +79,22 @@ REFUSALS = [
     ("contribution", ["--x", "x", "--y", "line", "--direction", "up"]),
     ("contribution", ["--x", "x", "--y", "short"]),
     ("contribution", ["--x", "x", "--y", "line", "--log-x", "--x-limits", "-5,100"]),
+    ("spectrum", ["--signal", "signal", "--rate", "100", "--nfft", "0"]),
+    ("spectrum", ["--signal", "signal", "--rate", "100", "--overlap", "1"]),
+    ("spectrum", ["--signal", "signal", "--rate", "100", "--window", "kaiser"]),
+    ("spectrum", ["--signal", "signal", "--rate", "-5"]),
+    ("spectrum", ["--signal", "constant", "--rate", "100", "--nfft", "256"]),
+    ("spectrum", ["--signal", "short", "--rate", "100"]),
+    ("spectrogram", ["--signal", "signal", "--rate", "100", "--scaling", "amplitude"]),
+    ("spectrogram", ["--signal", "signal", "--rate", "100", "--nfft", "16384"]),
+    ("runup", ["--signal", "signal", "--rate", "100"]),
+    ("runup", ["--signal", "signal", "--rate", "100", "--rpm", "speed", "--order-cut", "two"]),
+    ("runup", ["--signal", "signal", "--rate", "100", "--tacho", "constant"]),
+    ("runup", ["--signal", "signal", "--rate", "100", "--rpm", "speed", "--rpm-step", "0"]),
 ]
+
+
+DATA_OPTIONS = ("x", "y", "z", "values", "x_rows", "signal", "rpm", "tacho")
 
 
 def keywords(arguments, data):
@@ -88,7 +105,7 @@ def keywords(arguments, data):
         name = arguments[i][2:].replace("-", "_")
         flag = i + 1 == len(arguments) or arguments[i + 1].startswith("--")
         value = True if flag else arguments[i + 1]
-        if name in ("x", "y", "z", "values", "x_rows"):
+        if name in DATA_OPTIONS:
             value = data(value)
         found[name] = found[name] + [value] if name in found and isinstance(found[name], list) else (
             [found[name], value] if name in found else value)
@@ -98,7 +115,7 @@ def keywords(arguments, data):
 
 @pytest.mark.parametrize("kind, arguments", REFUSALS, ids=[" ".join(a[-2:]) for _, a in REFUSALS])
 def test_a_value_is_refused_with_the_same_words_by_all_three(kind, arguments, data, tmp_path):
-    named = [data(a) if i > 0 and arguments[i - 1] in ("--x", "--y", "--z", "--values", "--x-rows") else a
+    named = [data(a) if i > 0 and arguments[i - 1][2:].replace("-", "_") in DATA_OPTIONS else a
              for i, a in enumerate(arguments)]
     with pytest.raises((ValueError, TypeError)) as raised:
         getattr(fddplot, kind)(**keywords(arguments, data))

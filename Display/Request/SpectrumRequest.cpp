@@ -1,0 +1,22 @@
+#include "SpectrumRequest.h"
+
+#include "OptionTable.h"
+
+const std::vector<RequestOption<SpectrumRequest>>& SpectrumRequest::Options() {
+  static const std::vector<RequestOption<SpectrumRequest>> sOptions = [] {
+    std::vector<RequestOption<SpectrumRequest>> o;
+    AnalysisRequest::AddOptions(o, true);
+    OptionTable::Inherit(o, CurveRequest::Options(), {"y", "x", "y2", "y2-limits", "y2-label"});
+    return o;
+  }();
+  return sOptions;
+}
+
+bool SpectrumRequest::Check(RequestError& oError) {
+  if (!AnalysisRequest::Check(oError)) return false;
+  // The curve's checks count its styles against one curve: the spectrum, not loaded yet.
+  Y.assign(1, DataInput{"spectrum", {}, {}});
+  const bool lChecked = CurveRequest::Check(oError);
+  Y.clear();
+  return lChecked;
+}
