@@ -12,7 +12,9 @@ const std::vector<RequestOption<MapRequest>>& MapRequest::Options() {
   return sOptions;
 }
 
-bool MapRequest::Check(RequestError& oError) {
+bool MapRequest::Check(RequestError& oError) { return CheckView(oError) && CheckData(oError); }
+
+bool MapRequest::CheckView(RequestError& oError) {
   if (!OptionText::Size(Size, "", Width, Height, oError) ||
       !OptionText::Limits("x-limits", XLimits, LogX, XMin, XMax, oError) ||
       !OptionText::Limits("z-limits", ZLimits, LogZ, ZMin, ZMax, oError) || !ColorRequest::Check(oError))
@@ -25,6 +27,10 @@ bool MapRequest::Check(RequestError& oError) {
   if (!(ZFactor > 0.0 && std::isfinite(ZFactor)))
     return oError.Usage(OptionText::Option("z-factor") + " " + OptionText::Number(ZFactor) +
                         ": give a factor above 0, such as 0.0166667 for rpm against Hz");
+  return true;
+}
+
+bool MapRequest::CheckData(RequestError& oError) {
   if (X.IsGiven() && XRows.IsGiven())
     return oError.Usage("give the X values with " + OptionText::Option("x") + " or with " + OptionText::Option("x-rows") +
                         ", not both");

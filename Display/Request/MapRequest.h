@@ -40,6 +40,11 @@ struct MapRequest : ColorRequest {
 
   static const std::vector<RequestOption<MapRequest>>& Options();
   bool Check(RequestError& oError);
+  // The picture's part of Check (size, ranges, colours, interpolation), for requests whose data
+  // are computed rather than given.
+  bool CheckView(RequestError& oError);
+  // The data's part: which of X, X rows, Z and values are given.
+  bool CheckData(RequestError& oError);
 
   template <class R>
   static void AddOptions(std::vector<RequestOption<R>>& ioOptions);

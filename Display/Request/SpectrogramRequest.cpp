@@ -13,11 +13,6 @@ const std::vector<RequestOption<SpectrogramRequest>>& SpectrogramRequest::Option
   return sOptions;
 }
 
-bool SpectrogramRequest::CheckMap(RequestError& oError) {
-  X.Spec = "analysis";
-  const bool lChecked = MapRequest::Check(oError);
-  X.Spec.clear();
-  return lChecked;
+bool SpectrogramRequest::Check(RequestError& oError) {
+  return AnalysisRequest::Check(oError) && MapRequest::CheckView(oError);
 }
-
-bool SpectrogramRequest::Check(RequestError& oError) { return AnalysisRequest::Check(oError) && CheckMap(oError); }

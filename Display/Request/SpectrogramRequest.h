@@ -11,7 +11,6 @@ struct SpectrogramRequest : MapRequest, AnalysisRequest {
   static const std::vector<RequestOption<SpectrogramRequest>>& Options();
   bool Check(RequestError& oError);
   // The map's checks, with X values standing in for those the analysis gives.
-  bool CheckMap(RequestError& oError);
 };
 
 #endif

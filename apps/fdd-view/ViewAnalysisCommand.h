@@ -11,6 +11,7 @@
 #include "PlotArea.h"
 #include "ViewBox.h"
 #include "ViewContent.h"
+#include "LoadingWindow.h"
 #include "ViewWindow.h"
 
 template <class C>
@@ -55,7 +56,7 @@ class ViewAnalysisCommand : public C, public ViewContent {
     ViewWindow lWindow(*this, iFont, lOptions);
     return lWindow.Run();
   }
-  int RunLoad(const std::function<int()>& iStep) override { return ViewWindow::Load(_Window, iStep); }
+  int RunLoad(const std::function<int()>& iStep) override { return LoadingWindow::Load(_Window, iStep); }
 
  private:
   const ViewWindow::Options& _Window;
