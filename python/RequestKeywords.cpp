@@ -176,7 +176,7 @@ std::string RequestKeywords::Default(eOptionKind iKind, bool iRequired, const st
     case eOptionKind::Flag:
       return iFlag ? "True" : "False";
     case eOptionKind::Number:
-      return OptionText::Number(iNumber);
+      return std::isnan(iNumber) ? "None" : OptionText::Number(iNumber);
     case eOptionKind::Text:
     case eOptionKind::Choice:
       return "'" + iText + "'";

@@ -13,14 +13,15 @@ bool SignalSource::Failed(const AnalysisRequest& iRequest, const std::string& iM
 
 RefPtr<ArrayVector> SignalSource::Load(const AnalysisRequest& iRequest, SpectralSettings& ioSettings,
                                        RequestError& oError) {
-  // Files carry no rate yet: the request's is the one.
-  if (!(iRequest.Rate > 0.0)) {
+  // The request's rate, else the one the file carries (a sound file's).
+  DataAxis lTime;
+  RefPtr<ArrayVector> lSignal = DataSource::Vector(iRequest.Signal, oError, nullptr, &lTime);
+  if (!lSignal) return {};
+  ioSettings.Rate = iRequest.Rate > 0.0 ? iRequest.Rate : lTime.Rate;
+  if (!(ioSettings.Rate > 0.0)) {
     oError.Usage("give the sampling rate of " + iRequest.Signal.Label() + " with " + OptionText::Option("rate"));
     return {};
   }
-  ioSettings.Rate = iRequest.Rate;
-  RefPtr<ArrayVector> lSignal = DataSource::Vector(iRequest.Signal, oError);
-  if (!lSignal) return {};
   const unsigned int n = lSignal->GetLength();
   if (n < static_cast<unsigned int>(ioSettings.Nfft)) {
     oError.Data(OptionText::Option("nfft") + " " + std::to_string(ioSettings.Nfft) + " is longer than the signal " +

@@ -46,7 +46,8 @@ class RequestBinding {
               CLI::Option* lOption = ioCommand.add_option(lName, ioRequest.*iField, o.help);
               if constexpr (!std::is_same_v<Field, std::vector<std::string>> &&
                             !std::is_same_v<Field, std::vector<double>>) {
-                if (!(ioRequest.*iField == Field())) lOption->capture_default_str();
+                // A default of "not given" (an empty text, NaN) is no default to show.
+                if (!(ioRequest.*iField == Field()) && ioRequest.*iField == ioRequest.*iField) lOption->capture_default_str();
               }
             }
           },

@@ -45,6 +45,8 @@ TEST(FddPlotFiles, EachFormatDrawsThePictureOfItsValuesFromNpy) {
       {"curve --y " + d + "rec.flac:2 --label speed", "curve --y " + d + "channel2.npy --label speed" + lSound},
       {"map --values " + d + "run.h5:/map", "map --values " + d + "values.npy --x " + d + "mapx.npy --z " + d +
                                                 "mapz.npy --xlabel mapx --zlabel mapz"},
+      // An analysis takes a sound file's rate where no --rate is given.
+      {"spectrum --nfft 64 --signal " + d + "rec.wav:1", "spectrum --nfft 64 --rate 1000 --signal " + d + "speed.npy"},
       {"map --values " + d + "v5.mat:bench.values --x " + d + "mapx.npy --z " + d + "mapz.npy",
        "map --values " + d + "values.npy --x " + d + "mapx.npy --z " + d + "mapz.npy"},
   };
