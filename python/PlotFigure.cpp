@@ -8,6 +8,7 @@
 #include "CATFont.h"
 #include "CATViewer.h"
 #include "ContributionPlot.h"
+#include "CursorTable.h"
 #include "CurvePlot.h"
 #include "Figure.h"
 #include "LibraryLock.h"
@@ -98,10 +99,15 @@ void PlotFigure::AddPlot(const Request& iRequest, const Part& iPart, Load&& iLoa
 }
 
 void PlotFigure::AddCurve(const CurveRequest& iRequest, const Part& iPart) {
-  AddPlot<CurvePlot>(iRequest, iPart, [](CurvePlot& ioPlot, const CurveRequest& iCurves, RequestError& oError,
-                                         std::vector<std::string>& ioWarnings) {
-    return ioPlot.Load(iCurves, oError, ioWarnings);
+  std::string lStats;
+  AddPlot<CurvePlot>(iRequest, iPart, [&lStats](CurvePlot& ioPlot, const CurveRequest& iCurves, RequestError& oError,
+                                                std::vector<std::string>& ioWarnings) {
+    if (!ioPlot.Load(iCurves, oError, ioWarnings)) return false;
+    // stats=True writes the cursors' table as CSV, as fdd-plot's --stats does.
+    if (iCurves.Stats) lStats = ioPlot.GetCursorTable().Csv();
+    return true;
   });
+  if (!lStats.empty()) py::module_::import("sys").attr("stdout").attr("write")(lStats);
 }
 
 void PlotFigure::AddMap(const MapRequest& iRequest, const Part& iPart) {

@@ -143,3 +143,12 @@ def test_tuples_are_read_as_the_command_line_writes_them(call, equal):
             attempt()
         messages.append(str(raised.value))
     assert messages[0] == messages[1]
+
+
+def test_stats_print_the_cursor_table_as_fdd_plot_does(data, capsys):
+    done = run("fdd-plot", ["curve", "--y", data("line"), "--x", data("x"), "--cursor", "2,7", "--stats",
+                            "-o", os.path.join(os.path.dirname(data("x")), "stats.png")])
+    assert done.returncode == 0, done.stderr
+    fddplot.curve(y=data("line"), x=data("x"), cursor=(2, 7), stats=True)
+    printed = capsys.readouterr().out
+    assert printed.startswith("curve,x_a,x_b") and printed == done.stdout
