@@ -17,8 +17,8 @@
 #include "ProbeRequest.h"
 #include "RequestKeywords.h"
 #include "RunupPlot.h"
-#include "SpectrogramPlot.h"
-#include "SpectrumPlot.h"
+#include "TimeFrequencyPlot.h"
+#include "PowerPlot.h"
 
 namespace py = pybind11;
 using namespace pybind11::literals;
@@ -148,7 +148,7 @@ py::array_t<double> MatrixOf(const std::vector<double>& iValues, size_t iRows, s
   return iTranspose ? py::array_t<double>(lMatrix.attr("T").attr("copy")()) : lMatrix;
 }
 
-const auto kSpectrum = [](SpectrumPlot& p, const SpectrumRequest& r, RequestError& e, std::vector<std::string>& w) {
+const auto kSpectrum = [](PowerPlot& p, const PowerRequest& r, RequestError& e, std::vector<std::string>& w) {
   return p.Compute(r, e, w);
 };
 const auto kRunup = [](RunupPlot& p, const RunupRequest& r, RequestError& e, std::vector<std::string>& w) {
@@ -246,19 +246,19 @@ PYBIND11_MODULE(fddplot, m) {
                                          "where no sample lies.", kProbe)));
   m.def(
       "spectrum",
-      [](const py::args& a, py::kwargs k) { return AnalysisFigure<SpectrumRequest, SpectrumPlot>("spectrum", a, k, kSpectrum); },
-      Keep(RequestKeywords::Doc<SpectrumRequest>(
+      [](const py::args& a, py::kwargs k) { return AnalysisFigure<PowerRequest, PowerPlot>("spectrum", a, k, kSpectrum); },
+      Keep(RequestKeywords::Doc<PowerRequest>(
           "spectrum", "Plot the spectrum of a recording (Welch's averaged periodogram, one-sided): a Figure of one "
           "plot.", kAnalysis)));
   m.def(
       "spectrogram",
       [](const py::args& a, py::kwargs k) {
-        return AnalysisFigure<SpectrogramRequest, SpectrogramPlot>(
-            "spectrogram", a, k, [](SpectrogramPlot& p, const SpectrogramRequest& r, RequestError& e, std::vector<std::string>& w) {
+        return AnalysisFigure<TimeFrequencyRequest, TimeFrequencyPlot>(
+            "spectrogram", a, k, [](TimeFrequencyPlot& p, const TimeFrequencyRequest& r, RequestError& e, std::vector<std::string>& w) {
               return p.Compute(r, r.Width, NAN, NAN, e, w);
             });
       },
-      Keep(RequestKeywords::Doc<SpectrogramRequest>(
+      Keep(RequestKeywords::Doc<TimeFrequencyRequest>(
           "spectrogram", "Draw the spectrogram of a recording, time along X and frequency along Z: a Figure of one "
           "plot. The frames are reduced into the picture's columns by their largest power, so a one-frame transient "
           "stays visible.", kAnalysis)));
@@ -271,28 +271,28 @@ PYBIND11_MODULE(fddplot, m) {
   m.def(
       "spectrum_values",
       [](const py::args& a, py::kwargs k) {
-        SpectrumRequest lRequest;
-        SpectrumPlot lPlot;
+        PowerRequest lRequest;
+        PowerPlot lPlot;
         Analyse("spectrum_values", a, k, lRequest, lPlot, kSpectrum);
         return py::make_tuple(ArrayOf(lPlot.GetFrequencies()), ArrayOf(lPlot.GetPower()));
       },
-      Keep(RequestKeywords::Doc<SpectrumRequest>(
+      Keep(RequestKeywords::Doc<PowerRequest>(
           "spectrum_values", "The spectrum spectrum() draws, as NumPy arrays (f, power); the picture's arguments are "
           "taken and left unused.", kAnalysis)));
   m.def(
       "spectrogram_values",
       [](const py::args& a, py::kwargs k) {
-        SpectrogramRequest lRequest;
-        SpectrogramPlot lPlot;
+        TimeFrequencyRequest lRequest;
+        TimeFrequencyPlot lPlot;
         Analyse("spectrogram_values", a, k, lRequest, lPlot,
-                [](SpectrogramPlot& p, const SpectrogramRequest& r, RequestError& e, std::vector<std::string>& w) {
+                [](TimeFrequencyPlot& p, const TimeFrequencyRequest& r, RequestError& e, std::vector<std::string>& w) {
                   return p.Compute(r, 0, NAN, NAN, e, w);
                 });
-        const SpectrogramColumns& c = lPlot.GetColumns();
+        const FrameColumns& c = lPlot.GetColumns();
         return py::make_tuple(ArrayOf(c.GetTimes()), ArrayOf(c.GetFrequencies()),
                               MatrixOf(c.GetValues(), c.GetTimes().size(), c.GetFrequencies().size(), true));
       },
-      Keep(RequestKeywords::Doc<SpectrogramRequest>(
+      Keep(RequestKeywords::Doc<TimeFrequencyRequest>(
           "spectrogram_values", "Every frame of the spectrogram as NumPy arrays (t, f, S), S[i_f, i_t] as "
           "scipy.signal.spectrogram gives it; the picture's arguments are taken and left unused.", kAnalysis)));
   m.def(
@@ -324,8 +324,8 @@ PYBIND11_MODULE(fddplot, m) {
         else if (kind == "map") lList(MapRequest::Options());
         else if (kind == "probe") lList(ProbeRequest::Options());
         else if (kind == "contribution") lList(ContributionRequest::Options());
-        else if (kind == "spectrum") lList(SpectrumRequest::Options());
-        else if (kind == "spectrogram") lList(SpectrogramRequest::Options());
+        else if (kind == "spectrum") lList(PowerRequest::Options());
+        else if (kind == "spectrogram") lList(TimeFrequencyRequest::Options());
         else if (kind == "runup") lList(RunupRequest::Options());
         return lOptions;
       },

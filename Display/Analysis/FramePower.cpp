@@ -4,11 +4,11 @@
 
 #include "ArrayVector.h"
 
-bool FramePower::Prepare(const SpectralSettings& iSettings, std::string& oError) {
+bool FramePower::Prepare(const FrameSettings& iSettings, std::string& oError) {
   _Settings = iSettings;
   const int n = _Settings.Nfft;
   _Fft = RealFft::For(n);
-  _Window = SpectralWindow::Values(_Settings.Window, n);
+  _Window = WindowFunction::Values(_Settings.Window, n);
   if (_Fft) {
     _Samples = _Fft->NewSamples();
     _Bins = _Fft->NewBins();
@@ -85,6 +85,6 @@ bool FramePower::Finish(unsigned long long iSkipped, unsigned long long iFrames,
   return true;
 }
 
-std::string FramePower::NoFrame(const SpectralSettings& iSettings) {
+std::string FramePower::NoFrame(const FrameSettings& iSettings) {
   return "no frame of " + std::to_string(iSettings.Nfft) + " samples fits in the signal";
 }

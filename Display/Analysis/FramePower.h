@@ -10,15 +10,15 @@
 #include <vector>
 
 #include "RealFft.h"
-#include "SpectralSettings.h"
+#include "FrameSettings.h"
 
 class ArrayVector;
 
 class FramePower {
  public:
   // Gets ready for frames of iSettings; false with oError when the heap is exhausted.
-  bool Prepare(const SpectralSettings& iSettings, std::string& oError);
-  const SpectralSettings& GetSettings() const { return _Settings; }
+  bool Prepare(const FrameSettings& iSettings, std::string& oError);
+  const FrameSettings& GetSettings() const { return _Settings; }
   int GetBins() const { return _Settings.Bins(); }
 
   // The power of frame iFrame of iSignal into oPower (GetBins() values); false, leaving oPower
@@ -37,10 +37,10 @@ class FramePower {
   static bool Finish(unsigned long long iSkipped, unsigned long long iFrames, std::vector<std::string>& ioWarnings,
                      std::string& oError);
   // The error of a signal shorter than a frame.
-  static std::string NoFrame(const SpectralSettings& iSettings);
+  static std::string NoFrame(const FrameSettings& iSettings);
 
  private:
-  SpectralSettings _Settings;
+  FrameSettings _Settings;
   const RealFft* _Fft = nullptr;
   std::vector<double> _Window;
   RealFft::Samples _Samples;

@@ -9,8 +9,8 @@
 #include "PlotArea.h"
 #include "RequestCheck.h"
 #include "RunupPlot.h"
-#include "SpectrogramPlot.h"
-#include "SpectrumPlot.h"
+#include "TimeFrequencyPlot.h"
+#include "PowerPlot.h"
 #include "SyntheticRunUp.h"
 
 namespace {
@@ -75,19 +75,19 @@ void AnalysisPage::Build(CATViewer& ioViewer, CATFont& iFont) {
   const Recording lRecording = Record();
   Figure lFigure(ioViewer.GetViewport().GetWidth(), ioViewer.GetViewport().GetHeight());
 
-  SpectrumRequest lSpectrum = Request<SpectrumRequest>(lRecording, "Spectrum (Welch, Hann, 2048 points)");
+  PowerRequest lSpectrum = Request<PowerRequest>(lRecording, "Spectrum (Welch, Hann, 2048 points)");
   lSpectrum.XLimits = "0,1000";
-  SpectrumPlot lSpectrumPlot;
+  PowerPlot lSpectrumPlot;
   Show(lSpectrum, lSpectrumPlot, lFigure.AddPlot(0.0, 0.5, 0.5, 1.0), [&](auto& r, auto& e, auto& w) {
     return lSpectrumPlot.Compute(r, e, w);
   });
 
-  SpectrogramRequest lSpectrogram = Request<SpectrogramRequest>(lRecording, "Spectrogram: the knock at 17.3 s");
+  TimeFrequencyRequest lSpectrogram = Request<TimeFrequencyRequest>(lRecording, "Spectrogram: the knock at 17.3 s");
   lSpectrogram.Nfft = 1024;
   lSpectrogram.Overlap = 0.75;
   lSpectrogram.ZLimits = "0,1000";
   lSpectrogram.ValueLimits = "-90,0";
-  SpectrogramPlot lSpectrogramPlot;
+  TimeFrequencyPlot lSpectrogramPlot;
   Show(lSpectrogram, lSpectrogramPlot, lFigure.AddPlot(0.5, 0.5, 1.0, 1.0), [&](auto& r, auto& e, auto& w) {
     return lSpectrogramPlot.Compute(r, r.Width, NAN, NAN, e, w);
   });

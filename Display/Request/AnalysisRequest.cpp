@@ -17,7 +17,7 @@ bool AnalysisRequest::Check(RequestError& oError) {
                         ": give a fraction from 0 up to, not including, 1, such as 0.5");
   if (!std::isnan(Rate) && !(Rate > 0.0 && std::isfinite(Rate)))
     return oError.Usage(OptionText::Option("rate") + " " + OptionText::Number(Rate) + ": give a rate above 0 Hz");
-  SpectralWindow::FromName(Window, Settings.Window);
+  WindowFunction::FromName(Window, Settings.Window);
   Settings.Nfft = static_cast<int>(Nfft);
   Settings.Overlap = Overlap;
   Settings.Density = Scaling != "spectrum";

@@ -1,5 +1,5 @@
 // The options every analysis of a recording shares, as spectrum, spectrogram and runup take them:
-// the signal (a data spec or an array), its sampling rate, and how frames are cut and turned
+// the signal (a data file with its column, or an array), its sampling rate, and how frames are cut and turned
 // into power (window, nfft, overlap, scaling, average) and shown (dB). After Check, Settings
 // holds them as numbers; the rate is the request's, or the loaded data's where it carries one.
 #ifndef AnalysisRequest_H
@@ -12,7 +12,7 @@
 #include "DataInput.h"
 #include "RequestError.h"
 #include "RequestOption.h"
-#include "SpectralSettings.h"
+#include "FrameSettings.h"
 
 struct AnalysisRequest {
   DataInput Signal;
@@ -25,7 +25,7 @@ struct AnalysisRequest {
   bool Db = false;
 
   // After Check; its Rate is NaN until the signal is loaded when Rate is not given.
-  SpectralSettings Settings;
+  FrameSettings Settings;
 
   bool Check(RequestError& oError);
   // The label of the power axis for this scaling ("PSD [dB re 1 unit²/Hz]").
@@ -41,7 +41,7 @@ struct AnalysisRequest {
                          "Sampling rate in Hz (needed where the file does not carry one)"});
     ioOptions.push_back({"window", eOptionKind::Choice, &A::Window,
                          "Window of each frame, periodic: hann, hamming, blackman, flattop (amplitudes of sines) or rect",
-                         false, SpectralWindow::Names()});
+                         false, WindowFunction::Names()});
     ioOptions.push_back({"nfft", eOptionKind::Number, &A::Nfft, "Samples per frame, one transform each (2 .. 16777216)"});
     ioOptions.push_back({"overlap", eOptionKind::Number, &A::Overlap, "Fraction of a frame the next one shares, 0 .. <1"});
     ioOptions.push_back({"scaling", eOptionKind::Choice, &A::Scaling,

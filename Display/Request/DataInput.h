@@ -1,4 +1,4 @@
-// Where the values of one data option come from: a data spec as a user writes it ("run.csv:speed",
+// Where the values of one data option come from: a data file and column as a user writes them ("run.csv:speed",
 // "-" for standard input), or an array handed over by a program (Python). Holds one reference on
 // the array.
 #ifndef DataInput_H
@@ -16,7 +16,7 @@ struct DataInput {
   std::string Name;
 
   bool IsGiven() const { return !Spec.empty() || Array; }
-  // The name messages use: the spec, else the array's name.
+  // The name messages use: the file as written, else the array's name.
   const std::string& Label() const { return Spec.empty() ? Name : Spec; }
 };
 

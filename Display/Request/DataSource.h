@@ -1,4 +1,4 @@
-// The one loader of a plot's data: a data input (a file spec, or an array a program hands over) as
+// The one loader of a plot's data: a data input (a file with its column, or an array a program hands over) as
 // a data vector or a matrix. Errors are returned, never printed: a file's one-line message, an
 // empty input, a lack of memory. Static functions only.
 #ifndef DataSource_H

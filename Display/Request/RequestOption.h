@@ -20,7 +20,7 @@ enum class eOptionKind {
   Size,     // a picture size, written "WxH"
   Texts,    // one text per curve, repeatable
   Numbers,  // one number per curve, repeatable
-  Vector,   // a 1-D data input (a file spec, or an array from Python)
+  Vector,   // a 1-D data input (FILE or FILE:COLUMN, or an array from Python)
   Matrix,   // a 2-D data input
   Vectors   // 1-D data inputs, repeatable
 };

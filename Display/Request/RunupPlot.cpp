@@ -7,7 +7,7 @@
 #include "SpeedTrace.h"
 
 bool RunupPlot::Compute(const RunupRequest& iRequest, RequestError& oError, std::vector<std::string>& ioWarnings) {
-  SpectralSettings lSettings = iRequest.Settings;
+  FrameSettings lSettings = iRequest.Settings;
   const RefPtr<ArrayVector> lSignal = SignalSource::Load(iRequest, lSettings, oError);
   if (!lSignal) return false;
   const DataInput& lSpeedInput = iRequest.Rpm.IsGiven() ? iRequest.Rpm : iRequest.Tacho;

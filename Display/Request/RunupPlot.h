@@ -6,14 +6,14 @@
 
 #include "AnalysisPlot.h"
 #include "RunupRequest.h"
-#include "RunupSpectra.h"
+#include "RunupPowers.h"
 
 class RunupPlot : public AnalysisPlot {
  public:
   // Computes the run-up of a checked request; false with oError.
   bool Compute(const RunupRequest& iRequest, RequestError& oError, std::vector<std::string>& ioWarnings);
 
-  const RunupSpectra& GetSpectra() const { return _Spectra; }
+  const RunupPowers& GetSpectra() const { return _Spectra; }
   // The X of what is shown (frequencies, orders or the cuts' orders) and its values: rows of
   // speeds (a row per order for cuts).
   const std::vector<double>& GetX() const { return _X; }
@@ -22,7 +22,7 @@ class RunupPlot : public AnalysisPlot {
  private:
   bool ShowCuts(const RunupRequest& iRequest, RequestError& oError);
 
-  RunupSpectra _Spectra;
+  RunupPowers _Spectra;
   std::vector<double> _X;
   std::vector<double> _Values;
 };

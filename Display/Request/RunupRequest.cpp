@@ -34,7 +34,7 @@ const std::vector<RequestOption<RunupRequest>>& RunupRequest::Options() {
 }
 
 bool RunupRequest::Check(RequestError& oError) {
-  if (!SpectrogramRequest::Check(oError)) return false;
+  if (!TimeFrequencyRequest::Check(oError)) return false;
   if (Rpm.IsGiven() == Tacho.IsGiven())
     return oError.Usage("give the speed with " + OptionText::Option("rpm") + " or with " + OptionText::Option("tacho") +
                         (Rpm.IsGiven() ? ", not both" : ""));

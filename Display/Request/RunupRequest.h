@@ -6,9 +6,9 @@
 #ifndef RunupRequest_H
 #define RunupRequest_H
 
-#include "SpectrogramRequest.h"
+#include "TimeFrequencyRequest.h"
 
-struct RunupRequest : SpectrogramRequest {
+struct RunupRequest : TimeFrequencyRequest {
   DataInput Rpm;
   DataInput Tacho;
   double PulsesPerRev = 1;

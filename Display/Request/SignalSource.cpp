@@ -11,7 +11,7 @@ bool SignalSource::Failed(const AnalysisRequest& iRequest, const std::string& iM
   return oError.Data(iRequest.Signal.Label() + ": " + iMessage);
 }
 
-RefPtr<ArrayVector> SignalSource::Load(const AnalysisRequest& iRequest, SpectralSettings& ioSettings,
+RefPtr<ArrayVector> SignalSource::Load(const AnalysisRequest& iRequest, FrameSettings& ioSettings,
                                        RequestError& oError) {
   // The request's rate, else the one the file carries (a sound file's).
   DataAxis lTime;

@@ -13,7 +13,7 @@
 class SignalSource {
  public:
   // The signal; ioSettings.Rate set; false with oError.
-  static RefPtr<ArrayVector> Load(const AnalysisRequest& iRequest, SpectralSettings& ioSettings, RequestError& oError);
+  static RefPtr<ArrayVector> Load(const AnalysisRequest& iRequest, FrameSettings& ioSettings, RequestError& oError);
   // An analysis's own message about the signal as a data error, named after it.
   static bool Failed(const AnalysisRequest& iRequest, const std::string& iMessage, RequestError& oError);
 };

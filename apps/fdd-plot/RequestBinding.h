@@ -1,5 +1,5 @@
 // Binds a request's table of options to a subcommand of the command line: "--name" for every
-// option, a flag for a flag, and data specs as FILE or FILE:COLUMN texts. The checks stay the
+// option, a flag for a flag, and data files as FILE or FILE:COLUMN texts. The checks stay the
 // request's, so that fdd-plot, fdd-view and fddplot refuse a value with the same words; only what
 // the parser itself cannot read (a word where a number belongs) is said here.
 #ifndef RequestBinding_H
@@ -19,7 +19,7 @@ template <class R>
 class RequestBinding {
  public:
   // Adds the options of iOptions to ioCommand, filling ioRequest as they are parsed; the data
-  // specs reach it with Finish. ioRequest must outlive the parsing.
+  // files reach it with Finish. ioRequest must outlive the parsing.
   void Bind(CLI::App& ioCommand, R& ioRequest, const std::vector<RequestOption<R>>& iOptions = R::Options()) {
     for (const RequestOption<R>& o : iOptions) {
       const std::string lName = std::string("--") + o.name;
@@ -57,7 +57,7 @@ class RequestBinding {
     }
   }
 
-  // Hands the parsed data specs to ioRequest.
+  // Hands the parsed data files to ioRequest.
   void Finish(R& ioRequest) const {
     for (const auto& lData : _Data) lData(ioRequest);
   }

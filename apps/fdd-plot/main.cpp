@@ -20,8 +20,8 @@
 #include "MapCommand.h"
 #include "ProbeCommand.h"
 #include "RunupCommand.h"
-#include "SpectrogramCommand.h"
-#include "SpectrumCommand.h"
+#include "TimeFrequencyCommand.h"
+#include "PowerCommand.h"
 
 namespace {
 
@@ -102,8 +102,8 @@ int Main(int argc, char** argv) {
   MapCommand lMap;
   ProbeCommand lProbe;
   ContributionCommand lContribution;
-  SpectrumCommand lSpectrum;
-  SpectrogramCommand lSpectrogram;
+  PowerCommand lSpectrum;
+  TimeFrequencyCommand lSpectrogram;
   RunupCommand lRunup;
   InfoCommand lInfo;
   Subcommand* const lCommands[] = {&lCurve, &lMap, &lProbe, &lContribution, &lSpectrum, &lSpectrogram, &lRunup, &lInfo};

@@ -16,7 +16,7 @@
 #include "ViewAnalysisCommand.h"
 #include "ViewCurveCommand.h"
 #include "ViewMapCommand.h"
-#include "ViewSpectrogramCommand.h"
+#include "ViewTimeFrequencyCommand.h"
 #include "ViewWindow.h"
 
 namespace {
@@ -38,7 +38,7 @@ int Main(int argc, char** argv) {
   lApp.require_subcommand(1);
   ViewCurveCommand lCurve(lOptions);
   ViewMapCommand lMap(lOptions);
-  ViewSpectrogramCommand lSpectrogram(lOptions);
+  ViewTimeFrequencyCommand lSpectrogram(lOptions);
   ViewAnalysisCommand<RunupCommand> lRunup(lOptions, "Show a run-up of a recording in a window");
   lCurve.Register(lApp);
   lMap.Register(lApp);

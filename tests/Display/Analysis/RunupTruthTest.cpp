@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "AnalysisTestSignals.h"
-#include "RunupSpectra.h"
+#include "RunupPowers.h"
 #include "SpeedTrace.h"
 #include "SyntheticRunUp.h"
 
@@ -31,16 +31,16 @@ const std::vector<std::pair<double, double>> kRunUp = {{0.0, 600.0}, {60.0, 6000
 
 struct Analysed {
   SpeedTrace speed;
-  RunupSpectra spectra;
+  RunupPowers spectra;
 };
 
 // The run-up of iRunUp with the speed from its tacho, analysed with iWindow.
-void Analyse(const SyntheticRunUp& iRunUp, SpectralWindow::eKind iWindow, Analysed& oResult) {
+void Analyse(const SyntheticRunUp& iRunUp, WindowFunction::eKind iWindow, Analysed& oResult) {
   std::vector<double> lSignal, lTacho, lRpm;
   ASSERT_TRUE(iRunUp.Make(lSignal, lTacho, lRpm));
   std::string lError;
   ASSERT_TRUE(oResult.speed.FromTacho(*SignalOf(lTacho), kRate, iRunUp.Pulses, NAN, lError)) << lError;
-  SpectralSettings s;
+  FrameSettings s;
   s.Window = iWindow;
   s.Nfft = 1024;
   s.Overlap = 0.5;
@@ -52,7 +52,7 @@ void Analyse(const SyntheticRunUp& iRunUp, SpectralWindow::eKind iWindow, Analys
 TEST(RunupTruthTest, SpeedFromTheTachoIsWithinATenthOfAPercent) {
   const SyntheticRunUp r = RunUp(kRunUp);
   Analysed a;
-  Analyse(r, SpectralWindow::eHann, a);
+  Analyse(r, WindowFunction::eHann, a);
   const std::vector<double>& t = a.speed.GetTimes();
   ASSERT_GT(t.size(), 100u);
   double lWorst = 0.0;
@@ -63,7 +63,7 @@ TEST(RunupTruthTest, SpeedFromTheTachoIsWithinATenthOfAPercent) {
 
 TEST(RunupTruthTest, EveryRowPeaksWithinOneBinOfEachOrder) {
   Analysed a;
-  Analyse(RunUp(kRunUp), SpectralWindow::eHann, a);
+  Analyse(RunUp(kRunUp), WindowFunction::eHann, a);
   std::vector<double> lOrders, lMap;
   a.spectra.OrderMap(0.0, lOrders, lMap);
   const std::vector<double>& lSpeeds = a.spectra.GetSpeeds();
@@ -85,7 +85,7 @@ TEST(RunupTruthTest, EveryRowPeaksWithinOneBinOfEachOrder) {
 std::vector<std::vector<double>> Cuts(const Analysed& iAnalysed, std::vector<double>& oSpeeds) {
   std::vector<std::vector<double>> lCuts;
   const std::vector<double>& lSpeeds = iAnalysed.spectra.GetSpeeds();
-  const double lLobes = 2.0 * SpectralWindow::LobeHalfWidth(SpectralWindow::eFlatTop) * kRate / 1024;
+  const double lLobes = 2.0 * WindowFunction::LobeHalfWidth(WindowFunction::eFlatTop) * kRate / 1024;
   for (const double k : {2.0, 4.5, 6.0}) {
     const std::vector<double> lLevels = iAnalysed.spectra.OrderCut(k);
     lCuts.emplace_back();
@@ -102,7 +102,7 @@ std::vector<std::vector<double>> Cuts(const Analysed& iAnalysed, std::vector<dou
 TEST(RunupTruthTest, OrderCutsReadTheAmplitudesWithinHalfADecibelWithTheFlatTop) {
   const SyntheticRunUp r = RunUp(kRunUp);
   Analysed a;
-  Analyse(r, SpectralWindow::eFlatTop, a);
+  Analyse(r, WindowFunction::eFlatTop, a);
   std::vector<double> lSpeeds;
   const std::vector<std::vector<double>> lCuts = Cuts(a, lSpeeds);
   ASSERT_GT(lSpeeds.size(), 150u);
@@ -116,14 +116,14 @@ TEST(RunupTruthTest, OrderCutsReadTheAmplitudesWithinHalfADecibelWithTheFlatTop)
 // The same speeds passed another way: down, or up with a stall and a dip, out of order in time.
 TEST(RunupTruthTest, ARunDownAndAStallingRunGiveTheMapOfTheRunUp) {
   Analysed lUp;
-  Analyse(RunUp(kRunUp), SpectralWindow::eFlatTop, lUp);
+  Analyse(RunUp(kRunUp), WindowFunction::eFlatTop, lUp);
   std::vector<double> lUpSpeeds;
   const std::vector<std::vector<double>> lUpCuts = Cuts(lUp, lUpSpeeds);
   for (const auto& lProfile : {std::vector<std::pair<double, double>>{{0.0, 6000.0}, {60.0, 600.0}},
                                std::vector<std::pair<double, double>>{
                                    {0.0, 600.0}, {25.0, 3000.0}, {30.0, 3000.0}, {35.0, 2000.0}, {75.0, 6000.0}}}) {
     Analysed lOther;
-    Analyse(RunUp(lProfile), SpectralWindow::eFlatTop, lOther);
+    Analyse(RunUp(lProfile), WindowFunction::eFlatTop, lOther);
     std::vector<double> lSpeeds;
     const std::vector<std::vector<double>> lCuts = Cuts(lOther, lSpeeds);
     // The speeds both passed (the ends may fall into a bin in one run and not the other).

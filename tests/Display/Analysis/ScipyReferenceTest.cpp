@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "AnalysisTestSignals.h"
-#include "SpectrogramColumns.h"
-#include "WelchSpectrum.h"
+#include "FrameColumns.h"
+#include "WelchAverage.h"
 
 namespace {
 
@@ -69,9 +69,9 @@ for case in sys.argv[2:]:
   np.save(folder + "times%s.npy" % i, times)
 )";
 
-SpectralSettings SettingsOf(const Case& c) {
-  SpectralSettings s;
-  EXPECT_TRUE(SpectralWindow::FromName(c.window, s.Window));
+FrameSettings SettingsOf(const Case& c) {
+  FrameSettings s;
+  EXPECT_TRUE(WindowFunction::FromName(c.window, s.Window));
   s.Nfft = c.nfft;
   s.Overlap = c.overlap;
   s.Density = c.density;
@@ -122,16 +122,16 @@ std::string ScipyReferenceTest::sDir;
 TEST_P(ScipyReferenceTest, SpectrumAndSpectrogramMatchScipy) {
   const int i = GetParam();
   const Case& c = kCases[i];
-  const SpectralSettings s = SettingsOf(c);
+  const FrameSettings s = SettingsOf(c);
   const std::string& lDir = sDir;
   ASSERT_EQ(sStatus, 0) << "python3 with numpy and scipy is needed";
   const RefPtr<ArrayVector> lSignal = SignalOf(ReadNpy(lDir + "signal" + std::to_string(i) + ".npy"));
   std::vector<double> lFrequencies, lPower;
   std::vector<std::string> lWarnings;
   std::string lError;
-  ASSERT_TRUE(WelchSpectrum::Compute(*lSignal, s, lFrequencies, lPower, lWarnings, lError)) << lError;
+  ASSERT_TRUE(WelchAverage::Compute(*lSignal, s, lFrequencies, lPower, lWarnings, lError)) << lError;
   EXPECT_EQ(Disagreeing(lPower, ReadNpy(lDir + "welch" + std::to_string(i) + ".npy")), 0);
-  SpectrogramColumns lColumns;
+  FrameColumns lColumns;
   ASSERT_TRUE(lColumns.Compute(*lSignal, s, 0, NAN, NAN, lWarnings, lError)) << lError;
   EXPECT_EQ(Disagreeing(lColumns.GetValues(), ReadNpy(lDir + "spectrogram" + std::to_string(i) + ".npy")), 0);
   const std::vector<double> lTimes = ReadNpy(lDir + "times" + std::to_string(i) + ".npy");

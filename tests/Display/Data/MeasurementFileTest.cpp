@@ -42,7 +42,7 @@ class MeasurementFileTest : public testing::Test {
 
 TEST_F(MeasurementFileTest, EveryFormatReadsTheValuesItsWriterWrote) {
   struct Case {
-    std::string spec, values, x;  // x: the X the file brings, "" for none
+    std::string file, values, x;  // x: the X the file brings, "" for none
     bool mapped;
   };
   const std::vector<Case> lCases = {
@@ -69,36 +69,36 @@ TEST_F(MeasurementFileTest, EveryFormatReadsTheValuesItsWriterWrote) {
   for (const Case& c : lCases) {
     std::string lError, lName;
     DataAxis lX;
-    RefPtr<NumericArray> lArray(DataFile::LoadVector(_Dir + c.spec, lError, lName, &lX));
-    ASSERT_TRUE(lArray) << c.spec << ": " << lError;
-    EXPECT_EQ(lArray->IsMapped(), c.mapped) << c.spec;
+    RefPtr<NumericArray> lArray(DataFile::LoadVector(_Dir + c.file, lError, lName, &lX));
+    ASSERT_TRUE(lArray) << c.file << ": " << lError;
+    EXPECT_EQ(lArray->IsMapped(), c.mapped) << c.file;
     std::vector<double> lExpected = Npy(_Dir + c.values), lValues = Values(*lArray);
     // Integers are read as the integers they are: the writer stored samples times 32768.
-    if (c.spec.find("big") != std::string::npos || c.spec.find("int16") != std::string::npos)
+    if (c.file.find("big") != std::string::npos || c.file.find("int16") != std::string::npos)
       for (double& v : lValues) v /= 32768.0;
-    EXPECT_EQ(lValues, lExpected) << c.spec;
-    EXPECT_EQ(lX.IsGiven(), !c.x.empty()) << c.spec;
+    EXPECT_EQ(lValues, lExpected) << c.file;
+    EXPECT_EQ(lX.IsGiven(), !c.x.empty()) << c.file;
     if (c.x.empty() || !lX.IsGiven()) continue;
     std::vector<double> lTimes(lArray->GetRows());
     for (size_t i = 0; i < lTimes.size(); ++i) lTimes[i] = lX.Values ? lX.Values->GetValue(i) : i / lX.Rate;
-    EXPECT_EQ(lTimes, Npy(_Dir + c.x)) << c.spec;
+    EXPECT_EQ(lTimes, Npy(_Dir + c.x)) << c.file;
   }
 }
 
 TEST_F(MeasurementFileTest, MatricesComeWithTheAxesTheFileBrings) {
   struct Case {
-    std::string spec;
+    std::string file;
     bool axes;
   };
   for (const Case& c : std::vector<Case>{{"run.h5:/map", true}, {"v5.mat:bench.values", false}, {"v4.mat:values", false}}) {
     std::string lError;
     DataAxis lX, lZ;
-    RefPtr<NumericArray> lArray(DataFile::LoadMatrix(_Dir + c.spec, lError, &lX, &lZ));
-    ASSERT_TRUE(lArray) << c.spec << ": " << lError;
-    ASSERT_TRUE(lArray->IsMatrix()) << c.spec;
-    EXPECT_EQ(lArray->GetRows(), 12u) << c.spec;
-    EXPECT_EQ(Values(*lArray), Npy(_Dir + "values.npy")) << c.spec;
-    ASSERT_EQ(lX.IsGiven() && lZ.IsGiven(), c.axes) << c.spec;
+    RefPtr<NumericArray> lArray(DataFile::LoadMatrix(_Dir + c.file, lError, &lX, &lZ));
+    ASSERT_TRUE(lArray) << c.file << ": " << lError;
+    ASSERT_TRUE(lArray->IsMatrix()) << c.file;
+    EXPECT_EQ(lArray->GetRows(), 12u) << c.file;
+    EXPECT_EQ(Values(*lArray), Npy(_Dir + "values.npy")) << c.file;
+    ASSERT_EQ(lX.IsGiven() && lZ.IsGiven(), c.axes) << c.file;
     if (c.axes) {
       EXPECT_EQ(Values(*lX.Values), Npy(_Dir + "mapx.npy"));
       EXPECT_EQ(Values(*lZ.Values), Npy(_Dir + "mapz.npy"));
@@ -108,7 +108,7 @@ TEST_F(MeasurementFileTest, MatricesComeWithTheAxesTheFileBrings) {
 
 TEST_F(MeasurementFileTest, BadFilesAndNamesAreOneLineNamingTheFile) {
   struct Case {
-    std::string spec;
+    std::string file;
     std::vector<std::string> words;
   };
   const std::vector<Case> lCases = {
@@ -132,9 +132,9 @@ TEST_F(MeasurementFileTest, BadFilesAndNamesAreOneLineNamingTheFile) {
   };
   for (const Case& c : lCases) {
     std::string lError, lName;
-    RefPtr<NumericArray> lArray(DataFile::LoadVector(_Dir + c.spec, lError, lName));
-    EXPECT_FALSE(lArray) << c.spec;
-    const std::string lPath = _Dir + c.spec.substr(0, c.spec.find(':'));
+    RefPtr<NumericArray> lArray(DataFile::LoadVector(_Dir + c.file, lError, lName));
+    EXPECT_FALSE(lArray) << c.file;
+    const std::string lPath = _Dir + c.file.substr(0, c.file.find(':'));
     EXPECT_EQ(lError.rfind(lPath + ": ", 0), 0u) << lError;
     EXPECT_EQ(lError.find('\n'), std::string::npos) << lError;
     for (const std::string& lWord : c.words) EXPECT_NE(lError.find(lWord), std::string::npos) << lError;

@@ -1,8 +1,8 @@
-#include "SpectrumCommand.h"
+#include "PowerCommand.h"
 
-SpectrumCommand::SpectrumCommand()
+PowerCommand::PowerCommand()
     : AnalysisCommand("spectrum", "Plot the spectrum of a recording (Welch's averaged periodogram, one-sided)") {}
 
-bool SpectrumCommand::Compute(RequestError& oError, std::vector<std::string>& ioWarnings) {
+bool PowerCommand::Compute(RequestError& oError, std::vector<std::string>& ioWarnings) {
   return _Plot.Compute(_Request, oError, ioWarnings);
 }

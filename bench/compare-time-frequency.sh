@@ -4,7 +4,7 @@
 # 1000 x 600 PNG, frames of 4096 samples overlapping by 0.75, Hann window. Also says whether the
 # recording's one-sample knock shows in each picture. scipy and matplotlib are only the yardstick.
 #
-# Usage: bench/compare-spectrogram.sh [FDD_PLOT_BINARY] [WORKDIR]
+# Usage: bench/compare-time-frequency.sh [FDD_PLOT_BINARY] [WORKDIR]
 #   SECONDS_OF_AUDIO (environment) the recording's length (3600)
 #   TIMEOUT          (environment) seconds either program may take before it counts as not done (1800)
 # Exits 0 when a goal is missed (it is a report), non-zero when something could not run.
@@ -22,7 +22,7 @@ python=${PYTHON:-/usr/bin/python3}
 [[ -x /usr/bin/time ]] || { echo "/usr/bin/time is needed: sudo apt-get install time" >&2; exit 1; }
 mkdir -p "$work"
 cd "$work"
-[[ -f recording.npy ]] || "$python" "$here/make_spectrogram_input.py" recording.npy "$length"
+[[ -f recording.npy ]] || "$python" "$here/make_time_frequency_input.py" recording.npy "$length"
 
 # run NAME COMMAND...: wall seconds and peak memory (MB) of COMMAND, or "not done" after $limit s.
 declare -A seconds rss_mb
@@ -41,7 +41,7 @@ run() {
 
 run fdd "$fdd" spectrogram --signal recording.npy --rate 48000 --nfft 4096 --overlap 0.75 --db --size 1000x600 \
     -o fdd.png
-run scipy "$python" "$here/scipy_spectrogram.py" recording.npy 48000 scipy.png
+run scipy "$python" "$here/scipy_time_frequency.py" recording.npy 48000 scipy.png
 
 echo "recording: $length s at 48 kHz, $work/recording.npy"
 printf '%-28s %12s %10s %s\n' program seconds "peak MB" knock

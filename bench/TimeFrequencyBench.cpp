@@ -10,15 +10,15 @@
 #include "ArrayVector.h"
 #include "NumericArray.h"
 #include "RealFft.h"
-#include "SpectrogramColumns.h"
+#include "FrameColumns.h"
 
 namespace {
 
 constexpr int kNfft = 4096;
 constexpr double kOverlap = 0.75;
 
-SpectralSettings Settings() {
-  SpectralSettings s;
+FrameSettings Settings() {
+  FrameSettings s;
   s.Nfft = kNfft;
   s.Overlap = kOverlap;
   s.Rate = 48000.0;
@@ -52,7 +52,7 @@ static void BM_Spectrogram(benchmark::State& state) {
   std::vector<std::string> lWarnings;
   std::string lError;
   for (auto _ : state) {
-    SpectrogramColumns lColumns;
+    FrameColumns lColumns;
     if (!lColumns.Compute(*lSignal, Settings(), 1000, NAN, NAN, lWarnings, lError)) state.SkipWithError(lError.c_str());
     benchmark::DoNotOptimize(lColumns.GetValues().data());
   }

@@ -1,6 +1,6 @@
-"""Writes the input of compare-spectrogram.sh: SECONDS of a 48 kHz mono recording as float32 .npy
+"""Writes the input of compare-time-frequency.sh: SECONDS of a 48 kHz mono recording as float32 .npy
 (a chirp through noise, and a one-sample knock at 40 % of the length), written in blocks so that
-the maker itself stays small. Usage: make_spectrogram_input.py PATH SECONDS"""
+the maker itself stays small. Usage: make_time_frequency_input.py PATH SECONDS"""
 import sys
 
 import numpy as np

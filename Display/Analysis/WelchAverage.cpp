@@ -1,17 +1,17 @@
-#include "WelchSpectrum.h"
+#include "WelchAverage.h"
 
 #include <algorithm>
 
 #include "ArrayVector.h"
 #include "FramePower.h"
 
-std::vector<double> WelchSpectrum::Frequencies(const SpectralSettings& iSettings) {
+std::vector<double> WelchAverage::Frequencies(const FrameSettings& iSettings) {
   std::vector<double> lFrequencies(static_cast<size_t>(iSettings.Bins()));
   for (int k = 0; k < iSettings.Bins(); ++k) lFrequencies[static_cast<size_t>(k)] = iSettings.Frequency(k);
   return lFrequencies;
 }
 
-bool WelchSpectrum::Compute(const ArrayVector& iSignal, const SpectralSettings& iSettings,
+bool WelchAverage::Compute(const ArrayVector& iSignal, const FrameSettings& iSettings,
                             std::vector<double>& oFrequencies, std::vector<double>& oPower,
                             std::vector<std::string>& ioWarnings, std::string& oError) {
   FramePower lFrames;

@@ -1,4 +1,4 @@
-#include "RunupSpectra.h"
+#include "RunupPowers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,9 +7,9 @@
 #include "ArrayVector.h"
 #include "FramePower.h"
 #include "SpeedTrace.h"
-#include "WelchSpectrum.h"
+#include "WelchAverage.h"
 
-bool RunupSpectra::Compute(const ArrayVector& iSignal, const SpectralSettings& iSettings, const SpeedTrace& iSpeed,
+bool RunupPowers::Compute(const ArrayVector& iSignal, const FrameSettings& iSettings, const SpeedTrace& iSpeed,
                            double iRpmStep, std::vector<std::string>& ioWarnings, std::string& oError) {
   _Settings = iSettings;
   FramePower lPower;
@@ -32,7 +32,7 @@ bool RunupSpectra::Compute(const ArrayVector& iSignal, const SpectralSettings& i
     ++lRow.second;
   });
   if (!FramePower::Finish(lSkipped, lCount, ioWarnings, oError)) return false;
-  _Frequencies = WelchSpectrum::Frequencies(iSettings);
+  _Frequencies = WelchAverage::Frequencies(iSettings);
   _Speeds.clear();
   _Values.clear();
   _Values.reserve(lRows.size() * lBins);
@@ -44,7 +44,7 @@ bool RunupSpectra::Compute(const ArrayVector& iSignal, const SpectralSettings& i
   return true;
 }
 
-void RunupSpectra::OrderMap(double iMaxOrder, std::vector<double>& oOrders, std::vector<double>& oValues) const {
+void RunupPowers::OrderMap(double iMaxOrder, std::vector<double>& oOrders, std::vector<double>& oValues) const {
   oOrders.clear();
   oValues.clear();
   if (_Speeds.empty()) return;
@@ -71,11 +71,11 @@ void RunupSpectra::OrderMap(double iMaxOrder, std::vector<double>& oOrders, std:
   }
 }
 
-std::vector<double> RunupSpectra::OrderCut(double iOrder) const {
+std::vector<double> RunupPowers::OrderCut(double iOrder) const {
   std::vector<double> lLevels;
   const size_t lBins = _Frequencies.size();
   const double lBinWidth = _Settings.Rate / _Settings.Nfft;
-  const double lHalf = SpectralWindow::LobeHalfWidth(_Settings.Window);
+  const double lHalf = WindowFunction::LobeHalfWidth(_Settings.Window);
   for (size_t r = 0; r < _Speeds.size(); ++r) {
     const double lCentre = iOrder * _Speeds[r] / 60.0 / lBinWidth;
     if (lCentre > static_cast<double>(lBins - 1)) {

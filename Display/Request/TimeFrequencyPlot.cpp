@@ -1,4 +1,4 @@
-#include "SpectrogramPlot.h"
+#include "TimeFrequencyPlot.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include "Decibels.h"
 #include "SignalSource.h"
 
-bool SpectrogramPlot::Compute(const SpectrogramRequest& iRequest, int iColumns, double iTimeMin, double iTimeMax,
+bool TimeFrequencyPlot::Compute(const TimeFrequencyRequest& iRequest, int iColumns, double iTimeMin, double iTimeMax,
                               RequestError& oError, std::vector<std::string>& ioWarnings) {
   _Request = iRequest;
   _Settings = iRequest.Settings;
@@ -17,7 +17,7 @@ bool SpectrogramPlot::Compute(const SpectrogramRequest& iRequest, int iColumns, 
   return MakeMap(oError);
 }
 
-bool SpectrogramPlot::ComputeView(const SpectrogramPlot& iWhole, int iColumns, double iTimeMin, double iTimeMax,
+bool TimeFrequencyPlot::ComputeView(const TimeFrequencyPlot& iWhole, int iColumns, double iTimeMin, double iTimeMax,
                                   RequestError& oError) {
   _Request = iWhole._Request;
   _Settings = iWhole._Settings;
@@ -42,8 +42,8 @@ bool SpectrogramPlot::ComputeView(const SpectrogramPlot& iWhole, int iColumns, d
   return true;
 }
 
-bool SpectrogramPlot::MakeMap(RequestError& oError) {
-  const SpectrogramRequest& r = _Request;
+bool TimeFrequencyPlot::MakeMap(RequestError& oError) {
+  const TimeFrequencyRequest& r = _Request;
   std::vector<double>& lValues = _Columns.GetValues();
   if (r.Db) Decibels::Apply(lValues);
   _Map = r;

@@ -3,19 +3,19 @@
 // time resolution follows the zoom. The window never waits: views are made by its frame worker,
 // which shows the last picture meanwhile. The last few views' data are kept, as pictures made
 // from them may still be drawn.
-#ifndef ViewSpectrogramCommand_H
-#define ViewSpectrogramCommand_H
+#ifndef ViewTimeFrequencyCommand_H
+#define ViewTimeFrequencyCommand_H
 
 #include <deque>
 #include <memory>
 #include <mutex>
 
-#include "SpectrogramCommand.h"
+#include "TimeFrequencyCommand.h"
 #include "ViewAnalysisCommand.h"
 
-class ViewSpectrogramCommand : public ViewAnalysisCommand<SpectrogramCommand> {
+class ViewTimeFrequencyCommand : public ViewAnalysisCommand<TimeFrequencyCommand> {
  public:
-  explicit ViewSpectrogramCommand(const ViewWindow::Options& iWindow)
+  explicit ViewTimeFrequencyCommand(const ViewWindow::Options& iWindow)
       : ViewAnalysisCommand(iWindow, "Show the spectrogram of a recording in a window") {}
 
   void Fill(PlotArea& ioPlot, const ViewBox* iView) override {
@@ -23,7 +23,7 @@ class ViewSpectrogramCommand : public ViewAnalysisCommand<SpectrogramCommand> {
     if (iView && _Plot.IsMap() && (iView->GetX1() - iView->GetX0()) / lColumns < _Plot.GetHopSeconds()) {
       // A column more on each side, so that the view's edges have frames too.
       const double lColumn = (iView->GetX1() - iView->GetX0()) / lColumns;
-      auto lView = std::make_unique<SpectrogramPlot>();
+      auto lView = std::make_unique<TimeFrequencyPlot>();
       RequestError lError;
       std::vector<std::string> lWarnings;
       if (lView->ComputeView(_Plot, lColumns + 2, iView->GetX0() - lColumn, iView->GetX1() + lColumn, lError) &&
@@ -41,7 +41,7 @@ class ViewSpectrogramCommand : public ViewAnalysisCommand<SpectrogramCommand> {
  private:
   static constexpr size_t kKept = 4;
   std::mutex _Mutex;
-  std::deque<std::unique_ptr<SpectrogramPlot>> _Views;
+  std::deque<std::unique_ptr<TimeFrequencyPlot>> _Views;
 };
 
 #endif

@@ -1,10 +1,10 @@
-#include "SpectrogramRequest.h"
+#include "TimeFrequencyRequest.h"
 
 #include "OptionTable.h"
 
-const std::vector<RequestOption<SpectrogramRequest>>& SpectrogramRequest::Options() {
-  static const std::vector<RequestOption<SpectrogramRequest>> sOptions = [] {
-    std::vector<RequestOption<SpectrogramRequest>> o;
+const std::vector<RequestOption<TimeFrequencyRequest>>& TimeFrequencyRequest::Options() {
+  static const std::vector<RequestOption<TimeFrequencyRequest>> sOptions = [] {
+    std::vector<RequestOption<TimeFrequencyRequest>> o;
     AnalysisRequest::AddOptions(o, false);
     MapRequest::AddOptions(o);
     OptionTable::Remove(o, {"x", "z", "values", "x-rows", "transpose", "order", "tolerance", "z-factor"});
@@ -13,6 +13,6 @@ const std::vector<RequestOption<SpectrogramRequest>>& SpectrogramRequest::Option
   return sOptions;
 }
 
-bool SpectrogramRequest::Check(RequestError& oError) {
+bool TimeFrequencyRequest::Check(RequestError& oError) {
   return AnalysisRequest::Check(oError) && MapRequest::CheckView(oError);
 }

@@ -4,21 +4,21 @@
 // the rows: the map resampled onto orders (multiples of the speed), and order cuts, the level of
 // an order over speed as the energy within the window's main lobe around it (the mean square of
 // the order's component, whatever the scaling). Rows hold the settings' scaling, speeds rpm.
-#ifndef RunupSpectra_H
-#define RunupSpectra_H
+#ifndef RunupPowers_H
+#define RunupPowers_H
 
 #include <string>
 #include <vector>
 
-#include "SpectralSettings.h"
+#include "FrameSettings.h"
 
 class ArrayVector;
 class SpeedTrace;
 
-class RunupSpectra {
+class RunupPowers {
  public:
   // False with oError when no frame fits or none is finite, or the heap is exhausted.
-  bool Compute(const ArrayVector& iSignal, const SpectralSettings& iSettings, const SpeedTrace& iSpeed,
+  bool Compute(const ArrayVector& iSignal, const FrameSettings& iSettings, const SpeedTrace& iSpeed,
                double iRpmStep, std::vector<std::string>& ioWarnings, std::string& oError);
 
   const std::vector<double>& GetSpeeds() const { return _Speeds; }
@@ -34,7 +34,7 @@ class RunupSpectra {
   std::vector<double> OrderCut(double iOrder) const;
 
  private:
-  SpectralSettings _Settings;
+  FrameSettings _Settings;
   double _BinEnergy = 1.0;
   std::vector<double> _Speeds;
   std::vector<double> _Frequencies;

@@ -7,22 +7,22 @@
 #include <vector>
 
 #include "AnalysisTestSignals.h"
-#include "SpectrogramColumns.h"
+#include "FrameColumns.h"
 
-TEST(SpectrogramColumnsTest, AColumnKeepsTheLargestPowerOfItsFrames) {
+TEST(FrameColumnsTest, AColumnKeepsTheLargestPowerOfItsFrames) {
   std::vector<double> lValues(256 * 1000);
   std::mt19937 lRandom(5);
   std::normal_distribution<double> lNormal(0.0, 0.01);
   for (double& v : lValues) v = lNormal(lRandom);
   const size_t lKnock = 256 * 500 + 100;
   lValues[lKnock] = 10.0;
-  SpectralSettings s;
+  FrameSettings s;
   s.Nfft = 256;
   s.Overlap = 0.0;
   s.Rate = 1000.0;
   std::vector<std::string> lWarnings;
   std::string lError;
-  SpectrogramColumns lReduced, lKnockFrame;
+  FrameColumns lReduced, lKnockFrame;
   ASSERT_TRUE(lReduced.Compute(*SignalOf(lValues), s, 50, NAN, NAN, lWarnings, lError)) << lError;
   ASSERT_EQ(lReduced.GetTimes().size(), 50u);
   // The knock's frame alone: its middle's time is the only one in the range.

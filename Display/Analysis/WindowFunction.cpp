@@ -1,4 +1,4 @@
-#include "SpectralWindow.h"
+#include "WindowFunction.h"
 
 #include <cmath>
 #include <new>
@@ -23,9 +23,9 @@ const Cosines kCosines[] = {
 
 }  // namespace
 
-const char* SpectralWindow::Names() { return "hann|hamming|blackman|flattop|rect"; }
+const char* WindowFunction::Names() { return "hann|hamming|blackman|flattop|rect"; }
 
-bool SpectralWindow::FromName(const std::string& iName, eKind& oKind) {
+bool WindowFunction::FromName(const std::string& iName, eKind& oKind) {
   for (int k = 0; k <= eRect; ++k)
     if (iName == kCosines[k].name) {
       oKind = static_cast<eKind>(k);
@@ -34,7 +34,7 @@ bool SpectralWindow::FromName(const std::string& iName, eKind& oKind) {
   return false;
 }
 
-std::vector<double> SpectralWindow::Values(eKind iKind, int iLength) {
+std::vector<double> WindowFunction::Values(eKind iKind, int iLength) {
   std::vector<double> lValues;
   if (iLength <= 0) return lValues;
   lValues.reserve(static_cast<size_t>(iLength));
@@ -51,4 +51,4 @@ std::vector<double> SpectralWindow::Values(eKind iKind, int iLength) {
   return lValues;
 }
 
-int SpectralWindow::LobeHalfWidth(eKind iKind) { return kCosines[iKind].lobe; }
+int WindowFunction::LobeHalfWidth(eKind iKind) { return kCosines[iKind].lobe; }

@@ -1,15 +1,15 @@
 // fdd-plot spectrogram: the power of a recording's frames over time and frequency as a colour
 // map, the frames reduced into the picture's columns as they are computed.
-#ifndef SpectrogramCommand_H
-#define SpectrogramCommand_H
+#ifndef TimeFrequencyCommand_H
+#define TimeFrequencyCommand_H
 
 #include "AnalysisCommand.h"
-#include "SpectrogramPlot.h"
-#include "SpectrogramRequest.h"
+#include "TimeFrequencyPlot.h"
+#include "TimeFrequencyRequest.h"
 
-class SpectrogramCommand : public AnalysisCommand<SpectrogramRequest, SpectrogramPlot> {
+class TimeFrequencyCommand : public AnalysisCommand<TimeFrequencyRequest, TimeFrequencyPlot> {
  public:
-  SpectrogramCommand();
+  TimeFrequencyCommand();
 
  protected:
   bool Compute(RequestError& oError, std::vector<std::string>& ioWarnings) override;

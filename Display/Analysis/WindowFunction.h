@@ -2,13 +2,13 @@
 // estimation uses, one sample shorter than the symmetric window of a filter): rect, hann, hamming,
 // blackman and the five-term flat top. Each is a sum of cosines; the flat top reads the amplitude
 // of a sine between bins within a fraction of a decibel. Static functions only.
-#ifndef SpectralWindow_H
-#define SpectralWindow_H
+#ifndef WindowFunction_H
+#define WindowFunction_H
 
 #include <string>
 #include <vector>
 
-class SpectralWindow {
+class WindowFunction {
  public:
   enum eKind { eHann, eHamming, eBlackman, eFlatTop, eRect };
 

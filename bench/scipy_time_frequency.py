@@ -1,6 +1,6 @@
-"""The yardstick of compare-spectrogram.sh: scipy.signal.spectrogram and matplotlib's pcolormesh
+"""The yardstick of compare-time-frequency.sh: scipy.signal.spectrogram and matplotlib's pcolormesh
 of a .npy recording into a 1000 x 600 PNG, as a Python user would draw it.
-Usage: scipy_spectrogram.py INPUT.npy RATE OUTPUT.png"""
+Usage: scipy_time_frequency.py INPUT.npy RATE OUTPUT.png"""
 import sys
 
 import matplotlib

@@ -1,15 +1,15 @@
-#include "SpectrumPlot.h"
+#include "PowerPlot.h"
 
 #include "Decibels.h"
 #include "SignalSource.h"
-#include "WelchSpectrum.h"
+#include "WelchAverage.h"
 
-bool SpectrumPlot::Compute(const SpectrumRequest& iRequest, RequestError& oError, std::vector<std::string>& ioWarnings) {
-  SpectralSettings lSettings = iRequest.Settings;
+bool PowerPlot::Compute(const PowerRequest& iRequest, RequestError& oError, std::vector<std::string>& ioWarnings) {
+  FrameSettings lSettings = iRequest.Settings;
   const RefPtr<ArrayVector> lSignal = SignalSource::Load(iRequest, lSettings, oError);
   if (!lSignal) return false;
   std::string lError;
-  if (!WelchSpectrum::Compute(*lSignal, lSettings, _Frequencies, _Power, ioWarnings, lError))
+  if (!WelchAverage::Compute(*lSignal, lSettings, _Frequencies, _Power, ioWarnings, lError))
     return SignalSource::Failed(iRequest, lError, oError);
   if (iRequest.Db) Decibels::Apply(_Power);
   _Curves = iRequest;

@@ -1,4 +1,4 @@
-#include "SpectrogramColumns.h"
+#include "FrameColumns.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,9 +6,9 @@
 
 #include "ArrayVector.h"
 #include "FramePower.h"
-#include "WelchSpectrum.h"
+#include "WelchAverage.h"
 
-bool SpectrogramColumns::Compute(const ArrayVector& iSignal, const SpectralSettings& iSettings, int iColumns,
+bool FrameColumns::Compute(const ArrayVector& iSignal, const FrameSettings& iSettings, int iColumns,
                                  double iTimeMin, double iTimeMax, std::vector<std::string>& ioWarnings,
                                  std::string& oError) {
   FramePower lPower;
@@ -33,7 +33,7 @@ bool SpectrogramColumns::Compute(const ArrayVector& iSignal, const SpectralSetti
   const size_t lColumns =
       iColumns <= 0 || lFrames <= static_cast<unsigned long long>(iColumns) ? lFrames : static_cast<size_t>(iColumns);
   const size_t lBins = static_cast<size_t>(iSettings.Bins());
-  _Frequencies = WelchSpectrum::Frequencies(iSettings);
+  _Frequencies = WelchAverage::Frequencies(iSettings);
   _Values.assign(lColumns * lBins, -std::numeric_limits<double>::infinity());
   _Times.resize(lColumns);
   // Column c spans frames [T0 + c * w, T0 + (c + 1) * w) in time, w = span / columns.

@@ -3,13 +3,13 @@
 // the scaling (power spectral density in unit^2/Hz, or power spectrum in unit^2, where a sine
 // reads as its RMS squared), how frames are averaged (mean or maximum) and the sampling rate in Hz.
 // Frame k starts at sample k * Hop() and stands at the time of its middle.
-#ifndef SpectralSettings_H
-#define SpectralSettings_H
+#ifndef FrameSettings_H
+#define FrameSettings_H
 
-#include "SpectralWindow.h"
+#include "WindowFunction.h"
 
-struct SpectralSettings {
-  SpectralWindow::eKind Window = SpectralWindow::eHann;
+struct FrameSettings {
+  WindowFunction::eKind Window = WindowFunction::eHann;
   int Nfft = 4096;
   double Overlap = 0.5;
   bool Density = true;

@@ -1,14 +1,14 @@
 // fdd-plot spectrum: the Welch spectrum of a recording as a curve of power over frequency.
-#ifndef SpectrumCommand_H
-#define SpectrumCommand_H
+#ifndef PowerCommand_H
+#define PowerCommand_H
 
 #include "AnalysisCommand.h"
-#include "SpectrumPlot.h"
-#include "SpectrumRequest.h"
+#include "PowerPlot.h"
+#include "PowerRequest.h"
 
-class SpectrumCommand : public AnalysisCommand<SpectrumRequest, SpectrumPlot> {
+class PowerCommand : public AnalysisCommand<PowerRequest, PowerPlot> {
  public:
-  SpectrumCommand();
+  PowerCommand();
 
  protected:
   bool Compute(RequestError& oError, std::vector<std::string>& ioWarnings) override;

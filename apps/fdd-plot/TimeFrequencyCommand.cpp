@@ -1,11 +1,11 @@
-#include "SpectrogramCommand.h"
+#include "TimeFrequencyCommand.h"
 
 #include <cmath>
 
-SpectrogramCommand::SpectrogramCommand()
+TimeFrequencyCommand::TimeFrequencyCommand()
     : AnalysisCommand("spectrogram", "Draw the spectrogram of a recording: power over time and frequency") {}
 
-bool SpectrogramCommand::Compute(RequestError& oError, std::vector<std::string>& ioWarnings) {
+bool TimeFrequencyCommand::Compute(RequestError& oError, std::vector<std::string>& ioWarnings) {
   // As many columns as the picture has pixels across: no column of the map is finer.
   return _Plot.Compute(_Request, _Request.Width, NAN, NAN, oError, ioWarnings);
 }

@@ -3,22 +3,22 @@
 // value, so a one-frame transient stays visible when thousands of frames share a column. Memory is
 // columns x bins, not frames x bins. With no more frames than columns, each frame is a column.
 // Values are stored column after column (one column's bins together), in the settings' scaling.
-#ifndef SpectrogramColumns_H
-#define SpectrogramColumns_H
+#ifndef FrameColumns_H
+#define FrameColumns_H
 
 #include <string>
 #include <vector>
 
-#include "SpectralSettings.h"
+#include "FrameSettings.h"
 
 class ArrayVector;
 
-class SpectrogramColumns {
+class FrameColumns {
  public:
   // The frames of iSignal with middles in [iTimeMin, iTimeMax] (NaN: the signal's) into at most
   // iColumns columns (0: a column per frame); false with oError when no frame lies there, every
   // one holds NaN samples or the heap is exhausted.
-  bool Compute(const ArrayVector& iSignal, const SpectralSettings& iSettings, int iColumns, double iTimeMin,
+  bool Compute(const ArrayVector& iSignal, const FrameSettings& iSettings, int iColumns, double iTimeMin,
                double iTimeMax, std::vector<std::string>& ioWarnings, std::string& oError);
 
   // The time of each column (its middle), the frequency of each bin, and the values, column c's
