@@ -39,6 +39,10 @@ int CurveCommand::Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) {
   if (!_Request.Stats) return _Output.Write(ioFigure, iFont) ? 0 : 1;
   // Standard output carries the table alone, so that it reads as CSV.
   if (!CommandSupport::Write(ioFigure, _Output.Out, iFont)) return 1;
-  std::fputs(_Plot.GetCursorTable().Csv().c_str(), stdout);
+  PrintStats();
   return 0;
+}
+
+void CurveCommand::PrintStats() const {
+  if (_Request.Stats) std::fputs(_Plot.GetCursorTable().Csv().c_str(), stdout);
 }

@@ -23,6 +23,8 @@ class CurveCommand : public Subcommand {
   void RegisterCurve(CLI::App& ioApp, bool iFile);
   // Does with the figure what the subcommand is for; the exit status.
   virtual int Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont);
+  // With --stats, the cursors' table as CSV on standard output.
+  void PrintStats() const;
 
   CurveRequest _Request;
   // The loaded curves, kept while Output runs.

@@ -1,4 +1,4 @@
-// fdd-view spectrogram and runup: the analysis of fdd-plot's subcommand C (the same options but
+// fdd-view spectrum, spectrogram and runup: the analysis of fdd-plot's subcommand C (the same options but
 // -o), computed off the window's thread while the window shows its progress (Esc stops the wait),
 // then explored like a map: the status line gives the value under the pointer, views are drawn by
 // the window's frame worker. Order cuts are curves, drawn on the window's thread.

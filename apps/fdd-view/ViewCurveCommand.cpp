@@ -24,6 +24,7 @@ std::string Number(double iValue) {
 void ViewCurveCommand::Register(CLI::App& ioApp) { RegisterCurve(ioApp, false); }
 
 int ViewCurveCommand::Output(Figure& ioFigure, PlotArea& ioPlot, CATFont& iFont) {
+  PrintStats();
   (void)ioFigure;
   (void)ioPlot;
   const auto& lXs = _Plot.GetXs();

@@ -12,6 +12,7 @@
 #include "CommandSupport.h"
 #include "DemoContent.h"
 #include "Figure.h"
+#include "PowerCommand.h"
 #include "RunupCommand.h"
 #include "ViewAnalysisCommand.h"
 #include "ViewCurveCommand.h"
@@ -38,10 +39,12 @@ int Main(int argc, char** argv) {
   lApp.require_subcommand(1);
   ViewCurveCommand lCurve(lOptions);
   ViewMapCommand lMap(lOptions);
+  ViewAnalysisCommand<PowerCommand> lSpectrum(lOptions, "Show the spectrum of a recording in a window");
   ViewTimeFrequencyCommand lSpectrogram(lOptions);
   ViewAnalysisCommand<RunupCommand> lRunup(lOptions, "Show a run-up of a recording in a window");
   lCurve.Register(lApp);
   lMap.Register(lApp);
+  lSpectrum.Register(lApp);
   lSpectrogram.Register(lApp);
   lRunup.Register(lApp);
   CLI::App* lDemo = lApp.add_subcommand("demo", "Show ten million built-in samples");
@@ -59,6 +62,7 @@ int Main(int argc, char** argv) {
   }
   if (lDemo->parsed()) return RunDemo(lOptions);
   if (lMap.Parsed()) return lMap.Run();
+  if (lSpectrum.Parsed()) return lSpectrum.Run();
   if (lSpectrogram.Parsed()) return lSpectrogram.Run();
   if (lRunup.Parsed()) return lRunup.Run();
   return lCurve.Run();

@@ -11,7 +11,7 @@ import fddplot
 
 PROGRAMS = {name: os.environ.get(variable) for name, variable in (("fdd-plot", "FDD_PLOT"), ("fdd-view", "FDD_VIEW"))}
 KINDS = {"curve": ("fdd-plot", "fdd-view"), "map": ("fdd-plot", "fdd-view"), "probe": ("fdd-plot",),
-         "contribution": ("fdd-plot",), "spectrum": ("fdd-plot",), "spectrogram": ("fdd-plot", "fdd-view"),
+         "contribution": ("fdd-plot",), "spectrum": ("fdd-plot", "fdd-view"), "spectrogram": ("fdd-plot", "fdd-view"),
          "runup": ("fdd-plot", "fdd-view")}
 
 
@@ -152,3 +152,5 @@ def test_stats_print_the_cursor_table_as_fdd_plot_does(data, capsys):
     fddplot.curve(y=data("line"), x=data("x"), cursor=(2, 7), stats=True)
     printed = capsys.readouterr().out
     assert printed.startswith("curve,x_a,x_b") and printed == done.stdout
+    # fdd-view prints the table before it opens its window (here there is no display to open).
+    assert run("fdd-view", ["curve", "--y", data("line"), "--x", data("x"), "--cursor", "2,7", "--stats"]).stdout == printed
