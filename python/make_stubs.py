@@ -20,7 +20,9 @@ __version__: str
 '''
 
 POSITIONAL = {"curve": ["y", "x"], "map": ["x", "z", "values"], "probe": ["x", "z", "values"],
-              "contribution": ["x", "y"]}
+              "contribution": ["x", "y"], "spectrum": ["signal", "rate"], "spectrogram": ["signal", "rate"],
+              "runup": ["signal", "rate"]}
+Arrays = "Tuple[npt.NDArray[np.float64], ...]"
 
 
 def parameters(kind, picture):
@@ -49,6 +51,9 @@ def main(path):
     for kind in ("curve", "map", "contribution"):
         lines.append("def %s(%s) -> Figure: ...\n" % (kind, ", ".join(parameters(kind, True))))
     lines.append("def probe(%s) -> Optional[float]: ...\n" % ", ".join(parameters("probe", True)))
+    for kind in ("spectrum", "spectrogram", "runup"):
+        lines.append("def %s(%s) -> Figure: ...\n" % (kind, ", ".join(parameters(kind, True))))
+        lines.append("def %s_values(%s) -> %s: ...\n" % (kind, ", ".join(parameters(kind, True)), Arrays))
     with open(path, "w") as stub:
         stub.writelines(lines)
 
